@@ -1,0 +1,29 @@
+#pragma once
+// Each area of the program keeps its menus, accelerator tables and dialog templates in a
+// file of its own; the lookups in Lookup.cpp search these tables in turn.
+#include "resources/Resources.h"
+
+#include <span>
+
+namespace korvane::res {
+
+struct NamedMenu {
+    const char* name;
+    std::span<const MenuItem> items;
+};
+struct NamedAccelerators {
+    const char* name;
+    std::span<const Accelerator> keys;
+};
+
+struct ResourceTable {
+    std::span<const NamedMenu> menus;
+    std::span<const NamedAccelerators> accelerators;
+    std::span<const DialogTemplate> dialogs;
+};
+
+// One per area; add an area here and in Lookup.cpp.
+ResourceTable ShellResources();  // ShellResources.cpp: the frame
+ResourceTable GraphResources();  // GraphResources.cpp: graph windows (view, grid, styles) and the plane window
+
+} // namespace korvane::res

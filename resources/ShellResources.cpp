@@ -1,0 +1,7 @@
+#include "resources/ResourceTables.h"
+
+namespace korvane::res {
+
+ResourceTable ShellResources() { return {}; }
+
+} // namespace korvane::res
