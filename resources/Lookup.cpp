@@ -7,7 +7,7 @@ namespace korvane::res {
 namespace {
 
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
-    for (auto table : {ShellResources(), GraphResources()}) {
+    for (auto table : {ShellResources(), GraphResources(), LanguageResources()}) {
         if (auto found = visit(table))
             return found;
     }

@@ -25,5 +25,6 @@ struct ResourceTable {
 // One per area; add an area here and in Lookup.cpp.
 ResourceTable ShellResources();  // ShellResources.cpp: the frame
 ResourceTable GraphResources();  // GraphResources.cpp: graph windows (view, grid, styles) and the plane window
+ResourceTable LanguageResources(); // LanguageResources.cpp: the function library dialog
 
 } // namespace korvane::res

@@ -1,0 +1,7 @@
+#include "resources/ResourceTables.h"
+
+namespace korvane::res {
+
+ResourceTable LanguageResources() { return {}; }
+
+} // namespace korvane::res
