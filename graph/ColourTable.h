@@ -1,0 +1,40 @@
+#pragma once
+// The program-wide table of 25 named colours. The settings and document readers may
+// overwrite its bytes, so it is one object that every window shares.
+#include <cstdint>
+
+namespace korvane {
+
+inline constexpr int kColourCount = 25;
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+    // Platform colour value: red, green, blue, 0 (low byte first).
+    std::uint32_t Packed() const { return r | (g << 8) | (b << 16); }
+    static Rgb FromPacked(std::uint32_t v) {
+        return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                static_cast<std::uint8_t>(v >> 16)};
+    }
+};
+
+struct ColourTable {
+    std::uint8_t red[kColourCount];
+    std::uint8_t green[kColourCount];
+    std::uint8_t blue[kColourCount];
+
+    ColourTable();
+    void Reset();
+    Rgb At(int index) const;
+};
+
+// The shared table.
+ColourTable& ProgramColours();
+// Index 1..24 gives its row; anything else black.
+Rgb ColourRGB(int index);
+// Name of a colour index (strings 30..54), empty when out of range.
+const char* ColourName(int index);
+
+inline constexpr int kFrameBackgroundR = 64, kFrameBackgroundG = 128, kFrameBackgroundB = 128;
+
+} // namespace korvane

@@ -1,0 +1,17 @@
+#pragma once
+// Number texts as the program's formats give them, independent of the C locale.
+#include <string>
+
+namespace korvane {
+
+// Like "%*.*Lf": at least `width` characters, right-aligned, `decimals` decimals.
+std::string FormatFixed(long double value, int width, int decimals);
+// Like "%*.*LE" with width d + 3 and d decimals; `readable` moves the exponent behind "*10^".
+std::string FormatExponential(long double value, int decimals, bool readable);
+// Like "%d".
+std::string FormatInt(long long value);
+
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t code);
+
+} // namespace korvane
