@@ -1,0 +1,174 @@
+#include "graph/SettingsFile.h"
+
+#include "platform/Real80.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace korvane {
+namespace {
+
+std::int32_t Int32At(const std::vector<std::uint8_t>& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | b.at(at + i);
+    return static_cast<std::int32_t>(v);
+}
+
+SettingsRecord Sample() {
+    SettingsRecord r;
+    r.identifier = 841;
+    r.format = 3;
+    r.x = 11;
+    r.y = -22;
+    r.width = 640;
+    r.height = 480;
+    r.maximized = true;
+    r.headerFlag = false;
+    r.printValues[0] = 1.234L;
+    r.printValues[1] = -2.005L;
+    r.printValues[2] = 3;
+    r.printValues[3] = 0.5L;
+    r.printFlags[1] = true;
+    for (int i = 0; i < kFontSlots; ++i) {
+        r.fonts[i].pointSize = 8 + i;
+        r.fonts[i].colour = 0x00102030u + i;
+        r.fonts[i].font.SetHeight(-13 - i);
+        r.fonts[i].font.SetFaceName("Arial");
+    }
+    for (int i = 0; i < kColourSlots; ++i)
+        r.colourSlots[i] = static_cast<std::int16_t>(i + 1);
+    for (int i = 0; i < kSlotCount; ++i) {
+        r.intA[i] = i;
+        r.intB[i] = 100 + i;
+        r.intC[i] = -i;
+        r.realA[i] = i / 3.0L;
+        r.realB[i] = -i * 1e300L;
+        r.realC[i] = 1e-4000L * i;
+        r.byteA[i] = static_cast<std::uint8_t>(i);
+        r.byteB[i] = static_cast<std::uint8_t>(200 + i);
+        r.byteC[i] = 7;
+    }
+    r.lastPath = "/tmp/exemplo.kv2";
+    return r;
+}
+
+TEST(SettingsFile, HeaderOffsets) {
+    const auto bytes = WriteSettings(Sample());
+    ASSERT_EQ(bytes.size(), 858u + 252 + 630 + 63 + 256);
+    struct Row {
+        std::size_t offset;
+        std::int32_t value;
+        const char* what;
+    } rows[] = {
+        {0, 841, "identifier"}, {4, 3, "format"}, {8, 11, "x"}, {12, -22, "y"}, {16, 640, "width"},
+        {20, 480, "height"}, {24, 1, "maximized"}, {28, 0, "header flag"}, {32, 0, "n_rgb"},
+        {36, 123, "P0"}, {40, -201, "P1 half away from zero"}, {44, 300, "P2"}, {48, 50, "P3"},
+        {52, 0, "F0"}, {56, 1, "F1"}, {60, 10, "n_font"}, {64, 15, "n_slot"}, {68, 0, "reserved"},
+        {76, 0, "reserved"}, {80, 8, "first point size"}, {116, 17, "last point size"},
+        {120, -13, "first font height"}, {720, 0x00102030, "first font colour"},
+        {756, 0x00102039, "last font colour"}, {760, 0, "placement records"},
+        {858, 0, "A[0]"}, {858 + 4 * 21, 100, "B[0]"}, {858 + 4 * 42 + 4, -1, "C[1]"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.what << " at " << r.offset);
+        EXPECT_EQ(Int32At(bytes, r.offset), r.value);
+    }
+    EXPECT_EQ(bytes[828], 1);
+    EXPECT_EQ(bytes[856], 15);
+    EXPECT_EQ(std::memcmp(&bytes[120 + 28], "Arial", 6), 0);
+    std::uint8_t real[10];
+    StoreReal80(-1e300L, real);
+    EXPECT_EQ(std::memcmp(&bytes[858 + 252 + 210 + 10], real, 10), 0);
+    const std::size_t path = 858 + 252 + 630 + 63;
+    EXPECT_EQ(bytes[path - 63 + 21], 200); // B bytes follow A bytes
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[path])), "/tmp/exemplo.kv2");
+}
+
+TEST(SettingsFile, WriteThenReadGivesTheSameRecord) {
+    const SettingsRecord in = Sample();
+    SettingsRecord out;
+    ASSERT_EQ(ReadSettings(WriteSettings(in), 841, out), 0);
+    EXPECT_EQ(out.format, 3);
+    EXPECT_EQ(out.x, 11);
+    EXPECT_EQ(out.y, -22);
+    EXPECT_TRUE(out.maximized);
+    EXPECT_FALSE(out.headerFlag);
+    EXPECT_EQ(out.printValues[0], 1.23L);
+    EXPECT_EQ(out.printValues[1], -2.01L);
+    EXPECT_TRUE(out.printFlags[1]);
+    for (int i = 0; i < kFontSlots; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(out.fonts[i].pointSize, in.fonts[i].pointSize);
+        EXPECT_EQ(out.fonts[i].colour, in.fonts[i].colour);
+        EXPECT_EQ(out.fonts[i].font.bytes, in.fonts[i].font.bytes);
+    }
+    EXPECT_EQ(out.colourSlots, in.colourSlots);
+    EXPECT_EQ(out.intA, in.intA);
+    EXPECT_EQ(out.intB, in.intB);
+    EXPECT_EQ(out.intC, in.intC);
+    EXPECT_EQ(out.realA, in.realA);
+    EXPECT_EQ(out.realB, in.realB);
+    EXPECT_EQ(out.realC, in.realC);
+    EXPECT_EQ(out.byteA, in.byteA);
+    EXPECT_EQ(out.byteB, in.byteB);
+    EXPECT_EQ(out.byteC, in.byteC);
+    EXPECT_EQ(out.lastPath, in.lastPath);
+}
+
+TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheRecord) {
+    const auto good = WriteSettings(Sample());
+    auto zeroFormat = good;
+    zeroFormat[4] = 0;
+    auto manyFonts = good;
+    manyFonts[60] = 200;
+    const std::vector<std::uint8_t> cut(good.begin(), good.begin() + 900);
+    struct Row {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        std::int32_t identifier;
+    } rows[] = {
+        {"kv2 read as kv3", good, 961}, {"format 0", zeroFormat, 841},
+        {"font count beyond 10", manyFonts, 841}, {"cut short", cut, 841}, {"empty", {}, 841},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        SettingsRecord out;
+        out.x = 77;
+        EXPECT_EQ(ReadSettings(r.bytes, r.identifier, out), kBadSettingsFile);
+        EXPECT_EQ(out.x, 77);
+    }
+}
+
+TEST(SettingsFile, StoredZeroPrintValueMeansDefault) {
+    SettingsRecord r = Sample();
+    r.printValues[0] = 0;
+    SettingsRecord out;
+    ASSERT_EQ(ReadSettings(WriteSettings(r), 841, out), 0);
+    EXPECT_EQ(out.printValues[0], -1 / 2.54L);
+}
+
+TEST(SettingsFile, ColourTableBytesAreReadWhenPresent) {
+    auto bytes = WriteSettings(Sample());
+    bytes[32] = 2; // two bytes in each of the red, green and blue arrays
+    const std::uint8_t rgb[6] = {1, 2, 3, 4, 5, 6};
+    bytes.insert(bytes.begin() + 858, rgb, rgb + 6);
+    SettingsRecord out;
+    ASSERT_EQ(ReadSettings(bytes, 841, out), 0);
+    EXPECT_EQ(out.colourTableBytes, std::vector<std::uint8_t>(rgb, rgb + 6));
+    EXPECT_EQ(out.intB[0], 100);
+}
+
+TEST(SettingsFile, FontHeightRule) {
+    struct Row {
+        int points, dpi, height;
+    } rows[] = {{10, 96, -13}, {12, 96, -16}, {9, 96, -12}, {8, 72, -8}, {11, 120, -18}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.points << "pt at " << r.dpi);
+        EXPECT_EQ(FontHeightFor(r.points, r.dpi), r.height);
+    }
+}
+
+} // namespace
+} // namespace korvane
