@@ -1,22 +1,15 @@
 #pragma once
 // The program-wide table of 25 named colours. The settings and document readers may
 // overwrite its bytes, so it is one object that every window shares.
+#include "platform/Rgb.h"
+
 #include <cstdint>
 
 namespace korvane {
 
-inline constexpr int kColourCount = 25;
+using platform::Rgb;
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-    // Platform colour value: red, green, blue, 0 (low byte first).
-    std::uint32_t Packed() const { return r | (g << 8) | (b << 16); }
-    static Rgb FromPacked(std::uint32_t v) {
-        return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                static_cast<std::uint8_t>(v >> 16)};
-    }
-};
+inline constexpr int kColourCount = 25;
 
 struct ColourTable {
     std::uint8_t red[kColourCount];

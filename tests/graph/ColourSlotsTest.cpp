@@ -1,0 +1,72 @@
+#include "graph/ColourSlots.h"
+#include "graph/ColourTable.h"
+#include "graph/GraphStyle.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(ColourTable, RgbOfEveryIndexAndOutOfRangeIsBlack) {
+    struct Row {
+        int index;
+        Rgb rgb;
+    } rows[] = {
+        {0, {0, 0, 0}},       {1, {255, 255, 255}}, {5, {0, 191, 63}},     {10, {160, 47, 0}},
+        {12, {191, 191, 127}}, {17, {0, 47, 160}},  {19, {192, 192, 192}}, {24, {191, 0, 63}},
+        {25, {0, 0, 0}},      {-1, {0, 0, 0}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.index);
+        EXPECT_EQ(ColourRGB(r.index), r.rgb);
+    }
+}
+
+// Nothing is drawn in the background's own colour; paper is black unless in colour.
+TEST(PenColour, BackgroundAvoidanceAndPrinting) {
+    struct Row {
+        int index, background;
+        bool printing, colour;
+        int expected;
+    } rows[] = {
+        {6, 19, false, false, 6}, {19, 19, false, false, 0}, {0, 0, false, false, 1},
+        {6, 19, true, false, 0},  {6, 19, true, true, 6},    {19, 19, true, true, 19},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.index << " on " << r.background << (r.printing ? " printing" : ""));
+        EXPECT_EQ(PenColour(r.index, r.background, r.printing, r.colour), r.expected);
+    }
+}
+
+TEST(ColourSlots, DefaultsAndCurveCycle) {
+    ColourSlots slots;
+    for (const ColourSlot& s : slots.slots)
+        EXPECT_EQ(s.index, 19);
+    EXPECT_EQ(slots.slots[0].level, 0);
+    const std::array<int, 10> cycle{6, 4, 5, 3, 0, 10, 8, 13, 2, 14};
+    EXPECT_EQ(DefaultCurveColours(), cycle);
+}
+
+// Width at least decimals + 2, exactly that without a width field, + 9 in scientific form.
+TEST(NumberFormat, DialogRules) {
+    struct Row {
+        int decimals, width;
+        bool scientific, hasWidth, hasScientific;
+        int code, expectedWidth;
+    } rows[] = {
+        {3, 10, false, true, false, 0, 10}, {3, 2, false, true, false, 0, 5},
+        {3, 10, false, false, false, 0, 5}, {3, 5, true, true, true, 0, 12},
+        {20, 5, false, true, false, 17, 7}, {-1, 5, false, true, false, 17, 7},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.decimals << " decimals, width " << r.width);
+        NumberFormat f;
+        EXPECT_EQ(ApplyNumberFormat(f, r.decimals, r.width, r.scientific, false, r.hasWidth, r.hasScientific), r.code);
+        EXPECT_EQ(f.fieldWidth, r.expectedWidth);
+    }
+    EXPECT_STREQ(NumberFormatDialogName(true, true), "FWDPSN");
+    EXPECT_STREQ(NumberFormatDialogName(false, false), "DP");
+}
+
+} // namespace
+} // namespace korvane
