@@ -1,0 +1,305 @@
+#include "expr/ComplexFunctions.h"
+
+#include <cmath>
+#include <complex>
+
+#include "expr/Arithmetic.h"
+
+namespace korvane::complexfn {
+
+namespace {
+
+using Std = std::complex<long double>;
+
+inline ComplexValue Add(const ComplexValue& a, const ComplexValue& b) { return {a.re + b.re, a.im + b.im}; }
+inline ComplexValue Sub(const ComplexValue& a, const ComplexValue& b) { return {a.re - b.re, a.im - b.im}; }
+inline ComplexValue Mul(const ComplexValue& a, const ComplexValue& b) {
+    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+inline ComplexValue TimesI(const ComplexValue& z) { return {-z.im, z.re}; }
+inline ComplexValue TimesMinusI(const ComplexValue& z) { return {z.im, -z.re}; }
+inline long double Size(const ComplexValue& z) { return std::fabs(z.re) + std::fabs(z.im); }
+inline long double Norm(const ComplexValue& z) { return z.re * z.re + z.im * z.im; }
+inline ComplexValue FromStd(const Std& s) { return {s.real(), s.imag()}; }
+
+// |z| below the language's zero counts as the origin (|z|^2 against 1e-36, so that the
+// complex functions agree with the real ones down to 1e-18).
+constexpr long double kZeroNorm = kZeroTolerance * kZeroTolerance;
+
+long double Modulus(const ComplexValue& z) {
+    const long double n = Norm(z);
+    if (std::isfinite(n) && n > 1e-4000L)
+        return std::sqrt(n);
+    return std::hypot(z.re, z.im);
+}
+
+// ln|z| without losing the digits when |z| is close to 1.
+long double LogModulus(const ComplexValue& z) {
+    const long double n = Norm(z);
+    if (n > 0.5L && n < 2.0L) {
+        const bool reLarger = std::fabs(z.re) >= std::fabs(z.im);
+        const long double big = reLarger ? z.re : z.im;
+        const long double small = reLarger ? z.im : z.re;
+        return 0.5L * std::log1p((big - 1.0L) * (big + 1.0L) + small * small);
+    }
+    if (std::isfinite(n) && n > 1e-4000L)
+        return 0.5L * std::log(n);
+    return std::log(std::hypot(z.re, z.im));
+}
+
+// e^(iz) of the trigonometric rules is EXP of (-Im z, Re z) with its reciprocal taken by
+// Divide; this says whether both exist, from e^(-y) and |cos x| + |sin x|.
+bool ExpIzPairDefined(const ComplexValue& z, long double cosX, long double sinX) {
+    if (Size(z) > kInfinity || std::fabs(z.im) >= kExponentLimit)
+        return false;
+    const long double spread = std::fabs(cosX) + std::fabs(sinX);
+    return std::exp(-z.im) * spread >= kZeroTolerance && std::exp(z.im) * spread <= kInfinity;
+}
+
+// ARCTAN's ln((1 + iz)/(1 - iz)) exists.
+bool ArctanDefined(const ComplexValue& z) {
+    ComplexValue q;
+    if (!Divide(true, {1.0L - z.im, z.re}, {1.0L + z.im, -z.re}, q))
+        return false;
+    return Norm(q) >= kZeroNorm;
+}
+
+// A zero imaginary part picks a side of a branch cut; the stated formulas take the
+// side below the cut for x > 1 and above it for x < -1.
+long double CutSideBelowForPositive(long double re, long double im) {
+    if (im != 0.0L)
+        return im;
+    return re > 0 ? -0.0L : 0.0L;
+}
+
+} // namespace
+
+bool Exp(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (Size(z) > kInfinity)
+        return false;
+    if (std::fabs(z.re) >= kExponentLimit)
+        return z.re < 0;
+    const long double m = std::exp(z.re);
+    result = {m * std::cos(z.im), m * std::sin(z.im)};
+    return true;
+}
+
+bool Ln(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (Norm(z) < kZeroNorm)
+        return false;
+    result = {LogModulus(z), PointAngle(z.re, z.im)};
+    return true;
+}
+
+void Sqrt(const ComplexValue& z, ComplexValue& result) {
+    if (Norm(z) < kZeroNorm) {
+        result = kComplexZero;
+        return;
+    }
+    // The principal root by halving the angle, without the trigonometric calls; the
+    // negative real axis (either zero) maps to the positive imaginary axis, as arg does.
+    const long double t = std::sqrt((Modulus(z) + std::fabs(z.re)) / 2.0L);
+    if (z.re >= 0)
+        result = {t, z.im / (2.0L * t)};
+    else
+        result = {std::fabs(z.im) / (2.0L * t), z.im >= 0 ? t : -t};
+}
+
+bool Root(long double n, const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (Norm(z) < kZeroNorm)
+        return n > 0;
+    const long double angle = PointAngle(z.re, z.im) / n;
+    const long double m = std::exp(LogModulus(z) / n);
+    result = {m * std::cos(angle), m * std::sin(angle)};
+    return true;
+}
+
+bool Power(const ComplexValue& base, const ComplexValue& exponent, ComplexValue& result) {
+    ComplexValue logBase;
+    ComplexValue product;
+    result = kComplexZero;
+    return Ln(base, logBase) && Multiply(true, exponent, logBase, product) && Exp(product, result);
+}
+
+bool Cis(const ComplexValue& z, ComplexValue& result) {
+    if (std::fabs(z.im) >= kZeroTolerance)
+        return Exp({-z.im, z.re}, result);
+    result = {std::cos(z.re), std::sin(z.re)};
+    return true;
+}
+
+bool Abs(const ComplexValue& z, ComplexValue& result) {
+    result = {Norm(z) < kZeroNorm ? 0.0L : Modulus(z), 0.0L};
+    return true;
+}
+
+bool Sgn(const ComplexValue& z, ComplexValue& result) {
+    const long double m = Modulus(z);
+    if (m <= kZeroTolerance) {
+        result = kComplexZero;
+        return false;
+    }
+    result = {z.re / m, z.im / m};
+    return true;
+}
+
+bool Sin(const ComplexValue& z, ComplexValue& result) {
+    const long double c = std::cos(z.re);
+    const long double s = std::sin(z.re);
+    result = kComplexZero;
+    if (!ExpIzPairDefined(z, c, s))
+        return false;
+    result = {s * std::cosh(z.im), c * std::sinh(z.im)};
+    return true;
+}
+
+bool Cos(const ComplexValue& z, ComplexValue& result) {
+    const long double c = std::cos(z.re);
+    const long double s = std::sin(z.re);
+    result = kComplexZero;
+    if (!ExpIzPairDefined(z, c, s))
+        return false;
+    result = {c * std::cosh(z.im), -s * std::sinh(z.im)};
+    return true;
+}
+
+bool Tan(const ComplexValue& z, ComplexValue& result) {
+    ComplexValue t;
+    const bool defined = Tanh(TimesI(z), t);
+    result = TimesMinusI(t);
+    return defined;
+}
+
+bool Sinh(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (Size(z) > kInfinity || std::fabs(z.re) >= kExponentLimit)
+        return false;
+    result = {std::sinh(z.re) * std::cos(z.im), std::cosh(z.re) * std::sin(z.im)};
+    return true;
+}
+
+bool Cosh(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (Size(z) > kInfinity || std::fabs(z.re) >= kExponentLimit)
+        return false;
+    result = {std::cosh(z.re) * std::cos(z.im), std::sinh(z.re) * std::sin(z.im)};
+    return true;
+}
+
+bool Tanh(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    const long double a = z.re;
+    const long double b = z.im;
+    if (2.0L * Size(z) > kInfinity)
+        return false;
+    // (w - 1)/(w + 1) with w = e^(2z) overflows long before tanh does; with
+    // w = e^(-2|Re z|) it cannot, and the poles are where 1 + w vanishes.
+    const long double decay = 2.0L * std::fabs(a) >= kExponentLimit ? 0.0L : std::exp(-2.0L * std::fabs(a));
+    const ComplexValue onePlusW = {1.0L + decay * std::cos(2.0L * b), decay * std::sin(2.0L * b)};
+    if (Size(onePlusW) < kZeroTolerance)
+        return false;
+    if (std::fabs(a) > 24.0L) {
+        result = {std::copysign(1.0L, a), 2.0L * std::sin(2.0L * b) * decay};
+    } else {
+        const long double sh = std::sinh(a);
+        const long double cb = std::cos(b);
+        const long double den = sh * sh + cb * cb;
+        if (den == 0.0L)
+            return false;
+        result = {sh * std::cosh(a) / den, std::sin(b) * cb / den};
+    }
+    if (Size(result) > kInfinity)
+        return false;
+    if (Size(result) < kZeroTolerance)
+        result = kComplexZero;
+    return true;
+}
+
+bool Arctan(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (!ArctanDefined(z))
+        return false;
+    // +0 on both axes puts the cut values where ln((1 + iz)/(1 - iz)) puts them.
+    result = FromStd(std::atan(Std(z.re + 0.0L, z.im + 0.0L)));
+    return true;
+}
+
+bool Arcsin(const ComplexValue& z, ComplexValue& result) {
+    result = FromStd(std::asin(Std(z.re, CutSideBelowForPositive(z.re, z.im))));
+    return true;
+}
+
+bool Arccos(const ComplexValue& z, ComplexValue& result) {
+    // -i ln(z + sqrt(z^2 - 1)) as stated, but the two roots z + s and z - s are each
+    // other's reciprocals: take the logarithm of the larger one, never of a difference
+    // of nearly equal numbers.
+    const ComplexValue zMinus = {z.re - 1.0L, z.im};
+    const ComplexValue zPlus = {z.re + 1.0L, z.im};
+    ComplexValue s;
+    Sqrt(Mul(zMinus, zPlus), s);
+    const ComplexValue u1 = Add(z, s);
+    const ComplexValue u2 = Sub(z, s);
+    ComplexValue logU;
+    if (Norm(u1) >= Norm(u2)) {
+        Ln(u1, logU);
+    } else {
+        Ln(u2, logU);
+        const long double pi = Constants().pi;
+        logU = {-logU.re, logU.im == pi ? pi : -logU.im};
+    }
+    result = TimesMinusI(logU);
+    return true;
+}
+
+bool Arccot(const ComplexValue& z, ComplexValue& result) {
+    ComplexValue t;
+    const bool defined = Arctan(z, t);
+    result = {Constants().pi / 2.0L - t.re, -t.im};
+    return defined;
+}
+
+bool Argsinh(const ComplexValue& z, ComplexValue& result) {
+    ComplexValue w;
+    const bool defined = Arcsin(TimesI(z), w);
+    result = TimesMinusI(w);
+    return defined;
+}
+
+bool Argcosh(const ComplexValue& z, ComplexValue& result) {
+    // The principal inverse, ln(z + sqrt(z + 1) sqrt(z - 1)): positive on x > 1 as in
+    // real mode. Rotating arccos by -i would give its negative there.
+    result = FromStd(std::acosh(Std(z.re + 0.0L, z.im + 0.0L)));
+    return true;
+}
+
+bool Argtanh(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (!ArctanDefined(TimesI(z)))
+        return false;
+    // -i arctan(iz) takes -pi/2 on both halves of the cut.
+    result = FromStd(std::atanh(Std(z.re, z.im == 0.0L ? -0.0L : z.im)));
+    return true;
+}
+
+bool Argcoth(const ComplexValue& z, ComplexValue& result) {
+    // argtanh(1/z), the true inverse of coth; i arccot(z) is not one.
+    ComplexValue w;
+    result = kComplexZero;
+    if (!Divide(true, kComplexOne, z, w))
+        return false;
+    result = FromStd(std::atanh(Std(w.re, CutSideBelowForPositive(w.re, w.im))));
+    return true;
+}
+
+bool Reciprocal(bool defined, const ComplexValue& value, ComplexValue& result) {
+    if (!defined) {
+        result = kComplexZero;
+        return false;
+    }
+    return Divide(true, kComplexOne, value, result);
+}
+
+} // namespace korvane::complexfn
