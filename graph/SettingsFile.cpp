@@ -4,7 +4,6 @@
 #include "platform/BinaryWriter.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace korvane {
@@ -189,21 +188,6 @@ int ReadSettings(std::span<const std::uint8_t> bytes, std::int32_t identifier, S
         return kBadSettingsFile;
     out = std::move(r);
     return 0;
-}
-
-std::string SettingsDirectory() {
-    std::string dir;
-    if (const char* own = std::getenv("KORVANE_CONFIG_DIR"); own && *own)
-        dir = own;
-    else if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        dir = std::string(xdg) + "/korvane";
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        dir = std::string(home) + "/.config/korvane";
-    else
-        dir = ".";
-    if (dir.back() != '/')
-        dir += '/';
-    return dir;
 }
 
 } // namespace korvane

@@ -66,7 +66,4 @@ std::vector<std::uint8_t> WriteSettings(const SettingsRecord& record);
 // 0, or kBadSettingsFile for a wrong identifier, a format below 1 or a damaged file.
 int ReadSettings(std::span<const std::uint8_t> bytes, std::int32_t identifier, SettingsRecord& out);
 
-// "$KORVANE_CONFIG_DIR", else "$XDG_CONFIG_HOME/korvane", else "~/.config/korvane"; ends in '/'.
-std::string SettingsDirectory();
-
 } // namespace korvane

@@ -2,6 +2,7 @@
 
 #include "graph/NumberText.h"
 #include "graph/View.h"
+#include "platform/Cp1252.h"
 
 #include <cmath>
 #include <numeric>
@@ -144,11 +145,6 @@ constexpr char16_t kSymbolHigh[96] = {
     0x239D, 0x23A1, 0x23A2, 0x23A3, 0x23A7, 0x23A8, 0x23A9, 0x23AA, 0,      0x232A, 0x222B, 0x2320,
     0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0,
 };
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
-    0x2039, 0x152,  0,      0x17D,  0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0,      0x17E,  0x178,
-};
 
 std::string FromCode(char32_t code) {
     std::string out;
@@ -169,9 +165,7 @@ std::string SymbolCharToUtf8(int code) {
 std::string Cp1252CharToUtf8(int code) {
     if (code < 0 || code > 0xFF)
         return FromCode(0);
-    if (code >= 0x80 && code < 0xA0)
-        return FromCode(kCp1252High[code - 0x80]);
-    return FromCode(static_cast<char32_t>(code));
+    return platform::Cp1252ToUtf8(std::string(1, static_cast<char>(code)));
 }
 
 } // namespace korvane

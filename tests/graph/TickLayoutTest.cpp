@@ -106,7 +106,7 @@ TEST(TickLabel, CharacterCodes) {
         const char* symbol;
         const char* cp1252;
     } rows[] = {
-        {112, "\u03c0", "p"}, {227, "\u00a9", "\u00e3"}, {150, "\ufffd", "\u2013"},
+        {112, "\u03c0", "p"}, {227, "\u00a9", "\u00e3"}, {150, "\ufffd", "\u2013"}, {300, "\ufffd", "\ufffd"},
         {151, "\ufffd", "\u2014"}, {97, "\u03b1", "a"}, {254, "\u23ad", "\u00fe"}, {45, "\u2212", "-"},
     };
     for (const Row& r : rows) {
