@@ -280,3 +280,107 @@ bool FindFunctionName(const UserFunctionLibrary& library, std::string_view name)
 }
 
 } // namespace korvane
+
+namespace korvane {
+
+namespace {
+
+constexpr int kCodeNotUnderstood = 1;
+constexpr int kCodeTooLong = 116;
+constexpr int kCodeDuplicateName = 122;
+constexpr int kCodeNoX = 140;
+constexpr int kCodeNoY = 141;
+constexpr int kCodeLettersOnly = 144;
+
+int NameCode(std::string_view name) {
+    if (name.empty())
+        return kCodeMissingData;
+    if (name.size() > kMaxFunctionNameLength)
+        return kCodeTooLong;
+    for (char c : name)
+        if (c < 'A' || c > 'Z')
+            return kCodeLettersOnly;
+    return 0;
+}
+
+int DefinitionCode(std::string_view definition) {
+    if (definition.empty())
+        return kCodeMissingData;
+    if (definition.size() > kMaxDefinitionLength)
+        return kCodeTooLong;
+    return 0;
+}
+
+// A rename while editing may not take a built-in name or another record's name.
+bool NameTaken(const UserFunctionLibrary& library, std::string_view name,
+               std::optional<std::size_t> editing) {
+    if (IsBuiltinFunctionName(name))
+        return true;
+    for (std::size_t i = 0; i < library.Count(); ++i)
+        if (library.At(i).Name() == name && (!editing || *editing != i))
+            return true;
+    return false;
+}
+
+UserFunctionLibrary VisibleLibrary(const UserFunctionLibrary& library,
+                                   std::optional<std::size_t> editing) {
+    UserFunctionLibrary visible;
+    const std::size_t count = editing ? std::min(*editing, library.Count()) : library.Count();
+    for (std::size_t i = 0; i < count; ++i)
+        visible.Append(library.At(i));
+    return visible;
+}
+
+DefinitionResult Refuse(int code, DefinitionField field) {
+    DefinitionResult result;
+    result.code = code;
+    result.field = field;
+    return result;
+}
+
+} // namespace
+
+std::string NormalizeField(std::string_view text) {
+    std::string out(text.substr(0, std::min(text.size(), kMaxFieldLength)));
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+DefinitionResult DefineFunction(UserFunctionLibrary& library, std::string_view nameText,
+                                std::string_view definitionText, std::uint16_t kind,
+                                std::optional<std::size_t> editing,
+                                const DefinitionCompiler& compile) {
+    const std::string name = NormalizeField(nameText);
+    const std::string definition = NormalizeField(definitionText);
+    if (editing && *editing >= library.Count())
+        editing.reset();
+    // When both fields are wrong, the definition's fault is the one reported.
+    if (const int code = DefinitionCode(definition))
+        return Refuse(code, DefinitionField::Definition);
+    if (const int code = NameCode(name))
+        return Refuse(code, DefinitionField::Name);
+    if (name.find_first_of("()") != std::string::npos)
+        return Refuse(kCodeNotUnderstood, DefinitionField::Name);
+    if (NameTaken(library, name, editing))
+        return Refuse(kCodeDuplicateName, DefinitionField::Name);
+    if (const int code = compile(definition, VisibleLibrary(library, editing)))
+        return Refuse(code, DefinitionField::Definition);
+
+    DefinitionResult result;
+    if (definition.find('X') == std::string::npos)
+        result.warnings.push_back(kCodeNoX);
+    if (kind == kFunctionOfXY && definition.find('Y') == std::string::npos)
+        result.warnings.push_back(kCodeNoY);
+    const std::uint16_t storedKind = kind == kFunctionOfXY ? std::uint16_t{kFunctionOfXY}
+                                                           : std::uint16_t{kFunctionOfX};
+    const UserFunction record = UserFunction::Make(name, definition, storedKind);
+    if (editing)
+        library.Replace(*editing, record);
+    else
+        library.Append(record);
+    return result;
+}
+
+} // namespace korvane

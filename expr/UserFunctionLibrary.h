@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +49,30 @@ bool IsBuiltinFunctionName(std::string_view name);
 
 // "NAME(X) = DEF" or "NAME(X,Y) = DEF".
 std::string ListEntryText(const UserFunction& function);
+
+// Defining a function, as the dialog's "enter" and `--define` do it.
+enum class DefinitionField { None, Name, Definition };
+struct DefinitionResult {
+    int code = 0;                                  // 0 when the record was stored
+    DefinitionField field = DefinitionField::None; // the field at fault
+    std::vector<int> warnings;                     // 140, 141: shown, not blocking
+};
+// Compiles a definition with the given library visible; returns the compiler's code.
+using DefinitionCompiler =
+    std::function<int(const std::string& definition, const UserFunctionLibrary& visible)>;
+
+inline constexpr std::size_t kMaxFieldLength = 255; // what the dialog reads of each field
+// The first 255 characters, ASCII letters upper-cased.
+std::string NormalizeField(std::string_view text);
+
+// Checks name and definition in the dialog's order and, when they pass, appends a new
+// record or overwrites record `editing`. The definition is compiled with the records
+// before `editing` visible (all of them for a new record), which is what expansion will
+// see when it is used.
+DefinitionResult DefineFunction(UserFunctionLibrary& library, std::string_view name,
+                                std::string_view definition, std::uint16_t kind,
+                                std::optional<std::size_t> editing,
+                                const DefinitionCompiler& compile);
 
 // An unsigned 16-bit count, then every record's 77 bytes in list order.
 void WriteLibrary(const UserFunctionLibrary& library, std::vector<std::uint8_t>& out);

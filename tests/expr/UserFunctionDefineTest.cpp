@@ -1,0 +1,146 @@
+// Defining a function: the checks of the dialog's "enter", in their order.
+#include "expr/UserFunctionLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+// Stands in for the compiler: a definition holding '?' does not compile (code 6).
+struct FakeCompiler {
+    std::vector<std::string> compiled;
+    std::vector<std::size_t> visibleCounts;
+    DefinitionCompiler Callback() {
+        return [this](const std::string& text, const UserFunctionLibrary& visible) {
+            compiled.push_back(text);
+            visibleCounts.push_back(visible.Count());
+            return text.find('?') == std::string::npos ? 0 : 6;
+        };
+    }
+};
+
+UserFunctionLibrary WithF() {
+    UserFunctionLibrary lib;
+    lib.Append(UserFunction::Make("F", "X+1", kFunctionOfX));
+    return lib;
+}
+
+TEST(UserFunctionDefine, RefusalsInTheirOrder) {
+    using Field = DefinitionField;
+    struct Row {
+        const char* name;
+        const char* definition;
+        std::uint16_t kind;
+        int code;
+        Field field;
+        int line;
+    };
+    const std::string tenLetters = "ABCDEFGHIJ";
+    const std::string sixtyOne(61, 'X');
+    const std::string sixty(60, 'X');
+    const Row rows[] = {
+        {"", "X", 1, 24, Field::Name, __LINE__},
+        {"G", "", 1, 24, Field::Definition, __LINE__},
+        {"", "", 1, 24, Field::Definition, __LINE__},
+        {"ABCDEFGHIJ", "X", 1, 116, Field::Name, __LINE__},
+        {"G", sixtyOne.c_str(), 1, 116, Field::Definition, __LINE__},
+        {"ABCDEFGHIJ", sixtyOne.c_str(), 1, 116, Field::Definition, __LINE__},
+        {"G2", "X", 1, 144, Field::Name, __LINE__},
+        {"G H", "X", 1, 144, Field::Name, __LINE__},
+        {"G(X)", "X", 1, 144, Field::Name, __LINE__},
+        {"É", "X", 1, 144, Field::Name, __LINE__},
+        {"G2", "", 1, 24, Field::Definition, __LINE__},
+        {"SIN", "X", 1, 122, Field::Name, __LINE__},
+        {"pi", "X", 1, 122, Field::Name, __LINE__},
+        {"f", "X", 1, 122, Field::Name, __LINE__},
+        {"G", "X?", 1, 6, Field::Definition, __LINE__},
+        {"ABCDEFGHI", sixty.c_str(), 1, 0, Field::None, __LINE__},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "line " << row.line << ": " << row.name << " = "
+                                        << row.definition);
+        UserFunctionLibrary lib = WithF();
+        FakeCompiler compiler;
+        const DefinitionResult result =
+            DefineFunction(lib, row.name, row.definition, row.kind, std::nullopt, compiler.Callback());
+        EXPECT_EQ(result.code, row.code);
+        EXPECT_EQ(result.field, row.field);
+        EXPECT_EQ(lib.Count(), row.code == 0 ? 2u : 1u);
+        if (row.code != 0 && row.code != 6) {
+            EXPECT_TRUE(compiler.compiled.empty()) << "compiled although refused before";
+        }
+    }
+}
+
+TEST(UserFunctionDefine, StoresUpperCaseAndWarns) {
+    struct Row {
+        const char* definition;
+        std::uint16_t kind;
+        std::vector<int> warnings;
+    };
+    const Row rows[] = {
+        {"x^2", 1, {}},      {"2", 1, {140}},        {"x*y", 2, {}},
+        {"x", 2, {141}},     {"y", 2, {140}},        {"a+b", 2, {140, 141}},
+        {"exp(2)", 1, {}}, // the X of EXP counts, as a text search finds it
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.definition);
+        UserFunctionLibrary lib = WithF();
+        FakeCompiler compiler;
+        const DefinitionResult result =
+            DefineFunction(lib, "gg", row.definition, row.kind, std::nullopt, compiler.Callback());
+        ASSERT_EQ(result.code, 0);
+        EXPECT_EQ(result.warnings, row.warnings);
+        ASSERT_EQ(lib.Count(), 2u);
+        EXPECT_EQ(lib.At(1).Name(), "GG");
+        EXPECT_EQ(lib.At(1).kind, row.kind);
+        EXPECT_EQ(lib.At(1).Definition(), NormalizeField(row.definition));
+    }
+}
+
+TEST(UserFunctionDefine, FieldsAreReadUpTo255Characters) {
+    const std::string typed(300, 'x');
+    EXPECT_EQ(NormalizeField(typed), std::string(255, 'X'));
+    UserFunctionLibrary lib;
+    FakeCompiler compiler;
+    EXPECT_EQ(DefineFunction(lib, "G", typed, 1, std::nullopt, compiler.Callback()).code, 116);
+}
+
+TEST(UserFunctionDefine, NewDefinitionCompilesWithTheWholeLibrary) {
+    UserFunctionLibrary lib = WithF();
+    lib.Append(UserFunction::Make("K", "F(X)*2", kFunctionOfX));
+    FakeCompiler compiler;
+    ASSERT_EQ(DefineFunction(lib, "M", "K(X)", 1, std::nullopt, compiler.Callback()).code, 0);
+    EXPECT_EQ(compiler.visibleCounts, (std::vector<std::size_t>{2}));
+}
+
+// An edited record may keep its name; it only sees the records before it, as its calls will.
+TEST(UserFunctionDefine, EditingOverwritesTheRecord) {
+    UserFunctionLibrary lib = WithF();
+    lib.Append(UserFunction::Make("K", "F(X)*2", kFunctionOfX));
+    FakeCompiler compiler;
+    const DefinitionResult result = DefineFunction(lib, "F", "x-1", 1, 0, compiler.Callback());
+    EXPECT_EQ(result.code, 0);
+    ASSERT_EQ(lib.Count(), 2u);
+    EXPECT_EQ(ListEntryText(lib.At(0)), "F(X) = X-1");
+    EXPECT_EQ(compiler.visibleCounts, (std::vector<std::size_t>{0}));
+
+    EXPECT_EQ(DefineFunction(lib, "H", "x*y", 2, 1, compiler.Callback()).code, 0);
+    EXPECT_EQ(ListEntryText(lib.At(1)), "H(X,Y) = X*Y");
+    EXPECT_EQ(compiler.visibleCounts.back(), 1u);
+}
+
+TEST(UserFunctionDefine, EditingCannotTakeAnotherName) {
+    UserFunctionLibrary lib = WithF();
+    lib.Append(UserFunction::Make("K", "X*2", kFunctionOfX));
+    FakeCompiler compiler;
+    EXPECT_EQ(DefineFunction(lib, "F", "x", 1, 1, compiler.Callback()).code, 122);
+    EXPECT_EQ(DefineFunction(lib, "COS", "x", 1, 1, compiler.Callback()).code, 122);
+    EXPECT_EQ(ListEntryText(lib.At(1)), "K(X) = X*2");
+}
+
+} // namespace
+} // namespace korvane
