@@ -47,13 +47,11 @@ long double LogModulus(const ComplexValue& z) {
     return std::log(std::hypot(z.re, z.im));
 }
 
-// e^(iz) of the trigonometric rules is EXP of (-Im z, Re z) with its reciprocal taken by
-// Divide; this says whether both exist, from e^(-y) and |cos x| + |sin x|.
-bool ExpIzPairDefined(const ComplexValue& z, long double cosX, long double sinX) {
-    if (Size(z) > kInfinity || std::fabs(z.im) >= kExponentLimit)
-        return false;
-    const long double spread = std::fabs(cosX) + std::fabs(sinX);
-    return std::exp(-z.im) * spread >= kZeroTolerance && std::exp(z.im) * spread <= kInfinity;
+// e^(iz) and e^(-iz) of the trigonometric rules both exist. Both are taken by EXP, like
+// e^z and e^(-z) of the hyperbolic ones: as a reciprocal by Divide, the smaller of the
+// two would fail below 1e-18, so that cos(50i) failed while cos(-50i) did not.
+bool ExpIzPairDefined(const ComplexValue& z) {
+    return Size(z) <= kInfinity && std::fabs(z.im) < kExponentLimit;
 }
 
 // ARCTAN's ln((1 + iz)/(1 - iz)) exists.
@@ -147,21 +145,21 @@ bool Sgn(const ComplexValue& z, ComplexValue& result) {
 }
 
 bool Sin(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (!ExpIzPairDefined(z))
+        return false;
     const long double c = std::cos(z.re);
     const long double s = std::sin(z.re);
-    result = kComplexZero;
-    if (!ExpIzPairDefined(z, c, s))
-        return false;
     result = {s * std::cosh(z.im), c * std::sinh(z.im)};
     return true;
 }
 
 bool Cos(const ComplexValue& z, ComplexValue& result) {
+    result = kComplexZero;
+    if (!ExpIzPairDefined(z))
+        return false;
     const long double c = std::cos(z.re);
     const long double s = std::sin(z.re);
-    result = kComplexZero;
-    if (!ExpIzPairDefined(z, c, s))
-        return false;
     result = {c * std::cosh(z.im), -s * std::sinh(z.im)};
     return true;
 }
