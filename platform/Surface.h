@@ -2,6 +2,8 @@
 // The one drawing interface of the core: an off-screen picture (layer, window front,
 // printer page, SVG file, recording) drawn with the current pen, brush and font. Texts
 // are UTF-8. Coordinates are pixels, y downward; drawing outside the surface is clipped.
+// A new surface has a black solid pen of width 1, a white solid brush, black text on an
+// opaque white background, left/top alignment, DrawMode::Copy and no clip.
 #include "platform/DrawingTools.h"
 #include "platform/Geometry.h"
 

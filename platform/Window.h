@@ -4,7 +4,9 @@
 // widget and is never subclassed; the core object that owns it implements the handler.
 #include "platform/Geometry.h"
 #include "platform/Input.h"
+#include "resources/Resources.h"
 
+#include <span>
 #include <string>
 
 namespace korvane::platform {
@@ -20,6 +22,9 @@ struct WindowSpec {
     class Window* owner = nullptr; // stays above its owner; may be null
     WindowKind kind = WindowKind::Graph;
     Size clientSize{480, 360}; // until the window is placed
+    // Menus and key tables made at run time; when not empty they replace the names.
+    std::span<const res::MenuItem> menuItems;
+    std::span<const res::Accelerator> acceleratorKeys;
 };
 
 // Screen position and outer size of a window, as stored in settings files.
@@ -84,7 +89,7 @@ public:
 
     // As the close box: asks the handler's OnClose, and when it agrees the window goes
     // away and the handler gets OnDestroy. The Window object itself stays valid (and
-    // inert) until its owner deletes it.
+    // inert) until its owner deletes it; deleting a Window calls no handler.
     virtual void Close() = 0;
     virtual bool IsClosed() const = 0;
 };

@@ -1,0 +1,27 @@
+#pragma once
+// The in-memory Clipboard: one text, one picture and one vector picture.
+#include "platform/Clipboard.h"
+#include "platform/memory/RasterSurface.h"
+
+namespace korvane::platform {
+
+class MemoryClipboard : public Clipboard {
+public:
+    void SetText(const std::string& utf8) override { text_ = utf8; }
+    std::optional<std::string> GetText() const override { return text_; }
+    void SetImage(const Surface& picture) override;
+    bool HasImage() const override { return image_.has_value(); }
+    std::unique_ptr<Surface> GetImage() const override;
+    void SetSvg(const std::string& svgBytes) override { svg_ = svgBytes; }
+    std::optional<std::string> GetSvg() const override { return svg_; }
+
+    void Clear();
+    const RasterSurface* Image() const { return image_ ? &*image_ : nullptr; }
+
+private:
+    std::optional<std::string> text_;
+    std::optional<RasterSurface> image_;
+    std::optional<std::string> svg_;
+};
+
+} // namespace korvane::platform

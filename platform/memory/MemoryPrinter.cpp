@@ -1,0 +1,22 @@
+#include "platform/memory/MemoryPrinter.h"
+
+namespace korvane::platform {
+
+Surface* MemoryPrinter::BeginDocument(const std::string& title) {
+    title_ = title;
+    surface_.Clear();
+    pageStarts_ = {0};
+    ended_ = false;
+    return &surface_;
+}
+
+void MemoryPrinter::NewPage() {
+    pageStarts_.push_back(surface_.Primitives().size());
+}
+
+int MemoryPrinter::EndDocument() {
+    ended_ = true;
+    return 0;
+}
+
+} // namespace korvane::platform
