@@ -53,11 +53,13 @@ void RunCases(const std::vector<Case>& cases) {
         ComplexValue result;
         const bool defined = EvaluateFunction(ctx, c.opcode, c.left, c.right, result);
         ASSERT_EQ(defined, c.defined) << "got " << testing::Show(result);
-        if (c.defined)
+        if (c.defined) {
             EXPECT_TRUE(testing::Close(result, c.expected, c.tolerance))
                 << "got " << testing::Show(result) << ", want " << testing::Show(c.expected);
-        if (c.flag != kAny)
+        }
+        if (c.flag != kAny) {
             EXPECT_EQ(ctx.nearBreak, c.flag == kFlag) << "near-jump flag";
+        }
     }
 }
 
