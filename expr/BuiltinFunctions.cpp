@@ -464,6 +464,8 @@ bool IsLibraryFunction(int opcode) {
 
 bool IntegerPower(bool complexMode, const ComplexValue& base, long double n, ComplexValue& result) {
     result = kComplexOne;
+    if (!(std::fabs(n) <= kIntegerRange))
+        return Undefined(result);
     ComplexValue b = base;
     if (n < 0 && !Divide(complexMode, kComplexOne, base, b))
         return Undefined(result);
