@@ -2,6 +2,164 @@
 
 namespace korvane::res {
 
-ResourceTable GraphResources() { return {}; }
+namespace {
+
+using K = MenuItem::Kind;
+using C = ControlTemplate;
+
+// The plane window. Commands that only work with curves join these menus with them.
+constexpr MenuItem kPlot2Menu[] = {
+    {K::Popup, "&Arquivo", 0},
+    {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Ver", 0},
+    {K::Command, "&Ver ...\tCtrl+V", 104},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Afastar\tPgDn", 106},
+    {K::Command, "A&proximar\tPgUp", 107},
+    {K::Command, "&Fator ...", 108},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Esquerda\t\u2190", 322},
+    {K::Command, "&Direita\t\u2192", 323},
+    {K::Command, "Para &baixo\t\u2193", 324},
+    {K::Command, "Para &cima\t\u2191", 325},
+    {K::Command, "&Passo ...", 321},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Janela anterior\tCtrl+L", 111},
+    {K::Command, "&Quadrado\tCtrl+Q", 117},
+    {K::Command, "&Restaurar\tCtrl+R", 103},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Btns", 0},
+    {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},
+    {K::Command, "C&oords XY LB\tRecentr RB", 125},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Eixos", 0},
+    {K::Command, "&Eixos\tCtrl+E", 109},
+    {K::Command, "&Grade ...\tCtrl+G", 320},
+    {K::Command, "&Setas sólidas", 110},
+    {K::Command, "&Nome ...", 102},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Símbolo &pi ...", 73},
+    {K::Command, "&Sinal menos ...", 92},
+    {K::Command, "&Opaco", 220},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Misc", 0},
+    {K::Popup, "&Cores", 0},
+    {K::Command, "&Fundo ...", 200},
+    {K::Command, "&Eixos ...", 203},
+    {K::Command, "&Linhas de grade ...", 210},
+    {K::End, nullptr, 0},
+    {K::Popup, "Espessura dos &eixos", 0},
+    {K::Command, "Espessura &tela ...", 100},
+    {K::Command, "Espessura &impressora ...", 101},
+    {K::End, nullptr, 0},
+    {K::Popup, "Espessura da &grade", 0},
+    {K::Command, "Espessura &tela ...", 150},
+    {K::Command, "Espessura &impressora ...", 151},
+    {K::End, nullptr, 0},
+    {K::Command, "&Fonte ...", 61},
+    {K::Command, "Deci&mais ...", 105},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Linhas &pontilhadas", 71},
+    {K::Command, "C&or ...", 72},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Usar padrão ...", 49},
+    {K::End, nullptr, 0},
+};
+
+constexpr Accelerator kPlot2Keys[] = {
+    {'V', ModCtrl, 104},      {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107},
+    {KeyLeft, ModNone, 322},  {KeyRight, ModNone, 323},    {KeyDown, ModNone, 324},
+    {KeyUp, ModNone, 325},    {'L', ModCtrl, 111},         {'Q', ModCtrl, 117},
+    {'R', ModCtrl, 103},      {'E', ModCtrl, 109},         {'G', ModCtrl, 320},
+};
+
+constexpr MenuItem kColourWindowMenu[] = {
+    {K::Command, "&Fechar", 2},
+};
+
+constexpr ControlTemplate kViewAll[] = {
+    {C::Static, -1, "esquerdo", 10, true},  {C::Edit, 211, "", 16, false, 30},
+    {C::Static, -1, "direito", 10},         {C::Edit, 212, "", 16, false, 30},
+    {C::Static, -1, "inferior", 10, true},  {C::Edit, 213, "", 16, false, 30},
+    {C::Static, -1, "superior", 10},        {C::Edit, 214, "", 16, false, 30},
+    {C::Static, -1, "horiz", 10, true},     {C::Edit, 215, "", 16, false, 30},
+    {C::Static, -1, "vert", 10},            {C::Edit, 216, "", 16, false, 30},
+    {C::Static, -1, "espessura", 10, true}, {C::Edit, 217, "", 16, false, 30},
+    {C::RadioButton, 251, "centro", 0, true}, {C::RadioButton, 252, "cantos"},
+    {C::Button, 1, "aplicar", 0, true},     {C::Button, 2, "fechar"},
+};
+
+constexpr ControlTemplate kSetGrid[] = {
+    {C::CheckBox, 271, "eixos", 0, true},
+    {C::RadioButton, 251, "ambos"}, {C::RadioButton, 252, "x"}, {C::RadioButton, 253, "y"},
+    {C::RadioButton, 254, "polar"},
+    {C::CheckBox, 272, "marcas", 0, true}, {C::CheckBox, 273, "setas"}, {C::CheckBox, 274, "pontos"},
+    {C::CheckBox, 275, "rótulos"},
+    {C::Static, -1, "tamanho da marca", 0, true}, {C::Edit, 211, "", 6, false, 20},
+    {C::Static, -1, "", 4, true}, {C::Static, -1, "intervalo", 10}, {C::Static, -1, "decimais", 6},
+    {C::Static, -1, "freq", 5}, {C::Static, -1, "escala", 6}, {C::Static, -1, "pi", 4},
+    {C::Static, -1, "x", 4, true}, {C::Edit, 212, "", 10, false, 20}, {C::Edit, 213, "", 6, false, 20},
+    {C::Edit, 214, "", 5, false, 9}, {C::CheckBox, 276, "", 6}, {C::CheckBox, 277, "", 4},
+    {C::Static, -1, "y", 4, true}, {C::Edit, 215, "", 10, false, 20}, {C::Edit, 216, "", 6, false, 20},
+    {C::Edit, 217, "", 5, false, 9}, {C::CheckBox, 278, "", 6}, {C::CheckBox, 279, "", 4},
+    {C::Static, -1, "escala sobre :", 0, true}, {C::RadioButton, 255, "eixos"}, {C::RadioButton, 256, "quadro"},
+    {C::CheckBox, 281, "retangular", 0, true}, {C::CheckBox, 280, "setores polares"},
+    {C::Edit, 218, "", 5, false, 20}, {C::CheckBox, 286, "pontilhado"},
+    {C::Static, -1, "quadrantes", 0, true}, {C::CheckBox, 282, "I"}, {C::CheckBox, 283, "II"},
+    {C::CheckBox, 284, "III"}, {C::CheckBox, 285, "IV"},
+    {C::Button, 91, "aplicar", 0, true}, {C::Button, 2, "fechar"},
+};
+
+constexpr ControlTemplate kAxisNames[] = {
+    {C::Static, -1, "1st", 5, true}, {C::Edit, 211, "", 20, false, 19},
+    {C::Static, -1, "2nd", 5, true}, {C::Edit, 212, "", 20, false, 19},
+    {C::Static, -1, "3rd", 5, true}, {C::Edit, 213, "", 20, false, 19},
+    {C::Button, 1, "ok", 0, true},   {C::Button, 2, "cancelar"},
+};
+
+constexpr ControlTemplate kFormatDp[] = {
+    {C::Static, -1, "num decimais", 0, true}, {C::Edit, 211, "", 6, false, 20},
+    {C::Button, 1, "ok", 0, true},            {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kFormatDpsn[] = {
+    {C::Static, -1, "num decimais", 0, true}, {C::Edit, 211, "", 6, false, 20},
+    {C::CheckBox, 271, "scientific notation", 0, true}, {C::CheckBox, 272, "forma *10^", 0, true},
+    {C::Button, 1, "ok", 0, true},            {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kFormatFwdp[] = {
+    {C::Static, -1, "num decimais", 0, true},       {C::Edit, 211, "", 6, false, 20},
+    {C::Static, -1, "espessura do campo", 0, true}, {C::Edit, 212, "", 6, false, 20},
+    {C::Button, 1, "ok", 0, true},                  {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kFormatFwdpsn[] = {
+    {C::Static, -1, "num decimais", 0, true},       {C::Edit, 211, "", 6, false, 20},
+    {C::Static, -1, "espessura do campo", 0, true}, {C::Edit, 212, "", 6, false, 20},
+    {C::CheckBox, 271, "scientific notation", 0, true}, {C::CheckBox, 272, "forma *10^", 0, true},
+    {C::Button, 1, "ok", 0, true},                  {C::Button, 2, "cancelar"},
+};
+
+constexpr NamedMenu kMenus[] = {
+    {"PLOT2MENU", kPlot2Menu},
+    {"COLWMENU", kColourWindowMenu},
+};
+
+constexpr NamedAccelerators kAccelerators[] = {
+    {"PLOT2MENU", kPlot2Keys},
+};
+
+constexpr DialogTemplate kDialogs[] = {
+    {"VIEWALL", "janela", kViewAll},
+    {"SETGRID", "grade", kSetGrid},
+    {"AXVBLS", "nomes nos eixos", kAxisNames},
+    {"DP", "formatar", kFormatDp},
+    {"DPSN", "formatar", kFormatDpsn},
+    {"FWDP", "formatar", kFormatFwdp},
+    {"FWDPSN", "formatar", kFormatFwdpsn},
+};
+
+} // namespace
+
+ResourceTable GraphResources() { return {kMenus, kAccelerators, kDialogs}; }
 
 } // namespace korvane::res

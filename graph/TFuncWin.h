@@ -1,0 +1,27 @@
+#pragma once
+// Expression level: the window's evaluation context (letters, registers, flags), and the
+// paint sequence over the picture layers.
+#include "expr/EvalContext.h"
+#include "graph/TZalWinm.h"
+
+namespace korvane {
+
+class TFuncWin : public TZalWinm {
+public:
+    TFuncWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+
+    EvalContext& Context() { return context_; }
+
+    // Layer 1 when stale, then the overlay onto layer 0, then layer 0 to the screen.
+    void OnPaint(platform::Surface& front) override;
+    // How many times the base picture was rebuilt (a repaint that changes nothing keeps it).
+    int BaseRebuilds() const { return baseRebuilds_; }
+
+protected:
+    EvalContext context_;
+
+private:
+    int baseRebuilds_ = 0;
+};
+
+} // namespace korvane

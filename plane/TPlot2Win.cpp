@@ -1,0 +1,77 @@
+#include "plane/TPlot2Win.h"
+
+namespace korvane {
+
+TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
+    : TFuncWin(platform, options, owner) {
+    SetUpDefaults();
+    CreateWindowFromSettings();
+}
+
+TPlot2Win::~TPlot2Win() { WriteSettingsFile(); }
+
+void TPlot2Win::SetUpDefaults() {
+    // Names of the slots the plane window uses, and its starting colours.
+    colours_.Name(kSlotAxes, 104, 1);
+    colours_.Name(kSlotGrid, 111, 1);
+    colours_.slots[kSlotBackground].index = 1;
+    colours_.slots[kSlotAxes].index = 0;
+    colours_.slots[kSlotGrid].index = 18;
+    // A plane window opens showing its axes with labelled ticks over a grid.
+    axes_.axesShown = true;
+    axes_.scaleBits = ScaleLabelsX | ScaleLabelsY;
+    axes_.gridBits = GridQuadrants | GridRectangular;
+    axes_.decimalsX = axes_.decimalsY = 0;
+    axes_.arrows = true;
+    axes_.labels = true;
+    currentLevel_ = 1;
+}
+
+void TPlot2Win::CreateWindowFromSettings() {
+    platform::WindowSpec spec;
+    spec.title = options_.title.empty() ? "2-dim" : options_.title;
+    spec.menu = "PLOT2MENU";
+    spec.accelerators = "PLOT2MENU";
+    spec.owner = Owner();
+    spec.kind = platform::WindowKind::Graph;
+    spec.clientSize = {480, 360};
+    CreatePlatformWindow(spec);
+    // Settings are read once the client size is known: positions beyond it are reset.
+    ReadSettingsFile();
+    SyncPixelSizes();
+    if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
+        window_->SetPlacement(placement_);
+    Recompute();
+    CreateLayers(1);
+    RefreshMenuChecks();
+    window_->Show();
+    RequestRepaint();
+}
+
+void TPlot2Win::PackSlots(SettingsRecord& record) {
+    PlaneLook look{axes_, format_, widths_, view_, plane_};
+    PackPlaneSlots(look, record);
+}
+
+void TPlot2Win::UnpackSlots(const SettingsRecord& record) {
+    PlaneLook look{axes_, format_, widths_, view_, plane_};
+    const platform::Size client = ClientSize();
+    UnpackPlaneSlots(record, client.width, client.height, look);
+    mouseMode_ = plane_.mouseMode;
+}
+
+void TPlot2Win::OnCommand(int id) {
+    if (id == cmd::kCloseWindow) {
+        if (window_)
+            window_->Close();
+        return;
+    }
+    TFuncWin::OnCommand(id);
+}
+
+void TPlot2Win::OnDestroy() {
+    plane_.mouseMode = mouseMode_;
+    WriteSettingsFile();
+}
+
+} // namespace korvane
