@@ -14,7 +14,6 @@ namespace korvane {
 namespace {
 
 constexpr long double kFactorialLimit = 32767.0L;
-constexpr long double kErfLimit = 6.409999L;
 constexpr long double kGaussLimit = 10.0L;
 
 inline bool Real(long double value, ComplexValue& result) {
