@@ -29,7 +29,7 @@ SharedConstants ComputeConstants() {
 // Flushes a quotient or product to zero, or reports overflow, by its |Re| + |Im|.
 bool GuardResult(ComplexValue& result) {
     const long double s = Size(result);
-    if (s > kInfinity)
+    if (s > kInfinity || std::isnan(s))
         return false;
     if (s < kZeroTolerance)
         result = kComplexZero;
@@ -39,8 +39,9 @@ bool GuardResult(ComplexValue& result) {
 bool MultiplyReal(int classA, int classB, const ComplexValue& a, const ComplexValue& b,
                   ComplexValue& result) {
     if ((classA < 4 && classB < 4) || (classA == 4 && classB == 3) || (classA == 3 && classB == 4)) {
+        // NaN counts as normal; its product is still no number.
         result = {a.re * b.re, 0.0L};
-        return true;
+        return !std::isnan(result.re);
     }
     const long double sign = ((a.re > 0) == (b.re > 0)) ? 1.0L : -1.0L;
     if ((classA == 2 && classB == 4) || (classA == 4 && classB == 2)) {

@@ -86,6 +86,8 @@ TEST(Arithmetic, MultiplyFollowsTheMagnitudeClasses) {
         {__LINE__, "complex 1e10 * 1e10 above 1e18 undefined", kComplex, {1e10L, 0}, {0, 1e10L}, false, {}},
         {__LINE__, "complex 1e-10 * 1e-10 flushed to 0", kComplex, {1e-10L, 0}, {1e-10L, 0}, true, {0, 0}},
         {__LINE__, "complex huge operand undefined", kComplex, {1e18L, 0}, {1e-5L, 0}, false, {}},
+        {__LINE__, "a NaN operand gives no number: undefined", kReal, {std::numeric_limits<long double>::quiet_NaN(), 0}, {2, 0}, false, {}},
+        {__LINE__, "a NaN operand gives no number: undefined (complex)", kComplex, {0, std::numeric_limits<long double>::quiet_NaN()}, {2, 0}, false, {}},
     };
     for (const OperationRow& row : rows)
         CheckOperation(Multiply, row);
@@ -107,6 +109,7 @@ TEST(Arithmetic, DivideRefusesHugeDividendsAndTinyDivisors) {
         {__LINE__, "complex divisor |Re| + |Im| below 1e-18 undefined", kComplex, {1, 0}, {4e-19L, 4e-19L}, false, {}},
         {__LINE__, "complex 1 / 1e2400 flushed to 0 without overflow", kComplex, {1, 0}, {1e2400L, 1e2400L}, true, {0, 0}},
         {__LINE__, "complex 1e17 / (1e-2 i) undefined", kComplex, {1e17L, 0}, {0, 1e-2L}, false, {}},
+        {__LINE__, "a NaN divisor gives no number: undefined", kReal, {1, 0}, {std::numeric_limits<long double>::quiet_NaN(), 0}, false, {}},
     };
     for (const OperationRow& row : rows)
         CheckOperation(Divide, row);
