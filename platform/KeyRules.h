@@ -1,5 +1,7 @@
 #pragma once
 // Key rules shared by every platform: accelerator lookup and the codes PeekKey gives.
+// Keys are res::Key codes, in which a letter is always its upper-case code (0x41-0x5A,
+// with or without Shift) and 0x70-0x7B are F1-F12, so there are no lower-case letters.
 #include "resources/Resources.h"
 
 #include <optional>
@@ -7,13 +9,9 @@
 
 namespace korvane::platform {
 
-// Upper-cases ASCII letters; other codes are unchanged.
-int NormalizeKey(int key);
-// The command of the first accelerator with this key and exactly these modifiers. A
-// letter matches in either case.
+// The command of the first accelerator with this key and exactly these modifiers.
 std::optional<int> FindAccelerator(std::span<const res::Accelerator> table, int key, int modifiers);
-// PeekKey's answer for a key that is no accelerator: its normalized code, whatever the
-// modifiers.
+// What PeekKey gives for an accelerator: the code of S, which stops long drawings.
 inline constexpr int kStopKey = 'S';
 
 } // namespace korvane::platform

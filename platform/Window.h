@@ -22,7 +22,8 @@ struct WindowSpec {
     class Window* owner = nullptr; // stays above its owner; may be null
     WindowKind kind = WindowKind::Graph;
     Size clientSize{480, 360}; // until the window is placed
-    // Menus and key tables made at run time; when not empty they replace the names.
+    // Menus and key tables made at run time; when not empty they replace the names. They
+    // must outlive the window.
     std::span<const res::MenuItem> menuItems;
     std::span<const res::Accelerator> acceleratorKeys;
 };
@@ -80,7 +81,8 @@ public:
 
     // For long drawings: looks at the keys pressed for this window since the last call.
     // A key of the accelerator table runs its command at once and gives 'S'; another key
-    // gives its code (letters upper case, with or without Shift); none gives 0.
+    // gives its res::Key code (a letter its upper-case code, with or without Shift); none
+    // gives 0.
     virtual int PeekKey() = 0;
 
     virtual void CaptureMouse() = 0;

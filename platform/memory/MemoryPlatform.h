@@ -49,10 +49,13 @@ public:
     int RunModal(const res::DialogTemplate& dialog, DialogHandler& handler, Window* owner) override;
     std::unique_ptr<Dialog> CreateModeless(const res::DialogTemplate& dialog, DialogHandler& handler,
                                            Window* owner) override;
-    MessageAnswer MessageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
-                             MessageIcon icon, Window* owner) override;
+    // The defaults repeat Platform's.
+    MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                             MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None,
+                             Window* owner = nullptr) override;
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
-                                        const std::string& initial, Window* owner, int maxLength) override;
+                                        const std::string& initial, Window* owner = nullptr,
+                                        int maxLength = 0) override;
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
     std::optional<std::string> SaveFileDialog(const FileDialogSpec& spec) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial, Window* owner) override;

@@ -93,7 +93,7 @@ int MemoryWindow::PeekKey() {
         handler_.OnCommand(*command);
         return kStopKey;
     }
-    return NormalizeKey(k.key);
+    return k.key;
 }
 
 void MemoryWindow::Close() {
@@ -111,7 +111,7 @@ void MemoryWindow::PressKey(int key, int modifiers, const std::string& text) {
         handler_.OnCommand(*command);
         return;
     }
-    handler_.OnKey(KeyEvent{NormalizeKey(key), modifiers, text});
+    handler_.OnKey(KeyEvent{key, modifiers, text});
 }
 
 void MemoryWindow::QueueKey(int key, int modifiers) {

@@ -1,0 +1,67 @@
+#include "platform/ConfigDirectory.h"
+#include "platform/memory/MemoryPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include <unistd.h>
+
+using namespace korvane::platform;
+
+// $KORVANE_CONFIG_DIR wins, then $XDG_CONFIG_HOME/korvane, then ~/.config/korvane; an
+// empty variable counts as unset and the result always ends in '/'.
+TEST(ConfigDirectory, RuleOverTheEnvironment) {
+    struct Row {
+        const char* name;
+        std::map<std::string, std::string> env;
+        const char* expected;
+    } rows[] = {
+        {"own variable", {{"KORVANE_CONFIG_DIR", "/tmp/k"}, {"XDG_CONFIG_HOME", "/x"}, {"HOME", "/h"}}, "/tmp/k/"},
+        {"own variable with slash", {{"KORVANE_CONFIG_DIR", "/tmp/k/"}}, "/tmp/k/"},
+        {"xdg", {{"XDG_CONFIG_HOME", "/x"}, {"HOME", "/h"}}, "/x/korvane/"},
+        {"xdg with slash", {{"XDG_CONFIG_HOME", "/x/"}}, "/x/korvane/"},
+        {"empty own variable", {{"KORVANE_CONFIG_DIR", ""}, {"XDG_CONFIG_HOME", "/x"}}, "/x/korvane/"},
+        {"home", {{"HOME", "/home/u"}}, "/home/u/.config/korvane/"},
+        {"empty xdg", {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}}, "/home/u/.config/korvane/"},
+        {"nothing", {}, "./.korvane/"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto lookup = [&](const char* name) -> std::optional<std::string> {
+            const auto it = row.env.find(name);
+            return it == row.env.end() ? std::nullopt : std::optional<std::string>(it->second);
+        };
+        EXPECT_EQ(ConfigDirectoryFor(lookup), row.expected);
+    }
+}
+
+TEST(ConfigDirectory, PlatformCreatesTheFolderFromTheEnvironment) {
+    const std::filesystem::path base = std::filesystem::temp_directory_path() /
+                                       ("korvane-config-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(base);
+    const std::string wanted = (base / "deep" / "er").string();
+    const char* saved = std::getenv("KORVANE_CONFIG_DIR");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("KORVANE_CONFIG_DIR", wanted.c_str(), 1);
+    MemoryPlatform platform;
+    const std::string dir = platform.ConfigDirectory();
+    if (saved)
+        ::setenv("KORVANE_CONFIG_DIR", savedValue.c_str(), 1);
+    else
+        ::unsetenv("KORVANE_CONFIG_DIR");
+    EXPECT_EQ(dir, wanted + "/");
+    EXPECT_TRUE(std::filesystem::is_directory(wanted));
+    std::filesystem::remove_all(base);
+}
+
+TEST(ConfigDirectory, EnsureDirectoryFailsOnAFile) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("korvane-file-" + std::to_string(::getpid()));
+    { std::FILE* f = std::fopen(file.c_str(), "w"); ASSERT_NE(f, nullptr); std::fclose(f); }
+    EXPECT_FALSE(EnsureDirectory(file.string()));
+    EXPECT_FALSE(EnsureDirectory((file / "below").string()));
+    std::filesystem::remove(file);
+}
