@@ -1,0 +1,30 @@
+#include "app/EmptyWindowFactory.h"
+
+#include "app/EmptyGraphWindow.h"
+
+namespace korvane {
+
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& options, const char* kind,
+                                                      platform::Window* owner) {
+    return std::make_unique<EmptyGraphWindow>(platform_, options, kind, owner);
+}
+
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
+    return Make(options, "2-dim", owner);
+}
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
+    return Make(options, "3-dim", owner);
+}
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions& options, platform::Window* owner) {
+    return Make(options, "adivinhar", owner);
+}
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperDomain(const WindowOptions& options,
+                                                                    platform::Window* owner) {
+    return Make(options, "domínio", owner);
+}
+std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperRange(const WindowOptions& options,
+                                                                   platform::Window* owner) {
+    return Make(options, "contradomínio", owner);
+}
+
+} // namespace korvane

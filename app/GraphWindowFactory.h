@@ -1,0 +1,34 @@
+#pragma once
+// Makes the graph windows that the frame opens, one call per kind. A null result means
+// the window could not be made; the frame then leaves its counters as they were.
+#include "app/OwnedWindow.h"
+#include "graph/WindowOptions.h"
+
+#include <memory>
+
+namespace korvane {
+
+namespace platform {
+class Window;
+}
+
+class GraphWindowFactory {
+public:
+    virtual ~GraphWindowFactory() = default;
+
+    virtual std::unique_ptr<OwnedWindow> CreatePlane(const WindowOptions& options, platform::Window* owner) = 0;
+    virtual std::unique_ptr<OwnedWindow> CreateSpace(const WindowOptions& options, platform::Window* owner) = 0;
+    virtual std::unique_ptr<OwnedWindow> CreateGuess(const WindowOptions& options, platform::Window* owner) = 0;
+    virtual std::unique_ptr<OwnedWindow> CreateMapperDomain(const WindowOptions& options,
+                                                            platform::Window* owner) = 0;
+    virtual std::unique_ptr<OwnedWindow> CreateMapperRange(const WindowOptions& options,
+                                                           platform::Window* owner) = 0;
+    // Each window of the mapper pair keeps the other; called once both exist, before
+    // they are shown.
+    virtual void LinkMapper(OwnedWindow& domain, OwnedWindow& range) {
+        (void)domain;
+        (void)range;
+    }
+};
+
+} // namespace korvane

@@ -1,0 +1,131 @@
+// "kv.ini": the 19 bytes, the placement check and its fallback, and which paths open what.
+#include "app/DocumentKind.h"
+#include "app/FrameSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using platform::Placement;
+
+TEST(FrameSettings, BytesAreTheDocumentedLayout) {
+    const FrameSettings settings{{0x01020304, -2, 640, 480, true}, false, true};
+    const std::vector<std::uint8_t> expected = {
+        0x04, 0x03, 0x02, 0x01,  // x, little-endian
+        0xFE, 0xFF, 0xFF, 0xFF,  // y = -2
+        0x80, 0x02, 0x00, 0x00,  // width 640
+        0xE0, 0x01, 0x00, 0x00,  // height 480
+        1,                       // maximized
+        0,                       // OpenLast
+        1,                       // UseDefaults
+    };
+    EXPECT_EQ(EncodeFrameSettings(settings), expected);
+}
+
+TEST(FrameSettings, ReadBackGivesWhatWasWritten) {
+    const FrameSettings rows[] = {
+        {{10, 20, 200, 120, false}, false, false},
+        {{0, 0, 1920, 1080, true}, true, false},
+        {{-5, 7, 1, 2, false}, false, true},
+    };
+    for (const FrameSettings& row : rows) {
+        SCOPED_TRACE(row.placement.x);
+        const auto bytes = EncodeFrameSettings(row);
+        ASSERT_EQ(bytes.size(), kFrameSettingsSize);
+        const auto read = DecodeFrameSettings(bytes);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read, row);
+    }
+}
+
+TEST(FrameSettings, ShortFileIsRefused) {
+    auto bytes = EncodeFrameSettings({{10, 20, 200, 120, false}, true, false});
+    for (std::size_t size : {0u, 1u, 16u, 17u, 18u}) {
+        SCOPED_TRACE(size);
+        EXPECT_FALSE(DecodeFrameSettings(std::span(bytes).first(size)).has_value());
+    }
+}
+
+TEST(FrameSettings, AnyNonZeroByteIsTrueAndTheTogglesStayExclusive) {
+    auto bytes = EncodeFrameSettings({{10, 20, 200, 120, false}, false, false});
+    bytes[16] = 7;
+    bytes[17] = 2;
+    bytes[18] = 255;
+    const auto read = DecodeFrameSettings(bytes);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(read->placement.maximized);
+    EXPECT_TRUE(read->openLast);
+    EXPECT_FALSE(read->useDefaults);
+}
+
+// A placement is refused when it leaves the screen or is smaller than 120 x 72.
+TEST(FrameSettings, PlacementFits) {
+    struct Row {
+        Placement placement;
+        bool fits;
+    };
+    const platform::Size screen{1024, 768};
+    const Row rows[] = {
+        {{0, 0, 120, 72, false}, true},
+        {{100, 20, 200, 120, false}, true},
+        {{904, 696, 120, 72, false}, true},   // touches the bottom-right corner
+        {{905, 696, 120, 72, false}, false},  // one pixel too far right
+        {{904, 697, 120, 72, false}, false},
+        {{-1, 0, 200, 120, false}, false},
+        {{0, -1, 200, 120, false}, false},
+        {{10, 10, 100, 120, false}, false},   // width 100
+        {{10, 10, 119, 120, false}, false},
+        {{10, 10, 200, 71, false}, false},
+        {{2147483000, 0, 2000, 120, false}, false}, // x + width past INT32_MAX
+        {{0, 0, 1025, 200, false}, false},
+    };
+    for (const Row& row : rows) {
+        const Placement& p = row.placement;
+        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.width) + "x" +
+                     std::to_string(p.height));
+        EXPECT_EQ(PlacementFits(p, screen), row.fits);
+    }
+}
+
+TEST(FrameSettings, FallbackIsSmallAndNearTheCorner) {
+    EXPECT_EQ(FallbackPlacement(0, 0), (Placement{0, 0, 120, 72, false}));
+    EXPECT_EQ(FallbackPlacement(59, 2147483647), (Placement{29, 2147483647 % 30, 120, 72, false}));
+}
+
+TEST(DocumentKind, ByTheFourCharactersFromTheFirstDot) {
+    struct Row {
+        const char* path;
+        DocumentKind kind;
+    };
+    const Row rows[] = {
+        {"a.kv2", DocumentKind::Plane},
+        {"/home/u/graficos/seno.KV2", DocumentKind::Plane},
+        {"a.Kv3", DocumentKind::Space},
+        {"a.kv3", DocumentKind::Space},
+        {"m.ma2", DocumentKind::Mapper},
+        {"m.MAZ", DocumentKind::Mapper},
+        {"m.mAz", DocumentKind::Mapper},
+        {"dir.old/a.kv2", DocumentKind::None}, // the first '.' is in the folder name
+        {"a.kv", DocumentKind::None},
+        {"a.kv22", DocumentKind::None},
+        {"a.txt", DocumentKind::None},
+        {"a.kv2.bak", DocumentKind::None},
+        {"kv2", DocumentKind::None},
+        {".kv2", DocumentKind::Plane},
+        {"", DocumentKind::None},
+        {"a", DocumentKind::None},
+        {"a.ma3", DocumentKind::None},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        EXPECT_EQ(KindOfDocument(row.path), row.kind);
+    }
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,409 @@
+// The frame on the in-memory platform: its settings file, its toggles, the windows it
+// opens and their titles, documents by extension, drops, the first paint and hand-over.
+#include "ShellFixture.h"
+
+#include "app/FrameSettings.h"
+#include "app/ShellCommands.h"
+#include "app/TPlot.h"
+#include "platform/FileIO.h"
+
+#include <fstream>
+
+namespace korvane::testing {
+namespace {
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+// --- kv.ini -----------------------------------------------------------------------------
+
+TEST_F(ShellTest, WithoutSettingsTheFrameStartsAtItsRandomPlace) {
+    StartFrame();
+    const platform::Placement p = FrameWindow().GetPlacement();
+    EXPECT_GE(p.x, 100);
+    EXPECT_LT(p.x, 300);
+    EXPECT_GE(p.y, 20);
+    EXPECT_LT(p.y, 60);
+    EXPECT_EQ(p.width, 200);
+    EXPECT_EQ(p.height, 120);
+    EXPECT_FALSE(frame->OpenLast());
+    EXPECT_FALSE(frame->UseDefaults());
+    EXPECT_FALSE(frame->MaximizePending());
+}
+
+TEST_F(ShellTest, CloseWritesTheNineteenBytes) {
+    StartFrame();
+    FrameWindow().SetPlacement({300, 200, 400, 250, false});
+    FrameWindow().SendCommand(kCommandUseDefaults);
+    CloseFrame();
+    const std::vector<std::uint8_t> expected = {
+        0x2C, 0x01, 0, 0, 0xC8, 0, 0, 0, 0x90, 0x01, 0, 0, 0xFA, 0, 0, 0, // 300 200 400 250
+        0, 0, 1,
+    };
+    EXPECT_EQ(ReadBytes(IniPath()), expected);
+}
+
+TEST_F(ShellTest, SettingsReadAtSetUpPlaceTheFrame) {
+    WriteBytes(IniPath(), EncodeFrameSettings({{50, 60, 500, 300, false}, true, false}));
+    StartFrame();
+    EXPECT_EQ(FrameWindow().GetPlacement(), (platform::Placement{50, 60, 500, 300, false}));
+    EXPECT_TRUE(frame->OpenLast());
+    EXPECT_TRUE(FrameWindow().IsMenuItemChecked(kCommandOpenLast));
+    EXPECT_FALSE(FrameWindow().IsMenuItemChecked(kCommandUseDefaults));
+}
+
+TEST_F(ShellTest, WrittenSettingsAreReadBackAfterRestart) {
+    StartFrame();
+    FrameWindow().SetPlacement({70, 80, 333, 222, false});
+    FrameWindow().SendCommand(kCommandOpenLast);
+    CloseFrame();
+    StartFrame();
+    EXPECT_EQ(FrameWindow().GetPlacement(), (platform::Placement{70, 80, 333, 222, false}));
+    EXPECT_TRUE(frame->OpenLast());
+    EXPECT_FALSE(frame->UseDefaults());
+}
+
+TEST_F(ShellTest, MaximizedFrameIsMaximizedAtItsFirstPaintAndStoredAsSuch) {
+    WriteBytes(IniPath(), EncodeFrameSettings({{50, 60, 500, 300, true}, false, false}));
+    StartFrame();
+    EXPECT_TRUE(frame->MaximizePending());
+    EXPECT_FALSE(FrameWindow().IsMaximized());
+    platform.RunPendingRepaints();
+    EXPECT_FALSE(frame->MaximizePending());
+    EXPECT_TRUE(FrameWindow().IsMaximized());
+    CloseFrame();
+    const auto bytes = ReadBytes(IniPath());
+    ASSERT_EQ(bytes.size(), kFrameSettingsSize);
+    EXPECT_EQ(bytes[16], 1);
+    EXPECT_EQ(DecodeFrameSettings(bytes)->placement.width, 500); // the normal size, not the screen
+}
+
+TEST_F(ShellTest, PlacementOfWidth100IsReplacedByTheFallback) {
+    WriteBytes(IniPath(), EncodeFrameSettings({{50, 60, 100, 300, false}, false, true}));
+    for (std::uint64_t seed : {1u, 2u, 99u, 123456789u}) {
+        SCOPED_TRACE(seed);
+        random.Seed(seed);
+        StartFrame();
+        const platform::Placement p = FrameWindow().GetPlacement();
+        EXPECT_GE(p.x, 0);
+        EXPECT_LT(p.x, 30);
+        EXPECT_GE(p.y, 0);
+        EXPECT_LT(p.y, 30);
+        EXPECT_EQ(p.width, 120);
+        EXPECT_EQ(p.height, 72);
+        EXPECT_TRUE(frame->UseDefaults()); // the toggles of the file still count
+        frame.reset();
+    }
+}
+
+TEST_F(ShellTest, PlacementOffTheScreenIsReplacedByTheFallback) {
+    platform.SetScreenSize({800, 600});
+    WriteBytes(IniPath(), EncodeFrameSettings({{700, 60, 200, 120, false}, false, false}));
+    StartFrame();
+    const platform::Placement p = FrameWindow().GetPlacement();
+    EXPECT_EQ(p.width, 120);
+    EXPECT_EQ(p.height, 72);
+    EXPECT_LT(p.x, 30);
+}
+
+TEST_F(ShellTest, TruncatedSettingsFileLeavesTheDefaults) {
+    auto bytes = EncodeFrameSettings({{50, 60, 500, 300, true}, true, false});
+    bytes.resize(12);
+    WriteBytes(IniPath(), bytes);
+    StartFrame();
+    EXPECT_FALSE(frame->OpenLast());
+    EXPECT_FALSE(frame->MaximizePending());
+    EXPECT_EQ(FrameWindow().GetPlacement().width, 200);
+}
+
+// --- the toggles 48 and 49 --------------------------------------------------------------
+
+// Each toggle clears the other when it switches on; switching one off leaves both off.
+TEST_F(ShellTest, TogglesAreNeverBothOn) {
+    struct Row {
+        int command;
+        bool openLast;
+        bool useDefaults;
+    };
+    const Row steps[] = {
+        {kCommandOpenLast, true, false},     {kCommandUseDefaults, false, true},
+        {kCommandUseDefaults, false, false}, {kCommandUseDefaults, false, true},
+        {kCommandOpenLast, true, false},     {kCommandOpenLast, false, false},
+    };
+    StartFrame();
+    int n = 0;
+    for (const Row& step : steps) {
+        SCOPED_TRACE("step " + std::to_string(++n));
+        ASSERT_TRUE(FrameWindow().ChooseMenu(step.command));
+        EXPECT_EQ(frame->OpenLast(), step.openLast);
+        EXPECT_EQ(frame->UseDefaults(), step.useDefaults);
+        EXPECT_EQ(FrameWindow().IsMenuItemChecked(kCommandOpenLast), step.openLast);
+        EXPECT_EQ(FrameWindow().IsMenuItemChecked(kCommandUseDefaults), step.useDefaults);
+    }
+}
+
+TEST_F(ShellTest, UseDefaultsUnchecksOpenLastAndARestartShowsWhatWasStored) {
+    StartFrame();
+    FrameWindow().ChooseMenu(kCommandOpenLast);
+    FrameWindow().ChooseMenu(kCommandUseDefaults);
+    CloseFrame();
+    StartFrame();
+    EXPECT_FALSE(FrameWindow().IsMenuItemChecked(kCommandOpenLast));
+    EXPECT_TRUE(FrameWindow().IsMenuItemChecked(kCommandUseDefaults));
+}
+
+TEST_F(ShellTest, DamagedFileWithBothTogglesKeepsOnlyOpenLast) {
+    WriteBytes(IniPath(), {10, 0, 0, 0, 10, 0, 0, 0, 200, 0, 0, 0, 120, 0, 0, 0, 0, 1, 1});
+    StartFrame();
+    EXPECT_TRUE(FrameWindow().IsMenuItemChecked(kCommandOpenLast));
+    EXPECT_FALSE(FrameWindow().IsMenuItemChecked(kCommandUseDefaults));
+}
+
+// --- windows, titles and options ---------------------------------------------------------
+
+TEST_F(ShellTest, PlaneAndSpaceWindowsCountSeparately) {
+    StartFrame();
+    for (int command : {kCommandPlane, kCommandPlane, kCommandSpace, kCommandPlane, kCommandSpace})
+        FrameWindow().SendCommand(command);
+    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"semnome1.kv2", "semnome2.kv2", "semnome1.kv3",
+                                                      "semnome3.kv2", "semnome2.kv3"}));
+    ASSERT_NE(platform.FindWindow("semnome2.kv2"), nullptr);
+    EXPECT_TRUE(platform.FindWindow("semnome2.kv2")->IsVisible());
+    EXPECT_EQ(platform.FindWindow("semnome2.kv2")->Spec().owner, &frame->GetWindow());
+}
+
+TEST_F(ShellTest, F2AndF3OpenPlaneAndSpace) {
+    StartFrame();
+    FrameWindow().PressKey(res::KeyF2);
+    FrameWindow().PressKey(res::KeyF3);
+    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"semnome1.kv2", "semnome1.kv3"}));
+}
+
+TEST_F(ShellTest, OptionsFollowTheTableOfEachKind) {
+    StartFrame();
+    FrameWindow().SendCommand(kCommandOpenLast); // OpenLast on, UseDefaults off
+    frame->OpenPlot2("/d/a.kv2");
+    frame->OpenPlot3("");
+    frame->OpenGuess();
+    frame->OpenMapper("/d/m.maz");
+    FrameWindow().SendCommand(kCommandUseDefaults); // UseDefaults on, OpenLast off
+    frame->OpenPlot2("");
+    frame->OpenGuess();
+
+    struct Row {
+        const char* kind;
+        const char* title;
+        bool hasNotebook, openLast, readSettings;
+        const char* startFile;
+    };
+    const Row rows[] = {
+        {"plane", "semnome1.kv2", true, true, true, "/d/a.kv2"},
+        {"space", "semnome1.kv3", true, true, true, ""},
+        {"guess", "adivinhe minha equação", false, false, true, ""},
+        {"domain", "domínio1.ma2", true, true, true, "/d/m.maz"},
+        {"range", "contradomínio", false, false, false, ""},
+        {"plane", "semnome2.kv2", true, false, false, ""},
+        {"guess", "adivinhe minha equação", false, false, false, ""},
+    };
+    ASSERT_EQ(factory.made.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        const WindowOptions& o = factory.made[i].options;
+        SCOPED_TRACE(std::to_string(i) + " " + row.title);
+        EXPECT_EQ(factory.made[i].kind, row.kind);
+        EXPECT_EQ(o.title, row.title);
+        EXPECT_EQ(o.hasNotebook, row.hasNotebook);
+        EXPECT_EQ(o.openLast, row.openLast);
+        EXPECT_EQ(o.readSettings, row.readSettings);
+        EXPECT_EQ(o.startFile, row.startFile);
+    }
+    EXPECT_EQ(factory.links, 1);
+}
+
+TEST_F(ShellTest, MapperPairIsShownDomainFirst) {
+    StartFrame();
+    FrameWindow().SendCommand(kCommandMapper);
+    FrameWindow().SendCommand(kCommandMapper);
+    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"domínio1.ma2", "contradomínio", "domínio2.ma2",
+                                                      "contradomínio"}));
+    ASSERT_NE(platform.FindWindow("domínio2.ma2"), nullptr);
+    EXPECT_TRUE(platform.FindWindow("domínio2.ma2")->IsVisible());
+    EXPECT_EQ(frame->OpenWindowCount(), 4u);
+}
+
+TEST_F(ShellTest, FailedCreationLeavesTheCounterAsItWas) {
+    StartFrame();
+    factory.failing = {"plane", "range"};
+    frame->OpenPlot2("");
+    frame->OpenMapper("");
+    factory.failing.clear();
+    frame->OpenPlot2("");
+    frame->OpenMapper("");
+    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"domínio1.ma2", "semnome1.kv2", "domínio1.ma2",
+                                                      "contradomínio"}));
+    EXPECT_EQ(frame->OpenWindowCount(), 3u); // the lone domain window was never shown
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST_F(ShellTest, ClosingTheFrameClosesEveryWindow) {
+    StartFrame();
+    FrameWindow().SendCommand(kCommandPlane);
+    FrameWindow().SendCommand(kCommandMapper);
+    EXPECT_EQ(platform.Windows().size(), 4u);
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
+    EXPECT_TRUE(FrameWindow().IsClosed());
+    EXPECT_TRUE(platform.QuitRequested());
+    EXPECT_EQ(platform.Windows().size(), 1u); // only the frame's own, until it is deleted
+}
+
+TEST_F(ShellTest, WindowClosedByTheUserIsForgotten) {
+    StartFrame();
+    FrameWindow().SendCommand(kCommandPlane);
+    FrameWindow().SendCommand(kCommandPlane);
+    platform.FindWindow("semnome1.kv2")->ChooseMenu(kCommandExit);
+    EXPECT_EQ(frame->OpenWindowCount(), 1u);
+    FrameWindow().SendCommand(kCommandPlane);
+    EXPECT_EQ(MadeTitles().back(), "semnome3.kv2"); // counters only grow
+}
+
+// --- documents by extension --------------------------------------------------------------
+
+TEST_F(ShellTest, OpenFileByExtension) {
+    struct Row {
+        const char* path;
+        const char* kind; // nullptr: nothing opens
+    };
+    const Row rows[] = {
+        {"/tmp/dir.old/a.kv2", nullptr}, {"a.Kv3", "space"},  {"a.kv", nullptr}, {"a.kv22", nullptr},
+        {"a.KV2", "plane"},              {"b.ma2", "domain"}, {"b.MaZ", "domain"}, {"c.txt", nullptr},
+        {"semponto", nullptr},
+    };
+    StartFrame();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        factory.made.clear();
+        frame->OpenFile(row.path);
+        if (!row.kind) {
+            EXPECT_TRUE(factory.made.empty());
+            continue;
+        }
+        ASSERT_FALSE(factory.made.empty());
+        EXPECT_EQ(factory.made[0].kind, row.kind);
+        EXPECT_EQ(factory.made[0].options.startFile, row.path);
+    }
+    EXPECT_TRUE(platform.Messages().empty()); // ignored silently
+}
+
+TEST_F(ShellTest, DroppedFilesOpenInDropOrder) {
+    StartFrame();
+    ASSERT_TRUE(FrameWindow().AcceptsDrops());
+    ASSERT_TRUE(FrameWindow().DropFiles({"/d/x.kv3", "/d/notes.txt", "/d/y.maz", "/d/z.kv2"}));
+    ASSERT_EQ(factory.made.size(), 4u); // the mapper is a pair
+    EXPECT_EQ(factory.made[0].options.startFile, "/d/x.kv3");
+    EXPECT_EQ(factory.made[1].options.startFile, "/d/y.maz");
+    EXPECT_EQ(factory.made[2].kind, "range");
+    EXPECT_EQ(factory.made[3].options.startFile, "/d/z.kv2");
+}
+
+TEST_F(ShellTest, PendingFileOpensOnceAtTheFirstPaint) {
+    StartFrame("/d/start.kv2");
+    EXPECT_TRUE(factory.made.empty()); // not before the frame is on screen
+    EXPECT_EQ(platform.RunPendingRepaints(), 1);
+    ASSERT_EQ(factory.made.size(), 1u);
+    EXPECT_EQ(factory.made[0].options.title, "semnome1.kv2");
+    EXPECT_EQ(factory.made[0].options.startFile, "/d/start.kv2");
+    EXPECT_TRUE(frame->PendingFile().empty());
+    FrameWindow().RequestRepaint();
+    FrameWindow().Resize({300, 200});
+    platform.RunPendingRepaints();
+    EXPECT_EQ(factory.made.size(), 1u);
+}
+
+TEST_F(ShellTest, FramePaintsItsBackground) {
+    StartFrame();
+    platform.RunPendingRepaints();
+    const auto pixel = FrameWindow().Front().GetPixel({5, 5});
+    ASSERT_TRUE(pixel.has_value());
+    EXPECT_EQ(*pixel, (platform::Rgb{64, 128, 128}));
+}
+
+// --- hand-over from a second start -------------------------------------------------------
+
+TEST_F(ShellTest, HandOverRestoresRaisesAndOpens) {
+    StartFrame();
+    FrameWindow().Minimize();
+    frame->HandOver("/d/a.kv3");
+    EXPECT_FALSE(FrameWindow().IsMinimized());
+    EXPECT_EQ(FrameWindow().BringToTopCount(), 1);
+    ASSERT_EQ(factory.made.size(), 1u);
+    EXPECT_EQ(factory.made[0].options.startFile, "/d/a.kv3");
+}
+
+TEST_F(ShellTest, HandOverOfOneCharacterOnlyRaises) {
+    StartFrame();
+    for (const char* name : {"", "x", "."}) {
+        SCOPED_TRACE(name);
+        frame->HandOver(name);
+    }
+    EXPECT_EQ(FrameWindow().BringToTopCount(), 3);
+    EXPECT_TRUE(factory.made.empty());
+}
+
+TEST_F(ShellTest, SecondStartHandsItsFileToTheRunningOne) {
+    TPlot first(platform, factory, random, "");
+    std::vector<std::string> opened;
+    ASSERT_TRUE(first.Start([&](const std::string&, const std::string&, const std::string& path) {
+        opened.push_back(path);
+    }));
+
+    platform::MemoryPlatform secondPlatform;
+    secondPlatform.SetRunningInstance(&platform);
+    RecordingFactory secondFactory(secondPlatform);
+    TPlot second(secondPlatform, secondFactory, random, "/d/b.kv2");
+    EXPECT_EQ(second.Run(), 0);
+    EXPECT_EQ(second.Frame(), nullptr);
+    EXPECT_TRUE(secondPlatform.Windows().empty());
+    EXPECT_EQ(opened, std::vector<std::string>{"/d/b.kv2"});
+    EXPECT_EQ(static_cast<platform::MemoryWindow&>(first.Frame()->GetWindow()).BringToTopCount(), 1);
+}
+
+TEST_F(ShellTest, StartOpensTheCommandLineDocumentAfterTheFrameShows) {
+    TPlot app(platform, factory, random, "/d/c.kv2");
+    EXPECT_EQ(app.StartFile(), "/d/c.kv2");
+    EXPECT_EQ(app.Run(), 0);
+    ASSERT_NE(app.Frame(), nullptr);
+    EXPECT_EQ(app.Frame()->GetWindow().GetTitle(), "Korvane");
+    EXPECT_TRUE(app.Frame()->GetWindow().IsVisible());
+    EXPECT_EQ(MadeTitles(), std::vector<std::string>{"semnome1.kv2"});
+}
+
+// --- help and information ----------------------------------------------------------------
+
+TEST_F(ShellTest, HelpShowsTheFrameHelpCutAtTheMark) {
+    StartFrame();
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandHelp));
+    ASSERT_EQ(platform.TextWindows().size(), 1u);
+    const std::string& text = platform.TextWindows().begin()->second;
+    EXPECT_NE(text.find("Abrir última"), std::string::npos);
+    EXPECT_NE(text.find("kv.ini"), std::string::npos);
+    EXPECT_EQ(text.find("???"), std::string::npos);
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST_F(ShellTest, AboutShowsTheVersion) {
+    StartFrame();
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandAbout));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_NE(platform.Messages()[0].text.find("Korvane 0."), std::string::npos);
+}
+
+} // namespace
+} // namespace korvane::testing
