@@ -1,0 +1,269 @@
+#include "expr/Evaluator.h"
+
+#include <cmath>
+
+#include "expr/Arithmetic.h"
+#include "expr/BuiltinFunctions.h"
+#include "expr/EvalContext.h"
+#include "expr/ExprNode.h"
+#include "expr/Opcodes.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr int kSlotR = 'R' - op::LetterAt;
+constexpr int kSlotT = 'T' - op::LetterAt;
+constexpr int kSlotU = 'U' - op::LetterAt;
+constexpr int kSlotX = 'X' - op::LetterAt;
+constexpr int kSlotY = 'Y' - op::LetterAt;
+constexpr int kSlotZ = 'Z' - op::LetterAt;
+
+inline long double Size(const ComplexValue& v) { return std::fabs(v.re) + std::fabs(v.im); }
+
+// The common case of Multiply, inline: both operands of normal size or smaller.
+inline bool Product(bool complexMode, const ComplexValue& a, const ComplexValue& b,
+                    ComplexValue& result) {
+    if (!complexMode && Size(a) < kInfinity && Size(b) < kInfinity) {
+        result = {a.re * b.re, 0.0L};
+        return true;
+    }
+    return Multiply(complexMode, a, b, result);
+}
+
+bool Fail(ExprNode* node) {
+    node->value = kComplexZero;
+    return false;
+}
+
+int JoinSlot(int op) {
+    switch (op) {
+    case op::JoinX: return kSlotX;
+    case op::JoinT: return kSlotT;
+    case op::JoinR: return kSlotR;
+    default: return kSlotU;
+    }
+}
+
+bool EvaluateJoin(EvalContext& ctx, ExprNode* node, bool leftDefined, bool thirdDefined,
+                  bool rightDefined) {
+    if (!node->third || !thirdDefined)
+        return Fail(node);
+    const long double c = node->third->value.re;
+    const long double v = ctx.letterValues[JoinSlot(node->op)].re;
+    if (std::fabs(c - v) < ctx.tolerance)
+        ctx.nearBreak = true;
+    ExprNode* chosen = c <= v ? node->right : node->left;
+    const bool defined = c <= v ? rightDefined : leftDefined;
+    if (!chosen || !defined)
+        return Fail(node);
+    node->value = chosen->value;
+    return true;
+}
+
+bool EvaluateSelect(EvalContext& ctx, ExprNode* node, bool thirdDefined) {
+    if (!node->third || !thirdDefined)
+        return Fail(node);
+    const long double c = node->third->value.re;
+    if (std::fabs(c) < ctx.tolerance)
+        ctx.nearBreak = true;
+    const bool firstBranch = (c >= 0) == (node->op == op::SelectMax);
+    const ExprNode* chosen = firstBranch ? node->left : node->right;
+    node->value = chosen ? chosen->value : kComplexZero;
+    return true;
+}
+
+bool EvaluateIteration(EvalContext& ctx, ExprNode* node) {
+    ComplexValue& x = ctx.letterValues[kSlotX];
+    if (node->aux < 1 || !node->right) {
+        node->value = x;
+        return true;
+    }
+    const ComplexValue saved = x;
+    ComplexValue last = node->right->value;
+    bool defined = true;
+    for (std::int32_t i = 1; i < node->aux && defined; ++i) {
+        x = last;
+        defined = EvaluateNode(ctx, node->right);
+        last = node->right->value;
+    }
+    x = saved;
+    if (!defined)
+        return Fail(node);
+    node->value = last;
+    return true;
+}
+
+bool EvaluateIterateDerivative(EvalContext& ctx, ExprNode* node) {
+    if (node->aux < 1) {
+        node->value = kComplexOne;
+        return true;
+    }
+    ComplexValue& x = ctx.letterValues[kSlotX];
+    const ComplexValue saved = x;
+    ComplexValue product = node->left->value;
+    ComplexValue last = node->right->value;
+    bool defined = true;
+    for (std::int32_t i = 1; i < node->aux && defined; ++i) {
+        x = last;
+        defined = EvaluateNode(ctx, node->left) && EvaluateNode(ctx, node->right) &&
+                  Product(ctx.complexMode, product, node->left->value, product);
+        last = node->right->value;
+    }
+    x = saved;
+    if (!defined)
+        return Fail(node);
+    node->value = product;
+    return true;
+}
+
+bool BoundIsInteger(const ComplexValue& v, long double& rounded) {
+    if (!(std::fabs(v.re) <= kIntegerRange))
+        return false;
+    rounded = std::round(v.re);
+    return std::fabs(rounded - v.re) <= kIntegerTolerance;
+}
+
+bool EvaluateSumOrProduct(EvalContext& ctx, ExprNode* node) {
+    const bool isSum = node->op == op::Sum;
+    node->value = isSum ? kComplexZero : kComplexOne;
+    const ExprNode* term = node->left;
+    const ExprNode* range = node->right;
+    if (!term || term->op != op::SumTerm || !range || range->op != op::SumRange ||
+        !range->left || !range->right || term->aux < 0 || term->aux >= kLetterCount)
+        return Fail(node);
+    long double lo = 0.0L;
+    long double hi = 0.0L;
+    if (!BoundIsInteger(range->left->value, lo) || !BoundIsInteger(range->right->value, hi) ||
+        hi < lo)
+        return Fail(node);
+    ComplexValue& index = ctx.letterValues[term->aux];
+    ExprNode* summand = term->left;
+    ComplexValue total = node->value;
+    bool defined = true;
+    for (auto k = static_cast<long long>(lo); k <= static_cast<long long>(hi) && defined; ++k) {
+        index = {static_cast<long double>(k), 0.0L};
+        defined = EvaluateNode(ctx, summand);
+        const ComplexValue& v = summand ? summand->value : kComplexZero;
+        if (!defined)
+            break;
+        if (isSum)
+            total = {total.re + v.re, total.im + v.im};
+        else
+            defined = Product(ctx.complexMode, total, v, total);
+    }
+    ctx.nearBreak = false;
+    if (!defined)
+        return Fail(node);
+    node->value = total;
+    return true;
+}
+
+bool EvaluatePeriodic(EvalContext& ctx, ExprNode* node, bool thirdDefined) {
+    if (!node->third || !thirdDefined || !node->right)
+        return Fail(node);
+    const long double a = node->left ? node->left->value.re : 0.0L;
+    const long double p = node->third->value.re;
+    if (std::fabs(p) < kZeroTolerance) // no period: the shift would be 0 * infinity
+        return Fail(node);
+    ComplexValue& x = ctx.letterValues[kSlotX];
+    const ComplexValue saved = x;
+    const long double shifted = x.re - p * std::floor((x.re - a) / p);
+    x = {shifted, 0.0L};
+    if (p + a < ctx.tolerance + shifted)
+        ctx.nearBreak = true;
+    const bool defined = EvaluateNode(ctx, node->right);
+    x = saved;
+    if (!defined)
+        return Fail(node);
+    node->value = node->right->value;
+    return true;
+}
+
+ComplexValue LetterValue(const EvalContext& ctx, int op) {
+    if (ctx.complexMode && (op == op::LetterX || op == op::LetterY)) {
+        const ComplexValue& z = ctx.letterValues[kSlotZ];
+        return {op == op::LetterX ? z.re : z.im, 0.0L};
+    }
+    return ctx.letterValues[op - op::LetterAt];
+}
+
+// Step 6: the node's own operation, with its operands evaluated and defined.
+bool Dispatch(EvalContext& ctx, ExprNode* node, bool leftDefined, bool thirdDefined) {
+    static const ComplexValue zero{};
+    const ComplexValue& l = node->left ? node->left->value : zero;
+    const ComplexValue& r = node->right ? node->right->value : zero;
+    const int op = node->op;
+    switch (op) {
+    case op::Plus: node->value = {l.re + r.re, l.im + r.im}; return true;
+    case op::Minus: node->value = {l.re - r.re, l.im - r.im}; return true;
+    case op::Times: return Product(ctx.complexMode, l, r, node->value);
+    case op::Divide: return Divide(ctx.complexMode, l, r, node->value);
+    case op::Fallback: node->value = leftDefined ? l : r; return true;
+    case op::UnaryMinus: node->value = {-r.re, -r.im}; return true;
+    case op::Square: return Product(ctx.complexMode, r, r, node->value);
+    case op::AbsMany: node->value = {std::sqrt(l.re * l.re + r.re * r.re), 0.0L}; return true;
+    case op::Iter: return EvaluateIteration(ctx, node);
+    case op::Sum: case op::Prod: return EvaluateSumOrProduct(ctx, node);
+    case op::SelectMax: case op::SelectMin: return EvaluateSelect(ctx, node, thirdDefined);
+    case op::IterDerivative: return EvaluateIterateDerivative(ctx, node);
+    case op::Periodic: return EvaluatePeriodic(ctx, node, thirdDefined);
+    default: break;
+    }
+    if (op >= op::Register0 && op < op::Register0 + kRegisterCount) {
+        node->value = ctx.registers[op - op::Register0];
+        return true;
+    }
+    if (op >= op::LetterAt && op <= op::LetterZ) {
+        node->value = LetterValue(ctx, op);
+        return true;
+    }
+    if (IsLibraryFunction(op))
+        return EvaluateFunction(ctx, op, l, r, node->value);
+    return true; // a stray '|' or a bare 221 is 0
+}
+
+} // namespace
+
+bool EvaluateNode(EvalContext& ctx, ExprNode* node) {
+    if (!node)
+        return true;
+    const int op = node->op;
+    if (op == op::Constant || op == op::SumTerm)
+        return true;
+    // Letters are the leaves of every evaluation: answer them before anything else.
+    if (op >= op::LetterAt && op <= op::LetterZ && !node->left && !node->right) {
+        node->value = LetterValue(ctx, op);
+        return true;
+    }
+    node->value = kComplexZero;
+    const bool leftDefined = EvaluateNode(ctx, node->left);
+    const bool thirdDefined = EvaluateNode(ctx, node->third);
+    const bool rightDefined = op == op::Periodic || EvaluateNode(ctx, node->right);
+    if (op >= op::JoinX && op <= op::JoinU)
+        return EvaluateJoin(ctx, node, leftDefined, thirdDefined, rightDefined);
+    if (!rightDefined || (!leftDefined && op != op::Fallback))
+        return Fail(node);
+    return Dispatch(ctx, node, leftDefined, thirdDefined);
+}
+
+bool EvaluateAt(EvalContext& ctx, ExprNode* tree, int slot, long double value, long double& out) {
+    if (slot < 0 || slot >= kLetterCount)
+        return false;
+    ctx.SetLetter(slot, value);
+    const bool defined = EvaluateNode(ctx, tree);
+    out = tree ? tree->value.re : 0.0L;
+    return defined;
+}
+
+bool EvaluateAtComplex(EvalContext& ctx, ExprNode* tree, int slot, const ComplexValue& value,
+                       ComplexValue& out) {
+    if (slot < 0 || slot >= kLetterCount)
+        return false;
+    ctx.letterValues[slot] = value;
+    const bool defined = EvaluateNode(ctx, tree);
+    out = tree ? tree->value : kComplexZero;
+    return defined;
+}
+
+} // namespace korvane
