@@ -32,8 +32,12 @@ UserFunction UserFunction::Make(std::string_view name, std::string_view definiti
     return f;
 }
 
-std::string_view UserFunction::Name() const { return FieldText(name); }
-std::string_view UserFunction::Definition() const { return FieldText(definition); }
+std::string_view UserFunction::Name() const {
+    return FieldText(name);
+}
+std::string_view UserFunction::Definition() const {
+    return FieldText(definition);
+}
 
 void StoreUserFunction(const UserFunction& function, std::uint8_t out[kUserFunctionRecordSize]) {
     std::memset(out, 0, kUserFunctionRecordSize);

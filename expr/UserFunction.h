@@ -20,7 +20,8 @@ inline constexpr std::size_t kUserFunctionRecordSize = 77;
 inline constexpr std::size_t kMaxDefinitionLength = kUserFunctionDefinitionSize - 1; // 60
 inline constexpr std::size_t kMaxFunctionNameLength = kUserFunctionNameSize - 1;     // 9
 
-static_assert(kUserFunctionNameOffset == kUserFunctionDefinitionOffset + kUserFunctionDefinitionSize);
+static_assert(kUserFunctionNameOffset ==
+              kUserFunctionDefinitionOffset + kUserFunctionDefinitionSize);
 static_assert(kUserFunctionKindOffset == kUserFunctionNameOffset + kUserFunctionNameSize);
 static_assert(kUserFunctionLinkOffset == kUserFunctionKindOffset + sizeof(std::uint16_t));
 static_assert(kUserFunctionRecordSize == kUserFunctionLinkOffset + sizeof(std::uint32_t));

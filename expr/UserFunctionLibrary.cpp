@@ -26,9 +26,9 @@ bool IsLetter(char c) {
 }
 
 struct Call {
-    std::size_t start = 0;     // first letter of the name
-    std::size_t open = 0;      // its '('
-    std::size_t close = 0;     // the matching ')', when found
+    std::size_t start = 0; // first letter of the name
+    std::size_t open = 0;  // its '('
+    std::size_t close = 0; // the matching ')', when found
     bool closed = false;
 };
 
@@ -146,8 +146,7 @@ std::string Replacement(const UserFunction& function, const std::vector<std::str
 
 // Expands the first call of `function` in the text; sets `found` when there was one.
 int ExpandFirstCall(std::string& text, const UserFunction& function,
-                    const std::vector<std::string_view>& names, std::size_t limit,
-                    bool& found) {
+                    const std::vector<std::string_view>& names, std::size_t limit, bool& found) {
     Call call;
     found = FindCall(text, function.Name(), call);
     if (!found)
@@ -191,8 +190,7 @@ bool UserFunctionLibrary::Contains(std::string_view name) const {
                        [&](const UserFunction& f) { return f.Name() == name; });
 }
 
-int ExpandUserFunctions(std::string& text, const UserFunctionLibrary& library,
-                        std::size_t limit) {
+int ExpandUserFunctions(std::string& text, const UserFunctionLibrary& library, std::size_t limit) {
     const std::vector<std::string_view> names = ProtectedNames(library);
     int expansions = 0;
     // Later definitions first, so that a function may call the ones defined before it.
@@ -256,15 +254,14 @@ namespace {
 // The names of the compiler's function-name table; a user function may not
 // take any of them.
 constexpr std::string_view kBuiltinNames[] = {
-    "!",      "ARCTAN", "ATN",     "TAN",     "COS",     "EXP",     "FACT",   "INT",
-    "SINH",   "COSH",   "TANH",    "ARCCOS",  "LN",      "ABS",     "ARCSIN", "SIN",
-    "SEC",    "CSC",    "COT",     "ARG",     "SGN",     "FRAC",    "LOG",    "ITER",
-    "ROOT",   "MAX",    "MIN",     "SECH",    "COTH",    "CSCH",    "POW",    "BINOM",
-    "SUM",    "PROD",   "RAND",    "RND",     "RANDOM",  "ERF",     "HVS",    "GAMMA",
-    "CIS",    "RE",     "IM",      "CONJ",    "GAUSS",   "NINF",    "PINF",   "CHI",
-    "JOINX",  "JOINT",  "JOINR",   "JOINU",   "FLOOR",   "CEIL",    "MOD",    "GCD",
-    "ARGSINH", "ARGCOSH", "ARGTANH", "ARGCOTH", "ARCCOT", "LG",     "PI",     "PHI",
-    "SQR",    "SQRT",   "DEG",     "POWER",
+    "!",      "ARCTAN", "ATN",     "TAN",     "COS",     "EXP",     "FACT",   "INT",   "SINH",
+    "COSH",   "TANH",   "ARCCOS",  "LN",      "ABS",     "ARCSIN",  "SIN",    "SEC",   "CSC",
+    "COT",    "ARG",    "SGN",     "FRAC",    "LOG",     "ITER",    "ROOT",   "MAX",   "MIN",
+    "SECH",   "COTH",   "CSCH",    "POW",     "BINOM",   "SUM",     "PROD",   "RAND",  "RND",
+    "RANDOM", "ERF",    "HVS",     "GAMMA",   "CIS",     "RE",      "IM",     "CONJ",  "GAUSS",
+    "NINF",   "PINF",   "CHI",     "JOINX",   "JOINT",   "JOINR",   "JOINU",  "FLOOR", "CEIL",
+    "MOD",    "GCD",    "ARGSINH", "ARGCOSH", "ARGTANH", "ARGCOTH", "ARCCOT", "LG",    "PI",
+    "PHI",    "SQR",    "SQRT",    "DEG",     "POWER",
 };
 static_assert(std::size(kBuiltinNames) == 68);
 
@@ -373,8 +370,8 @@ DefinitionResult DefineFunction(UserFunctionLibrary& library, std::string_view n
         result.warnings.push_back(kCodeNoX);
     if (kind == kFunctionOfXY && definition.find('Y') == std::string::npos)
         result.warnings.push_back(kCodeNoY);
-    const std::uint16_t storedKind = kind == kFunctionOfXY ? std::uint16_t{kFunctionOfXY}
-                                                           : std::uint16_t{kFunctionOfX};
+    const std::uint16_t storedKind =
+        kind == kFunctionOfXY ? std::uint16_t{kFunctionOfXY} : std::uint16_t{kFunctionOfX};
     const UserFunction record = UserFunction::Make(name, definition, storedKind);
     if (editing)
         library.Replace(*editing, record);
