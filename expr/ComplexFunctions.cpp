@@ -283,12 +283,40 @@ bool Argtanh(const ComplexValue& z, ComplexValue& result) {
 }
 
 bool Argcoth(const ComplexValue& z, ComplexValue& result) {
-    // argtanh(1/z), the true inverse of coth; i arccot(z) is not one.
-    ComplexValue w;
+    // argtanh(1/z), the true inverse of coth (i arccot(z) is not one), written in three
+    // ways so that no digits are lost near the poles at +-1.
     result = kComplexZero;
-    if (!Divide(true, kComplexOne, z, w))
+    if (Size(z) < kZeroTolerance)
         return false;
-    result = FromStd(std::atanh(Std(w.re, CutSideBelowForPositive(w.re, w.im))));
+    const long double pi = Constants().pi;
+    if (z.im == 0.0L) {
+        const long double a = std::fabs(z.re);
+        if (a == 1.0L)
+            return false;
+        if (a > 1.0L)
+            result = {std::copysign(0.5L * std::log1p(2.0L / (a - 1.0L)), z.re), 0.0L};
+        else
+            result = {std::atanh(z.re), z.re > 0 ? -pi / 2.0L : pi / 2.0L};
+        return true;
+    }
+    if (Modulus(z) > 2.0L) {
+        ComplexValue w;
+        if (!Divide(true, kComplexOne, z, w))
+            return false;
+        result = FromStd(std::atanh(Std(w.re, w.im)));
+        return true;
+    }
+    // 1/2 ln((z + 1)/(z - 1)) on the right half plane, odd symmetry on the left.
+    const long double sign = z.re >= 0 ? 1.0L : -1.0L;
+    const ComplexValue u = {sign * z.re, sign * z.im};
+    const ComplexValue below = {u.re - 1.0L, u.im};
+    const long double d = Norm(below);
+    const ComplexValue q = {((u.re + 1.0L) * below.re + u.im * below.im) / d,
+                            (u.im * below.re - (u.re + 1.0L) * below.im) / d};
+    ComplexValue logQ;
+    if (!Ln(q, logQ))
+        return false;
+    result = {sign * logQ.re / 2.0L, sign * logQ.im / 2.0L};
     return true;
 }
 
