@@ -250,7 +250,10 @@ def main():
     complex_rows('argtanh', ALL + LARGE, lambda z: -I * c_atan(I * z))
     # the true inverses (the stated rotations of arccos and arccot are not)
     complex_rows('argcosh', ALL + LARGE, mp.acosh)
-    complex_rows('argcoth', [p for p in ALL + LARGE if mp.mpc(x80(p[0]), x80(p[1])) != 0], mp.acoth)
+    POLES = [('1.0000001', '0'), ('-1.0000001', '0'), ('0.9999999', '0'), ('1e5', '0'), ('1', '1e-7'), ('-1', '-1e-7')]
+    complex_rows('argcosh', POLES, mp.acosh)
+    complex_rows('argtanh', POLES, lambda z: -I * c_atan(I * z))
+    complex_rows('argcoth', [p for p in ALL + LARGE + POLES if mp.mpc(x80(p[0]), x80(p[1])) != 0], mp.acoth)
     # special functions
     gpts = ['0.5', '1', '1.5', '2.5', '7.3', '20', '100.25', '170', '-0.5', '-2.7', '-10.3', '0.0015']
     real_rows('gamma', gpts, lambda x: gamma_formula(x, False), '1e-14')
