@@ -39,6 +39,8 @@ private:
 
 TGridWin::TGridWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TZalWing(platform, options, owner) {
+    colours_.Name(kSlotAxes, 104, 1);
+    colours_.Name(kSlotGrid, 111, 1);
     SyncPixelSizes();
 }
 

@@ -11,9 +11,7 @@ TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options,
 TPlot2Win::~TPlot2Win() { WriteSettingsFile(); }
 
 void TPlot2Win::SetUpDefaults() {
-    // Names of the slots the plane window uses, and its starting colours.
-    colours_.Name(kSlotAxes, 104, 1);
-    colours_.Name(kSlotGrid, 111, 1);
+    // The plane window's starting colours.
     colours_.slots[kSlotBackground].index = 1;
     colours_.slots[kSlotAxes].index = 0;
     colours_.slots[kSlotGrid].index = 18;
