@@ -2,7 +2,18 @@
 
 #include "platform/Platform.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace korvane {
+
+std::string StartFileFrom(const std::string& argument) {
+    if (argument.size() <= 1)
+        return argument;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(argument, error);
+    return error ? argument : absolute.lexically_normal().string();
+}
 
 TPlot::TPlot(platform::Platform& platform, GraphWindowFactory& factory, RandomGenerator& random,
              std::string startFile)

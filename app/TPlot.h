@@ -15,6 +15,11 @@ namespace platform {
 class Platform;
 }
 
+// The command-line argument as StartFile: made absolute, since a running instance that
+// receives it has a working folder of its own; a one-character name (which only raises
+// the running frame) stays as it is.
+std::string StartFileFrom(const std::string& argument);
+
 class TPlot {
 public:
     TPlot(platform::Platform& platform, GraphWindowFactory& factory, RandomGenerator& random,

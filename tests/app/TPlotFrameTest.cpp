@@ -7,6 +7,7 @@
 #include "app/TPlot.h"
 #include "platform/FileIO.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace korvane::testing {
@@ -407,3 +408,30 @@ TEST_F(ShellTest, AboutShowsTheVersion) {
 
 } // namespace
 } // namespace korvane::testing
+
+namespace korvane {
+namespace {
+
+TEST(StartFileFrom, RelativePathsBecomeAbsoluteShortNamesStay) {
+    const std::string cwd = std::filesystem::current_path().string();
+    struct Row {
+        std::string argument;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"", ""},
+        {"x", "x"},
+        {".", "."},
+        {"/d/a.kv2", "/d/a.kv2"},
+        {"/d/../e/a.kv2", "/e/a.kv2"},
+        {"a.kv2", cwd + "/a.kv2"},
+        {"sub/./b.KV3", cwd + "/sub/b.KV3"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.argument);
+        EXPECT_EQ(StartFileFrom(row.argument), row.expected);
+    }
+}
+
+} // namespace
+} // namespace korvane
