@@ -189,26 +189,31 @@ bool Cosh(const ComplexValue& z, ComplexValue& result) {
 
 bool Tanh(const ComplexValue& z, ComplexValue& result) {
     result = kComplexZero;
-    const long double a = z.re;
-    const long double b = z.im;
+    const long double a = std::fabs(z.re);
     if (2.0L * Size(z) > kInfinity)
         return false;
-    // (w - 1)/(w + 1) with w = e^(2z) overflows long before tanh does; with
-    // w = e^(-2|Re z|) it cannot, and the poles are where 1 + w vanishes.
-    const long double decay = 2.0L * std::fabs(a) >= kExponentLimit ? 0.0L : std::exp(-2.0L * std::fabs(a));
-    const ComplexValue onePlusW = {1.0L + decay * std::cos(2.0L * b), decay * std::sin(2.0L * b)};
+    const long double sb = std::sin(z.im);
+    const long double cb = std::cos(z.im);
+    if (a > 24.0L) { // tanh is 1 to the last digit; e^(-2a) keeps the imaginary part
+        result = {std::copysign(1.0L, z.re), 4.0L * sb * cb * std::exp(-2.0L * a)};
+        return true;
+    }
+    // (w - 1)/(w + 1) with w = e^(2z) overflows long before tanh does. With w = e^(-2z)
+    // on the right half plane (e^(2z) on the left) it cannot; the poles are where 1 + w
+    // vanishes. Everything comes from one expm1: sinh, cosh and |w| = e^(-2a).
+    const long double em = std::expm1(a);
+    const long double ea = em + 1.0L;
+    const long double inverse = 1.0L / ea;
+    const long double decay = inverse * inverse;
+    const ComplexValue onePlusW = {em * (em + 2.0L) * decay + 2.0L * decay * cb * cb, 2.0L * decay * sb * cb};
     if (Size(onePlusW) < kZeroTolerance)
         return false;
-    if (std::fabs(a) > 24.0L) {
-        result = {std::copysign(1.0L, a), 2.0L * std::sin(2.0L * b) * decay};
-    } else {
-        const long double sh = std::sinh(a);
-        const long double cb = std::cos(b);
-        const long double den = sh * sh + cb * cb;
-        if (den == 0.0L)
-            return false;
-        result = {sh * std::cosh(a) / den, std::sin(b) * cb / den};
-    }
+    const long double sh = std::copysign((em + em * inverse) / 2.0L, z.re);
+    const long double ch = (ea + inverse) / 2.0L;
+    const long double den = sh * sh + cb * cb; // (cosh 2a + cos 2b)/2 without cancelling
+    if (den == 0.0L)
+        return false;
+    result = {sh * ch / den, sb * cb / den};
     if (Size(result) > kInfinity)
         return false;
     if (Size(result) < kZeroTolerance)
