@@ -1,0 +1,190 @@
+#include "graph/AxesPainter.h"
+
+#include "graph/View.h"
+#include "platform/memory/RasterSurface.h"
+#include "platform/memory/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace korvane {
+namespace {
+
+using platform::Primitive;
+using platform::RecordingSurface;
+
+View Window400x300() {
+    View v;
+    v.SetClientSize(400, 300);
+    v.Recompute();
+    return v;
+}
+
+AxisSettings LabelledAxes() {
+    AxisSettings s;
+    s.axesShown = true;
+    s.scaleBits = ScaleLabelsX;
+    s.decimalsX = 0;
+    s.gridBits = 0;
+    return s;
+}
+
+std::vector<std::string> Draw(const View& v, AxisSettings& s) {
+    RecordingSurface surface({400, 300});
+    AxesStyle style;
+    AxesPainter(surface, v, s, style).Draw();
+    return surface.Texts();
+}
+
+// Labels every n-th tick counted from the origin; none where the axes cross.
+TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
+    struct Row {
+        const char* what;
+        int freq, kind;
+        std::vector<std::string> texts;
+    } rows[] = {
+        {"every tick", 1, AxesBoth, {"-5", "-4", "-3", "-2", "-1", "1", "2", "3", "4", "5"}},
+        {"every second from the origin", 2, AxesBoth, {"-4", "-2", "2", "4"}},
+        {"origin labelled without a y axis", 2, AxesXOnly, {"-4", "-2", "0", "2", "4"}},
+    };
+    const View v = Window400x300();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        AxisSettings s = LabelledAxes();
+        s.freqX = r.freq;
+        s.axesKind = r.kind;
+        EXPECT_EQ(Draw(v, s), r.texts);
+    }
+}
+
+TEST(AxesPainter, PiLabels) {
+    View v;
+    v.SetClientSize(400, 300);
+    v.SetCorners(0.8L, 3.3L, -1, 1);
+    AxisSettings s = LabelledAxes();
+    s.piX = true;
+    s.tickX = 3.141592653589793238L / 4;
+    const std::vector<std::string> expected{"\u03c0/4", "\u03c0/2", "3\u03c0/4", "\u03c0"};
+    EXPECT_EQ(Draw(v, s), expected);
+}
+
+TEST(AxesPainter, LongDashMinusInLabels) {
+    View v = Window400x300();
+    AxisSettings s = LabelledAxes();
+    s.minusCustom = true;
+    s.freqX = 5;
+    const std::vector<std::string> expected{"\u2013" "5", "5"};
+    EXPECT_EQ(Draw(v, s), expected);
+}
+
+TEST(AxesPainter, AxisLinesFollowTheMapping) {
+    const View v = Window400x300();
+    AxisSettings s;
+    s.axesShown = true;
+    s.gridBits = 0;
+    RecordingSurface surface({400, 300});
+    AxesStyle style;
+    AxesPainter(surface, v, s, style).Draw();
+    const auto lines = surface.OfKind(Primitive::Line);
+    const int y0 = v.ToPixelYInt(0), x0 = v.ToPixelXInt(0);
+    const bool hasX = std::any_of(lines.begin(), lines.end(), [&](const Primitive& p) {
+        return p.points[0].y == y0 && p.points[1].y == y0 && p.points[1].x - p.points[0].x > 390;
+    });
+    const bool hasY = std::any_of(lines.begin(), lines.end(), [&](const Primitive& p) {
+        return p.points[0].x == x0 && p.points[1].x == x0 && p.points[0].y - p.points[1].y > 290;
+    });
+    EXPECT_TRUE(hasX);
+    EXPECT_TRUE(hasY);
+    // Ticks every unit, each a stroke of the tick length across the x axis.
+    const auto tick = std::count_if(lines.begin(), lines.end(), [&](const Primitive& p) {
+        return p.points[0].x == v.ToPixelXInt(2) && p.points[0].y == y0 - 5 && p.points[1].y == y0 + 5;
+    });
+    EXPECT_EQ(tick, 1);
+}
+
+TEST(AxesPainter, ArrowsStrokedAndSolid) {
+    const View v = Window400x300();
+    for (bool solid : {false, true}) {
+        SCOPED_TRACE(solid ? "solid" : "stroked");
+        AxisSettings s;
+        s.axesShown = true;
+        s.arrows = true;
+        s.solidArrows = solid;
+        s.ticks = false;
+        s.gridBits = 0;
+        RecordingSurface surface({400, 300});
+        AxesStyle style;
+        AxesPainter(surface, v, s, style).Draw();
+        EXPECT_EQ(surface.OfKind(Primitive::Polygon).size(), solid ? 2u : 0u);
+        EXPECT_EQ(surface.OfKind(Primitive::Line).size(), solid ? 2u : 6u);
+    }
+}
+
+TEST(AxesPainter, RectangularGridByQuadrants) {
+    const View v = Window400x300();
+    struct Row {
+        const char* what;
+        int bits;
+        platform::Point on, off;
+    } rows[] = {
+        {"quadrant I", GridRectangular | GridQuadrant1, {240, 100}, {160, 100}},
+        {"quadrant III", GridRectangular | GridQuadrant3, {160, 200}, {240, 200}},
+        {"all four", GridRectangular | GridQuadrants, {160, 100}, {0, 0}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        AxisSettings s;
+        s.gridBits = r.bits;
+        platform::RasterSurface surface({400, 300});
+        AxesStyle style;
+        style.gridPen.colour = {255, 0, 0};
+        AxesPainter(surface, v, s, style).Draw();
+        // The vertical grid line at x = +-1 runs through the quadrant's half.
+        EXPECT_EQ(*surface.GetPixel({r.on.x, r.on.y}), (platform::Rgb{255, 0, 0}));
+        if (r.off.x) {
+            EXPECT_NE(*surface.GetPixel({r.off.x, r.off.y}), (platform::Rgb{255, 0, 0}));
+        }
+    }
+}
+
+TEST(AxesPainter, PolarGridSectorsAndCircles) {
+    const View v = Window400x300();
+    AxisSettings s;
+    s.gridBits = GridPolar | GridQuadrants;
+    s.polarSectors = 4;
+    RecordingSurface surface({400, 300});
+    AxesStyle style;
+    AxesPainter(surface, v, s, style).Draw();
+    EXPECT_EQ(surface.OfKind(Primitive::Line).size(), 4u);
+    // Circles of radius 1 .. 6 reach the farthest corner (6.25 away).
+    EXPECT_EQ(surface.OfKind(Primitive::Ellipse).size(), 6u);
+    s.gridBits = GridPolar | GridQuadrant1;
+    RecordingSurface quarter({400, 300});
+    AxesPainter(quarter, v, s, style).Draw();
+    EXPECT_EQ(quarter.OfKind(Primitive::Arc).size(), 6u);
+    EXPECT_EQ(quarter.OfKind(Primitive::Line).size(), 1u);
+}
+
+TEST(AxesPainter, DotsAtTickCrossings) {
+    const View v = Window400x300();
+    AxisSettings s;
+    s.dots = true;
+    s.gridBits = 0;
+    RecordingSurface surface({400, 300});
+    AxesStyle style;
+    AxesPainter(surface, v, s, style).Draw();
+    EXPECT_EQ(surface.OfKind(Primitive::SetPixel).size(), 11u * 7u);
+}
+
+TEST(AxesPainter, FarWindowSwitchesTicksOff) {
+    View v;
+    v.SetClientSize(400, 300);
+    v.SetCorners(1e12L, 1e12L + 1, -1, 1);
+    AxisSettings s = LabelledAxes();
+    EXPECT_TRUE(Draw(v, s).empty());
+    EXPECT_FALSE(s.ticks);
+}
+
+} // namespace
+} // namespace korvane
