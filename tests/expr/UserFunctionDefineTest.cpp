@@ -60,12 +60,12 @@ TEST(UserFunctionDefine, RefusalsInTheirOrder) {
         {"ABCDEFGHI", sixty.c_str(), 1, 0, Field::None, __LINE__},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "line " << row.line << ": " << row.name << " = "
-                                        << row.definition);
+        SCOPED_TRACE(testing::Message()
+                     << "line " << row.line << ": " << row.name << " = " << row.definition);
         UserFunctionLibrary lib = WithF();
         FakeCompiler compiler;
-        const DefinitionResult result =
-            DefineFunction(lib, row.name, row.definition, row.kind, std::nullopt, compiler.Callback());
+        const DefinitionResult result = DefineFunction(lib, row.name, row.definition, row.kind,
+                                                       std::nullopt, compiler.Callback());
         EXPECT_EQ(result.code, row.code);
         EXPECT_EQ(result.field, row.field);
         EXPECT_EQ(lib.Count(), row.code == 0 ? 2u : 1u);
@@ -82,9 +82,9 @@ TEST(UserFunctionDefine, StoresUpperCaseAndWarns) {
         std::vector<int> warnings;
     };
     const Row rows[] = {
-        {"x^2", 1, {}},      {"2", 1, {140}},        {"x*y", 2, {}},
-        {"x", 2, {141}},     {"y", 2, {140}},        {"a+b", 2, {140, 141}},
-        {"exp(2)", 1, {}}, // the X of EXP counts, as a text search finds it
+        {"x^2", 1, {}},  {"2", 1, {140}},        {"x*y", 2, {}},    {"x", 2, {141}},
+        {"y", 2, {140}}, {"a+b", 2, {140, 141}}, {"exp(2)", 1, {}}, // the X of EXP counts, as a
+                                                                    // text search finds it
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.definition);

@@ -49,52 +49,52 @@ const std::vector<Definition> kBasic = {
 // A call is a maximal run of letters equal to the name, followed at once by '('.
 TEST(UserFunctionExpansion, CallsAndNonCalls) {
     ExpectRows(Library(kBasic), {
-        {"F(2)", 0, "((2)+1)", __LINE__},
-        {"2F(X)", 0, "2((X)+1)", __LINE__},
-        {"3F(T)", 0, "3((T)+1)", __LINE__},
-        {"AF(X)", 0, "AF(X)", __LINE__},
-        {"FF(X)", 0, "FF(X)", __LINE__},
-        {"@F(X)", 0, "@F(X)", __LINE__},
-        {"F2(X)", 0, "F2(X)", __LINE__},
-        {"F*(X)", 0, "F*(X)", __LINE__},
-        {"SIN(F(X))", 0, "SIN(((X)+1))", __LINE__},
-        {"F(1)+F(2)", 0, "((1)+1)+((2)+1)", __LINE__},
-        {"X", 0, "X", __LINE__},
-    });
+                                    {"F(2)", 0, "((2)+1)", __LINE__},
+                                    {"2F(X)", 0, "2((X)+1)", __LINE__},
+                                    {"3F(T)", 0, "3((T)+1)", __LINE__},
+                                    {"AF(X)", 0, "AF(X)", __LINE__},
+                                    {"FF(X)", 0, "FF(X)", __LINE__},
+                                    {"@F(X)", 0, "@F(X)", __LINE__},
+                                    {"F2(X)", 0, "F2(X)", __LINE__},
+                                    {"F*(X)", 0, "F*(X)", __LINE__},
+                                    {"SIN(F(X))", 0, "SIN(((X)+1))", __LINE__},
+                                    {"F(1)+F(2)", 0, "((1)+1)+((2)+1)", __LINE__},
+                                    {"X", 0, "X", __LINE__},
+                                });
 }
 
 // The example and the edge cases of the language description.
 TEST(UserFunctionExpansion, DescribedCases) {
     ExpectRows(Library(kBasic), {
-        {"G(A,1)", 0, "((A)^2+(1)^2)", __LINE__},
-        {"F(F(X))", 0, "((((X)+1))+1)", __LINE__},
-        {"H(2)", 0, "(EXP((2)))", __LINE__},
-        {"G(1)", 24, "", __LINE__},
-        {"G(1,2,3)", 0, "((1)^2+(2,3)^2)", __LINE__},
-    });
+                                    {"G(A,1)", 0, "((A)^2+(1)^2)", __LINE__},
+                                    {"F(F(X))", 0, "((((X)+1))+1)", __LINE__},
+                                    {"H(2)", 0, "(EXP((2)))", __LINE__},
+                                    {"G(1)", 24, "", __LINE__},
+                                    {"G(1,2,3)", 0, "((1)^2+(2,3)^2)", __LINE__},
+                                });
 }
 
 // A missing ')' or an empty argument list is 108; a two-variable call needs a comma at depth 1.
 TEST(UserFunctionExpansion, MalformedCalls) {
     ExpectRows(Library(kBasic), {
-        {"F(", 108, "", __LINE__},
-        {"F()", 108, "", __LINE__},
-        {"F(X", 108, "", __LINE__},
-        {"F((X)", 108, "", __LINE__},
-        {"2+F(X))", 0, "2+((X)+1))", __LINE__},
-        {"G((1,2))", 24, "", __LINE__},
-        {"G((1,2),3)", 0, "(((1,2))^2+(3)^2)", __LINE__},
-        {"G(,1)", 0, "(()^2+(1)^2)", __LINE__},
-    });
+                                    {"F(", 108, "", __LINE__},
+                                    {"F()", 108, "", __LINE__},
+                                    {"F(X", 108, "", __LINE__},
+                                    {"F((X)", 108, "", __LINE__},
+                                    {"2+F(X))", 0, "2+((X)+1))", __LINE__},
+                                    {"G((1,2))", 24, "", __LINE__},
+                                    {"G((1,2),3)", 0, "(((1,2))^2+(3)^2)", __LINE__},
+                                    {"G(,1)", 0, "(()^2+(1)^2)", __LINE__},
+                                });
 }
 
 // X and Y are replaced in one pass: arguments that hold X or Y are not substituted again.
 TEST(UserFunctionExpansion, ArgumentsAreNotSubstitutedAgain) {
     ExpectRows(Library(kBasic), {
-        {"G(Y,X)", 0, "((Y)^2+(X)^2)", __LINE__},
-        {"G(Y,1)", 0, "((Y)^2+(1)^2)", __LINE__},
-        {"F(X+X)", 0, "((X+X)+1)", __LINE__},
-    });
+                                    {"G(Y,X)", 0, "((Y)^2+(X)^2)", __LINE__},
+                                    {"G(Y,1)", 0, "((Y)^2+(1)^2)", __LINE__},
+                                    {"F(X+X)", 0, "((X+X)+1)", __LINE__},
+                                });
 }
 
 // Names containing X or Y survive the substitution of X and Y.
@@ -108,12 +108,12 @@ TEST(UserFunctionExpansion, ProtectedNames) {
         {"Q", "YY(X,Y)*MAX(X,Y)", kFunctionOfXY},
     });
     ExpectRows(lib, {
-        {"M(A)", 0, "(MAX((A),0))", __LINE__},
-        {"J(2)", 0, "(JOINX((2)|0,1))", __LINE__},
-        {"P(3)", 0, "((((3))^2)+EXP((3)))", __LINE__},
-        {"Q(1,2)", 0, "((((1))+((2)))*MAX((1),(2)))", __LINE__},
-        {"XSQ(5)", 0, "((5)^2)", __LINE__},
-    });
+                        {"M(A)", 0, "(MAX((A),0))", __LINE__},
+                        {"J(2)", 0, "(JOINX((2)|0,1))", __LINE__},
+                        {"P(3)", 0, "((((3))^2)+EXP((3)))", __LINE__},
+                        {"Q(1,2)", 0, "((((1))+((2)))*MAX((1),(2)))", __LINE__},
+                        {"XSQ(5)", 0, "((5)^2)", __LINE__},
+                    });
 }
 
 // Later records are expanded first, so calls produced by an expansion are found too,
@@ -125,10 +125,10 @@ TEST(UserFunctionExpansion, CallsMadeByExpansions) {
         {"L", "K(X)+K(1)", kFunctionOfX},
     });
     ExpectRows(lib, {
-        {"K(3)", 0, "((((3))^2-1)*2)", __LINE__},
-        {"L(A)", 0, "((((((A)))^2-1)*2)+((((1))^2-1)*2))", __LINE__},
-        {"F(K(2))", 0, "((((((2))^2-1)*2))^2-1)", __LINE__},
-    });
+                        {"K(3)", 0, "((((3))^2-1)*2)", __LINE__},
+                        {"L(A)", 0, "((((((A)))^2-1)*2)+((((1))^2-1)*2))", __LINE__},
+                        {"F(K(2))", 0, "((((((2))^2-1)*2))^2-1)", __LINE__},
+                    });
     const auto backwards = Library({
         {"F", "K(X)", kFunctionOfX},
         {"K", "X+1", kFunctionOfX},

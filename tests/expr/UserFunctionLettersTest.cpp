@@ -8,7 +8,9 @@
 namespace korvane {
 namespace {
 
-constexpr int Slot(char letter) { return letter - 64; }
+constexpr int Slot(char letter) {
+    return letter - 64;
+}
 
 TEST(LetterParameters, NewWindowStartsAtZeroWithEAndRanges) {
     const EvalContext ctx;
@@ -57,14 +59,17 @@ TEST(LetterParameters, RangeNeedsLowBelowHigh) {
         bool accepted;
     };
     const Row rows[] = {
-        {Slot('B'), -1.0L, 1.0L, true}, {Slot('B'), 1.0L, 1.0L, false},
-        {Slot('B'), 2.0L, 1.0L, false}, {0, -5.0L, 5.0L, true},
-        {27, 0.0L, 1.0L, false},        {-1, 0.0L, 1.0L, false},
+        {Slot('B'), -1.0L, 1.0L, true},
+        {Slot('B'), 1.0L, 1.0L, false},
+        {Slot('B'), 2.0L, 1.0L, false},
+        {0, -5.0L, 5.0L, true},
+        {27, 0.0L, 1.0L, false},
+        {-1, 0.0L, 1.0L, false},
         {Slot('B'), std::nanl(""), 1.0L, false},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.slot << ": " << double(row.low) << ".."
-                                        << double(row.high));
+        SCOPED_TRACE(testing::Message()
+                     << row.slot << ": " << double(row.low) << ".." << double(row.high));
         EvalContext ctx;
         EXPECT_EQ(SetLetterRange(ctx, row.slot, row.low, row.high), row.accepted);
         if (row.accepted) {

@@ -51,7 +51,8 @@ TEST(UserFunctionRecord, LoadReadsKindsOutsideOneTwoAsOne) {
         std::uint8_t low, high;
         std::uint16_t expected;
     };
-    const Row rows[] = {{0, 0, 1}, {1, 0, 1}, {2, 0, 2}, {3, 0, 1}, {7, 0, 1}, {2, 1, 1}, {0xFF, 0xFF, 1}};
+    const Row rows[] = {{0, 0, 1}, {1, 0, 1}, {2, 0, 2},      {3, 0, 1},
+                        {7, 0, 1}, {2, 1, 1}, {0xFF, 0xFF, 1}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "kind bytes " << int(row.low) << "," << int(row.high));
         std::uint8_t bytes[kUserFunctionRecordSize] = {};
@@ -121,8 +122,8 @@ TEST(UserFunctionLibraryFile, ReadsBackWhatWasWritten) {
 TEST(UserFunctionLibraryFile, ShortDataFailsAndKeepsTheLibrary) {
     std::vector<std::uint8_t> full;
     WriteLibrary(SampleLibrary(), full);
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{78},
-                             full.size() - 1}) {
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{78}, full.size() - 1}) {
         SCOPED_TRACE(size);
         UserFunctionLibrary lib;
         lib.Append(UserFunction::Make("OLD", "X", kFunctionOfX));
@@ -151,10 +152,10 @@ TEST(UserFunctionNames, BuiltinAndLibraryNamesAreTaken) {
         const char* name;
         bool taken;
     };
-    const Row rows[] = {{"SIN", true},   {"PI", true},    {"POWER", true}, {"RE", true},
-                        {"CONJ", true},  {"JOINU", true}, {"F", true},     {"G", true},
-                        {"LONGNAMES", true}, {"H", false}, {"SI", false},  {"sin", false},
-                        {"SINX", false}, {"LONGNAME", false}};
+    const Row rows[] = {{"SIN", true},       {"PI", true},       {"POWER", true}, {"RE", true},
+                        {"CONJ", true},      {"JOINU", true},    {"F", true},     {"G", true},
+                        {"LONGNAMES", true}, {"H", false},       {"SI", false},   {"sin", false},
+                        {"SINX", false},     {"LONGNAME", false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(FindFunctionName(lib, row.name), row.taken);

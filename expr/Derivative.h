@@ -1,0 +1,16 @@
+#pragma once
+// The symbolic derivative of a compiled formula with respect to one of its letters. The
+// result is a new tree in its own arena, evaluated like any other; the input is only read.
+#include "expr/EvalContext.h"
+#include "expr/ExprNode.h"
+#include "expr/ExprTree.h"
+
+namespace korvane {
+
+// Builds d(root)/d(letter) into `out` (cleared first) and runs the optimiser on it when
+// ctx.optimize is on. `letter` is a letter code, 64..90. Every opcode has a rule, so the
+// call does not fail; undefined values show when the result is evaluated.
+bool Differentiate(EvalContext& ctx, const ExprNode* root, int letter, ExprTree& out);
+bool Differentiate(EvalContext& ctx, const ExprTree& tree, int letter, ExprTree& out);
+
+} // namespace korvane
