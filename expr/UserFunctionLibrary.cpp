@@ -1,5 +1,8 @@
 #include "expr/UserFunctionLibrary.h"
 
+#include "expr/FormulaCompiler.h"
+#include "expr/FunctionNameTable.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -249,27 +252,27 @@ bool ReadLibrary(UserFunctionLibrary& library, std::span<const std::uint8_t> dat
 
 namespace korvane {
 
-namespace {
-
-// The names of the compiler's function-name table; a user function may not
-// take any of them.
-constexpr std::string_view kBuiltinNames[] = {
-    "!",      "ARCTAN", "ATN",     "TAN",     "COS",     "EXP",     "FACT",   "INT",   "SINH",
-    "COSH",   "TANH",   "ARCCOS",  "LN",      "ABS",     "ARCSIN",  "SIN",    "SEC",   "CSC",
-    "COT",    "ARG",    "SGN",     "FRAC",    "LOG",     "ITER",    "ROOT",   "MAX",   "MIN",
-    "SECH",   "COTH",   "CSCH",    "POW",     "BINOM",   "SUM",     "PROD",   "RAND",  "RND",
-    "RANDOM", "ERF",    "HVS",     "GAMMA",   "CIS",     "RE",      "IM",     "CONJ",  "GAUSS",
-    "NINF",   "PINF",   "CHI",     "JOINX",   "JOINT",   "JOINR",   "JOINU",  "FLOOR", "CEIL",
-    "MOD",    "GCD",    "ARGSINH", "ARGCOSH", "ARGTANH", "ARGCOTH", "ARCCOT", "LG",    "PI",
-    "PHI",    "SQR",    "SQRT",    "DEG",     "POWER",
-};
-static_assert(std::size(kBuiltinNames) == 68);
-
-} // namespace
-
 bool IsBuiltinFunctionName(std::string_view name) {
-    return std::find(std::begin(kBuiltinNames), std::end(kBuiltinNames), name) !=
-           std::end(kBuiltinNames);
+    // Every name counts, also those that only complex mode reads as names.
+    static const FunctionNameTable names;
+    return names.Find(name, true) != 0;
+}
+
+void AttachUserFunctions(FormulaCompiler& compiler, const UserFunctionLibrary& library) {
+    compiler.SetUserFunctionHook(
+        [&library](std::string& text) { return ExpandUserFunctions(text, library); });
+}
+
+DefinitionCompiler DefinitionCompilerFor(FormulaCompiler& compiler,
+                                         const UserFunctionLibrary& library) {
+    return
+        [&compiler, &library](const std::string& definition, const UserFunctionLibrary& visible) {
+            AttachUserFunctions(compiler, visible);
+            const int code = compiler.CompileFormula(definition);
+            AttachUserFunctions(compiler, library);
+            compiler.Result().Clear();
+            return code;
+        };
 }
 
 bool FindFunctionName(const UserFunctionLibrary& library, std::string_view name) {

@@ -15,6 +15,8 @@
 
 namespace korvane {
 
+class FormulaCompiler;
+
 inline constexpr std::size_t kExpansionLimit = 4999;
 inline constexpr int kMaxProtectedNames = 19;
 
@@ -73,6 +75,13 @@ DefinitionResult DefineFunction(UserFunctionLibrary& library, std::string_view n
                                 std::string_view definition, std::uint16_t kind,
                                 std::optional<std::size_t> editing,
                                 const DefinitionCompiler& compile);
+
+// Step 4 of `compiler` expands the calls of `library`, which must outlive the compiler's use.
+void AttachUserFunctions(FormulaCompiler& compiler, const UserFunctionLibrary& library);
+// The definition check through `compiler`: it compiles with the given records visible,
+// discards the tree and gives the compiler back `library`.
+DefinitionCompiler DefinitionCompilerFor(FormulaCompiler& compiler,
+                                         const UserFunctionLibrary& library);
 
 // An unsigned 16-bit count, then every record's 77 bytes in list order.
 void WriteLibrary(const UserFunctionLibrary& library, std::vector<std::uint8_t>& out);
