@@ -25,7 +25,8 @@ struct Brush {
 };
 
 // A logical font. `height` is the character height in pixels (the cell height of the
-// screen); `symbol` asks for the symbol character set, in which code 112 is pi.
+// screen). With `symbol` the texts drawn are bytes of the symbol character set (code 112
+// is pi; see SymbolCharset.h), not UTF-8.
 struct FontSpec {
     std::string face = "Sans";
     int height = 13;

@@ -56,7 +56,8 @@ public:
     virtual void RequestRepaint() = 0;
     // Shows what the front surface holds now, without calling OnPaint (rubber bands).
     virtual void Present() = 0;
-    // The off-screen picture of the client area that OnPaint draws on.
+    // The off-screen picture of the client area that OnPaint draws on; a size change
+    // replaces it, so do not keep the reference beyond a handler call.
     virtual Surface& FrontSurface() = 0;
     virtual Size GetClientSize() const = 0;
 

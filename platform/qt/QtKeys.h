@@ -1,0 +1,14 @@
+#pragma once
+// Qt key events in the program's key codes (res::Key, res::Modifier).
+#include <Qt>
+
+namespace korvane::platform {
+
+// 0 for keys that have no code (a modifier alone, unknown keys). Letters give their
+// upper-case code whatever the Shift state; '+' and '-' give KeyAdd and KeySubtract from
+// either keyboard; other punctuation gives 0x100 + its ASCII code, clear of the codes of
+// the named keys that share the ASCII range.
+int KeyCodeFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+int ModifiersFromQt(Qt::KeyboardModifiers modifiers);
+
+} // namespace korvane::platform
