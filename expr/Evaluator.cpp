@@ -1,6 +1,7 @@
 #include "expr/Evaluator.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "expr/Arithmetic.h"
 #include "expr/BuiltinFunctions.h"
@@ -223,6 +224,150 @@ bool Dispatch(EvalContext& ctx, ExprNode* node, bool leftDefined, bool thirdDefi
     return true; // a stray '|' or a bare 221 is 0
 }
 
+// Real mode without imaginary parts. Every value the general rules would compute has
+// imaginary part 0 here, so only real parts are carried; a leaf or a function result with
+// an imaginary part makes the whole evaluation start again on the general path.
+enum class Fast { Undefined, Defined, Restart };
+
+inline Fast Flag(bool defined) { return defined ? Fast::Defined : Fast::Undefined; }
+
+Fast EvaluateReal(EvalContext& ctx, ExprNode* node);
+
+// Leaves are answered here, without a call.
+inline Fast Operand(EvalContext& ctx, ExprNode* node) {
+    if (!node)
+        return Fast::Defined;
+    const int op = node->op;
+    if (op == op::Constant)
+        return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+    if (op >= op::LetterAt && op <= op::LetterZ) {
+        const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
+        if (v.im != 0.0L)
+            return Fast::Restart;
+        node->value = v;
+        return Fast::Defined;
+    }
+    return EvaluateReal(ctx, node);
+}
+
+inline Fast General(EvalContext& ctx, ExprNode* node) {
+    const bool defined = EvaluateNode(ctx, node);
+    if (node->value.im != 0.0L)
+        return Fast::Restart;
+    return Flag(defined);
+}
+
+inline Fast RealProduct(long double a, long double b, ExprNode* node) {
+    if (std::fabs(a) < kInfinity && std::fabs(b) < kInfinity) {
+        node->value = {a * b, 0.0L};
+        return Fast::Defined;
+    }
+    return Flag(Multiply(false, {a, 0.0L}, {b, 0.0L}, node->value));
+}
+
+inline Fast RealQuotient(long double a, long double b, ExprNode* node) {
+    if (std::fabs(a) <= kInfinity && std::fabs(b) >= kZeroTolerance) {
+        long double q = a / b;
+        const long double size = std::fabs(q);
+        if (size > kInfinity) {
+            node->value = {q, 0.0L};
+            return Fast::Undefined;
+        }
+        if (size < kZeroTolerance)
+            q = 0.0L;
+        node->value = {q, 0.0L};
+        return Fast::Defined;
+    }
+    return Flag(Divide(false, {a, 0.0L}, {b, 0.0L}, node->value));
+}
+
+// The optimiser keeps the exponent of POW in `aux` as well; when it still matches the
+// constant, the power is the same chain of guarded products as IntegerPower makes.
+Fast RealIntegerPower(long double base, std::int32_t n, ExprNode* node) {
+    long double b = base;
+    if (n < 0) {
+        if (RealQuotient(1.0L, base, node) != Fast::Defined)
+            return Fast::Undefined;
+        b = node->value.re;
+    }
+    long double result = 1.0L;
+    auto bits = static_cast<std::uint32_t>(n < 0 ? -static_cast<std::int64_t>(n) : n);
+    while (bits != 0) {
+        if ((bits & 1u) != 0) {
+            if (RealProduct(result, b, node) != Fast::Defined)
+                return Fast::Undefined;
+            result = node->value.re;
+        }
+        bits >>= 1;
+        if (bits != 0) {
+            if (RealProduct(b, b, node) != Fast::Defined)
+                return Fast::Undefined;
+            b = node->value.re;
+        }
+    }
+    node->value = {result, 0.0L};
+    return Fast::Defined;
+}
+
+inline bool HasKnownExponent(const ExprNode* node) {
+    const ExprNode* n = node->left;
+    return node->aux != 0 && n && n->op == op::Constant && n->value.im == 0.0L &&
+           n->value.re == static_cast<long double>(node->aux);
+}
+
+Fast RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r) {
+    const bool defined = EvaluateFunction(ctx, node->op, {l, 0.0L}, {r, 0.0L}, node->value);
+    if (node->value.im != 0.0L)
+        return Fast::Restart;
+    return Flag(defined);
+}
+
+Fast EvaluateReal(EvalContext& ctx, ExprNode* node) {
+    const int op = node->op;
+    if (op == op::Constant)
+        return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+    if (op >= op::LetterAt && op <= op::LetterZ) {
+        const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
+        if (v.im != 0.0L)
+            return Fast::Restart;
+        node->value = v;
+        return Fast::Defined;
+    }
+    const bool structural = node->third || op == op::Iter || op == op::Sum || op == op::Prod ||
+                            op == op::SumTerm || op == op::Fallback ||
+                            (op >= op::Register0 && op < op::Register0 + kRegisterCount) ||
+                            op >= op::JoinX;
+    if (structural && !IsLibraryFunction(op))
+        return General(ctx, node);
+    const Fast left = Operand(ctx, node->left);
+    const Fast right = Operand(ctx, node->right);
+    if (left == Fast::Restart || right == Fast::Restart)
+        return Fast::Restart;
+    if (left == Fast::Undefined || right == Fast::Undefined) {
+        node->value = kComplexZero;
+        return Fast::Undefined;
+    }
+    const long double l = node->left ? node->left->value.re : 0.0L;
+    const long double r = node->right ? node->right->value.re : 0.0L;
+    switch (op) {
+    case op::Plus: node->value = {l + r, 0.0L}; return Fast::Defined;
+    case op::Minus: node->value = {l - r, 0.0L}; return Fast::Defined;
+    case op::Times: return RealProduct(l, r, node);
+    case op::Divide: return RealQuotient(l, r, node);
+    case op::UnaryMinus: node->value = {-r, 0.0L}; return Fast::Defined;
+    case op::Square: return RealProduct(r, r, node);
+    case op::Pow:
+        if (HasKnownExponent(node))
+            return RealIntegerPower(r, node->aux, node);
+        break;
+    default: break;
+    }
+    if (IsLibraryFunction(op))
+        return RealFunction(ctx, node, l, r);
+    node->value = kComplexZero;
+    return Fast::Defined;
+}
+
 } // namespace
 
 bool EvaluateNode(EvalContext& ctx, ExprNode* node) {
@@ -251,8 +396,19 @@ bool EvaluateAt(EvalContext& ctx, ExprNode* tree, int slot, long double value, l
     if (slot < 0 || slot >= kLetterCount)
         return false;
     ctx.SetLetter(slot, value);
+    if (!tree) {
+        out = 0.0L;
+        return true;
+    }
+    if (!ctx.complexMode) {
+        const Fast fast = EvaluateReal(ctx, tree);
+        if (fast != Fast::Restart) {
+            out = tree->value.re;
+            return fast == Fast::Defined;
+        }
+    }
     const bool defined = EvaluateNode(ctx, tree);
-    out = tree ? tree->value.re : 0.0L;
+    out = tree->value.re;
     return defined;
 }
 

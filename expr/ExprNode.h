@@ -9,7 +9,7 @@ namespace korvane {
 
 struct ExprNode {
     short op = 0;
-    std::int32_t aux = 0; // iteration count for ITER, letter slot of a sum/prod index
+    std::int32_t aux = 0; // ITER count, sum/prod index slot, POW exponent set by the optimiser
     ComplexValue value;   // the constant of '#', otherwise the last evaluated value
     ExprNode* left = nullptr;
     ExprNode* right = nullptr; // the only operand of a one-argument function

@@ -1,6 +1,7 @@
 #include "expr/Optimizer.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "expr/Arithmetic.h"
 #include "expr/CharacterClasses.h"
@@ -9,12 +10,15 @@
 #include "expr/ExprTree.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
+#include "expr/TreeOps.h"
 
 namespace korvane {
 
 namespace {
 
 constexpr int kTestEvaluations = 100;
+// A hundred test evaluations of a tree with long loops would freeze the compilation.
+constexpr double kMaxTestWork = 1e6;
 constexpr int kSlotX = 'X' - op::LetterAt;
 constexpr int kSlotY = 'Y' - op::LetterAt;
 constexpr int kSlotZ = 'Z' - op::LetterAt;
@@ -95,6 +99,7 @@ void ExponentPass(ExprNode* root) {
             node->op = op::Pow;
             node->left = node->right;
             node->right = const_cast<ExprNode*>(base);
+            node->aux = static_cast<std::int32_t>(RoundHalfDown(exponent->value.re));
         }
     });
 }
@@ -184,7 +189,7 @@ ExprNode* Fold(EvalContext& ctx, ExprNode* node) {
 } // namespace
 
 void OptimizeTree(EvalContext& ctx, ExprTree& tree) {
-    if (!tree.root || !FindDefinedTestPoint(ctx, tree))
+    if (!tree.root || EstimateWork(tree.root) > kMaxTestWork || !FindDefinedTestPoint(ctx, tree))
         return;
     if (ctx.complexMode)
         MakeImaginaryUnitConstant(tree.root);

@@ -101,4 +101,21 @@ int TreeDepth(const ExprNode* root) {
     return 1 + std::max({TreeDepth(root->left), TreeDepth(root->third), TreeDepth(root->right)});
 }
 
+double EstimateWork(const ExprNode* node) {
+    if (!node)
+        return 0.0;
+    const double below =
+        1.0 + EstimateWork(node->left) + EstimateWork(node->third) + EstimateWork(node->right);
+    if (node->op == op::Iter || node->op == op::IterDerivative)
+        return below * std::max(1, static_cast<int>(node->aux));
+    if (node->op != op::Sum && node->op != op::Prod)
+        return below;
+    const ExprNode* range = node->right;
+    if (!range || !range->left || !range->right || range->left->op != op::Constant ||
+        range->right->op != op::Constant)
+        return kUnboundedWork;
+    const long double count = range->right->value.re - range->left->value.re + 1.0L;
+    return below * (count > 1.0L ? static_cast<double>(count) : 1.0);
+}
+
 } // namespace korvane

@@ -24,4 +24,9 @@ void SwitchXToT(ExprNode* root);
 // Number of levels; 0 for a missing tree.
 int TreeDepth(const ExprNode* root);
 
+// Node visits of one evaluation, counting iterations and sum/prod ranges; a range whose
+// bounds are not constants counts as kUnboundedWork.
+inline constexpr double kUnboundedWork = 1e30;
+double EstimateWork(const ExprNode* root);
+
 } // namespace korvane

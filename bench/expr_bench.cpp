@@ -1,0 +1,176 @@
+// Evaluations per second of EvaluateAt for a set of curve formulas, in real and complex
+// mode, beside the same formulas in muparser (double) and as native long double code.
+// Ends with one line: the geometric mean of ours / muparser over the real-mode set.
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cmath>
+#include <complex>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "expr/EvalContext.h"
+#include "expr/Evaluator.h"
+#include "expr/FormulaCompiler.h"
+#include "expr/RandomGenerator.h"
+
+namespace {
+
+using Complex = std::complex<long double>;
+
+struct Case {
+    const char* name;
+    const char* ours;
+    const char* muparser;
+    bool muparserOptimizer; // off where muparser would fold the whole formula to a constant
+    std::function<long double(long double)> native;
+    std::function<Complex(Complex)> nativeComplex;
+};
+
+long double Join(long double x) { return x < 0 ? x + 1 : (x < 2 ? 1 - x * x : -1.0L); }
+
+const std::vector<Case>& Cases() {
+    static const std::vector<Case> cases = {
+        {"xsin", "xsin(x)", "x*sin(x)", true, [](long double x) { return x * std::sin(x); },
+         [](Complex z) { return z * std::sin(z); }},
+        {"quadratic", "x^2-2x+1", "x^2-2*x+1", true,
+         [](long double x) { return x * x - 2 * x + 1; }, [](Complex z) { return z * z - 2.0L * z + 1.0L; }},
+        {"trigmix", "sin(2x)cos(x)+sqrt(abs(x))", "sin(2*x)*cos(x)+sqrt(abs(x))", true,
+         [](long double x) { return std::sin(2 * x) * std::cos(x) + std::sqrt(std::fabs(x)); },
+         [](Complex z) { return std::sin(2.0L * z) * std::cos(z) + std::sqrt(Complex(std::abs(z))); }},
+        {"gauss", "exp(-xx/2)/sqrt(2pi)", "exp(-x*x/2)/sqrt(2*_pi)", true,
+         [](long double x) { return std::exp(-x * x / 2) / std::sqrt(2 * 3.14159265358979323846L); },
+         [](Complex z) { return std::exp(-z * z / 2.0L) / std::sqrt(2 * 3.14159265358979323846L); }},
+        {"rational", "(x-1)(x-2)(x+1)/(x+3)", "(x-1)*(x-2)*(x+1)/(x+3)", true,
+         [](long double x) { return (x - 1) * (x - 2) * (x + 1) / (x + 3); },
+         [](Complex z) { return (z - 1.0L) * (z - 2.0L) * (z + 1.0L) / (z + 3.0L); }},
+        {"join", "joinx(x+1|0,1-x^2|2,-1)", "x<0 ? x+1 : (x<2 ? 1-x^2 : -1)", true, Join,
+         [](Complex z) { return Complex(Join(z.real()), 0); }},
+        {"sum", "sum(1/n^2,n,1,20)",
+         "1/1^2+1/2^2+1/3^2+1/4^2+1/5^2+1/6^2+1/7^2+1/8^2+1/9^2+1/10^2+1/11^2+1/12^2+1/13^2+"
+         "1/14^2+1/15^2+1/16^2+1/17^2+1/18^2+1/19^2+1/20^2",
+         false,
+         [](long double) {
+             long double s = 0;
+             for (int n = 1; n <= 20; ++n)
+                 s += 1.0L / (static_cast<long double>(n) * n);
+             return s;
+         },
+         [](Complex) {
+             Complex s = 0;
+             for (int n = 1; n <= 20; ++n)
+                 s += 1.0L / Complex(static_cast<long double>(n) * n);
+             return s;
+         }},
+    };
+    return cases;
+}
+
+constexpr long double kStep = 0.001L;
+
+long double NextX(long double x) { return x + kStep > 5.0L ? -5.0L : x + kStep; }
+
+void Ours(benchmark::State& state, const Case& c, bool complexMode) {
+    korvane::RandomGenerator random(1);
+    korvane::EvalContext ctx;
+    ctx.random = &random;
+    korvane::FormulaCompiler compiler(ctx);
+    compiler.SetComplexMode(complexMode);
+    if (compiler.CompileFormula(c.ours) != 0) {
+        state.SkipWithError("does not compile");
+        return;
+    }
+    korvane::ExprTree tree = compiler.TakeResult();
+    long double x = -5.0L;
+    for (auto _ : state) {
+        long double out = 0.0L;
+        benchmark::DoNotOptimize(korvane::EvaluateAt(ctx, tree.root, 'X' - 64, x, out));
+        benchmark::DoNotOptimize(out);
+        x = NextX(x);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void Muparser(benchmark::State& state, const Case& c) {
+    mu::Parser parser;
+    double x = -5.0;
+    parser.DefineVar("x", &x);
+    parser.EnableOptimizer(c.muparserOptimizer);
+    parser.SetExpr(c.muparser);
+    parser.Eval();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(parser.Eval());
+        x = x + 0.001 > 5.0 ? -5.0 : x + 0.001;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void Native(benchmark::State& state, const Case& c, bool complexMode) {
+    long double x = -5.0L;
+    for (auto _ : state) {
+        if (complexMode)
+            benchmark::DoNotOptimize(c.nativeComplex(Complex(x, 0)));
+        else
+            benchmark::DoNotOptimize(c.native(x));
+        x = NextX(x);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Keeps each run's rate so that the summary can be printed after the table.
+class RateReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> rates;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            auto it = run.counters.find("items_per_second");
+            if (it != run.counters.end())
+                rates[run.benchmark_name()] = it->second;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (const Case& c : Cases()) {
+        const std::string name = c.name;
+        benchmark::RegisterBenchmark(("real/ours/" + name).c_str(), Ours, c, false);
+        benchmark::RegisterBenchmark(("real/muparser/" + name).c_str(), Muparser, c);
+        benchmark::RegisterBenchmark(("real/native/" + name).c_str(), Native, c, false);
+        benchmark::RegisterBenchmark(("complex/ours/" + name).c_str(), Ours, c, true);
+        benchmark::RegisterBenchmark(("complex/native/" + name).c_str(), Native, c, true);
+    }
+    benchmark::Initialize(&argc, argv);
+    RateReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    double logSum = 0.0;
+    double nativeLogSum = 0.0;
+    int count = 0;
+    for (const Case& c : Cases()) {
+        const std::string name = c.name;
+        const auto ours = reporter.rates.find("real/ours/" + name);
+        const auto theirs = reporter.rates.find("real/muparser/" + name);
+        if (ours == reporter.rates.end() || theirs == reporter.rates.end())
+            continue;
+        const double ratio = ours->second / theirs->second;
+        std::printf("%-10s ours/muparser %.3f  ours/native %.3f  complex/real %.3f\n", c.name,
+                    ratio, ours->second / reporter.rates["real/native/" + name],
+                    reporter.rates["complex/ours/" + name] / ours->second);
+        logSum += std::log(ratio);
+        nativeLogSum += std::log(reporter.rates["real/native/" + name] / theirs->second);
+        ++count;
+    }
+    if (count > 0)
+        std::printf("native long double / muparser, geometric mean: %.3f\n",
+                    std::exp(nativeLogSum / count));
+    if (count > 0)
+        std::printf("expr_bench: geometric mean of ours/muparser over %d real-mode formulas: %.3f\n",
+                    count, std::exp(logSum / count));
+    benchmark::Shutdown();
+    return 0;
+}
