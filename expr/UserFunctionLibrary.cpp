@@ -258,6 +258,23 @@ bool IsBuiltinFunctionName(std::string_view name) {
     return names.Find(name, true) != 0;
 }
 
+bool ParseDefinitionText(std::string_view text, DefinitionText& out) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return false;
+    const std::string head = NormalizeField(WithoutBlanks(text.substr(0, equals)));
+    const std::size_t open = head.find('(');
+    if (open == std::string::npos)
+        return false;
+    const std::string parameters = head.substr(open);
+    if (parameters != "(X)" && parameters != "(X,Y)")
+        return false;
+    out.name = head.substr(0, open);
+    out.definition = std::string(text.substr(equals + 1));
+    out.kind = parameters == "(X)" ? std::uint16_t{kFunctionOfX} : std::uint16_t{kFunctionOfXY};
+    return true;
+}
+
 void AttachUserFunctions(FormulaCompiler& compiler, const UserFunctionLibrary& library) {
     compiler.SetUserFunctionHook(
         [&library](std::string& text) { return ExpandUserFunctions(text, library); });

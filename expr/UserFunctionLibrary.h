@@ -76,6 +76,15 @@ DefinitionResult DefineFunction(UserFunctionLibrary& library, std::string_view n
                                 std::optional<std::size_t> editing,
                                 const DefinitionCompiler& compile);
 
+// "NAME(x)=DEF" or "NAME(x,y)=DEF", as the command line gives a definition (case and
+// blanks before the '=' do not matter). False when the text has not that form.
+struct DefinitionText {
+    std::string name;
+    std::string definition;
+    std::uint16_t kind = kFunctionOfX;
+};
+bool ParseDefinitionText(std::string_view text, DefinitionText& out);
+
 // Step 4 of `compiler` expands the calls of `library`, which must outlive the compiler's use.
 void AttachUserFunctions(FormulaCompiler& compiler, const UserFunctionLibrary& library);
 // The definition check through `compiler`: it compiles with the given records visible,

@@ -142,5 +142,37 @@ TEST(UserFunctionDefine, EditingCannotTakeAnotherName) {
     EXPECT_EQ(ListEntryText(lib.At(1)), "K(X) = X*2");
 }
 
+TEST(UserFunctionDefinitionText, CommandLineForm) {
+    struct Row {
+        const char* text;
+        bool ok;
+        const char* name;
+        const char* definition;
+        std::uint16_t kind;
+    };
+    const Row rows[] = {
+        {"F(x)=x^2-1", true, "F", "x^2-1", 1},
+        {"g(X,Y)=x*y", true, "G", "x*y", 2},
+        {" h ( x , y ) = x + y", true, "H", " x + y", 2},
+        {"F(x)=", true, "F", "", 1},
+        {"(x)=x", true, "", "x", 1},
+        {"F=x+1", false, "", "", 0},
+        {"F(x)", false, "", "", 0},
+        {"F(t)=t", false, "", "", 0},
+        {"F(x,y,z)=x", false, "", "", 0},
+        {"F(y)=y", false, "", "", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        DefinitionText parsed;
+        ASSERT_EQ(ParseDefinitionText(row.text, parsed), row.ok);
+        if (!row.ok)
+            continue;
+        EXPECT_EQ(parsed.name, row.name);
+        EXPECT_EQ(parsed.definition, row.definition);
+        EXPECT_EQ(parsed.kind, row.kind);
+    }
+}
+
 } // namespace
 } // namespace korvane
