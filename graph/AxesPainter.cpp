@@ -174,6 +174,17 @@ void AxesPainter::ArrowHead(Point tip, int dx, int dy) {
 
 void AxesPainter::Label(const std::string& text, Point at, int align) {
     surface_.SetFont(style_.labelFont);
+    // A label the window's edge would cut in half is left out.
+    const platform::Size extent = surface_.TextExtent(text);
+    const int left = (align & platform::AlignRight)    ? at.x - extent.width
+                     : (align & platform::AlignCenter) ? at.x - extent.width / 2
+                                                       : at.x;
+    if (left < view_.offsetX || left + extent.width > view_.offsetX + view_.clientW)
+        return;
+    if ((align & platform::AlignBottom) == 0 && at.y + extent.height / 2 > view_.offsetY + view_.clientH)
+        return;
+    if (at.y < view_.offsetY)
+        return;
     surface_.SetTextColour(style_.textColour);
     surface_.SetTextAlign(align);
     surface_.TextOut(at, text);

@@ -1,0 +1,87 @@
+// A plane window on the real Qt platform, offscreen: the axis lines lie on the pixel row
+// and column that the mapping gives, and a picture can be kept for a look
+// (KORVANE_SCREENSHOT_DIR).
+#include "plane/TPlot2Win.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtWindow.h"
+#include "platform/qt/QtWindowWidget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+void EnsureApplication() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "korvane_qt_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+}
+
+bool ProcessEventsUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
+
+TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
+    EnsureApplication();
+    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    platform::QtPlatform platform;
+    WindowOptions options;
+    options.title = "2-dim";
+    options.readSettings = false;
+    TPlot2Win window(platform, options, nullptr);
+    auto* qtWindow = static_cast<platform::QtWindow*>(window.GetWindow());
+    platform::QtWindowWidget* widget = qtWindow->Widget();
+    ASSERT_NE(widget, nullptr);
+    QWidget* client = widget->Client();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return client->width() > 0; }));
+    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
+    ASSERT_TRUE(ProcessEventsUntil([&] {
+        return window.GetView().clientW == 400 && window.GetView().clientH == 300 && window.PictureValid();
+    }));
+    QApplication::processEvents();
+    const QImage shot = client->grab().toImage();
+    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+        shot.save(QString::fromUtf8(keep) + "/graph-window.png");
+    ASSERT_EQ(shot.width(), 400);
+    ASSERT_EQ(shot.height(), 300);
+
+    const View& view = window.GetView();
+    const int row = view.ToPixelYInt(0), column = view.ToPixelXInt(0);
+    EXPECT_EQ(row, 150);
+    EXPECT_EQ(column, 200);
+    // Away from ticks, grid lines and labels: x = -3.5 and y = 2.5.
+    const int sampleX = view.ToPixelXInt(-3.5L), sampleY = view.ToPixelYInt(2.5L);
+    EXPECT_TRUE(IsDark(shot.pixelColor(sampleX, row))) << "x axis at row " << row;
+    EXPECT_TRUE(IsDark(shot.pixelColor(column, sampleY))) << "y axis at column " << column;
+    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row - 3)));
+    EXPECT_FALSE(IsDark(shot.pixelColor(column + 3, sampleY)));
+    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row + 3)));
+    window.GetWindow()->Close();
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace korvane
