@@ -1,8 +1,16 @@
 // Entry point: the command-line modes that need no window, then the program itself.
+#include "app/EmptyWindowFactory.h"
 #include "app/EvalCommand.h"
+#include "app/OpenLog.h"
+#include "app/TPlot.h"
+#include "expr/RandomGenerator.h"
+#include "platform/qt/QtPlatform.h"
+#include "resources/Resources.h"
+
+#include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +21,20 @@ constexpr const char* kUsage =
     "     korvane --eval FORMULA [--complex] [--let L=VALOR]... [--define 'F(x)=DEF']... [--derive L]\n"
     "     korvane --export ENTRADA SAIDA [--size LxA]\n"
     "     korvane --help | --version\n";
+
+int RunProgram(int argc, char** argv, const std::string& startFile) {
+    QApplication application(argc, argv);
+    application.setApplicationName("korvane");
+    application.setDesktopFileName("korvane");
+    // The frame's icon is named by string 999; the build embeds data/korvane.svg under it.
+    application.setWindowIcon(QIcon(QString(":/") + QString::fromUtf8(korvane::res::String(999))));
+
+    korvane::platform::QtPlatform platform;
+    korvane::EmptyWindowFactory factory(platform);
+    korvane::RandomGenerator::Program().SeedFromTime();
+    korvane::TPlot plot(platform, factory, korvane::RandomGenerator::Program(), startFile);
+    return plot.Run(korvane::OpenLogFromEnvironment());
+}
 
 } // namespace
 
@@ -29,8 +51,14 @@ int main(int argc, char** argv) {
         }
         if (args[0] == "--eval")
             return korvane::RunEvalCommand({args.begin() + 1, args.end()}, stdout, stderr);
+        if (args[0] == "--export") {
+            std::fputs("korvane: --export ainda não está disponível\n", stderr);
+            return 2;
+        }
+        if (args[0].starts_with("-")) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
     }
-    // The windowed program comes with the shell.
-    std::fputs(kUsage, stderr);
-    return 2;
+    return RunProgram(argc, argv, korvane::StartFileFrom(args.empty() ? std::string() : args[0]));
 }
