@@ -1,9 +1,19 @@
 #include "graph/TFuncWin.h"
 
+#include "expr/ConstantText.h"
+
 namespace korvane {
 
 TFuncWin::TFuncWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TZalWinm(platform, options, owner) {}
+
+int TFuncWin::EvaluateNumber(const std::string& text, long double& value) {
+    long double result = 0;
+    const int code = EvaluateConstantText(compiler_, text, result);
+    if (code == 0)
+        value = result;
+    return code;
+}
 
 void TFuncWin::OnPaint(platform::Surface& front) {
     PictureLayers::PaintRequest request;

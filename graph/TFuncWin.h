@@ -2,6 +2,7 @@
 // Expression level: the window's evaluation context (letters, registers, flags), and the
 // paint sequence over the picture layers.
 #include "expr/EvalContext.h"
+#include "expr/FormulaCompiler.h"
 #include "graph/TZalWinm.h"
 
 namespace korvane {
@@ -11,6 +12,9 @@ public:
     TFuncWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
 
     EvalContext& Context() { return context_; }
+    FormulaCompiler& Compiler() { return compiler_; }
+    // Every numeric field accepts a constant expression ("pi/4", "2e").
+    int EvaluateNumber(const std::string& text, long double& value) override;
 
     // Layer 1 when stale, then the overlay onto layer 0, then layer 0 to the screen.
     void OnPaint(platform::Surface& front) override;
@@ -19,6 +23,7 @@ public:
 
 protected:
     EvalContext context_;
+    FormulaCompiler compiler_{context_};
 
 private:
     int baseRebuilds_ = 0;

@@ -77,7 +77,7 @@ TEST_F(WindowView, DialogRefusals) {
         {"xmax equal to xmin", true, "2", "2", "dados inconsistentes"},
         {"xmax below xmin", true, "3", "2", "dados inconsistentes"},
         {"zero width", false, "0", "", "valor positivo?"},
-        {"not a number", false, "abc", "", "não foi possível compreender"},
+        {"not an expression", false, "2*(", "", nullptr},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -96,7 +96,9 @@ TEST_F(WindowView, DialogRefusals) {
         }
         d->Press(1);
         ASSERT_EQ(local.Messages().size(), 1u);
-        EXPECT_EQ(local.Messages()[0].text, r.message);
+        long double unused = 0;
+        const std::string expected = r.message ? r.message : res::Message(w.EvaluateNumber(r.a, unused));
+        EXPECT_EQ(local.Messages()[0].text, expected);
         EXPECT_EQ(local.Messages()[0].caption, "hmm...");
         EXPECT_FALSE(w.GetView().independent);
         EXPECT_EQ(w.GetView().xmin, -5);
@@ -194,6 +196,39 @@ TEST_F(WindowView, RestoreClearsHistory) {
     EXPECT_FALSE(w.GetView().HasPreviousView());
     EXPECT_EQ(w.GetView().rx, 5);
     EXPECT_EQ(w.GetView().cx, 0);
+}
+
+} // namespace
+} // namespace korvane::testing
+
+namespace korvane::testing {
+namespace {
+
+// Numeric fields take constant expressions through the window's compiler.
+TEST(WindowExpressions, DialogFieldsAcceptExpressions) {
+    platform::MemoryPlatform platform;
+    platform.SetConfigDirectory(FreshConfigDirectory("expressions"));
+    WindowOptions options;
+    GraphTestWindow w(platform, options);
+    struct Row {
+        const char* text;
+        long double value;
+    } rows[] = {{"2*3", 6}, {"pi/4", 3.141592653589793238462643383279502884L / 4}, {"100", 100}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        long double v = 0;
+        ASSERT_EQ(w.EvaluateNumber(r.text, v), 0);
+        EXPECT_NEAR(static_cast<double>(v), static_cast<double>(r.value), 1e-15);
+    }
+    long double v = 7;
+    EXPECT_NE(w.EvaluateNumber("2*", v), 0);
+    EXPECT_EQ(v, 7);
+    w.OnCommand(104);
+    platform::MemoryDialog* d = platform.FindDialog("VIEWALL");
+    ASSERT_NE(d, nullptr);
+    d->Type(217, "2*pi");
+    d->Press(1);
+    EXPECT_NEAR(static_cast<double>(w.GetView().rx), 3.14159265358979, 1e-12);
 }
 
 } // namespace
