@@ -83,5 +83,44 @@ TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
     fs::remove_all(dir);
 }
 
+// Polar sectors, pi labels and solid arrows, as a user would set them.
+TEST(GraphWindow, PolarGridWithPiLabels) {
+    EnsureApplication();
+    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-polar-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    platform::QtPlatform platform;
+    WindowOptions options;
+    options.title = "2-dim";
+    options.readSettings = false;
+    TPlot2Win window(platform, options, nullptr);
+    AxisSettings& axes = window.Axes();
+    axes.gridBits = GridQuadrants | GridPolar;
+    axes.piX = true;
+    axes.decimalsY = 1;
+    axes.tickX = 3.141592653589793238L / 2;
+    axes.tickY = 0.5L;
+    axes.solidArrows = true;
+    window.SetSlotColour(kSlotGrid, 20);
+    auto* qtWindow = static_cast<platform::QtWindow*>(window.GetWindow());
+    QWidget* client = qtWindow->Widget()->Client();
+    platform::QtWindowWidget* widget = qtWindow->Widget();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return client->width() > 0; }));
+    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
+    window.Redraw(1);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window.GetView().clientW == 400 && window.PictureValid(); }));
+    QApplication::processEvents();
+    const QImage shot = client->grab().toImage();
+    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+        shot.save(QString::fromUtf8(keep) + "/graph-window-polar.png");
+    const View& view = window.GetView();
+    // The circle of radius pi/2 crosses the diagonal ray of the first quadrant.
+    const long double r = 3.141592653589793238L / 2 / 1.4142135623730950488L;
+    const QColor onCircle = shot.pixelColor(view.ToPixelXInt(r), view.ToPixelYInt(r));
+    EXPECT_EQ(onCircle, QColor(160, 160, 160));
+    window.GetWindow()->Close();
+    fs::remove_all(dir);
+}
+
 } // namespace
 } // namespace korvane
