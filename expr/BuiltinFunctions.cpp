@@ -249,12 +249,38 @@ bool Gcd(EvalContext& ctx, long double a, long double b, ComplexValue& result) {
     return Real(static_cast<long double>(p), result);
 }
 
+// Past this many factors the product is taken from log-gamma instead: a count of up to
+// 2147483647 factors that never overflow (binom(0.5, 2e9)) would freeze the evaluation.
+constexpr std::int64_t kBinomLoopLimit = 1000000;
+
+bool BinomByLogGamma(long double n, long double k, ComplexValue& result) {
+    const long double m = std::round(n);
+    if (n >= 0.0L && m == n && n < k)
+        return Real(0.0L, result); // a zero factor
+    if (m == n && n < 0.0L) {
+        // binom(n, k) = (-1)^k binom(k - n - 1, k) for a negative integer n
+        const long double logValue = lgammal(k - n) - lgammal(k + 1.0L) - lgammal(-n);
+        if (logValue > std::log(kInfinity))
+            return Undefined(result);
+        const long double value = std::round(std::exp(logValue));
+        return Real(std::fmod(k, 2.0L) == 0.0L ? value : -value, result);
+    }
+    int signA = 1, signB = 1;
+    const long double logValue = lgammal_r(n + 1.0L, &signA) - lgammal(k + 1.0L) -
+                                 lgammal_r(n - k + 1.0L, &signB);
+    if (logValue > std::log(kInfinity))
+        return Undefined(result);
+    return Real(static_cast<long double>(signA * signB) * std::exp(logValue), result);
+}
+
 bool Binom(const ComplexValue& n, const ComplexValue& r, ComplexValue& result) {
     long double k = 0.0L;
     if (!IsExactInteger(r, k))
         return Undefined(result);
     long double value = 1.0L;
     const auto count = static_cast<std::int64_t>(k);
+    if (count > kBinomLoopLimit)
+        return BinomByLogGamma(n.re, k, result);
     for (std::int64_t i = 0; i < count; ++i) {
         value = value * (n.re - static_cast<long double>(i)) / (k - static_cast<long double>(i));
         if (std::fabs(value) > kInfinity)
