@@ -117,6 +117,8 @@ private:
     ExprNode* Quotient(const ExprNode* n);    // the rules u' / G(u)
     ExprNode* Structural(const ExprNode* n);
     ExprNode* Iteration(const ExprNode* n);
+    ExprNode* IterateDerivative(const ExprNode* n);
+    static ExprNode* Unroll(const ExprNode* f, int count, ExprTree& scratch);
     ExprNode* CentralDifference(const ExprNode* n, bool inLeft);
     // Every X below n (n included) becomes a copy of `value`.
     ExprNode* Substitute(ExprNode* n, const ExprNode* value);
@@ -391,6 +393,12 @@ ExprNode* Deriver::Structural(const ExprNode* n) {
     }
     case op::Iter:
         return Iteration(n);
+    case op::IterDerivative:
+        return IterateDerivative(n);
+    case op::Fallback: {
+        // Left where it is defined, else right: so is the derivative, piece by piece.
+        return Node(op::Fallback, D(a), D(u));
+    }
     case op::Periodic: {
         ExprNode* d = Node(op::Periodic, Copy(a), D(u));
         d->third = Copy(n->third);
@@ -424,18 +432,36 @@ ExprNode* Deriver::Iteration(const ExprNode* n) {
     }
     if (n->aux < 1)
         return Constant(0.0L);
-    if (n->aux > kMaxUnrolledIterations)
-        return Undefined();
-    // f(f(...f(X))) with copies; the scratch tree only lives for this derivative.
     ExprTree scratch;
-    Deriver writer(scratch, letter_, complex_);
+    const ExprNode* iterate = Unroll(f, n->aux, scratch);
+    return iterate ? D(iterate) : Undefined();
+}
+
+// The derivative of the 199 node (a second derivative of an iterate) goes through the
+// iterate written out, differentiated by X and then by the letter.
+ExprNode* Deriver::IterateDerivative(const ExprNode* n) {
+    if (n->aux < 1)
+        return Constant(0.0L);
+    ExprTree scratch;
+    const ExprNode* iterate = Unroll(n->right, n->aux, scratch);
+    if (!iterate)
+        return Undefined();
+    Deriver byX(scratch, op::LetterX, complex_);
+    return D(byX.D(iterate));
+}
+
+// f(f(...f(X))) with `count` copies of f, in `scratch`; null when it would be too large.
+ExprNode* Deriver::Unroll(const ExprNode* f, int count, ExprTree& scratch) {
+    if (count > kMaxUnrolledIterations)
+        return nullptr;
+    Deriver writer(scratch, op::LetterX, false); // only copies and substitutes
     ExprNode* iterate = writer.Copy(f);
-    for (int k = 1; k < n->aux; ++k) {
+    for (int k = 1; k < count; ++k) {
         iterate = writer.Substitute(writer.Copy(f), iterate);
         if (scratch.NodeCount() > kMaxUnrolledNodes)
-            return Undefined();
+            return nullptr;
     }
-    return D(iterate);
+    return iterate;
 }
 
 ExprNode* Deriver::Substitute(ExprNode* n, const ExprNode* value) {

@@ -7,6 +7,7 @@
 #include "expr/FormulaCompiler.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
+#include "expr/TreeOps.h"
 
 #include <gtest/gtest.h>
 
@@ -242,6 +243,9 @@ TEST(DerivativeReal, SecondDerivatives) {
             {"min(x^3,1)", 'X', 1.1, 2, __LINE__},
             {"erf(x)", 'X', -2, 2, __LINE__},
             {"gamma(x)", 'X', 1, 3, __LINE__},
+            {"iter(3,x^2/2)", 'X', 0.5, 1.5, __LINE__},
+            {"iter(2,sin(x))", 'X', -2, 2, __LINE__},
+            {"iter(2,a*x^2)", 'A', -1, 1, __LINE__},
         },
         true);
 }
@@ -552,6 +556,21 @@ TEST(DerivativeStructural, PeriodicExtensionDifferentiatesItsFunction) {
         ASSERT_TRUE(h.At(d, 'X', row.x, v));
         EXPECT_TRUE(Near(v, row.expected, 1e-15L)) << double(v);
     }
+}
+
+// Built by other parts: 10 takes its left operand where that is defined, else its right.
+TEST(DerivativeStructural, FallbackPairDifferentiatesBothSides) {
+    Harness h(false);
+    ExprTree tree = h.Compile("sqrt(x)");
+    ExprTree other = h.Compile("x^2");
+    ExprNode* right = CopyTree(other.root, tree);
+    tree.root = tree.NewNode(op::Fallback, tree.root, right);
+    const ExprTree d = h.Derive(tree, 'X');
+    long double v = 0;
+    ASSERT_TRUE(h.At(d, 'X', 4, v));
+    EXPECT_TRUE(Near(v, 0.25L, 1e-15L)) << double(v);
+    ASSERT_TRUE(h.At(d, 'X', -3, v));
+    EXPECT_TRUE(Near(v, -6, 1e-15L)) << double(v);
 }
 
 TEST(DerivativeStructural, UnaryMinusNodeNegatesTheDerivative) {
