@@ -133,8 +133,6 @@ void QtPlatform::Init(int* argc, char** argv) {
 
 QtPlatform::~QtPlatform() {
     qApp->removeEventFilter(gate_.get());
-    for (auto& [target, event] : deferredEvents_)
-        delete event;
     for (auto& [title, window] : textWindows_)
         delete window.data();
 }
@@ -362,8 +360,14 @@ void QtPlatform::Defer(std::function<void()> job) {
 }
 
 void QtPlatform::DeferEvent(QObject* target, QEvent* event) {
-    deferredEvents_.emplace_back(target, event);
-    ScheduleFlush();
+    // Sent, not posted, when its turn comes: it must keep its place among the other jobs
+    // (a click before a close is handled before the window goes).
+    std::shared_ptr<QEvent> held(event);
+    QPointer<QObject> to(target);
+    Defer([to, held] {
+        if (to)
+            QCoreApplication::sendEvent(to, held.get());
+    });
 }
 
 void QtPlatform::ScheduleFlush() {
@@ -377,13 +381,6 @@ void QtPlatform::Flush() {
     flushScheduled_ = false;
     if (Busy())
         return; // LeaveBusy schedules the next one
-    // The user's clicks go back into the queue, in their order, behind what is there.
-    for (auto& [target, event] : std::exchange(deferredEvents_, {})) {
-        if (target)
-            QCoreApplication::postEvent(target, event);
-        else
-            delete event;
-    }
     const std::vector<QtWindow*> windows = windows_;
     for (QtWindow* w : windows) {
         if (Registered(w))

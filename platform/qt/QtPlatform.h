@@ -84,7 +84,6 @@ private:
     QtClipboard clipboard_;
     std::vector<QtWindow*> windows_;
     std::vector<std::function<void()>> deferred_;
-    std::vector<std::pair<QPointer<QObject>, QEvent*>> deferredEvents_;
     std::map<std::string, QPointer<QPlainTextEdit>> textWindows_;
     std::unique_ptr<QtSingleInstance> instance_;
     int busy_ = 0;

@@ -315,6 +315,9 @@ int QtWindow::PeekKey() {
     ++busyDepth_;
     platform_.EnterBusy();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Events posted before the drawing began are not new to the event loop, which does not
+    // look at them again from inside a posted call; ask for them.
+    QCoreApplication::sendPostedEvents();
     platform_.LeaveBusy();
     if (alive.expired())
         return kStopKey; // the window went away under the drawing: stop it
