@@ -50,11 +50,11 @@ void FreeTree(ExprTree& tree) { tree.Clear(); }
 
 void RenameVariable(ExprNode* root, short from, short to) {
     ForEachNode(root, [&](ExprNode* node) {
-        if (node->op == from)
-            node->op = to;
-        if (node->op == op::SumTerm && node->right && node->right->op == to && to >= 'A' &&
+        if (node->op == op::SumTerm && node->right && node->right->op == from && to >= 'A' &&
             to <= 'Z')
             node->aux = to - op::LetterAt;
+        if (node->op == from)
+            node->op = to;
     });
 }
 

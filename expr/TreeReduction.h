@@ -8,8 +8,9 @@ namespace korvane {
 class CharacterClasses;
 class ExprTree;
 
-// Trees deeper than this are refused (code 17): evaluation recurses once per level.
-inline constexpr int kMaxReducedDepth = 1000;
+// Trees deeper than this are refused (code 17): evaluation recurses once per level. A
+// 5000-byte text reaches it only with long runs of unary minus.
+inline constexpr int kMaxReducedDepth = 2500;
 
 int ReduceTokens(TokenList& tokens, const CharacterClasses& classes, ExprTree& tree);
 int RunPostPasses(ExprTree& tree);

@@ -1,0 +1,285 @@
+// The evaluator: the undefined convention and its 1e18 guards, every structural opcode,
+// and the real-mode path against the general one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "FormulaTestSupport.h"
+#include "FunctionsTolerance.h"
+#include "expr/ExprTree.h"
+#include "expr/Opcodes.h"
+
+namespace korvane {
+namespace {
+
+using testing::Letter;
+
+struct Row {
+    std::string text;
+    std::vector<Letter> letters;
+    bool defined;
+    ComplexValue expected;
+    int line;
+};
+
+void ExpectRows(const std::vector<Row>& rows, bool complexMode, bool optimize) {
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "line " << row.line << ": \"" << row.text << "\"");
+        testing::Formulas formulas(complexMode, optimize);
+        for (const Letter& l : row.letters)
+            formulas.ctx.letterValues[l.name - '@'] = l.value;
+        const testing::Outcome out = formulas.Run(row.text);
+        ASSERT_EQ(out.code, 0);
+        EXPECT_EQ(out.defined, row.defined);
+        if (row.defined && out.defined) {
+            EXPECT_TRUE(testing::Close(out.value, row.expected, 1e-15L))
+                << "actual " << testing::Show(out.value) << ", expected "
+                << testing::Show(row.expected);
+        }
+    }
+}
+
+// Magnitudes of 1e18 or more overflow; the classes of the operands decide a product.
+TEST(Evaluator, UndefinedConventionAndGuards) {
+    const std::vector<Row> rows = {
+        {"1/0", {}, false, {}, __LINE__},
+        {"0/5", {}, true, {0, 0}, __LINE__},
+        {"a*b", {{'A', {1e17L, 0}}, {'B', {100, 0}}}, true, {1e19L, 0}, __LINE__},
+        {"a*b", {{'A', {1e18L, 0}}, {'B', {1e18L, 0}}}, false, {}, __LINE__},
+        {"a*b", {{'A', {1e-20L, 0}}, {'B', {1e20L, 0}}}, true, {1, 0}, __LINE__},
+        {"a*b", {{'A', {0, 0}}, {'B', {1e20L, 0}}}, false, {}, __LINE__},
+        {"a*b", {{'A', {1e-30L, 0}}, {'B', {1e-30L, 0}}}, true, {1e-60L, 0}, __LINE__},
+        {"a/b", {{'A', {1e19L, 0}}, {'B', {2, 0}}}, false, {}, __LINE__},
+        {"a/b", {{'A', {1, 0}}, {'B', {1e-19L, 0}}}, false, {}, __LINE__},
+        {"a/b", {{'A', {1e-10L, 0}}, {'B', {1e9L, 0}}}, true, {0, 0}, __LINE__},
+        {"a+b", {{'A', {1e30L, 0}}, {'B', {1, 0}}}, true, {1e30L, 0}, __LINE__},
+        {"sqrt(-1-xx)", {}, false, {}, __LINE__},
+        {"ln(x)+1", {{'X', {-1, 0}}}, false, {}, __LINE__},
+        {"1+ln(x)", {{'X', {-1, 0}}}, false, {}, __LINE__},
+        {"x^2", {{'X', {-3, 0}}}, true, {9, 0}, __LINE__},
+        {"x^a", {{'X', {-3, 0}}, {'A', {2, 0}}}, true, {9, 0}, __LINE__},
+        {"x^a", {{'X', {-3, 0}}, {'A', {2.5L, 0}}}, false, {}, __LINE__},
+        {"1/tan(2)", {}, true, {-0.457657554360285763750277410432L, 0}, __LINE__},
+    };
+    ExpectRows(rows, false, true);
+    ExpectRows(rows, false, false);
+}
+
+// The optimiser folds 0 * anything to 0, so the tiny-times-huge rule is seen unoptimised.
+TEST(Evaluator, TinyTimesHugeGoesThroughLogarithms) {
+    ExpectRows({{"10^-20*10^20", {}, true, {1, 0}, __LINE__}}, false, false);
+    ExpectRows({{"10^-20*10^20", {}, true, {0, 0}, __LINE__}}, false, true);
+}
+
+// Complex mode: x and y are the parts of Z; products flush to zero; the divisor is the
+// true |b|^2.
+TEST(Evaluator, ComplexMode) {
+    const std::vector<Row> rows = {
+        {"x", {{'Z', {2, 3}}}, true, {2, 0}, __LINE__},
+        {"y", {{'Z', {2, 3}}}, true, {3, 0}, __LINE__},
+        {"z*z", {{'Z', {2, 3}}}, true, {-5, 12}, __LINE__},
+        {"i*i", {}, true, {-1, 0}, __LINE__},
+        {"1/a", {{'A', {1e-10L, 0}}}, true, {1e10L, 0}, __LINE__},
+        {"1/a", {{'A', {0, 1e-10L}}}, true, {0, -1e10L}, __LINE__},
+        {"a/b", {{'A', {1, 1}}, {'B', {1, -1}}}, true, {0, 1}, __LINE__},
+        {"a*b", {{'A', {1e-10L, 0}}, {'B', {1e-10L, 0}}}, true, {0, 0}, __LINE__},
+        {"a*b", {{'A', {1e17L, 0}}, {'B', {100, 0}}}, false, {}, __LINE__},
+        {"a*b", {{'A', {1e18L, 0}}, {'B', {1, 0}}}, false, {}, __LINE__},
+        {"re(z)+im(z)", {{'Z', {2, 3}}}, true, {5, 0}, __LINE__},
+        {"arg(z)", {{'Z', {0, 2}}}, true, {1.57079632679489661923132169164L, 0}, __LINE__},
+    };
+    ExpectRows(rows, true, true);
+    ExpectRows(rows, true, false);
+}
+
+// joinx(f|c, g|d, h) is f for x < c, g for c <= x < d, h from d on; the branch not chosen
+// may be undefined.
+TEST(Evaluator, JoinFamily) {
+    const std::string join = "joinx(x+1|0,1-x^2|2,-1)";
+    std::vector<Row> rows;
+    const long double xs[] = {-1, 0, 1, 2, 5};
+    const long double expected[] = {0, 1, 0, -1, -1};
+    for (int i = 0; i < 5; ++i)
+        rows.push_back({join, {{'X', {xs[i], 0}}}, true, {expected[i], 0}, __LINE__});
+    rows.push_back({"joinx(sqrt(x)|0,-x)", {{'X', {-4, 0}}}, false, {}, __LINE__});
+    rows.push_back({"joinx(-x|0,sqrt(x))", {{'X', {-4, 0}}}, true, {4, 0}, __LINE__});
+    rows.push_back({"joinx(sqrt(x)|0,-x)", {{'X', {4, 0}}}, true, {-4, 0}, __LINE__});
+    rows.push_back({"joinx(ln(0-1)|0,1)", {{'X', {-1, 0}}}, false, {}, __LINE__});
+    rows.push_back({"joinx(1|ln(x),2)", {{'X', {-1, 0}}}, false, {}, __LINE__});
+    rows.push_back({"joint(1|0,2)", {{'T', {-1, 0}}, {'X', {5, 0}}}, true, {1, 0}, __LINE__});
+    rows.push_back({"joinr(1|0,2)", {{'R', {0, 0}}}, true, {2, 0}, __LINE__});
+    rows.push_back({"joinu(1|0,2)", {{'U', {-0.5L, 0}}}, true, {1, 0}, __LINE__});
+    rows.push_back({"1|2", {}, true, {0, 0}, __LINE__}); // a stray bar is 0
+    ExpectRows(rows, false, true);
+    ExpectRows(rows, false, false);
+}
+
+TEST(Evaluator, JoinSetsNearBreakCloseToItsBreakpoint) {
+    testing::Formulas formulas;
+    ASSERT_EQ(formulas.compiler.CompileFormula("joinx(1|0,2)"), 0);
+    ExprTree tree = formulas.compiler.TakeResult();
+    for (long double x : {0.0005L, -0.0005L, 0.01L}) {
+        SCOPED_TRACE(static_cast<double>(x));
+        formulas.ctx.nearBreak = false;
+        long double out = 0;
+        EXPECT_TRUE(EvaluateAt(formulas.ctx, tree.root, 'X' - '@', x, out));
+        EXPECT_EQ(formulas.ctx.nearBreak, x != 0.01L);
+    }
+}
+
+// iter(n, f) applies f n times from x and puts x back; sum and prod leave their index
+// at the upper bound and clear nearBreak.
+TEST(Evaluator, IterationSumAndProduct) {
+    testing::Formulas formulas;
+    formulas.ctx.letterValues['X' - '@'] = {2, 0};
+    testing::Outcome out = formulas.Run("iter(3,x^2)");
+    EXPECT_TRUE(out.defined);
+    EXPECT_EQ(out.value.re, 256);
+    EXPECT_EQ(formulas.ctx.letterValues['X' - '@'].re, 2);
+
+    out = formulas.Run("iter(2,ln(x))", {{'X', {0.5L, 0}}});
+    EXPECT_FALSE(out.defined);
+    EXPECT_EQ(formulas.ctx.letterValues['X' - '@'].re, 0.5L);
+
+    formulas.ctx.nearBreak = true;
+    out = formulas.Run("sum(n,n,1,10)");
+    EXPECT_EQ(out.value.re, 55);
+    EXPECT_EQ(formulas.ctx.letterValues['N' - '@'].re, 10);
+    EXPECT_FALSE(formulas.ctx.nearBreak);
+
+    out = formulas.Run("prod(2,k,1,70)");
+    EXPECT_TRUE(out.defined) << "huge times normal is a plain product";
+    out = formulas.Run("prod(a,k,1,2)", {{'A', {1e18L, 0}}});
+    EXPECT_FALSE(out.defined) << "huge times huge overflows";
+    out = formulas.Run("sum(1,k,1,a)", {{'A', {3.0000000001L, 0}}});
+    EXPECT_TRUE(out.defined);
+    EXPECT_EQ(out.value.re, 3);
+    out = formulas.Run("sum(1,k,1,a)", {{'A', {3.001L, 0}}});
+    EXPECT_FALSE(out.defined);
+    out = formulas.Run("sum(1,k,1,a)", {{'A', {3e9L, 0}}});
+    EXPECT_FALSE(out.defined);
+}
+
+// Trees that other parts build from nodes: fallback, registers, selections, squares,
+// negation, abs of several arguments, the iterate derivative and periodic extension.
+struct Built {
+    ExprTree tree;
+    ExprNode* Const(long double re, long double im = 0) { return tree.NewConstant({re, im}); }
+    ExprNode* Node(short op, ExprNode* l = nullptr, ExprNode* r = nullptr, ExprNode* t = nullptr) {
+        ExprNode* n = tree.NewNode(op, l, r);
+        n->third = t;
+        return n;
+    }
+};
+
+TEST(Evaluator, StructuralOpcodes) {
+    Built b;
+    EvalContext ctx;
+    RandomGenerator random(5);
+    ctx.random = &random;
+    ctx.letterValues['X' - '@'] = {-2, 0};
+    ctx.SetLetter(28, 7.5L); // register 1
+    ExprNode* undefined = b.Node(op::Ln, nullptr, b.Const(-1));
+    ExprNode* x = b.Node('X');
+    struct Case {
+        const char* name;
+        ExprNode* tree;
+        bool defined;
+        ComplexValue expected;
+    } cases[] = {
+        {"fallback takes left", b.Node(op::Fallback, b.Const(1), b.Const(2)), true, {1, 0}},
+        {"fallback after undefined left", b.Node(op::Fallback, undefined, b.Const(2)), true, {2, 0}},
+        {"fallback needs right", b.Node(op::Fallback, b.Const(1), undefined), false, {}},
+        {"register 1", b.Node(28), true, {7.5L, 0}},
+        {"register 0", b.Node(27), true, {0, 0}},
+        {"193 condition >= 0", b.Node(op::SelectMax, b.Const(1), b.Const(2), b.Const(0)), true, {1, 0}},
+        {"193 condition < 0", b.Node(op::SelectMax, b.Const(1), b.Const(2), b.Const(-1)), true, {2, 0}},
+        {"194 condition >= 0", b.Node(op::SelectMin, b.Const(1), b.Const(2), b.Const(3)), true, {2, 0}},
+        {"194 condition < 0", b.Node(op::SelectMin, b.Const(1), b.Const(2), x), true, {1, 0}},
+        {"193 needs both", b.Node(op::SelectMax, b.Const(1), undefined, b.Const(1)), false, {}},
+        {"193 needs its condition", b.Node(op::SelectMax, b.Const(1), b.Const(2), undefined), false, {}},
+        {"253 squares", b.Node(op::Square, nullptr, b.Const(-3)), true, {9, 0}},
+        {"253 overflows", b.Node(op::Square, nullptr, b.Const(2e18L)), false, {}},
+        {"146 negates", b.Node(op::UnaryMinus, nullptr, b.Const(3, 4)), true, {-3, -4}},
+        {"190", b.Node(op::AbsMany, b.Const(3), b.Const(4)), true, {5, 0}},
+        {"bare 221", b.Node(op::SumRange, b.Const(3), b.Const(4)), true, {0, 0}},
+        {"missing node of a sum", b.Node(op::Sum, b.Const(1), b.Const(2)), false, {}},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool defined = EvaluateNode(ctx, c.tree);
+        EXPECT_EQ(defined, c.defined);
+        if (c.defined && defined) {
+            EXPECT_TRUE(testing::Close(c.tree->value, c.expected, 1e-18L)) << testing::Show(c.tree->value);
+        }
+    }
+    EXPECT_TRUE(EvaluateNode(ctx, nullptr)) << "a missing node counts as defined";
+}
+
+// 199: (f^n)'(x) = product of f'(x_k) along the iterates; 200: f of x shifted into
+// [a, a + p); both put X back.
+TEST(Evaluator, IterateDerivativeAndPeriodicExtension) {
+    Built b;
+    EvalContext ctx;
+    // f = x^2 (as x*x), f' = 2x; n = 3 at x = 2: 2*2 * 2*4 * 2*16 = 1024
+    ExprNode* f = b.Node(op::Times, b.Node('X'), b.Node('X'));
+    ExprNode* df = b.Node(op::Times, b.Const(2), b.Node('X'));
+    ExprNode* derivative = b.Node(op::IterDerivative, df, f);
+    derivative->aux = 3;
+    ctx.letterValues['X' - '@'] = {2, 0};
+    ASSERT_TRUE(EvaluateNode(ctx, derivative));
+    EXPECT_EQ(derivative->value.re, 1024);
+    EXPECT_EQ(ctx.letterValues['X' - '@'].re, 2);
+    derivative->aux = 0;
+    ASSERT_TRUE(EvaluateNode(ctx, derivative));
+    EXPECT_EQ(derivative->value.re, 1);
+
+    ExprNode* periodic = b.Node(op::Periodic, b.Const(0), b.Node('X'), b.Const(2));
+    struct {
+        long double x, expected;
+    } rows[] = {{0.5L, 0.5L}, {2.5L, 0.5L}, {-0.5L, 1.5L}, {4, 0}, {-3.25L, 0.75L}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<double>(row.x));
+        ctx.letterValues['X' - '@'] = {row.x, 0};
+        ASSERT_TRUE(EvaluateNode(ctx, periodic));
+        EXPECT_NEAR(static_cast<double>(periodic->value.re), static_cast<double>(row.expected), 1e-15);
+        EXPECT_EQ(ctx.letterValues['X' - '@'].re, row.x);
+    }
+    ExprNode* noPeriod = b.Node(op::Periodic, b.Const(0), b.Node('X'), b.Const(0));
+    EXPECT_FALSE(EvaluateNode(ctx, noPeriod));
+}
+
+// The real-mode path must give what the general rules give, including when a letter
+// holds an imaginary part in real mode.
+TEST(Evaluator, RealPathAgreesWithGeneralRules) {
+    const char* formulas[] = {"xsin(x)", "x^2-2x+1", "x^-3", "(x-1)(x-2)(x+1)/(x+3)",
+                              "joinx(x+1|0,1-x^2|2,-1)", "sum(1/n^2,n,1,20)+x",
+                              "exp(-xx/2)/sqrt(2pi)", "a*x", "x^40", "1/x", "cis(x)+x",
+                              "iter(2,x^2)", "max(x,a)*a"};
+    const long double xs[] = {-1e19L, -3, -1e-20L, 0, 1e-10L, 0.5L, 2, 1e9L, 1e18L};
+    for (const char* text : formulas) {
+        for (long double aim : {0.0L, 2.0L}) {
+            testing::Formulas fast;
+            ASSERT_EQ(fast.compiler.CompileFormula(text), 0) << text;
+            ExprTree tree = fast.compiler.TakeResult();
+            fast.ctx.letterValues['A' - '@'] = {1.5L, aim};
+            for (long double x : xs) {
+                SCOPED_TRACE(::testing::Message() << text << " x=" << static_cast<double>(x)
+                                                  << " Im a=" << static_cast<double>(aim));
+                long double viaPath = 0;
+                const bool fastDefined = EvaluateAt(fast.ctx, tree.root, 'X' - '@', x, viaPath);
+                fast.ctx.SetLetter('X' - '@', x);
+                const bool general = EvaluateNode(fast.ctx, tree.root);
+                EXPECT_EQ(fastDefined, general);
+                if (general) {
+                    EXPECT_EQ(viaPath, tree.root->value.re);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane
