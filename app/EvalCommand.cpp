@@ -3,9 +3,11 @@
 #include <cstring>
 
 #include "expr/ConstantText.h"
+#include "expr/Derivative.h"
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
+#include "expr/UserFunctionLibrary.h"
 #include "resources/Resources.h"
 
 namespace korvane {
@@ -25,7 +27,8 @@ struct EvalOptions {
     std::string formula;
     bool complexMode = false;
     std::vector<LetterSetting> letters;
-    std::string unsupported; // --define or --derive, not available yet
+    std::vector<std::string> definitions; // --define, in order
+    int deriveSlot = -1;                  // --derive: the letter's slot
 };
 
 int LetterSlot(const std::string& name) {
@@ -59,10 +62,14 @@ bool ParseOptions(const std::vector<std::string>& args, EvalOptions& options, st
                 return false;
             }
             options.letters.push_back({slot, setting.substr(equals + 1)});
-        } else if (arg == "--define" || arg == "--derive") {
-            ++i;
-            if (options.unsupported.empty())
-                options.unsupported = arg;
+        } else if (arg == "--define") {
+            options.definitions.push_back(args[++i]);
+        } else if (arg == "--derive") {
+            options.deriveSlot = LetterSlot(args[++i]);
+            if (options.deriveSlot < 0) {
+                std::fprintf(err, "korvane: --derive espera uma letra, não '%s'\n", args[i].c_str());
+                return false;
+            }
         } else if (!haveFormula) {
             options.formula = arg;
             haveFormula = true;
@@ -118,25 +125,52 @@ int SetLetters(FormulaCompiler& compiler, const EvalOptions& options, std::FILE*
     return kExitDefined;
 }
 
+// Each definition through the checks of the dialog "nova função", in order; warnings go
+// to the error stream and do not stop.
+int DefineFunctions(FormulaCompiler& compiler, UserFunctionLibrary& library,
+                    const EvalOptions& options, std::FILE* out, std::FILE* err) {
+    const DefinitionCompiler check = DefinitionCompilerFor(compiler, library);
+    for (const std::string& text : options.definitions) {
+        DefinitionText parsed;
+        if (!ParseDefinitionText(text, parsed)) {
+            std::fprintf(err, "korvane: --define espera NOME(x)=DEF ou NOME(x,y)=DEF, não '%s'\n",
+                         text.c_str());
+            return kExitError;
+        }
+        const DefinitionResult result =
+            DefineFunction(library, parsed.name, parsed.definition, parsed.kind, std::nullopt, check);
+        if (result.code != 0)
+            return PrintCompileError(result.code, out);
+        for (int warning : result.warnings)
+            std::fprintf(err, "aviso %d: %s\n", warning, res::Message(warning).c_str());
+    }
+    return kExitDefined;
+}
+
 } // namespace
 
 int RunEvalCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     EvalOptions options;
     if (!ParseOptions(args, options, err))
         return kExitError;
-    if (!options.unsupported.empty()) {
-        std::fprintf(err, "korvane: %s ainda não está disponível\n", options.unsupported.c_str());
-        return kExitError;
-    }
     EvalContext ctx;
     FormulaCompiler compiler(ctx);
+    UserFunctionLibrary library;
+    AttachUserFunctions(compiler, library);
     if (options.complexMode)
         compiler.SetComplexMode(true);
+    if (int exit = DefineFunctions(compiler, library, options, out, err))
+        return exit;
     if (int exit = SetLetters(compiler, options, out))
         return exit;
     if (int c = compiler.CompileFormula(options.formula))
         return PrintCompileError(c, out);
     ExprTree tree = compiler.TakeResult();
+    if (options.deriveSlot >= 0) {
+        ExprTree derivative;
+        Differentiate(ctx, tree, options.deriveSlot + 64, derivative);
+        tree = std::move(derivative);
+    }
     if (!EvaluateNode(ctx, tree.root)) {
         std::fputs("indefinido\n", out);
         return kExitUndefined;
