@@ -67,7 +67,8 @@ bool ParseOptions(const std::vector<std::string>& args, EvalOptions& options, st
         } else if (arg == "--derive") {
             options.deriveSlot = LetterSlot(args[++i]);
             if (options.deriveSlot < 0) {
-                std::fprintf(err, "korvane: --derive espera uma letra, não '%s'\n", args[i].c_str());
+                std::fprintf(err, "korvane: --derive espera uma letra, não '%s'\n",
+                             args[i].c_str());
                 return false;
             }
         } else if (!haveFormula) {
@@ -137,8 +138,8 @@ int DefineFunctions(FormulaCompiler& compiler, UserFunctionLibrary& library,
                          text.c_str());
             return kExitError;
         }
-        const DefinitionResult result =
-            DefineFunction(library, parsed.name, parsed.definition, parsed.kind, std::nullopt, check);
+        const DefinitionResult result = DefineFunction(library, parsed.name, parsed.definition,
+                                                       parsed.kind, std::nullopt, check);
         if (result.code != 0)
             return PrintCompileError(result.code, out);
         for (int warning : result.warnings)
