@@ -157,3 +157,34 @@ TEST_F(WindowSettings, NumberFormatDialog) {
 
 } // namespace
 } // namespace korvane::testing
+
+namespace korvane::testing {
+namespace {
+
+TEST(WindowFonts, ChooserSetsSlotAndHeightRule) {
+    platform::MemoryPlatform platform;
+    platform.SetConfigDirectory(FreshConfigDirectory("fonts"));
+    WindowOptions options;
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    EXPECT_EQ(w.Fonts()[kFontScale].font.Height(), FontHeightFor(9, 96));
+    platform::FontChoice choice;
+    choice.font.face = "Serif";
+    choice.font.bold = true;
+    choice.pointSize = 12;
+    choice.colour = {10, 20, 30};
+    platform.AnswerFont(choice);
+    w.OnCommand(61);
+    const FontSlot& slot = w.Fonts()[kFontScale];
+    EXPECT_EQ(slot.pointSize, 12);
+    EXPECT_EQ(slot.font.Height(), -16);
+    EXPECT_EQ(slot.font.FaceName(), "Serif");
+    EXPECT_TRUE(w.FontSpecOf(kFontScale).bold);
+    EXPECT_EQ(w.FontColour(kFontScale), (platform::Rgb{10, 20, 30}));
+    EXPECT_TRUE(w.Modified());
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), 2);
+}
+
+} // namespace
+} // namespace korvane::testing
