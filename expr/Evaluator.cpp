@@ -322,10 +322,65 @@ Fast RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r
     return Flag(defined);
 }
 
+inline bool BothOperands(EvalContext& ctx, ExprNode* node, Fast& status) {
+    const Fast left = Operand(ctx, node->left);
+    const Fast right = Operand(ctx, node->right);
+    if (left == Fast::Restart || right == Fast::Restart) {
+        status = Fast::Restart;
+        return false;
+    }
+    if (left == Fast::Undefined || right == Fast::Undefined) {
+        node->value = kComplexZero;
+        status = Fast::Undefined;
+        return false;
+    }
+    return true;
+}
+
+inline long double Re(const ExprNode* node) { return node ? node->value.re : 0.0L; }
+
 Fast EvaluateReal(EvalContext& ctx, ExprNode* node) {
     const int op = node->op;
-    if (op == op::Constant)
+    Fast status = Fast::Defined;
+    switch (op) {
+    case op::Constant:
         return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+    case op::Plus:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        node->value = {Re(node->left) + Re(node->right), 0.0L};
+        return Fast::Defined;
+    case op::Minus:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        node->value = {Re(node->left) - Re(node->right), 0.0L};
+        return Fast::Defined;
+    case op::Times:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        return RealProduct(Re(node->left), Re(node->right), node);
+    case op::Divide:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        return RealQuotient(Re(node->left), Re(node->right), node);
+    case op::UnaryMinus:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        node->value = {-Re(node->right), 0.0L};
+        return Fast::Defined;
+    case op::Square:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        return RealProduct(Re(node->right), Re(node->right), node);
+    case op::Pow:
+        if (!BothOperands(ctx, node, status))
+            return status;
+        if (HasKnownExponent(node))
+            return RealIntegerPower(Re(node->right), node->aux, node);
+        return RealFunction(ctx, node, Re(node->left), Re(node->right));
+    default:
+        break;
+    }
     if (op >= op::LetterAt && op <= op::LetterZ) {
         const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
         if (v.im != 0.0L)
@@ -333,39 +388,11 @@ Fast EvaluateReal(EvalContext& ctx, ExprNode* node) {
         node->value = v;
         return Fast::Defined;
     }
-    const bool structural = node->third || op == op::Iter || op == op::Sum || op == op::Prod ||
-                            op == op::SumTerm || op == op::Fallback ||
-                            (op >= op::Register0 && op < op::Register0 + kRegisterCount) ||
-                            op >= op::JoinX;
-    if (structural && !IsLibraryFunction(op))
-        return General(ctx, node);
-    const Fast left = Operand(ctx, node->left);
-    const Fast right = Operand(ctx, node->right);
-    if (left == Fast::Restart || right == Fast::Restart)
-        return Fast::Restart;
-    if (left == Fast::Undefined || right == Fast::Undefined) {
-        node->value = kComplexZero;
-        return Fast::Undefined;
-    }
-    const long double l = node->left ? node->left->value.re : 0.0L;
-    const long double r = node->right ? node->right->value.re : 0.0L;
-    switch (op) {
-    case op::Plus: node->value = {l + r, 0.0L}; return Fast::Defined;
-    case op::Minus: node->value = {l - r, 0.0L}; return Fast::Defined;
-    case op::Times: return RealProduct(l, r, node);
-    case op::Divide: return RealQuotient(l, r, node);
-    case op::UnaryMinus: node->value = {-r, 0.0L}; return Fast::Defined;
-    case op::Square: return RealProduct(r, r, node);
-    case op::Pow:
-        if (HasKnownExponent(node))
-            return RealIntegerPower(r, node->aux, node);
-        break;
-    default: break;
-    }
-    if (IsLibraryFunction(op))
-        return RealFunction(ctx, node, l, r);
-    node->value = kComplexZero;
-    return Fast::Defined;
+    if (node->third || !IsLibraryFunction(op))
+        return General(ctx, node); // loops, joins, selections, registers and the rest
+    if (!BothOperands(ctx, node, status))
+        return status;
+    return RealFunction(ctx, node, Re(node->left), Re(node->right));
 }
 
 } // namespace
