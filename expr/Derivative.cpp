@@ -12,6 +12,9 @@ namespace {
 // A derivative whose rule cannot be written as a tree comes out undefined, not wrong.
 constexpr int kMaxUnrolledIterations = 64;
 constexpr std::size_t kMaxUnrolledNodes = 20000;
+// Rules that copy their operands make chains such as x^x^...^x quadratic in size; past
+// this many nodes (some tens of megabytes) the derivative is given up.
+constexpr std::size_t kMaxDerivativeNodes = 1000000;
 // Step of the central difference for gamma and binom, which have no closed derivative
 // in the language; their approximations are smooth to about 1e-13.
 constexpr long double kDifferenceStep = 1e-5L;
@@ -88,6 +91,7 @@ public:
         : out_(out), letter_(letter), complex_(complexMode) {}
 
     ExprNode* D(const ExprNode* n);
+    bool Exhausted() const { return exhausted_; }
 
 private:
     // Tree building; every operand handed in is already a node of `out_`.
@@ -126,6 +130,7 @@ private:
     ExprTree& out_;
     int letter_;
     bool complex_;
+    bool exhausted_ = false;
 };
 
 ExprNode* Deriver::Copy(const ExprNode* n) {
@@ -156,6 +161,10 @@ bool Deriver::DependsOnLetter(const ExprNode* n) const {
 }
 
 ExprNode* Deriver::D(const ExprNode* n) {
+    if (exhausted_ || out_.NodeCount() > kMaxDerivativeNodes) {
+        exhausted_ = true;
+        return nullptr;
+    }
     if (!n)
         return Constant(0.0L);
     if (HasConstantDerivative(n->op))
@@ -447,7 +456,12 @@ ExprNode* Deriver::IterateDerivative(const ExprNode* n) {
     if (!iterate)
         return Undefined();
     Deriver byX(scratch, op::LetterX, complex_);
-    return D(byX.D(iterate));
+    const ExprNode* first = byX.D(iterate);
+    if (byX.Exhausted()) {
+        exhausted_ = true;
+        return nullptr;
+    }
+    return D(first);
 }
 
 // f(f(...f(X))) with `count` copies of f, in `scratch`; null when it would be too large.
@@ -493,6 +507,13 @@ bool Differentiate(EvalContext& ctx, const ExprNode* root, int letter, ExprTree&
     out.Clear();
     Deriver deriver(out, letter, ctx.complexMode);
     out.root = deriver.D(root);
+    if (deriver.Exhausted()) {
+        // Too large to build: an everywhere undefined derivative, and the caller is told.
+        out.Clear();
+        out.root =
+            out.NewNode(op::Divide, out.NewConstant({1.0L, 0.0L}), out.NewConstant({0.0L, 0.0L}));
+        return false;
+    }
     if (ctx.optimize)
         OptimizeTree(ctx, out);
     return true;

@@ -594,5 +594,45 @@ TEST(DerivativeStructural, LongIterateByAParameterIsUndefined) {
     EXPECT_TRUE(Near(v, std::pow(0.5L, 100), 1e-15L));
 }
 
+std::string Nested(const std::string& open, const std::string& inner, const std::string& close,
+                   int levels) {
+    std::string text;
+    for (int i = 0; i < levels; ++i)
+        text += open;
+    text += inner;
+    for (int i = 0; i < levels; ++i)
+        text += close;
+    return text;
+}
+
+// A long chain is differentiated and evaluated without running out of stack.
+TEST(DerivativeLimits, DeepChainOfFunctions) {
+    Harness h(false);
+    const ExprTree f = h.Compile(Nested("sin(", "x", ")", 900));
+    ExprTree d;
+    ASSERT_TRUE(Differentiate(h.ctx, f, 'X', d));
+    long double plus = 0, minus = 0, v = 0;
+    ASSERT_TRUE(h.At(f, 'X', 0.3L + kStep, plus));
+    ASSERT_TRUE(h.At(f, 'X', 0.3L - kStep, minus));
+    ASSERT_TRUE(h.At(d, 'X', 0.3L, v));
+    EXPECT_TRUE(Near(v, (plus - minus) / (2 * kStep), 1e-6L)) << double(v);
+}
+
+// x^x^...^x copies its growing operands at every level: past the node budget the
+// derivative is refused and undefined, instead of taking gigabytes.
+TEST(DerivativeLimits, QuadraticChainIsRefused) {
+    Harness h(false);
+    std::string text = "x";
+    for (int i = 0; i < 2000; ++i)
+        text += "^x";
+    const ExprTree f = h.Compile(text);
+    ASSERT_FALSE(f.Empty());
+    ExprTree d;
+    EXPECT_FALSE(Differentiate(h.ctx, f, 'X', d));
+    long double v = 0;
+    EXPECT_FALSE(h.At(d, 'X', 1.0L, v));
+    EXPECT_LT(d.NodeCount(), 10u);
+}
+
 } // namespace
 } // namespace korvane
