@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -190,6 +192,59 @@ TEST(UserFunctionExpansion, EmptyLibraryLeavesTextUnchanged) {
     std::string text = "F(X)+G(1,2)";
     EXPECT_EQ(ExpandUserFunctions(text, UserFunctionLibrary{}), 0);
     EXPECT_EQ(text, "F(X)+G(1,2)");
+}
+
+// Whatever the text, expansion ends with one of its codes and within the limit.
+TEST(UserFunctionExpansion, RandomTextsEndCleanly) {
+    const auto lib = Library({
+        {"F", "X*X+1", kFunctionOfX},
+        {"G", "F(X)+Y*F(Y)", kFunctionOfXY},
+        {"R", "2R(X)+G(X,X)", kFunctionOfX},
+        {"XF", "EXP(X)+MAX(X,Y)", kFunctionOfX},
+    });
+    const std::string alphabet = "FGRX(),+1A";
+    std::mt19937 random(99);
+    const std::set<int> codes = {0, 17, 24, 108};
+    std::set<int> seen;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        const int length = 1 + static_cast<int>(random() % 40);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[random() % alphabet.size()];
+        const std::string typed = text;
+        SCOPED_TRACE(typed);
+        const int code = ExpandUserFunctions(text, lib);
+        EXPECT_TRUE(codes.count(code)) << code;
+        seen.insert(code);
+        if (code == 0) {
+            EXPECT_LE(text.size(), kExpansionLimit);
+        }
+    }
+    EXPECT_EQ(seen, codes) << "the texts should reach every outcome";
+}
+
+TEST(UserFunctionLibraryFile, RandomBytesReadSafely) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        std::vector<std::uint8_t> bytes(random() % 400);
+        for (auto& b : bytes)
+            b = static_cast<std::uint8_t>(random());
+        if (bytes.size() >= 2 && i % 2 == 0) { // a plausible count now and then
+            bytes[0] = static_cast<std::uint8_t>(random() % 6);
+            bytes[1] = 0;
+        }
+        UserFunctionLibrary lib;
+        std::size_t used = 0;
+        if (!ReadLibrary(lib, bytes, used))
+            continue;
+        EXPECT_LE(used, bytes.size());
+        EXPECT_EQ(used, 2 + lib.Count() * kUserFunctionRecordSize);
+        for (const UserFunction& f : lib.All()) {
+            EXPECT_LE(f.Name().size(), kMaxFunctionNameLength);
+            EXPECT_LE(f.Definition().size(), kMaxDefinitionLength);
+            EXPECT_TRUE(f.kind == kFunctionOfX || f.kind == kFunctionOfXY);
+        }
+    }
 }
 
 } // namespace
