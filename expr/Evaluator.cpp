@@ -17,7 +17,6 @@ constexpr int kSlotR = 'R' - op::LetterAt;
 constexpr int kSlotT = 'T' - op::LetterAt;
 constexpr int kSlotU = 'U' - op::LetterAt;
 constexpr int kSlotX = 'X' - op::LetterAt;
-constexpr int kSlotY = 'Y' - op::LetterAt;
 constexpr int kSlotZ = 'Z' - op::LetterAt;
 
 inline long double Size(const ComplexValue& v) { return std::fabs(v.re) + std::fabs(v.im); }
