@@ -213,8 +213,9 @@ void QtDialog::Deliver(int id, ControlEvent event) {
 }
 
 int QtDialog::Exec() {
-    ended_ = false;
-    form_->exec();
+    // OnInit may already have ended it; exec would show it again and wait.
+    if (!ended_ && form_)
+        form_->exec();
     return result_;
 }
 

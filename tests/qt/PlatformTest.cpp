@@ -402,3 +402,62 @@ TEST(QtPlatform, SingleInstanceHandOver) {
     else
         ::unsetenv("KORVANE_CONFIG_DIR");
 }
+
+// Message boxes answer with the button pressed; their buttons are in Portuguese.
+TEST(QtPlatform, MessageBoxAnswers) {
+    QtPlatform platform;
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            seen << b->text();
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (b->text() == QString::fromUtf8("Não"))
+                b->click();
+    });
+    EXPECT_EQ(platform.MessageBox("salvar?", "hmm...", MessageButtons::YesNoCancel), AnswerNo);
+    seen.sort();
+    EXPECT_EQ(seen, (QStringList{"Cancelar", "Não", "Sim"}));
+    QTimer::singleShot(0, [] {
+        QCoreApplication::postEvent(QApplication::activeModalWidget(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    EXPECT_EQ(platform.MessageBox("erro", "hmm...", MessageButtons::OkCancel), AnswerCancel);
+}
+
+TEST(QtPlatform, InputBoxGivesTheTypedTextOrNothing) {
+    QtPlatform platform;
+    QTimer::singleShot(0, [] {
+        auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), "112");
+        EXPECT_EQ(edit->maxLength(), 10);
+        edit->setText("960");
+        QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    });
+    EXPECT_EQ(platform.InputBox("símbolo pi", "usa valores ASCII", "112", nullptr, 10), "960");
+    QTimer::singleShot(0, [] {
+        QCoreApplication::postEvent(QApplication::activeModalWidget(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    EXPECT_EQ(platform.InputBox("x", "y", "z"), std::nullopt);
+}
+
+TEST(QtPlatform, ClipboardTextAndImage) {
+    QtPlatform platform;
+    Clipboard& clipboard = platform.GetClipboard();
+    clipboard.SetText("y = x·sin(x)");
+    EXPECT_EQ(clipboard.GetText(), "y = x·sin(x)");
+    auto picture = platform.CreateSurface({30, 20});
+    picture->FillRect({5, 5, 10, 10}, {200, 10, 20});
+    clipboard.SetImage(*picture);
+    EXPECT_TRUE(clipboard.HasImage());
+    auto pasted = clipboard.GetImage();
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->GetSize(), (Size{30, 20}));
+    EXPECT_EQ(*pasted->GetPixel({7, 7}), (Rgb{200, 10, 20}));
+    EXPECT_EQ(*pasted->GetPixel({12, 7}), kWhite);
+    clipboard.SetSvg("<svg/>");
+    EXPECT_EQ(clipboard.GetSvg(), "<svg/>");
+}
