@@ -1,7 +1,7 @@
 #pragma once
 // The factory of windows, surfaces and dialogs, and the program-wide services of the
 // windowing system. One object per program, made by main() (Qt) or by a test (memory),
-// and passed explicitly to whoever needs it.
+// passed explicitly to whoever needs it, and outliving every window and dialog it made.
 #include "platform/Clipboard.h"
 #include "platform/Dialog.h"
 #include "platform/DialogHandler.h"
@@ -103,7 +103,8 @@ public:
     virtual InstanceRole ClaimInstance(const std::string& path,
                                        std::function<void(const std::string&)> onPath) = 0;
 
-    // The message loop: runs until Quit, gives its exit code.
+    // The message loop: runs until Quit (closing the last window does not end it), gives
+    // Quit's exit code.
     virtual int Run() = 0;
     virtual void Quit(int exitCode = 0) = 0;
 };

@@ -141,6 +141,11 @@ bool MemoryWindow::DropFiles(const std::vector<std::string>& paths) {
 }
 
 void MemoryWindow::Resize(Size client) {
+    if (painting_) {
+        pendingSize_ = client;
+        return;
+    }
+    pendingSize_.reset();
     RasterSurface resized(client);
     resized.BlitAll(front_);
     front_ = std::move(resized);
@@ -158,6 +163,8 @@ bool MemoryWindow::RunPendingRepaint() {
     ++paintCount_;
     handler_.OnPaint(front_);
     painting_ = false;
+    if (pendingSize_)
+        Resize(*pendingSize_);
     return true;
 }
 

@@ -75,7 +75,7 @@ public:
     // False when the window does not accept drops.
     bool DropFiles(const std::vector<std::string>& paths);
     // The user resizes the client area: new front surface (keeping the old picture at its
-    // top left), OnSize, and a repaint request.
+    // top left), OnSize, and a repaint request. During a paint this waits for its end.
     void Resize(Size client);
     // Runs the queued repaint, if any; true when OnPaint was called.
     bool RunPendingRepaint();
@@ -119,6 +119,7 @@ private:
     Placement placement_;
     std::map<int, int> timers_;
     std::deque<QueuedKey> keys_;
+    std::optional<Size> pendingSize_;
     bool repaintPending_ = false;
     bool painting_ = false;
     bool minimized_ = false;

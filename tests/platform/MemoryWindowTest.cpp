@@ -153,6 +153,24 @@ TEST(MemoryWindow, ResizeSendsSizeThenPaintOnANewFront) {
     EXPECT_EQ(*window.Front().GetPixel({45, 5}), kWhite);
 }
 
+// A size change during a paint must not swap the surface the paint draws on.
+TEST(MemoryWindow, ResizeDuringPaintWaitsForItsEnd) {
+    MemoryPlatform platform;
+    Recorder handler;
+    auto created = platform.CreateWindow(Spec(), handler);
+    auto& window = static_cast<MemoryWindow&>(*created);
+    handler.paint = [&](Surface& front) {
+        if (window.PaintCount() == 1) {
+            window.Resize({10, 10});
+            EXPECT_EQ(&front, &window.FrontSurface());
+            EXPECT_EQ(front.GetSize(), (Size{40, 30}));
+        }
+    };
+    window.RequestRepaint();
+    platform.RunPendingRepaints();
+    EXPECT_EQ(handler.events, (std::vector<std::string>{"paint", "size 10x10", "paint"}));
+}
+
 // Menus come from the resource, keys go through the accelerator table first.
 TEST(MemoryWindow, MenusKeysTimersDropsAndClose) {
     MemoryPlatform platform;
