@@ -48,7 +48,6 @@ void EnsureApplication(int* argc, char** argv) {
     static char* defaultArgv[] = {defaultName, nullptr};
     // The one application object of the program; it lives until the process ends.
     new QApplication(argc ? *argc : defaultArgc, argc ? argv : defaultArgv);
-    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 // Our windows' own widgets (not their menu bars, nor dialogs) are what the gate holds.
@@ -127,6 +126,9 @@ QtPlatform::QtPlatform(int& argc, char** argv) {
 
 void QtPlatform::Init(int* argc, char** argv) {
     EnsureApplication(argc, argv);
+    // The program ends at Quit: a hidden message window or a closing frame must not end it
+    // behind the core's back.
+    QApplication::setQuitOnLastWindowClosed(false);
     gate_ = std::make_unique<Gate>(*this);
     qApp->installEventFilter(gate_.get());
 }
