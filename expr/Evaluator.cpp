@@ -8,6 +8,7 @@
 #include "expr/EvalContext.h"
 #include "expr/ExprNode.h"
 #include "expr/Opcodes.h"
+#include "expr/RandomGenerator.h"
 
 namespace korvane {
 
@@ -230,27 +231,82 @@ enum class Fast { Undefined, Defined, Restart };
 
 inline Fast Flag(bool defined) { return defined ? Fast::Defined : Fast::Undefined; }
 
-Fast EvaluateReal(EvalContext& ctx, ExprNode* node);
+// What a real-path evaluation changed before it gave up: the letters that sums set and the
+// random state. The general path then starts from what the caller left.
+struct RealRun {
+    explicit RealRun(EvalContext& context)
+        : ctx(context), randomState(context.random ? context.random->State() : 0) {}
+
+    void Keep(int slot) {
+        const std::uint32_t bit = 1u << slot;
+        if ((kept & bit) != 0)
+            return;
+        kept |= bit;
+        keptLetters[slot] = ctx.letterValues[slot];
+    }
+    void KeepAll() {
+        for (int slot = 0; slot < kLetterCount; ++slot)
+            Keep(slot);
+    }
+    void Undo() {
+        for (int slot = 0; slot < kLetterCount; ++slot)
+            if ((kept & (1u << slot)) != 0)
+                ctx.letterValues[slot] = keptLetters[slot];
+        if (ctx.random)
+            ctx.random->Seed(randomState);
+    }
+
+    EvalContext& ctx;
+    std::uint64_t randomState;
+    std::uint32_t kept = 0;
+    struct Slot {
+        Slot() {} // left unset: only kept slots are ever read
+        Slot& operator=(const ComplexValue& v) {
+            re = v.re;
+            im = v.im;
+            return *this;
+        }
+        operator ComplexValue() const { return {re, im}; }
+        long double re, im;
+    } keptLetters[kLetterCount];
+};
+
+Fast EvaluateReal(RealRun& run, ExprNode* node);
+
+inline Fast RealFail(ExprNode* node) {
+    node->value = kComplexZero;
+    return Fast::Undefined;
+}
+
+inline bool IsLeafLetter(const ExprNode* node, int op) {
+    return op >= op::LetterAt && op <= op::LetterZ && !node->left && !node->right;
+}
+
+inline Fast ReadLetter(const EvalContext& ctx, ExprNode* node, int op) {
+    const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
+    if (v.im != 0.0L)
+        return Fast::Restart;
+    node->value.re = v.re;
+    node->value.im = 0.0L;
+    return Fast::Defined;
+}
 
 // Leaves are answered here, without a call.
-inline Fast Operand(EvalContext& ctx, ExprNode* node) {
+inline Fast Operand(RealRun& run, ExprNode* node) {
     if (!node)
         return Fast::Defined;
     const int op = node->op;
     if (op == op::Constant)
         return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
-    if (op >= op::LetterAt && op <= op::LetterZ) {
-        const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
-        if (v.im != 0.0L)
-            return Fast::Restart;
-        node->value = v;
-        return Fast::Defined;
-    }
-    return EvaluateReal(ctx, node);
+    if (IsLeafLetter(node, op))
+        return ReadLetter(run.ctx, node, op);
+    return EvaluateReal(run, node);
 }
 
-inline Fast General(EvalContext& ctx, ExprNode* node) {
-    const bool defined = EvaluateNode(ctx, node);
+inline Fast General(RealRun& run, ExprNode* node) {
+    if (node->left || node->right || node->third)
+        run.KeepAll(); // a sum below may leave its index letter changed
+    const bool defined = EvaluateNode(run.ctx, node);
     if (node->value.im != 0.0L)
         return Fast::Restart;
     return Flag(defined);
@@ -321,77 +377,239 @@ Fast RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r
     return Flag(defined);
 }
 
-inline bool BothOperands(EvalContext& ctx, ExprNode* node, Fast& status) {
-    const Fast left = Operand(ctx, node->left);
-    const Fast right = Operand(ctx, node->right);
-    if (left == Fast::Restart || right == Fast::Restart) {
-        status = Fast::Restart;
+inline bool BothOperands(RealRun& run, ExprNode* node, Fast& status) {
+    const Fast left = Operand(run, node->left);
+    if (left == Fast::Restart) {
+        status = left;
+        return false;
+    }
+    const Fast right = Operand(run, node->right);
+    if (right == Fast::Restart) {
+        status = right;
         return false;
     }
     if (left == Fast::Undefined || right == Fast::Undefined) {
-        node->value = kComplexZero;
-        status = Fast::Undefined;
+        status = RealFail(node);
         return false;
     }
     return true;
 }
 
+// Which of left, third and right are defined, evaluated in the general order.
+struct Defined3 {
+    bool left = true, third = true, right = true;
+};
+
+inline bool ThreeOperands(RealRun& run, ExprNode* node, Defined3& defined) {
+    const Fast left = Operand(run, node->left);
+    if (left == Fast::Restart)
+        return false;
+    const Fast third = Operand(run, node->third);
+    if (third == Fast::Restart)
+        return false;
+    const Fast right = Operand(run, node->right);
+    if (right == Fast::Restart)
+        return false;
+    defined = {left == Fast::Defined, third == Fast::Defined, right == Fast::Defined};
+    return true;
+}
+
+inline const ComplexValue& ValueOf(const ExprNode* node) {
+    return node ? node->value : kComplexZero;
+}
+
+Fast RealJoin(RealRun& run, ExprNode* node) {
+    Defined3 d;
+    if (!ThreeOperands(run, node, d))
+        return Fast::Restart;
+    if (!node->third || !d.third)
+        return RealFail(node);
+    const long double c = node->third->value.re;
+    const long double v = run.ctx.letterValues[JoinSlot(node->op)].re;
+    if (std::fabs(c - v) < run.ctx.tolerance)
+        run.ctx.nearBreak = true;
+    ExprNode* chosen = c <= v ? node->right : node->left;
+    if (!chosen || !(c <= v ? d.right : d.left))
+        return RealFail(node);
+    node->value = chosen->value;
+    return Fast::Defined;
+}
+
+Fast RealFallback(RealRun& run, ExprNode* node) {
+    Defined3 d;
+    if (!ThreeOperands(run, node, d))
+        return Fast::Restart;
+    if (!d.right)
+        return RealFail(node);
+    node->value = d.left ? ValueOf(node->left) : ValueOf(node->right);
+    return Fast::Defined;
+}
+
+Fast RealSelect(RealRun& run, ExprNode* node) {
+    Defined3 d;
+    if (!ThreeOperands(run, node, d))
+        return Fast::Restart;
+    if (!d.left || !d.right || !node->third || !d.third)
+        return RealFail(node);
+    const long double c = node->third->value.re;
+    if (std::fabs(c) < run.ctx.tolerance)
+        run.ctx.nearBreak = true;
+    const bool firstBranch = (c >= 0) == (node->op == op::SelectMax);
+    node->value = ValueOf(firstBranch ? node->left : node->right);
+    return Fast::Defined;
+}
+
+Fast RealIteration(RealRun& run, ExprNode* node) {
+    Defined3 d;
+    if (!ThreeOperands(run, node, d))
+        return Fast::Restart;
+    if (!d.left || !d.right)
+        return RealFail(node);
+    ComplexValue& x = run.ctx.letterValues[kSlotX];
+    if (node->aux < 1 || !node->right) {
+        node->value = x;
+        return x.im == 0.0L ? Fast::Defined : Fast::Restart;
+    }
+    const ComplexValue saved = x;
+    ExprNode* f = node->right;
+    long double last = f->value.re;
+    Fast step = Fast::Defined;
+    for (std::int32_t i = 1; i < node->aux && step == Fast::Defined; ++i) {
+        x = {last, 0.0L};
+        step = Operand(run, f);
+        last = f->value.re;
+    }
+    x = saved;
+    if (step != Fast::Defined)
+        return step == Fast::Restart ? step : RealFail(node);
+    node->value = {last, 0.0L};
+    return Fast::Defined;
+}
+
+// The bounds node: both bounds defined, value 0.
+Fast RealRange(RealRun& run, ExprNode* node) {
+    Fast status = Fast::Defined;
+    if (!BothOperands(run, node, status))
+        return status;
+    node->value = kComplexZero;
+    return Fast::Defined;
+}
+
+Fast RealSumOrProduct(RealRun& run, ExprNode* node) {
+    Defined3 d;
+    if (!ThreeOperands(run, node, d))
+        return Fast::Restart;
+    if (!d.left || !d.right)
+        return RealFail(node);
+    const ExprNode* term = node->left;
+    const ExprNode* range = node->right;
+    if (!term || term->op != op::SumTerm || !range || range->op != op::SumRange ||
+        !range->left || !range->right || term->aux < 0 || term->aux >= kLetterCount)
+        return RealFail(node);
+    long double lo = 0.0L;
+    long double hi = 0.0L;
+    if (!BoundIsInteger(range->left->value, lo) || !BoundIsInteger(range->right->value, hi) ||
+        hi < lo)
+        return RealFail(node);
+    const bool isSum = node->op == op::Sum;
+    run.Keep(term->aux);
+    ComplexValue& index = run.ctx.letterValues[term->aux];
+    ExprNode* summand = term->left;
+    ComplexValue total = isSum ? kComplexZero : kComplexOne;
+    Fast step = Fast::Defined;
+    for (auto k = static_cast<long long>(lo); k <= static_cast<long long>(hi); ++k) {
+        index = {static_cast<long double>(k), 0.0L};
+        step = Operand(run, summand);
+        if (step != Fast::Defined)
+            break;
+        const ComplexValue& v = ValueOf(summand);
+        if (isSum) {
+            total.re += v.re;
+        } else if (!Product(false, total, v, total)) {
+            step = Fast::Undefined;
+            break;
+        }
+    }
+    if (step == Fast::Restart)
+        return step;
+    run.ctx.nearBreak = false;
+    if (step == Fast::Undefined)
+        return RealFail(node);
+    node->value = total;
+    return Fast::Defined;
+}
+
 inline long double Re(const ExprNode* node) { return node ? node->value.re : 0.0L; }
 
-Fast EvaluateReal(EvalContext& ctx, ExprNode* node) {
+Fast Structural(RealRun& run, ExprNode* node, int op) {
+    switch (op) {
+    case op::Fallback: return RealFallback(run, node);
+    case op::Iter: return RealIteration(run, node);
+    case op::Sum: case op::Prod: return RealSumOrProduct(run, node);
+    case op::JoinX: case op::JoinT: case op::JoinR: case op::JoinU: return RealJoin(run, node);
+    case op::SelectMax: case op::SelectMin: return RealSelect(run, node);
+    case op::SumRange: return node->third ? General(run, node) : RealRange(run, node);
+    case op::SumTerm: return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+    default: break;
+    }
+    if (op >= op::Register0 && op < op::Register0 + kRegisterCount && !node->left &&
+        !node->right && !node->third) {
+        const ComplexValue& v = run.ctx.registers[op - op::Register0];
+        node->value = v;
+        return v.im == 0.0L ? Fast::Defined : Fast::Restart;
+    }
+    return General(run, node); // periodic extension, the iterate derivative and the rest
+}
+
+Fast EvaluateReal(RealRun& run, ExprNode* node) {
     const int op = node->op;
     Fast status = Fast::Defined;
     switch (op) {
     case op::Constant:
         return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
     case op::Plus:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         node->value = {Re(node->left) + Re(node->right), 0.0L};
         return Fast::Defined;
     case op::Minus:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         node->value = {Re(node->left) - Re(node->right), 0.0L};
         return Fast::Defined;
     case op::Times:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         return RealProduct(Re(node->left), Re(node->right), node);
     case op::Divide:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         return RealQuotient(Re(node->left), Re(node->right), node);
     case op::UnaryMinus:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         node->value = {-Re(node->right), 0.0L};
         return Fast::Defined;
     case op::Square:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         return RealProduct(Re(node->right), Re(node->right), node);
     case op::Pow:
-        if (!BothOperands(ctx, node, status))
+        if (!BothOperands(run, node, status))
             return status;
         if (HasKnownExponent(node))
             return RealIntegerPower(Re(node->right), node->aux, node);
-        return RealFunction(ctx, node, Re(node->left), Re(node->right));
+        return RealFunction(run.ctx, node, Re(node->left), Re(node->right));
     default:
         break;
     }
-    if (op >= op::LetterAt && op <= op::LetterZ) {
-        const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
-        if (v.im != 0.0L)
-            return Fast::Restart;
-        node->value = v;
-        return Fast::Defined;
-    }
+    if (IsLeafLetter(node, op))
+        return ReadLetter(run.ctx, node, op);
     if (node->third || !IsLibraryFunction(op))
-        return General(ctx, node); // loops, joins, selections, registers and the rest
-    if (!BothOperands(ctx, node, status))
+        return Structural(run, node, op);
+    if (!BothOperands(run, node, status))
         return status;
-    return RealFunction(ctx, node, Re(node->left), Re(node->right));
+    return RealFunction(run.ctx, node, Re(node->left), Re(node->right));
 }
 
 } // namespace
@@ -427,11 +645,13 @@ bool EvaluateAt(EvalContext& ctx, ExprNode* tree, int slot, long double value, l
         return true;
     }
     if (!ctx.complexMode) {
-        const Fast fast = EvaluateReal(ctx, tree);
+        RealRun run(ctx);
+        const Fast fast = EvaluateReal(run, tree);
         if (fast != Fast::Restart) {
             out = tree->value.re;
             return fast == Fast::Defined;
         }
+        run.Undo();
     }
     const bool defined = EvaluateNode(ctx, tree);
     out = tree->value.re;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -277,6 +279,136 @@ TEST(Evaluator, RealPathAgreesWithGeneralRules) {
                     EXPECT_EQ(viaPath, tree.root->value.re);
                 }
             }
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane
+
+namespace korvane {
+namespace {
+
+bool SameBits(long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0; // the 80 bits of the x87 format, not the padding
+}
+
+// Evaluates one tree by EvaluateAt in one context and by EvaluateNode in a twin context,
+// and wants the same flag, the same bits, the same nearBreak, letters and random state.
+void ExpectSameAsGeneral(ExprNode* root, std::initializer_list<Letter> letters,
+                         std::initializer_list<long double> xs, bool nearBreakBefore = false) {
+    for (long double x : xs) {
+        SCOPED_TRACE(::testing::Message() << "x=" << static_cast<double>(x));
+        testing::Formulas fast;
+        testing::Formulas general;
+        fast.Set(letters);
+        general.Set(letters);
+        fast.ctx.nearBreak = nearBreakBefore;
+        general.ctx.nearBreak = nearBreakBefore;
+        long double out = 0;
+        const bool fastDefined = EvaluateAt(fast.ctx, root, 'X' - '@', x, out);
+        general.ctx.SetLetter('X' - '@', x);
+        const bool generalDefined = EvaluateNode(general.ctx, root);
+        EXPECT_EQ(fastDefined, generalDefined);
+        if (generalDefined) {
+            EXPECT_TRUE(SameBits(out, root->value.re))
+                << static_cast<double>(out) << " vs " << static_cast<double>(root->value.re);
+        }
+        EXPECT_EQ(fast.ctx.nearBreak, general.ctx.nearBreak);
+        EXPECT_EQ(fast.random.State(), general.random.State());
+        for (int slot = 0; slot < kLetterCount; ++slot) {
+            SCOPED_TRACE(::testing::Message() << "letter slot " << slot);
+            EXPECT_TRUE(SameBits(fast.ctx.letterValues[slot].re, general.ctx.letterValues[slot].re));
+            EXPECT_TRUE(SameBits(fast.ctx.letterValues[slot].im, general.ctx.letterValues[slot].im));
+        }
+    }
+}
+
+// Joins at and around their breakpoints, sums and products with undefined terms and bad
+// bounds, iterations with undefined steps, and formulas whose imaginary parts send the
+// evaluation back to the general path after a sum has moved its index letter.
+TEST(Evaluator, RealPathKeepsGeneralFlagsAndLetters) {
+    const ComplexValue imaginaryA{1.5L, 2};
+    struct Case {
+        const char* text;
+        std::vector<long double> xs;
+    };
+    const std::vector<long double> breaks = {-1, -0.0015L, -0.0005L, 0, 0.0005L, 1, 1.9995L,
+                                             2, 2.0009L, 2.002L, 5};
+    const Case cases[] = {
+        {"joinx(x+1|0,1-x^2|2,-1)", breaks},
+        {"joinx(1/x|0,sqrt(x-1)|2,ln(x-3))", breaks},
+        {"joinx(1|1/(x-1),2)", {0.5L, 1, 1.0005L, 2}},
+        {"joint(t|x,2t)+joinr(r|x,3)+joinu(u|x,4)", {-1, 0, 0.0001L, 0.9995L, 1, 3}},
+        {"sum(joinx(1|n,2),n,1,3)", {0.9995L, 1, 2, 4}},
+        {"joinx(1|0,2)+sum(n,n,1,2)", {-0.0001L, 0, 1}},
+        {"sum(n,n,1,2)+joinx(1|0,2)", {-0.0001L, 0, 1}},
+        {"sum(1/n,n,-2,2)", {0}},
+        {"sum(1/n,n,1,3)", {0}},
+        {"sum(n,n,x,3)", {1, 1.5L, 3, 4, 1e10L, -3e9L, 1 + 1e-10L}},
+        {"prod(n,n,1,x)", {0, 1, 5, 5.0000000001L, 20}},
+        {"prod(1e19,n,1,x)", {1, 2}},
+        {"prod(x,n,1,3)", {1e-7L, 1e-20L, 1e7L, 1e19L}},
+        {"n+sum(n,n,1,3)+n", {0}},
+        {"n+sum(a*n,n,1,3)", {0, 2}},
+        {"n+sum(n,n,1,3)+a", {0}},
+        {"sum(sum(n*k,k,1,n),n,1,4)+k", {0}},
+        {"iter(3,x^2)", {-2, 0.5L, 2, 1e6L, 1e10L}},
+        {"iter(3,1/(x-1))", {0, 2, 3}},
+        {"iter(1,x+1)+x", {7}},
+        {"iter(2,x+a)+x", {1}},
+        {"x+iter(3,sum(x+n,n,1,2))", {-1, 2}},
+        {"iter(3,joinx(x/2|1,x+1))", {0, 0.9995L, 1, 4}},
+        {"sum(iter(2,x*n),n,1,3)", {0.5L}},
+        {"rnd(1)+x*a", {1}},
+        {"rnd(1)+sum(a*n,n,1,2)", {1}},
+    };
+    for (const Case& c : cases) {
+        for (ComplexValue a : {ComplexValue{1.5L, 0}, imaginaryA}) {
+            SCOPED_TRACE(::testing::Message() << c.text << " Im a=" << static_cast<double>(a.im));
+            testing::Formulas compiling;
+            ASSERT_EQ(compiling.compiler.CompileFormula(c.text), 0);
+            ExprTree tree = compiling.compiler.TakeResult();
+            for (long double x : c.xs) {
+                ExpectSameAsGeneral(tree.root,
+                                    {{'A', a}, {'N', {7, 0}}, {'K', {-4, 0}}, {'T', {1, 0}},
+                                     {'R', {3, 0}}, {'U', {0.9999L, 0}}},
+                                    {x});
+                ExpectSameAsGeneral(tree.root, {{'A', a}}, {x}, true);
+            }
+        }
+    }
+}
+
+// Fallback pairs, selections and registers, built from nodes as the derivative builds them.
+TEST(Evaluator, RealPathKeepsGeneralRulesOfBuiltTrees) {
+    Built b;
+    ExprNode* undefined = b.Node(op::Ln, nullptr, b.Const(-1));
+    auto x = [&] { return b.Node('X'); };
+    auto a = [&] { return b.Node('A'); };
+    auto reciprocal = [&] { return b.Node(op::Divide, b.Const(1), x()); };
+    struct Case {
+        const char* name;
+        ExprNode* root;
+    };
+    const Case cases[] = {
+        {"fallback left", b.Node(op::Fallback, reciprocal(), b.Const(2))},
+        {"fallback needs right", b.Node(op::Fallback, b.Const(1), reciprocal())},
+        {"fallback to an undefined", b.Node(op::Fallback, undefined, reciprocal())},
+        {"fallback with a complex letter", b.Node(op::Fallback, reciprocal(), a())},
+        {"193 on x", b.Node(op::SelectMax, x(), b.Const(2), x())},
+        {"194 on x", b.Node(op::SelectMin, x(), b.Const(2), x())},
+        {"193 undefined condition", b.Node(op::SelectMax, b.Const(1), b.Const(2), reciprocal())},
+        {"193 undefined branch", b.Node(op::SelectMax, reciprocal(), b.Const(2), x())},
+        {"194 without branches", b.Node(op::SelectMin, nullptr, nullptr, x())},
+        {"193 with a complex branch", b.Node(op::SelectMax, x(), a(), x())},
+        {"register", b.Node(op::Plus, b.Node(op::Register0 + 1), x())},
+        {"periodic", b.Node(op::Periodic, b.Const(0), b.Node(op::Times, x(), x()), b.Const(2))},
+    };
+    for (const Case& c : cases) {
+        for (ComplexValue letterA : {ComplexValue{1.5L, 0}, ComplexValue{1.5L, -1}}) {
+            SCOPED_TRACE(::testing::Message() << c.name << " Im a=" << static_cast<double>(letterA.im));
+            ExpectSameAsGeneral(c.root, {{'A', letterA}}, {-1, -0.0005L, 0, 0.0005L, 3});
         }
     }
 }
