@@ -271,7 +271,15 @@ struct RealRun {
     } keptLetters[kLetterCount];
 };
 
-Fast EvaluateReal(RealRun& run, ExprNode* node);
+// The value of a node on this path comes back in a register besides being stored in the
+// node: reading an 80-bit value straight back from where the child just stored it stalls
+// until the store is done, and that was most of the time of a plain arithmetic formula.
+long double EvaluateReal(RealRun& run, ExprNode* node, Fast& status);
+
+inline long double Store(ExprNode* node, long double v) {
+    node->value = {v, 0.0L};
+    return v;
+}
 
 inline Fast RealFail(ExprNode* node) {
     node->value = kComplexZero;
@@ -282,25 +290,30 @@ inline bool IsLeafLetter(const ExprNode* node, int op) {
     return op >= op::LetterAt && op <= op::LetterZ && !node->left && !node->right;
 }
 
-inline Fast ReadLetter(const EvalContext& ctx, ExprNode* node, int op) {
+inline long double ReadLetter(const EvalContext& ctx, ExprNode* node, int op, Fast& status) {
     const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
-    if (v.im != 0.0L)
-        return Fast::Restart;
-    node->value.re = v.re;
-    node->value.im = 0.0L;
-    return Fast::Defined;
+    if (v.im != 0.0L) {
+        status = Fast::Restart;
+        return 0.0L;
+    }
+    status = Fast::Defined;
+    return Store(node, v.re);
 }
 
-// Leaves are answered here, without a call.
-inline Fast Operand(RealRun& run, ExprNode* node) {
-    if (!node)
-        return Fast::Defined;
+// Leaves are answered here, without a call. A missing node is a defined 0.
+inline long double Operand(RealRun& run, ExprNode* node, Fast& status) {
+    if (!node) {
+        status = Fast::Defined;
+        return 0.0L;
+    }
     const int op = node->op;
-    if (op == op::Constant)
-        return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+    if (op == op::Constant) {
+        status = node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+        return node->value.re;
+    }
     if (IsLeafLetter(node, op))
-        return ReadLetter(run.ctx, node, op);
-    return EvaluateReal(run, node);
+        return ReadLetter(run.ctx, node, op, status);
+    return EvaluateReal(run, node, status);
 }
 
 inline Fast General(RealRun& run, ExprNode* node) {
@@ -312,56 +325,56 @@ inline Fast General(RealRun& run, ExprNode* node) {
     return Flag(defined);
 }
 
-inline Fast RealProduct(long double a, long double b, ExprNode* node) {
+inline long double RealProduct(long double a, long double b, ExprNode* node, Fast& status) {
     if (std::fabs(a) < kInfinity && std::fabs(b) < kInfinity) {
-        node->value = {a * b, 0.0L};
-        return Fast::Defined;
+        status = Fast::Defined;
+        return Store(node, a * b);
     }
-    return Flag(Multiply(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    status = Flag(Multiply(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    return node->value.re;
 }
 
-inline Fast RealQuotient(long double a, long double b, ExprNode* node) {
+inline long double RealQuotient(long double a, long double b, ExprNode* node, Fast& status) {
     if (std::fabs(a) <= kInfinity && std::fabs(b) >= kZeroTolerance) {
         long double q = a / b;
         const long double size = std::fabs(q);
-        if (size > kInfinity) {
-            node->value = {q, 0.0L};
-            return Fast::Undefined;
-        }
-        if (size < kZeroTolerance)
+        status = Fast::Defined;
+        if (size > kInfinity)
+            status = Fast::Undefined;
+        else if (size < kZeroTolerance)
             q = 0.0L;
-        node->value = {q, 0.0L};
-        return Fast::Defined;
+        return Store(node, q);
     }
-    return Flag(Divide(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    status = Flag(Divide(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    return node->value.re;
 }
 
 // The optimiser keeps the exponent of POW in `aux` as well; when it still matches the
 // constant, the power is the same chain of guarded products as IntegerPower makes.
-Fast RealIntegerPower(long double base, std::int32_t n, ExprNode* node) {
+long double RealIntegerPower(long double base, std::int32_t n, ExprNode* node, Fast& status) {
     long double b = base;
     if (n < 0) {
-        if (RealQuotient(1.0L, base, node) != Fast::Defined)
-            return Fast::Undefined;
-        b = node->value.re;
+        b = RealQuotient(1.0L, base, node, status);
+        if (status != Fast::Defined)
+            return b;
     }
     long double result = 1.0L;
     auto bits = static_cast<std::uint32_t>(n < 0 ? -static_cast<std::int64_t>(n) : n);
     while (bits != 0) {
         if ((bits & 1u) != 0) {
-            if (RealProduct(result, b, node) != Fast::Defined)
-                return Fast::Undefined;
-            result = node->value.re;
+            result = RealProduct(result, b, node, status);
+            if (status != Fast::Defined)
+                return result;
         }
         bits >>= 1;
         if (bits != 0) {
-            if (RealProduct(b, b, node) != Fast::Defined)
-                return Fast::Undefined;
-            b = node->value.re;
+            b = RealProduct(b, b, node, status);
+            if (status != Fast::Defined)
+                return b;
         }
     }
-    node->value = {result, 0.0L};
-    return Fast::Defined;
+    status = Fast::Defined;
+    return Store(node, result);
 }
 
 inline bool HasKnownExponent(const ExprNode* node) {
@@ -370,20 +383,24 @@ inline bool HasKnownExponent(const ExprNode* node) {
            n->value.re == static_cast<long double>(node->aux);
 }
 
-Fast RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r) {
+long double RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r,
+                         Fast& status) {
     const bool defined = EvaluateFunction(ctx, node->op, {l, 0.0L}, {r, 0.0L}, node->value);
-    if (node->value.im != 0.0L)
-        return Fast::Restart;
-    return Flag(defined);
+    status = node->value.im != 0.0L ? Fast::Restart : Flag(defined);
+    return node->value.re;
 }
 
-inline bool BothOperands(RealRun& run, ExprNode* node, Fast& status) {
-    const Fast left = Operand(run, node->left);
+// False when the node is finished: a restart, or an undefined operand (the node fails).
+inline bool BothOperands(RealRun& run, ExprNode* node, long double& l, long double& r,
+                         Fast& status) {
+    Fast left = Fast::Defined;
+    l = Operand(run, node->left, left);
     if (left == Fast::Restart) {
         status = left;
         return false;
     }
-    const Fast right = Operand(run, node->right);
+    Fast right = Fast::Defined;
+    r = Operand(run, node->right, right);
     if (right == Fast::Restart) {
         status = right;
         return false;
@@ -392,6 +409,7 @@ inline bool BothOperands(RealRun& run, ExprNode* node, Fast& status) {
         status = RealFail(node);
         return false;
     }
+    status = Fast::Defined;
     return true;
 }
 
@@ -401,13 +419,16 @@ struct Defined3 {
 };
 
 inline bool ThreeOperands(RealRun& run, ExprNode* node, Defined3& defined) {
-    const Fast left = Operand(run, node->left);
+    Fast left = Fast::Defined;
+    Fast third = Fast::Defined;
+    Fast right = Fast::Defined;
+    Operand(run, node->left, left);
     if (left == Fast::Restart)
         return false;
-    const Fast third = Operand(run, node->third);
+    Operand(run, node->third, third);
     if (third == Fast::Restart)
         return false;
-    const Fast right = Operand(run, node->right);
+    Operand(run, node->right, right);
     if (right == Fast::Restart)
         return false;
     defined = {left == Fast::Defined, third == Fast::Defined, right == Fast::Defined};
@@ -476,8 +497,7 @@ Fast RealIteration(RealRun& run, ExprNode* node) {
     Fast step = Fast::Defined;
     for (std::int32_t i = 1; i < node->aux && step == Fast::Defined; ++i) {
         x = {last, 0.0L};
-        step = Operand(run, f);
-        last = f->value.re;
+        last = Operand(run, f, step);
     }
     x = saved;
     if (step != Fast::Defined)
@@ -489,7 +509,9 @@ Fast RealIteration(RealRun& run, ExprNode* node) {
 // The bounds node: both bounds defined, value 0.
 Fast RealRange(RealRun& run, ExprNode* node) {
     Fast status = Fast::Defined;
-    if (!BothOperands(run, node, status))
+    long double l = 0.0L;
+    long double r = 0.0L;
+    if (!BothOperands(run, node, l, r, status))
         return status;
     node->value = kComplexZero;
     return Fast::Defined;
@@ -519,13 +541,12 @@ Fast RealSumOrProduct(RealRun& run, ExprNode* node) {
     Fast step = Fast::Defined;
     for (auto k = static_cast<long long>(lo); k <= static_cast<long long>(hi); ++k) {
         index = {static_cast<long double>(k), 0.0L};
-        step = Operand(run, summand);
+        const long double v = Operand(run, summand, step);
         if (step != Fast::Defined)
             break;
-        const ComplexValue& v = ValueOf(summand);
         if (isSum) {
-            total.re += v.re;
-        } else if (!Product(false, total, v, total)) {
+            total.re += v;
+        } else if (!Product(false, total, {v, 0.0L}, total)) {
             step = Fast::Undefined;
             break;
         }
@@ -538,8 +559,6 @@ Fast RealSumOrProduct(RealRun& run, ExprNode* node) {
     node->value = total;
     return Fast::Defined;
 }
-
-inline long double Re(const ExprNode* node) { return node ? node->value.re : 0.0L; }
 
 Fast Structural(RealRun& run, ExprNode* node, int op) {
     switch (op) {
@@ -561,55 +580,44 @@ Fast Structural(RealRun& run, ExprNode* node, int op) {
     return General(run, node); // periodic extension, the iterate derivative and the rest
 }
 
-Fast EvaluateReal(RealRun& run, ExprNode* node) {
+long double EvaluateReal(RealRun& run, ExprNode* node, Fast& status) {
     const int op = node->op;
-    Fast status = Fast::Defined;
+    long double l = 0.0L;
+    long double r = 0.0L;
     switch (op) {
     case op::Constant:
-        return node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+        status = node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+        return node->value.re;
     case op::Plus:
-        if (!BothOperands(run, node, status))
-            return status;
-        node->value = {Re(node->left) + Re(node->right), 0.0L};
-        return Fast::Defined;
+        return BothOperands(run, node, l, r, status) ? Store(node, l + r) : 0.0L;
     case op::Minus:
-        if (!BothOperands(run, node, status))
-            return status;
-        node->value = {Re(node->left) - Re(node->right), 0.0L};
-        return Fast::Defined;
+        return BothOperands(run, node, l, r, status) ? Store(node, l - r) : 0.0L;
     case op::Times:
-        if (!BothOperands(run, node, status))
-            return status;
-        return RealProduct(Re(node->left), Re(node->right), node);
+        return BothOperands(run, node, l, r, status) ? RealProduct(l, r, node, status) : 0.0L;
     case op::Divide:
-        if (!BothOperands(run, node, status))
-            return status;
-        return RealQuotient(Re(node->left), Re(node->right), node);
+        return BothOperands(run, node, l, r, status) ? RealQuotient(l, r, node, status) : 0.0L;
     case op::UnaryMinus:
-        if (!BothOperands(run, node, status))
-            return status;
-        node->value = {-Re(node->right), 0.0L};
-        return Fast::Defined;
+        return BothOperands(run, node, l, r, status) ? Store(node, -r) : 0.0L;
     case op::Square:
-        if (!BothOperands(run, node, status))
-            return status;
-        return RealProduct(Re(node->right), Re(node->right), node);
+        return BothOperands(run, node, l, r, status) ? RealProduct(r, r, node, status) : 0.0L;
     case op::Pow:
-        if (!BothOperands(run, node, status))
-            return status;
+        if (!BothOperands(run, node, l, r, status))
+            return 0.0L;
         if (HasKnownExponent(node))
-            return RealIntegerPower(Re(node->right), node->aux, node);
-        return RealFunction(run.ctx, node, Re(node->left), Re(node->right));
+            return RealIntegerPower(r, node->aux, node, status);
+        return RealFunction(run.ctx, node, l, r, status);
     default:
         break;
     }
     if (IsLeafLetter(node, op))
-        return ReadLetter(run.ctx, node, op);
-    if (node->third || !IsLibraryFunction(op))
-        return Structural(run, node, op);
-    if (!BothOperands(run, node, status))
-        return status;
-    return RealFunction(run.ctx, node, Re(node->left), Re(node->right));
+        return ReadLetter(run.ctx, node, op, status);
+    if (node->third || !IsLibraryFunction(op)) {
+        status = Structural(run, node, op);
+        return node->value.re;
+    }
+    if (!BothOperands(run, node, l, r, status))
+        return 0.0L;
+    return RealFunction(run.ctx, node, l, r, status);
 }
 
 } // namespace
@@ -646,9 +654,10 @@ bool EvaluateAt(EvalContext& ctx, ExprNode* tree, int slot, long double value, l
     }
     if (!ctx.complexMode) {
         RealRun run(ctx);
-        const Fast fast = EvaluateReal(run, tree);
+        Fast fast = Fast::Defined;
+        const long double value = EvaluateReal(run, tree, fast);
         if (fast != Fast::Restart) {
-            out = tree->value.re;
+            out = value;
             return fast == Fast::Defined;
         }
         run.Undo();
