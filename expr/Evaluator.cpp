@@ -352,6 +352,11 @@ inline long double RealQuotient(long double a, long double b, ExprNode* node, Fa
 // The optimiser keeps the exponent of POW in `aux` as well; when it still matches the
 // constant, the power is the same chain of guarded products as IntegerPower makes.
 long double RealIntegerPower(long double base, std::int32_t n, ExprNode* node, Fast& status) {
+    if (n == 2 && std::fabs(base) < kInfinity) {
+        // the chain is base * base, then 1 times that, a plain product below 1e36
+        status = Fast::Defined;
+        return Store(node, base * base);
+    }
     long double b = base;
     if (n < 0) {
         b = RealQuotient(1.0L, base, node, status);
@@ -647,20 +652,26 @@ bool EvaluateNode(EvalContext& ctx, ExprNode* node) {
 bool EvaluateAt(EvalContext& ctx, ExprNode* tree, int slot, long double value, long double& out) {
     if (slot < 0 || slot >= kLetterCount)
         return false;
-    ctx.SetLetter(slot, value);
-    if (!tree) {
-        out = 0.0L;
-        return true;
-    }
-    if (!ctx.complexMode) {
+    if (ctx.complexMode) {
+        ctx.SetLetter(slot, value);
+    } else {
+        ctx.letterValues[slot] = {value, 0.0L}; // what SetLetter does in real mode
+        if (!tree) {
+            out = 0.0L;
+            return true;
+        }
         RealRun run(ctx);
         Fast fast = Fast::Defined;
-        const long double value = EvaluateReal(run, tree, fast);
+        const long double result = EvaluateReal(run, tree, fast);
         if (fast != Fast::Restart) {
-            out = value;
+            out = result;
             return fast == Fast::Defined;
         }
         run.Undo();
+    }
+    if (!tree) {
+        out = 0.0L;
+        return true;
     }
     const bool defined = EvaluateNode(ctx, tree);
     out = tree->value.re;
