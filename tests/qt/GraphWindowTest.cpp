@@ -122,5 +122,42 @@ TEST(GraphWindow, PolarGridWithPiLabels) {
     fs::remove_all(dir);
 }
 
+QWidget* VisibleTopLevel(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == title && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// The modeless view and grid dialogs open as windows of their own and stay open.
+TEST(GraphWindow, ViewAndGridDialogsShow) {
+    EnsureApplication();
+    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-dialogs-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    platform::QtPlatform platform;
+    WindowOptions options;
+    options.readSettings = false;
+    TPlot2Win window(platform, options, nullptr);
+    struct Row {
+        int command;
+        const char* title;
+        const char* shot;
+    } rows[] = {{104, "janela", "/view-dialog.png"}, {320, "grade", "/grid-dialog.png"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.title);
+        window.OnCommand(r.command);
+        QWidget* dialog = nullptr;
+        ASSERT_TRUE(ProcessEventsUntil([&] { return (dialog = VisibleTopLevel(QString::fromUtf8(r.title))) != nullptr; }));
+        if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+            dialog->grab().toImage().save(QString::fromUtf8(keep) + r.shot);
+    }
+    ASSERT_NE(window.ViewDialog(), nullptr);
+    EXPECT_EQ(window.ViewDialog()->GetText(211), "-5.00000");
+    EXPECT_TRUE(window.ViewDialog()->GetCheck(251));
+    window.GetWindow()->Close();
+    fs::remove_all(dir);
+}
+
 } // namespace
 } // namespace korvane
