@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "expr/Arithmetic.h"
 #include "expr/BuiltinFunctions.h"
@@ -276,8 +277,22 @@ struct RealRun {
 // until the store is done, and that was most of the time of a plain arithmetic formula.
 long double EvaluateReal(RealRun& run, ExprNode* node, Fast& status);
 
+// 80-bit loads and stores are slow on x87; a zero imaginary part is written and tested as
+// plain integer bytes instead (0.0L is all zero bits, -0.0L only the sign bit).
+inline bool IsZero(const long double& v) {
+    std::uint64_t mantissa = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + sizeof mantissa,
+                sizeof signAndExponent);
+    return mantissa == 0 && (signAndExponent & 0x7fffu) == 0;
+}
+
+inline Fast RealIfZero(const long double& im) { return IsZero(im) ? Fast::Defined : Fast::Restart; }
+
 inline long double Store(ExprNode* node, long double v) {
-    node->value = {v, 0.0L};
+    node->value.re = v;
+    std::memset(&node->value.im, 0, sizeof node->value.im);
     return v;
 }
 
@@ -292,7 +307,7 @@ inline bool IsLeafLetter(const ExprNode* node, int op) {
 
 inline long double ReadLetter(const EvalContext& ctx, ExprNode* node, int op, Fast& status) {
     const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
-    if (v.im != 0.0L) {
+    if (!IsZero(v.im)) {
         status = Fast::Restart;
         return 0.0L;
     }
@@ -308,7 +323,7 @@ inline long double Operand(RealRun& run, ExprNode* node, Fast& status) {
     }
     const int op = node->op;
     if (op == op::Constant) {
-        status = node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+        status = RealIfZero(node->value.im);
         return node->value.re;
     }
     if (IsLeafLetter(node, op))
@@ -325,13 +340,25 @@ inline Fast General(RealRun& run, ExprNode* node) {
     return Flag(defined);
 }
 
+// The rare cases, out of line so that the common path keeps a small frame.
+[[gnu::noinline]] long double GuardedProduct(long double a, long double b, ExprNode* node,
+                                             Fast& status) {
+    status = Flag(Multiply(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    return node->value.re;
+}
+
+[[gnu::noinline]] long double GuardedQuotient(long double a, long double b, ExprNode* node,
+                                              Fast& status) {
+    status = Flag(Divide(false, {a, 0.0L}, {b, 0.0L}, node->value));
+    return node->value.re;
+}
+
 inline long double RealProduct(long double a, long double b, ExprNode* node, Fast& status) {
     if (std::fabs(a) < kInfinity && std::fabs(b) < kInfinity) {
         status = Fast::Defined;
         return Store(node, a * b);
     }
-    status = Flag(Multiply(false, {a, 0.0L}, {b, 0.0L}, node->value));
-    return node->value.re;
+    return GuardedProduct(a, b, node, status);
 }
 
 inline long double RealQuotient(long double a, long double b, ExprNode* node, Fast& status) {
@@ -345,18 +372,25 @@ inline long double RealQuotient(long double a, long double b, ExprNode* node, Fa
             q = 0.0L;
         return Store(node, q);
     }
-    status = Flag(Divide(false, {a, 0.0L}, {b, 0.0L}, node->value));
-    return node->value.re;
+    return GuardedQuotient(a, b, node, status);
 }
 
 // The optimiser keeps the exponent of POW in `aux` as well; when it still matches the
 // constant, the power is the same chain of guarded products as IntegerPower makes.
-long double RealIntegerPower(long double base, std::int32_t n, ExprNode* node, Fast& status) {
+long double ChainedPower(long double base, std::int32_t n, ExprNode* node, Fast& status);
+
+inline long double RealIntegerPower(long double base, std::int32_t n, ExprNode* node,
+                                    Fast& status) {
     if (n == 2 && std::fabs(base) < kInfinity) {
         // the chain is base * base, then 1 times that, a plain product below 1e36
         status = Fast::Defined;
         return Store(node, base * base);
     }
+    return ChainedPower(base, n, node, status);
+}
+
+[[gnu::noinline]] long double ChainedPower(long double base, std::int32_t n, ExprNode* node,
+                                           Fast& status) {
     long double b = base;
     if (n < 0) {
         b = RealQuotient(1.0L, base, node, status);
@@ -388,7 +422,7 @@ inline bool HasKnownExponent(const ExprNode* node) {
            n->value.re == static_cast<long double>(node->aux);
 }
 
-long double RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r,
+[[gnu::noinline]] long double RealFunction(EvalContext& ctx, ExprNode* node, long double l, long double r,
                          Fast& status) {
     const bool defined = EvaluateFunction(ctx, node->op, {l, 0.0L}, {r, 0.0L}, node->value);
     status = node->value.im != 0.0L ? Fast::Restart : Flag(defined);
@@ -565,7 +599,7 @@ Fast RealSumOrProduct(RealRun& run, ExprNode* node) {
     return Fast::Defined;
 }
 
-Fast Structural(RealRun& run, ExprNode* node, int op) {
+[[gnu::noinline]] Fast Structural(RealRun& run, ExprNode* node, int op) {
     switch (op) {
     case op::Fallback: return RealFallback(run, node);
     case op::Iter: return RealIteration(run, node);
@@ -591,7 +625,7 @@ long double EvaluateReal(RealRun& run, ExprNode* node, Fast& status) {
     long double r = 0.0L;
     switch (op) {
     case op::Constant:
-        status = node->value.im == 0.0L ? Fast::Defined : Fast::Restart;
+        status = RealIfZero(node->value.im);
         return node->value.re;
     case op::Plus:
         return BothOperands(run, node, l, r, status) ? Store(node, l + r) : 0.0L;

@@ -364,7 +364,8 @@ TEST(Evaluator, RealPathKeepsGeneralFlagsAndLetters) {
         {"rnd(1)+sum(a*n,n,1,2)", {1}},
     };
     for (const Case& c : cases) {
-        for (ComplexValue a : {ComplexValue{1.5L, 0}, imaginaryA}) {
+        for (ComplexValue a : {ComplexValue{1.5L, 0}, ComplexValue{1.5L, -0.0L},
+                               ComplexValue{1.5L, 1e-4940L}, imaginaryA}) {
             SCOPED_TRACE(::testing::Message() << c.text << " Im a=" << static_cast<double>(a.im));
             testing::Formulas compiling;
             ASSERT_EQ(compiling.compiler.CompileFormula(c.text), 0);
