@@ -1,6 +1,7 @@
 #include "app/EmptyWindowFactory.h"
 
 #include "app/EmptyGraphWindow.h"
+#include "app/PlaneWindow.h"
 
 namespace korvane {
 
@@ -10,7 +11,7 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& optio
 }
 
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
-    return Make(options, "2-dim", owner);
+    return std::make_unique<PlaneWindow>(platform_, options, owner);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
     return Make(options, "3-dim", owner);

@@ -13,6 +13,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <cstdlib>
+#include <set>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -105,6 +108,19 @@ TEST_F(ShellFrameTest, F2OpensAPlaneWindow) {
     QApplication::sendEvent(widget, &press);
     ASSERT_TRUE(ProcessEventsUntil([] { return TopLevelTitled("semnome1.kv2") != nullptr; }));
     EXPECT_EQ(frame_->OpenWindowCount(), 1u);
+    // It is the plane window: a picture with axes on its background, not an empty client.
+    QWidget* plane = TopLevelTitled("semnome1.kv2");
+    ProcessEventsUntil([&] { return plane->isVisible(); });
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const QImage picture = plane->grab().toImage();
+    if (const char* path = std::getenv("KORVANE_SCREENSHOT"))
+        picture.save(path);
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = 0; x < picture.width(); x += 3)
+            colours.insert(picture.pixel(x, y));
+    EXPECT_GE(colours.size(), 3u);
 }
 
 } // namespace
