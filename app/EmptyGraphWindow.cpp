@@ -8,12 +8,12 @@ namespace korvane {
 EmptyGraphWindow::EmptyGraphWindow(platform::Platform& platform, const WindowOptions& options,
                                    std::string kind, platform::Window* owner)
     : options_(options), kind_(std::move(kind)) {
-    platform::WindowSpec spec;
-    spec.title = options_.title;
-    spec.menu = "EMPTYGRAPHMENU";
-    spec.owner = owner;
-    spec.kind = platform::WindowKind::Graph;
-    window_ = platform.CreateWindow(spec, *this);
+    platform::WindowSpec request;
+    request.title = options_.title;
+    request.menu = "EMPTYGRAPHMENU";
+    request.owner = owner;
+    request.kind = platform::WindowKind::Graph;
+    window_ = platform.CreateWindow(request, *this);
 }
 
 EmptyGraphWindow::~EmptyGraphWindow() = default;

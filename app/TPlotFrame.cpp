@@ -49,13 +49,13 @@ TPlotFrame::~TPlotFrame() {
 }
 
 void TPlotFrame::SetupWindow() {
-    platform::WindowSpec spec;
-    spec.title = "Korvane";
-    spec.menu = "PLOTMENU";
-    spec.accelerators = "PLOTMENU";
-    spec.kind = platform::WindowKind::Frame;
-    spec.clientSize = {placement_.width, placement_.height};
-    window_ = platform_.CreateWindow(spec, *this);
+    platform::WindowSpec request;
+    request.title = "Korvane";
+    request.menu = "PLOTMENU";
+    request.accelerators = "PLOTMENU";
+    request.kind = platform::WindowKind::Frame;
+    request.clientSize = {placement_.width, placement_.height};
+    window_ = platform_.CreateWindow(request, *this);
     ReadSettings();
     window_->SetPlacement({placement_.x, placement_.y, placement_.width, placement_.height, false});
     ShowCheckMarks();

@@ -16,13 +16,13 @@ void TColWin::Open(const std::string& title, int current, Chooser onChoose) {
     current_ = current;
     onChoose_ = std::move(onChoose);
     if (!window_ || window_->IsClosed()) {
-        platform::WindowSpec spec;
-        spec.title = title;
-        spec.menu = "COLWMENU";
-        spec.owner = owner_;
-        spec.kind = platform::WindowKind::Graph;
-        spec.clientSize = {kColumns * kCellWidth, 2 * kHeaderHeight + kRows * kCellHeight};
-        window_ = platform_.CreateWindow(spec, *this);
+        platform::WindowSpec request;
+        request.title = title;
+        request.menu = "COLWMENU";
+        request.owner = owner_;
+        request.kind = platform::WindowKind::Graph;
+        request.clientSize = {kColumns * kCellWidth, 2 * kHeaderHeight + kRows * kCellHeight};
+        window_ = platform_.CreateWindow(request, *this);
     }
     window_->SetTitle(title);
     window_->Show();

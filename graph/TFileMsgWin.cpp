@@ -16,9 +16,9 @@ TFileMsgWin::TFileMsgWin(platform::Platform& platform, const WindowOptions& opti
 
 TFileMsgWin::~TFileMsgWin() = default;
 
-void TFileMsgWin::CreatePlatformWindow(const platform::WindowSpec& spec) {
-    window_ = platform_.CreateWindow(spec, *this);
-    title_ = spec.title;
+void TFileMsgWin::CreatePlatformWindow(const platform::WindowSpec& request) {
+    window_ = platform_.CreateWindow(request, *this);
+    title_ = request.title;
 }
 
 void TFileMsgWin::SetBaseTitle(const std::string& title) {

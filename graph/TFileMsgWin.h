@@ -42,7 +42,7 @@ public:
     void SetBaseTitle(const std::string& title);
 
 protected:
-    void CreatePlatformWindow(const platform::WindowSpec& spec);
+    void CreatePlatformWindow(const platform::WindowSpec& request);
     platform::Window* Owner() const { return owner_; }
 
     platform::Platform& platform_;

@@ -22,15 +22,15 @@ void TFontWin::ApplyFontHeights() {
 
 platform::FontSpec TFontWin::FontSpecOf(int slot) const {
     const FontSlot& f = fonts_[ClampSlot(slot)];
-    platform::FontSpec spec;
+    platform::FontSpec request;
     const std::string face = f.font.FaceName();
     if (!face.empty())
-        spec.face = face;
+        request.face = face;
     const int height = std::abs(f.font.Height());
-    spec.height = height > 0 ? height : 12;
-    spec.bold = f.font.Weight() >= 600;
-    spec.italic = f.font.Italic();
-    return spec;
+    request.height = height > 0 ? height : 12;
+    request.bold = f.font.Weight() >= 600;
+    request.italic = f.font.Italic();
+    return request;
 }
 
 platform::Rgb TFontWin::FontColour(int slot) const {

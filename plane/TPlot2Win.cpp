@@ -26,14 +26,14 @@ void TPlot2Win::SetUpDefaults() {
 }
 
 void TPlot2Win::CreateWindowFromSettings() {
-    platform::WindowSpec spec;
-    spec.title = options_.title.empty() ? "2-dim" : options_.title;
-    spec.menu = "PLOT2MENU";
-    spec.accelerators = "PLOT2MENU";
-    spec.owner = Owner();
-    spec.kind = platform::WindowKind::Graph;
-    spec.clientSize = {480, 360};
-    CreatePlatformWindow(spec);
+    platform::WindowSpec request;
+    request.title = options_.title.empty() ? "2-dim" : options_.title;
+    request.menu = "PLOT2MENU";
+    request.accelerators = "PLOT2MENU";
+    request.owner = Owner();
+    request.kind = platform::WindowKind::Graph;
+    request.clientSize = {480, 360};
+    CreatePlatformWindow(request);
     // Settings are read once the client size is known: positions beyond it are reset.
     ReadSettingsFile();
     SyncPixelSizes();

@@ -55,7 +55,7 @@ public:
     virtual ~Platform() = default;
 
     // Windows and surfaces.
-    virtual std::unique_ptr<Window> CreateWindow(const WindowSpec& spec, WindowHandler& handler) = 0;
+    virtual std::unique_ptr<Window> CreateWindow(const WindowSpec& request, WindowHandler& handler) = 0;
     // An off-screen raster surface, filled with white.
     virtual std::unique_ptr<Surface> CreateSurface(Size size) = 0;
     // A surface written to `path` by Finish, its format chosen by the extension (.png,
@@ -77,8 +77,8 @@ public:
     virtual std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial, Window* owner = nullptr,
                                                 int maxLength = 0) = 0;
-    virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& request) = 0;
+    virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& request) = 0;
     // Sketched: the colour is carried through unchanged where the chooser has none.
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial, Window* owner) = 0;
     // A plain read-only text window; showing the same title again replaces its text.

@@ -59,8 +59,8 @@ MemoryPlatform::~MemoryPlatform() {
         d->Detach();
 }
 
-std::unique_ptr<Window> MemoryPlatform::CreateWindow(const WindowSpec& spec, WindowHandler& handler) {
-    return std::make_unique<MemoryWindow>(this, spec, handler);
+std::unique_ptr<Window> MemoryPlatform::CreateWindow(const WindowSpec& request, WindowHandler& handler) {
+    return std::make_unique<MemoryWindow>(this, request, handler);
 }
 
 std::unique_ptr<Surface> MemoryPlatform::CreateSurface(Size size) {
@@ -117,13 +117,13 @@ std::optional<std::string> MemoryPlatform::InputBox(const std::string& caption, 
     return answer;
 }
 
-std::optional<std::string> MemoryPlatform::OpenFileDialog(const FileDialogSpec& spec) {
-    fileDialogs_.push_back({false, spec});
+std::optional<std::string> MemoryPlatform::OpenFileDialog(const FileDialogSpec& request) {
+    fileDialogs_.push_back({false, request});
     return Next(fileAnswers_, std::optional<std::string>());
 }
 
-std::optional<std::string> MemoryPlatform::SaveFileDialog(const FileDialogSpec& spec) {
-    fileDialogs_.push_back({true, spec});
+std::optional<std::string> MemoryPlatform::SaveFileDialog(const FileDialogSpec& request) {
+    fileDialogs_.push_back({true, request});
     return Next(fileAnswers_, std::optional<std::string>());
 }
 

@@ -6,9 +6,9 @@
 namespace korvane::platform {
 namespace {
 
-std::map<int, MenuItemState> MenuItems(const WindowSpec& spec) {
+std::map<int, MenuItemState> MenuItems(const WindowSpec& request) {
     std::map<int, MenuItemState> items;
-    for (const res::MenuItem& item : spec.menuItems.empty() ? res::Menu(spec.menu) : spec.menuItems)
+    for (const res::MenuItem& item : request.menuItems.empty() ? res::Menu(request.menu) : request.menuItems)
         if (item.kind == res::MenuItem::Command)
             items[item.id] = MenuItemState{item.text ? item.text : "", false, true};
     return items;
@@ -16,10 +16,10 @@ std::map<int, MenuItemState> MenuItems(const WindowSpec& spec) {
 
 } // namespace
 
-MemoryWindow::MemoryWindow(MemoryPlatform* platform, const WindowSpec& spec, WindowHandler& handler)
-    : platform_(platform), spec_(spec), handler_(handler), accelerators_(spec.acceleratorKeys.empty() ? res::Accelerators(spec.accelerators) : spec.acceleratorKeys),
-      menu_(MenuItems(spec)), title_(spec.title), front_(spec.clientSize),
-      placement_{0, 0, spec.clientSize.width, spec.clientSize.height, false} {
+MemoryWindow::MemoryWindow(MemoryPlatform* platform, const WindowSpec& request, WindowHandler& handler)
+    : platform_(platform), spec_(request), handler_(handler), accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
+      menu_(MenuItems(request)), title_(request.title), front_(request.clientSize),
+      placement_{0, 0, request.clientSize.width, request.clientSize.height, false} {
     if (platform_)
         platform_->Register(this);
 }

@@ -25,7 +25,7 @@ struct MenuItemState {
 
 class MemoryWindow : public Window {
 public:
-    MemoryWindow(MemoryPlatform* platform, const WindowSpec& spec, WindowHandler& handler);
+    MemoryWindow(MemoryPlatform* platform, const WindowSpec& request, WindowHandler& handler);
     ~MemoryWindow() override;
     MemoryWindow(const MemoryWindow&) = delete;
     MemoryWindow& operator=(const MemoryWindow&) = delete;
@@ -92,7 +92,7 @@ public:
     int BringToTopCount() const { return bringToTopCount_; }
     std::size_t QueuedKeys() const { return keys_.size(); }
     const std::vector<std::string>& TitleHistory() const { return titles_; }
-    const WindowSpec& Spec() const { return spec_; }
+    const WindowSpec& Request() const { return spec_; }
     const MenuItemState* MenuItem(int id) const; // null when the menu has no such item
     std::optional<int> TimerInterval(int id) const;
     bool AcceptsDrops() const { return acceptsDrops_; }

@@ -139,8 +139,8 @@ QtPlatform::~QtPlatform() {
         delete window.data();
 }
 
-std::unique_ptr<Window> QtPlatform::CreateWindow(const WindowSpec& spec, WindowHandler& handler) {
-    return std::make_unique<QtWindow>(*this, spec, handler);
+std::unique_ptr<Window> QtPlatform::CreateWindow(const WindowSpec& request, WindowHandler& handler) {
+    return std::make_unique<QtWindow>(*this, request, handler);
 }
 
 std::unique_ptr<Surface> QtPlatform::CreateSurface(Size size) {
@@ -224,9 +224,9 @@ std::optional<std::string> QtPlatform::InputBox(const std::string& caption, cons
     return edit->text().toStdString();
 }
 
-std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogSpec& spec) {
-    QFileDialog dialog(WidgetOf(spec.owner), ToQString(spec.title), ToQString(spec.initialPath));
-    dialog.setNameFilters(QtFilters(spec.filter));
+std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogSpec& request) {
+    QFileDialog dialog(WidgetOf(request.owner), ToQString(request.title), ToQString(request.initialPath));
+    dialog.setNameFilters(QtFilters(request.filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -234,20 +234,20 @@ std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogSpec& spec
     return dialog.selectedFiles().front().toStdString();
 }
 
-std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogSpec& spec) {
-    QFileDialog dialog(WidgetOf(spec.owner), ToQString(spec.title), ToQString(spec.initialPath));
-    const QStringList filters = QtFilters(spec.filter);
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogSpec& request) {
+    QFileDialog dialog(WidgetOf(request.owner), ToQString(request.title), ToQString(request.initialPath));
+    const QStringList filters = QtFilters(request.filter);
     dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!spec.defaultExtension.empty())
-        dialog.setDefaultSuffix(ToQString(spec.defaultExtension));
+    if (!request.defaultExtension.empty())
+        dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     std::string path = dialog.selectedFiles().front().toStdString();
     // A typed name without extension takes the chosen filter's.
     if (QFileInfo(ToQString(path)).suffix().isEmpty()) {
-        const std::vector<FileFilter> parsed = ParseFileFilter(spec.filter);
+        const std::vector<FileFilter> parsed = ParseFileFilter(request.filter);
         const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
         if (chosen >= 0 && chosen < qsizetype(parsed.size()))
             if (const std::string ext = FirstExtension(parsed[std::size_t(chosen)]); !ext.empty())

@@ -33,7 +33,7 @@ public:
     using Platform::CreateModeless;
     using Platform::RunModal;
 
-    std::unique_ptr<Window> CreateWindow(const WindowSpec& spec, WindowHandler& handler) override;
+    std::unique_ptr<Window> CreateWindow(const WindowSpec& request, WindowHandler& handler) override;
     std::unique_ptr<Surface> CreateSurface(Size size) override;
     std::unique_ptr<ExportSurface> CreateExportSurface(const std::string& path, Size size) override;
     int RunModal(const res::DialogTemplate& dialog, DialogHandler& handler, Window* owner) override;
@@ -45,8 +45,8 @@ public:
     std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& initial, Window* owner = nullptr,
                                         int maxLength = 0) override;
-    std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
-    std::optional<std::string> SaveFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec& request) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec& request) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& initial, Window* owner) override;
     void ShowTextWindow(const std::string& title, const std::string& text) override;
     Clipboard& GetClipboard() override { return clipboard_; }

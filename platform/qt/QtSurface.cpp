@@ -71,14 +71,14 @@ QFont ToQFont(const FontSpec& font) {
 }
 
 FontSpec FromQFont(const QFont& font) {
-    FontSpec spec;
-    spec.face = font.family().toStdString();
+    FontSpec request;
+    request.face = font.family().toStdString();
     const int pixels = font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF() * 96.0 / 72.0));
-    spec.height = std::max(1, pixels);
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    return spec;
+    request.height = std::max(1, pixels);
+    request.bold = font.bold();
+    request.italic = font.italic();
+    request.underline = font.underline();
+    return request;
 }
 
 QtSurface::QtSurface(Size size, Rgb fill)

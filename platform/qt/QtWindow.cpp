@@ -35,14 +35,14 @@ QRect NormalRect(const QWidget& w) {
 
 } // namespace
 
-QtWindow::QtWindow(QtPlatform& platform, const WindowSpec& spec, WindowHandler& handler)
-    : platform_(platform), spec_(spec), handler_(handler),
-      accelerators_(spec.acceleratorKeys.empty() ? res::Accelerators(spec.accelerators) : spec.acceleratorKeys),
-      widget_(new QtWindowWidget(this)), front_(std::make_unique<QtSurface>(spec.clientSize)) {
-    widget_->setWindowTitle(ToQString(spec.title));
-    BuildMenu(spec.menuItems.empty() ? res::Menu(spec.menu) : spec.menuItems);
+QtWindow::QtWindow(QtPlatform& platform, const WindowSpec& request, WindowHandler& handler)
+    : platform_(platform), spec_(request), handler_(handler),
+      accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
+      widget_(new QtWindowWidget(this)), front_(std::make_unique<QtSurface>(request.clientSize)) {
+    widget_->setWindowTitle(ToQString(request.title));
+    BuildMenu(request.menuItems.empty() ? res::Menu(request.menu) : request.menuItems);
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
-    widget_->resize(spec.clientSize.width, spec.clientSize.height + menuHeight);
+    widget_->resize(request.clientSize.width, request.clientSize.height + menuHeight);
     platform_.Register(this);
 }
 

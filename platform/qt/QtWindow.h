@@ -29,7 +29,7 @@ class QtWindowWidget;
 
 class QtWindow : public Window {
 public:
-    QtWindow(QtPlatform& platform, const WindowSpec& spec, WindowHandler& handler);
+    QtWindow(QtPlatform& platform, const WindowSpec& request, WindowHandler& handler);
     ~QtWindow() override;
     QtWindow(const QtWindow&) = delete;
     QtWindow& operator=(const QtWindow&) = delete;

@@ -178,7 +178,7 @@ TEST_F(ShellTest, PlaneAndSpaceWindowsCountSeparately) {
                                                       "semnome3.kv2", "semnome2.kv3"}));
     ASSERT_NE(platform.FindWindow("semnome2.kv2"), nullptr);
     EXPECT_TRUE(platform.FindWindow("semnome2.kv2")->IsVisible());
-    EXPECT_EQ(platform.FindWindow("semnome2.kv2")->Spec().owner, &frame->GetWindow());
+    EXPECT_EQ(platform.FindWindow("semnome2.kv2")->Request().owner, &frame->GetWindow());
 }
 
 TEST_F(ShellTest, F2AndF3OpenPlaneAndSpace) {

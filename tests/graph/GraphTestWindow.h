@@ -15,12 +15,12 @@ public:
     GraphTestWindow(platform::Platform& platform, const WindowOptions& options, std::string file = "kv2.ini",
                     std::int32_t identifier = kPlaneIdentifier, platform::Size client = {400, 300})
         : TFuncWin(platform, options, nullptr), file_(std::move(file)), identifier_(identifier) {
-        platform::WindowSpec spec;
-        spec.title = "teste";
-        spec.menu = "PLOT2MENU";
-        spec.accelerators = "PLOT2MENU";
-        spec.clientSize = client;
-        CreatePlatformWindow(spec);
+        platform::WindowSpec request;
+        request.title = "teste";
+        request.menu = "PLOT2MENU";
+        request.accelerators = "PLOT2MENU";
+        request.clientSize = client;
+        CreatePlatformWindow(request);
         ReadSettingsFile();
         SyncPixelSizes();
         Recompute();

@@ -133,7 +133,7 @@ TEST_F(WindowLayers, ColourWindowSetsTheSlot) {
     ASSERT_NE(chooser, nullptr);
     platform::MemoryWindow* cw = nullptr;
     for (platform::MemoryWindow* m : platform.Windows())
-        if (m->Spec().menu == "COLWMENU")
+        if (m->Request().menu == "COLWMENU")
             cw = m;
     ASSERT_NE(cw, nullptr);
     const platform::Rect cell = TColWin::CellRect(4);

@@ -170,12 +170,12 @@ TEST(MemoryPlatform, MessageAndInputBoxes) {
     EXPECT_EQ(platform.InputBox("x", "y", "z", nullptr, 4), "1234");
     EXPECT_EQ(platform.Inputs()[0].prompt, "usa valores ASCII");
 
-    FileDialogSpec spec;
-    spec.title = "abrir";
-    spec.filter = "gráficos 2d (*.kv2)|*.kv2";
+    FileDialogSpec request;
+    request.title = "abrir";
+    request.filter = "gráficos 2d (*.kv2)|*.kv2";
     platform.AnswerFileDialog("/tmp/a.kv2");
-    EXPECT_EQ(platform.OpenFileDialog(spec), "/tmp/a.kv2");
-    EXPECT_EQ(platform.SaveFileDialog(spec), std::nullopt);
+    EXPECT_EQ(platform.OpenFileDialog(request), "/tmp/a.kv2");
+    EXPECT_EQ(platform.SaveFileDialog(request), std::nullopt);
     EXPECT_TRUE(platform.FileDialogs()[1].save);
 }
 

@@ -47,13 +47,13 @@ struct Recorder : WindowHandler {
     void OnDestroy() override { events.push_back("destroy"); }
 };
 
-WindowSpec Spec() {
-    WindowSpec spec;
-    spec.title = "semnome1.kv2";
-    spec.menuItems = kMenu;
-    spec.acceleratorKeys = kKeys;
-    spec.clientSize = {40, 30};
-    return spec;
+WindowSpec Request() {
+    WindowSpec request;
+    request.title = "semnome1.kv2";
+    request.menuItems = kMenu;
+    request.acceleratorKeys = kKeys;
+    request.clientSize = {40, 30};
+    return request;
 }
 
 } // namespace
@@ -82,7 +82,7 @@ TEST(MemoryWindow, PeekKeyRules) {
         SCOPED_TRACE(row.name);
         MemoryPlatform platform;
         Recorder handler;
-        auto window = platform.CreateWindow(Spec(), handler);
+        auto window = platform.CreateWindow(Request(), handler);
         EXPECT_EQ(window->PeekKey(), 0);
         static_cast<MemoryWindow&>(*window).QueueKey(row.key, row.modifiers);
         EXPECT_EQ(window->PeekKey(), row.expected);
@@ -97,7 +97,7 @@ TEST(MemoryWindow, PeekKeyRules) {
 TEST(MemoryWindow, LongDrawingStopsAtS) {
     MemoryPlatform platform;
     Recorder handler;
-    auto created = platform.CreateWindow(Spec(), handler);
+    auto created = platform.CreateWindow(Request(), handler);
     auto& window = static_cast<MemoryWindow&>(*created);
     window.onPeek = [](MemoryWindow& w) {
         if (w.PeekCount() == 5)
@@ -118,7 +118,7 @@ TEST(MemoryWindow, LongDrawingStopsAtS) {
 TEST(MemoryWindow, RepaintDuringPaintIsDeferred) {
     MemoryPlatform platform;
     Recorder handler;
-    auto created = platform.CreateWindow(Spec(), handler);
+    auto created = platform.CreateWindow(Request(), handler);
     auto& window = static_cast<MemoryWindow&>(*created);
     int depth = 0, deepest = 0, runs = 0;
     handler.paint = [&](Surface&) {
@@ -142,7 +142,7 @@ TEST(MemoryWindow, RepaintDuringPaintIsDeferred) {
 TEST(MemoryWindow, ResizeSendsSizeThenPaintOnANewFront) {
     MemoryPlatform platform;
     Recorder handler;
-    auto created = platform.CreateWindow(Spec(), handler);
+    auto created = platform.CreateWindow(Request(), handler);
     auto& window = static_cast<MemoryWindow&>(*created);
     window.Front().FillRect({0, 0, 40, 30}, {255, 0, 0});
     window.Resize({60, 20});
@@ -157,7 +157,7 @@ TEST(MemoryWindow, ResizeSendsSizeThenPaintOnANewFront) {
 TEST(MemoryWindow, ResizeDuringPaintWaitsForItsEnd) {
     MemoryPlatform platform;
     Recorder handler;
-    auto created = platform.CreateWindow(Spec(), handler);
+    auto created = platform.CreateWindow(Request(), handler);
     auto& window = static_cast<MemoryWindow&>(*created);
     handler.paint = [&](Surface& front) {
         if (window.PaintCount() == 1) {
@@ -175,7 +175,7 @@ TEST(MemoryWindow, ResizeDuringPaintWaitsForItsEnd) {
 TEST(MemoryWindow, MenusKeysTimersDropsAndClose) {
     MemoryPlatform platform;
     Recorder handler;
-    auto created = platform.CreateWindow(Spec(), handler);
+    auto created = platform.CreateWindow(Request(), handler);
     auto& window = static_cast<MemoryWindow&>(*created);
     ASSERT_NE(window.MenuItem(71), nullptr);
     EXPECT_EQ(window.MenuItem(103)->text, "&Abrir ...\tF3");
@@ -211,7 +211,7 @@ TEST(MemoryWindow, MenusKeysTimersDropsAndClose) {
 TEST(MemoryWindow, TitlePlacementAndRegistry) {
     MemoryPlatform platform;
     Recorder handler;
-    auto window = platform.CreateWindow(Spec(), handler);
+    auto window = platform.CreateWindow(Request(), handler);
     EXPECT_EQ(platform.FindWindow("semnome1.kv2"), window.get());
     window->SetTitle("pressione S para sair");
     window->SetTitle("semnome1.kv2");

@@ -99,12 +99,12 @@ struct Shown {
     QtWindow* qt = nullptr;
 
     Shown() {
-        WindowSpec spec;
-        spec.title = "teste";
-        spec.menuItems = kMenu;
-        spec.acceleratorKeys = kKeys;
-        spec.clientSize = {200, 150};
-        window = platform.CreateWindow(spec, handler);
+        WindowSpec request;
+        request.title = "teste";
+        request.menuItems = kMenu;
+        request.acceleratorKeys = kKeys;
+        request.clientSize = {200, 150};
+        window = platform.CreateWindow(request, handler);
         handler.window = window.get();
         qt = static_cast<QtWindow*>(window.get());
         window->Show();
