@@ -3,7 +3,7 @@
 namespace korvane {
 
 TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TFuncWin(platform, options, owner) {
+    : TPlot11Win(platform, options, owner) {
     SetUpDefaults();
     CreateWindowFromSettings();
 }
@@ -64,7 +64,7 @@ void TPlot2Win::OnCommand(int id) {
             window_->Close();
         return;
     }
-    TFuncWin::OnCommand(id);
+    TPlot11Win::OnCommand(id);
 }
 
 void TPlot2Win::OnDestroy() {

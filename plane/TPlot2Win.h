@@ -2,7 +2,7 @@
 // The plane graph window: the world window with its axes, grid and labels, the view,
 // axes, colour and style commands, and the plane settings file "kv2.ini".
 #include "graph/PlaneSlotMap.h"
-#include "graph/TFuncWin.h"
+#include "plane/TPlot11Win.h"
 
 namespace korvane {
 
@@ -10,7 +10,7 @@ namespace cmd {
 inline constexpr int kCloseWindow = 24310;
 } // namespace cmd
 
-class TPlot2Win : public TFuncWin {
+class TPlot2Win : public TPlot11Win {
 public:
     TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
     ~TPlot2Win() override;

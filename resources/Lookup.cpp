@@ -7,7 +7,8 @@ namespace korvane::res {
 namespace {
 
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
-    for (auto table : {ShellResources(), GraphResources(), LanguageResources()}) {
+    for (auto table : {ShellResources(), GraphResources(), LanguageResources(), EquationResources(),
+                       TrajectoryResources()}) {
         if (auto found = visit(table))
             return found;
     }

@@ -26,5 +26,7 @@ struct ResourceTable {
 ResourceTable ShellResources();  // ShellResources.cpp: the frame
 ResourceTable GraphResources();  // GraphResources.cpp: graph windows (view, grid, styles) and the plane window
 ResourceTable LanguageResources(); // LanguageResources.cpp: the function library dialog
+ResourceTable EquationResources(); // EquationResources.cpp: the equation dialogs and the inventory
+ResourceTable TrajectoryResources(); // TrajectoryResources.cpp: initial-value problems and sequences
 
 } // namespace korvane::res

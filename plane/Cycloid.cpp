@@ -1,0 +1,11 @@
+#include "plane/PlaneDrawing.h"
+
+namespace korvane {
+
+int DrawCycloid(PlaneDrawContext& context, ExampleRecord& example) {
+    (void)context;
+    (void)example;
+    return 0;
+}
+
+} // namespace korvane

@@ -1,0 +1,47 @@
+#pragma once
+// Command ids of the plane window's menus.
+namespace korvane::cmd {
+
+// "&Arquivo"
+inline constexpr int kNew = 24301;
+inline constexpr int kOpen = 24302;
+inline constexpr int kSave = 24303;
+inline constexpr int kSaveAs = 24304;
+
+// "&Equação": a new example of each kind.
+inline constexpr int kNewExplicit = 901;
+inline constexpr int kNewParametric = 902;
+inline constexpr int kNewImplicit = 903;
+inline constexpr int kNewPolar = 904;
+inline constexpr int kNewPolynomial = 905;
+inline constexpr int kNewSegmentXY = 906;
+inline constexpr int kNewSegmentRT = 907;
+inline constexpr int kNewCycloid = 908;
+inline constexpr int kNewLine = 909;
+inline constexpr int kNewPointXY = 910;
+inline constexpr int kNewPointRT = 911;
+inline constexpr int kNewSystem = 912;   // dy/dt
+inline constexpr int kNewSlopeField = 913; // dy/dx
+inline constexpr int kNewRecursive = 914;
+inline constexpr int kNewPointList = 915;
+inline constexpr int kNewIndefinite = 916; // in menu "Um"
+inline constexpr int kInventory = 920;
+inline constexpr int kToggleAllPoints = 921;
+inline constexpr int kToggleAllEquations = 922;
+inline constexpr int kRedraw = 923; // F5
+
+// Window switches and tolerances.
+inline constexpr int kConnectPoints = 702;
+inline constexpr int kNullVector = 732;
+inline constexpr int kLoopTolerance = 733;
+inline constexpr int kSharpAngles = 734;
+inline constexpr int kInfiniteSlope = 790;
+inline constexpr int kResearchImplicit = 810;
+
+// Initial-value problems (menu "Um") and the trajectory mouse mode.
+inline constexpr int kTrajectoryDyDx = 930;
+inline constexpr int kTrajectoryDyDt = 931;
+inline constexpr int kSequences = 932;
+inline constexpr int kTrajectoryMouse = 933;
+
+} // namespace korvane::cmd

@@ -1,0 +1,72 @@
+#pragma once
+// What every plane drawing routine needs from its window, as one plain value, so that
+// the routines are free functions that tests call on a recording surface.
+#include <cstdint>
+#include <functional>
+
+#include "expr/EvalContext.h"
+#include "graph/View.h"
+#include "platform/Rgb.h"
+#include "platform/Surface.h"
+#include "plane/ExampleTable.h"
+
+namespace korvane {
+
+// Window settings that the plane kinds read (tolerances in pixels, switches).
+struct PlaneDrawSettings {
+    bool connectPoints = true;        // command 702
+    bool exportMode = false;          // picture export: polylines and export points
+    bool printing = false;
+    bool blackGraphs = false;         // every example pen in colour 0
+    bool ignoreExampleIntervals = false;
+    bool noPoll = false;
+    bool symbolicDerivatives = true;
+    int pointMapExample = -1;         // an example whose slots 0 and 1 map every point
+    // Implicit curves and system trajectories.
+    long double nullVectorTolerance = 0.1L; // command 732
+    long double loopTolerance = 0.7L;       // command 733
+    long double minimumTravel = 5;          // in pixels
+    bool sharpAngles = false;               // command 734
+    bool infiniteSlope = false;             // command 790
+    bool researchImplicit = false;          // command 810
+    long double trajectoryStep = 1;         // system trajectories, in pixels
+    int watchDelay = 0;
+};
+
+struct PlaneDrawContext {
+    platform::Surface& surface;
+    const View& view;
+    EvalContext& eval;
+    ExampleTable& examples;
+    PlaneDrawSettings settings;
+    // The colour a pen of this index is drawn in (index rules, background avoidance).
+    std::function<platform::Rgb(int index)> penRgb;
+    platform::Rgb background = platform::kWhite;
+    // One pending key without waiting: 0 none, 'S' (83) stops the drawing.
+    std::function<int()> pollKey;
+    // Shows the picture drawn so far (families drawn one member at a time, "olhar").
+    std::function<void()> showPicture;
+
+    int Poll() { return settings.noPoll || !pollKey ? 0 : pollKey(); }
+    platform::Rgb PenColour(int index) const;
+};
+
+inline constexpr int kStopKey = 'S';
+
+// The per-kind dispatch: draws example `index` when its graph is shown; returns the last
+// key read (0 if none).
+int DrawExample(PlaneDrawContext& context, int index);
+
+// The routines of the kinds, each in the file that owns it.
+int DrawCurve(PlaneDrawContext& context, ExampleRecord& example);              // 201, 202, 203
+int DrawIndefiniteIntegral(PlaneDrawContext& context, ExampleRecord& example); // 206
+int DrawImplicit(PlaneDrawContext& context, ExampleRecord& example);           // 204
+int DrawSegment(PlaneDrawContext& context, ExampleRecord& example);            // 205
+int DrawCycloid(PlaneDrawContext& context, ExampleRecord& example);            // 207
+int DrawLine(PlaneDrawContext& context, ExampleRecord& example);               // 208
+int DrawPoints(PlaneDrawContext& context, ExampleRecord& example);             // 209, 215
+int DrawSystem(PlaneDrawContext& context, ExampleRecord& example);             // 210
+int DrawSlopeField(PlaneDrawContext& context, ExampleRecord& example);         // 211
+int DrawRecursive(PlaneDrawContext& context, ExampleRecord& example);          // 212
+
+} // namespace korvane

@@ -1,0 +1,141 @@
+#include "plane/TPlotWin.h"
+
+#include "plane/ExampleCompiler.h"
+#include "plane/PlaneCommands.h"
+#include "resources/Resources.h"
+
+#include <cstdio>
+
+namespace korvane {
+
+TPlotWin::TPlotWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
+    : TFuncWin(platform, options, owner) {}
+
+int TPlotWin::CompileExample(int index, bool showFailure) {
+    ExampleRecord& example = examples_[index];
+    const int code = korvane::CompileExample(compiler_, example, drawSettings_.symbolicDerivatives);
+    if (code != 0 && showFailure)
+        ShowMessage(code);
+    return code;
+}
+
+int TPlotWin::RecompileAll() {
+    int first = 0;
+    for (int i = 0; i <= examples_.LastExample(); ++i) {
+        if (examples_[i].IsDerived())
+            continue;
+        const int code = CompileExample(i, false);
+        if (code != 0 && first == 0)
+            first = code;
+    }
+    RecomputeLettersInUse();
+    return first;
+}
+
+void TPlotWin::RecomputeLettersInUse() {
+    lettersInUse_.fill(false);
+    for (int i = 0; i <= examples_.LastExample(); ++i)
+        MarkLettersInUse(examples_[i], lettersInUse_);
+}
+
+void TPlotWin::FollowView(ExampleRecord& example) const {
+    const int kind = example.Kind();
+    if ((kind == kExplicit || kind == kIndefiniteIntegral) && !example.LockedInterval()) {
+        example.SetReal(exo::kMinimum, view_.xmin);
+        example.SetReal(exo::kMaximum, view_.xmax);
+    }
+}
+
+PlaneDrawContext TPlotWin::MakeDrawContext(platform::Surface& surface) {
+    PlaneDrawContext context{surface, view_, context_, examples_, drawSettings_, {}, {}, {}, {}};
+    context.settings.printing = Printing();
+    context.penRgb = [this](int index) { return PenRgb(index); };
+    context.background = BackgroundRgb();
+    context.pollKey = [this] { return PeekKey(); };
+    return context;
+}
+
+int TPlotWin::DrawExamples(platform::Surface& surface) {
+    PlaneDrawContext context = MakeDrawContext(surface);
+    int key = 0;
+    for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i) {
+        FollowView(examples_[i]);
+        key = DrawExample(context, i);
+    }
+    return key;
+}
+
+void TPlotWin::DrawBase(platform::Surface& surface) {
+    TFuncWin::DrawBase(surface);
+    DrawExamples(surface);
+}
+
+void TPlotWin::AfterViewChange(long double oldRx, long double oldRy) {
+    for (int i = 0; i <= examples_.LastExample(); ++i)
+        FollowView(examples_[i]);
+    TFuncWin::AfterViewChange(oldRx, oldRy);
+}
+
+void TPlotWin::RedrawExamples() {
+    if (drawSettings_.researchImplicit) {
+        for (int i = 0; i <= examples_.LastExample(); ++i) {
+            ExampleRecord& e = examples_[i];
+            if (e.Kind() == kImplicit) {
+                e.trajectories.clear();
+                e.SetFlag(exo::kFlag56, true);
+            }
+        }
+    }
+    Redraw(currentLevel_);
+}
+
+void TPlotWin::AskTolerance(const char* caption, long double& value) {
+    char initial[64];
+    std::snprintf(initial, sizeof initial, "%.6Lg", value);
+    const auto text = platform_.InputBox(caption, "em unidades de pixel", initial, window_.get(), 30);
+    if (!text)
+        return;
+    long double entered = 0;
+    if (const int code = EvaluateNumber(*text, entered); code != 0) {
+        ShowMessage(code);
+        return;
+    }
+    if (entered < 1e-18L) {
+        ShowMessage(14);
+        return;
+    }
+    value = entered;
+    RedrawExamples();
+}
+
+void TPlotWin::OnCommand(int id) {
+    switch (id) {
+    case cmd::kRedraw: RedrawExamples(); return;
+    case cmd::kConnectPoints:
+        drawSettings_.connectPoints = !drawSettings_.connectPoints;
+        break;
+    case cmd::kNullVector: AskTolerance("tolerância vetor nulo", drawSettings_.nullVectorTolerance); return;
+    case cmd::kLoopTolerance: AskTolerance("tolerância fechar loop", drawSettings_.loopTolerance); return;
+    case cmd::kSharpAngles: drawSettings_.sharpAngles = !drawSettings_.sharpAngles; break;
+    case cmd::kInfiniteSlope: drawSettings_.infiniteSlope = !drawSettings_.infiniteSlope; break;
+    case cmd::kResearchImplicit:
+        drawSettings_.researchImplicit = !drawSettings_.researchImplicit;
+        RefreshMenuChecks();
+        return;
+    default: TFuncWin::OnCommand(id); return;
+    }
+    RefreshMenuChecks();
+    RedrawExamples();
+}
+
+void TPlotWin::RefreshMenuChecks() {
+    TFuncWin::RefreshMenuChecks();
+    if (!window_)
+        return;
+    window_->CheckMenuItem(cmd::kConnectPoints, drawSettings_.connectPoints);
+    window_->CheckMenuItem(cmd::kSharpAngles, drawSettings_.sharpAngles);
+    window_->CheckMenuItem(cmd::kInfiniteSlope, drawSettings_.infiniteSlope);
+    window_->CheckMenuItem(cmd::kResearchImplicit, drawSettings_.researchImplicit);
+}
+
+} // namespace korvane
