@@ -7,4 +7,6 @@ TPlot11Win::TPlot11Win(platform::Platform& platform, const WindowOptions& option
 
 void TPlot11Win::OnCommand(int id) { TPlot1Win::OnCommand(id); }
 
+void TPlot11Win::OpenStartDocument() {}
+
 } // namespace korvane

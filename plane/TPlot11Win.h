@@ -9,6 +9,9 @@ public:
     TPlot11Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
 
     void OnCommand(int id) override;
+    // At set-up: the start file when the frame gave one, else the last document when
+    // the frame asks for it.
+    void OpenStartDocument();
 };
 
 } // namespace korvane

@@ -43,6 +43,7 @@ void TPlot2Win::CreateWindowFromSettings() {
     CreateLayers(1);
     RefreshMenuChecks();
     window_->Show();
+    OpenStartDocument();
     RequestRepaint();
 }
 
