@@ -6,6 +6,7 @@
 #include "expr/Arithmetic.h"
 #include "expr/ComplexFunctions.h"
 #include "expr/EvalContext.h"
+#include "expr/ExtendedMath.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
 
@@ -94,7 +95,7 @@ bool RealSqrt(long double x, ComplexValue& result) {
 bool RealExp(long double x, ComplexValue& result) {
     if (std::fabs(x) >= kExponentLimit)
         return x > 0 ? Undefined(result) : Real(0.0L, result);
-    return Real(std::exp(x), result);
+    return Real(ExtendedExp(x), result);
 }
 
 bool RealLn(long double x, ComplexValue& result) {
@@ -119,20 +120,22 @@ bool LogBase(bool complexMode, const ComplexValue& b, const ComplexValue& x, Com
 // --- trigonometric, real mode -------------------------------------------------------
 
 bool RealSin(long double x, ComplexValue& result) {
-    return std::fabs(x) <= kTrigLimit ? Real(std::sin(x), result) : Undefined(result);
+    return std::fabs(x) <= kTrigLimit ? Real(ExtendedSin(x), result) : Undefined(result);
 }
 
 bool RealCos(long double x, ComplexValue& result) {
-    return std::fabs(x) <= kTrigLimit ? Real(std::cos(x), result) : Undefined(result);
+    return std::fabs(x) <= kTrigLimit ? Real(ExtendedCos(x), result) : Undefined(result);
 }
 
 bool RealTan(long double x, ComplexValue& result) {
     if (std::fabs(x) > kTrigLimit)
         return Undefined(result);
-    const long double c = std::cos(x);
+    long double s = 0.0L;
+    long double c = 0.0L;
+    ExtendedSinCos(x, s, c);
     if (std::fabs(c) < kZeroTolerance)
         return Undefined(result);
-    return Real(std::sin(x) / c, result);
+    return Real(s / c, result);
 }
 
 bool RealReciprocal(bool defined, const ComplexValue& value, ComplexValue& result) {
@@ -334,7 +337,7 @@ bool Factorial(EvalContext& ctx, const ComplexValue& z, ComplexValue& result) {
 bool Gauss(long double x, ComplexValue& result) {
     if (std::fabs(x) > kGaussLimit)
         return Real(0.0L, result);
-    return Real(std::exp(-x * x / 2.0L) * Constants().invSqrtTwoPi, result);
+    return Real(ExtendedExp(-x * x / 2.0L) * Constants().invSqrtTwoPi, result);
 }
 
 bool Random(EvalContext& ctx, const ComplexValue& x, ComplexValue& result) {
@@ -392,7 +395,7 @@ bool EvaluateReal(EvalContext& ctx, int opcode, const ComplexValue& z, ComplexVa
     case op::Exp: return RealExp(x, result);
     case op::Ln: return RealLn(x, result);
     case op::Log: return x >= kZeroTolerance ? Real(std::log10(x), result) : Undefined(result);
-    case op::Cis: return Real(std::cos(x), result); // real-mode callers see cos x only
+    case op::Cis: return Real(ExtendedCos(x), result); // real-mode callers see cos x only
     case op::Sin: return RealSin(x, result);
     case op::Cos: return RealCos(x, result);
     case op::Tan: return RealTan(x, result);
