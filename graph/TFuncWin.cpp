@@ -5,7 +5,9 @@
 namespace korvane {
 
 TFuncWin::TFuncWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TZalWinm(platform, options, owner) {}
+    : TZalWinm(platform, options, owner) {
+    AttachUserFunctions(compiler_, functions_);
+}
 
 int TFuncWin::EvaluateNumber(const std::string& text, long double& value) {
     long double result = 0;

@@ -3,6 +3,7 @@
 // paint sequence over the picture layers.
 #include "expr/EvalContext.h"
 #include "expr/FormulaCompiler.h"
+#include "expr/UserFunctionLibrary.h"
 #include "graph/TZalWinm.h"
 
 namespace korvane {
@@ -13,6 +14,8 @@ public:
 
     EvalContext& Context() { return context_; }
     FormulaCompiler& Compiler() { return compiler_; }
+    // The window's user-defined functions, expanded by its compiler.
+    UserFunctionLibrary& Functions() { return functions_; }
     // Every numeric field accepts a constant expression ("pi/4", "2e").
     int EvaluateNumber(const std::string& text, long double& value) override;
 
@@ -24,6 +27,7 @@ public:
 protected:
     EvalContext context_;
     FormulaCompiler compiler_{context_};
+    UserFunctionLibrary functions_;
 
 private:
     int baseRebuilds_ = 0;

@@ -1,5 +1,11 @@
 #pragma once
-// Document level: new, open, save and save as of the window's document file.
+// Document level: new, open, save and save as of the window's document file, the
+// question before a changed document goes, and the start-up document.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "plane/DocumentState.h"
 #include "plane/TPlot1Win.h"
 
 namespace korvane {
@@ -9,9 +15,59 @@ public:
     TPlot11Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
 
     void OnCommand(int id) override;
+    bool OnClose() override;
     // At set-up: the start file when the frame gave one, else the last document when
-    // the frame asks for it.
+    // the frame asks for it. A failure leaves the window empty.
     void OpenStartDocument();
+
+    // 0, or code 11 with the window exactly as it was. Shows nothing.
+    int OpenDocument(const std::string& path);
+    // 0, or 11 when the file cannot be written; the old file is then intact.
+    int SaveDocument(const std::string& path);
+    // Empties the window and names its document "semnome" + extension.
+    void NewDocument();
+
+    // The window as a document, and a document read into the window.
+    DocumentState CaptureDocument();
+    void ApplyDocument(DocumentState&& state);
+
+    virtual std::string DocumentExtension() const { return "kv2"; }
+    virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }
+
+protected:
+    // The inventory reopens after an open when it was open.
+    virtual void ReopenInventory() {}
+
+private:
+    // Yes saves first, No discards, Cancel keeps the document: false means stop.
+    bool ConfirmDiscard();
+    bool AskSavePath(std::string& path);
+    void CommandOpen();
+    bool CommandSave(bool askPath);
+    void ShowDocumentName();
+    struct SettingBindings;
+    SettingBindings Bindings();
+    void CaptureSettingBlocks(DocumentState& s);
+    void ApplySettingBlocks(const DocumentState& s);
+    void ApplyLists(DocumentState& s);
+    void CaptureHeader(DocumentState& s);
+    void ApplyHeader(const DocumentState& s);
+
+    // What documents carry that no level of this window interprets yet: kept from the
+    // last document so that saving again gives it back.
+    struct Carried {
+        std::array<std::int16_t, kDocumentWords> words{};
+        std::array<std::uint8_t, kDocumentFlags> flags{};
+        std::array<long double, kDocumentReals> reals{};
+        std::optional<std::array<std::string, kPasswordStrings>> password;
+        std::vector<std::array<std::uint8_t, kTextItemSize>> textItems;
+        std::vector<StoredPicture> pictures;
+        std::vector<std::array<std::uint8_t, kTextItemSize>> equationLabels;
+        std::vector<std::array<std::uint8_t, kShortListRecordSize>> shortList;
+        std::optional<std::string> notebook;
+        int lastSystem = -1, lastSlopeField = -1, lastRecursion = -1;
+    };
+    Carried carried_;
 };
 
 } // namespace korvane
