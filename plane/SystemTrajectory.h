@@ -7,19 +7,53 @@
 
 namespace korvane {
 
+// Why a trajectory stopped.
+enum class TrajectoryEnd {
+    Parameter,   // the end parameter was reached
+    NullVector,  // the field vanished (time-independent systems only)
+    Undefined,   // f, g or the restriction was undefined
+    Screen,      // "fronteira": the path left the world window
+    Restriction, // r(x, y, t) <= 0
+    SharpAngle,  // the direction turned by more than a right angle in one step
+    Closed,      // the orbit came back to its start
+    Stopped,     // the key S
+    StepLimit,   // SystemTrajectoryOptions::maxSteps
+    Outside,     // SystemTrajectoryOptions::maxStepsOutside
+};
+
 struct SystemTrajectoryResult {
     int key = 0;            // last key polled; 'S' stopped the trajectory
     bool closed = false;    // the orbit came back to its start and was closed
     long double endParameter = 0; // the parameter reached
     long double travelled = 0;    // length of the path, world units
     int steps = 0;
+    TrajectoryEnd end = TrajectoryEnd::Parameter;
+    long evaluations = 0;   // tree evaluations of the field and the restriction
+};
+
+struct SystemTrajectoryOptions {
+    // The window's watch flag: every step is followed by a pause of watchDelay x 100
+    // sines and the picture is shown.
+    bool watch = false;
+    // Safety ends for paths whose parameter range means "no limit"; 0 is none.
+    long maxSteps = 0;
+    long maxStepsOutside = 0; // consecutive steps that end outside the world window
 };
 
 // Follows the record's direction components (its bytes 85, 87: -1 zero, 0..7 a compiled
 // slot of the example, 8 and up that slot negated) from its start point, from its start
 // parameter to its end parameter (a negative direction when the end is below the start).
 // The tolerances come from the context's settings, in pixels, converted with its view.
+// The letter that the record names (byte 55, a letter index 1..26 or code 65..90) holds
+// the record's value during the trajectory and gets its own value back afterwards.
 SystemTrajectoryResult TraceSystemTrajectory(PlaneDrawContext& context, ExampleRecord& example,
                                              TrajectoryRecord& record);
+SystemTrajectoryResult TraceSystemTrajectory(PlaneDrawContext& context, ExampleRecord& example,
+                                             TrajectoryRecord& record,
+                                             const SystemTrajectoryOptions& options);
+
+// The pen of a record or an example: colour index, width, attribute (0 solid, 1 dashed,
+// 2 dotted, 3 dash-dot, 5 none).
+platform::Pen TrajectoryPen(const PlaneDrawContext& context, int colour, int width, int attribute);
 
 } // namespace korvane
