@@ -1,5 +1,8 @@
 #include "plane/TPlot2Win.h"
 
+#include "plane/PlaneCommands.h"
+#include "platform/Dialog.h"
+
 namespace korvane {
 
 TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
@@ -60,12 +63,92 @@ void TPlot2Win::UnpackSlots(const SettingsRecord& record) {
 }
 
 void TPlot2Win::OnCommand(int id) {
-    if (id == cmd::kCloseWindow) {
+    switch (id) {
+    case cmd::kCloseWindow:
         if (window_)
             window_->Close();
         return;
+    case cmd::kTrajectoryDyDx: OpenIvpDialog(kSlopeField); return;
+    case cmd::kTrajectoryDyDt: OpenIvpDialog(kSystem); return;
+    case cmd::kSequences: OpenIvpDialog(kRecursive); return;
+    case cmd::kTrajectoryMouse: TPlot11Win::OnCommand(cmd::kMouseTrajectory); return;
+    default: TPlot11Win::OnCommand(id); return;
     }
-    TPlot11Win::OnCommand(id);
+}
+
+void TPlot2Win::RefreshMenuChecks() {
+    TPlot11Win::RefreshMenuChecks();
+    if (window_)
+        window_->CheckMenuItem(cmd::kTrajectoryMouse, mouseMode_ == cmd::kMouseTrajectory);
+}
+
+int TPlot2Win::CurrentExampleOf(std::int16_t kind) const {
+    for (int i = examples_.LastExample(); i >= 0; --i)
+        if (examples_[i].Kind() == kind)
+            return i;
+    return -1;
+}
+
+TIvpDlg* TPlot2Win::IvpDialog(std::int16_t kind) const {
+    if (kind == kSystem)
+        return systemDialog_.get();
+    if (kind == kSlopeField)
+        return slopeDialog_.get();
+    return kind == kRecursive ? sequenceDialog_.get() : nullptr;
+}
+
+IvpHost TPlot2Win::MakeIvpHost(std::int16_t kind) {
+    IvpHost host;
+    host.example = [this, kind]() -> ExampleRecord* {
+        const int index = CurrentExampleOf(kind);
+        return index < 0 ? nullptr : &examples_[index];
+    };
+    host.evaluate = [this](const std::string& text, long double& value) { return EvaluateNumber(text, value); };
+    host.showMessage = [this](int code) { ShowMessage(code); };
+    host.changed = [this] {
+        RecomputeLettersInUse();
+        SetModified();
+        Redraw(currentLevel_);
+    };
+    return host;
+}
+
+SequenceOutcome TPlot2Win::AnalyseSequence(const ExampleRecord& example, const TrajectoryRecord& record) {
+    SequenceLimits limits;
+    limits.cycleTolerance = SequenceCycleTolerance(drawSettings_, view_);
+    limits.screenLimit = example.Flag(exo::kScreenLimit);
+    return RunSequence(context_, example, record, view_, limits, {});
+}
+
+void TPlot2Win::OpenIvpDialog(std::int16_t kind) {
+    if (CurrentExampleOf(kind) < 0) {
+        ShowMessage(2);
+        return;
+    }
+    if (!IvpDialog(kind)) {
+        if (kind == kRecursive)
+            sequenceDialog_ = std::make_unique<TSequenceDlg>(
+                platform_, MakeIvpHost(kind),
+                [this](const ExampleRecord& e, const TrajectoryRecord& r) { return AnalyseSequence(e, r); });
+        else
+            (kind == kSystem ? systemDialog_ : slopeDialog_) = std::make_unique<TIvpDlg>(platform_, kind, MakeIvpHost(kind));
+    }
+    lastIvpDialog_ = IvpDialog(kind);
+    lastIvpDialog_->Show(window_.get());
+}
+
+void TPlot2Win::OnModeMouse(const platform::MouseEvent& mouse) {
+    if (mouseMode_ != cmd::kMouseTrajectory || mouse.action != platform::MouseAction::Down ||
+        mouse.button != platform::ButtonLeft)
+        return;
+    TIvpDlg* target = lastIvpDialog_ && lastIvpDialog_->IsOpen() ? lastIvpDialog_ : nullptr;
+    for (std::int16_t kind : {kSlopeField, kSystem, kRecursive})
+        if (!target && IvpDialog(kind) && IvpDialog(kind)->IsOpen())
+            target = IvpDialog(kind);
+    if (!target)
+        return;
+    const long double at[2] = {view_.ToWorldX(mouse.position.x), view_.ToWorldY(mouse.position.y)};
+    target->Add(at);
 }
 
 void TPlot2Win::OnDestroy() {

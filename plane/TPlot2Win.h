@@ -2,7 +2,11 @@
 // The plane graph window: the world window with its axes, grid and labels, the view,
 // axes, colour and style commands, and the plane settings file "kv2.ini".
 #include "graph/PlaneSlotMap.h"
+#include "plane/TIvpDlg.h"
 #include "plane/TPlot11Win.h"
+#include "plane/TSequenceDlg.h"
+
+#include <memory>
 
 namespace korvane {
 
@@ -22,16 +26,29 @@ public:
 
     void OnCommand(int id) override;
     void OnDestroy() override;
+    void RefreshMenuChecks() override;
+
+    // The window's current example of a kind: the last one of that kind, or -1.
+    int CurrentExampleOf(std::int16_t kind) const;
+    // The initial-value dialog of kind 210, 211 or 212; null before its first use.
+    TIvpDlg* IvpDialog(std::int16_t kind) const;
 
 protected:
+    void OnModeMouse(const platform::MouseEvent& mouse) override;
     void PackSlots(SettingsRecord& record) override;
     void UnpackSlots(const SettingsRecord& record) override;
 
 private:
     void SetUpDefaults();
     void CreateWindowFromSettings();
+    void OpenIvpDialog(std::int16_t kind);
+    IvpHost MakeIvpHost(std::int16_t kind);
+    SequenceOutcome AnalyseSequence(const ExampleRecord& example, const TrajectoryRecord& record);
 
     PlaneValues plane_;
+    std::unique_ptr<TIvpDlg> systemDialog_, slopeDialog_;
+    std::unique_ptr<TSequenceDlg> sequenceDialog_;
+    TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
 };
 
 } // namespace korvane
