@@ -1,17 +1,480 @@
+#include "plane/CurveTracer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "expr/Evaluator.h"
 #include "plane/PlaneDrawing.h"
 
 namespace korvane {
 
+namespace {
+
+constexpr int kSlotT = 'T' - 64;
+constexpr int kSlotX = 'X' - 64;
+constexpr int kSlotY = 'Y' - 64;
+constexpr int kSlotZ = 'Z' - 64;
+constexpr long double kTiny = 1e-18L;
+// Export polylines are handed to the surface in pieces of at most this many points, so a
+// dense curve never needs one huge buffer and the sample loop never allocates.
+constexpr std::size_t kPolylineChunk = 8192;
+constexpr long kPauseCosinesPerUnit = 2000;
+// An integral pass also polls this often, so that a start point far outside the interval
+// cannot freeze the window.
+constexpr std::int64_t kIntegralPollEvery = 1 << 16;
+
+// The curve formulas may move letters (the parameter, X and Y of a point map, the family
+// letter); the window's letters are the user's, so they are put back afterwards.
+class LetterGuard {
+public:
+    explicit LetterGuard(EvalContext& eval) : eval_(eval), tolerance_(eval.tolerance) {
+        std::copy(std::begin(eval.letterValues), std::end(eval.letterValues), saved_.begin());
+    }
+    ~LetterGuard() {
+        std::copy(saved_.begin(), saved_.end(), std::begin(eval_.letterValues));
+        eval_.tolerance = tolerance_;
+    }
+    LetterGuard(const LetterGuard&) = delete;
+    LetterGuard& operator=(const LetterGuard&) = delete;
+
+private:
+    EvalContext& eval_;
+    long double tolerance_;
+    std::array<ComplexValue, kLetterCount> saved_;
+};
+
+platform::PenStyle StyleOfAttribute(int attribute) {
+    switch (attribute) {
+    case 1: return platform::PenStyle::Dashed;
+    case 2: return platform::PenStyle::Dotted;
+    case 3: return platform::PenStyle::DashDot;
+    default: return platform::PenStyle::Solid;
+    }
+}
+
+platform::Pen ExamplePen(const PlaneDrawContext& context, const ExampleRecord& example) {
+    // A width from a damaged file must not turn every sample into a huge disc.
+    const int width = std::clamp<int>(example.Width(), 1, 30);
+    return {context.PenColour(example.Colour()), width, StyleOfAttribute(example.PenAttribute())};
+}
+
+// The pen that moves along a curve: joined lines, single pixels when connect-points is
+// off, or polylines in picture-export mode. Points given to Put lie in the world window.
+class TracePen {
+public:
+    TracePen(PlaneDrawContext& context, platform::Rgb colour, std::int64_t expectedPoints)
+        : surface_(context.surface), view_(context.view), colour_(colour),
+          connect_(context.settings.connectPoints), export_(context.settings.exportMode) {
+        if (export_) {
+            const auto wanted = static_cast<std::size_t>(std::max<std::int64_t>(expectedPoints, 2));
+            polyline_.reserve(std::min(wanted, kPolylineChunk));
+        }
+    }
+    ~TracePen() { Lift(); }
+    TracePen(const TracePen&) = delete;
+    TracePen& operator=(const TracePen&) = delete;
+
+    void Put(long double x, long double y) {
+        if (export_)
+            AddToPolyline(x, y);
+        else if (!connect_)
+            Dot(x, y);
+        else
+            LineTo(x, y);
+        down_ = true;
+    }
+
+    void Lift() {
+        if (polyline_.size() >= 2)
+            surface_.Polyline(polyline_);
+        polyline_.clear();
+        down_ = false;
+    }
+
+private:
+    void AddToPolyline(long double x, long double y) {
+        PixelPoint p;
+        view_.ToPixelPointUnclamped(x, y, p);
+        if (polyline_.size() == polyline_.capacity()) {
+            // Hand over the full piece and go on from its last point.
+            const platform::Point last = polyline_.back();
+            surface_.Polyline(polyline_);
+            polyline_.clear();
+            polyline_.push_back(last);
+        }
+        polyline_.push_back({p.x, p.y});
+    }
+
+    void Dot(long double x, long double y) {
+        PixelPoint p;
+        view_.ToPixelPoint(x, y, p);
+        surface_.SetPixel({p.x, p.y}, colour_);
+    }
+
+    void LineTo(long double x, long double y) {
+        PixelPoint p;
+        const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
+        const platform::Point here{p.x, p.y};
+        if (down_ && previousMapped_ && mapped)
+            surface_.Line(previous_, here);
+        previous_ = here;
+        previousMapped_ = mapped;
+    }
+
+    platform::Surface& surface_;
+    const View& view_;
+    platform::Rgb colour_;
+    bool connect_;
+    bool export_;
+    bool down_ = false;
+    bool previousMapped_ = false;
+    platform::Point previous_;
+    std::vector<platform::Point> polyline_;
+};
+
+struct Family {
+    int letter = 0; // 0: not a family
+    int members = 1;
+    bool oneByOne = false;
+    long double first = 0;
+    long double increment = 0;
+};
+
+Family ReadFamily(const ExampleRecord& example) {
+    Family family;
+    const int letter = example.I16(exo::kFamilyLetter);
+    if (!example.IsFamily() || letter < 1 || letter > 26)
+        return family;
+    const int steps = example.I16(exo::kFamilySteps);
+    const int count = std::abs(steps);
+    family.letter = letter;
+    family.members = count + 1;
+    family.oneByOne = steps < 0;
+    family.first = example.Real(exo::kFamilyFirst);
+    if (count > 0)
+        family.increment = (example.Real(exo::kFamilyLast) - family.first) / count;
+    return family;
+}
+
+// Where the pause's work goes, so that the compiler cannot drop it.
+volatile long double pauseSink = 0;
+
+// Busy pause between members shown one by one: a fixed amount of work per unit.
+void Pause(int units) {
+    long double sum = 0;
+    const long count = static_cast<long>(std::max(units, 0)) * kPauseCosinesPerUnit;
+    for (long i = 0; i < count; ++i)
+        sum += std::cos(static_cast<long double>(i));
+    pauseSink = sum;
+}
+
+// Runs `drawMember(key)` for every member of the example's family (once without one),
+// with the family letter at the member's value; returns the last key read.
+template <class DrawMember>
+int ForEachMember(PlaneDrawContext& context, const ExampleRecord& example, DrawMember drawMember) {
+    const Family family = ReadFamily(example);
+    int key = 0;
+    for (int k = 0; k < family.members && key != kStopKey; ++k) {
+        if (family.letter != 0)
+            context.eval.SetLetter(family.letter, family.first + k * family.increment);
+        key = drawMember(key);
+        if (family.oneByOne && key != kStopKey) {
+            if (context.showPicture)
+                context.showPicture();
+            Pause(example.I16(exo::kPause));
+        }
+    }
+    return key;
+}
+
+int PollInto(PlaneDrawContext& context, int key) {
+    const int read = context.Poll();
+    return read != 0 ? read : key;
+}
+
+// ---- Curves (201, 202, 203) ----
+
+struct CurveRange {
+    long double a = 0;
+    long double b = 0;
+    long double h = 0;
+    std::int64_t n = 1;
+};
+
+bool ClipsToWindow(const PlaneDrawContext& context, const ExampleRecord& example) {
+    return example.Kind() == kExplicit && example.LockedInterval() &&
+           !context.settings.ignoreExampleIntervals;
+}
+
+// False when a locked interval lies outside the window: nothing to draw.
+bool CurveRangeOf(const PlaneDrawContext& context, const ExampleRecord& example, CurveRange& range) {
+    range.a = example.Minimum();
+    range.b = example.Maximum();
+    if (ClipsToWindow(context, example)) {
+        const View& view = context.view;
+        if (view.xmax < range.a + kTiny || range.b < view.xmin + kTiny)
+            return false;
+        range.a = std::max(range.a, view.xmin);
+        range.b = std::min(range.b, view.xmax);
+    }
+    range.n = CurveSampleCount(context.view, example, range.a, range.b);
+    range.h = (range.b - range.a) / static_cast<long double>(range.n);
+    return true;
+}
+
+bool HasCurveTrees(const ExampleRecord& example) {
+    if (!example.Tree(1))
+        return false;
+    return example.Kind() == kExplicit || example.Tree(0);
+}
+
+// One sample of the curve: the point, or false when it is undefined or near a jump.
+class CurveSampler {
+public:
+    CurveSampler(PlaneDrawContext& context, const ExampleRecord& example)
+        : eval_(context.eval), x_(example.Tree(0)), y_(example.Tree(1)), r_(example.Tree(2)),
+          slot_(PlotVariable(example)), explicit_(example.Kind() == kExplicit),
+          positiveR_(example.Kind() == kPolar && example.Flag(exo::kFlag50)),
+          map_(PointMapOf(context)) {}
+
+    bool Sample(long double t, long double& px, long double& py) {
+        eval_.nearBreak = false;
+        bool defined;
+        if (explicit_) {
+            px = t;
+            defined = EvaluateAt(eval_, y_, slot_, t, py);
+        } else {
+            defined = EvaluateAt(eval_, y_, slot_, t, py) && EvaluateAt(eval_, x_, slot_, t, px);
+            if (defined && positiveR_) {
+                long double r = 0;
+                defined = EvaluateAt(eval_, r_, slot_, t, r) && r > 0;
+            }
+        }
+        if (!defined || eval_.nearBreak)
+            return false;
+        return !map_ || MapPoint(px, py);
+    }
+
+private:
+    static const ExampleRecord* PointMapOf(PlaneDrawContext& context) {
+        const int index = context.settings.pointMapExample;
+        if (index < 0 || index > context.examples.LastExample())
+            return nullptr;
+        const ExampleRecord& map = context.examples[index];
+        const bool complete = map.Tree(0) && (context.eval.complexMode || map.Tree(1));
+        return complete ? &map : nullptr;
+    }
+
+    bool MapPoint(long double& px, long double& py) {
+        if (eval_.complexMode) {
+            ComplexValue image;
+            if (!EvaluateAtComplex(eval_, map_->Tree(0), kSlotZ, {px, py}, image))
+                return false;
+            px = image.re;
+            py = image.im;
+            return true;
+        }
+        eval_.SetLetter(kSlotY, py);
+        long double mx = 0;
+        long double my = 0;
+        if (!EvaluateAt(eval_, map_->Tree(0), kSlotX, px, mx) ||
+            !EvaluateAt(eval_, map_->Tree(1), kSlotX, px, my))
+            return false;
+        px = mx;
+        py = my;
+        return true;
+    }
+
+    EvalContext& eval_;
+    ExprNode* x_;
+    ExprNode* y_;
+    ExprNode* r_;
+    int slot_;
+    bool explicit_;
+    bool positiveR_;
+    const ExampleRecord* map_;
+};
+
+int TraceMember(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen,
+                const CurveRange& range, int key) {
+    long double t = range.a + kTiny;
+    pen.Lift();
+    for (std::int64_t i = 0; i <= range.n && key != kStopKey; ++i) {
+        long double px = 0;
+        long double py = 0;
+        if (sampler.Sample(t, px, py) && context.view.Inside(px, py))
+            pen.Put(px, py);
+        else
+            pen.Lift();
+        key = PollInto(context, key);
+        t = i + 1 == range.n ? range.b : t + range.h;
+    }
+    pen.Lift();
+    return key;
+}
+
+// A filled triangle whose tip is at the point, pointing along the curve. It is built in
+// pixels, so it keeps its shape when the two scales differ.
+void DrawArrowHead(PlaneDrawContext& context, long double x, long double y, long double dx,
+                   long double dy, long double size, platform::Rgb colour) {
+    const View& view = context.view;
+    long double ux = dx * view.pixX;
+    long double uy = -dy * view.pixY;
+    const long double length = std::hypot(ux, uy);
+    const long double pixels = std::min(size * view.pixX, 4000.0L);
+    if (!(length > 0) || !std::isfinite(length) || !(pixels > 0))
+        return;
+    ux /= length;
+    uy /= length;
+    const long double tipX = view.ToPixelX(x);
+    const long double tipY = view.ToPixelY(y);
+    const long double baseX = tipX - pixels * ux;
+    const long double baseY = tipY - pixels * uy;
+    const long double half = 0.4L * pixels;
+    const platform::Point head[3] = {
+        {RoundToInt(tipX), RoundToInt(tipY)},
+        {RoundToInt(baseX - half * uy), RoundToInt(baseY + half * ux)},
+        {RoundToInt(baseX + half * uy), RoundToInt(baseY - half * ux)},
+    };
+    context.surface.SetPen({colour, 1, platform::PenStyle::Solid});
+    context.surface.SetBrush({colour, platform::BrushStyle::Solid});
+    context.surface.Polygon(head);
+    context.surface.SetBrush(platform::Brush{});
+}
+
+void DrawArrow(PlaneDrawContext& context, ExampleRecord& example, const platform::Pen& pen) {
+    if (example.Kind() != kParametric || !example.Flag(exo::kFlag58))
+        return;
+    const View& view = context.view;
+    if (!context.settings.printing)
+        example.SetReal(exo::kArrowWorld, view.unitX * (example.I16(exo::kArrowSize) + 10));
+    const long double size = example.Real(exo::kArrowWorld);
+    const int slot = PlotVariable(example);
+    const long double at = example.Real(exo::kArrowPosition);
+    long double x = 0, y = 0, dx = 0, dy = 0;
+    EvalContext& eval = context.eval;
+    if (!EvaluateAt(eval, example.Tree(0), slot, at, x) || !EvaluateAt(eval, example.Tree(1), slot, at, y) ||
+        !EvaluateAt(eval, example.Tree(4), slot, at, dx) || !EvaluateAt(eval, example.Tree(5), slot, at, dy))
+        return;
+    // A zero direction gives no arrow.
+    if (!(std::hypot(dx, dy) > kTiny) || !view.Inside(x, y))
+        return;
+    DrawArrowHead(context, x, y, dx, dy, size, pen.colour);
+    context.surface.SetPen(pen);
+}
+
+// ---- Indefinite integral (206) ----
+
+class IntegralTracer {
+public:
+    IntegralTracer(PlaneDrawContext& context, const ExampleRecord& example, TracePen& pen)
+        : context_(context), pen_(pen), f_(example.Tree(1)), x0_(example.Real(exo::kCycloidStart)),
+          minimum_(example.Minimum()), maximum_(example.Maximum()),
+          h_(context.view.unitX / 2 / std::max<int>(example.Density(), 1)) {}
+
+    int Member(int key) {
+        key = Pass(h_, key);
+        key = Pass(-h_, key);
+        return key == kStopKey ? key : PollInto(context_, key);
+    }
+
+private:
+    long double F(long double x) {
+        long double value = 0;
+        return EvaluateAt(context_.eval, f_, kSlotX, x, value) ? value : 0.0L;
+    }
+
+    void Show(long double x, long double y) {
+        if (x < minimum_ || x > maximum_ || !context_.view.Inside(x, y))
+            pen_.Lift();
+        else
+            pen_.Put(x, y);
+    }
+
+    int Pass(long double h, int key) {
+        pen_.Lift();
+        long double x = x0_;
+        long double integral = 0;
+        long double fx = F(x);
+        Show(x, integral);
+        std::int64_t steps = 0;
+        while ((h > 0 ? x < maximum_ : x > minimum_) && key != kStopKey) {
+            const long double next = x + h;
+            if (next == x)
+                break; // h is lost against x: no progress is possible
+            const long double fNext = F(next);
+            integral += (fx + fNext) * h / 2;
+            Show(next, integral);
+            x = next;
+            fx = fNext;
+            if (++steps % kIntegralPollEvery == 0)
+                key = PollInto(context_, key);
+        }
+        pen_.Lift();
+        return key;
+    }
+
+    PlaneDrawContext& context_;
+    TracePen& pen_;
+    ExprNode* f_;
+    long double x0_;
+    long double minimum_;
+    long double maximum_;
+    long double h_;
+};
+
+} // namespace
+
+int PlotVariable(const ExampleRecord& example) {
+    switch (example.Kind()) {
+    case kExplicit: return kSlotX;
+    case kParametric: {
+        const int letter = example.I16(exo::kParameterLetter);
+        return letter >= 1 && letter <= 26 ? letter : kSlotT;
+    }
+    default: return kSlotT;
+    }
+}
+
+std::int64_t CurveSampleCount(const View& view, const ExampleRecord& example, long double a,
+                              long double b) {
+    const std::int64_t density = std::max<int>(example.Density(), 1);
+    std::int64_t n = density * (static_cast<std::int64_t>(view.clientW) + 1);
+    if (example.Kind() == kExplicit && example.LockedInterval())
+        n = RoundToInt(static_cast<long double>(n) * ((b - a) / 2) / view.rx);
+    return std::max<std::int64_t>(n, 1);
+}
+
 int DrawCurve(PlaneDrawContext& context, ExampleRecord& example) {
-    (void)context;
-    (void)example;
-    return 0;
+    CurveRange range;
+    if (!HasCurveTrees(example) || !CurveRangeOf(context, example, range))
+        return 0;
+    LetterGuard guard(context.eval);
+    context.eval.tolerance = example.StepTolerance() * context.view.unitX;
+    const platform::Pen pen = ExamplePen(context, example);
+    context.surface.SetPen(pen);
+    CurveSampler sampler(context, example);
+    TracePen tracePen(context, pen.colour, range.n + 1);
+    return ForEachMember(context, example, [&](int key) {
+        key = TraceMember(context, sampler, tracePen, range, key);
+        if (key != kStopKey)
+            DrawArrow(context, example, pen);
+        return key;
+    });
 }
 
 int DrawIndefiniteIntegral(PlaneDrawContext& context, ExampleRecord& example) {
-    (void)context;
-    (void)example;
-    return 0;
+    if (!example.Tree(1))
+        return 0;
+    LetterGuard guard(context.eval);
+    const platform::Pen pen = ExamplePen(context, example);
+    context.surface.SetPen(pen);
+    TracePen tracePen(context, pen.colour, static_cast<std::int64_t>(kPolylineChunk));
+    IntegralTracer tracer(context, example, tracePen);
+    return ForEachMember(context, example, [&](int key) { return tracer.Member(key); });
 }
 
 } // namespace korvane
