@@ -14,5 +14,8 @@ int CompileExample(FormulaCompiler& compiler, ExampleRecord& example, bool deriv
 // Marks, by variable code, every letter that a compiled tree of the example or of one of
 // its initial-value problems uses.
 void MarkLettersInUse(const ExampleRecord& example, std::array<bool, 256>& inUse);
+// The same, and the letters of the formulas that initial-value problems carry as texts,
+// compiled through `compiler` for the purpose.
+void MarkLettersInUse(const ExampleRecord& example, std::array<bool, 256>& inUse, FormulaCompiler& compiler);
 
 } // namespace korvane

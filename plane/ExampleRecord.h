@@ -61,6 +61,7 @@ inline constexpr int kTableSteps = 44;
 inline constexpr int kIsFamily = 46;
 inline constexpr int kLockInterval = 47;
 inline constexpr int kShown = 48;
+inline constexpr int kShowEquation = 49; // the inventory's "mostrar equa"
 inline constexpr int kFlag50 = 50; // polar: r > 0 only; system: restriction active
 inline constexpr int kFlag51 = 51; // check box 272
 inline constexpr int kScreenLimit = 52;

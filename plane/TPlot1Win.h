@@ -1,14 +1,63 @@
 #pragma once
-// Inventory level: the equation dialog of every kind and the inventory of the examples.
+// Inventory level: the equation dialog of every kind, the "Equação" menu that creates
+// examples, the inventory of the examples and the function library commands.
+#include <memory>
+#include <string>
+
 #include "plane/TPlotWin.h"
 
 namespace korvane {
 
+class TInventDlg;
+class TFnLibDlg;
+struct EquationEnvironment;
+
 class TPlot1Win : public TPlotWin {
 public:
     TPlot1Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+    ~TPlot1Win() override;
 
     void OnCommand(int id) override;
+
+    // A new example of the command's kind with its default formulas in the next slot,
+    // edited at once; -1 when cancelled or refused (code 4 shown when full).
+    int NewExample(int command);
+    // Opens the equation dialog on an example. After "ok" the example is compiled when
+    // its formulas changed, and the picture redrawn. Gives the change mask, or -1 when
+    // cancelled (a new example's slot is then released).
+    int EditExample(int index, bool isNew);
+    // Copies an example into a new slot and edits the copy; its index, or -1.
+    int DuplicateExample(int index);
+    // A derived example of the derivative of `index` (kinds 201..203); its index, or -1.
+    int DeriveExample(int index);
+    static bool CanDerive(const ExampleRecord& example);
+    // Deletes the example and the examples derived from it, then redraws.
+    void DeleteExample(int index);
+    // A flag, the name or the family of an example changed: list and picture follow.
+    void ExampleStyleChanged();
+    // The texts that the inventory lists and "copiar" copies.
+    std::string InventoryLine(int index) const;
+
+    void ShowInventory();
+    TInventDlg* Inventory() { return inventory_.get(); }
+    // Refills an open inventory after the table changed.
+    void ExamplesChanged();
+
+    // Commands 921 and 922: hide all points, or all other examples, or show them again.
+    void ToggleAll(bool points);
+
+    // The derivation code of a derivative made by "derivar".
+    static constexpr std::int16_t kDerivativeCode = 1;
+
+protected:
+    EquationEnvironment MakeEquationEnvironment();
+    void SetDefaultExample(ExampleRecord& example, int command);
+
+    std::unique_ptr<TInventDlg> inventory_;
+    std::unique_ptr<TFnLibDlg> functionDialog_;
 };
+
+// One line of text describing an example: the equation as the user would read it.
+std::string DescribeExample(const ExampleRecord& example);
 
 } // namespace korvane

@@ -35,7 +35,7 @@ int TPlotWin::RecompileAll() {
 void TPlotWin::RecomputeLettersInUse() {
     lettersInUse_.fill(false);
     for (int i = 0; i <= examples_.LastExample(); ++i)
-        MarkLettersInUse(examples_[i], lettersInUse_);
+        MarkLettersInUse(examples_[i], lettersInUse_, compiler_);
 }
 
 void TPlotWin::FollowView(ExampleRecord& example) const {

@@ -108,6 +108,8 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Separator, nullptr, 0},
     {K::Command, "&Usar padrão ...", 49},
     {K::Separator, nullptr, 0},
+    {K::Command, "&Funções ...", 506},
+    {K::Command, "Ajuda da &linguagem ...", 505},
     {K::Command, "Re&desenhar\tF5", 923},
     {K::Command, "&Conectar pontos", 702},
     {K::Popup, "&Implícitas", 0},
