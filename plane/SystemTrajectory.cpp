@@ -266,6 +266,8 @@ SystemTrajectoryResult SystemTracer::Run() {
     }
     stroke_.Flush();
     result_.endParameter = t_;
+    result_.x = x_;
+    result_.y = y_;
     if (record_.Byte(tro::kOpenEnd) != 0) {
         record_.SetReal(tro::kEndT, t_);
         record_.SetByte(tro::kOpenEnd, 0);

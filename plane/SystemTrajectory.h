@@ -25,6 +25,7 @@ struct SystemTrajectoryResult {
     int key = 0;            // last key polled; 'S' stopped the trajectory
     bool closed = false;    // the orbit came back to its start and was closed
     long double endParameter = 0; // the parameter reached
+    long double x = 0, y = 0;     // the point reached
     long double travelled = 0;    // length of the path, world units
     int steps = 0;
     TrajectoryEnd end = TrajectoryEnd::Parameter;
