@@ -22,7 +22,7 @@ constexpr int kNumber = 40;
 #define KV_FIELD_MARKS                                                                                        \
     {C::Static, -1, "comprimentos", 22, true}, {C::Edit, 225, "", 8, false, kNumber},                          \
         {C::Static, -1, "colunas horizontais", 22, true}, {C::Edit, 226, "", 8, false, kNumber},               \
-        {C::Static, -1, "cor do campo", 22, true}, {C::ComboBox, 297, "", 14}
+        {C::Static, -1, "cor", 22, true}, {C::ComboBox, 297, "", 14}
 
 constexpr ControlTemplate kExplicit[] = {
     {C::Static, -1, "y = f(x) =", 10, true}, {C::Edit, 212, "", 40, false, kFormula},

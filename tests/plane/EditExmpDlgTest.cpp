@@ -1,0 +1,339 @@
+// The equation dialog driven through the plane window's "Equação" commands on the memory
+// platform: what each command opens, the refusals with their messages, the private copy,
+// the change mask, and the interval that follows the view.
+#include "EquationTestSupport.h"
+
+#include "expr/Evaluator.h"
+
+#include <cmath>
+
+namespace korvane::equationtest {
+namespace {
+
+struct CommandRow {
+    int command;
+    const char* templateName;
+    std::int16_t kind;
+    int textSlot;            // a slot that the default example fills
+    const char* description; // slot 4 after "ok"
+};
+
+TEST_F(EquationWindow, EveryCommandOpensItsTemplateWithADefaultThatPasses) {
+    const CommandRow rows[] = {
+        {cmd::kNewExplicit, "EQUA201", kExplicit, 1, "y = xsin(x)"},
+        {cmd::kNewParametric, "EQUA203", kParametric, 0, "x = 3cos(3t) , y = 3sin(4t)"},
+        {cmd::kNewImplicit, "EQUA204", kImplicit, 2, "xx+yy=13"},
+        {cmd::kNewPolar, "EQUA202", kPolar, 2, "r = 3cos(2t)"},
+        {cmd::kNewPolynomial, "EQUA213", kExplicit, -1, "polinômio"},
+        {cmd::kNewSegmentXY, "EQUA205", kSegment, 3, "segmento (-1.5 , 3.0) (3.5 , 1.0)"},
+        {cmd::kNewSegmentRT, "EQUA205", kSegment, 3, nullptr},
+        {cmd::kNewCycloid, "EQUA207", kCycloid, -1, "ciclóide"},
+        {cmd::kNewLine, "EQUA208", kLine, 2, "(2.54)x + (1.732)y = 3.141"},
+        {cmd::kNewPointXY, "EQUA309", kPoint, 1, nullptr},
+        {cmd::kNewPointRT, "EQUA309", kPoint, 1, nullptr},
+        {cmd::kNewSystem, "EQUA210", kSystem, 1, "dx/dt = xx-yy , dy/dt = 2xy"},
+        {cmd::kNewSlopeField, "EQUA211", kSlopeField, 2, "dy/dx = x-y"},
+        {cmd::kNewRecursive, "EQUA212", kRecursive, 0, "novo x = 1+abs(x)-y , novo y = x"},
+        {cmd::kNewPointList, "EQUA215", kPointList, 3, nullptr},
+        {cmd::kNewIndefinite, "EQUA206", kIndefiniteIntegral, 1, nullptr},
+    };
+    int expected = 0;
+    for (const CommandRow& row : rows) {
+        SCOPED_TRACE(row.templateName + std::string(" command ") + std::to_string(row.command));
+        ScriptOk();
+        window->OnCommand(row.command);
+        ASSERT_FALSE(platform.ModalRuns().empty());
+        EXPECT_EQ(platform.ModalRuns().back(), row.templateName);
+        EXPECT_TRUE(MessageTexts().empty()) << MessageTexts().front();
+        ASSERT_EQ(Examples().LastExample(), expected);
+        const ExampleRecord& e = Examples()[expected];
+        EXPECT_EQ(e.Kind(), row.kind);
+        EXPECT_TRUE(e.Shown());
+        if (row.textSlot >= 0) {
+            EXPECT_FALSE(e.texts[static_cast<std::size_t>(row.textSlot)].empty());
+        }
+        if (row.description) {
+            EXPECT_EQ(e.texts[4], row.description);
+        }
+        ++expected;
+    }
+}
+
+TEST_F(EquationWindow, PolarSegmentAndPointCommandsChooseTheirForms) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewSegmentRT);
+    ScriptOk();
+    window->OnCommand(cmd::kNewPointRT);
+    ScriptOk();
+    window->OnCommand(cmd::kNewPointXY);
+    ASSERT_EQ(Examples().LastExample(), 2);
+    EXPECT_TRUE(Examples()[0].Flag(exo::kFlag60));
+    EXPECT_EQ(Examples()[1].I16(exo::kRadio), 0);
+    EXPECT_EQ(Examples()[2].I16(exo::kRadio), 1);
+}
+
+struct RefusalRow {
+    const char* what;
+    int command;
+    Typing typing;
+    std::vector<int> presses;
+    const char* message;
+};
+
+TEST_F(EquationWindow, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
+    const RefusalRow rows[] = {
+        {"density 10001", cmd::kNewExplicit, {{215, "10001"}}, {}, "fora dos limites"},
+        {"density 0", cmd::kNewExplicit, {{215, "0"}}, {}, "fora dos limites"},
+        {"width 31", cmd::kNewExplicit, {{227, "31"}}, {}, "fora dos limites"},
+        {"width 0", cmd::kNewLine, {{227, "0"}}, {}, "fora dos limites"},
+        {"columns 101", cmd::kNewSystem, {{226, "101"}}, {}, "fora dos limites"},
+        {"columns 0", cmd::kNewSlopeField, {{226, "0"}}, {}, "fora dos limites"},
+        {"mark length 40.5", cmd::kNewSlopeField, {{225, "40.5"}}, {}, "fora dos limites"},
+        {"mark length 0.05", cmd::kNewSystem, {{225, "0.05"}}, {}, "fora dos limites"},
+        {"step tolerance 41", cmd::kNewPolar, {{225, "41"}}, {}, "fora dos limites"},
+        {"maximum equal to minimum", cmd::kNewExplicit, {{221, "1"}, {223, "1"}}, {271}, "dados inconsistentes"},
+        {"maximum below minimum", cmd::kNewPolar, {{221, "2"}, {223, "1"}}, {}, "dados inconsistentes"},
+        {"implicit without =", cmd::kNewImplicit, {{218, "xx+yy-13"}}, {}, "faltam ="},
+        {"arrow outside the interval", cmd::kNewParametric, {{221, "0"}, {223, "1"}, {234, "2"}}, {}, "fora dos limites"},
+        {"arrow size 1001", cmd::kNewParametric, {{235, "1001"}}, {}, "fora dos limites"},
+        {"cycloid radius 0", cmd::kNewCycloid, {{235, "0"}}, {}, "valor positivo?"},
+        {"formula that does not compile", cmd::kNewExplicit, {{212, "sin("}}, {}, nullptr},
+        {"range that does not evaluate", cmd::kNewPolar, {{221, "x+"}}, {}, nullptr},
+    };
+    for (const RefusalRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        platform.ClearLogs();
+        ScriptOk(row.typing, row.presses);
+        bool stillOpen = false;
+        platform.ScriptModal([&](platform::MemoryDialog& d) {
+            stillOpen = !d.Ended();
+            d.Escape();
+        });
+        window->OnCommand(row.command);
+        EXPECT_TRUE(stillOpen);
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        if (row.message) {
+            EXPECT_EQ(platform.Messages()[0].text, row.message);
+        }
+        EXPECT_EQ(platform.Messages()[0].caption, "hmm...");
+        EXPECT_EQ(Examples().LastExample(), -1) << "the cancelled new example gives its slot back";
+    }
+}
+
+TEST_F(EquationWindow, EpsilonComesFromTheDecimals) {
+    struct Row {
+        int decimals;
+        const char* maximum;
+        bool accepted;
+    };
+    // epsilon = 10 * 0.1^(d - 1): 0.1 with 3 decimals, 1e-4 with 6.
+    const Row rows[] = {{3, "1.09", false}, {3, "1.11", true}, {6, "1.00009", false}, {6, "1.00011", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.decimals) + " decimals, maximum " + row.maximum);
+        platform.ClearLogs();
+        Examples().Clear();
+        window->Format().decimals = row.decimals;
+        platform.ScriptModal([&row](platform::MemoryDialog& d) {
+            d.Type(221, "1");
+            d.Type(223, row.maximum);
+            d.Enter();
+            if (!d.Ended())
+                d.Escape();
+        });
+        window->OnCommand(cmd::kNewPolar);
+        EXPECT_EQ(Examples().LastExample(), row.accepted ? 0 : -1);
+        EXPECT_EQ(platform.Messages().empty(), row.accepted);
+    }
+}
+
+TEST_F(EquationWindow, RefusedOkLeavesTheRecordAsItWas) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewParametric);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    const ExampleRecord::Bytes before = Examples()[0].Store();
+    const auto textsBefore = Examples()[0].texts;
+    ExprNode* treeBefore = Examples()[0].Tree(0);
+    // New formulas and a width are typed, then the density is refused.
+    ScriptOk({{211, "t"}, {212, "tt"}, {227, "5"}, {215, "20000"}});
+    ScriptCancel();
+    EXPECT_EQ(window->EditExample(0, false), -1);
+    EXPECT_EQ(Examples().LastExample(), 0) << "an existing example keeps its slot";
+    EXPECT_EQ(Examples()[0].Store(), before);
+    EXPECT_EQ(Examples()[0].texts, textsBefore);
+    EXPECT_EQ(Examples()[0].Tree(0), treeBefore);
+}
+
+struct MaskRow {
+    const char* what;
+    Typing typing;
+    std::vector<int> presses;
+    int mask;
+};
+
+TEST_F(EquationWindow, ChangeMaskOfAnEdit) {
+    const MaskRow rows[] = {
+        {"nothing", {}, {}, 0},
+        {"width", {{227, "3"}}, {}, TEditExmpDlg::kStyleChanged},
+        {"radio button", {}, {252}, TEditExmpDlg::kStyleChanged},
+        {"formula", {{211, "-2"}}, {}, TEditExmpDlg::kFormulaChanged | TEditExmpDlg::kGeometryChanged},
+        {"points", {}, {275}, TEditExmpDlg::kStyleChanged | TEditExmpDlg::kSegmentPoints},
+    };
+    for (const MaskRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        Examples().Clear();
+        ScriptOk({}, {251});
+        window->OnCommand(cmd::kNewSegmentXY);
+        ASSERT_EQ(Examples().LastExample(), 0);
+        Examples()[0].SetShown(false);
+        ScriptOk(row.typing, row.presses);
+        EXPECT_EQ(window->EditExample(0, false), row.mask);
+        EXPECT_EQ(Examples()[0].Shown(), row.mask != 0) << "a reported change shows the graph";
+    }
+}
+
+TEST_F(EquationWindow, NewFormulaIsCompiledAfterOk) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewExplicit);
+    ScriptOk({{212, "xx"}});
+    window->EditExample(0, false);
+    long double out = 0;
+    ASSERT_NE(Examples()[0].Tree(1), nullptr);
+    ASSERT_TRUE(EvaluateAt(window->Context(), Examples()[0].Tree(1), 'X' - 64, 3, out));
+    EXPECT_EQ(out, 9);
+    EXPECT_EQ(Examples()[0].texts[4], "y = xx");
+}
+
+TEST_F(EquationWindow, PeriodicSwitchesOffTheLockedInterval) {
+    ScriptOk({{221, "0"}, {223, "2pi"}}, {271, 272});
+    window->OnCommand(cmd::kNewExplicit);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    const ExampleRecord& e = Examples()[0];
+    EXPECT_FALSE(e.LockedInterval());
+    EXPECT_TRUE(e.Flag(exo::kFlag57));
+    EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodStart)), 0, 1e-18);
+    EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodLength)), 2 * 3.14159265358979323846, 1e-15);
+    // The tree repeats the period: f(x + 2pi) = f(x) for f = x sin x on [0, 2pi).
+    long double a = 0, b = 0;
+    ASSERT_TRUE(EvaluateAt(window->Context(), e.Tree(1), 'X' - 64, 1, a));
+    ASSERT_TRUE(EvaluateAt(window->Context(), e.Tree(1), 'X' - 64, 1 + 2 * 3.14159265358979323846L, b));
+    EXPECT_NEAR(static_cast<double>(a), static_cast<double>(b), 1e-15);
+    EXPECT_NEAR(static_cast<double>(a), std::sin(1.0), 1e-15);
+}
+
+TEST_F(EquationWindow, PeriodicWinsOverALockCheckedAfterIt) {
+    ScriptOk({}, {272, 271});
+    window->OnCommand(cmd::kNewExplicit);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    EXPECT_TRUE(Examples()[0].Flag(exo::kFlag57));
+    EXPECT_FALSE(Examples()[0].LockedInterval());
+}
+
+TEST_F(EquationWindow, PeriodicCheckClearsTheLockInTheDialog) {
+    bool lockAfter = true;
+    platform.ScriptModal([&](platform::MemoryDialog& d) {
+        d.Press(271);
+        d.Press(272);
+        lockAfter = d.GetCheck(271);
+        d.Escape();
+    });
+    window->OnCommand(cmd::kNewExplicit);
+    EXPECT_FALSE(lockAfter);
+}
+
+TEST_F(EquationWindow, UnlockedExamplesFollowEveryViewChange) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewExplicit); // unlocked
+    ScriptOk({{221, "-1"}, {223, "2"}}, {271});
+    window->OnCommand(cmd::kNewExplicit); // locked
+    ScriptOk();
+    window->OnCommand(cmd::kNewIndefinite); // unlocked
+    ASSERT_EQ(Examples().LastExample(), 2);
+    struct View {
+        long double cx, cy, rx, ry;
+    };
+    const View views[] = {{0, 0, 3, 3}, {10, -2, 0.5L, 7}, {-4.25L, 1, 12, 2}};
+    for (const View& v : views) {
+        SCOPED_TRACE(static_cast<double>(v.cx));
+        window->SetView(v.cx, v.cy, v.rx, v.ry, false);
+        const long double xmin = window->GetView().xmin, xmax = window->GetView().xmax;
+        for (int i : {0, 2}) {
+            EXPECT_EQ(Examples()[i].Minimum(), xmin) << "example " << i;
+            EXPECT_EQ(Examples()[i].Maximum(), xmax) << "example " << i;
+        }
+        EXPECT_EQ(Examples()[1].Minimum(), -1);
+        EXPECT_EQ(Examples()[1].Maximum(), 2);
+    }
+}
+
+TEST_F(EquationWindow, ImplicitKeepsTheEquationAndMarksTheSearch) {
+    ScriptOk({{218, "xy = 2 + x"}});
+    window->OnCommand(cmd::kNewImplicit);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    const ExampleRecord& e = Examples()[0];
+    EXPECT_EQ(e.texts[4], "xy = 2 + x");
+    EXPECT_EQ(e.Byte(exo::kFlag56), 1);
+    ASSERT_NE(e.Tree(2), nullptr);
+    EvalContext& ctx = window->Context();
+    ctx.SetLetter('Y' - 64, 3);
+    long double out = 0;
+    ASSERT_TRUE(EvaluateAt(ctx, e.Tree(2), 'X' - 64, 2, out));
+    EXPECT_EQ(out, 2); // 2 * 3 - (2 + 2)
+}
+
+TEST_F(EquationWindow, CancelReleasesTheNewSlot) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewExplicit);
+    ScriptCancel();
+    window->OnCommand(cmd::kNewPolar);
+    EXPECT_EQ(Examples().LastExample(), 0);
+    EXPECT_EQ(Examples()[0].Kind(), kExplicit);
+    // Cancelling an edit of an existing example keeps it.
+    ScriptCancel();
+    EXPECT_EQ(window->EditExample(0, false), -1);
+    EXPECT_EQ(Examples().LastExample(), 0);
+}
+
+TEST_F(EquationWindow, FullTableRefusesWithCodeFour) {
+    for (int i = 0; i < kExampleSlots; ++i)
+        ASSERT_EQ(Examples().Append(kPoint, 3), i);
+    window->OnCommand(cmd::kNewExplicit);
+    EXPECT_TRUE(platform.ModalRuns().empty()) << "no dialog opens";
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, "não há mais espaço");
+    EXPECT_EQ(Examples().LastExample(), 400);
+}
+
+TEST_F(EquationWindow, DirectionFieldColourAndMarks) {
+    ScriptOk({{225, "2.34"}, {226, "33"}}, {253});
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Select(TEditExmpDlg::kFieldColourCombo, 9);
+        d.Enter();
+    });
+    // The first script's dialog ends at its "ok"; the second serves the edit below.
+    window->OnCommand(cmd::kNewSystem);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    EXPECT_EQ(Examples()[0].I16(exo::kMarkLength10), 23);
+    EXPECT_EQ(Examples()[0].I16(exo::kColumns), 33);
+    EXPECT_EQ(Examples()[0].I16(exo::kRadio), 2);
+    EXPECT_EQ(Examples()[0].Colour(), 4);
+    window->EditExample(0, false);
+    EXPECT_EQ(Examples()[0].I16(exo::kPen24), 9);
+}
+
+TEST_F(EquationWindow, DerivedExampleKeepsItsFormulas) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewExplicit);
+    const int derived = window->DeriveExample(0);
+    ASSERT_EQ(derived, 1);
+    bool formulaEnabled = true;
+    platform.ScriptModal([&](platform::MemoryDialog& d) {
+        formulaEnabled = d.Control(212)->enabled;
+        d.Enter();
+    });
+    window->EditExample(derived, false);
+    EXPECT_FALSE(formulaEnabled);
+    ASSERT_NE(Examples()[derived].Tree(1), nullptr) << "the derivative's tree stays";
+}
+
+} // namespace
+} // namespace korvane::equationtest

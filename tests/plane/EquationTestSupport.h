@@ -1,0 +1,75 @@
+#pragma once
+// A plane window on the memory platform for the tests of the equation dialog and the
+// inventory: settings in a folder of its own, defaults instead of a settings file, and
+// helpers that script the equation dialog as a user fills it.
+#include "plane/PlaneCommands.h"
+#include "plane/TEditExmpDlg.h"
+#include "plane/TPlot2Win.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "resources/Resources.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvane::equationtest {
+
+using Typing = std::vector<std::pair<int, std::string>>; // control id, text
+
+class EquationWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("korvane-equation-" + std::to_string(::getpid()) + "-" + info->name());
+        std::filesystem::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string());
+        WindowOptions options;
+        options.readSettings = false;
+        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+    }
+
+    void TearDown() override {
+        window.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    // Types the texts and presses "ok" in the next equation dialog.
+    void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
+        platform.ScriptModal([typing, presses](platform::MemoryDialog& d) {
+            for (const auto& [id, text] : typing)
+                EXPECT_TRUE(d.Type(id, text)) << "control " << id << " of " << d.Template().name;
+            for (int id : presses)
+                EXPECT_TRUE(d.Press(id)) << "control " << id << " of " << d.Template().name;
+            d.Enter();
+        });
+    }
+    void ScriptCancel() {
+        platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
+    }
+
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : platform.Messages())
+            texts.push_back(m.text);
+        return texts;
+    }
+
+    ExampleTable& Examples() { return window->Examples(); }
+
+    platform::MemoryPlatform platform;
+    std::unique_ptr<TPlot2Win> window;
+
+private:
+    std::filesystem::path dir_;
+};
+
+} // namespace korvane::equationtest

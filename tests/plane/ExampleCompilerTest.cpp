@@ -1,0 +1,261 @@
+// The compile step: which text lands in which slot for every kind, the cartesian forms of
+// polar curves, the periodic wrap and the derivative slots, checked by evaluating the
+// trees against <cmath>.
+#include "plane/ExampleCompiler.h"
+
+#include "expr/EvalContext.h"
+#include "expr/Evaluator.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+constexpr int kX = 'X' - 64;
+constexpr int kY = 'Y' - 64;
+constexpr int kT = 'T' - 64;
+
+using Reference = std::function<long double(long double, long double)>; // (x or t, y)
+
+class CompileStep : public ::testing::Test {
+protected:
+    EvalContext context;
+    FormulaCompiler compiler{context};
+
+    ExampleRecord Make(std::int16_t kind, std::vector<std::string> texts) {
+        ExampleRecord e;
+        e.Initialise(kind, 3);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            e.texts[i] = texts[i];
+        return e;
+    }
+
+    // The slot evaluated at `at` for the variable `letter`, with Y set to `y`.
+    long double Value(const ExampleRecord& e, int slot, int letter, long double at, long double y = 0) {
+        context.SetLetter(kY, y);
+        long double out = 0;
+        EXPECT_TRUE(EvaluateAt(context, e.Tree(slot), letter, at, out)) << "slot " << slot << " at " << at;
+        return out;
+    }
+};
+
+struct SlotRow {
+    const char* what;
+    std::int16_t kind;
+    std::vector<std::string> texts;
+    int slot;
+    int letter;
+    Reference reference;
+};
+
+const std::vector<SlotRow>& Rows() {
+    static const std::vector<SlotRow> rows = {
+        {"explicit f", kExplicit, {"", "xsin(x)"}, 1, kX, [](long double x, long double) { return x * std::sin(x); }},
+        {"explicit slot 4", kExplicit, {"", "xsin(x)"}, 4, kX, [](long double, long double) { return 1.0L; }},
+        {"explicit f'", kExplicit, {"", "xsin(x)"}, 5, kX,
+         [](long double x, long double) { return std::sin(x) + x * std::cos(x); }},
+        {"indefinite integrand", kIndefiniteIntegral, {"", "cos(x)"}, 1, kX,
+         [](long double x, long double) { return std::cos(x); }},
+        {"polar x", kPolar, {"", "", "3cos(2t)"}, 0, kT,
+         [](long double t, long double) { return 3 * std::cos(2 * t) * std::cos(t); }},
+        {"polar y", kPolar, {"", "", "3cos(2t)"}, 1, kT,
+         [](long double t, long double) { return 3 * std::cos(2 * t) * std::sin(t); }},
+        {"polar r", kPolar, {"", "", "3cos(2t)"}, 2, kT, [](long double t, long double) { return 3 * std::cos(2 * t); }},
+        {"polar dx/dt", kPolar, {"", "", "3cos(2t)"}, 4, kT,
+         [](long double t, long double) {
+             return -6 * std::sin(2 * t) * std::cos(t) - 3 * std::cos(2 * t) * std::sin(t);
+         }},
+        {"polar dy/dt", kPolar, {"", "", "3cos(2t)"}, 5, kT,
+         [](long double t, long double) {
+             return -6 * std::sin(2 * t) * std::sin(t) + 3 * std::cos(2 * t) * std::cos(t);
+         }},
+        {"polar dr/dt", kPolar, {"", "", "3cos(2t)"}, 6, kT,
+         [](long double t, long double) { return -6 * std::sin(2 * t); }},
+        {"parametric x", kParametric, {"3cos(3t)", "3sin(4t)"}, 0, kT,
+         [](long double t, long double) { return 3 * std::cos(3 * t); }},
+        {"parametric y", kParametric, {"3cos(3t)", "3sin(4t)"}, 1, kT,
+         [](long double t, long double) { return 3 * std::sin(4 * t); }},
+        {"parametric x'", kParametric, {"3cos(3t)", "3sin(4t)"}, 4, kT,
+         [](long double t, long double) { return -9 * std::sin(3 * t); }},
+        {"parametric y'", kParametric, {"3cos(3t)", "3sin(4t)"}, 5, kT,
+         [](long double t, long double) { return 12 * std::cos(4 * t); }},
+        {"implicit F", kImplicit, {"", "", "xx+yy-(13)"}, 2, kX,
+         [](long double x, long double y) { return x * x + y * y - 13; }},
+        {"implicit dF/dx", kImplicit, {"", "", "xx+yy-(13)"}, 4, kX, [](long double x, long double) { return 2 * x; }},
+        {"implicit dF/dy", kImplicit, {"", "", "xx+yy-(13)"}, 5, kX, [](long double, long double y) { return 2 * y; }},
+        {"segment a", kSegment, {"-1.5", "3.0", "3.5", "1.0"}, 0, kX, [](long double, long double) { return -1.5L; }},
+        {"segment b", kSegment, {"-1.5", "3.0", "3.5", "1.0"}, 1, kX, [](long double, long double) { return 3.0L; }},
+        {"segment c", kSegment, {"-1.5", "3.0", "3.5", "1.0"}, 2, kX, [](long double, long double) { return 3.5L; }},
+        {"segment d", kSegment, {"-1.5", "3.0", "3.5", "1.0"}, 3, kX, [](long double, long double) { return 1.0L; }},
+        {"line c", kLine, {"2.54", "1.732", "3.141"}, 2, kX, [](long double, long double) { return 3.141L; }},
+        {"point y", kPoint, {"1", "2"}, 1, kX, [](long double, long double) { return 2.0L; }},
+        {"system x'", kSystem, {"xx-yy", "2xy"}, 0, kX, [](long double x, long double y) { return x * x - y * y; }},
+        {"system y'", kSystem, {"xx-yy", "2xy"}, 1, kX, [](long double x, long double y) { return 2 * x * y; }},
+        {"dy/dx", kSlopeField, {"", "", "x-y"}, 2, kX, [](long double x, long double y) { return x - y; }},
+        {"recursive new x", kRecursive, {"1+abs(x)-y", "x"}, 0, kX,
+         [](long double x, long double y) { return 1 + std::fabs(x) - y; }},
+        {"recursive new y", kRecursive, {"1+abs(x)-y", "x"}, 1, kX, [](long double x, long double) { return x; }},
+    };
+    return rows;
+}
+
+TEST_F(CompileStep, EachKindFillsItsSlots) {
+    constexpr long double kAt[] = {-2.25L, -0.5L, 0.3L, 1.7L};
+    for (const SlotRow& row : Rows()) {
+        SCOPED_TRACE(row.what);
+        ExampleRecord e = Make(row.kind, row.texts);
+        ASSERT_EQ(CompileExample(compiler, e, true), 0);
+        ASSERT_NE(e.Tree(row.slot), nullptr);
+        for (long double at : kAt) {
+            const long double y = 0.75L;
+            const long double expected = row.reference(at, y);
+            EXPECT_NEAR(static_cast<double>(Value(e, row.slot, row.letter, at, y)), static_cast<double>(expected),
+                        1e-15 * (1 + std::fabs(static_cast<double>(expected))))
+                << "at " << static_cast<double>(at);
+        }
+    }
+}
+
+struct EmptyRow {
+    const char* what;
+    std::int16_t kind;
+    std::vector<std::string> texts;
+    std::vector<int> emptySlots;
+};
+
+TEST_F(CompileStep, SlotsThatAKindLeavesEmpty) {
+    const EmptyRow rows[] = {
+        {"explicit", kExplicit, {"9", "x", "9", "9"}, {0, 2, 3, 6}},
+        {"polar", kPolar, {"9", "9", "t", "9"}, {3}},
+        {"implicit", kImplicit, {"9", "9", "x-y", "9"}, {0, 1, 3, 6}},
+        {"line", kLine, {"1", "2", "3", "9"}, {3, 4, 5, 6}},
+        {"system without restriction", kSystem, {"x", "y", "", "x+y"}, {2, 3}},
+        {"dy/dx", kSlopeField, {"9", "9", "x", "9"}, {0, 1, 3}},
+        {"list", kPointList, {"", "", "", "1, 2, 3"}, {0, 1, 2, 3}},
+    };
+    for (const EmptyRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        ExampleRecord e = Make(row.kind, row.texts);
+        ASSERT_EQ(CompileExample(compiler, e, true), 0);
+        for (int slot : row.emptySlots)
+            EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
+    }
+}
+
+TEST_F(CompileStep, PolynomialHasNoFormulaTree) {
+    ExampleRecord e = Make(kExplicit, {"", "x"});
+    e.SetFlag(exo::kFlag59, true);
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    EXPECT_EQ(e.Tree(1), nullptr);
+    EXPECT_EQ(e.Tree(5), nullptr);
+}
+
+TEST_F(CompileStep, SystemRestrictionOnlyWhenSwitchedOn) {
+    ExampleRecord e = Make(kSystem, {"x", "y", "", "1-xx-yy"});
+    e.SetFlag(exo::kFlag50, true);
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    ASSERT_NE(e.Tree(3), nullptr);
+    EXPECT_NEAR(static_cast<double>(Value(e, 3, kX, 0.5L, 0.5L)), 0.5, 1e-18);
+}
+
+TEST_F(CompileStep, ParametricPolarBecomesCartesian) {
+    ExampleRecord e = Make(kParametric, {"1+t", "2t"});
+    e.SetFlag(exo::kFlag60, true);
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    for (long double t : {-1.0L, 0.4L, 2.5L}) {
+        SCOPED_TRACE(static_cast<double>(t));
+        EXPECT_NEAR(static_cast<double>(Value(e, 0, kT, t)), static_cast<double>((1 + t) * std::cos(2 * t)), 1e-15);
+        EXPECT_NEAR(static_cast<double>(Value(e, 1, kT, t)), static_cast<double>((1 + t) * std::sin(2 * t)), 1e-15);
+        // The derivatives follow the cartesian form.
+        const long double dx = std::cos(2 * t) - 2 * (1 + t) * std::sin(2 * t);
+        EXPECT_NEAR(static_cast<double>(Value(e, 4, kT, t)), static_cast<double>(dx), 1e-14);
+    }
+}
+
+TEST_F(CompileStep, ParameterLetterOfAParametricCurve) {
+    ExampleRecord e = Make(kParametric, {"ss", "s"});
+    e.SetI16(exo::kParameterLetter, 'S');
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    EXPECT_NEAR(static_cast<double>(Value(e, 4, 'S' - 64, 1.5L)), 3.0, 1e-17);
+}
+
+struct WrapRow {
+    long double x;
+    long double expected; // f(x) = x wrapped into [start, start + length)
+};
+
+TEST_F(CompileStep, PeriodicWrapRepeatsThePeriodAndBreaksAtItsEnds) {
+    ExampleRecord e = Make(kExplicit, {"", "x"});
+    e.SetFlag(exo::kFlag57, true);
+    e.SetReal(exo::kPeriodStart, -1);
+    e.SetReal(exo::kPeriodLength, 2);
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    const WrapRow rows[] = {{-1, -1}, {-0.5L, -0.5L}, {0.99L, 0.99L}, {1.01L, -0.99L}, {2.5L, 0.5L},
+                            {-1.5L, 0.5L}, {-3.25L, 0.75L}, {7, -1}};
+    for (const WrapRow& row : rows) {
+        SCOPED_TRACE(static_cast<double>(row.x));
+        EXPECT_NEAR(static_cast<double>(Value(e, 1, kX, row.x)), static_cast<double>(row.expected), 1e-15);
+    }
+    // Close below the end of a period the evaluation warns of the jump.
+    context.tolerance = 0.01L;
+    context.nearBreak = false;
+    Value(e, 1, kX, 0.995L);
+    EXPECT_TRUE(context.nearBreak);
+    context.nearBreak = false;
+    Value(e, 1, kX, 0.2L);
+    EXPECT_FALSE(context.nearBreak);
+}
+
+TEST_F(CompileStep, NoDerivativesWhenSwitchedOff) {
+    ExampleRecord e = Make(kParametric, {"t", "tt"});
+    ASSERT_EQ(CompileExample(compiler, e, false), 0);
+    for (int slot = 4; slot < 7; ++slot)
+        EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
+}
+
+TEST_F(CompileStep, FailureGivesItsCodeAndLeavesNoTree) {
+    ExampleRecord e = Make(kParametric, {"t", "sin("});
+    const int code = CompileExample(compiler, e, true);
+    EXPECT_NE(code, 0);
+    EXPECT_EQ(code, compiler.CompileFormula("sin("));
+    for (int slot = 0; slot < 7; ++slot)
+        EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
+}
+
+TEST_F(CompileStep, RecompilingReplacesTheOldTrees) {
+    ExampleRecord e = Make(kExplicit, {"", "x"});
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    e.texts[1] = "xx";
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    EXPECT_NEAR(static_cast<double>(Value(e, 1, kX, 3)), 9, 1e-18);
+    EXPECT_NEAR(static_cast<double>(Value(e, 5, kX, 3)), 6, 1e-18);
+}
+
+TEST_F(CompileStep, LettersInUseOfTreesAndTrajectoryFormulas) {
+    ExampleRecord e = Make(kSystem, {"ax-y", "b+x"});
+    ASSERT_EQ(CompileExample(compiler, e, true), 0);
+    TrajectoryRecord withFormulas;
+    withFormulas.SetI16(tro::kKind, 1001);
+    withFormulas.formulas = {"c", "", "dd", ""};
+    e.trajectories.push_back(withFormulas);
+    std::array<bool, 256> inUse{};
+    MarkLettersInUse(e, inUse, compiler);
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        SCOPED_TRACE(std::string(1, c));
+        const bool expected = c == 'A' || c == 'B' || c == 'C' || c == 'D' || c == 'X' || c == 'Y';
+        EXPECT_EQ(inUse[static_cast<std::size_t>(c)], expected);
+    }
+    // The form without a compiler sees the trees only.
+    std::array<bool, 256> treesOnly{};
+    MarkLettersInUse(e, treesOnly);
+    EXPECT_TRUE(treesOnly['A']);
+    EXPECT_FALSE(treesOnly['C']);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,287 @@
+// The inventory on the memory platform: opened by the first example, its lines, and what
+// each button does to the table, the clipboard and the picture.
+#include "EquationTestSupport.h"
+
+#include "expr/Evaluator.h"
+#include "graph/TFnLibDlg.h"
+#include "plane/TInventDlg.h"
+
+#include <cmath>
+
+namespace korvane::equationtest {
+namespace {
+
+class Inventory : public EquationWindow {
+protected:
+    // A new example through its command, accepted as it is.
+    void Add(int command, const Typing& typing = {}) {
+        ScriptOk(typing);
+        window->OnCommand(command);
+    }
+    platform::MemoryDialog* Dialog() { return platform.FindDialog("INVENT"); }
+    // Selects a line and presses a button of the inventory.
+    bool Press(int line, int button) {
+        platform::MemoryDialog* d = Dialog();
+        if (!d || !d->Select(TInventDlg::kList, line))
+            return false;
+        return d->Press(button);
+    }
+    std::vector<std::string> Lines() {
+        std::vector<std::string> lines;
+        if (platform::MemoryDialog* d = Dialog())
+            for (int i = 0; i < d->ListCount(TInventDlg::kList); ++i)
+                lines.push_back(d->ListItemText(TInventDlg::kList, i));
+        return lines;
+    }
+};
+
+TEST_F(Inventory, FirstExampleOpensItAndLaterOnesFillIt) {
+    EXPECT_EQ(Dialog(), nullptr);
+    Add(cmd::kNewExplicit);
+    ASSERT_NE(Dialog(), nullptr);
+    EXPECT_TRUE(Dialog()->IsVisible());
+    EXPECT_EQ(Dialog()->GetTitle(), "inventário");
+    Dialog()->Hide();
+    Add(cmd::kNewPolar);
+    EXPECT_FALSE(Dialog()->IsVisible()) << "only the first example opens it";
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)", "r = 3cos(2t)"}));
+    window->OnCommand(cmd::kInventory);
+    EXPECT_TRUE(Dialog()->IsVisible());
+}
+
+TEST_F(Inventory, CancelledFirstExampleOpensNothing) {
+    ScriptCancel();
+    window->OnCommand(cmd::kNewExplicit);
+    EXPECT_EQ(Dialog(), nullptr);
+}
+
+TEST_F(Inventory, HiddenAndNamedLines) {
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewLine);
+    ASSERT_TRUE(Press(0, TInventDlg::kShowGraph));
+    EXPECT_FALSE(Examples()[0].Shown());
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 1));
+    ASSERT_TRUE(Dialog()->Type(TInventDlg::kField, "  uma reta muito comprida  "));
+    ASSERT_TRUE(Dialog()->Press(TInventDlg::kName));
+    EXPECT_EQ(Examples().Name(1), "uma reta muito compr");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"escondido: y = xsin(x)",
+                                                 "uma reta muito compr (2.54)x + (1.732)y = 3.141"}));
+    ASSERT_TRUE(Press(0, TInventDlg::kShowGraph));
+    EXPECT_TRUE(Examples()[0].Shown());
+    EXPECT_EQ(Lines()[0], "y = xsin(x)");
+}
+
+TEST_F(Inventory, SelectingShowsTheNameInTheField) {
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewPolar);
+    Examples().SetName(0, "onda");
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 0));
+    EXPECT_EQ(Dialog()->GetText(TInventDlg::kField), "onda");
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 1));
+    EXPECT_EQ(Dialog()->GetText(TInventDlg::kField), "");
+}
+
+TEST_F(Inventory, DeleteTakesTheDerivativeAlong) {
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewPolar);
+    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ASSERT_EQ(Examples().LastExample(), 2);
+    EXPECT_EQ(Examples()[2].Derivation(), TPlot1Win::kDerivativeCode);
+    EXPECT_EQ(Examples()[2].I16(exo::kSource1), 0);
+    ASSERT_TRUE(Press(0, TInventDlg::kDelete));
+    ASSERT_EQ(Examples().LastExample(), 0);
+    EXPECT_EQ(Examples()[0].Kind(), kPolar);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"r = 3cos(2t)"}));
+}
+
+TEST_F(Inventory, DerivativeOfAnExplicitExample) {
+    Add(cmd::kNewExplicit);
+    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ASSERT_EQ(Examples().LastExample(), 1);
+    const ExampleRecord& d = Examples()[1];
+    EXPECT_EQ(d.Kind(), kExplicit);
+    EXPECT_TRUE(d.IsDerived());
+    for (long double x : {-2.0L, 0.5L, 3.0L}) {
+        SCOPED_TRACE(static_cast<double>(x));
+        long double out = 0;
+        ASSERT_TRUE(EvaluateAt(window->Context(), d.Tree(1), 'X' - 64, x, out));
+        EXPECT_NEAR(static_cast<double>(out), static_cast<double>(std::sin(x) + x * std::cos(x)), 1e-15);
+    }
+}
+
+TEST_F(Inventory, DerivativeOfAPolarExampleIsParametric) {
+    Add(cmd::kNewPolar);
+    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ASSERT_EQ(Examples().LastExample(), 1);
+    const ExampleRecord& d = Examples()[1];
+    EXPECT_EQ(d.Kind(), kParametric);
+    for (long double t : {-1.0L, 0.25L, 2.0L}) {
+        SCOPED_TRACE(static_cast<double>(t));
+        long double x = 0, y = 0;
+        ASSERT_TRUE(EvaluateAt(window->Context(), d.Tree(0), 'T' - 64, t, x));
+        ASSERT_TRUE(EvaluateAt(window->Context(), d.Tree(1), 'T' - 64, t, y));
+        EXPECT_NEAR(static_cast<double>(x),
+                    static_cast<double>(-6 * std::sin(2 * t) * std::cos(t) - 3 * std::cos(2 * t) * std::sin(t)), 1e-14);
+        EXPECT_NEAR(static_cast<double>(y),
+                    static_cast<double>(-6 * std::sin(2 * t) * std::sin(t) + 3 * std::cos(2 * t) * std::cos(t)), 1e-14);
+    }
+}
+
+TEST_F(Inventory, WhichButtonsAreEnabled) {
+    struct Row {
+        const char* what;
+        int command;
+        bool derive;
+    };
+    const Row rows[] = {
+        {"explicit", cmd::kNewExplicit, true},   {"polar", cmd::kNewPolar, true},
+        {"parametric", cmd::kNewParametric, true}, {"implicit", cmd::kNewImplicit, false},
+        {"line", cmd::kNewLine, false},          {"polynomial", cmd::kNewPolynomial, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Add(row.command);
+        ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, Examples().LastExample()));
+        EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kDerive), row.derive);
+        EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kTable));
+        EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kWeb));
+        EXPECT_TRUE(Dialog()->IsEnabled(TInventDlg::kDelete));
+    }
+    // A derivative of a derivative would need slot 5 of the derived example.
+    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, Examples().LastExample()));
+    EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kDerive));
+}
+
+TEST_F(Inventory, DuplicateEditsACopyAndCancelGivesTheSlotBack) {
+    Add(cmd::kNewParametric);
+    ScriptOk({{211, "cos(t)"}});
+    ASSERT_TRUE(Press(0, TInventDlg::kDuplicate));
+    ASSERT_EQ(Examples().LastExample(), 1);
+    EXPECT_EQ(Examples()[0].texts[0], "3cos(3t)");
+    EXPECT_EQ(Examples()[1].texts[0], "cos(t)");
+    EXPECT_EQ(Examples()[1].texts[1], "3sin(4t)");
+    EXPECT_NE(Examples()[1].Tree(0), Examples()[0].Tree(0));
+    ScriptCancel();
+    ASSERT_TRUE(Press(1, TInventDlg::kDuplicate));
+    EXPECT_EQ(Examples().LastExample(), 1);
+}
+
+TEST_F(Inventory, CopyPutsTheDescriptionOnTheClipboard) {
+    Add(cmd::kNewSystem);
+    ASSERT_TRUE(Press(0, TInventDlg::kCopy));
+    EXPECT_EQ(platform.GetClipboard().GetText(), std::optional<std::string>("dx/dt = xx-yy , dy/dt = 2xy"));
+}
+
+TEST_F(Inventory, ShowEquationToggles) {
+    Add(cmd::kNewExplicit);
+    ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
+    EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 1);
+    ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
+    EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 0);
+}
+
+TEST_F(Inventory, FamilyAndItsUndo) {
+    Add(cmd::kNewExplicit, {{212, "a sin(x)"}});
+    platform.AnswerInput("b, -12, -1, pi");
+    ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+    const ExampleRecord& e = Examples()[0];
+    EXPECT_TRUE(e.IsFamily());
+    EXPECT_EQ(e.I16(exo::kFamilyLetter), 2);
+    EXPECT_EQ(e.I16(exo::kFamilySteps), -12);
+    EXPECT_EQ(e.Real(exo::kFamilyFirst), -1);
+    EXPECT_NEAR(static_cast<double>(e.Real(exo::kFamilyLast)), 3.14159265358979323846, 1e-15);
+    ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+    EXPECT_FALSE(e.IsFamily());
+    EXPECT_EQ(e.I16(exo::kFamilySteps), -12) << "undo keeps the last settings for next time";
+}
+
+TEST_F(Inventory, RefusedFamilyChangesNothing) {
+    struct Row {
+        const char* input;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"x, 10, 0, 1", "fora dos limites"}, {"A, 0, 0, 1", "fora dos limites"},
+        {"A, 1001, 0, 1", "fora dos limites"}, {"A, 10, 0", "fora dos limites"},
+        {"AB, 10, 0, 1", "fora dos limites"}, {"A, 1.5, 0, 1", "fora dos limites"},
+        {"A, 10, 2, 2", "dados inconsistentes"}, {"A, 10, 0, 1+", nullptr},
+    };
+    Add(cmd::kNewExplicit);
+    const ExampleRecord::Bytes before = Examples()[0].Store();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.input);
+        platform.ClearLogs();
+        platform.AnswerInput(std::string(row.input));
+        ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        if (row.message) {
+            EXPECT_EQ(platform.Messages()[0].text, row.message);
+        }
+        EXPECT_EQ(Examples()[0].Store(), before);
+    }
+    platform.ClearLogs();
+    platform.AnswerInput(std::nullopt);
+    ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_EQ(Examples()[0].Store(), before);
+}
+
+TEST_F(Inventory, EditButtonOpensTheEquationDialog) {
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewPolar);
+    ScriptOk({{213, "2"}});
+    ASSERT_TRUE(Press(1, TInventDlg::kEdit));
+    EXPECT_EQ(platform.ModalRuns().back(), "EQUA202");
+    EXPECT_EQ(Examples()[1].texts[2], "2");
+    EXPECT_EQ(Lines()[1], "r = 2");
+}
+
+TEST_F(Inventory, HideAndShowAllPointsOrAllOthers) {
+    Add(cmd::kNewPointXY);
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewPointRT);
+    window->OnCommand(cmd::kToggleAllPoints);
+    EXPECT_FALSE(Examples()[0].Shown());
+    EXPECT_TRUE(Examples()[1].Shown());
+    EXPECT_FALSE(Examples()[2].Shown());
+    window->OnCommand(cmd::kToggleAllEquations);
+    EXPECT_FALSE(Examples()[1].Shown());
+    window->OnCommand(cmd::kToggleAllPoints);
+    EXPECT_TRUE(Examples()[0].Shown());
+    EXPECT_TRUE(Examples()[2].Shown());
+    EXPECT_FALSE(Examples()[1].Shown());
+}
+
+TEST_F(Inventory, FunctionLibraryCommands) {
+    window->OnCommand(TFnLibDlg::kCommandDefineFunction);
+    ASSERT_NE(platform.FindDialog("FNLIB"), nullptr);
+    EXPECT_TRUE(platform.FindDialog("FNLIB")->IsVisible());
+    window->OnCommand(TFnLibDlg::kCommandLibraryHelp);
+    EXPECT_FALSE(platform.TextWindows().empty());
+}
+
+TEST(FamilyInput, Parsing) {
+    struct Row {
+        const char* text;
+        int code, letter, steps;
+    };
+    const Row rows[] = {
+        {"A, 20, 0, 1", 0, 1, 20}, {" z ,-5, a, b ", 0, 26, -5}, {"t, 5, 0, 1", 17, 0, 0},
+        {"y, 5, 0, 1", 17, 0, 0},  {"1, 5, 0, 1", 17, 0, 0},     {"A, 5x, 0, 1", 17, 0, 0},
+        {"A, , 0, 1", 17, 0, 0},   {"A, 5, 0, 1, 2", 17, 0, 0},  {"", 17, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        int letter = 0, steps = 0;
+        std::string first, last;
+        EXPECT_EQ(TInventDlg::ParseFamily(row.text, letter, steps, first, last), row.code);
+        if (row.code == 0) {
+            EXPECT_EQ(letter, row.letter);
+            EXPECT_EQ(steps, row.steps);
+        }
+    }
+}
+
+} // namespace
+} // namespace korvane::equationtest
