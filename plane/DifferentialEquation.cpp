@@ -15,6 +15,7 @@ constexpr int kLetterX = 'X' - 64;
 constexpr int kLetterY = 'Y' - 64;
 constexpr int kSlopeMarks = 1;
 constexpr int kVectorMarks = 2;
+constexpr long kRunawaySteps = 200000;
 
 bool ValueAt(EvalContext& eval, ExprNode* tree, long double x, long double y, long double& out) {
     if (!tree)
@@ -151,14 +152,14 @@ int DrawSlopeField(PlaneDrawContext& context, ExampleRecord& example) {
 }
 
 int DrawSystem(PlaneDrawContext& context, ExampleRecord& example) {
+    // A path can run off to infinity while its parameter creeps towards a finite limit
+    // (x' = x^2 with steps of equal length): after this long outside it is not coming back.
+    SystemTrajectoryOptions options;
+    options.maxStepsOutside = kRunawaySteps;
     int key = 0;
     for (TrajectoryRecord& record : example.trajectories) {
-        const bool openEnd = record.Byte(tro::kOpenEnd) != 0;
-        const SystemTrajectoryResult result = TraceSystemTrajectory(context, example, record);
-        if (openEnd && record.Byte(tro::kOpenEnd) != 0) {
-            record.SetReal(tro::kEndT, result.endParameter);
-            record.SetByte(tro::kOpenEnd, 0);
-        }
+        // The tracer itself replaces an open end by the parameter reached.
+        const SystemTrajectoryResult result = TraceSystemTrajectory(context, example, record, options);
         key = result.key;
         if (key == kStopKey)
             return key;
