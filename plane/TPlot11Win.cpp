@@ -17,6 +17,7 @@ namespace korvane {
 namespace {
 
 constexpr const char* kUntitled = "semnome";
+constexpr int kCannotSaveFile = 12; // "não é possível salvar arquivo"
 constexpr const char* kDiscardCaption = "cuidado!";
 constexpr const char* kDiscardQuestion = "o documento foi alterado. salvar as alterações?";
 
@@ -281,6 +282,7 @@ int TPlot11Win::OpenDocument(const std::string& path) {
     if (code != 0)
         return code;
     ApplyDocument(std::move(state));
+    hasFile_ = true;
     SetFileName(path);
     SetLastDocument(path);
     SetModified(false);
@@ -295,7 +297,8 @@ int TPlot11Win::OpenDocument(const std::string& path) {
 
 int TPlot11Win::SaveDocument(const std::string& path) {
     if (!WriteFileAtomically(path, WriteDocument(CaptureDocument())))
-        return kCannotOpenFile;
+        return kCannotSaveFile;
+    hasFile_ = true;
     SetFileName(path);
     SetLastDocument(path);
     SetModified(false);
@@ -313,6 +316,7 @@ void TPlot11Win::NewDocument() {
     carried_.words = defaults.words;
     carried_.reals = defaults.reals;
     RecomputeLettersInUse();
+    hasFile_ = false;
     SetFileName(UntitledName(DocumentExtension()));
     SetModified(false);
     ShowDocumentName();
@@ -322,8 +326,12 @@ void TPlot11Win::NewDocument() {
 
 void TPlot11Win::ShowDocumentName() { SetBaseTitle(BaseName(FileName())); }
 
+// A window that never had a file and holds no example loses nothing on closing: its
+// look goes to the settings file anyway.
+bool TPlot11Win::WorthAsking() const { return Modified() && (hasFile_ || examples_.LastExample() >= 0); }
+
 bool TPlot11Win::ConfirmDiscard() {
-    if (!Modified())
+    if (!WorthAsking())
         return true;
     const auto answer = platform_.MessageBox(kDiscardQuestion, kDiscardCaption, platform::MessageButtons::YesNoCancel,
                                              platform::MessageIcon::Question, window_.get());
@@ -348,10 +356,10 @@ bool TPlot11Win::AskSavePath(std::string& path) {
 
 bool TPlot11Win::CommandSave(bool askPath) {
     std::string path = FileName();
-    if ((askPath || IsUntitled(path)) && !AskSavePath(path))
+    if ((askPath || !hasFile_ || IsUntitled(path)) && !AskSavePath(path))
         return false;
     if (SaveDocument(path) != 0) {
-        ShowMessage(kCannotOpenFile);
+        ShowMessage(kCannotSaveFile);
         return false;
     }
     return true;
@@ -389,13 +397,9 @@ void TPlot11Win::OnCommand(int id) {
 bool TPlot11Win::OnClose() { return ConfirmDiscard(); }
 
 void TPlot11Win::OpenStartDocument() {
-    if (!options_.startFile.empty()) {
-        if (OpenDocument(options_.startFile) == 0)
-            return;
-        ShowMessage(kCannotOpenFile);
-        return;
-    }
-    if (options_.openLast && !LastDocument().empty())
+    if (!options_.startFile.empty())
+        OpenDocument(options_.startFile);
+    else if (options_.openLast && !LastDocument().empty())
         OpenDocument(LastDocument());
 }
 

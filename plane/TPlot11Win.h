@@ -17,7 +17,8 @@ public:
     void OnCommand(int id) override;
     bool OnClose() override;
     // At set-up: the start file when the frame gave one, else the last document when
-    // the frame asks for it. A failure leaves the window empty.
+    // the frame asks for it. A failure leaves the window empty and shows nothing: the
+    // window is being set up, nobody has asked it anything yet.
     void OpenStartDocument();
 
     // 0, or code 11 with the window exactly as it was. Shows nothing.
@@ -41,6 +42,7 @@ protected:
 private:
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();
+    bool WorthAsking() const;
     bool AskSavePath(std::string& path);
     void CommandOpen();
     bool CommandSave(bool askPath);
@@ -68,6 +70,7 @@ private:
         int lastSystem = -1, lastSlopeField = -1, lastRecursion = -1;
     };
     Carried carried_;
+    bool hasFile_ = false; // read from or written to a file since the last Novo
 };
 
 } // namespace korvane

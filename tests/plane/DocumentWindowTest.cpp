@@ -1,0 +1,325 @@
+// The plane window's documents on the memory platform: every setting comes back one to
+// one, a refused file or a failed save leaves everything as it was, the close question.
+#include "plane/DocumentFile.h"
+#include "plane/PlaneCommands.h"
+#include "plane/TPlot2Win.h"
+#include "platform/FileIO.h"
+#include "platform/memory/MemoryPlatform.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class DocumentWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() / ("korvane-docwin-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string() + "/");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(dir_ / "locked", fs::perms::owner_all, ignored);
+        fs::remove_all(dir_, ignored);
+    }
+    std::unique_ptr<TPlot2Win> MakeWindow(const std::string& startFile = "") {
+        WindowOptions options;
+        options.readSettings = false;
+        options.startFile = startFile;
+        auto w = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        w->OpenStartDocument();
+        return w;
+    }
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    static Bytes Read(const std::string& path) {
+        Bytes bytes;
+        ReadWholeFile(path, bytes);
+        return bytes;
+    }
+    static void AddCurve(TPlot2Win& w, const char* formula) {
+        const int i = w.Examples().Append(kExplicit, 3);
+        w.Examples()[i].texts[0] = formula;
+        w.Examples().SetName(i, "curva");
+        w.SetModified();
+    }
+
+    platform::MemoryPlatform platform;
+
+private:
+    fs::path dir_;
+};
+
+template <typename T>
+struct SettingRow {
+    const char* name;
+    std::function<T&(TPlot2Win&)> field;
+    T value; // unlike the default
+};
+
+const std::vector<SettingRow<int>>& IntRows() {
+    static const std::vector<SettingRow<int>> rows = {
+        {"decimals", [](TPlot2Win& w) -> int& { return w.Format().decimals; }, 9},
+        {"field width", [](TPlot2Win& w) -> int& { return w.Format().fieldWidth; }, 14},
+        {"axes kind", [](TPlot2Win& w) -> int& { return w.Axes().axesKind; }, AxesPolar},
+        {"scale bits", [](TPlot2Win& w) -> int& { return w.Axes().scaleBits; }, 3},
+        {"grid bits", [](TPlot2Win& w) -> int& { return w.Axes().gridBits; }, GridPolar},
+        {"y decimals", [](TPlot2Win& w) -> int& { return w.Axes().decimalsY; }, 4},
+        {"x decimals", [](TPlot2Win& w) -> int& { return w.Axes().decimalsX; }, 3},
+        {"x frequency", [](TPlot2Win& w) -> int& { return w.Axes().freqX; }, 2},
+        {"y frequency", [](TPlot2Win& w) -> int& { return w.Axes().freqY; }, 5},
+        {"tick length", [](TPlot2Win& w) -> int& { return w.Axes().tickLen; }, 13},
+        {"arrow length", [](TPlot2Win& w) -> int& { return w.Axes().arrowLen; }, 11},
+        {"mark size", [](TPlot2Win& w) -> int& { return w.Axes().markSize; }, 8},
+        {"pi character", [](TPlot2Win& w) -> int& { return w.Axes().piChar; }, 182},
+        {"minus character", [](TPlot2Win& w) -> int& { return w.Axes().minusChar; }, 45},
+        {"text background", [](TPlot2Win& w) -> int& { return w.Axes().textBackground; }, 2},
+        {"dotted colour", [](TPlot2Win& w) -> int& { return w.Axes().dottedColour; }, 7},
+        {"polar sectors", [](TPlot2Win& w) -> int& { return w.Axes().polarSectors; }, 16},
+        {"interval state", [](TPlot2Win& w) -> int& { return w.Axes().intervalState; }, 1},
+        {"axes width screen", [](TPlot2Win& w) -> int& { return w.Widths().axesScreen; }, 3},
+        {"axes width printer", [](TPlot2Win& w) -> int& { return w.Widths().axesPrinter; }, 6},
+        {"grid width screen", [](TPlot2Win& w) -> int& { return w.Widths().gridScreen; }, 2},
+        {"grid width printer", [](TPlot2Win& w) -> int& { return w.Widths().gridPrinter; }, 4},
+        {"watch delay", [](TPlot2Win& w) -> int& { return w.DrawSettings().watchDelay; }, 250},
+        {"grid colour slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotGrid].index; }, 12},
+        {"background slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotBackground].index; }, 5},
+    };
+    return rows;
+}
+
+const std::vector<SettingRow<bool>>& FlagRows() {
+    static const std::vector<SettingRow<bool>> rows = {
+        {"axes shown", [](TPlot2Win& w) -> bool& { return w.Axes().axesShown; }, true},
+        {"ticks", [](TPlot2Win& w) -> bool& { return w.Axes().ticks; }, false},
+        {"arrows", [](TPlot2Win& w) -> bool& { return w.Axes().arrows; }, true},
+        {"solid arrows", [](TPlot2Win& w) -> bool& { return w.Axes().solidArrows; }, true},
+        {"dots", [](TPlot2Win& w) -> bool& { return w.Axes().dots; }, true},
+        {"labels", [](TPlot2Win& w) -> bool& { return w.Axes().labels; }, true},
+        {"pi on x", [](TPlot2Win& w) -> bool& { return w.Axes().piX; }, true},
+        {"pi on y", [](TPlot2Win& w) -> bool& { return w.Axes().piY; }, true},
+        {"custom minus", [](TPlot2Win& w) -> bool& { return w.Axes().minusCustom; }, true},
+        {"dotted lines", [](TPlot2Win& w) -> bool& { return w.Axes().dottedLines; }, true},
+        {"scientific", [](TPlot2Win& w) -> bool& { return w.Format().scientific; }, true},
+        {"second option", [](TPlot2Win& w) -> bool& { return w.Format().secondOption; }, true},
+        {"connect points", [](TPlot2Win& w) -> bool& { return w.DrawSettings().connectPoints; }, false},
+        {"sharp angles", [](TPlot2Win& w) -> bool& { return w.DrawSettings().sharpAngles; }, true},
+        {"infinite slope", [](TPlot2Win& w) -> bool& { return w.DrawSettings().infiniteSlope; }, true},
+        {"search implicit", [](TPlot2Win& w) -> bool& { return w.DrawSettings().researchImplicit; }, true},
+        {"symbolic derivatives", [](TPlot2Win& w) -> bool& { return w.DrawSettings().symbolicDerivatives; }, false},
+        {"black graphs", [](TPlot2Win& w) -> bool& { return w.DrawSettings().blackGraphs; }, true},
+    };
+    return rows;
+}
+
+const std::vector<SettingRow<long double>>& RealRows() {
+    using L = long double;
+    static const std::vector<SettingRow<L>> rows = {
+        {"x tick", [](TPlot2Win& w) -> L& { return w.Axes().tickX; }, 0.25L},
+        {"y tick", [](TPlot2Win& w) -> L& { return w.Axes().tickY; }, 2.5L},
+        {"x origin", [](TPlot2Win& w) -> L& { return w.Axes().originX; }, -1.75L},
+        {"y origin", [](TPlot2Win& w) -> L& { return w.Axes().originY; }, 0.125L},
+        {"zoom factor", [](TPlot2Win& w) -> L& { return w.GetView().zoomFactor; }, 1.5L},
+        {"move step", [](TPlot2Win& w) -> L& { return w.GetView().step; }, 0.2L},
+        {"null-vector tolerance", [](TPlot2Win& w) -> L& { return w.DrawSettings().nullVectorTolerance; }, 0.03L},
+        {"loop tolerance", [](TPlot2Win& w) -> L& { return w.DrawSettings().loopTolerance; }, 0.9L},
+        {"minimum travel", [](TPlot2Win& w) -> L& { return w.DrawSettings().minimumTravel; }, 7},
+        {"trajectory step", [](TPlot2Win& w) -> L& { return w.DrawSettings().trajectoryStep; }, 2.5L},
+    };
+    return rows;
+}
+
+TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
+    const std::string path = PathOf("ajustes.kv2");
+    {
+        auto w = MakeWindow();
+        for (const auto& row : IntRows())
+            row.field(*w) = row.value;
+        for (const auto& row : FlagRows())
+            row.field(*w) = row.value;
+        for (const auto& row : RealRows())
+            row.field(*w) = row.value;
+        w->SetSquareView(1.5L, -2.25L, 7.5L);
+        w->Axes().axisNames = {"tempo", "posição", "z"};
+        w->Fonts()[3].pointSize = 17;
+        ASSERT_EQ(w->SaveDocument(path), 0);
+    }
+    auto r = MakeWindow(path);
+    EXPECT_EQ(r->FileName(), path);
+    for (const auto& row : IntRows()) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.field(*r), row.value);
+    }
+    for (const auto& row : FlagRows()) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.field(*r), row.value);
+    }
+    for (const auto& row : RealRows()) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.field(*r), row.value);
+    }
+    EXPECT_EQ(r->GetView().cx, 1.5L);
+    EXPECT_EQ(r->GetView().cy, -2.25L);
+    EXPECT_EQ(r->GetView().rx, 7.5L);
+    EXPECT_EQ(r->Axes().axisNames[1], "posição");
+    EXPECT_EQ(r->Fonts()[3].pointSize, 17);
+    // And the window writes what it read.
+    const std::string again = PathOf("de-novo.kv2");
+    ASSERT_EQ(r->SaveDocument(again), 0);
+    EXPECT_EQ(Read(again), Read(path));
+}
+
+TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
+    const std::string good = PathOf("bom.kv2");
+    {
+        auto w = MakeWindow();
+        AddCurve(*w, "x^2");
+        ASSERT_EQ(w->SaveDocument(good), 0);
+    }
+    Bytes spaceTag = Read(good);
+    spaceTag[0] = 961 & 0xff;
+    spaceTag[1] = 961 >> 8;
+    Bytes cut = Read(good);
+    cut.resize(cut.size() / 2);
+    const struct {
+        const char* name;
+        Bytes bytes;
+    } rows[] = {{"tag 961", spaceTag}, {"cut in half", cut}, {"empty", {}}};
+
+    auto w = MakeWindow();
+    AddCurve(*w, "xsin(x)");
+    w->Axes().decimalsX = 6;
+    w->SetSquareView(2, 3, 4);
+    const std::string before = w->FileName();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = PathOf("ruim.kv2");
+        ASSERT_TRUE(WriteFileAtomically(path, row.bytes));
+        EXPECT_EQ(w->OpenDocument(path), kCannotOpenFile);
+        ASSERT_EQ(w->Examples().LastExample(), 0);
+        EXPECT_EQ(w->Examples()[0].texts[0], "xsin(x)");
+        EXPECT_EQ(w->Axes().decimalsX, 6);
+        EXPECT_EQ(w->GetView().rx, 4);
+        EXPECT_EQ(w->FileName(), before);
+        EXPECT_TRUE(w->Modified());
+    }
+    EXPECT_EQ(w->OpenDocument(PathOf("nenhum.kv2")), kCannotOpenFile);
+    EXPECT_TRUE(platform.Messages().empty()); // the caller shows the message
+}
+
+TEST_F(DocumentWindow, FailedSaveLeavesTheOldFile) {
+    const std::string old = PathOf("velho.kv2");
+    auto w = MakeWindow();
+    AddCurve(*w, "x");
+    ASSERT_EQ(w->SaveDocument(old), 0);
+    const Bytes oldBytes = Read(old);
+    AddCurve(*w, "x^3");
+    fs::create_directories(PathOf("locked"));
+    fs::permissions(PathOf("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+    const bool rootIgnoresModes = ::geteuid() == 0;
+    const struct {
+        const char* name;
+        std::string path;
+    } rows[] = {{"missing folder", PathOf("falta/novo.kv2")}, {"a folder in the way", PathOf("locked")},
+                {"read-only folder", PathOf("locked/novo.kv2")}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (rootIgnoresModes && std::string(row.name) == "read-only folder")
+            continue;
+        EXPECT_NE(w->SaveDocument(row.path), 0);
+        EXPECT_EQ(w->FileName(), old);
+        EXPECT_TRUE(w->Modified());
+    }
+    // Through the menu: the message, and the file as it was.
+    ASSERT_EQ(w->SaveDocument(old), 0);
+    fs::remove(old);
+    fs::create_directories(old); // a folder where the file was: the rename must fail
+    w->SetModified();
+    w->OnCommand(cmd::kSave);
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, "não é possível salvar arquivo");
+    EXPECT_TRUE(fs::is_directory(old));
+    fs::remove(old);
+    ASSERT_TRUE(WriteFileAtomically(old, oldBytes));
+    EXPECT_EQ(w->OpenDocument(old), 0);
+    EXPECT_EQ(w->Examples().LastExample(), 0);
+}
+
+TEST_F(DocumentWindow, StartDocumentThatCannotBeReadLeavesTheWindowEmptyAndSilent) {
+    auto w = MakeWindow(PathOf("nao-existe.kv2"));
+    EXPECT_EQ(w->Examples().LastExample(), -1);
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_FALSE(w->Modified());
+}
+
+TEST_F(DocumentWindow, CloseAsksOnlyWhenSomethingWouldBeLost) {
+    struct Row {
+        const char* name;
+        bool withExample;
+        bool modified;
+        std::vector<platform::MessageAnswer> answers; // empty: no question expected
+        bool closes;
+    };
+    const Row rows[] = {
+        {"empty untitled window", false, true, {}, true},
+        {"unchanged example", true, false, {}, true},
+        {"changed, cancel", true, true, {platform::AnswerCancel}, false},
+        {"changed, no", true, true, {platform::AnswerNo}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.ClearLogs();
+        auto w = MakeWindow();
+        if (row.withExample)
+            AddCurve(*w, "x");
+        w->SetModified(row.modified);
+        for (auto a : row.answers)
+            platform.AnswerMessage(a);
+        EXPECT_EQ(w->OnClose(), row.closes);
+        EXPECT_EQ(platform.Messages().size(), row.answers.size());
+    }
+}
+
+TEST_F(DocumentWindow, SaveOfAnUntitledWindowAsksForAPathFirst) {
+    auto w = MakeWindow();
+    AddCurve(*w, "x");
+    const std::string path = PathOf("escolhido.kv2");
+    platform.AnswerFileDialog(path);
+    w->OnCommand(cmd::kSave);
+    ASSERT_EQ(platform.FileDialogs().size(), 1u);
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(w->FileName(), path);
+    EXPECT_FALSE(w->Modified());
+    // A cancelled dialog writes nothing.
+    platform.AnswerFileDialog(std::nullopt);
+    w->OnCommand(cmd::kSaveAs);
+    EXPECT_EQ(platform.FileDialogs().size(), 2u);
+    EXPECT_EQ(w->FileName(), path);
+}
+
+TEST_F(DocumentWindow, NewEmptiesTheWindowAndNamesItSemnome) {
+    const std::string path = PathOf("cheio.kv2");
+    auto w = MakeWindow();
+    AddCurve(*w, "x");
+    ASSERT_EQ(w->SaveDocument(path), 0);
+    w->OnCommand(cmd::kNew);
+    EXPECT_EQ(w->Examples().LastExample(), -1);
+    EXPECT_EQ(w->FileName(), "semnome.kv2");
+    EXPECT_TRUE(platform.Messages().empty()); // nothing was changed since the save
+}
+
+} // namespace
+} // namespace korvane
