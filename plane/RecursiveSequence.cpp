@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace korvane {
@@ -54,15 +55,26 @@ public:
     // The shortest period p whose last p terms each repeat the term p before them.
     int Period(long double tolerance) const {
         for (int p = 1; p <= kLongestCycle && 2 * p <= count_; ++p)
-            if (Repeats(p, tolerance))
-                return p;
+            if (Repeats(p, p, tolerance))
+                return Reduced(p, tolerance);
         return 0;
     }
 
 private:
     static constexpr int kSize = 2 * kLongestCycle;
-    bool Repeats(int p, long double tolerance) const {
-        for (int j = 0; j < p; ++j) {
+    // A sequence that converges while it oscillates comes back to the term two before
+    // sooner than to the one before: when the terms of a cycle lie within a few
+    // tolerances of each other at a shorter period, that is the period.
+    int Reduced(int p, long double tolerance) const {
+        constexpr long double kSamePoint = 4;
+        for (int d = 1; d < p; ++d)
+            if (p % d == 0 && Repeats(d, p, kSamePoint * tolerance))
+                return d;
+        return p;
+    }
+    // Each of the last `span` terms within `tolerance` of the term `p` before it.
+    bool Repeats(int p, int span, long double tolerance) const {
+        for (int j = 0; j < span; ++j) {
             const auto a = Back(j), b = Back(j + p);
             if (!(std::fabs(a[0] - b[0]) + std::fabs(a[1] - b[1]) < tolerance))
                 return false;
@@ -80,6 +92,13 @@ int TermCount(const TrajectoryRecord& record) {
     if (!(n > 0))
         return 0;
     return static_cast<int>(n < kMaxTerms ? n : kMaxTerms);
+}
+
+// A term as the dialog shows it, to ten significant digits.
+std::string PointText(long double x, long double y) {
+    char text[80];
+    std::snprintf(text, sizeof text, "(%.10Lg, %.10Lg)", x, y);
+    return text;
 }
 
 } // namespace
@@ -130,8 +149,8 @@ SequenceOutcome RunSequence(EvalContext& eval, const ExampleRecord& example, con
 std::string DescribeSequenceEnd(const SequenceOutcome& outcome) {
     switch (outcome.end) {
     case SequenceEnd::Cycle:
-        return "período da sequência é " + std::to_string(outcome.period) + "; sequência interrompida no termo " +
-               std::to_string(outcome.terms);
+        return "período da sequência é " + std::to_string(outcome.period) + " " + PointText(outcome.x, outcome.y) +
+               "; sequência interrompida no termo " + std::to_string(outcome.terms);
     case SequenceEnd::Undefined:
     case SequenceEnd::Stopped: return "sequência interrompida no termo " + std::to_string(outcome.terms);
     default: return {};

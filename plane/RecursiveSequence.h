@@ -35,8 +35,9 @@ SequenceOutcome RunSequence(EvalContext& eval, const ExampleRecord& example, con
                             const View& view, const SequenceLimits& limits,
                             const std::function<int(int term, long double x, long double y, bool inside)>& visit);
 
-// The text that reports how a sequence ended: its period and the term at which the cycle
-// test stopped it, the term at which it was interrupted, or empty when it ran its course.
+// The text that reports how a sequence ended: its period with the last term and the term
+// at which the cycle test stopped it, the term at which it was interrupted, or empty when
+// it ran its course.
 std::string DescribeSequenceEnd(const SequenceOutcome& outcome);
 
 // The world tolerance of the cycle test in a view: the loop-closing tolerance in pixels.
