@@ -1,0 +1,30 @@
+#pragma once
+// Implicit curves F(x, y) = 0 (kind 204): the stored pieces are replayed; while a search
+// is pending, random sign changes refined by bisection give start points, and from each
+// one that no drawn piece covers a new piece is traced both ways along the level curve's
+// tangent (-dF/dY, dF/dX) with the system integrator and kept in the example's list.
+//
+// A piece is a trajectory record with start parameter 0 and end parameter +1e18 (first
+// direction) or -1e18 (second direction) and its open-end byte set, so that the first
+// trace stores the parameter reached and a replay stops at the same place. A family
+// member's pieces carry the family letter and its value as the record's letter.
+#include "plane/PlaneDrawing.h"
+
+namespace korvane {
+
+inline constexpr int kImplicitTries = 25;
+inline constexpr int kImplicitAttempts = 15;
+inline constexpr long double kImplicitParameterRange = 1e18L;
+
+struct ImplicitDrawStats {
+    int key = 0;
+    int startPoints = 0;  // start points found by the search
+    int skipped = 0;      // of which lay on a drawn piece
+    int pieces = 0;       // records added
+    long evaluations = 0; // tree evaluations, search and tracing
+};
+
+// DrawImplicit with the counts (benchmarks, tests).
+ImplicitDrawStats DrawImplicitCounted(PlaneDrawContext& context, ExampleRecord& example);
+
+} // namespace korvane

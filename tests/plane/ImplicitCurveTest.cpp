@@ -1,0 +1,318 @@
+// Implicit curves: the search and its counts, one closed piece for a circle, nothing
+// without a sign change or across a pole, the pieces as records, replays that draw the
+// same picture without searching, families, "busca longa", "olhar", the key S, and the
+// redraw of a plane window with and without command 810.
+#include "plane/ImplicitCurve.h"
+
+#include "ImplicitTestSupport.h"
+#include "plane/PlaneCommands.h"
+#include "plane/TPlot2Win.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using platform::Primitive;
+using testing::PlanePicture;
+
+ImplicitDrawStats Search(PlanePicture& picture, ExampleRecord& example) {
+    PlaneDrawContext context = picture.Context();
+    return DrawImplicitCounted(context, example);
+}
+
+// Every pixel of the picture, for comparing two drawings.
+std::vector<platform::Rgb> Pixels(const platform::RasterSurface& surface) {
+    std::vector<platform::Rgb> out;
+    const platform::Size size = surface.GetSize();
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            out.push_back(*surface.GetPixel({x, y}));
+    return out;
+}
+
+// xx+yy=13 lies inside the window: the first start point gives one piece that closes, so
+// the second direction is never traced, and every later start point lies on it.
+TEST(ImplicitCurve, CircleIsOneClosedPieceTracedOneWay) {
+    for (const std::uint64_t seed : {1u, 2u, 3u, 12345u}) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        PlanePicture picture;
+        picture.random.Seed(seed);
+        ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+        const ImplicitDrawStats stats = Search(picture, example);
+        ASSERT_EQ(example.trajectories.size(), 1u);
+        EXPECT_EQ(stats.pieces, 1);
+        EXPECT_GT(stats.startPoints, 1);
+        EXPECT_EQ(stats.skipped, stats.startPoints - 1);
+        EXPECT_FALSE(example.Flag(exo::kFlag56));
+        const TrajectoryRecord& piece = example.trajectories[0];
+        EXPECT_EQ(piece.Byte(tro::kOpenEnd), 0);
+        EXPECT_GT(piece.Real(tro::kEndT), 0);
+        EXPECT_LT(piece.Real(tro::kEndT), kImplicitParameterRange);
+        // About the circle's length in pixels: 2 pi sqrt(13) / 0.02.
+        EXPECT_NEAR(picture.Drawn(), 1133, 120);
+    }
+}
+
+// The record of a piece: start point on the curve, the tangent (-dF/dY, dF/dX) as slots
+// 5 negated and 4, the example's pen.
+TEST(ImplicitCurve, PieceRecord) {
+    PlanePicture picture;
+    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+    example.SetI16(exo::kColour, 9);
+    example.SetI16(exo::kWidth, 2);
+    Search(picture, example);
+    ASSERT_EQ(example.trajectories.size(), 1u);
+    const TrajectoryRecord& piece = example.trajectories[0];
+    const long double x = piece.Real(tro::kStartX), y = piece.Real(tro::kStartY);
+    EXPECT_NEAR(static_cast<double>(x * x + y * y), 13.0, 1e-3);
+    EXPECT_EQ(piece.Kind(), kImplicit);
+    EXPECT_EQ(piece.I16(tro::kDirectionX), 8 + 5);
+    EXPECT_EQ(piece.I16(tro::kDirectionY), 4);
+    EXPECT_EQ(piece.I16(tro::kDirectionZ), -1);
+    EXPECT_EQ(piece.I16(tro::kColour), 9);
+    EXPECT_EQ(piece.I16(tro::kWidth), 2);
+    EXPECT_EQ(piece.Real(tro::kStartT), 0);
+    EXPECT_EQ(picture.surface.CountPixels(PlanePicture::IndexColour(9)), picture.Drawn());
+}
+
+// Without a sign change every one of the 25 x 15 attempts costs two evaluations and
+// nothing is found; a sign change across a pole (1/x) is refused by the bisection.
+TEST(ImplicitCurve, NothingToDraw) {
+    struct Row {
+        const char* f;
+        bool exactCount;
+    };
+    for (const Row& row : {Row{"xx+yy+1", true}, Row{"1/x", false}, Row{"1/(xx+yy-13)", false}}) {
+        SCOPED_TRACE(row.f);
+        PlanePicture picture;
+        ExampleRecord& example = picture.AddImplicit(row.f);
+        const ImplicitDrawStats stats = Search(picture, example);
+        EXPECT_EQ(stats.startPoints, 0);
+        EXPECT_TRUE(example.trajectories.empty());
+        EXPECT_EQ(picture.Drawn(), 0);
+        EXPECT_FALSE(example.Flag(exo::kFlag56));
+        if (row.exactCount) {
+            EXPECT_EQ(stats.evaluations, 2L * kImplicitTries * kImplicitAttempts);
+        }
+    }
+}
+
+// An open curve: each start point gives two pieces, one each way, that end at the window
+// ("fronteira") or run out of it; a replay on a clean picture draws the same pixels, draws
+// no random number and adds no piece.
+TEST(ImplicitCurve, ReplayDrawsTheSamePictureWithoutSearching) {
+    for (const bool screenLimit : {true, false}) {
+        SCOPED_TRACE(screenLimit ? "fronteira" : "no fronteira");
+        PlanePicture picture;
+        ExampleRecord& example = picture.AddImplicit("xy-1");
+        example.SetFlag(exo::kScreenLimit, screenLimit);
+        const ImplicitDrawStats search = Search(picture, example);
+        EXPECT_GE(search.pieces, 4);
+        EXPECT_EQ(search.pieces % 2, 0);
+        const std::vector<platform::Rgb> searched = Pixels(picture.surface);
+        const std::size_t pieces = example.trajectories.size();
+        for (const TrajectoryRecord& piece : example.trajectories) {
+            EXPECT_EQ(piece.Byte(tro::kOpenEnd), 0);
+            EXPECT_LT(std::fabs(piece.Real(tro::kEndT)), kImplicitParameterRange);
+        }
+
+        picture.surface.Fill(platform::kWhite);
+        const std::uint64_t state = picture.random.State();
+        const ImplicitDrawStats replay = Search(picture, example);
+        EXPECT_EQ(picture.random.State(), state);
+        EXPECT_EQ(example.trajectories.size(), pieces);
+        EXPECT_EQ(replay.pieces, 0);
+        EXPECT_EQ(replay.startPoints, 0);
+        EXPECT_LT(replay.evaluations, search.evaluations);
+        EXPECT_TRUE(Pixels(picture.surface) == searched);
+    }
+}
+
+// A pending search after a replay adds pieces only where the picture is still empty.
+TEST(ImplicitCurve, SearchAgainSkipsDrawnPieces) {
+    PlanePicture picture;
+    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+    Search(picture, example);
+    example.SetFlag(exo::kFlag56, true);
+    const ImplicitDrawStats again = Search(picture, example);
+    EXPECT_EQ(example.trajectories.size(), 1u);
+    EXPECT_EQ(again.pieces, 0);
+    EXPECT_EQ(again.skipped, again.startPoints);
+}
+
+// A family of circles xx+yy=a, a = 4, 10, 16: one closed piece each, carrying the member's
+// value; the letter gets the window's value back.
+TEST(ImplicitCurve, FamilyMembersKeepTheirLetterValue) {
+    PlanePicture picture;
+    picture.eval.SetLetter(1, 100);
+    ExampleRecord& example = picture.AddImplicit("xx+yy-a");
+    example.SetFlag(exo::kIsFamily, true);
+    example.SetI16(exo::kFamilyLetter, 1);
+    example.SetI16(exo::kFamilySteps, 2);
+    example.SetReal(exo::kFamilyFirst, 4);
+    example.SetReal(exo::kFamilyLast, 16);
+    Search(picture, example);
+    ASSERT_EQ(example.trajectories.size(), 3u);
+    const long double values[] = {4, 10, 16};
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const TrajectoryRecord& piece = example.trajectories[i];
+        EXPECT_EQ(piece.I16(tro::kLetter), 1);
+        EXPECT_EQ(piece.Real(tro::kLetterValue), values[i]);
+        const long double x = piece.Real(tro::kStartX), y = piece.Real(tro::kStartY);
+        EXPECT_NEAR(static_cast<double>(x * x + y * y), static_cast<double>(values[i]), 1e-3);
+    }
+    EXPECT_EQ(picture.eval.GetLetter(1), 100.0L);
+    // The replay draws the three members with their own values.
+    picture.surface.Fill(platform::kWhite);
+    Search(picture, example);
+    EXPECT_NEAR(picture.Drawn(), (2 + std::sqrt(10.0) + 4) * 2 * M_PI / 0.02, 200);
+}
+
+// "busca longa" goes on past 25 tries until S; where no key can come it keeps the count.
+TEST(ImplicitCurve, LongSearchRunsUntilS) {
+    PlanePicture picture;
+    picture.stopAtPoll = 200;
+    ExampleRecord& example = picture.AddImplicit("xx+yy+1");
+    example.SetFlag(exo::kFlag55, true);
+    const ImplicitDrawStats stats = Search(picture, example);
+    EXPECT_EQ(stats.key, kStopKey);
+    EXPECT_EQ(picture.polls, 200);
+    EXPECT_EQ(stats.evaluations, 2L * 200 * kImplicitAttempts);
+
+    PlanePicture quiet;
+    quiet.settings.noPoll = true;
+    ExampleRecord& same = quiet.AddImplicit("xx+yy+1");
+    same.SetFlag(exo::kFlag55, true);
+    EXPECT_EQ(Search(quiet, same).evaluations, 2L * kImplicitTries * kImplicitAttempts);
+}
+
+// S while replaying ends the drawing before any search; the search stays pending.
+TEST(ImplicitCurve, KeyStopDuringReplay) {
+    PlanePicture picture;
+    ExampleRecord& example = picture.AddImplicit("xy-1");
+    Search(picture, example);
+    example.SetFlag(exo::kFlag56, true);
+    picture.polls = 0;
+    picture.stopAtPoll = 5;
+    const std::size_t pieces = example.trajectories.size();
+    const std::uint64_t state = picture.random.State();
+    const ImplicitDrawStats stats = Search(picture, example);
+    EXPECT_EQ(stats.key, kStopKey);
+    EXPECT_EQ(picture.random.State(), state);
+    EXPECT_EQ(example.trajectories.size(), pieces);
+    EXPECT_TRUE(example.Flag(exo::kFlag56));
+}
+
+// "olhar" shows the picture as the search draws, not while printing and not in a replay.
+TEST(ImplicitCurve, WatchShowsThePicture) {
+    struct Row {
+        bool watch, printing;
+        bool shown;
+    };
+    for (const Row& row : {Row{true, false, true}, Row{true, true, false}, Row{false, false, false}}) {
+        SCOPED_TRACE(::testing::Message() << "watch " << row.watch << " printing " << row.printing);
+        PlanePicture picture;
+        picture.settings.printing = row.printing;
+        ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+        example.SetFlag(exo::kFlag57, row.watch);
+        Search(picture, example);
+        EXPECT_EQ(picture.shown > 0, row.shown);
+        const int shown = picture.shown;
+        Search(picture, example);
+        EXPECT_EQ(picture.shown, shown);
+    }
+}
+
+// In picture-export mode the pieces are polylines.
+TEST(ImplicitCurve, ExportModePolylines) {
+    PlanePicture picture;
+    picture.settings.exportMode = true;
+    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+    platform::RecordingSurface recording(picture.surface);
+    PlaneDrawContext context = picture.ContextOn(recording);
+    DrawImplicitCounted(context, example);
+    EXPECT_TRUE(recording.OfKind(Primitive::Line).empty());
+    const auto polylines = recording.OfKind(Primitive::Polyline);
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_GT(polylines[0].points.size(), 500u);
+    EXPECT_EQ(polylines[0].points.front(), polylines[0].points.back());
+}
+
+// A plane window on the memory platform: a redraw (F5) replays the pieces; with command
+// 810 on it searches again from new random points.
+class ImplicitWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() / ("korvane-implicit-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string());
+        WindowOptions options;
+        options.readSettings = false;
+        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        platform.RunPendingRepaints();
+    }
+    void TearDown() override {
+        window.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    ExampleRecord& AddCircle() {
+        ExampleTable& table = window->Examples();
+        const int index = table.Append(kImplicit, 1);
+        ExampleRecord& e = table[index];
+        EvalContext eval;
+        FormulaCompiler compiler(eval);
+        EXPECT_EQ(compiler.CompileFormula("xx+yy-13"), 0);
+        e.compiled[2] = compiler.TakeResult();
+        Differentiate(eval, e.compiled[2], 'X', e.compiled[4]);
+        Differentiate(eval, e.compiled[2], 'Y', e.compiled[5]);
+        e.SetFlag(exo::kFlag56, true);
+        return e;
+    }
+
+    long double FirstStartX(const ExampleRecord& e) const {
+        return e.trajectories.empty() ? 0 : e.trajectories[0].Real(tro::kStartX);
+    }
+
+    platform::MemoryPlatform platform;
+    std::unique_ptr<TPlot2Win> window;
+
+private:
+    std::filesystem::path dir_;
+};
+
+TEST_F(ImplicitWindow, RedrawReplaysUnlessResearchIsOn) {
+    ExampleRecord& e = AddCircle();
+    window->OnCommand(cmd::kRedraw);
+    platform.RunPendingRepaints();
+    ASSERT_EQ(e.trajectories.size(), 1u);
+    EXPECT_FALSE(e.Flag(exo::kFlag56));
+    const long double first = FirstStartX(e);
+
+    window->OnCommand(cmd::kRedraw);
+    platform.RunPendingRepaints();
+    ASSERT_EQ(e.trajectories.size(), 1u);
+    EXPECT_EQ(FirstStartX(e), first);
+
+    window->OnCommand(cmd::kResearchImplicit);
+    EXPECT_TRUE(window->DrawSettings().researchImplicit);
+    window->OnCommand(cmd::kRedraw);
+    platform.RunPendingRepaints();
+    ASSERT_EQ(e.trajectories.size(), 1u);
+    EXPECT_NE(FirstStartX(e), first);
+    EXPECT_FALSE(e.Flag(exo::kFlag56));
+}
+
+} // namespace
+} // namespace korvane
