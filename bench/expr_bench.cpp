@@ -16,6 +16,7 @@
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
 #include "expr/RandomGenerator.h"
+#include "expr/RealProgram.h"
 
 namespace {
 
@@ -69,11 +70,22 @@ const std::vector<Case>& Cases() {
     return cases;
 }
 
-constexpr long double kStep = 0.001L;
+// The arguments -5, -4.999, ..., 5, read from a table: a loop counter carried in an 80-bit
+// variable would go through memory at every call and time the harness, not the formula.
+const std::vector<long double>& Arguments() {
+    static const std::vector<long double> xs = [] {
+        std::vector<long double> v;
+        for (int i = 0; i <= 10000; ++i)
+            v.push_back(-5.0L + 0.001L * i);
+        return v;
+    }();
+    return xs;
+}
 
-long double NextX(long double x) { return x + kStep > 5.0L ? -5.0L : x + kStep; }
+std::size_t Next(std::size_t i) { return i + 1 == Arguments().size() ? 0 : i + 1; }
 
-void Ours(benchmark::State& state, const Case& c, bool complexMode) {
+// The tree evaluated node by node, or compiled once into a RealProgram as a curve tracer does.
+void Ours(benchmark::State& state, const Case& c, bool complexMode, bool program) {
     korvane::RandomGenerator random(1);
     korvane::EvalContext ctx;
     ctx.random = &random;
@@ -84,12 +96,21 @@ void Ours(benchmark::State& state, const Case& c, bool complexMode) {
         return;
     }
     korvane::ExprTree tree = compiler.TakeResult();
-    long double x = -5.0L;
+    korvane::RealProgram compiled;
+    if (program && !complexMode && !compiled.Build(tree.root)) {
+        state.SkipWithError("no program");
+        return;
+    }
+    const std::vector<long double>& xs = Arguments();
+    std::size_t i = 0;
     for (auto _ : state) {
         long double out = 0.0L;
-        benchmark::DoNotOptimize(korvane::EvaluateAt(ctx, tree.root, 'X' - 64, x, out));
+        if (program)
+            benchmark::DoNotOptimize(compiled.EvaluateAt(ctx, 'X' - 64, xs[i], out));
+        else
+            benchmark::DoNotOptimize(korvane::EvaluateAt(ctx, tree.root, 'X' - 64, xs[i], out));
         benchmark::DoNotOptimize(out);
-        x = NextX(x);
+        i = Next(i);
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -101,21 +122,25 @@ void Muparser(benchmark::State& state, const Case& c) {
     parser.EnableOptimizer(c.muparserOptimizer);
     parser.SetExpr(c.muparser);
     parser.Eval();
+    const std::vector<long double>& xs = Arguments();
+    std::size_t i = 0;
     for (auto _ : state) {
+        x = static_cast<double>(xs[i]);
         benchmark::DoNotOptimize(parser.Eval());
-        x = x + 0.001 > 5.0 ? -5.0 : x + 0.001;
+        i = Next(i);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 void Native(benchmark::State& state, const Case& c, bool complexMode) {
-    long double x = -5.0L;
+    const std::vector<long double>& xs = Arguments();
+    std::size_t i = 0;
     for (auto _ : state) {
         if (complexMode)
-            benchmark::DoNotOptimize(c.nativeComplex(Complex(x, 0)));
+            benchmark::DoNotOptimize(c.nativeComplex(Complex(xs[i], 0)));
         else
-            benchmark::DoNotOptimize(c.native(x));
-        x = NextX(x);
+            benchmark::DoNotOptimize(c.native(xs[i]));
+        i = Next(i);
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -139,16 +164,19 @@ public:
 int main(int argc, char** argv) {
     for (const Case& c : Cases()) {
         const std::string name = c.name;
-        benchmark::RegisterBenchmark(("real/ours/" + name).c_str(), Ours, c, false);
+        benchmark::RegisterBenchmark(("real/ours/" + name).c_str(), Ours, c, false, true);
+        benchmark::RegisterBenchmark(("real/tree/" + name).c_str(), Ours, c, false, false);
         benchmark::RegisterBenchmark(("real/muparser/" + name).c_str(), Muparser, c);
         benchmark::RegisterBenchmark(("real/native/" + name).c_str(), Native, c, false);
-        benchmark::RegisterBenchmark(("complex/ours/" + name).c_str(), Ours, c, true);
+        benchmark::RegisterBenchmark(("complex/ours/" + name).c_str(), Ours, c, true, false);
         benchmark::RegisterBenchmark(("complex/native/" + name).c_str(), Native, c, true);
     }
     benchmark::Initialize(&argc, argv);
     RateReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     double logSum = 0.0;
+    double treeLogSum = 0.0;
+    double complexLogSum = 0.0;
     double nativeLogSum = 0.0;
     int count = 0;
     for (const Case& c : Cases()) {
@@ -158,19 +186,26 @@ int main(int argc, char** argv) {
         if (ours == reporter.rates.end() || theirs == reporter.rates.end())
             continue;
         const double ratio = ours->second / theirs->second;
-        std::printf("%-10s ours/muparser %.3f  ours/native %.3f  complex/real %.3f\n", c.name,
-                    ratio, ours->second / reporter.rates["real/native/" + name],
-                    reporter.rates["complex/ours/" + name] / ours->second);
+        const double treeRatio = reporter.rates["real/tree/" + name] / theirs->second;
+        const double complexRatio = reporter.rates["complex/ours/" + name] / theirs->second;
+        std::printf("%-10s ours/muparser %.3f  tree/muparser %.3f  complex/muparser %.3f  "
+                    "ours/native %.3f\n",
+                    c.name, ratio, treeRatio, complexRatio,
+                    ours->second / reporter.rates["real/native/" + name]);
         logSum += std::log(ratio);
+        treeLogSum += std::log(treeRatio);
+        complexLogSum += std::log(complexRatio);
         nativeLogSum += std::log(reporter.rates["real/native/" + name] / theirs->second);
         ++count;
     }
-    if (count > 0)
+    if (count > 0) {
         std::printf("native long double / muparser, geometric mean: %.3f\n",
                     std::exp(nativeLogSum / count));
-    if (count > 0)
+        std::printf("tree evaluation / muparser, geometric mean: %.3f (complex mode %.3f)\n",
+                    std::exp(treeLogSum / count), std::exp(complexLogSum / count));
         std::printf("expr_bench: geometric mean of ours/muparser over %d real-mode formulas: %.3f\n",
                     count, std::exp(logSum / count));
+    }
     benchmark::Shutdown();
     return 0;
 }

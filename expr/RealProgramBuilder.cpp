@@ -1,0 +1,233 @@
+#include "expr/RealProgramBuilder.h"
+
+#include "expr/BuiltinFunctions.h"
+#include "expr/EvalContext.h"
+#include "expr/ExprNode.h"
+#include "expr/Opcodes.h"
+#include "expr/RealProgramCode.h"
+
+namespace korvane {
+
+namespace {
+
+namespace rc = realcode;
+
+bool IsLetterLeaf(const ExprNode* node) {
+    return node && node->op >= op::LetterAt && node->op <= op::LetterZ && !node->left &&
+           !node->right;
+}
+
+// A missing operand is a defined 0, like a constant.
+bool IsConstantLeaf(const ExprNode* node) { return !node || node->op == op::Constant; }
+
+long double ConstantOf(const ExprNode* node) { return node ? node->value.re : 0.0L; }
+
+// A sum leaves its index letter at the last value it took.
+bool WritesLetters(const ExprNode* node) {
+    if (!node)
+        return false;
+    if (node->op == op::Sum || node->op == op::Prod)
+        return true;
+    if (node->op == op::Constant || IsLetterLeaf(node))
+        return false;
+    return WritesLetters(node->left) || WritesLetters(node->right) || WritesLetters(node->third);
+}
+
+bool HasKnownExponent(const ExprNode* node) {
+    const ExprNode* n = node->left;
+    return node->aux != 0 && n && n->op == op::Constant && n->value.im == 0.0L &&
+           n->value.re == static_cast<long double>(node->aux);
+}
+
+// The three forms of + - * /: right operand a leaf, left operand a leaf, neither.
+struct ArithmeticCodes {
+    short op;
+    std::uint8_t stack, rightConstant, rightLetter, leftConstant, leftLetter;
+};
+
+constexpr ArithmeticCodes kArithmetic[] = {
+    {op::Plus, rc::Add, rc::AddC, rc::AddL, rc::AddC, rc::AddL},
+    {op::Minus, rc::Sub, rc::SubC, rc::SubL, rc::RSubC, rc::RSubL},
+    {op::Times, rc::Mul, rc::MulC, rc::MulL, rc::MulC, rc::MulL},
+    {op::Divide, rc::Div, rc::DivC, rc::DivL, rc::RDivC, rc::RDivL},
+};
+
+int PushChange(std::uint8_t code) {
+    switch (code) {
+    case rc::Const: case rc::Letter: case rc::Register: return 1;
+    case rc::Add: case rc::Sub: case rc::Mul: case rc::Div: case rc::Func2: case rc::Fallback:
+    case rc::SumBegin: case rc::SumStep:
+        return -1;
+    case rc::Join: case rc::Select: return -2;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+bool RealProgramBuilder::Build(ExprNode* tree) {
+    program_.code_.clear();
+    program_.tree_ = tree;
+    program_.lettersRead_ = program_.registersRead_ = program_.lettersMoved_ = 0;
+    program_.usesRandom_ = false;
+    if (!tree)
+        return false;
+    if (!Emit(tree) || failed_) {
+        program_.code_.clear();
+        return false;
+    }
+    Add(rc::End);
+    return true;
+}
+
+void RealProgramBuilder::Add(std::uint8_t code, short op, std::int32_t slot, long double constant,
+                             std::uint8_t flags) {
+    Instruction i;
+    i.code = code;
+    i.flags = flags;
+    i.op = op;
+    i.slot = slot;
+    i.constant = constant;
+    program_.code_.push_back(i);
+    if (!Grow(PushChange(code)))
+        failed_ = true;
+}
+
+bool RealProgramBuilder::Grow(int change) {
+    depth_ += change;
+    return depth_ <= RealProgram::kMaxDepth;
+}
+
+bool RealProgramBuilder::EmitLeaf(const ExprNode* node, std::uint8_t code) {
+    if (IsConstantLeaf(node)) {
+        Add(code, 0, 0, ConstantOf(node));
+        return true;
+    }
+    const int slot = node->op - op::LetterAt;
+    program_.lettersRead_ |= 1u << slot;
+    Add(code, 0, slot);
+    return true;
+}
+
+bool RealProgramBuilder::Emit(const ExprNode* node) {
+    if (failed_)
+        return false;
+    if (!node)
+        return EmitLeaf(node, rc::Const);
+    const int op = node->op;
+    if (op == op::Constant)
+        return node->value.im == 0.0L && EmitLeaf(node, rc::Const);
+    if (IsLetterLeaf(node))
+        return EmitLeaf(node, rc::Letter);
+    if (op >= op::Register0 && op < op::Register0 + kRegisterCount) {
+        if (node->left || node->right || node->third)
+            return false;
+        program_.registersRead_ |= 1u << (op - op::Register0);
+        Add(rc::Register, 0, op - op::Register0);
+        return true;
+    }
+    if (op >= op::JoinX && op <= op::JoinU)
+        return EmitThreeWay(node);
+    if (op == op::SelectMax || op == op::SelectMin)
+        return EmitThreeWay(node);
+    if (node->third)
+        return false; // evaluated by the tree but read by nobody: not worth a form here
+    switch (op) {
+    case op::Plus: case op::Minus: case op::Times: case op::Divide:
+        return EmitArithmetic(node);
+    case op::UnaryMinus:
+        return !node->left && Emit(node->right) && (Add(rc::Neg), true);
+    case op::Square:
+        return !node->left && Emit(node->right) && (Add(rc::Square), true);
+    case op::Fallback:
+        return Emit(node->left) && Emit(node->right) && (Add(rc::Fallback), true);
+    case op::Sum: case op::Prod:
+        return EmitSum(node);
+    case op::Pow:
+        if (HasKnownExponent(node))
+            return Emit(node->right) && (Add(rc::PowN, 0, node->aux), true);
+        break;
+    default:
+        break;
+    }
+    return IsLibraryFunction(op) && EmitFunction(node);
+}
+
+bool RealProgramBuilder::EmitArithmetic(const ExprNode* node) {
+    const ArithmeticCodes* codes = nullptr;
+    for (const ArithmeticCodes& c : kArithmetic)
+        if (c.op == node->op)
+            codes = &c;
+    const ExprNode* l = node->left;
+    const ExprNode* r = node->right;
+    if (IsConstantLeaf(r) || IsLetterLeaf(r))
+        return Emit(l) && EmitLeaf(r, IsConstantLeaf(r) ? codes->rightConstant : codes->rightLetter);
+    // A letter on the left may be read after the right operand only if that cannot move it.
+    if (IsConstantLeaf(l) || (IsLetterLeaf(l) && !WritesLetters(r)))
+        return Emit(r) && EmitLeaf(l, IsConstantLeaf(l) ? codes->leftConstant : codes->leftLetter);
+    if (!Emit(l) || !Emit(r))
+        return false;
+    Add(codes->stack);
+    return true;
+}
+
+bool RealProgramBuilder::EmitFunction(const ExprNode* node) {
+    const int op = node->op;
+    if (op == op::Rand)
+        program_.usesRandom_ = true;
+    if (node->left) {
+        if (!Emit(node->left) || !Emit(node->right))
+            return false;
+        Add(rc::Func2, static_cast<short>(op));
+        return true;
+    }
+    if (!Emit(node->right))
+        return false;
+    switch (op) {
+    case op::Sin: Add(rc::Sin); break;
+    case op::Cos: Add(rc::Cos); break;
+    case op::Exp: Add(rc::Exp); break;
+    case op::Sqrt: Add(rc::Sqrt); break;
+    case op::Abs: Add(rc::Abs); break;
+    default: Add(rc::Func1, static_cast<short>(op)); break;
+    }
+    return true;
+}
+
+bool RealProgramBuilder::EmitThreeWay(const ExprNode* node) {
+    const std::uint8_t flags = (node->left ? 0 : rc::kNoLeft) | (node->third ? 0 : rc::kNoThird) |
+                               (node->right ? 0 : rc::kNoRight);
+    if (!Emit(node->left) || !Emit(node->third) || !Emit(node->right))
+        return false;
+    const bool join = node->op >= op::JoinX && node->op <= op::JoinU;
+    Add(join ? rc::Join : rc::Select, node->op, 0, 0.0L, flags);
+    return true;
+}
+
+bool RealProgramBuilder::EmitSum(const ExprNode* node) {
+    const ExprNode* term = node->left;
+    const ExprNode* range = node->right;
+    if (!term || term->op != op::SumTerm || !range || range->op != op::SumRange ||
+        !range->left || !range->right || range->third || term->aux < 0 ||
+        term->aux >= kLetterCount || sums_ >= RealProgram::kMaxSums)
+        return false; // the tree fails it in its own way
+    if (!Emit(range->left) || !Emit(range->right))
+        return false;
+    const auto flags =
+        static_cast<std::uint8_t>(sums_ * 2 + (node->op == op::Sum ? rc::kIsSum : 0));
+    const auto letter = static_cast<short>(term->aux);
+    program_.lettersMoved_ |= 1u << term->aux;
+    const std::size_t begin = program_.code_.size();
+    Add(rc::SumBegin, letter, 0, 0.0L, flags);
+    const auto summand = static_cast<std::int32_t>(program_.code_.size());
+    ++sums_;
+    const bool emitted = Emit(term->left);
+    --sums_;
+    if (!emitted)
+        return false;
+    Add(rc::SumStep, letter, summand, 0.0L, flags);
+    program_.code_[begin].slot = static_cast<std::int32_t>(program_.code_.size());
+    return true;
+}
+
+} // namespace korvane
