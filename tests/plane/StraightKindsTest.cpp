@@ -1,0 +1,344 @@
+// Lines ax + by = c (kind 208) and segments (kind 205) on a 200 x 200 picture of
+// [-5, 5] x [-5, 5]: one pixel is 0.05, so the clipping window is [-4.95, 4.95] squared.
+#include "GeometryTestSupport.h"
+
+#include "plane/StraightKinds.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace korvane {
+namespace {
+
+using geometrytest::ColourOfIndex;
+using geometrytest::GeometryScene;
+using platform::Point;
+using platform::Primitive;
+
+constexpr long double kEdge = 4.95L;
+constexpr long double kClose = 1e-12L;
+
+ExampleRecord& AddLine(GeometryScene& scene, const char* a, const char* b, const char* c) {
+    ExampleRecord& e = scene.Add(kLine, {{0, a}, {1, b}, {2, c}});
+    e.SetI16(exo::kRadio, 0);
+    return e;
+}
+
+ExampleRecord& AddSegment(GeometryScene& scene, const char* a, const char* b, const char* c, const char* d) {
+    ExampleRecord& e = scene.Add(kSegment, {{0, a}, {1, b}, {2, c}, {3, d}});
+    e.SetI16(exo::kRadio, 0);
+    return e;
+}
+
+struct Ends {
+    long double x0, y0, x1, y1;
+};
+
+Ends StoredLineEnds(const ExampleRecord& e) {
+    return {e.Real(401), e.Real(411), e.Real(421), e.Real(431)};
+}
+
+TEST(LineKind, NoCoefficientsDrawNothing) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0", "0", "1");
+    e.SetFlag(exo::kFlag55, true);
+    scene.Draw(e);
+    EXPECT_TRUE(scene.surface.Primitives().empty());
+    EXPECT_FALSE(e.Flag(exo::kFlag55));
+    EXPECT_FALSE(e.Flag(exo::kFlag60));
+}
+
+TEST(LineKind, ZeroXCoefficientIsHorizontalAcrossTheWindow) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0", "2", "3");
+    scene.Draw(e);
+    const auto lines = scene.Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    // y = 1.5 is pixel row 70; the ends one pixel inside the left and right borders.
+    EXPECT_EQ(lines[0].points[0], (Point{199, 70}));
+    EXPECT_EQ(lines[0].points[1], (Point{1, 70}));
+    EXPECT_TRUE(e.Flag(exo::kFlag55));
+    EXPECT_TRUE(e.Flag(exo::kFlag60));
+    const Ends ends = StoredLineEnds(e);
+    EXPECT_NEAR(ends.x0, kEdge, kClose);
+    EXPECT_NEAR(ends.x1, -kEdge, kClose);
+    EXPECT_NEAR(ends.y0, 1.5L, kClose);
+    EXPECT_NEAR(ends.y1, 1.5L, kClose);
+    EXPECT_NEAR(e.Real(exo::kMinimum), -kEdge, kClose);
+    EXPECT_NEAR(e.Real(exo::kMaximum), kEdge, kClose);
+    EXPECT_NEAR(e.Real(exo::kMinimum2), 1.5L, kClose);
+    EXPECT_NEAR(e.Real(exo::kMaximum2), 1.5L, kClose);
+}
+
+TEST(LineKind, OutsideTheWindowIsNotVisible) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "1", "0", "10");
+    e.SetFlag(exo::kFlag55, true);
+    scene.Draw(e);
+    EXPECT_TRUE(scene.Lines().empty());
+    EXPECT_FALSE(e.Flag(exo::kFlag55));
+    EXPECT_FALSE(e.Flag(exo::kFlag60)); // vertical
+}
+
+TEST(LineKind, UndefinedCoefficientDrawsNothing) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "1", "sqrt(-1)", "1");
+    scene.Draw(e);
+    EXPECT_TRUE(scene.surface.Primitives().empty());
+    EXPECT_FALSE(e.Flag(exo::kFlag55));
+}
+
+// Where the clipped line ends, for lines that cross the window in different ways. The
+// order of the ends follows the construction: from y = R to y = -R, or from x = R to
+// x = -R for lines closer to horizontal.
+TEST(LineKind, ClippedEndsAndExtents) {
+    struct Case {
+        const char *a, *b, *c;
+        Ends ends;
+        bool nonVertical;
+    };
+    const Case cases[] = {
+        // x = 2: top to bottom.
+        {"1", "0", "2", {2, kEdge, 2, -kEdge}, false},
+        // x + y = 0: corner to corner.
+        {"1", "1", "0", {-kEdge, kEdge, kEdge, -kEdge}, true},
+        // x - y = 8: meets the bottom (y = -4.95 at x = 3.05) and the right edge (y = -3.05).
+        {"1", "-1", "8", {kEdge, kEdge - 8, 8 - kEdge, -kEdge}, true},
+        // x + 2y = 8: left edge at y = 6.475 is above the top: top (x = -1.9) and right (y = 1.525).
+        {"1", "2", "8", {kEdge, (8 - kEdge) / 2, 8 - 2 * kEdge, kEdge}, true},
+        // -2x + y = 8: top at x = -1.525, left at y = -1.9.
+        {"-2", "1", "8", {-1.525L, kEdge, -kEdge, 8 - 2 * kEdge}, true},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(std::string(row.a) + "x + " + row.b + "y = " + row.c);
+        GeometryScene scene;
+        ExampleRecord& e = AddLine(scene, row.a, row.b, row.c);
+        scene.Draw(e);
+        ASSERT_EQ(scene.Lines().size(), 1u);
+        const Ends got = StoredLineEnds(e);
+        const long double a = std::stold(row.a), b = std::stold(row.b), c = std::stold(row.c);
+        // Both ends lie on the line and on the shrunk border.
+        for (const auto& [x, y] : {std::pair{got.x0, got.y0}, std::pair{got.x1, got.y1}}) {
+            EXPECT_NEAR(a * x + b * y, c, 1e-12L);
+            EXPECT_NEAR(std::max(std::fabs(x), std::fabs(y)), kEdge, 1e-12L);
+        }
+        const long double loX = std::min(row.ends.x0, row.ends.x1), hiX = std::max(row.ends.x0, row.ends.x1);
+        const long double loY = std::min(row.ends.y0, row.ends.y1), hiY = std::max(row.ends.y0, row.ends.y1);
+        EXPECT_NEAR(e.Real(exo::kMinimum), loX, 1e-12L);
+        EXPECT_NEAR(e.Real(exo::kMaximum), hiX, 1e-12L);
+        EXPECT_NEAR(e.Real(exo::kMinimum2), loY, 1e-12L);
+        EXPECT_NEAR(e.Real(exo::kMaximum2), hiY, 1e-12L);
+        EXPECT_TRUE(e.Flag(exo::kFlag55));
+        EXPECT_EQ(e.Flag(exo::kFlag60), row.nonVertical);
+    }
+}
+
+// |a| just above the threshold: meeting y = +-R would put the ends some 1e17 away and lose
+// every digit of the crossing; the line is y = 1 to within 1e-16 across the window.
+TEST(LineKind, NearlyHorizontalLineKeepsItsDigits) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0.00000000000000001", "1", "1");
+    scene.Draw(e);
+    ASSERT_EQ(scene.Lines().size(), 1u);
+    const Ends got = StoredLineEnds(e);
+    EXPECT_NEAR(got.y0, 1, 1e-15L);
+    EXPECT_NEAR(got.y1, 1, 1e-15L);
+    EXPECT_NEAR(std::fabs(got.x0 - got.x1), 2 * kEdge, 1e-12L);
+    EXPECT_EQ(scene.Lines()[0].points[0].y, 80);
+    EXPECT_EQ(scene.Lines()[0].points[1].y, 80);
+}
+
+TEST(StraightPen, LineStyleColourAndWidth) {
+    struct Row {
+        int radio;
+        platform::PenStyle style;
+    };
+    const Row rows[] = {
+        {0, platform::PenStyle::Solid},
+        {1, platform::PenStyle::Dotted},
+        {2, platform::PenStyle::Dashed},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("radio " + std::to_string(row.radio));
+        for (const std::int16_t kind : {kLine, kSegment}) {
+            SCOPED_TRACE("kind " + std::to_string(kind));
+            GeometryScene scene;
+            ExampleRecord& e = kind == kLine ? AddLine(scene, "1", "1", "0") : AddSegment(scene, "0", "0", "1", "1");
+            e.SetI16(exo::kRadio, static_cast<std::int16_t>(row.radio));
+            e.SetI16(exo::kColour, 7);
+            e.SetI16(exo::kWidth, 3);
+            scene.Draw(e);
+            const auto lines = scene.Lines();
+            ASSERT_EQ(lines.size(), 1u);
+            EXPECT_EQ(lines[0].pen.style, row.style);
+            EXPECT_EQ(lines[0].pen.colour, ColourOfIndex(7));
+            EXPECT_EQ(lines[0].pen.width, 3);
+        }
+    }
+}
+
+TEST(StraightPen, BlackGraphsDrawInColourZero) {
+    GeometryScene scene;
+    scene.settings.blackGraphs = true;
+    ExampleRecord& e = AddLine(scene, "1", "1", "0");
+    e.SetI16(exo::kColour, 7);
+    scene.Draw(e);
+    ASSERT_EQ(scene.Lines().size(), 1u);
+    EXPECT_EQ(scene.Lines()[0].pen.colour, ColourOfIndex(0));
+}
+
+TEST(LineKind, ExportModeDrawsATwoPointPolyline) {
+    GeometryScene scene;
+    scene.settings.exportMode = true;
+    ExampleRecord& e = AddLine(scene, "0", "2", "3");
+    scene.Draw(e);
+    EXPECT_TRUE(scene.Lines().empty());
+    const auto polylines = scene.Of(Primitive::Polyline);
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{199, 70}, {1, 70}}));
+}
+
+TEST(LineKind, FamilyDrawsEveryMemberAndPollsAfterEach) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0", "1", "a");
+    GeometryScene::MakeFamily(e, 4, -2, 2);
+    scene.eval.SetLetter(1, 0.25L);
+    scene.Draw(e);
+    const auto lines = scene.Lines();
+    ASSERT_EQ(lines.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(lines[static_cast<std::size_t>(k)].points[0].y, 100 - 20 * (k - 2));
+    }
+    EXPECT_GE(scene.polls, 5);
+    // The last member is what the example keeps.
+    EXPECT_NEAR(e.Real(exo::kMinimum2), 2, kClose);
+    EXPECT_EQ(scene.eval.letterValues[1].re, 0.25L);
+    EXPECT_EQ(scene.shown, 0);
+}
+
+TEST(LineKind, FamilyShownOneByOnePausesAndShows) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0", "1", "a");
+    GeometryScene::MakeFamily(e, -2, 0, 1);
+    e.SetI16(exo::kPause, 0);
+    scene.Draw(e);
+    EXPECT_EQ(scene.Lines().size(), 3u);
+    EXPECT_EQ(scene.shown, 3);
+}
+
+TEST(LineKind, StopKeyEndsTheFamily) {
+    GeometryScene scene;
+    ExampleRecord& e = AddLine(scene, "0", "1", "a");
+    GeometryScene::MakeFamily(e, 10, 0, 1);
+    PlaneDrawContext context = scene.Context();
+    context.pollKey = [] { return kStopKey; };
+    EXPECT_EQ(DrawLine(context, e), kStopKey);
+    EXPECT_EQ(scene.Lines().size(), 1u);
+}
+
+TEST(SegmentKind, InsideIsDrawnAsItIsWithItsExtents) {
+    GeometryScene scene;
+    ExampleRecord& e = AddSegment(scene, "-1.5", "3.0", "3.5", "1.0");
+    scene.Draw(e);
+    const auto lines = scene.Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].points[0], (Point{70, 40}));
+    EXPECT_EQ(lines[0].points[1], (Point{170, 80}));
+    EXPECT_EQ(e.Real(exo::kMinimum), -1.5L);
+    EXPECT_EQ(e.Real(exo::kMaximum), 3.5L);
+    EXPECT_EQ(e.Real(exo::kMinimum2), 1.0L);
+    EXPECT_EQ(e.Real(exo::kMaximum2), 3.0L);
+}
+
+// A segment from the centre out through each edge ends one pixel inside it; the extents
+// are those of the whole segment.
+TEST(SegmentKind, ClippedAtEachEdge) {
+    struct Row {
+        const char* name;
+        const char *c, *d;
+        Point end;
+    };
+    const Row rows[] = {
+        {"right", "8", "0", {199, 100}},
+        {"left", "-8", "0", {1, 100}},
+        {"top", "0", "8", {100, 1}},
+        {"bottom", "0", "-8", {100, 199}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GeometryScene scene;
+        ExampleRecord& e = AddSegment(scene, "0", "0", row.c, row.d);
+        scene.Draw(e);
+        const auto lines = scene.Lines();
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].points[0], (Point{100, 100}));
+        EXPECT_EQ(lines[0].points[1], row.end);
+        EXPECT_EQ(e.Real(exo::kMinimum), std::min(0.0L, std::stold(row.c)));
+        EXPECT_EQ(e.Real(exo::kMaximum2), std::max(0.0L, std::stold(row.d)));
+    }
+}
+
+TEST(SegmentKind, OutsideDrawsNothingButKeepsItsExtents) {
+    GeometryScene scene;
+    ExampleRecord& e = AddSegment(scene, "6", "6", "8", "7");
+    scene.Draw(e);
+    EXPECT_TRUE(scene.surface.Primitives().empty());
+    EXPECT_EQ(e.Real(exo::kMinimum), 6);
+    EXPECT_EQ(e.Real(exo::kMaximum), 8);
+    EXPECT_EQ(e.Real(exo::kMinimum2), 6);
+    EXPECT_EQ(e.Real(exo::kMaximum2), 7);
+}
+
+TEST(SegmentKind, UndefinedCoordinateDrawsNothing) {
+    for (int slot = 0; slot < 4; ++slot) {
+        SCOPED_TRACE(slot);
+        GeometryScene scene;
+        const char* texts[4] = {"0", "0", "1", "1"};
+        texts[slot] = "sqrt(-1)";
+        ExampleRecord& e = AddSegment(scene, texts[0], texts[1], texts[2], texts[3]);
+        e.SetI16(exo::kRadio, 0);
+        e.SetReal(exo::kMinimum, 123);
+        scene.Draw(e);
+        EXPECT_TRUE(scene.surface.Primitives().empty());
+        EXPECT_EQ(e.Real(exo::kMinimum), 123);
+    }
+}
+
+TEST(SegmentKind, UndefinedMemberEndsTheFamily) {
+    GeometryScene scene;
+    // Members a = -1, 0, 1: the first is undefined, so nothing at all is drawn.
+    ExampleRecord& e = AddSegment(scene, "0", "0", "1", "sqrt(a)");
+    GeometryScene::MakeFamily(e, 2, -1, 1);
+    scene.Draw(e);
+    EXPECT_TRUE(scene.Lines().empty());
+}
+
+TEST(SegmentKind, PointsMarkTheEndsInsideTheWindow) {
+    GeometryScene scene;
+    ExampleRecord& e = AddSegment(scene, "-1", "1", "8", "1");
+    e.SetFlag(exo::kFlag59, true);
+    e.SetI16(exo::kColour, 5);
+    scene.Draw(e);
+    EXPECT_EQ(scene.Lines().size(), 1u);
+    const auto marks = scene.Marks();
+    ASSERT_EQ(marks.size(), 1u); // (8, 1) is outside
+    EXPECT_EQ(marks[0].brush.colour, ColourOfIndex(5));
+    EXPECT_EQ(marks[0].pen.style, platform::PenStyle::Solid);
+    EXPECT_EQ(marks[0].rect, (platform::Rect{79, 79, 82, 82}));
+}
+
+TEST(SegmentKind, ExportModeDrawsAPolyline) {
+    GeometryScene scene;
+    scene.settings.exportMode = true;
+    ExampleRecord& e = AddSegment(scene, "0", "0", "8", "0");
+    scene.Draw(e);
+    const auto polylines = scene.Of(Primitive::Polyline);
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{100, 100}, {199, 100}}));
+}
+
+} // namespace
+} // namespace korvane
