@@ -144,6 +144,33 @@ void MarkTree(const ExprNode* node, std::array<bool, 256>& inUse) {
 
 } // namespace
 
+bool CanMakeDerivative(const ExampleRecord& source) {
+    switch (source.Kind()) {
+    case kExplicit: return !source.Flag(exo::kFlag59) && source.Tree(1);
+    case kPolar:
+    case kParametric: return source.Tree(0) && source.Tree(1);
+    default: return false;
+    }
+}
+
+int CompileDerivative(EvalContext& ctx, const ExampleRecord& source, ExampleRecord& derived) {
+    for (auto& slot : derived.compiled)
+        slot = ExprTree();
+    if (!CanMakeDerivative(source))
+        return 0;
+    const bool explicitSource = source.Kind() == kExplicit;
+    const int letter = explicitSource ? op::LetterX : source.Kind() == kPolar ? kLetterT : ParameterLetter(source);
+    const int first = explicitSource ? 1 : 0;
+    for (int slot = first; slot <= 1; ++slot) {
+        if (!Differentiate(ctx, source.Tree(slot), letter, derived.compiled[static_cast<std::size_t>(slot)])) {
+            for (auto& tree : derived.compiled)
+                tree = ExprTree();
+            return 117;
+        }
+    }
+    return 0;
+}
+
 int CompileExample(FormulaCompiler& compiler, ExampleRecord& e, bool derivatives) {
     for (auto& slot : e.compiled)
         slot = ExprTree();

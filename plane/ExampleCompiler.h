@@ -11,6 +11,18 @@ namespace korvane {
 // result code. With `derivatives` slots 4..6 receive the kind's derivatives.
 int CompileExample(FormulaCompiler& compiler, ExampleRecord& example, bool derivatives);
 
+// The derivation code of an example that "derivar" made from another one.
+inline constexpr std::int16_t kDerivativeDerivation = 1;
+
+// True for kinds whose derivative example can be made: explicit (not a polynomial),
+// polar and parametric.
+bool CanMakeDerivative(const ExampleRecord& source);
+// Fills the derived example's trees from its source: d/dx of f for an explicit example
+// (slot 1), the derivatives dx/dt and dy/dt of a polar or parametric one (slots 0 and 1
+// of a parametric example). Compiled slots are rebuilt from the source's own trees, so
+// that an edit of the source carries over. 0, or 117 when a derivative is too large.
+int CompileDerivative(EvalContext& context, const ExampleRecord& source, ExampleRecord& derived);
+
 // Marks, by variable code, every letter that a compiled tree of the example or of one of
 // its initial-value problems uses.
 void MarkLettersInUse(const ExampleRecord& example, std::array<bool, 256>& inUse);

@@ -3,6 +3,7 @@
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"
 #include "graph/TFnLibDlg.h"
+#include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TEditExmpDlg.h"
 #include "plane/TInventDlg.h"
@@ -149,8 +150,10 @@ int TPlot1Win::EditExample(int index, bool isNew) {
     const int mask = dialog.ChangeMask() | (isNew ? TEditExmpDlg::kFormulaChanged : 0);
     if (!e.IsDerived() && e.Kind() != kImplicit)
         e.texts[4] = DescribeExample(e);
-    if ((mask & TEditExmpDlg::kFormulaChanged) && !e.IsDerived())
+    if ((mask & TEditExmpDlg::kFormulaChanged) && !e.IsDerived()) {
         CompileExample(index);
+        RefreshDerivatives(index);
+    }
     RecomputeLettersInUse();
     if (e.Kind() == kImplicit && mask != 0) {
         e.trajectories.clear(); // the pieces of the old equation
@@ -183,12 +186,9 @@ int TPlot1Win::DuplicateExample(int index) {
 }
 
 bool TPlot1Win::CanDerive(const ExampleRecord& e) {
-    switch (e.Kind()) {
-    case kExplicit: return e.Tree(5) != nullptr;
-    case kPolar:
-    case kParametric: return e.Tree(4) != nullptr && e.Tree(5) != nullptr;
-    default: return false;
-    }
+    // Slot 5 holds d/dx of an explicit and dy/dt of a polar or parametric example: when it
+    // is missing the derivative was too large to build.
+    return CanMakeDerivative(e) && e.Tree(5) != nullptr && (e.Kind() == kExplicit || e.Tree(4) != nullptr);
 }
 
 int TPlot1Win::DeriveExample(int index) {
@@ -208,20 +208,27 @@ int TPlot1Win::DeriveExample(int index) {
         d.SetReal(offset, source.Real(offset));
     d.SetI16(exo::kDensity, source.Density());
     d.SetFlag(exo::kLockInterval, source.LockedInterval());
-    if (kind == kExplicit) {
-        d.compiled[1] = CopyTree(source.compiled[5]);
-        d.texts[4] = "d/dx " + source.texts[4];
-    } else {
-        d.compiled[0] = CopyTree(source.compiled[4]);
-        d.compiled[1] = CopyTree(source.compiled[5]);
+    if (kind == kParametric)
         d.SetI16(exo::kParameterLetter, source.Kind() == kPolar ? 0 : source.I16(exo::kParameterLetter));
-        d.texts[4] = "d/dt " + source.texts[4];
+    d.texts[4] = (kind == kExplicit ? "d/dx " : "d/dt ") + source.texts[4];
+    if (const int code = CompileDerivative(context_, source, d); code != 0) {
+        examples_.ReleaseLast();
+        ShowMessage(code);
+        return -1;
     }
     RecomputeLettersInUse();
     SetModified();
     ExamplesChanged();
     Redraw(currentLevel_);
     return derived;
+}
+
+void TPlot1Win::RefreshDerivatives(int source) {
+    for (int i = 0; i <= examples_.LastExample(); ++i) {
+        ExampleRecord& e = examples_[i];
+        if (e.Derivation() == kDerivativeCode && e.I16(exo::kSource1) == source)
+            CompileDerivative(context_, examples_[source], e);
+    }
 }
 
 void TPlot1Win::DeleteExample(int index) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "plane/ExampleCompiler.h"
 #include "plane/TPlotWin.h"
 
 namespace korvane {
@@ -47,7 +48,9 @@ public:
     void ToggleAll(bool points);
 
     // The derivation code of a derivative made by "derivar".
-    static constexpr std::int16_t kDerivativeCode = 1;
+    static constexpr std::int16_t kDerivativeCode = kDerivativeDerivation;
+    // The derivative examples of `source` follow its new trees.
+    void RefreshDerivatives(int source);
 
 protected:
     EquationEnvironment MakeEquationEnvironment();

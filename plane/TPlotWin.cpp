@@ -28,6 +28,13 @@ int TPlotWin::RecompileAll() {
         if (code != 0 && first == 0)
             first = code;
     }
+    // Derivative examples keep no texts: their trees come from their sources again.
+    for (int i = 0; i <= examples_.LastExample(); ++i) {
+        ExampleRecord& e = examples_[i];
+        const int source = e.I16(exo::kSource1);
+        if (e.Derivation() == kDerivativeDerivation && source >= 0 && source <= examples_.LastExample() && source != i)
+            korvane::CompileDerivative(context_, examples_[source], e);
+    }
     RecomputeLettersInUse();
     return first;
 }

@@ -127,6 +127,23 @@ TEST_F(Inventory, DerivativeOfAPolarExampleIsParametric) {
     }
 }
 
+TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
+    Add(cmd::kNewExplicit);
+    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ScriptOk({{212, "xxx"}});
+    window->EditExample(0, false);
+    long double out = 0;
+    ASSERT_TRUE(EvaluateAt(window->Context(), Examples()[1].Tree(1), 'X' - 64, 2, out));
+    EXPECT_EQ(out, 12) << "d/dx x^3 at 2 after the edit";
+    // A document brings the record without trees; recompiling everything derives again.
+    for (auto& tree : Examples()[1].compiled)
+        tree = ExprTree();
+    EXPECT_EQ(window->RecompileAll(), 0);
+    ASSERT_NE(Examples()[1].Tree(1), nullptr);
+    ASSERT_TRUE(EvaluateAt(window->Context(), Examples()[1].Tree(1), 'X' - 64, -1, out));
+    EXPECT_EQ(out, 3);
+}
+
 TEST_F(Inventory, WhichButtonsAreEnabled) {
     struct Row {
         const char* what;
