@@ -92,6 +92,7 @@ public:
             surface_.Polyline(polyline_);
         polyline_.clear();
         down_ = false;
+        drewInPiece_ = false;
     }
 
 private:
@@ -118,8 +119,13 @@ private:
         PixelPoint p;
         const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
         const platform::Point here{p.x, p.y};
-        if (down_ && previousMapped_ && mapped)
-            surface_.Line(previous_, here);
+        if (down_ && previousMapped_ && mapped) {
+            // At high densities most steps stay on one pixel; once a piece has drawn its
+            // first line, a line from a pixel to itself adds nothing.
+            if (here != previous_ || !drewInPiece_)
+                surface_.Line(previous_, here);
+            drewInPiece_ = true;
+        }
         previous_ = here;
         previousMapped_ = mapped;
     }
@@ -131,6 +137,7 @@ private:
     bool export_;
     bool down_ = false;
     bool previousMapped_ = false;
+    bool drewInPiece_ = false;
     platform::Point previous_;
     std::vector<platform::Point> polyline_;
 };
