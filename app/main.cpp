@@ -1,6 +1,7 @@
 // Entry point: the command-line modes that need no window, then the program itself.
 #include "app/EmptyWindowFactory.h"
 #include "app/EvalCommand.h"
+#include "app/ExportCommand.h"
 #include "app/OpenLog.h"
 #include "app/TPlot.h"
 #include "expr/RandomGenerator.h"
@@ -36,6 +37,14 @@ int RunProgram(int argc, char** argv, const std::string& startFile) {
     return plot.Run(korvane::OpenLogFromEnvironment());
 }
 
+// Headless: the offscreen platform draws and writes the picture without a display.
+int RunExport(int argc, char** argv, const std::vector<std::string>& args) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    korvane::platform::QtPlatform platform;
+    return korvane::RunExportCommand(args, platform, stderr);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,10 +60,8 @@ int main(int argc, char** argv) {
         }
         if (args[0] == "--eval")
             return korvane::RunEvalCommand({args.begin() + 1, args.end()}, stdout, stderr);
-        if (args[0] == "--export") {
-            std::fputs("korvane: --export ainda não está disponível\n", stderr);
-            return 2;
-        }
+        if (args[0] == "--export")
+            return RunExport(argc, argv, {args.begin() + 1, args.end()});
         if (args[0].starts_with("-")) {
             std::fputs(kUsage, stderr);
             return 2;

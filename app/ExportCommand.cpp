@@ -1,0 +1,143 @@
+#include "app/ExportCommand.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include <stdlib.h>
+
+#include "plane/DocumentFile.h"
+#include "plane/TPlot2Win.h"
+
+namespace korvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExitRead = 1;
+constexpr int kExitWrite = 2;
+constexpr int kMaxSide = 10000;
+
+struct ExportRequest {
+    std::string in, out;
+    int width = 800, height = 600;
+};
+
+bool ParseSide(std::string_view text, int& out) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && out >= 1 && out <= kMaxSide;
+}
+
+bool ParseSize(const std::string& text, ExportRequest& request) {
+    const std::size_t x = text.find_first_of("xX");
+    return x != std::string::npos && ParseSide(std::string_view(text).substr(0, x), request.width) &&
+           ParseSide(std::string_view(text).substr(x + 1), request.height);
+}
+
+bool ParseArgs(const std::vector<std::string>& args, ExportRequest& request) {
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--size") {
+            if (i + 1 >= args.size() || !ParseSize(args[i + 1], request))
+                return false;
+            ++i;
+        } else {
+            paths.push_back(args[i]);
+        }
+    }
+    if (paths.size() != 2)
+        return false;
+    request.in = paths[0];
+    request.out = paths[1];
+    return true;
+}
+
+std::string Extension(const std::string& path) {
+    std::string ext = fs::path(path).extension().string();
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+// The window writes its settings file when it goes; an export must touch none of the
+// user's, so the settings folder is a fresh one for the run.
+class ScratchConfigDirectory {
+public:
+    ScratchConfigDirectory() {
+        const char* old = std::getenv("KORVANE_CONFIG_DIR");
+        if (old)
+            previous_ = old;
+        hadPrevious_ = old != nullptr;
+        std::string pattern = (fs::temp_directory_path() / "korvane-export-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) {
+            path_ = pattern;
+            ::setenv("KORVANE_CONFIG_DIR", path_.c_str(), 1);
+        }
+    }
+    ~ScratchConfigDirectory() {
+        if (hadPrevious_)
+            ::setenv("KORVANE_CONFIG_DIR", previous_.c_str(), 1);
+        else
+            ::unsetenv("KORVANE_CONFIG_DIR");
+        std::error_code ignored;
+        if (!path_.empty())
+            fs::remove_all(path_, ignored);
+    }
+    ScratchConfigDirectory(const ScratchConfigDirectory&) = delete;
+    ScratchConfigDirectory& operator=(const ScratchConfigDirectory&) = delete;
+
+private:
+    std::string path_, previous_;
+    bool hadPrevious_ = false;
+};
+
+int DrawPicture(TPlot2Win& window, const ExportRequest& request, platform::Platform& platform) {
+    auto surface = platform.CreateExportSurface(request.out, {request.width, request.height});
+    if (!surface)
+        return kExitWrite;
+    View& view = window.GetView();
+    window.SyncPixelSizes();
+    view.SetClientSize(request.width, request.height);
+    view.Recompute();
+    for (int i = 0; i <= window.Examples().LastExample(); ++i)
+        window.FollowView(window.Examples()[i]);
+    window.DrawSettings().noPoll = true;
+    window.ClearToBackground(*surface);
+    window.DrawBase(*surface);
+    return surface->Finish() == 0 ? 0 : kExitWrite;
+}
+
+} // namespace
+
+int RunExportCommand(const std::vector<std::string>& args, platform::Platform& platform, std::FILE* err) {
+    ExportRequest request;
+    if (!ParseArgs(args, request)) {
+        std::fputs("uso: korvane --export ENTRADA SAIDA [--size LxA]\n", err);
+        return kExitWrite;
+    }
+    const std::string ext = Extension(request.out);
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".kv2") {
+        std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
+        return kExitWrite;
+    }
+    ScratchConfigDirectory scratch;
+    WindowOptions options;
+    options.title = "export";
+    options.readSettings = false;
+    auto window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+    if (window->OpenDocument(request.in) != 0) {
+        std::fprintf(err, "korvane: não é possível abrir arquivo %s\n", request.in.c_str());
+        return kExitRead;
+    }
+    const int code = ext == ".kv2" ? (window->SaveDocument(request.out) == 0 ? 0 : kExitWrite)
+                                   : DrawPicture(*window, request, platform);
+    if (code != 0)
+        std::fprintf(err, "korvane: não é possível escrever %s\n", request.out.c_str());
+    window.reset();
+    return code;
+}
+
+} // namespace korvane

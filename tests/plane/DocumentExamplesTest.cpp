@@ -1,0 +1,150 @@
+// The example documents in examples/ are made here, by plane windows as a user would
+// fill them: run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run
+// checks that what the windows write opens and compiles, and that the committed files do.
+#include "plane/DocumentFile.h"
+#include "plane/TPlot2Win.h"
+#include "platform/FileIO.h"
+#include "platform/memory/MemoryPlatform.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr long double kTwoPi = 6.283185307179586476925286766559L;
+
+struct ExampleDocument {
+    const char* file;
+    std::function<void(TPlot2Win&)> fill;
+    std::vector<std::int16_t> kinds;
+};
+
+void Look(TPlot2Win& w, long double radius) {
+    w.Axes().axesShown = true;
+    w.Axes().labels = true;
+    w.SetSquareView(0, 0, radius);
+}
+
+ExampleRecord& Add(TPlot2Win& w, std::int16_t kind, std::int16_t colour, const char* name) {
+    const int i = w.Examples().Append(kind, colour);
+    w.Examples().SetName(i, name);
+    return w.Examples()[i];
+}
+
+void Wave(TPlot2Win& w) {
+    Look(w, 10);
+    Add(w, kExplicit, 4, "onda").texts[1] = "xsin(x)";
+}
+
+void Rose(TPlot2Win& w) {
+    Look(w, 4);
+    ExampleRecord& e = Add(w, kPolar, 12, "rosa");
+    e.texts[2] = "3cos(2t)";
+    e.SetReal(exo::kMinimum, 0);
+    e.SetReal(exo::kMaximum, kTwoPi);
+}
+
+void Lissajous(TPlot2Win& w) {
+    Look(w, 4);
+    ExampleRecord& e = Add(w, kParametric, 9, "lissajous");
+    e.texts[0] = "3cos(3t)";
+    e.texts[1] = "3sin(4t)";
+    e.SetReal(exo::kMinimum, 0);
+    e.SetReal(exo::kMaximum, kTwoPi);
+    e.SetI16(exo::kDensity, 4);
+}
+
+void Family(TPlot2Win& w) {
+    Look(w, 5);
+    ExampleRecord& e = Add(w, kExplicit, 10, "familia");
+    e.texts[1] = "x^2/4+a";
+    e.SetFlag(exo::kIsFamily, true);
+    e.SetI16(exo::kFamilyLetter, 1);
+    e.SetI16(exo::kFamilySteps, 6);
+    e.SetReal(exo::kFamilyFirst, -3);
+    e.SetReal(exo::kFamilyLast, 3);
+    e.SetI16(exo::kPause, 0);
+}
+
+const std::vector<ExampleDocument>& Documents() {
+    static const std::vector<ExampleDocument> documents = {
+        {"onda.kv2", Wave, {kExplicit}},
+        {"rosa.kv2", Rose, {kPolar}},
+        {"lissajous.kv2", Lissajous, {kParametric}},
+        {"familia.kv2", Family, {kExplicit}},
+    };
+    return documents;
+}
+
+class DocumentExamples : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("korvane-examples-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string() + "/");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    std::unique_ptr<TPlot2Win> MakeWindow() {
+        WindowOptions options;
+        options.readSettings = false;
+        return std::make_unique<TPlot2Win>(platform, options, nullptr);
+    }
+    // Opens the file in a fresh window and checks what the example document should hold.
+    void ExpectOpensAndCompiles(const std::string& path, const ExampleDocument& d) {
+        auto w = MakeWindow();
+        ASSERT_EQ(w->OpenDocument(path), 0);
+        ASSERT_EQ(w->Examples().LastExample() + 1, static_cast<int>(d.kinds.size()));
+        for (std::size_t i = 0; i < d.kinds.size(); ++i)
+            EXPECT_EQ(w->Examples()[static_cast<int>(i)].Kind(), d.kinds[i]);
+        EXPECT_EQ(w->RecompileAll(), 0);
+        EXPECT_TRUE(w->Axes().axesShown);
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+
+    platform::MemoryPlatform platform;
+    fs::path dir_;
+};
+
+TEST_F(DocumentExamples, WindowsWriteDocumentsThatOpenAndCompile) {
+    const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
+    for (const ExampleDocument& d : Documents()) {
+        SCOPED_TRACE(d.file);
+        const std::string path = (dir_ / d.file).string();
+        {
+            auto w = MakeWindow();
+            d.fill(*w);
+            ASSERT_EQ(w->RecompileAll(), 0);
+            ASSERT_EQ(w->SaveDocument(path), 0);
+            if (out) {
+                ASSERT_EQ(w->SaveDocument((fs::path(out) / d.file).string()), 0);
+            }
+        }
+        ExpectOpensAndCompiles(path, d);
+    }
+}
+
+TEST_F(DocumentExamples, CommittedExamplesOpenAndCompile) {
+    const fs::path folder = fs::path(KORVANE_SOURCE_DIR) / "examples";
+    for (const ExampleDocument& d : Documents()) {
+        SCOPED_TRACE(d.file);
+        ASSERT_TRUE(fs::exists(folder / d.file));
+        ExpectOpensAndCompiles((folder / d.file).string(), d);
+    }
+}
+
+} // namespace
+} // namespace korvane
