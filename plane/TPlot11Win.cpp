@@ -291,7 +291,7 @@ int TPlot11Win::OpenDocument(const std::string& path) {
     RefreshMenuChecks();
     InvalidatePicture();
     Redraw(0);
-    ReopenInventory();
+    ExamplesChanged();
     return 0;
 }
 
@@ -322,6 +322,7 @@ void TPlot11Win::NewDocument() {
     ShowDocumentName();
     InvalidatePicture();
     Redraw(0);
+    ExamplesChanged();
 }
 
 void TPlot11Win::ShowDocumentName() { SetBaseTitle(BaseName(FileName())); }

@@ -35,10 +35,6 @@ public:
     virtual std::string DocumentExtension() const { return "kv2"; }
     virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }
 
-protected:
-    // The inventory reopens after an open when it was open.
-    virtual void ReopenInventory() {}
-
 private:
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();

@@ -144,6 +144,19 @@ TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
     EXPECT_EQ(out, 3);
 }
 
+TEST_F(Inventory, FollowsNewAndOpenedDocuments) {
+    Add(cmd::kNewExplicit);
+    Add(cmd::kNewPolar);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("korvane-inventory-" + std::to_string(::getpid()) + ".kv2")).string();
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    window->NewDocument();
+    EXPECT_TRUE(Lines().empty()) << "Novo empties the open inventory";
+    ASSERT_EQ(window->OpenDocument(path), 0);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)", "r = 3cos(2t)"}));
+    std::filesystem::remove(path);
+}
+
 TEST_F(Inventory, WhichButtonsAreEnabled) {
     struct Row {
         const char* what;
