@@ -10,6 +10,7 @@
 #include "expr/ExprNode.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
+#include "expr/ZeroBits.h"
 
 namespace korvane {
 
@@ -277,18 +278,8 @@ struct RealRun {
 // until the store is done, and that was most of the time of a plain arithmetic formula.
 long double EvaluateReal(RealRun& run, ExprNode* node, Fast& status);
 
-// 80-bit loads and stores are slow on x87; a zero imaginary part is written and tested as
-// plain integer bytes instead (0.0L is all zero bits, -0.0L only the sign bit).
-inline bool IsZero(const long double& v) {
-    std::uint64_t mantissa = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&mantissa, &v, sizeof mantissa);
-    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + sizeof mantissa,
-                sizeof signAndExponent);
-    return mantissa == 0 && (signAndExponent & 0x7fffu) == 0;
-}
 
-inline Fast RealIfZero(const long double& im) { return IsZero(im) ? Fast::Defined : Fast::Restart; }
+inline Fast RealIfZero(const long double& im) { return IsZeroBits(im) ? Fast::Defined : Fast::Restart; }
 
 inline long double Store(ExprNode* node, long double v) {
     node->value.re = v;
@@ -307,7 +298,7 @@ inline bool IsLeafLetter(const ExprNode* node, int op) {
 
 inline long double ReadLetter(const EvalContext& ctx, ExprNode* node, int op, Fast& status) {
     const ComplexValue& v = ctx.letterValues[op - op::LetterAt];
-    if (!IsZero(v.im)) {
+    if (!IsZeroBits(v.im)) {
         status = Fast::Restart;
         return 0.0L;
     }

@@ -12,6 +12,7 @@
 #include "expr/ExtendedMath.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
+#include "expr/ZeroBits.h"
 #include "expr/RealProgramBuilder.h"
 #include "expr/RealProgramCode.h"
 
@@ -23,15 +24,6 @@ namespace rc = realcode;
 
 constexpr long double kLargest = std::numeric_limits<long double>::max();
 
-// 0.0L is all zero bits and -0.0L only the sign bit; testing the bytes avoids an 80-bit load.
-inline bool IsZero(const long double& v) {
-    std::uint64_t mantissa = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&mantissa, &v, sizeof mantissa);
-    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + sizeof mantissa,
-                sizeof signAndExponent);
-    return mantissa == 0 && (signAndExponent & 0x7fffu) == 0;
-}
 
 // The value and defined flag of one step; an undefined step's value is what the tree
 // would leave in the node.
@@ -197,10 +189,10 @@ bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, long double value, long
                                                                      long double& out) const {
     ComplexValue* letters = ctx.letterValues;
     for (std::uint32_t bits = lettersRead_ & ~(1u << slot); bits != 0; bits &= bits - 1)
-        if (!IsZero(letters[__builtin_ctz(bits)].im))
+        if (!IsZeroBits(letters[__builtin_ctz(bits)].im))
             return Outcome::Restart;
     for (std::uint32_t bits = registersRead_; bits != 0; bits &= bits - 1)
-        if (!IsZero(ctx.registers[__builtin_ctz(bits)].im))
+        if (!IsZeroBits(ctx.registers[__builtin_ctz(bits)].im))
             return Outcome::Restart;
     Undo undo;
     undo.nearBreak = ctx.nearBreak;
@@ -284,7 +276,7 @@ bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, long double value, long
             }
             ComplexValue result;
             const bool defined = EvaluateFunction(ctx, ip->op, {a, 0.0L}, {acc, 0.0L}, result);
-            if (!IsZero(result.im))
+            if (!IsZeroBits(result.im))
                 return restart();
             settle({result.re, !defined}, false);
             break;
