@@ -1,4 +1,5 @@
-// Evaluation allocates nothing: a million evaluations under a counting operator new.
+// Evaluation allocates nothing: a million evaluations under a counting operator new, of
+// the trees and of the flat programs built from them.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "FormulaTestSupport.h"
+#include "expr/RealProgram.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -30,25 +32,38 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace korvane {
 namespace {
 
+constexpr int kSlotX = 'X' - '@';
+constexpr int kEvaluations = 1000000;
+
+// iter is left to the tree by the program, the rest runs as instructions.
+const char* const kTexts[] = {"xsin(x)", "x^2-2x+1", "sin(2x)cos(x)+sqrt(abs(x))",
+                              "exp(-xx/2)/sqrt(2pi)", "(x-1)(x-2)(x+1)/(x+3)",
+                              "joinx(x+1|0,1-x^2|2,-1)", "sum(1/n^2,n,1,20)", "iter(3,x/2)",
+                              "gamma(x)+erf(x)+rnd(1)"};
+constexpr int kTextCount = sizeof kTexts / sizeof kTexts[0];
+
+std::vector<ExprTree> CompileAll(testing::Formulas& f) {
+    std::vector<ExprTree> trees;
+    for (const char* text : kTexts) {
+        EXPECT_EQ(f.compiler.CompileFormula(text), 0) << text;
+        trees.push_back(f.compiler.TakeResult());
+    }
+    return trees;
+}
+
+long double Argument(int i) { return -5 + (i % 10000) * 0.001L; }
+
 TEST(EvaluationAllocation, AMillionEvaluationsAllocateNothing) {
-    const char* texts[] = {"xsin(x)", "x^2-2x+1", "sin(2x)cos(x)+sqrt(abs(x))",
-                           "joinx(x+1|0,1-x^2|2,-1)", "sum(1/n^2,n,1,20)", "iter(3,x/2)",
-                           "gamma(x)+erf(x)+rnd(1)"};
     for (bool complexMode : {false, true}) {
         testing::Formulas f(complexMode);
-        std::vector<ExprTree> trees;
-        for (const char* text : texts) {
-            ASSERT_EQ(f.compiler.CompileFormula(text), 0) << text;
-            trees.push_back(f.compiler.TakeResult());
-        }
+        std::vector<ExprTree> trees = CompileAll(f);
         allocations = 0;
         counting = true;
         long double sum = 0;
-        for (int i = 0; i < 1000000 / 7 / 2 + 1; ++i) {
-            const long double x = -5 + (i % 10000) * 0.001L;
+        for (int i = 0; i < kEvaluations / kTextCount / 2 + 1; ++i) {
             for (ExprTree& tree : trees) {
                 long double out = 0;
-                if (EvaluateAt(f.ctx, tree.root, 'X' - '@', x, out))
+                if (EvaluateAt(f.ctx, tree.root, kSlotX, Argument(i), out))
                     sum += out;
             }
         }
@@ -56,6 +71,31 @@ TEST(EvaluationAllocation, AMillionEvaluationsAllocateNothing) {
         EXPECT_EQ(allocations.load(), 0) << "complex " << complexMode;
         EXPECT_NE(sum, 0);
     }
+}
+
+TEST(EvaluationAllocation, AMillionProgramEvaluationsAllocateNothing) {
+    testing::Formulas f;
+    std::vector<ExprTree> trees = CompileAll(f);
+    std::vector<RealProgram> programs;
+    for (ExprTree& tree : trees)
+        programs.emplace_back(tree.root);
+    int compiled = 0;
+    for (const RealProgram& p : programs)
+        compiled += p.Compiled() ? 1 : 0;
+    EXPECT_EQ(compiled, kTextCount - 1); // all but iter
+    allocations = 0;
+    counting = true;
+    long double sum = 0;
+    for (int i = 0; i < kEvaluations / kTextCount + 1; ++i) {
+        for (const RealProgram& program : programs) {
+            long double out = 0;
+            if (program.EvaluateAt(f.ctx, kSlotX, Argument(i), out))
+                sum += out;
+        }
+    }
+    counting = false;
+    EXPECT_EQ(allocations.load(), 0);
+    EXPECT_NE(sum, 0);
 }
 
 } // namespace
