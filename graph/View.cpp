@@ -4,18 +4,6 @@
 
 namespace korvane {
 
-std::int32_t RoundToInt(long double v) {
-    if (std::isnan(v))
-        return 0;
-    const std::int32_t sign = v >= 0 ? 1 : -1;
-    const long double a = std::fabs(v);
-    if (a > 2147483647.0L)
-        return sign * 2147483647;
-    const long double whole = std::floor(a);
-    const auto n = static_cast<std::int32_t>(whole);
-    return a - whole > 0.5L ? sign * (n + 1) : sign * n;
-}
-
 View::View() { RecomputeDerived(); }
 
 void View::SetClientSize(int width, int height) {
@@ -160,18 +148,6 @@ void View::RestoreDefault() {
     Recompute();
 }
 
-std::int32_t View::Clamp(long double v, int limit, bool& clamped) {
-    if (v > limit) {
-        clamped = true;
-        return limit + 1;
-    }
-    if (v < 0 || std::isnan(v)) {
-        clamped = true;
-        return -1;
-    }
-    return RoundToInt(v);
-}
-
 std::int32_t View::ToPixelXInt(long double x) const {
     bool clamped = false;
     return offsetX + Clamp(pixX * (x - xmin), clientW, clamped);
@@ -188,18 +164,6 @@ bool View::ToPixelPoint(long double x, long double y, PixelPoint& out) const {
     const std::int32_t py = Clamp(pixY * (ymax - y), clientH, clamped);
     out = {px + offsetX, py + offsetY};
     return px >= 0 && px <= clientW && py >= 0 && py <= clientH;
-}
-
-bool View::ToPixelPointUnclamped(long double x, long double y, PixelPoint& out) const {
-    bool clamped = false;
-    const std::int32_t px = Clamp(pixX * (x - xmin), clientW, clamped);
-    const std::int32_t py = Clamp(pixY * (ymax - y), clientH, clamped);
-    out = {px + offsetX, py + offsetY};
-    return !clamped;
-}
-
-bool View::Inside(long double x, long double y) const {
-    return x >= xmin && x <= xmax && y >= ymin && y <= ymax;
 }
 
 namespace {

@@ -6,8 +6,23 @@
 
 namespace korvane {
 
-// Rounds half toward zero and saturates at +-2147483647; NaN gives 0.
-std::int32_t RoundToInt(long double v);
+// Rounds half toward zero and saturates at +-2147483647; NaN gives 0. Every curve sample
+// passes here twice, so it stays clear of floor and of truncating conversions, which both
+// switch the x87 control word: 2^63 has a unit last place, so adding and taking it away
+// rounds to nearest in the current mode, and a tie that went up is taken back.
+inline std::int32_t RoundToInt(long double v) {
+    if (!(v == v))
+        return 0;
+    const std::int32_t sign = v >= 0 ? 1 : -1;
+    const long double a = v >= 0 ? v : -v;
+    if (a > 2147483647.0L)
+        return sign * 2147483647;
+    constexpr long double kUnitLastPlace = 0x1p63L;
+    long double n = (a + kUnitLastPlace) - kUnitLastPlace;
+    if (a - n == -0.5L)
+        n -= 1;
+    return sign * static_cast<std::int32_t>(static_cast<double>(n));
+}
 
 struct SavedView {
     long double a, b, c, d; // cx, cy, rx, ry in square mode; xmin, xmax, ymin, ymax in corner mode
@@ -75,18 +90,34 @@ public:
     // True when the point falls inside the client area.
     bool ToPixelPoint(long double x, long double y, PixelPoint& out) const;
     // Same integers; false when a coordinate was clamped.
-    bool ToPixelPointUnclamped(long double x, long double y, PixelPoint& out) const;
+    bool ToPixelPointUnclamped(long double x, long double y, PixelPoint& out) const {
+        bool clamped = false;
+        const std::int32_t px = Clamp(pixX * (x - xmin), clientW, clamped);
+        const std::int32_t py = Clamp(pixY * (ymax - y), clientH, clamped);
+        out = {px + offsetX, py + offsetY};
+        return !clamped;
+    }
     long double ToWorldX(int px) const { return xmin + unitX * (px - offsetX); }
     long double ToWorldY(int py) const { return ymax - unitY * (py - offsetY); }
 
-    bool Inside(long double x, long double y) const;
+    bool Inside(long double x, long double y) const { return x >= xmin && x <= xmax && y >= ymin && y <= ymax; }
     // Clips a world segment against the window less one pixel on every side; false when
     // nothing is left. A segment with both ends inside is kept as it is.
     bool ClipSegment(long double& x0, long double& y0, long double& x1, long double& y1) const;
 
 private:
     void RecomputeDerived();
-    static std::int32_t Clamp(long double v, int limit, bool& clamped);
+    static std::int32_t Clamp(long double v, int limit, bool& clamped) {
+        if (v > limit) {
+            clamped = true;
+            return limit + 1;
+        }
+        if (v < 0 || v != v) {
+            clamped = true;
+            return -1;
+        }
+        return RoundToInt(v);
+    }
 };
 
 } // namespace korvane

@@ -9,6 +9,7 @@
 #include "platform/WindowHandler.h"
 #include "platform/qt/QtSurface.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <deque>
@@ -113,6 +114,8 @@ private:
     bool repaintPosted_ = false;
     bool closed_ = false;
     int busyDepth_ = 0;
+    QElapsedTimer sinceEvents_; // since PeekKey last ran the event loop
+    unsigned probes_ = 0;
 };
 
 } // namespace korvane::platform

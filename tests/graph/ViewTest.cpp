@@ -22,6 +22,10 @@ TEST(RoundToInt, HalvesTowardZeroAndSaturation) {
     } rows[] = {
         {2.5L, 2}, {-2.5L, -2}, {2.51L, 3}, {-2.51L, -3}, {0.0L, 0}, {0.49L, 0},
         {3e9L, 2147483647}, {-3e9L, -2147483647}, {2147483647.0L, 2147483647},
+        {3.5L, 3}, {-3.5L, -3}, {0.5L, 0}, {1.5L, 1}, {2147483646.5L, 2147483646},
+        {std::nextafter(2.5L, 3.0L), 3}, {std::nextafter(3.5L, 3.0L), 3},
+        {std::nextafter(3.5L, 4.0L), 4}, {-std::nextafter(3.5L, 4.0L), -4},
+        {HUGE_VALL, 2147483647}, {-HUGE_VALL, -2147483647}, {1e-4000L, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "RoundToInt(" << static_cast<double>(r.in) << ")");
