@@ -12,18 +12,18 @@
 #include "expr/ExtendedMath.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
-#include "expr/ZeroBits.h"
 #include "expr/RealProgramBuilder.h"
 #include "expr/RealProgramCode.h"
+#include "expr/ZeroBits.h"
 
 namespace korvane {
 
 namespace {
 
 namespace rc = realcode;
+using Instruction = RealProgram::Instruction;
 
 constexpr long double kLargest = std::numeric_limits<long double>::max();
-
 
 // The value and defined flag of one step; an undefined step's value is what the tree
 // would leave in the node.
@@ -123,6 +123,19 @@ struct Step {
     return {a < kZeroTolerance ? 0.0L : a, false};
 }
 
+// The step of + - * / on defined operands.
+template <int kOperator>
+[[gnu::always_inline]] inline Step Arithmetic(long double a, long double b) {
+    if constexpr (kOperator == 0)
+        return {a + b, false};
+    else if constexpr (kOperator == 1)
+        return {a - b, false};
+    else if constexpr (kOperator == 2)
+        return Product(a, b);
+    else
+        return Quotient(a, b);
+}
+
 bool BoundIsInteger(long double v, long double& rounded) {
     if (!(std::fabs(v) <= kIntegerRange))
         return false;
@@ -163,102 +176,139 @@ struct Undo {
 
 } // namespace
 
-bool RealProgram::Build(ExprNode* tree) {
-    RealProgramBuilder builder(*this);
-    return builder.Build(tree);
-}
+// The state of one run besides the accumulator. A run starts in a loop that keeps no
+// defined flags, since nearly every value is defined; at the first undefined step it
+// hands its state to Tracked, which follows the flags as the tree's nodes do.
+struct RealMachine {
+    using Outcome = RealProgram::Outcome;
 
-bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, long double value, long double& out) const {
-    if (code_.empty() || ctx.complexMode || slot < 0 || slot >= kLetterCount)
-        return korvane::EvaluateAt(ctx, tree_, slot, value, out);
-    ComplexValue& letter = ctx.letterValues[slot];
-    letter.re = value;
-    std::memset(&letter.im, 0, sizeof letter.im); // the integer store is cheaper than an 80-bit one
-    const Outcome outcome = Run(ctx, slot, value, out);
-    if (outcome != Outcome::Restart)
-        return outcome == Outcome::Defined;
-    const bool defined = EvaluateNode(ctx, tree_);
-    out = tree_->value.re;
-    return defined;
-}
+    RealMachine(const RealProgram& p, EvalContext& c, int slot, const long double& v)
+        : program(p), ctx(c), letters(c.letterValues), value(v), code(p.code_.data()),
+          // A sum may move the letter that was just set; then it is read from memory.
+          argument(((p.lettersMoved_ >> slot) & 1u) != 0 ? -1 : slot) {}
 
-// Inlined into EvaluateAt, so that the letter's new value reaches the first instruction in a
-// register: reading back an 80-bit value just stored waits until the store is done.
-[[gnu::always_inline]] inline RealProgram::Outcome RealProgram::Run(EvalContext& ctx, int slot,
-                                                                     long double value,
-                                                                     long double& out) const {
-    ComplexValue* letters = ctx.letterValues;
-    for (std::uint32_t bits = lettersRead_ & ~(1u << slot); bits != 0; bits &= bits - 1)
-        if (!IsZeroBits(letters[__builtin_ctz(bits)].im))
-            return Outcome::Restart;
-    for (std::uint32_t bits = registersRead_; bits != 0; bits &= bits - 1)
-        if (!IsZeroBits(ctx.registers[__builtin_ctz(bits)].im))
-            return Outcome::Restart;
+    [[gnu::always_inline]] long double LetterAt(int s) const {
+        return s == argument ? value : letters[s].re;
+    }
+
+    // The fused operand of the instruction.
+    template <int kOperand>
+    [[gnu::always_inline]] Step Fetch(const Instruction& i) const {
+        if constexpr (kOperand == rc::Constant)
+            return {i.constant, false};
+        else if constexpr (kOperand == rc::Letter)
+            return {LetterAt(i.slot), false};
+        else if constexpr (kOperand >= rc::LCAdd && kOperand <= rc::LCDiv)
+            return Arithmetic<kOperand - rc::LCAdd>(LetterAt(i.slot), i.constant);
+        else if constexpr (kOperand >= rc::CLAdd && kOperand <= rc::CLDiv)
+            return Arithmetic<kOperand - rc::CLAdd>(i.constant, LetterAt(i.slot));
+        else if constexpr (kOperand >= rc::LLAdd && kOperand <= rc::LLDiv)
+            return Arithmetic<kOperand - rc::LLAdd>(LetterAt(i.slot), LetterAt(i.other));
+        else if constexpr (kOperand == rc::LetterPow)
+            return IntegerPower(LetterAt(i.slot), i.other);
+        else if constexpr (kOperand == rc::LetterSin || kOperand == rc::LetterCos)
+            return Sine(LetterAt(i.slot), kOperand == rc::LetterCos);
+        else if constexpr (kOperand == rc::LetterExp)
+            return Exponential(LetterAt(i.slot));
+        else if constexpr (kOperand == rc::LetterSqrt)
+            return SquareRoot(LetterAt(i.slot));
+        else
+            return Absolute(LetterAt(i.slot));
+    }
+
+    // A fused action on defined values; false when its step is undefined, with acc the
+    // value the step leaves.
+    template <int kAction, int kOperand>
+    [[gnu::always_inline]] bool Fused(const Instruction& i, long double& acc) {
+        const Step o = Fetch<kOperand>(i);
+        if constexpr (kAction == rc::Load || kAction == rc::Push) {
+            if constexpr (kAction == rc::Push)
+                stack[sp++] = acc;
+            acc = o.value;
+            return !o.undefined;
+        } else {
+            if (o.undefined) {
+                acc = 0.0L;
+                return false;
+            }
+            Step s{};
+            if constexpr (kAction >= rc::AddTo && kAction <= rc::DivBy)
+                s = Arithmetic<kAction - rc::AddTo>(acc, o.value);
+            else if constexpr (kAction == rc::RSub)
+                s = Arithmetic<1>(o.value, acc);
+            else
+                s = Arithmetic<3>(o.value, acc);
+            acc = s.value;
+            return !s.undefined;
+        }
+    }
+
+    Outcome Restart() {
+        ctx.nearBreak = undo.nearBreak;
+        if (program.usesRandom_ && ctx.random)
+            ctx.random->Seed(undo.randomState);
+        for (std::uint32_t bits = program.lettersMoved_; bits != 0; bits &= bits - 1)
+            letters[__builtin_ctz(bits)] = undo.letters[__builtin_ctz(bits)];
+        return Outcome::Restart;
+    }
+
+    [[gnu::noinline]] Outcome Tracked(const Instruction* ip, long double acc, long double& out);
+    Step FetchAny(const Instruction& i) const;
+
+    const RealProgram& program;
+    EvalContext& ctx;
+    ComplexValue* const letters;
+    const long double& value;
+    const Instruction* const code;
+    const int argument;
     Undo undo;
-    undo.nearBreak = ctx.nearBreak;
-    if (usesRandom_ && ctx.random)
-        undo.randomState = ctx.random->State();
-    for (std::uint32_t bits = lettersMoved_; bits != 0; bits &= bits - 1)
-        undo.letters[__builtin_ctz(bits)] = letters[__builtin_ctz(bits)];
-
-    long double stack[kMaxDepth];
-    SumFrame frames[kMaxSums];
-    std::uint64_t pushedUndefined = 0; // one bit per stack entry, the top one lowest
     int sp = 0;
-    long double acc = 0.0L;
-    bool undefined = false;
-    const Instruction* const code = code_.data();
-    // A sum may move the letter that was just set; then it is read from memory.
-    const int argument = ((lettersMoved_ >> slot) & 1u) != 0 ? -1 : slot;
-    auto letter = [&](int s) __attribute__((always_inline)) { return s == argument ? value : letters[s].re; };
+    long double stack[RealProgram::kMaxDepth];
+    SumFrame frames[RealProgram::kMaxSums];
+};
 
-    auto push = [&](long double v) __attribute__((always_inline)) {
+Step RealMachine::FetchAny(const Instruction& i) const {
+    switch (rc::OperandOf(i.code)) {
+#define KORVANE_FETCH(O) case rc::O: return Fetch<rc::O>(i);
+        KORVANE_FETCH(Constant) KORVANE_FETCH(Letter)
+        KORVANE_FETCH(LCAdd) KORVANE_FETCH(LCSub) KORVANE_FETCH(LCMul) KORVANE_FETCH(LCDiv)
+        KORVANE_FETCH(CLAdd) KORVANE_FETCH(CLSub) KORVANE_FETCH(CLMul) KORVANE_FETCH(CLDiv)
+        KORVANE_FETCH(LLAdd) KORVANE_FETCH(LLSub) KORVANE_FETCH(LLMul) KORVANE_FETCH(LLDiv)
+        KORVANE_FETCH(LetterPow) KORVANE_FETCH(LetterSin) KORVANE_FETCH(LetterCos)
+        KORVANE_FETCH(LetterExp) KORVANE_FETCH(LetterSqrt)
+#undef KORVANE_FETCH
+    default: return Fetch<rc::LetterAbs>(i);
+    }
+}
+
+// The general loop: every value carries its defined flag, and an operator with an undefined
+// operand fails with 0, as a tree node does.
+RealMachine::Outcome RealMachine::Tracked(const Instruction* ip, long double acc, long double& out) {
+    bool undefined = true; // the step that sent the run here
+    std::uint64_t pushedUndefined = 0; // one bit per stack entry, the top one lowest
+    auto push = [&](long double v, bool vUndefined) {
         stack[sp++] = acc;
         pushedUndefined = (pushedUndefined << 1) | (undefined ? 1u : 0u);
         acc = v;
-        undefined = false;
+        undefined = vUndefined;
     };
-    auto pop = [&](bool& wasUndefined) __attribute__((always_inline)) {
+    auto pop = [&](bool& wasUndefined) {
         wasUndefined = (pushedUndefined & 1u) != 0;
         pushedUndefined >>= 1;
         return stack[--sp];
     };
-    // An operator with an undefined operand fails with 0, as a tree node does.
-    auto settle = [&](const Step& s, bool operandUndefined) __attribute__((always_inline)) {
+    auto settle = [&](const Step& s, bool operandUndefined) {
         acc = operandUndefined ? 0.0L : s.value;
         undefined = operandUndefined || s.undefined;
     };
-    auto restart = [&]() {
-        ctx.nearBreak = undo.nearBreak;
-        if (usesRandom_ && ctx.random)
-            ctx.random->Seed(undo.randomState);
-        for (std::uint32_t bits = lettersMoved_; bits != 0; bits &= bits - 1)
-            letters[__builtin_ctz(bits)] = undo.letters[__builtin_ctz(bits)];
-        return Outcome::Restart;
-    };
-
-    for (const Instruction* ip = code;; ++ip) {
+    for (;; ++ip) {
         bool u = false;
         switch (ip->code) {
-        case rc::Const: push(ip->constant); break;
-        case rc::Letter: push(letter(ip->slot)); break;
-        case rc::Register: push(ctx.registers[ip->slot].re); break;
+        case rc::Register: push(ctx.registers[ip->slot].re, false); break;
         case rc::Add: { const long double a = pop(u); settle({a + acc, false}, u || undefined); break; }
         case rc::Sub: { const long double a = pop(u); settle({a - acc, false}, u || undefined); break; }
         case rc::Mul: { const long double a = pop(u); settle(Product(a, acc), u || undefined); break; }
         case rc::Div: { const long double a = pop(u); settle(Quotient(a, acc), u || undefined); break; }
-        case rc::AddC: settle({acc + ip->constant, false}, undefined); break;
-        case rc::SubC: settle({acc - ip->constant, false}, undefined); break;
-        case rc::MulC: settle(Product(acc, ip->constant), undefined); break;
-        case rc::DivC: settle(Quotient(acc, ip->constant), undefined); break;
-        case rc::RSubC: settle({ip->constant - acc, false}, undefined); break;
-        case rc::RDivC: settle(Quotient(ip->constant, acc), undefined); break;
-        case rc::AddL: settle({acc + letter(ip->slot), false}, undefined); break;
-        case rc::SubL: settle({acc - letter(ip->slot), false}, undefined); break;
-        case rc::MulL: settle(Product(acc, letter(ip->slot)), undefined); break;
-        case rc::DivL: settle(Quotient(acc, letter(ip->slot)), undefined); break;
-        case rc::RSubL: settle({letter(ip->slot) - acc, false}, undefined); break;
-        case rc::RDivL: settle(Quotient(letter(ip->slot), acc), undefined); break;
         case rc::Neg: settle({-acc, false}, undefined); break;
         case rc::Square: settle(Product(acc, acc), undefined); break;
         case rc::PowN: settle(IntegerPower(acc, ip->slot), undefined); break;
@@ -277,7 +327,7 @@ bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, long double value, long
             ComplexValue result;
             const bool defined = EvaluateFunction(ctx, ip->op, {a, 0.0L}, {acc, 0.0L}, result);
             if (!IsZeroBits(result.im))
-                return restart();
+                return Restart();
             settle({result.re, !defined}, false);
             break;
         }
@@ -360,11 +410,233 @@ bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, long double value, long
             break;
         }
         case rc::End:
-        default:
             out = acc;
             return undefined ? Outcome::Undefined : Outcome::Defined;
+        default: {
+            const Step o = FetchAny(*ip);
+            const int action = rc::ActionOf(ip->code);
+            if (action == rc::Load) {
+                acc = o.value;
+                undefined = o.undefined;
+            } else if (action == rc::Push) {
+                push(o.value, o.undefined);
+            } else if (undefined || o.undefined) {
+                settle({}, true);
+            } else {
+                switch (action) {
+                case rc::AddTo: settle(Arithmetic<0>(acc, o.value), false); break;
+                case rc::SubFrom: settle(Arithmetic<1>(acc, o.value), false); break;
+                case rc::MulBy: settle(Arithmetic<2>(acc, o.value), false); break;
+                case rc::DivBy: settle(Arithmetic<3>(acc, o.value), false); break;
+                case rc::RSub: settle(Arithmetic<1>(o.value, acc), false); break;
+                default: settle(Arithmetic<3>(o.value, acc), false); break;
+                }
+            }
+            break;
+        }
         }
     }
+}
+
+bool RealProgram::Build(ExprNode* tree) {
+    RealProgramBuilder builder(*this);
+    return builder.Build(tree);
+}
+
+bool RealProgram::EvaluateAt(EvalContext& ctx, int slot, const long double& value,
+                             long double& out) const {
+    if (code_.empty() || ctx.complexMode || slot < 0 || slot >= kLetterCount)
+        return korvane::EvaluateAt(ctx, tree_, slot, value, out);
+    ComplexValue& letter = ctx.letterValues[slot];
+    letter.re = value;
+    std::memset(&letter.im, 0, sizeof letter.im); // the integer store is cheaper than an 80-bit one
+    const Outcome outcome = Run(ctx, slot, value, out);
+    if (outcome != Outcome::Restart)
+        return outcome == Outcome::Defined;
+    const bool defined = EvaluateNode(ctx, tree_);
+    out = tree_->value.re;
+    return defined;
+}
+
+// The loop without defined flags, inlined into EvaluateAt so that the letter's value reaches
+// the first instruction straight from the caller's memory.
+[[gnu::always_inline]] inline RealProgram::Outcome RealProgram::Run(EvalContext& ctx, int slot,
+                                                                     const long double& value,
+                                                                     long double& out) const {
+    ComplexValue* letters = ctx.letterValues;
+    for (std::uint32_t bits = lettersRead_ & ~(1u << slot); bits != 0; bits &= bits - 1)
+        if (!IsZeroBits(letters[__builtin_ctz(bits)].im))
+            return Outcome::Restart;
+    for (std::uint32_t bits = registersRead_; bits != 0; bits &= bits - 1)
+        if (!IsZeroBits(ctx.registers[__builtin_ctz(bits)].im))
+            return Outcome::Restart;
+    RealMachine m(*this, ctx, slot, value);
+    m.undo.nearBreak = ctx.nearBreak;
+    if (usesRandom_ && ctx.random)
+        m.undo.randomState = ctx.random->State();
+    for (std::uint32_t bits = lettersMoved_; bits != 0; bits &= bits - 1)
+        m.undo.letters[__builtin_ctz(bits)] = letters[__builtin_ctz(bits)];
+
+    long double acc = 0.0L;
+    const Instruction* ip = m.code;
+    const Instruction* next = nullptr; // where the tracked loop goes on
+    for (;; ++ip) {
+        switch (ip->code) {
+        case rc::Register:
+            m.stack[m.sp++] = acc;
+            acc = ctx.registers[ip->slot].re;
+            break;
+#define KORVANE_STACK_CASE(CODE, N)                                   \
+    case rc::CODE: {                                                  \
+        const Step s = Arithmetic<N>(m.stack[--m.sp], acc);           \
+        acc = s.value;                                                \
+        if (s.undefined)                                              \
+            goto undefined;                                           \
+        break;                                                        \
+    }
+        KORVANE_STACK_CASE(Add, 0)
+        KORVANE_STACK_CASE(Sub, 1)
+        KORVANE_STACK_CASE(Mul, 2)
+        KORVANE_STACK_CASE(Div, 3)
+#undef KORVANE_STACK_CASE
+#define KORVANE_UNARY_CASE(CODE, STEP)                                \
+    case rc::CODE: {                                                  \
+        const Step s = STEP;                                          \
+        acc = s.value;                                                \
+        if (s.undefined)                                              \
+            goto undefined;                                           \
+        break;                                                        \
+    }
+        KORVANE_UNARY_CASE(Neg, (Step{-acc, false}))
+        KORVANE_UNARY_CASE(Square, Product(acc, acc))
+        KORVANE_UNARY_CASE(PowN, IntegerPower(acc, ip->slot))
+        KORVANE_UNARY_CASE(Sin, Sine(acc, false))
+        KORVANE_UNARY_CASE(Cos, Sine(acc, true))
+        KORVANE_UNARY_CASE(Exp, Exponential(acc))
+        KORVANE_UNARY_CASE(Sqrt, SquareRoot(acc))
+        KORVANE_UNARY_CASE(Abs, Absolute(acc))
+#undef KORVANE_UNARY_CASE
+        case rc::Func1:
+        case rc::Func2: {
+            const long double a = ip->code == rc::Func2 ? m.stack[--m.sp] : 0.0L;
+            ComplexValue result;
+            const bool defined = EvaluateFunction(ctx, ip->op, {a, 0.0L}, {acc, 0.0L}, result);
+            if (!IsZeroBits(result.im))
+                return m.Restart();
+            acc = result.re;
+            if (!defined)
+                goto undefined;
+            break;
+        }
+        case rc::Join: {
+            const long double third = m.stack[--m.sp];
+            const long double left = m.stack[--m.sp];
+            if ((ip->flags & rc::kNoThird) != 0) {
+                acc = 0.0L;
+                goto undefined;
+            }
+            const long double v = letters[JoinSlot(ip->op)].re;
+            if (std::fabs(third - v) < ctx.tolerance)
+                ctx.nearBreak = true;
+            const bool right = third <= v;
+            if ((ip->flags & (right ? rc::kNoRight : rc::kNoLeft)) != 0) {
+                acc = 0.0L;
+                goto undefined;
+            }
+            if (!right)
+                acc = left;
+            break;
+        }
+        case rc::Select: {
+            const long double third = m.stack[--m.sp];
+            const long double left = m.stack[--m.sp];
+            if ((ip->flags & rc::kNoThird) != 0) {
+                acc = 0.0L;
+                goto undefined;
+            }
+            if (std::fabs(third) < ctx.tolerance)
+                ctx.nearBreak = true;
+            if ((third >= 0) == (ip->op == op::SelectMax))
+                acc = left;
+            break;
+        }
+        case rc::Fallback:
+            acc = m.stack[--m.sp]; // the left operand is defined
+            break;
+        case rc::SumBegin: {
+            const long double hi = acc;
+            const long double lo = m.stack[--m.sp];
+            long double first = 0.0L;
+            long double last = 0.0L;
+            if (!BoundIsInteger(lo, first) || !BoundIsInteger(hi, last) || last < first) {
+                acc = 0.0L;
+                next = m.code + ip->slot;
+                goto undefinedAt;
+            }
+            SumFrame& f = m.frames[ip->flags >> 1];
+            f.k = static_cast<long long>(first);
+            f.last = static_cast<long long>(last);
+            f.total = (ip->flags & rc::kIsSum) != 0 ? 0.0L : 1.0L;
+            letters[ip->op] = {static_cast<long double>(f.k), 0.0L};
+            break;
+        }
+        case rc::SumStep: {
+            --m.sp; // what the accumulator held before the summand
+            SumFrame& f = m.frames[ip->flags >> 1];
+            if ((ip->flags & rc::kIsSum) != 0) {
+                f.total += acc;
+            } else {
+                const Step p = Product(f.total, acc);
+                f.total = p.value;
+                if (p.undefined) {
+                    ctx.nearBreak = false;
+                    acc = 0.0L;
+                    goto undefined;
+                }
+            }
+            if (++f.k <= f.last) {
+                letters[ip->op] = {static_cast<long double>(f.k), 0.0L};
+                ip = m.code + ip->slot - 1;
+                break;
+            }
+            ctx.nearBreak = false;
+            acc = f.total;
+            break;
+        }
+#define KORVANE_FUSED_CASE(A, O)                                      \
+    case rc::Fused(rc::A, rc::O):                                     \
+        if (!m.Fused<rc::A, rc::O>(*ip, acc))                         \
+            goto undefined;                                           \
+        break;
+#define KORVANE_FUSED_ACTION(A)                                                               \
+    KORVANE_FUSED_CASE(A, Constant) KORVANE_FUSED_CASE(A, Letter)                             \
+    KORVANE_FUSED_CASE(A, LCAdd) KORVANE_FUSED_CASE(A, LCSub) KORVANE_FUSED_CASE(A, LCMul)    \
+    KORVANE_FUSED_CASE(A, LCDiv) KORVANE_FUSED_CASE(A, CLAdd) KORVANE_FUSED_CASE(A, CLSub)    \
+    KORVANE_FUSED_CASE(A, CLMul) KORVANE_FUSED_CASE(A, CLDiv) KORVANE_FUSED_CASE(A, LLAdd)    \
+    KORVANE_FUSED_CASE(A, LLSub) KORVANE_FUSED_CASE(A, LLMul) KORVANE_FUSED_CASE(A, LLDiv)    \
+    KORVANE_FUSED_CASE(A, LetterPow) KORVANE_FUSED_CASE(A, LetterSin)                         \
+    KORVANE_FUSED_CASE(A, LetterCos) KORVANE_FUSED_CASE(A, LetterExp)                         \
+    KORVANE_FUSED_CASE(A, LetterSqrt) KORVANE_FUSED_CASE(A, LetterAbs)
+        KORVANE_FUSED_ACTION(Load)
+        KORVANE_FUSED_ACTION(Push)
+        KORVANE_FUSED_ACTION(AddTo)
+        KORVANE_FUSED_ACTION(SubFrom)
+        KORVANE_FUSED_ACTION(MulBy)
+        KORVANE_FUSED_ACTION(DivBy)
+        KORVANE_FUSED_ACTION(RSub)
+        KORVANE_FUSED_ACTION(RDiv)
+#undef KORVANE_FUSED_ACTION
+#undef KORVANE_FUSED_CASE
+        case rc::End:
+        default:
+            out = acc;
+            return Outcome::Defined;
+        }
+    }
+undefined:
+    next = ip + 1;
+undefinedAt:
+    return m.Tracked(next, acc, out);
 }
 
 } // namespace korvane

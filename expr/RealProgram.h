@@ -26,8 +26,9 @@ public:
     bool Compiled() const { return !code_.empty(); }
     std::size_t Size() const { return code_.size(); }
 
-    // EvaluateAt(ctx, tree, slot, value, out) for the tree of the last Build.
-    bool EvaluateAt(EvalContext& ctx, int slot, long double value, long double& out) const;
+    // EvaluateAt(ctx, tree, slot, value, out) for the tree of the last Build. The value is
+    // taken by reference: an 80-bit copy through memory costs more than a short formula.
+    bool EvaluateAt(EvalContext& ctx, int slot, const long double& value, long double& out) const;
 
     // Deeper values or sums than these are left to the tree.
     static constexpr int kMaxDepth = 64;
@@ -38,13 +39,16 @@ public:
         std::uint8_t flags = 0;  // which operands of a join or selection are missing
         short op = 0;            // the function opcode
         std::int32_t slot = 0;   // letter, register, power, jump target or sum frame
+        std::int32_t other = 0;  // a fused operand's second letter or power
         long double constant = 0.0L;
     };
+    const std::vector<Instruction>& Code() const { return code_; }
 
 private:
     friend class RealProgramBuilder;
+    friend struct RealMachine;
     enum class Outcome { Undefined, Defined, Restart };
-    Outcome Run(EvalContext& ctx, int slot, long double value, long double& out) const;
+    Outcome Run(EvalContext& ctx, int slot, const long double& value, long double& out) const;
 
     ExprNode* tree_ = nullptr;
     std::vector<Instruction> code_;

@@ -39,22 +39,56 @@ bool HasKnownExponent(const ExprNode* node) {
            n->value.re == static_cast<long double>(node->aux);
 }
 
-// The three forms of + - * /: right operand a leaf, left operand a leaf, neither.
-struct ArithmeticCodes {
-    short op;
-    std::uint8_t stack, rightConstant, rightLetter, leftConstant, leftLetter;
-};
+int LetterSlot(const ExprNode* leaf) { return leaf->op - op::LetterAt; }
 
-constexpr ArithmeticCodes kArithmetic[] = {
-    {op::Plus, rc::Add, rc::AddC, rc::AddL, rc::AddC, rc::AddL},
-    {op::Minus, rc::Sub, rc::SubC, rc::SubL, rc::RSubC, rc::RSubL},
-    {op::Times, rc::Mul, rc::MulC, rc::MulL, rc::MulC, rc::MulL},
-    {op::Divide, rc::Div, rc::DivC, rc::DivL, rc::RDivC, rc::RDivL},
-};
+// The index of + - * / among the pair operands.
+int ArithmeticIndex(int code) {
+    switch (code) {
+    case op::Plus: return 0;
+    case op::Minus: return 1;
+    case op::Times: return 2;
+    case op::Divide: return 3;
+    default: return -1;
+    }
+}
+
+// The fused operands that are a function of one letter.
+int LetterFunction(int code) {
+    switch (code) {
+    case op::Sin: return rc::LetterSin;
+    case op::Cos: return rc::LetterCos;
+    case op::Exp: return rc::LetterExp;
+    case op::Sqrt: return rc::LetterSqrt;
+    case op::Abs: return rc::LetterAbs;
+    default: return -1;
+    }
+}
+
+// The action of + - * / with the fused operand on the right, or on the left (the right
+// operand is then in the accumulator; + and * give the same bits either way round).
+int ActionWithOperand(int code, bool operandOnLeft) {
+    switch (code) {
+    case op::Plus: return rc::AddTo;
+    case op::Minus: return operandOnLeft ? rc::RSub : rc::SubFrom;
+    case op::Times: return rc::MulBy;
+    default: return operandOnLeft ? rc::RDiv : rc::DivBy;
+    }
+}
+
+std::uint8_t StackCode(int code) {
+    switch (code) {
+    case op::Plus: return rc::Add;
+    case op::Minus: return rc::Sub;
+    case op::Times: return rc::Mul;
+    default: return rc::Div;
+    }
+}
 
 int PushChange(std::uint8_t code) {
+    if (code >= rc::FirstFused)
+        return rc::ActionOf(code) == rc::Push ? 1 : 0;
     switch (code) {
-    case rc::Const: case rc::Letter: case rc::Register: return 1;
+    case rc::Register: return 1;
     case rc::Add: case rc::Sub: case rc::Mul: case rc::Div: case rc::Func2: case rc::Fallback:
     case rc::SumBegin: case rc::SumStep:
         return -1;
@@ -81,12 +115,13 @@ bool RealProgramBuilder::Build(ExprNode* tree) {
 }
 
 void RealProgramBuilder::Add(std::uint8_t code, short op, std::int32_t slot, long double constant,
-                             std::uint8_t flags) {
+                             std::uint8_t flags, std::int32_t other) {
     Instruction i;
     i.code = code;
     i.flags = flags;
     i.op = op;
     i.slot = slot;
+    i.other = other;
     i.constant = constant;
     program_.code_.push_back(i);
     if (!Grow(PushChange(code)))
@@ -98,27 +133,70 @@ bool RealProgramBuilder::Grow(int change) {
     return depth_ <= RealProgram::kMaxDepth;
 }
 
-bool RealProgramBuilder::EmitLeaf(const ExprNode* node, std::uint8_t code) {
+// A constant (with no imaginary part), a letter, two of them joined by + - * /, or a letter
+// in a known power or a function of the list: a value computed without the stack.
+bool RealProgramBuilder::AsOperand(const ExprNode* node, Operand& operand) {
     if (IsConstantLeaf(node)) {
-        Add(code, 0, 0, ConstantOf(node));
+        if (node && node->value.im != 0.0L)
+            return false;
+        operand = {rc::Constant, 0, 0, ConstantOf(node)};
         return true;
     }
-    const int slot = node->op - op::LetterAt;
-    program_.lettersRead_ |= 1u << slot;
-    Add(code, 0, slot);
+    if (IsLetterLeaf(node)) {
+        operand = {rc::Letter, LetterSlot(node), 0, 0.0L};
+        return true;
+    }
+    if (node->third)
+        return false;
+    const ExprNode* l = node->left;
+    const ExprNode* r = node->right;
+    const int arithmetic = ArithmeticIndex(node->op);
+    if (arithmetic >= 0) {
+        const bool constantLeft = IsConstantLeaf(l) && (!l || l->value.im == 0.0L);
+        const bool constantRight = IsConstantLeaf(r) && (!r || r->value.im == 0.0L);
+        if (IsLetterLeaf(l) && constantRight)
+            operand = {static_cast<std::uint8_t>(rc::LCAdd + arithmetic), LetterSlot(l), 0, ConstantOf(r)};
+        else if (constantLeft && IsLetterLeaf(r))
+            operand = {static_cast<std::uint8_t>(rc::CLAdd + arithmetic), LetterSlot(r), 0, ConstantOf(l)};
+        else if (IsLetterLeaf(l) && IsLetterLeaf(r))
+            operand = {static_cast<std::uint8_t>(rc::LLAdd + arithmetic), LetterSlot(l), LetterSlot(r), 0.0L};
+        else
+            return false;
+        return true;
+    }
+    if (!IsLetterLeaf(r))
+        return false;
+    if (node->op == op::Pow && HasKnownExponent(node)) {
+        operand = {rc::LetterPow, LetterSlot(r), node->aux, 0.0L};
+        return true;
+    }
+    const int function = LetterFunction(node->op);
+    if (function < 0 || l)
+        return false;
+    operand = {static_cast<std::uint8_t>(function), LetterSlot(r), 0, 0.0L};
     return true;
+}
+
+void RealProgramBuilder::AddFused(int action, const Operand& operand) {
+    if (operand.kind != rc::Constant)
+        program_.lettersRead_ |= 1u << operand.slot;
+    if (operand.kind >= rc::LLAdd && operand.kind <= rc::LLDiv)
+        program_.lettersRead_ |= 1u << operand.other;
+    Add(rc::Fused(action, operand.kind), 0, operand.slot, operand.constant, 0, operand.other);
 }
 
 bool RealProgramBuilder::Emit(const ExprNode* node) {
     if (failed_)
         return false;
-    if (!node)
-        return EmitLeaf(node, rc::Const);
+    Operand operand;
+    if (AsOperand(node, operand)) {
+        // The first value has nothing in the accumulator to keep.
+        AddFused(program_.code_.empty() ? rc::Load : rc::Push, operand);
+        return true;
+    }
+    if (node->op == op::Constant)
+        return false; // with an imaginary part
     const int op = node->op;
-    if (op == op::Constant)
-        return node->value.im == 0.0L && EmitLeaf(node, rc::Const);
-    if (IsLetterLeaf(node))
-        return EmitLeaf(node, rc::Letter);
     if (op >= op::Register0 && op < op::Register0 + kRegisterCount) {
         if (node->left || node->right || node->third)
             return false;
@@ -154,20 +232,25 @@ bool RealProgramBuilder::Emit(const ExprNode* node) {
 }
 
 bool RealProgramBuilder::EmitArithmetic(const ExprNode* node) {
-    const ArithmeticCodes* codes = nullptr;
-    for (const ArithmeticCodes& c : kArithmetic)
-        if (c.op == node->op)
-            codes = &c;
     const ExprNode* l = node->left;
     const ExprNode* r = node->right;
-    if (IsConstantLeaf(r) || IsLetterLeaf(r))
-        return Emit(l) && EmitLeaf(r, IsConstantLeaf(r) ? codes->rightConstant : codes->rightLetter);
+    Operand operand;
+    if (AsOperand(r, operand)) {
+        if (!Emit(l))
+            return false;
+        AddFused(ActionWithOperand(node->op, false), operand);
+        return true;
+    }
     // A letter on the left may be read after the right operand only if that cannot move it.
-    if (IsConstantLeaf(l) || (IsLetterLeaf(l) && !WritesLetters(r)))
-        return Emit(r) && EmitLeaf(l, IsConstantLeaf(l) ? codes->leftConstant : codes->leftLetter);
+    if (AsOperand(l, operand) && !WritesLetters(r)) {
+        if (!Emit(r))
+            return false;
+        AddFused(ActionWithOperand(node->op, true), operand);
+        return true;
+    }
     if (!Emit(l) || !Emit(r))
         return false;
-    Add(codes->stack);
+    Add(StackCode(node->op));
     return true;
 }
 

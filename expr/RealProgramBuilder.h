@@ -12,14 +12,24 @@ public:
 private:
     using Instruction = RealProgram::Instruction;
 
+    // A fused operand: its code, letters, power and constant.
+    struct Operand {
+        std::uint8_t kind = 0;
+        std::int32_t slot = 0;
+        std::int32_t other = 0;
+        long double constant = 0.0L;
+    };
+
     bool Emit(const ExprNode* node);
-    bool EmitLeaf(const ExprNode* node, std::uint8_t code);
+    bool AsOperand(const ExprNode* node, Operand& operand);
+    void AddFused(int action, const Operand& operand);
     bool EmitArithmetic(const ExprNode* node);
     bool EmitFunction(const ExprNode* node);
     bool EmitThreeWay(const ExprNode* node);
     bool EmitSum(const ExprNode* node);
     void Add(std::uint8_t code, short op = 0, std::int32_t slot = 0, long double constant = 0.0L,
-             std::uint8_t flags = 0);
+             std::uint8_t flags = 0, std::int32_t other = 0);
+    int ReadLetter(const ExprNode* leaf);
     // The stack depth after an instruction that pushes (+1) or pops (-1).
     bool Grow(int change);
 

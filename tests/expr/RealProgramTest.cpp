@@ -208,7 +208,7 @@ TEST(RealProgram, EmptyAndTooDeepTreesAreLeftToTheTree) {
     testing::Formulas f;
     std::string text = "x";
     for (int i = 0; i < RealProgram::kMaxDepth + 2; ++i)
-        text = "(x+1)*(" + text + ")";
+        text = "sin(2x)*(" + text + ")"; // neither factor is a leaf: each one is pushed
     ASSERT_EQ(f.compiler.CompileFormula(text), 0);
     ExprTree tree = f.compiler.TakeResult();
     const RealProgram program(tree.root);
