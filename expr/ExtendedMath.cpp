@@ -1,19 +1,10 @@
 #include "expr/ExtendedMath.h"
 
 #include <array>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
 
-namespace korvane {
+namespace korvane::extended {
 
 namespace {
-
-// A value and the rest of its exact value, so that a table entry adds no rounding of its own.
-struct Split {
-    long double high;
-    long double low;
-};
 
 // sin(j pi/64) for j = 0..32.
 constexpr Split kQuarterSines[33] = {
@@ -36,8 +27,22 @@ constexpr Split kQuarterSines[33] = {
     {0x8000000000000000p-63L, 0.0L}
 };
 
-// 2^(i/64) for i = 0..63.
-constexpr Split kPowersOfTwo[64] = {
+constexpr std::array<Split, 128> MakeSines() {
+    std::array<Split, 128> s{};
+    for (int j = 0; j < 128; ++j) {
+        const int m = j & 31;
+        const int quadrant = j >> 5;
+        const Split v = (quadrant & 1) == 0 ? kQuarterSines[m] : kQuarterSines[32 - m];
+        s[j] = quadrant < 2 ? v : Split{-v.high, -v.low};
+    }
+    return s;
+}
+
+} // namespace
+
+const std::array<Split, 128> kSines = MakeSines();
+
+const Split kPowersOfTwo[64] = {
     {0x8000000000000000p-63L, 0.0L}, {0x8164d1f3bc030773p-63L, 0xf7caca4f7a29bde9p-128L},
     {0x82cd8698ac2ba1d7p-63L, 0xf8a91d6d19482ffdp-129L}, {0x843a28c3acde4046p-63L, 0xd7c976509fe8ac10p-130L},
     {0x85aac367cc487b15p-63L, -0xe8da91cf7aacf938p-129L}, {0x871f61969e8d1010p-63L, 0xe85c9f15ed4aa559p-129L},
@@ -72,128 +77,4 @@ constexpr Split kPowersOfTwo[64] = {
     {0xfa83b2db722a033ap-63L, 0xf84b762862baff99p-128L}, {0xfd3e0c0cf486c175p-63L, -0xf5818b4d9c3e23fap-128L}
 };
 
-constexpr std::array<Split, 128> MakeSines() {
-    std::array<Split, 128> s{};
-    for (int j = 0; j < 128; ++j) {
-        const int m = j & 31;
-        const int quadrant = j >> 5;
-        const Split v = (quadrant & 1) == 0 ? kQuarterSines[m] : kQuarterSines[32 - m];
-        s[j] = quadrant < 2 ? v : Split{-v.high, -v.low};
-    }
-    return s;
-}
-
-// sin(j pi/64) for a whole turn; the cosine of j pi/64 is entry j + 32.
-constexpr std::array<Split, 128> kSines = MakeSines();
-
-// Adding 1.5 * 2^63 leaves no bits below the unit, so the sum is rounded to an integer,
-// and the integer sits in the low bits of the significand.
-constexpr long double kRoundingShift = 0x1.8p63L;
-
-// pi/64 and ln2/64 in three parts: the first two have 44 bits, so that k times them is
-// exact for |k| < 2^20, and the third carries the next 64 bits.
-constexpr long double kStep1 = 0xc90fdaa221600000p-68L;
-constexpr long double kStep2 = 0x8c234c4c66200000p-112L;
-constexpr long double kStep3 = 0x8b80dc1cd129024ep-156L;
-constexpr long double kStepsPerRadian = 0xa2f9836e4e44152ap-59L; // 64/pi
-
-constexpr long double kLog1 = 0xb17217f7d1c00000p-70L;
-constexpr long double kLog2 = 0xf79abc9e3b300000p-114L;
-constexpr long double kLog3 = 0x9803f2f6af40f343p-158L;
-constexpr long double kLogsPerUnit = 0xb8aa3b295c17f0bcp-57L; // 64/ln2
-
-struct Reduced {
-    long double k;      // the nearest integer to x / step
-    std::int64_t index; // the same integer
-    long double r;      // x - k step, |r| <= step / 2
-};
-
-inline Reduced Reduce(long double x, long double perUnit, long double p1, long double p2,
-                      long double p3) {
-    const long double shifted = x * perUnit + kRoundingShift;
-    const long double k = shifted - kRoundingShift;
-    std::uint64_t significand = 0;
-    std::memcpy(&significand, &shifted, sizeof significand);
-    const auto index = static_cast<std::int64_t>(significand - (std::uint64_t{3} << 62));
-    return {k, index, ((x - k * p1) - k * p2) - k * p3};
-}
-
-// sin r and cos r - 1 for |r| <= pi/128; the next terms are below 1e-25.
-inline void Kernel(long double r, long double& sine, long double& cosineLessOne) {
-    const long double z = r * r;
-    sine = r + r * z *
-                   (-1.0L / 6.0L +
-                    z * (1.0L / 120.0L + z * (-1.0L / 5040.0L + z * (1.0L / 362880.0L))));
-    cosineLessOne =
-        z * (-0.5L + z * (1.0L / 24.0L + z * (-1.0L / 720.0L + z * (1.0L / 40320.0L))));
-}
-
-inline bool WithinTrigReach(long double x) { return std::fabs(x) < kExtendedTrigReach; }
-
-} // namespace
-
-long double ExtendedSin(long double x) {
-    if (!WithinTrigReach(x))
-        return std::sin(x);
-    const Reduced a = Reduce(x, kStepsPerRadian, kStep1, kStep2, kStep3);
-    long double s = 0.0L;
-    long double c = 0.0L;
-    Kernel(a.r, s, c);
-    // Near a zero of the sine the table entry is exactly 0 and the kernel's sine is all.
-    const Split sa = kSines[a.index & 127];
-    const Split ca = kSines[(a.index + 32) & 127];
-    return sa.high + (sa.low + sa.high * c + ca.high * s);
-}
-
-long double ExtendedCos(long double x) {
-    if (!WithinTrigReach(x))
-        return std::cos(x);
-    const Reduced a = Reduce(x, kStepsPerRadian, kStep1, kStep2, kStep3);
-    long double s = 0.0L;
-    long double c = 0.0L;
-    Kernel(a.r, s, c);
-    const Split sa = kSines[a.index & 127];
-    const Split ca = kSines[(a.index + 32) & 127];
-    return ca.high + (ca.low + ca.high * c - sa.high * s);
-}
-
-void ExtendedSinCos(long double x, long double& sine, long double& cosine) {
-    if (!WithinTrigReach(x)) {
-        sine = std::sin(x);
-        cosine = std::cos(x);
-        return;
-    }
-    const Reduced a = Reduce(x, kStepsPerRadian, kStep1, kStep2, kStep3);
-    long double s = 0.0L;
-    long double c = 0.0L;
-    Kernel(a.r, s, c);
-    const Split sa = kSines[a.index & 127];
-    const Split ca = kSines[(a.index + 32) & 127];
-    sine = sa.high + (sa.low + sa.high * c + ca.high * s);
-    cosine = ca.high + (ca.low + ca.high * c - sa.high * s);
-}
-
-long double ExtendedExp(long double x) {
-    if (!(std::fabs(x) < kExtendedExpReach))
-        return std::exp(x);
-    const Reduced a = Reduce(x, kLogsPerUnit, kLog1, kLog2, kLog3);
-    const long double r = a.r;
-    // e^r - 1 for |r| <= ln2/128; the next term is below 2e-23 of the result.
-    const long double p =
-        r + r * r *
-                (0.5L + r * (1.0L / 6.0L +
-                             r * (1.0L / 24.0L +
-                                  r * (1.0L / 120.0L + r * (1.0L / 720.0L + r * (1.0L / 5040.0L))))));
-    const Split t = kPowersOfTwo[a.index & 63];
-    // 2^(index / 64 rounded down) built from its bits: |x| < 11000 keeps it a normal number.
-    const std::int64_t exponent = (a.index >> 6) + 16383;
-    const std::uint64_t significand = std::uint64_t{1} << 63;
-    const auto signAndExponent = static_cast<std::uint16_t>(exponent);
-    long double scale = 0.0L;
-    std::memcpy(&scale, &significand, sizeof significand);
-    std::memcpy(reinterpret_cast<char*>(&scale) + sizeof significand, &signAndExponent,
-                sizeof signAndExponent);
-    return (t.high + (t.low + t.high * p)) * scale;
-}
-
-} // namespace korvane
+} // namespace korvane::extended
