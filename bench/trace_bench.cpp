@@ -1,7 +1,8 @@
 // The cost of drawing a curve beside the cost of its evaluations: xsin(x) traced at
 // density 1, 10 and 100 on a 1000-pixel-wide window onto a raster surface, and the bare
-// EvaluateAt loop over the same samples, in the same run. Ends with one line per density:
-// evaluations per second of both and the ratio of tracing time to evaluation time.
+// evaluation loop over the same samples through the same flat program, in the same run (and
+// through the tree, for comparison). Ends with one line per density: evaluations per second
+// and the ratio of tracing time to evaluation time.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
+#include "expr/RealProgram.h"
 #include "graph/View.h"
 #include "plane/CurveTracer.h"
 #include "plane/ExampleTable.h"
@@ -73,29 +75,46 @@ void Trace(benchmark::State& state, int density) {
     state.SetItemsProcessed(state.iterations() * scene.Samples());
 }
 
-// The evaluations the tracer makes, and nothing else: the same t values in the same order.
-void Evaluate(benchmark::State& state, int density) {
-    Scene scene(density);
+// The evaluations the tracer makes, and nothing else: the same t values in the same order,
+// through the flat program the tracer runs, or through the tree for comparison.
+template <class Evaluation>
+void EvaluateSamples(benchmark::State& state, Scene& scene, Evaluation evaluate) {
     ExampleRecord& example = scene.Example();
     const long double a = example.Minimum();
     const long double b = example.Maximum();
     const std::int64_t n = scene.Samples() - 1;
     const long double h = (b - a) / static_cast<long double>(n);
-    ExprNode* tree = example.Tree(1);
-    const int slot = PlotVariable(example);
     for (auto _ : state) {
         long double t = a + 1e-18L;
         long double sum = 0;
         for (std::int64_t i = 0; i <= n; ++i) {
             long double y = 0;
             scene.eval.nearBreak = false;
-            if (EvaluateAt(scene.eval, tree, slot, t, y))
+            if (evaluate(t, y))
                 sum += y;
             t = i + 1 == n ? b : t + h;
         }
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * scene.Samples());
+}
+
+void Evaluate(benchmark::State& state, int density) {
+    Scene scene(density);
+    const RealProgram program(scene.Example().Tree(1));
+    const int slot = PlotVariable(scene.Example());
+    EvaluateSamples(state, scene, [&](long double t, long double& y) {
+        return program.EvaluateAt(scene.eval, slot, t, y);
+    });
+}
+
+void EvaluateTree(benchmark::State& state, int density) {
+    Scene scene(density);
+    ExprNode* tree = scene.Example().Tree(1);
+    const int slot = PlotVariable(scene.Example());
+    EvaluateSamples(state, scene, [&](long double t, long double& y) {
+        return EvaluateAt(scene.eval, tree, slot, t, y);
+    });
 }
 
 std::string Name(const char* what, int density) { return std::string(what) + "/density:" + std::to_string(density); }
@@ -121,6 +140,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(Name("trace", density).c_str(), Trace, density)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(Name("evaluate", density).c_str(), Evaluate, density)
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("evaluate-tree", density).c_str(), EvaluateTree, density)
+            ->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);
     RateReporter reporter;
@@ -128,11 +149,13 @@ int main(int argc, char** argv) {
     for (int density : kDensities) {
         const auto trace = reporter.rates.find(Name("trace", density));
         const auto bare = reporter.rates.find(Name("evaluate", density));
-        if (trace == reporter.rates.end() || bare == reporter.rates.end())
+        const auto tree = reporter.rates.find(Name("evaluate-tree", density));
+        if (trace == reporter.rates.end() || bare == reporter.rates.end() || tree == reporter.rates.end())
             continue;
         std::printf("trace_bench: %s at density %3d on %d pixels: tracing %.3g samples/s, bare evaluation "
-                    "%.3g/s, tracing time / evaluation time %.3f\n",
-                    kFormula, density, kWidth, trace->second, bare->second, bare->second / trace->second);
+                    "%.3g/s (tree %.3g/s), tracing time / evaluation time %.3f\n",
+                    kFormula, density, kWidth, trace->second, bare->second, tree->second,
+                    bare->second / trace->second);
     }
     benchmark::Shutdown();
     return 0;

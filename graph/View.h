@@ -6,10 +6,19 @@
 
 namespace korvane {
 
-// Rounds half toward zero and saturates at +-2147483647; NaN gives 0. Every curve sample
-// passes here twice, so it stays clear of floor and of truncating conversions, which both
-// switch the x87 control word: 2^63 has a unit last place, so adding and taking it away
-// rounds to nearest in the current mode, and a tie that went up is taken back.
+// Rounds a value in [0, 2^31) half toward zero. Every curve sample passes here twice, so
+// it stays clear of floor and of truncating conversions, which both switch the x87 control
+// word: 2^63 has a unit last place, so adding and taking it away rounds to nearest in the
+// current mode, and a tie that went up is taken back.
+inline std::int32_t RoundNonNegative(long double a) {
+    constexpr long double kUnitLastPlace = 0x1p63L;
+    long double n = (a + kUnitLastPlace) - kUnitLastPlace;
+    if (a - n == -0.5L)
+        n -= 1;
+    return static_cast<std::int32_t>(static_cast<double>(n));
+}
+
+// Rounds half toward zero and saturates at +-2147483647; NaN gives 0.
 inline std::int32_t RoundToInt(long double v) {
     if (!(v == v))
         return 0;
@@ -17,11 +26,7 @@ inline std::int32_t RoundToInt(long double v) {
     const long double a = v >= 0 ? v : -v;
     if (a > 2147483647.0L)
         return sign * 2147483647;
-    constexpr long double kUnitLastPlace = 0x1p63L;
-    long double n = (a + kUnitLastPlace) - kUnitLastPlace;
-    if (a - n == -0.5L)
-        n -= 1;
-    return sign * static_cast<std::int32_t>(static_cast<double>(n));
+    return sign * RoundNonNegative(a);
 }
 
 struct SavedView {
@@ -112,11 +117,11 @@ private:
             clamped = true;
             return limit + 1;
         }
-        if (v < 0 || v != v) {
+        if (!(v >= 0)) { // NaN as well
             clamped = true;
             return -1;
         }
-        return RoundToInt(v);
+        return RoundNonNegative(v);
     }
 };
 

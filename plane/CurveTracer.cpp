@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "expr/Evaluator.h"
+#include "expr/RealProgram.h"
 #include "plane/PlaneDrawing.h"
 
 namespace korvane {
@@ -77,13 +78,18 @@ public:
     TracePen(const TracePen&) = delete;
     TracePen& operator=(const TracePen&) = delete;
 
-    void Put(long double x, long double y) {
-        if (export_)
-            AddToPolyline(x, y);
-        else if (!connect_)
-            Dot(x, y);
-        else
-            LineTo(x, y);
+    // Inlined into the sample loops: at high densities most samples land on the pixel of
+    // the one before, and then there is nothing to do.
+    [[gnu::always_inline]] void Put(const long double& x, const long double& y) {
+        if (export_ || !connect_) {
+            PutOther(x, y);
+            return;
+        }
+        PixelPoint p;
+        const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
+        const platform::Point here{p.x, p.y};
+        if (!(mapped && down_ && previousMapped_ && drewInPiece_ && here == previous_))
+            LineTo(here, mapped);
         down_ = true;
     }
 
@@ -115,10 +121,15 @@ private:
         surface_.SetPixel({p.x, p.y}, colour_);
     }
 
-    void LineTo(long double x, long double y) {
-        PixelPoint p;
-        const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
-        const platform::Point here{p.x, p.y};
+    [[gnu::noinline]] void PutOther(long double x, long double y) {
+        if (export_)
+            AddToPolyline(x, y);
+        else
+            Dot(x, y);
+        down_ = true;
+    }
+
+    [[gnu::noinline]] void LineTo(platform::Point here, bool mapped) {
         if (down_ && previousMapped_ && mapped) {
             // At high densities most steps stay on one pixel; once a piece has drawn its
             // first line, a line from a pixel to itself adds nothing.
@@ -238,26 +249,32 @@ bool HasCurveTrees(const ExampleRecord& example) {
     return example.Kind() == kExplicit || example.Tree(0);
 }
 
-// One sample of the curve: the point, or false when it is undefined or near a jump.
+// One sample of the curve: the point, or false when it is undefined or near a jump. The
+// curve's formulas run as flat programs, built once per drawing.
 class CurveSampler {
 public:
     CurveSampler(PlaneDrawContext& context, const ExampleRecord& example)
         : eval_(context.eval), x_(example.Tree(0)), y_(example.Tree(1)), r_(example.Tree(2)),
           slot_(PlotVariable(example)), explicit_(example.Kind() == kExplicit),
           positiveR_(example.Kind() == kPolar && example.Flag(exo::kFlag50)),
-          map_(PointMapOf(context)) {}
+          map_(PointMapOf(context)) {
+        if (map_ && !eval_.complexMode) {
+            mapX_.Build(map_->Tree(0));
+            mapY_.Build(map_->Tree(1));
+        }
+    }
 
     bool Sample(long double t, long double& px, long double& py) {
         eval_.nearBreak = false;
         bool defined;
         if (explicit_) {
             px = t;
-            defined = EvaluateAt(eval_, y_, slot_, t, py);
+            defined = y_.EvaluateAt(eval_, slot_, t, py);
         } else {
-            defined = EvaluateAt(eval_, y_, slot_, t, py) && EvaluateAt(eval_, x_, slot_, t, px);
+            defined = y_.EvaluateAt(eval_, slot_, t, py) && x_.EvaluateAt(eval_, slot_, t, px);
             if (defined && positiveR_) {
                 long double r = 0;
-                defined = EvaluateAt(eval_, r_, slot_, t, r) && r > 0;
+                defined = r_.EvaluateAt(eval_, slot_, t, r) && r > 0;
             }
         }
         if (!defined || eval_.nearBreak)
@@ -287,8 +304,7 @@ private:
         eval_.SetLetter(kSlotY, py);
         long double mx = 0;
         long double my = 0;
-        if (!EvaluateAt(eval_, map_->Tree(0), kSlotX, px, mx) ||
-            !EvaluateAt(eval_, map_->Tree(1), kSlotX, px, my))
+        if (!mapX_.EvaluateAt(eval_, kSlotX, px, mx) || !mapY_.EvaluateAt(eval_, kSlotX, px, my))
             return false;
         px = mx;
         py = my;
@@ -296,13 +312,15 @@ private:
     }
 
     EvalContext& eval_;
-    ExprNode* x_;
-    ExprNode* y_;
-    ExprNode* r_;
+    RealProgram x_;
+    RealProgram y_;
+    RealProgram r_;
     int slot_;
     bool explicit_;
     bool positiveR_;
     const ExampleRecord* map_;
+    RealProgram mapX_;
+    RealProgram mapY_;
 };
 
 int TraceMember(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen,
