@@ -1,0 +1,203 @@
+// A document with system solutions, dy/dx solutions and searched implicit pieces, saved
+// and opened again in a new window, draws the very same picture: the pieces come back
+// from the file and are replayed, not searched again.
+#include "plane/TPlot2Win.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/RasterSurface.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::RasterSurface;
+
+TrajectoryRecord SystemStart(long double x, long double y, long double t1, std::int16_t colour) {
+    TrajectoryRecord r;
+    r.SetI16(tro::kKind, kSystem);
+    r.SetReal(tro::kStartX, x);
+    r.SetReal(tro::kStartY, y);
+    r.SetReal(tro::kStartT, 0);
+    r.SetReal(tro::kEndT, t1);
+    r.SetI16(tro::kDirectionX, 0);
+    r.SetI16(tro::kDirectionY, 1);
+    r.SetI16(tro::kDirectionZ, -1);
+    r.SetI16(tro::kColour, colour);
+    r.SetI16(tro::kWidth, 1);
+    return r;
+}
+
+TrajectoryRecord SlopeStart(long double x, long double y, long double h, int method, std::int16_t colour) {
+    TrajectoryRecord r;
+    r.SetI16(tro::kKind, kSlopeField);
+    r.SetReal(tro::kStartX, x);
+    r.SetReal(tro::kStartY, y);
+    r.SetReal(tro::kStepSize, h);
+    r.SetReal(tro::kEndT, 100000);
+    r.SetI16(tro::kMethod, static_cast<std::int16_t>(method));
+    r.SetI16(tro::kColour, colour);
+    r.SetI16(tro::kWidth, 2);
+    return r;
+}
+
+// The colours of the examples and their solutions, so that the picture tells them apart.
+constexpr std::int16_t kSystemColour = 4, kSpiralColour = 5, kSlopeColour = 9, kBackColour = 10,
+                       kCircleColour = 12, kLemniscateColour = 14, kFieldColour = 16;
+
+void Fill(TPlot2Win& w) {
+    ExampleTable& examples = w.Examples();
+    ExampleRecord& rotation = examples[examples.Append(kSystem, kSystemColour)];
+    rotation.texts[0] = "-y";
+    rotation.texts[1] = "x";
+    rotation.SetFlag(exo::kFlag53, true);
+    rotation.trajectories.push_back(SystemStart(1, 0, 100, kSystemColour));
+    ExampleRecord& spiral = examples[examples.Append(kSystem, kSpiralColour)];
+    spiral.texts[0] = "-y-x/10";
+    spiral.texts[1] = "x-y/10+sin(t)/5";
+    spiral.SetFlag(exo::kFlag53, false);
+    spiral.trajectories.push_back(SystemStart(3, 0, 30, kSpiralColour));
+
+    ExampleRecord& slope = examples[examples.Append(kSlopeField, kSlopeColour)];
+    slope.texts[2] = "x-y";
+    slope.SetI16(exo::kRadio, 1);
+    slope.SetI16(exo::kColumns, 12);
+    slope.SetI16(exo::kMarkLength10, 15);
+    slope.SetI16(exo::kPen24, kFieldColour);
+    slope.trajectories.push_back(SlopeStart(0, 0, 0.05L, 2, kSlopeColour));
+    slope.trajectories.push_back(SlopeStart(0, 2, -0.05L, 1, kBackColour));
+    slope.trajectories.push_back(SlopeStart(-3, -1, 0.1L, 0, kSlopeColour));
+
+    const struct {
+        const char* equation;
+        const char* difference;
+        std::int16_t colour;
+    } implicit[] = {{"xx+yy=13", "xx+yy-(13)", kCircleColour},
+                    {"(xx+yy)^2=2(xx-yy)", "(xx+yy)^2-(2(xx-yy))", kLemniscateColour}};
+    for (const auto& row : implicit) {
+        ExampleRecord& e = examples[examples.Append(kImplicit, row.colour)];
+        e.texts[4] = row.equation;
+        e.texts[2] = row.difference;
+        e.SetFlag(exo::kFlag56, true);
+    }
+}
+
+class DocumentPicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("korvane-docpicture-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string() + "/");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    std::unique_ptr<TPlot2Win> MakeWindow() {
+        WindowOptions options;
+        options.readSettings = false;
+        return std::make_unique<TPlot2Win>(platform, options, nullptr);
+    }
+    // The base picture as a paint builds it: background, axes, every example.
+    static RasterSurface Picture(TPlot2Win& w) {
+        RasterSurface surface(w.ClientSize());
+        w.ClearToBackground(surface);
+        w.DrawBase(surface);
+        return surface;
+    }
+    std::string PathOf(const char* name) const { return (dir_ / name).string(); }
+
+    platform::MemoryPlatform platform;
+
+private:
+    fs::path dir_;
+};
+
+// The first pixel where two pictures differ, and how many do.
+::testing::AssertionResult SamePicture(const RasterSurface& a, const RasterSurface& b) {
+    if (a.GetSize() != b.GetSize())
+        return ::testing::AssertionFailure() << "sizes differ";
+    int differing = 0;
+    std::string first;
+    for (int y = 0; y < a.GetSize().height; ++y)
+        for (int x = 0; x < a.GetSize().width; ++x) {
+            const auto pa = a.GetPixel({x, y}), pb = b.GetPixel({x, y});
+            if (pa == pb)
+                continue;
+            if (differing++ == 0)
+                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        }
+    if (differing == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differing << " pixels differ, the first at " << first;
+}
+
+TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
+    const std::string path = PathOf("figura.kv2");
+    auto first = MakeWindow();
+    Fill(*first);
+    ASSERT_EQ(first->RecompileAll(), 0);
+    const RasterSurface searched = Picture(*first);
+    std::vector<std::size_t> pieces;
+    for (int i = 0; i <= first->Examples().LastExample(); ++i) {
+        const ExampleRecord& e = first->Examples()[i];
+        if (e.Kind() == kImplicit) {
+            EXPECT_FALSE(e.Flag(exo::kFlag56)) << e.texts[4];
+            EXPECT_FALSE(e.trajectories.empty()) << e.texts[4];
+        }
+        pieces.push_back(e.trajectories.size());
+    }
+    const RasterSurface replayed = Picture(*first);
+    EXPECT_TRUE(SamePicture(searched, replayed)) << "a replay of the stored pieces";
+    ASSERT_EQ(first->SaveDocument(path), 0);
+
+    auto second = MakeWindow();
+    ASSERT_EQ(second->OpenDocument(path), 0);
+    ASSERT_EQ(second->Examples().LastExample(), first->Examples().LastExample());
+    const RasterSurface reopened = Picture(*second);
+    EXPECT_TRUE(SamePicture(searched, reopened)) << "the reopened document";
+    for (int i = 0; i <= second->Examples().LastExample(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(second->Examples()[i].trajectories.size(), pieces[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+// Each kind left its mark, so that an empty picture cannot pass for the same one.
+TEST_F(DocumentPicture, EveryKindDrawsInTheReopenedPicture) {
+    const std::string path = PathOf("cores.kv2");
+    {
+        auto w = MakeWindow();
+        Fill(*w);
+        ASSERT_EQ(w->RecompileAll(), 0);
+        Picture(*w);
+        ASSERT_EQ(w->SaveDocument(path), 0);
+    }
+    auto w = MakeWindow();
+    ASSERT_EQ(w->OpenDocument(path), 0);
+    const RasterSurface picture = Picture(*w);
+    const struct {
+        const char* what;
+        std::int16_t colour;
+        int minimum;
+    } rows[] = {
+        {"closed orbit", kSystemColour, 100},    {"time-dependent spiral", kSpiralColour, 100},
+        {"dy/dx forward", kSlopeColour, 100},    {"dy/dx backward", kBackColour, 50},
+        {"circle", kCircleColour, 200},          {"lemniscate", kLemniscateColour, 100},
+        {"slope marks", kFieldColour, 100},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_GE(picture.CountPixels(w->PenRgb(row.colour)), row.minimum);
+    }
+}
+
+} // namespace
+} // namespace korvane
