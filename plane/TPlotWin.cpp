@@ -1,5 +1,7 @@
 #include "plane/TPlotWin.h"
 
+#include "plane/EquationLabel.h"
+#include "plane/Cycloid.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
 #include "resources/Resources.h"
@@ -59,7 +61,25 @@ PlaneDrawContext TPlotWin::MakeDrawContext(platform::Surface& surface) {
     context.penRgb = [this](int index) { return PenRgb(index); };
     context.background = BackgroundRgb();
     context.pollKey = [this] { return PeekKey(); };
+    // Only the base layer of a paint is the window's picture; exports and prints are not.
+    if (window_ && &surface == layers_.Layer(1))
+        context.showPicture = [this] { ShowDrawing(); };
     return context;
+}
+
+void TPlotWin::ShowDrawing() {
+    BlitLayer(1, window_->FrontSurface());
+    window_->Present();
+}
+
+int TPlotWin::DrawOneExample(PlaneDrawContext& context, int index) {
+    ExampleRecord& example = examples_[index];
+    if (example.Kind() != kCycloid || !example.Shown())
+        return DrawExample(context, index);
+    const CycloidResult result = TraceCycloid(context, example);
+    if (result.code != 0 && pendingMessage_ == 0)
+        pendingMessage_ = result.code;
+    return result.key != 0 ? result.key : context.Poll();
 }
 
 int TPlotWin::DrawExamples(platform::Surface& surface) {
@@ -67,14 +87,43 @@ int TPlotWin::DrawExamples(platform::Surface& surface) {
     int key = 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i) {
         FollowView(examples_[i]);
-        key = DrawExample(context, i);
+        key = DrawOneExample(context, i);
     }
+    DrawEquationLabels(context, FontSpecOf(kFontNames));
     return key;
 }
 
 void TPlotWin::DrawBase(platform::Surface& surface) {
     TFuncWin::DrawBase(surface);
     DrawExamples(surface);
+}
+
+void TPlotWin::OnPaint(platform::Surface& front) {
+    // A message left by a drawing outside a paint (an export) is not this paint's.
+    pendingMessage_ = 0;
+    painting_ = true;
+    TFuncWin::OnPaint(front);
+    painting_ = false;
+    if (pendingMessage_ != 0 && window_) {
+        messageDue_ = pendingMessage_;
+        window_->StartTimer(kDrawingMessageTimer, 1);
+    }
+    pendingMessage_ = 0;
+}
+
+void TPlotWin::OnTimer(int id) {
+    if (id != kDrawingMessageTimer) {
+        TFuncWin::OnTimer(id);
+        return;
+    }
+    // A long drawing lets timers through while it polls the keyboard: wait for its end.
+    if (painting_)
+        return;
+    window_->StopTimer(kDrawingMessageTimer);
+    if (const int code = messageDue_; code != 0) {
+        messageDue_ = 0;
+        ShowMessage(code);
+    }
 }
 
 void TPlotWin::AfterViewChange(long double oldRx, long double oldRy) {

@@ -2,6 +2,7 @@
 // fill them: run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run
 // checks that what the windows write opens and compiles, and that the committed files do.
 #include "plane/DocumentFile.h"
+#include "plane/TPlot1Win.h"
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -43,7 +44,9 @@ ExampleRecord& Add(TPlot2Win& w, std::int16_t kind, std::int16_t colour, const c
 
 void Wave(TPlot2Win& w) {
     Look(w, 10);
-    Add(w, kExplicit, 4, "onda").texts[1] = "xsin(x)";
+    ExampleRecord& e = Add(w, kExplicit, 4, "onda");
+    e.texts[1] = "xsin(x)";
+    e.SetFlag(exo::kShowEquation, true);
 }
 
 void Rose(TPlot2Win& w) {
@@ -108,8 +111,10 @@ protected:
         auto w = MakeWindow();
         ASSERT_EQ(w->OpenDocument(path), 0);
         ASSERT_EQ(w->Examples().LastExample() + 1, static_cast<int>(d.kinds.size()));
-        for (std::size_t i = 0; i < d.kinds.size(); ++i)
+        for (std::size_t i = 0; i < d.kinds.size(); ++i) {
             EXPECT_EQ(w->Examples()[static_cast<int>(i)].Kind(), d.kinds[i]);
+            EXPECT_FALSE(w->Examples()[static_cast<int>(i)].texts[4].empty()) << "the inventory line";
+        }
         EXPECT_EQ(w->RecompileAll(), 0);
         EXPECT_TRUE(w->Axes().axesShown);
         EXPECT_TRUE(platform.Messages().empty());
@@ -127,6 +132,8 @@ TEST_F(DocumentExamples, WindowsWriteDocumentsThatOpenAndCompile) {
         {
             auto w = MakeWindow();
             d.fill(*w);
+            for (int i = 0; i <= w->Examples().LastExample(); ++i)
+                w->Examples()[i].texts[4] = DescribeExample(w->Examples()[i]); // as the dialog does
             ASSERT_EQ(w->RecompileAll(), 0);
             ASSERT_EQ(w->SaveDocument(path), 0);
             if (out) {

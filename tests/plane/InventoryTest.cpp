@@ -5,7 +5,9 @@
 #include "expr/Evaluator.h"
 #include "graph/TFnLibDlg.h"
 #include "plane/TInventDlg.h"
+#include "platform/memory/RecordingSurface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvane::equationtest {
@@ -203,12 +205,21 @@ TEST_F(Inventory, CopyPutsTheDescriptionOnTheClipboard) {
     EXPECT_EQ(platform.GetClipboard().GetText(), std::optional<std::string>("dx/dt = xx-yy , dy/dt = 2xy"));
 }
 
-TEST_F(Inventory, ShowEquationToggles) {
+TEST_F(Inventory, ShowEquationTogglesTheLabelOnThePicture) {
+    auto labels = [&] {
+        platform::RecordingSurface picture(platform::Size{400, 300});
+        window->DrawBase(picture);
+        const std::vector<std::string> texts = picture.Texts();
+        return std::count(texts.begin(), texts.end(), "y = xsin(x)");
+    };
     Add(cmd::kNewExplicit);
+    EXPECT_EQ(labels(), 0);
     ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
     EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 1);
+    EXPECT_EQ(labels(), 1);
     ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
     EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 0);
+    EXPECT_EQ(labels(), 0);
 }
 
 TEST_F(Inventory, FamilyAndItsUndo) {
