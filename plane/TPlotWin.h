@@ -9,6 +9,9 @@
 
 namespace korvane {
 
+// The timer that shows a drawing's failure once the paint is over.
+inline constexpr int kDrawingMessageTimer = 7310;
+
 class TPlotWin : public TFuncWin {
 public:
     TPlotWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
@@ -31,6 +34,10 @@ public:
     PlaneDrawContext MakeDrawContext(platform::Surface& surface);
 
     void DrawBase(platform::Surface& surface) override;
+    // A drawing that fails in a paint leaves its message for a timer after the paint, so
+    // that no box opens while the picture is being built.
+    void OnPaint(platform::Surface& front) override;
+    void OnTimer(int id) override;
     // Redraws the examples; with the switch of command 810 implicit curves search again.
     void RedrawExamples();
     void OnCommand(int id) override;
@@ -40,10 +47,17 @@ public:
 protected:
     // The one-line tolerance inputs of commands 732 and 733.
     void AskTolerance(const char* caption, long double& value);
+    // One example; a cycloid's failure code waits in pendingMessage_ for the end of the paint.
+    int DrawOneExample(PlaneDrawContext& context, int index);
+    // The base picture drawn so far, on the screen ("olhar", families shown one by one).
+    void ShowDrawing();
 
     ExampleTable examples_;
     PlaneDrawSettings drawSettings_;
     std::array<bool, 256> lettersInUse_{};
+    int pendingMessage_ = 0; // of the paint under way
+    int messageDue_ = 0;     // waiting for the message timer
+    bool painting_ = false;
 };
 
 } // namespace korvane
