@@ -1,6 +1,7 @@
 // A plane window on the real Qt platform, offscreen: the axis lines lie on the pixel row
 // and column that the mapping gives, and a picture can be kept for a look
 // (KORVANE_SCREENSHOT_DIR).
+#include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtWindow.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -155,6 +158,56 @@ TEST(GraphWindow, ViewAndGridDialogsShow) {
     ASSERT_NE(window.ViewDialog(), nullptr);
     EXPECT_EQ(window.ViewDialog()->GetText(211), "-5.00000");
     EXPECT_TRUE(window.ViewDialog()->GetCheck(251));
+    window.GetWindow()->Close();
+    fs::remove_all(dir);
+}
+
+// The equation dialog of three kinds opens modal with its default formula in a line edit,
+// and cancelling it adds no example. Its picture can be kept for a look.
+TEST(GraphWindow, EquationDialogShowsAndCancels) {
+    EnsureApplication();
+    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-equation-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    platform::QtPlatform platform;
+    WindowOptions options;
+    options.readSettings = false;
+    TPlot2Win window(platform, options, nullptr);
+    struct Row {
+        int command;
+        const char* title;
+        const char* formula;
+        const char* shot;
+    } rows[] = {{cmd::kNewExplicit, "y = f(x)", "xsin(x)", "/equation-explicit.png"},
+                {cmd::kNewParametric, "paramétrica", "3cos(3t)", "/equation-parametric.png"},
+                {cmd::kNewSystem, "dx/dt , dy/dt", "xx-yy", "/equation-system.png"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.title);
+        QStringList edits;
+        bool seen = false;
+        // The dialog runs its own event loop; look at it from inside, then cancel it.
+        std::function<void()> look = [&] {
+            QWidget* dialog = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->isModal())
+                    dialog = w;
+            if (!dialog) {
+                QTimer::singleShot(20, look);
+                return;
+            }
+            seen = dialog->windowTitle() == QString::fromUtf8(r.title);
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
+                edits << edit->text();
+            if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+                dialog->grab().toImage().save(QString::fromUtf8(keep) + r.shot);
+            dialog->close();
+        };
+        QTimer::singleShot(20, look);
+        window.OnCommand(r.command);
+        EXPECT_TRUE(seen);
+        EXPECT_TRUE(edits.contains(QString::fromUtf8(r.formula))) << edits.join(" | ").toStdString();
+        EXPECT_EQ(window.Examples().LastExample(), -1) << "cancelled: no example";
+    }
     window.GetWindow()->Close();
     fs::remove_all(dir);
 }
