@@ -1,0 +1,233 @@
+// The plane window's paint on the memory platform: a cycloid stopped by a vanishing base
+// tangent tells the user once the paint is over, never with a box inside it; drawings
+// that show their progress ("olhar", families one member at a time) put the picture
+// drawn so far on the screen while the paint is still running.
+#include "graph/TFileMsgWin.h"
+#include "plane/Cycloid.h"
+#include "plane/TPlot2Win.h"
+#include "platform/memory/MemoryPlatform.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MemoryWindow;
+
+// Notes, for every message box, whether a window was painting when it opened.
+class WatchingPlatform : public platform::MemoryPlatform {
+public:
+    platform::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                       platform::MessageButtons buttons, platform::MessageIcon icon,
+                                       platform::Window* owner) override {
+        bool painting = false;
+        for (const MemoryWindow* w : Windows())
+            painting = painting || w->Painting();
+        duringPaint.push_back(painting);
+        return MemoryPlatform::MessageBox(text, caption, buttons, icon, owner);
+    }
+    std::vector<bool> duringPaint;
+};
+
+class PlaneWindowPaint : public ::testing::Test {
+public:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("korvane-paint-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        platform.SetConfigDirectory(dir_.string() + "/");
+        WindowOptions options;
+        options.readSettings = false;
+        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        front = platform.Windows().back();
+        front->RunPendingRepaint();
+    }
+    void TearDown() override {
+        window.reset();
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    ExampleRecord& Add(std::int16_t kind, std::int16_t colour) {
+        return window->Examples()[window->Examples().Append(kind, colour)];
+    }
+    // The base picture is built again at the next paint, which runs now.
+    void Paint() {
+        window->InvalidatePicture();
+        window->Redraw(1);
+        ASSERT_TRUE(front->RunPendingRepaint());
+    }
+    // A parametric base x = t^3, y = 0 and a cycloid on it from t = 0, where the tangent vanishes.
+    void AddStoppedCycloid(long double from) {
+        ExampleRecord& base = Add(kParametric, 3);
+        base.texts[0] = "t^3";
+        base.texts[1] = "0";
+        base.SetReal(exo::kMinimum, -1);
+        base.SetReal(exo::kMaximum, 1);
+        ExampleRecord& cycloid = Add(kCycloid, 4);
+        cycloid.SetI16(exo::kSource1, 0);
+        cycloid.SetReal(exo::kCycloidRadius, 0.2L);
+        cycloid.SetReal(exo::kCycloidArm, 0.2L);
+        cycloid.SetReal(exo::kMinimum, from);
+        cycloid.SetReal(exo::kMaximum, 1);
+        ASSERT_EQ(window->RecompileAll(), 0);
+    }
+    bool MessageTimerRuns() const { return front->TimerInterval(kDrawingMessageTimer).has_value(); }
+
+    WatchingPlatform platform;
+    std::unique_ptr<TPlot2Win> window;
+    MemoryWindow* front = nullptr;
+
+private:
+    fs::path dir_;
+};
+
+TEST_F(PlaneWindowPaint, CycloidNullVectorIsShownAfterThePaint) {
+    AddStoppedCycloid(0);
+    Paint();
+    EXPECT_TRUE(platform.Messages().empty()) << "no box during the paint";
+    ASSERT_TRUE(MessageTimerRuns());
+    ASSERT_TRUE(front->FireTimer(kDrawingMessageTimer));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, StringOf(400 + kNullVectorCode));
+    EXPECT_EQ(platform.Messages()[0].text, "encontrado vetor nulo");
+    EXPECT_EQ(platform.Messages()[0].caption, "hmm...");
+    EXPECT_EQ(platform.duringPaint, std::vector<bool>{false});
+    EXPECT_FALSE(MessageTimerRuns()) << "the timer shows one message and stops";
+}
+
+// The timer can come while a later drawing polls the keyboard: the box waits for its end.
+TEST_F(PlaneWindowPaint, MessageTimerDuringAPaintWaits) {
+    AddStoppedCycloid(0);
+    Paint();
+    int firedInPaint = 0;
+    front->onPeek = [&](MemoryWindow& w) {
+        if (w.Painting() && w.FireTimer(kDrawingMessageTimer))
+            ++firedInPaint;
+    };
+    Paint();
+    front->onPeek = nullptr;
+    EXPECT_GT(firedInPaint, 0);
+    EXPECT_TRUE(platform.Messages().empty());
+    ASSERT_TRUE(front->FireTimer(kDrawingMessageTimer));
+    EXPECT_EQ(platform.Messages().size(), 1u) << "one message for the two paints";
+    EXPECT_EQ(platform.duringPaint, std::vector<bool>{false});
+}
+
+TEST_F(PlaneWindowPaint, NoMessageWhenTheCycloidDraws) {
+    const struct {
+        const char* what;
+        std::function<void(PlaneWindowPaint&)> fill;
+    } rows[] = {
+        {"cycloid clear of the null vector", [](PlaneWindowPaint& t) { t.AddStoppedCycloid(0.25L); }},
+        {"classic cycloid on the x axis",
+         [](PlaneWindowPaint& t) {
+             ExampleRecord& e = t.Add(kCycloid, 5);
+             e.SetI16(exo::kSource1, -1);
+             e.SetReal(exo::kCycloidRadius, 1);
+             e.SetReal(exo::kCycloidArm, 1);
+             e.SetReal(exo::kMinimum, 0);
+             e.SetReal(exo::kMaximum, 12);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        window->Examples().Clear();
+        row.fill(*this);
+        Paint();
+        EXPECT_FALSE(MessageTimerRuns());
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+}
+
+// A picture drawn elsewhere (an export) leaves nothing for the next paint to report.
+TEST_F(PlaneWindowPaint, DrawingOutsideAPaintShowsNothing) {
+    AddStoppedCycloid(0);
+    Paint();
+    ASSERT_TRUE(front->FireTimer(kDrawingMessageTimer));
+    platform::RasterSurface exported(window->ClientSize());
+    window->DrawBase(exported);
+    window->RequestRepaint();
+    ASSERT_TRUE(front->RunPendingRepaint()); // the base layer is still valid: nothing is drawn
+    EXPECT_FALSE(MessageTimerRuns());
+    EXPECT_EQ(platform.Messages().size(), 1u);
+}
+
+TEST_F(PlaneWindowPaint, ProgressReachesTheScreenDuringThePaint) {
+    constexpr std::int16_t kColour = 12;
+    const struct {
+        const char* what;
+        std::function<void(PlaneWindowPaint&)> fill;
+        bool shown; // the curve appears on the screen before the paint ends
+    } rows[] = {
+        {"implicit with olhar",
+         [](PlaneWindowPaint& t) {
+             ExampleRecord& e = t.Add(kImplicit, kColour);
+             e.texts[4] = "xx+yy=4";
+             e.texts[2] = "xx+yy-(4)";
+             e.SetFlag(exo::kFlag56, true);
+             e.SetFlag(exo::kFlag57, true);
+         },
+         true},
+        {"implicit without olhar",
+         [](PlaneWindowPaint& t) {
+             ExampleRecord& e = t.Add(kImplicit, kColour);
+             e.texts[4] = "xx+yy=4";
+             e.texts[2] = "xx+yy-(4)";
+             e.SetFlag(exo::kFlag56, true);
+         },
+         false},
+        {"family one member at a time",
+         [](PlaneWindowPaint& t) {
+             ExampleRecord& e = t.Add(kExplicit, kColour);
+             e.texts[1] = "x/2+a";
+             e.SetFlag(exo::kIsFamily, true);
+             e.SetI16(exo::kFamilyLetter, 1);
+             e.SetI16(exo::kFamilySteps, -3);
+             e.SetReal(exo::kFamilyFirst, -1);
+             e.SetReal(exo::kFamilyLast, 1);
+             e.SetI16(exo::kPause, 0);
+         },
+         true},
+        {"family all at once",
+         [](PlaneWindowPaint& t) {
+             ExampleRecord& e = t.Add(kExplicit, kColour);
+             e.texts[1] = "x/2+a";
+             e.SetFlag(exo::kIsFamily, true);
+             e.SetI16(exo::kFamilyLetter, 1);
+             e.SetI16(exo::kFamilySteps, 3);
+             e.SetReal(exo::kFamilyFirst, -1);
+             e.SetReal(exo::kFamilyLast, 1);
+         },
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        window->Examples().Clear();
+        row.fill(*this);
+        ASSERT_EQ(window->RecompileAll(), 0);
+        const platform::Rgb curve = window->PenRgb(kColour);
+        int mostSeen = 0;
+        front->onPeek = [&](MemoryWindow& w) {
+            if (w.Painting())
+                mostSeen = std::max(mostSeen, w.Front().CountPixels(curve));
+        };
+        front->Front().Fill(platform::kWhite); // nothing of the last row on the screen
+        const int presents = front->PresentCount();
+        Paint();
+        front->onPeek = nullptr;
+        EXPECT_EQ(mostSeen > 0, row.shown) << mostSeen << " curve pixels seen on the screen";
+        EXPECT_EQ(front->PresentCount() > presents, row.shown);
+        EXPECT_GT(front->Front().CountPixels(curve), 0) << "the finished picture";
+    }
+}
+
+} // namespace
+} // namespace korvane
