@@ -145,18 +145,33 @@ void Native(benchmark::State& state, const Case& c, bool complexMode) {
     state.SetItemsProcessed(state.iterations());
 }
 
-// Keeps each run's rate so that the summary can be printed after the table.
+// Keeps each run's rate so that the summary can be printed after the table; with
+// --benchmark_repetitions the median of the repetitions stands for the benchmark.
 class RateReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> rates;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             auto it = run.counters.find("items_per_second");
-            if (it != run.counters.end())
-                rates[run.benchmark_name()] = it->second;
+            if (it == run.counters.end())
+                continue;
+            if (run.run_type == Run::RT_Aggregate) {
+                if (run.aggregate_name == "median")
+                    medians_[run.run_name.str()] = it->second;
+            } else {
+                rates[run.run_name.str()] = it->second;
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
+    void Finalize() override {
+        for (const auto& [name, rate] : medians_)
+            rates[name] = rate;
+        ConsoleReporter::Finalize();
+    }
+
+private:
+    std::map<std::string, double> medians_;
 };
 
 } // namespace

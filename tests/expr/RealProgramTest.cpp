@@ -87,7 +87,30 @@ const Row kRows[] = {
     {"sum(sum(mn,m,1,n),n,1,4)", true}, {"prod(1e10,n,1,3)", true}, {"sum(1/x,n,1,3)", true},
     {"rnd(1)x", true}, {"rnd(x)", true}, {"chi(0,1,x)", true}, {"hvs(x)", true},
     {"iter(3,x/2)", false}, {"x+iter(2,x+1)", false},
+    // Every kind of fused operand with every action, and undefined steps inside them.
+    {"x/a-1", true}, {"sin(x)/cos(a)", true}, {"1/x+exp(x)", true}, {"sqrt(a)-sqrt(x)", true},
+    {"abs(x)*abs(a-x)", true}, {"x^3-a^2", true}, {"(x*a)/(a-x)", true}, {"(1-x)/(x+a)", true},
+    {"exp(x)/(x-x)", true}, {"sin(2x)-x/1e-20", true}, {"sqrt(x)*x^2+sin(x)*cos(a)", true},
+    {"x/(1/x)", true}, {"(2/x)/(3-x)", true}, {"cos(x)-(x/a)", true}, {"1e10/(x*1e-10)", true},
+    {"exp(x)-exp(x)*exp(a)", true}, {"(x+a)+(x-a)*(a*x)", true}, {"x^-1-(x+1)^2", true},
+    {"joinx(sqrt(x)|1,x/(x-1))", true}, {"sum(sqrt(n-3)+n/x,n,1,6)", true},
 };
+
+// Short formulas become a few fused steps with nothing on the stack.
+TEST(RealProgram, LeavesAreFusedIntoTheirOperators) {
+    const struct {
+        const char* text;
+        std::size_t size; // instructions, the end included
+    } rows[] = {{"x", 2}, {"xsin(x)", 3}, {"x^2-2x+1", 4}, {"(x-1)(x-2)(x+1)/(x+3)", 5},
+                {"exp(-xx/2)/sqrt(2pi)", 6}, {"ax+b", 3}, {"sin(x)+cos(x)", 3}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        testing::Formulas f;
+        ASSERT_EQ(f.compiler.CompileFormula(row.text), 0);
+        ExprTree tree = f.compiler.TakeResult();
+        EXPECT_EQ(RealProgram(tree.root).Size(), row.size);
+    }
+}
 
 TEST(RealProgram, SameAsTheTreeEverywhere) {
     for (const Row& row : kRows) {
