@@ -290,7 +290,10 @@ CycloidResult TraceCycloid(PlaneDrawContext& context, ExampleRecord& example) {
 }
 
 int DrawCycloid(PlaneDrawContext& context, ExampleRecord& example) {
-    return TraceCycloid(context, example).key;
+    const CycloidResult result = TraceCycloid(context, example);
+    if (result.code != 0)
+        context.ReportFailure(result.code);
+    return result.key;
 }
 
 } // namespace korvane

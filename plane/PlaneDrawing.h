@@ -47,7 +47,14 @@ struct PlaneDrawContext {
     // Shows the picture drawn so far (families drawn one member at a time, "olhar").
     std::function<void()> showPicture;
 
+    // The first failure a drawing met; the window shows it once the drawing is over.
+    int failureCode = 0;
+
     int Poll() { return settings.noPoll || !pollKey ? 0 : pollKey(); }
+    void ReportFailure(int code) {
+        if (failureCode == 0)
+            failureCode = code;
+    }
     platform::Rgb PenColour(int index) const;
 };
 

@@ -1,7 +1,6 @@
 #include "plane/TPlotWin.h"
 
 #include "plane/EquationLabel.h"
-#include "plane/Cycloid.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
 #include "resources/Resources.h"
@@ -72,24 +71,16 @@ void TPlotWin::ShowDrawing() {
     window_->Present();
 }
 
-int TPlotWin::DrawOneExample(PlaneDrawContext& context, int index) {
-    ExampleRecord& example = examples_[index];
-    if (example.Kind() != kCycloid || !example.Shown())
-        return DrawExample(context, index);
-    const CycloidResult result = TraceCycloid(context, example);
-    if (result.code != 0 && pendingMessage_ == 0)
-        pendingMessage_ = result.code;
-    return result.key != 0 ? result.key : context.Poll();
-}
-
 int TPlotWin::DrawExamples(platform::Surface& surface) {
     PlaneDrawContext context = MakeDrawContext(surface);
     int key = 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i) {
         FollowView(examples_[i]);
-        key = DrawOneExample(context, i);
+        key = DrawExample(context, i);
     }
     DrawEquationLabels(context, FontSpecOf(kFontNames));
+    if (context.failureCode != 0 && pendingMessage_ == 0)
+        pendingMessage_ = context.failureCode;
     return key;
 }
 

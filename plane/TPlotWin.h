@@ -47,8 +47,6 @@ public:
 protected:
     // The one-line tolerance inputs of commands 732 and 733.
     void AskTolerance(const char* caption, long double& value);
-    // One example; a cycloid's failure code waits in pendingMessage_ for the end of the paint.
-    int DrawOneExample(PlaneDrawContext& context, int index);
     // The base picture drawn so far, on the screen ("olhar", families shown one by one).
     void ShowDrawing();
 
