@@ -1,6 +1,7 @@
 // The example documents in examples/ are made here, by plane windows as a user would
 // fill them: run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run
 // checks that what the windows write opens and compiles, and that the committed files do.
+#include "PlaneWindowTestSupport.h"
 #include "plane/DocumentFile.h"
 #include "plane/TPlot1Win.h"
 #include "plane/TPlot2Win.h"
@@ -8,7 +9,6 @@
 #include "platform/memory/MemoryPlatform.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -91,21 +91,8 @@ const std::vector<ExampleDocument>& Documents() {
 
 class DocumentExamples : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("korvane-examples-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    std::unique_ptr<TPlot2Win> MakeWindow() {
-        WindowOptions options;
-        options.readSettings = false;
-        return std::make_unique<TPlot2Win>(platform, options, nullptr);
-    }
+    void SetUp() override { platform.SetConfigDirectory(folder_.WithSlash()); }
+    std::unique_ptr<TPlot2Win> MakeWindow() { return planetest::MakePlaneWindow(platform); }
     // Opens the file in a fresh window and checks what the example document should hold.
     void ExpectOpensAndCompiles(const std::string& path, const ExampleDocument& d) {
         auto w = MakeWindow();
@@ -120,15 +107,15 @@ protected:
         EXPECT_TRUE(platform.Messages().empty());
     }
 
+    planetest::ScratchFolder folder_{"korvane-examples"};
     platform::MemoryPlatform platform;
-    fs::path dir_;
 };
 
 TEST_F(DocumentExamples, WindowsWriteDocumentsThatOpenAndCompile) {
     const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
     for (const ExampleDocument& d : Documents()) {
         SCOPED_TRACE(d.file);
-        const std::string path = (dir_ / d.file).string();
+        const std::string path = (folder_.Path() / d.file).string();
         {
             auto w = MakeWindow();
             d.fill(*w);

@@ -1,12 +1,12 @@
 // A document with system solutions, dy/dx solutions and searched implicit pieces, saved
 // and opened again in a new window, draws the very same picture: the pieces come back
 // from the file and are replayed, not searched again.
+#include "PlaneWindowTestSupport.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RasterSurface.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -16,7 +16,6 @@
 namespace korvane {
 namespace {
 
-namespace fs = std::filesystem;
 using platform::RasterSurface;
 
 TrajectoryRecord SystemStart(long double x, long double y, long double t1, std::int16_t colour) {
@@ -90,21 +89,8 @@ void Fill(TPlot2Win& w) {
 
 class DocumentPicture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("korvane-docpicture-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    std::unique_ptr<TPlot2Win> MakeWindow() {
-        WindowOptions options;
-        options.readSettings = false;
-        return std::make_unique<TPlot2Win>(platform, options, nullptr);
-    }
+    void SetUp() override { platform.SetConfigDirectory(folder_.WithSlash()); }
+    std::unique_ptr<TPlot2Win> MakeWindow() { return planetest::MakePlaneWindow(platform); }
     // The base picture as a paint builds it: background, axes, every example.
     static RasterSurface Picture(TPlot2Win& w) {
         RasterSurface surface(w.ClientSize());
@@ -112,12 +98,13 @@ protected:
         w.DrawBase(surface);
         return surface;
     }
-    std::string PathOf(const char* name) const { return (dir_ / name).string(); }
-
-    platform::MemoryPlatform platform;
+    std::string PathOf(const char* name) const { return (folder_.Path() / name).string(); }
 
 private:
-    fs::path dir_;
+    planetest::ScratchFolder folder_{"korvane-docpicture"};
+
+protected:
+    platform::MemoryPlatform platform;
 };
 
 // The first pixel where two pictures differ, and how many do.

@@ -2,6 +2,7 @@
 // A plane window on the memory platform for the tests of the equation dialog and the
 // inventory: settings in a folder of its own, defaults instead of a settings file, and
 // helpers that script the equation dialog as a user fills it.
+#include "PlaneWindowTestSupport.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TEditExmpDlg.h"
 #include "plane/TPlot2Win.h"
@@ -9,9 +10,7 @@
 #include "resources/Resources.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,21 +24,11 @@ using Typing = std::vector<std::pair<int, std::string>>; // control id, text
 class EquationWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("korvane-equation-" + std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string());
-        WindowOptions options;
-        options.readSettings = false;
-        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        platform.SetConfigDirectory(folder_.WithSlash());
+        window = planetest::MakePlaneWindow(platform);
     }
 
-    void TearDown() override {
-        window.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
+    void TearDown() override { window.reset(); }
 
     // Types the texts and presses "ok" in the next equation dialog.
     void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
@@ -65,11 +54,13 @@ protected:
 
     ExampleTable& Examples() { return window->Examples(); }
 
+private:
+    planetest::ScratchFolder folder_{std::string("korvane-equation-") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+
+protected:
     platform::MemoryPlatform platform;
     std::unique_ptr<TPlot2Win> window;
-
-private:
-    std::filesystem::path dir_;
 };
 
 } // namespace korvane::equationtest

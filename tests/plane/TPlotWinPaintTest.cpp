@@ -2,13 +2,13 @@
 // tangent tells the user once the paint is over, never with a box inside it; drawings
 // that show their progress ("olhar", families one member at a time) put the picture
 // drawn so far on the screen while the paint is still running.
+#include "PlaneWindowTestSupport.h"
 #include "graph/TFileMsgWin.h"
 #include "plane/Cycloid.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -19,7 +19,6 @@
 namespace korvane {
 namespace {
 
-namespace fs = std::filesystem;
 using platform::MemoryWindow;
 
 // Notes, for every message box, whether a window was painting when it opened.
@@ -40,21 +39,12 @@ public:
 class PlaneWindowPaint : public ::testing::Test {
 public:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("korvane-paint-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
-        WindowOptions options;
-        options.readSettings = false;
-        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        platform.SetConfigDirectory(folder_.WithSlash());
+        window = planetest::MakePlaneWindow(platform);
         front = platform.Windows().back();
         front->RunPendingRepaint();
     }
-    void TearDown() override {
-        window.reset();
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
+    void TearDown() override { window.reset(); }
     ExampleRecord& Add(std::int16_t kind, std::int16_t colour) {
         return window->Examples()[window->Examples().Append(kind, colour)];
     }
@@ -81,12 +71,13 @@ public:
     }
     bool MessageTimerRuns() const { return front->TimerInterval(kDrawingMessageTimer).has_value(); }
 
+private:
+    planetest::ScratchFolder folder_{"korvane-paint"};
+
+public:
     WatchingPlatform platform;
     std::unique_ptr<TPlot2Win> window;
     MemoryWindow* front = nullptr;
-
-private:
-    fs::path dir_;
 };
 
 TEST_F(PlaneWindowPaint, CycloidNullVectorIsShownAfterThePaint) {

@@ -45,16 +45,42 @@ bool ProcessEventsUntil(const std::function<bool()>& done) {
 
 bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
 
-TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
+// A settings folder of the test's own, where the Qt platform will look for it.
+fs::path ConfigFolder(const char* name) {
     EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-" + std::to_string(::getpid()));
+    const fs::path dir = fs::temp_directory_path() / (std::string(name) + std::to_string(::getpid()));
     fs::create_directories(dir);
     ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
-    platform::QtPlatform platform;
+    return dir;
+}
+
+WindowOptions PlaneOptions() {
     WindowOptions options;
     options.title = "2-dim";
     options.readSettings = false;
-    TPlot2Win window(platform, options, nullptr);
+    return options;
+}
+
+// A plane window on the Qt platform that reads no settings; closed, and its folder
+// removed, at the end of the test.
+struct QtPlaneWindow {
+    explicit QtPlaneWindow(const char* folder) : dir(ConfigFolder(folder)) {}
+    ~QtPlaneWindow() {
+        window.GetWindow()->Close();
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+    QtPlaneWindow(const QtPlaneWindow&) = delete;
+    QtPlaneWindow& operator=(const QtPlaneWindow&) = delete;
+
+    fs::path dir;
+    platform::QtPlatform platform;
+    TPlot2Win window{platform, PlaneOptions(), nullptr};
+};
+
+TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
+    QtPlaneWindow plane("korvane-graph-qt-");
+    TPlot2Win& window = plane.window;
     auto* qtWindow = static_cast<platform::QtWindow*>(window.GetWindow());
     platform::QtWindowWidget* widget = qtWindow->Widget();
     ASSERT_NE(widget, nullptr);
@@ -82,21 +108,12 @@ TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
     EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row - 3)));
     EXPECT_FALSE(IsDark(shot.pixelColor(column + 3, sampleY)));
     EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row + 3)));
-    window.GetWindow()->Close();
-    fs::remove_all(dir);
 }
 
 // Polar sectors, pi labels and solid arrows, as a user would set them.
 TEST(GraphWindow, PolarGridWithPiLabels) {
-    EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-polar-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
-    platform::QtPlatform platform;
-    WindowOptions options;
-    options.title = "2-dim";
-    options.readSettings = false;
-    TPlot2Win window(platform, options, nullptr);
+    QtPlaneWindow plane("korvane-graph-qt-polar-");
+    TPlot2Win& window = plane.window;
     AxisSettings& axes = window.Axes();
     axes.gridBits = GridQuadrants | GridPolar;
     axes.piX = true;
@@ -121,8 +138,6 @@ TEST(GraphWindow, PolarGridWithPiLabels) {
     const long double r = 3.141592653589793238L / 2 / 1.4142135623730950488L;
     const QColor onCircle = shot.pixelColor(view.ToPixelXInt(r), view.ToPixelYInt(r));
     EXPECT_EQ(onCircle, QColor(160, 160, 160));
-    window.GetWindow()->Close();
-    fs::remove_all(dir);
 }
 
 QWidget* VisibleTopLevel(const QString& title) {
@@ -134,14 +149,8 @@ QWidget* VisibleTopLevel(const QString& title) {
 
 // The modeless view and grid dialogs open as windows of their own and stay open.
 TEST(GraphWindow, ViewAndGridDialogsShow) {
-    EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-dialogs-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
-    platform::QtPlatform platform;
-    WindowOptions options;
-    options.readSettings = false;
-    TPlot2Win window(platform, options, nullptr);
+    QtPlaneWindow plane("korvane-graph-qt-dialogs-");
+    TPlot2Win& window = plane.window;
     struct Row {
         int command;
         const char* title;
@@ -158,21 +167,13 @@ TEST(GraphWindow, ViewAndGridDialogsShow) {
     ASSERT_NE(window.ViewDialog(), nullptr);
     EXPECT_EQ(window.ViewDialog()->GetText(211), "-5.00000");
     EXPECT_TRUE(window.ViewDialog()->GetCheck(251));
-    window.GetWindow()->Close();
-    fs::remove_all(dir);
 }
 
 // The equation dialog of three kinds opens modal with its default formula in a line edit,
 // and cancelling it adds no example. Its picture can be kept for a look.
 TEST(GraphWindow, EquationDialogShowsAndCancels) {
-    EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / ("korvane-graph-qt-equation-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
-    platform::QtPlatform platform;
-    WindowOptions options;
-    options.readSettings = false;
-    TPlot2Win window(platform, options, nullptr);
+    QtPlaneWindow plane("korvane-graph-qt-equation-");
+    TPlot2Win& window = plane.window;
     struct Row {
         int command;
         const char* title;
@@ -208,8 +209,6 @@ TEST(GraphWindow, EquationDialogShowsAndCancels) {
         EXPECT_TRUE(edits.contains(QString::fromUtf8(r.formula))) << edits.join(" | ").toStdString();
         EXPECT_EQ(window.Examples().LastExample(), -1) << "cancelled: no example";
     }
-    window.GetWindow()->Close();
-    fs::remove_all(dir);
 }
 
 } // namespace
