@@ -2,14 +2,17 @@
 // density 1, 10 and 100 on a 1000-pixel-wide window onto a raster surface, and the bare
 // evaluation loop over the same samples through the same flat program, in the same run (and
 // through the tree, for comparison). Ends with one line per density: evaluations per second
-// and the ratio of tracing time to evaluation time.
+// and the ratio of tracing time to evaluation time, from the rates and from paired runs.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
+#include <vector>
 
+#include "MedianReporter.h"
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
@@ -28,6 +31,7 @@ constexpr int kWidth = 1000;
 constexpr int kHeight = 600;
 constexpr int kDensities[] = {1, 10, 100};
 constexpr const char* kFormula = "xsin(x)";
+constexpr int kRepetitions = 5;
 
 // A window as the program has it: the view on [-10, 10] and one explicit example.
 struct Scene {
@@ -67,6 +71,34 @@ struct Scene {
     platform::RasterSurface surface{platform::Size{kWidth, kHeight}};
 };
 
+// The evaluations the tracer makes, and nothing else: the same t values in the same order,
+// through the flat program the tracer runs (or through the tree, for comparison).
+template <class Evaluation>
+long double EvaluatePass(Scene& scene, Evaluation evaluate) {
+    ExampleRecord& example = scene.Example();
+    const long double a = example.Minimum();
+    const long double b = example.Maximum();
+    const std::int64_t n = scene.Samples() - 1;
+    const long double h = (b - a) / static_cast<long double>(n);
+    long double t = a + 1e-18L;
+    long double sum = 0;
+    for (std::int64_t i = 0; i <= n; ++i) {
+        long double y;
+        scene.eval.nearBreak = false;
+        if (evaluate(t, y))
+            sum += y;
+        t = i + 1 == n ? b : t + h;
+    }
+    return sum;
+}
+
+auto ProgramEvaluation(Scene& scene, const RealProgram& program) {
+    const int slot = PlotVariable(scene.Example());
+    return [&scene, &program, slot](const long double& t, long double& y) {
+        return program.EvaluateAt(scene.eval, slot, t, y);
+    };
+}
+
 void Trace(benchmark::State& state, int density) {
     Scene scene(density);
     PlaneDrawContext context = scene.Context();
@@ -75,87 +107,86 @@ void Trace(benchmark::State& state, int density) {
     state.SetItemsProcessed(state.iterations() * scene.Samples());
 }
 
-// The evaluations the tracer makes, and nothing else: the same t values in the same order,
-// through the flat program the tracer runs, or through the tree for comparison.
-template <class Evaluation>
-void EvaluateSamples(benchmark::State& state, Scene& scene, Evaluation evaluate) {
-    ExampleRecord& example = scene.Example();
-    const long double a = example.Minimum();
-    const long double b = example.Maximum();
-    const std::int64_t n = scene.Samples() - 1;
-    const long double h = (b - a) / static_cast<long double>(n);
-    for (auto _ : state) {
-        long double t = a + 1e-18L;
-        long double sum = 0;
-        for (std::int64_t i = 0; i <= n; ++i) {
-            long double y = 0;
-            scene.eval.nearBreak = false;
-            if (evaluate(t, y))
-                sum += y;
-            t = i + 1 == n ? b : t + h;
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * scene.Samples());
-}
-
 void Evaluate(benchmark::State& state, int density) {
     Scene scene(density);
     const RealProgram program(scene.Example().Tree(1));
-    const int slot = PlotVariable(scene.Example());
-    EvaluateSamples(state, scene, [&](long double t, long double& y) {
-        return program.EvaluateAt(scene.eval, slot, t, y);
-    });
+    const auto evaluate = ProgramEvaluation(scene, program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluatePass(scene, evaluate));
+    state.SetItemsProcessed(state.iterations() * scene.Samples());
 }
 
 void EvaluateTree(benchmark::State& state, int density) {
     Scene scene(density);
     ExprNode* tree = scene.Example().Tree(1);
     const int slot = PlotVariable(scene.Example());
-    EvaluateSamples(state, scene, [&](long double t, long double& y) {
-        return EvaluateAt(scene.eval, tree, slot, t, y);
-    });
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluatePass(scene, [&](const long double& t, long double& y) {
+            return EvaluateAt(scene.eval, tree, slot, t, y);
+        }));
+    state.SetItemsProcessed(state.iterations() * scene.Samples());
+}
+
+// A trace and an evaluation pass timed back to back, many times over, so that both meet the
+// same machine; a busy machine only ever adds time, so the fastest of each stands for it.
+void Paired(benchmark::State& state, int density) {
+    using Clock = std::chrono::steady_clock;
+    Scene scene(density);
+    PlaneDrawContext context = scene.Context();
+    const RealProgram program(scene.Example().Tree(1));
+    const auto evaluate = ProgramEvaluation(scene, program);
+    Clock::duration fastestTrace = Clock::duration::max();
+    Clock::duration fastestEvaluation = Clock::duration::max();
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        benchmark::DoNotOptimize(DrawCurve(context, scene.Example()));
+        const Clock::time_point traced = Clock::now();
+        benchmark::DoNotOptimize(EvaluatePass(scene, evaluate));
+        const Clock::time_point evaluated = Clock::now();
+        fastestTrace = std::min(fastestTrace, traced - start);
+        fastestEvaluation = std::min(fastestEvaluation, evaluated - traced);
+    }
+    state.counters["ratio"] = std::chrono::duration<double>(fastestTrace).count() /
+                              std::chrono::duration<double>(fastestEvaluation).count();
 }
 
 std::string Name(const char* what, int density) { return std::string(what) + "/density:" + std::to_string(density); }
-
-// Keeps the console output and remembers each run's items per second.
-class RateReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const auto items = run.counters.find("items_per_second");
-            if (items != run.counters.end() && run.run_type == Run::RT_Iteration)
-                rates[run.benchmark_name()] = items->second.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> rates;
-};
 
 } // namespace
 
 int main(int argc, char** argv) {
     for (int density : kDensities) {
-        benchmark::RegisterBenchmark(Name("trace", density).c_str(), Trace, density)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("trace", density).c_str(), Trace, density)
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(kRepetitions);
         benchmark::RegisterBenchmark(Name("evaluate", density).c_str(), Evaluate, density)
-            ->Unit(benchmark::kMicrosecond);
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(kRepetitions);
         benchmark::RegisterBenchmark(Name("evaluate-tree", density).c_str(), EvaluateTree, density)
-            ->Unit(benchmark::kMicrosecond);
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(kRepetitions);
+        benchmark::RegisterBenchmark(Name("paired", density).c_str(), Paired, density)
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(kRepetitions);
     }
-    benchmark::Initialize(&argc, argv);
-    RateReporter reporter;
+    // Tracing and evaluation alternate, so that a change of clock speed falls on both.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (int density : kDensities) {
-        const auto trace = reporter.rates.find(Name("trace", density));
-        const auto bare = reporter.rates.find(Name("evaluate", density));
-        const auto tree = reporter.rates.find(Name("evaluate-tree", density));
-        if (trace == reporter.rates.end() || bare == reporter.rates.end() || tree == reporter.rates.end())
+        const double trace = reporter.Rate(Name("trace", density));
+        const double bare = reporter.Rate(Name("evaluate", density));
+        const double tree = reporter.Rate(Name("evaluate-tree", density));
+        const double paired = reporter.Counter(Name("paired", density), "ratio");
+        if (trace == 0 || bare == 0)
             continue;
         std::printf("trace_bench: %s at density %3d on %d pixels: tracing %.3g samples/s, bare evaluation "
-                    "%.3g/s (tree %.3g/s), tracing time / evaluation time %.3f\n",
-                    kFormula, density, kWidth, trace->second, bare->second, tree->second,
-                    bare->second / trace->second);
+                    "%.3g/s (tree %.3g/s); tracing time / evaluation time %.3f, fastest of paired runs %.3f\n",
+                    kFormula, density, kWidth, trace, bare, tree, bare / trace, paired);
     }
     benchmark::Shutdown();
     return 0;

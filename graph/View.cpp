@@ -150,18 +150,18 @@ void View::RestoreDefault() {
 
 std::int32_t View::ToPixelXInt(long double x) const {
     bool clamped = false;
-    return offsetX + Clamp(pixX * (x - xmin), clientW, clamped);
+    return offsetX + Clamp(PixelOffsetX(x), clientW, clamped);
 }
 
 std::int32_t View::ToPixelYInt(long double y) const {
     bool clamped = false;
-    return offsetY + Clamp(pixY * (ymax - y), clientH, clamped);
+    return offsetY + Clamp(PixelOffsetY(y), clientH, clamped);
 }
 
 bool View::ToPixelPoint(long double x, long double y, PixelPoint& out) const {
     bool clamped = false;
-    const std::int32_t px = Clamp(pixX * (x - xmin), clientW, clamped);
-    const std::int32_t py = Clamp(pixY * (ymax - y), clientH, clamped);
+    const std::int32_t px = Clamp(PixelOffsetX(x), clientW, clamped);
+    const std::int32_t py = Clamp(PixelOffsetY(y), clientH, clamped);
     out = {px + offsetX, py + offsetY};
     return px >= 0 && px <= clientW && py >= 0 && py <= clientH;
 }

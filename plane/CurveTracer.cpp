@@ -62,14 +62,20 @@ platform::Pen ExamplePen(const PlaneDrawContext& context, const ExampleRecord& e
     return {context.PenColour(example.Colour()), width, StyleOfAttribute(example.PenAttribute())};
 }
 
-// The pen that moves along a curve: joined lines, single pixels when connect-points is
-// off, or polylines in picture-export mode. Points given to Put lie in the world window.
+// The pen that moves along a curve. Each piece drawn without lifting goes to the surface as
+// one polyline: a dash pattern runs on along the piece instead of starting again at every
+// pixel, a shared vertex is not drawn twice, and a surface is called once per piece instead
+// of once per pixel. On the screen a polyline takes a pixel once however many samples land
+// on it, and a point that cannot be mapped ends the piece; in picture-export mode every
+// point goes in. With connect-points off every sample is a single pixel. Points given to
+// Put lie in the world window.
 class TracePen {
 public:
     TracePen(PlaneDrawContext& context, platform::Rgb colour, std::int64_t expectedPoints)
         : surface_(context.surface), view_(context.view), colour_(colour),
-          connect_(context.settings.connectPoints), export_(context.settings.exportMode) {
-        if (export_) {
+          dots_(!context.settings.connectPoints && !context.settings.exportMode),
+          export_(context.settings.exportMode) {
+        if (!dots_) {
             const auto wanted = static_cast<std::size_t>(std::max<std::int64_t>(expectedPoints, 2));
             polyline_.reserve(std::min(wanted, kPolylineChunk));
         }
@@ -81,75 +87,65 @@ public:
     // Inlined into the sample loops: at high densities most samples land on the pixel of
     // the one before, and then there is nothing to do.
     [[gnu::always_inline]] void Put(const long double& x, const long double& y) {
-        if (export_ || !connect_) {
-            PutOther(x, y);
+        if (dots_) {
+            Dot(x, y);
+            return;
+        }
+        if (samples_ > 0 && !export_ && cell_.Holds(view_.PixelOffsetX(x), view_.PixelOffsetY(y))) {
+            ++samples_;
             return;
         }
         PixelPoint p;
         const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
         const platform::Point here{p.x, p.y};
-        if (!(mapped && down_ && previousMapped_ && drewInPiece_ && here == previous_))
-            LineTo(here, mapped);
-        down_ = true;
+        if (export_) {
+            Add(here);
+        } else if (!mapped) {
+            Lift();
+            return;
+        } else if (samples_ == 0 || here != polyline_.back()) {
+            Add(here);
+            cell_ = view_.CellOf(p);
+        }
+        ++samples_;
     }
 
+    // A piece of a single sample draws nothing: it has no line.
     void Lift() {
-        if (polyline_.size() >= 2)
+        if (samples_ >= 2)
             surface_.Polyline(polyline_);
         polyline_.clear();
-        down_ = false;
-        drewInPiece_ = false;
+        samples_ = 0;
     }
 
 private:
-    void AddToPolyline(long double x, long double y) {
-        PixelPoint p;
-        view_.ToPixelPointUnclamped(x, y, p);
-        if (polyline_.size() == polyline_.capacity()) {
-            // Hand over the full piece and go on from its last point.
-            const platform::Point last = polyline_.back();
-            surface_.Polyline(polyline_);
-            polyline_.clear();
-            polyline_.push_back(last);
-        }
-        polyline_.push_back({p.x, p.y});
+    [[gnu::always_inline]] void Add(platform::Point here) {
+        if (polyline_.size() == polyline_.capacity())
+            HandOver();
+        polyline_.push_back(here);
     }
 
-    void Dot(long double x, long double y) {
+    // Hands over a full part of the piece and goes on from its last point.
+    [[gnu::noinline]] void HandOver() {
+        const platform::Point last = polyline_.back();
+        surface_.Polyline(polyline_);
+        polyline_.clear();
+        polyline_.push_back(last);
+    }
+
+    [[gnu::noinline]] void Dot(long double x, long double y) {
         PixelPoint p;
         view_.ToPixelPoint(x, y, p);
         surface_.SetPixel({p.x, p.y}, colour_);
     }
 
-    [[gnu::noinline]] void PutOther(long double x, long double y) {
-        if (export_)
-            AddToPolyline(x, y);
-        else
-            Dot(x, y);
-        down_ = true;
-    }
-
-    [[gnu::noinline]] void LineTo(platform::Point here, bool mapped) {
-        if (down_ && previousMapped_ && mapped) {
-            // At high densities most steps stay on one pixel; once a piece has drawn its
-            // first line, a line from a pixel to itself adds nothing.
-            if (here != previous_ || !drewInPiece_)
-                surface_.Line(previous_, here);
-            drewInPiece_ = true;
-        }
-        previous_ = here;
-        previousMapped_ = mapped;
-    }
-
     platform::Surface& surface_;
     const View& view_;
     platform::Rgb colour_;
-    bool connect_;
+    bool dots_;
     bool export_;
-    bool down_ = false;
-    bool previousMapped_ = false;
-    bool drewInPiece_ = false;
-    platform::Point previous_;
+    std::int64_t samples_ = 0; // in the piece being drawn
+    PixelCell cell_;           // of the piece's last pixel, on the screen
     std::vector<platform::Point> polyline_;
 };
 
@@ -264,7 +260,16 @@ public:
         }
     }
 
-    bool Sample(long double t, long double& px, long double& py) {
+    // An explicit curve without a point map: its point is (t, y), so x never goes through
+    // memory.
+    bool IsPlainExplicit() const { return explicit_ && !map_; }
+
+    bool SampleExplicit(const long double& t, long double& py) {
+        eval_.nearBreak = false;
+        return y_.EvaluateAt(eval_, slot_, t, py) && !eval_.nearBreak;
+    }
+
+    bool Sample(const long double& t, long double& px, long double& py) {
         eval_.nearBreak = false;
         bool defined;
         if (explicit_) {
@@ -292,7 +297,7 @@ private:
         return complete ? &map : nullptr;
     }
 
-    bool MapPoint(long double& px, long double& py) {
+    [[gnu::noinline]] bool MapPoint(long double& px, long double& py) {
         if (eval_.complexMode) {
             ComplexValue image;
             if (!EvaluateAtComplex(eval_, map_->Tree(0), kSlotZ, {px, py}, image))
@@ -323,20 +328,36 @@ private:
     RealProgram mapY_;
 };
 
-int TraceMember(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen,
-                const CurveRange& range, int key) {
+template <bool kPlainExplicit>
+int TraceSamples(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen, const CurveRange& range,
+                 int key) {
+    const View& view = context.view;
     long double t = range.a + kTiny;
-    pen.Lift();
     for (std::int64_t i = 0; i <= range.n && key != kStopKey; ++i) {
-        long double px = 0;
-        long double py = 0;
-        if (sampler.Sample(t, px, py) && context.view.Inside(px, py))
+        long double px;
+        long double py;
+        bool defined;
+        if constexpr (kPlainExplicit) {
+            defined = sampler.SampleExplicit(t, py);
+            px = t;
+        } else {
+            defined = sampler.Sample(t, px, py);
+        }
+        if (defined && view.Inside(px, py))
             pen.Put(px, py);
         else
             pen.Lift();
         key = PollInto(context, key);
         t = i + 1 == range.n ? range.b : t + range.h;
     }
+    return key;
+}
+
+int TraceMember(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen,
+                const CurveRange& range, int key) {
+    pen.Lift();
+    key = sampler.IsPlainExplicit() ? TraceSamples<true>(context, sampler, pen, range, key)
+                               : TraceSamples<false>(context, sampler, pen, range, key);
     pen.Lift();
     return key;
 }

@@ -107,6 +107,10 @@ void RasterSurface::PenDot(int x, int y, bool on) {
 }
 
 void RasterSurface::PenSegment(Point from, Point to, bool lastPoint) {
+    // Most curves have a thin solid pen: every position is then one pixel of its colour,
+    // with no dash step to count.
+    const bool thinSolid = pen_.style == PenStyle::Solid && pen_.width <= 1;
+    const std::uint32_t colour = Pack(pen_.colour);
     int x = from.x, y = from.y;
     const int dx = std::abs(to.x - x), sx = x < to.x ? 1 : -1;
     const int dy = -std::abs(to.y - y), sy = y < to.y ? 1 : -1;
@@ -115,7 +119,10 @@ void RasterSurface::PenSegment(Point from, Point to, bool lastPoint) {
         const bool atEnd = x == to.x && y == to.y;
         if (atEnd && !lastPoint)
             return;
-        PenDot(x, y, PatternOn());
+        if (thinSolid)
+            Plot(x, y, colour, drawMode_);
+        else
+            PenDot(x, y, PatternOn());
         if (atEnd)
             return;
         const int e2 = 2 * error;

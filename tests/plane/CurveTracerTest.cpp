@@ -3,9 +3,11 @@
 #include "plane/CurveTracer.h"
 
 #include "TraceTestSupport.h"
+#include "platform/memory/RasterSurface.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 namespace korvane {
@@ -35,7 +37,7 @@ int DrawnRuns(const std::vector<tracetest::PollRecord>& log, Inside inside) {
 // The pixel column of a sample's x never moves more than the spacing allows inside a line:
 // a longer line would join points on both sides of a gap.
 void ExpectShortLines(const TraceScene& scene, int maxColumns) {
-    for (const Primitive& line : scene.Lines()) {
+    for (const Primitive& line : scene.Segments()) {
         SCOPED_TRACE(Describe(line));
         EXPECT_LE(std::abs(line.points[1].x - line.points[0].x), maxColumns);
     }
@@ -261,7 +263,7 @@ TEST(CurveTracer, FloorWithToleranceShowsSeparateSteps) {
         example.SetReal(exo::kStepTolerance, row.stepTolerance);
         scene.Curve(example);
         int vertical = 0;
-        for (const Primitive& line : scene.Lines())
+        for (const Primitive& line : scene.Segments())
             if (line.points[0].y != line.points[1].y)
                 ++vertical;
         EXPECT_EQ(vertical, row.expectedVertical);
@@ -283,17 +285,20 @@ TEST(CurveTracer, PolarWithPositiveROnlyOmitsEverySampleWithRAtMostZero) {
         example.SetReal(exo::kMaximum, 2 * kPi);
         example.SetFlag(exo::kFlag50, positiveOnly);
         scene.Curve(example);
-        std::size_t before = 0;
+        // Pixels that only samples with r <= 0 reach, and only samples with r > 0.
+        std::set<std::pair<int, int>> fromPositive, fromNegative;
+        for (const tracetest::PollRecord& sample : scene.log) {
+            const long double r = 1 + 2 * std::cos(sample.t);
+            const Point p = scene.PixelOf(r * std::cos(sample.t), r * std::sin(sample.t));
+            (r > 0 ? fromPositive : fromNegative).insert({p.x, p.y});
+        }
         int negativeDrawn = 0;
         int positiveDrawn = 0;
-        for (std::size_t i = 0; i < scene.log.size(); ++i) {
-            const bool drew = scene.log[i].primitives > before;
-            before = scene.log[i].primitives;
-            if (1 + 2 * std::cos(scene.log[i].t) <= 0)
-                negativeDrawn += drew;
-            else
-                positiveDrawn += drew;
-        }
+        for (const Primitive& polyline : scene.Polylines())
+            for (const Point& p : polyline.points) {
+                negativeDrawn += !fromPositive.count({p.x, p.y}) && fromNegative.count({p.x, p.y});
+                positiveDrawn += fromPositive.count({p.x, p.y}) && !fromNegative.count({p.x, p.y});
+            }
         EXPECT_GT(positiveDrawn, 100);
         if (positiveOnly) {
             EXPECT_EQ(negativeDrawn, 0);
@@ -376,11 +381,64 @@ TEST(CurveTracer, PenComesFromColourWidthAndAttribute) {
         example.SetI16(exo::kWidth, row.width);
         example.SetI16(exo::kPenAttribute, row.attribute);
         scene.Curve(example);
-        const auto lines = scene.Lines();
-        ASSERT_FALSE(lines.empty());
-        for (const Primitive& line : lines)
-            EXPECT_EQ(line.pen, row.expected) << Describe(line);
+        const auto polylines = scene.Polylines();
+        ASSERT_FALSE(polylines.empty());
+        for (const Primitive& polyline : polylines)
+            EXPECT_EQ(polyline.pen, row.expected) << Describe(polyline);
     }
+}
+
+// A piece goes to the surface as one polyline that takes each pixel once, in the order the
+// samples reach them.
+TEST(CurveTracer, PieceIsOnePolylineThroughEachPixelOnce) {
+    TraceScene scene;
+    ExampleRecord& example = scene.Add(kExplicit, {{1, "x/3"}});
+    example.SetI16(exo::kDensity, 10);
+    scene.Curve(example);
+    std::vector<Point> expected;
+    for (const tracetest::PollRecord& sample : scene.log) {
+        const Point p = scene.PixelOf(sample.x, sample.x / 3);
+        if (expected.empty() || expected.back() != p)
+            expected.push_back(p);
+    }
+    const auto polylines = scene.Polylines();
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points, expected);
+    EXPECT_TRUE(scene.Lines().empty());
+}
+
+TEST(CurveTracer, PieceOnOnePixelIsADot) {
+    TraceScene scene;
+    ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
+    example.SetFlag(exo::kLockInterval, true);
+    example.SetReal(exo::kMinimum, 0);
+    example.SetReal(exo::kMaximum, 1e-6L);
+    scene.Curve(example);
+    ASSERT_EQ(scene.log.size(), 2u);
+    const auto polylines = scene.Polylines();
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points, std::vector<Point>{scene.PixelOf(0, 0)});
+}
+
+// On a raster the dash pattern runs along the whole curve: with a line per sample step it
+// would start again at every pixel, and a dashed curve would look solid.
+TEST(CurveTracer, DashedCurveShowsItsDashesOnARaster) {
+    auto colouredPixels = [](int attribute) {
+        TraceScene scene;
+        ExampleRecord& example = scene.Add(kExplicit, {{1, "x/3"}});
+        example.SetI16(exo::kDensity, 10);
+        example.SetI16(exo::kColour, 9);
+        example.SetI16(exo::kPenAttribute, attribute);
+        platform::RasterSurface raster{platform::Size{200, 200}};
+        PlaneDrawContext context{raster, scene.view, scene.eval, scene.examples, scene.settings, {}, {}, {}, {}};
+        context.penRgb = tracetest::ColourOfIndex;
+        DrawCurve(context, example);
+        return raster.CountPixels(tracetest::ColourOfIndex(9));
+    };
+    const int solid = colouredPixels(0);
+    const int dashed = colouredPixels(1); // 6 pixels on, 3 off
+    ASSERT_GT(solid, 190);
+    EXPECT_NEAR(static_cast<double>(dashed) / solid, 6.0 / 9.0, 0.05);
 }
 
 TEST(CurveTracer, ConnectPointsOffDrawsOnePixelPerSample) {

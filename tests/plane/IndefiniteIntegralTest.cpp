@@ -141,7 +141,7 @@ TEST(IndefiniteIntegral, PenLiftsOutsideTheIntervalAndTheWindow) {
         EXPECT_NEAR(left, row.leftPixel, 1);
         EXPECT_NEAR(right, row.rightPixel, 1);
         EXPECT_EQ(scene.Pieces().size(), row.pieces);
-        for (const Primitive& line : scene.Lines())
+        for (const Primitive& line : scene.Segments())
             EXPECT_LE(std::abs(line.points[1].x - line.points[0].x), 1) << Describe(line);
     }
 }

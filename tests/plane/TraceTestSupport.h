@@ -106,15 +106,28 @@ public:
         return surface.OfKind(platform::Primitive::Polyline);
     }
 
-    // Runs of lines joined end to start: the pieces of curve the pen drew without lifting.
+    // The pieces of curve the pen drew without lifting, one per polyline, each as its
+    // segments; a polyline of one point is one segment from the point to itself.
     std::vector<std::vector<platform::Primitive>> Pieces() const {
         std::vector<std::vector<platform::Primitive>> pieces;
-        for (const platform::Primitive& line : Lines()) {
-            if (pieces.empty() || pieces.back().back().points[1] != line.points[0])
-                pieces.emplace_back();
-            pieces.back().push_back(line);
+        for (const platform::Primitive& polyline : Polylines()) {
+            auto& piece = pieces.emplace_back();
+            const std::size_t n = polyline.points.size();
+            for (std::size_t i = n == 1 ? 0 : 1; i < n; ++i) {
+                platform::Primitive segment = polyline;
+                segment.kind = platform::Primitive::Line;
+                segment.points = {polyline.points[i == 0 ? 0 : i - 1], polyline.points[i]};
+                piece.push_back(segment);
+            }
         }
         return pieces;
+    }
+
+    std::vector<platform::Primitive> Segments() const {
+        std::vector<platform::Primitive> segments;
+        for (const auto& piece : Pieces())
+            segments.insert(segments.end(), piece.begin(), piece.end());
+        return segments;
     }
 
     EvalContext eval;
