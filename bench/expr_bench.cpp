@@ -8,10 +8,10 @@
 #include <complex>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "MedianReporter.h"
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
@@ -145,35 +145,6 @@ void Native(benchmark::State& state, const Case& c, bool complexMode) {
     state.SetItemsProcessed(state.iterations());
 }
 
-// Keeps each run's rate so that the summary can be printed after the table; with
-// --benchmark_repetitions the median of the repetitions stands for the benchmark.
-class RateReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> rates;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            auto it = run.counters.find("items_per_second");
-            if (it == run.counters.end())
-                continue;
-            if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median")
-                    medians_[run.run_name.str()] = it->second;
-            } else {
-                rates[run.run_name.str()] = it->second;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        for (const auto& [name, rate] : medians_)
-            rates[name] = rate;
-        ConsoleReporter::Finalize();
-    }
-
-private:
-    std::map<std::string, double> medians_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -187,7 +158,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("complex/native/" + name).c_str(), Native, c, true);
     }
     benchmark::Initialize(&argc, argv);
-    RateReporter reporter;
+    korvane::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     double logSum = 0.0;
     double treeLogSum = 0.0;
@@ -196,21 +167,21 @@ int main(int argc, char** argv) {
     int count = 0;
     for (const Case& c : Cases()) {
         const std::string name = c.name;
-        const auto ours = reporter.rates.find("real/ours/" + name);
-        const auto theirs = reporter.rates.find("real/muparser/" + name);
-        if (ours == reporter.rates.end() || theirs == reporter.rates.end())
+        const double ours = reporter.Rate("real/ours/" + name);
+        const double theirs = reporter.Rate("real/muparser/" + name);
+        if (ours == 0 || theirs == 0)
             continue;
-        const double ratio = ours->second / theirs->second;
-        const double treeRatio = reporter.rates["real/tree/" + name] / theirs->second;
-        const double complexRatio = reporter.rates["complex/ours/" + name] / theirs->second;
+        const double native = reporter.Rate("real/native/" + name);
+        const double ratio = ours / theirs;
+        const double treeRatio = reporter.Rate("real/tree/" + name) / theirs;
+        const double complexRatio = reporter.Rate("complex/ours/" + name) / theirs;
         std::printf("%-10s ours/muparser %.3f  tree/muparser %.3f  complex/muparser %.3f  "
                     "ours/native %.3f\n",
-                    c.name, ratio, treeRatio, complexRatio,
-                    ours->second / reporter.rates["real/native/" + name]);
+                    c.name, ratio, treeRatio, complexRatio, ours / native);
         logSum += std::log(ratio);
         treeLogSum += std::log(treeRatio);
         complexLogSum += std::log(complexRatio);
-        nativeLogSum += std::log(reporter.rates["real/native/" + name] / theirs->second);
+        nativeLogSum += std::log(native / theirs);
         ++count;
     }
     if (count > 0) {

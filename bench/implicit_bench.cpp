@@ -8,10 +8,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "MedianReporter.h"
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
@@ -156,32 +156,17 @@ void MarchingCase(benchmark::State& state, const char* equation) {
 
 std::string Name(const char* what, const char* equation) { return std::string(what) + "/" + equation; }
 
-// Keeps the console output and remembers each case's median time in microseconds.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-                cpuMedians[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians, cpuMedians;
-};
-
 // Median wall and CPU time of one case, microseconds; false when it did not run.
-bool Medians(const MedianReporter& reporter, const std::string& name, double& wall, double& cpu) {
-    const auto w = reporter.medians.find(name);
-    const auto c = reporter.cpuMedians.find(name);
-    if (w == reporter.medians.end() || c == reporter.cpuMedians.end())
+bool Medians(const bench::MedianReporter& reporter, const std::string& name, double& wall, double& cpu) {
+    bench::Figures figures;
+    if (!reporter.Find(name, figures))
         return false;
-    wall = w->second;
-    cpu = c->second;
+    wall = figures.realTime;
+    cpu = figures.cpuTime;
     return true;
 }
 
-void Summary(const MedianReporter& reporter, const char* equation) {
+void Summary(const bench::MedianReporter& reporter, const char* equation) {
     double search = 0, searchCpu = 0, replay = 0, replayCpu = 0, marching = 0, marchingCpu = 0;
     if (!Medians(reporter, Name("search", equation), search, searchCpu) ||
         !Medians(reporter, Name("replay", equation), replay, replayCpu) ||
@@ -215,7 +200,7 @@ int main(int argc, char** argv) {
             ->Repetitions(kRepetitions);
     }
     benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* equation : kCurves)
         Summary(reporter, equation);
