@@ -11,7 +11,6 @@
 namespace korvane::bench {
 
 struct Figures {
-    double itemsPerSecond = 0;
     double realTime = 0; // in the benchmark's unit
     double cpuTime = 0;
     std::map<std::string, double> counters;
@@ -24,12 +23,9 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type == Run::RT_Aggregate && !median)
                 continue;
-            Figures figures{0, run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), {}};
+            Figures figures{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), {}};
             for (const auto& [name, counter] : run.counters)
                 figures.counters[name] = counter.value;
-            const auto items = figures.counters.find("items_per_second");
-            if (items != figures.counters.end())
-                figures.itemsPerSecond = items->second;
             (median ? medians_ : single_)[run.run_name.function_name] = figures;
         }
         ConsoleReporter::ReportRuns(runs);
@@ -47,11 +43,7 @@ public:
         return false;
     }
 
-    double Rate(const std::string& name) const {
-        Figures figures;
-        return Find(name, figures) ? figures.itemsPerSecond : 0;
-    }
-
+    // 0 when the benchmark did not run or has no such counter.
     double Counter(const std::string& name, const std::string& counter) const {
         Figures figures;
         if (!Find(name, figures))
@@ -59,6 +51,8 @@ public:
         const auto it = figures.counters.find(counter);
         return it != figures.counters.end() ? it->second : 0;
     }
+
+    double Rate(const std::string& name) const { return Counter(name, "items_per_second"); }
 
 private:
     std::map<std::string, Figures> medians_;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MedianReporter.h"
@@ -155,20 +156,14 @@ std::string Name(const char* what, int density) { return std::string(what) + "/d
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int density : kDensities) {
-        benchmark::RegisterBenchmark(Name("trace", density).c_str(), Trace, density)
-            ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark(Name("evaluate", density).c_str(), Evaluate, density)
-            ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark(Name("evaluate-tree", density).c_str(), EvaluateTree, density)
-            ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark(Name("paired", density).c_str(), Paired, density)
-            ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions);
-    }
+    using Case = void (*)(benchmark::State&, int);
+    const std::pair<const char*, Case> cases[] = {
+        {"trace", Trace}, {"evaluate", Evaluate}, {"evaluate-tree", EvaluateTree}, {"paired", Paired}};
+    for (int density : kDensities)
+        for (const auto& [what, run] : cases)
+            benchmark::RegisterBenchmark(Name(what, density).c_str(), run, density)
+                ->Unit(benchmark::kMicrosecond)
+                ->Repetitions(kRepetitions);
     // Tracing and evaluation alternate, so that a change of clock speed falls on both.
     std::vector<char*> args(argv, argv + argc);
     char interleave[] = "--benchmark_enable_random_interleaving=true";
