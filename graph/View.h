@@ -40,20 +40,6 @@ struct PixelPoint {
     std::int32_t y = 0;
 };
 
-// The unrounded pixel offsets (View::PixelOffsetX, PixelOffsetY) that the unclamped mapping
-// takes to one pixel, x in (xAbove, xUpTo] and y in (yAbove, yUpTo]: all of them but an
-// offset of zero, which would need a bound below zero and above every negative 80-bit
-// value. Empty by default. Lets a curve see that a sample stays on its last pixel without
-// rounding it. The bounds are halves of integers, exact in a double, which is cheaper to
-// load than an 80-bit value.
-struct PixelCell {
-    double xAbove = 0, xUpTo = -1;
-    double yAbove = 0, yUpTo = -1;
-    bool Holds(long double offsetX, long double offsetY) const {
-        return offsetX > xAbove && offsetX <= xUpTo && offsetY > yAbove && offsetY <= yUpTo;
-    }
-};
-
 class View {
 public:
     View();
@@ -110,23 +96,19 @@ public:
     bool ToPixelPoint(long double x, long double y, PixelPoint& out) const;
     // Same integers; false when a coordinate was clamped.
     bool ToPixelPointUnclamped(long double x, long double y, PixelPoint& out) const {
+        return OffsetsToPixelPoint(PixelOffsetX(x), PixelOffsetY(y), out);
+    }
+    // The same from the offsets of PixelOffsetX and PixelOffsetY.
+    bool OffsetsToPixelPoint(long double fromLeft, long double fromTop, PixelPoint& out) const {
         bool clamped = false;
-        const std::int32_t px = Clamp(PixelOffsetX(x), clientW, clamped);
-        const std::int32_t py = Clamp(PixelOffsetY(y), clientH, clamped);
+        const std::int32_t px = Clamp(fromLeft, clientW, clamped);
+        const std::int32_t py = Clamp(fromTop, clientH, clamped);
         out = {px + offsetX, py + offsetY};
         return !clamped;
     }
     // The mapping before rounding, clamping and the client offsets.
     long double PixelOffsetX(long double x) const { return pixX * (x - xmin); }
     long double PixelOffsetY(long double y) const { return pixY * (ymax - y); }
-    // Empty for a pixel that the unclamped mapping never gives.
-    PixelCell CellOf(PixelPoint p) const {
-        PixelCell cell;
-        if (!AxisSpan(p.x - offsetX, clientW, cell.xAbove, cell.xUpTo) ||
-            !AxisSpan(p.y - offsetY, clientH, cell.yAbove, cell.yUpTo))
-            return {};
-        return cell;
-    }
     long double ToWorldX(int px) const { return xmin + unitX * (px - offsetX); }
     long double ToWorldY(int py) const { return ymax - unitY * (py - offsetY); }
 
@@ -137,15 +119,6 @@ public:
 
 private:
     void RecomputeDerived();
-    // The offsets that Clamp takes to k on an axis of `limit` pixels: rounding half toward
-    // zero gives k for (k - 1/2, k + 1/2]; offset 0 is the lowest kept, `limit` the highest.
-    static bool AxisSpan(std::int32_t k, int limit, double& above, double& upTo) {
-        if (k < 0 || k > limit)
-            return false;
-        above = k == 0 ? 0 : k - 0.5;
-        upTo = k == limit ? limit : k + 0.5;
-        return true;
-    }
     static std::int32_t Clamp(long double v, int limit, bool& clamped) {
         if (v > limit) {
             clamped = true;

@@ -8,6 +8,7 @@
 
 #include "expr/Evaluator.h"
 #include "expr/RealProgram.h"
+#include "graph/PixelTracker.h"
 #include "plane/PlaneDrawing.h"
 
 namespace korvane {
@@ -67,14 +68,15 @@ platform::Pen ExamplePen(const PlaneDrawContext& context, const ExampleRecord& e
 // pixel, a shared vertex is not drawn twice, and a surface is called once per piece instead
 // of once per pixel. On the screen a polyline takes a pixel once however many samples land
 // on it, and a point that cannot be mapped ends the piece; in picture-export mode every
-// point goes in. With connect-points off every sample is a single pixel. Points given to
-// Put lie in the world window.
+// point goes in. With connect-points off every sample is a single pixel.
 class TracePen {
 public:
-    TracePen(PlaneDrawContext& context, platform::Rgb colour, std::int64_t expectedPoints)
-        : surface_(context.surface), view_(context.view), colour_(colour),
+    // `density` is about how many samples fall on a pixel column. Below two nearly every
+    // sample lands away from the last pixel, where tracking only adds to the exact mapping.
+    TracePen(PlaneDrawContext& context, platform::Rgb colour, std::int64_t expectedPoints, int density)
+        : surface_(context.surface), view_(context.view), tracker_(context.view), colour_(colour),
           dots_(!context.settings.connectPoints && !context.settings.exportMode),
-          export_(context.settings.exportMode) {
+          export_(context.settings.exportMode), tracks_(!dots_ && !export_ && density >= 2) {
         if (!dots_) {
             const auto wanted = static_cast<std::size_t>(std::max<std::int64_t>(expectedPoints, 2));
             polyline_.reserve(std::min(wanted, kPolylineChunk));
@@ -84,30 +86,26 @@ public:
     TracePen(const TracePen&) = delete;
     TracePen& operator=(const TracePen&) = delete;
 
-    // Inlined into the sample loops: at high densities most samples land on the pixel of
-    // the one before, and then there is nothing to do.
+    // Draws on to the point when it lies in the world window and lifts the pen otherwise.
+    // Inlined into the sample loops: on the screen the tracker places nearly every sample
+    // without the exact mapping, and at high densities most of them land on the pixel of the
+    // one before, where there is nothing to do.
     [[gnu::always_inline]] void Put(const long double& x, const long double& y) {
-        if (dots_) {
-            Dot(x, y);
-            return;
-        }
-        if (samples_ > 0 && !export_ && cell_.Holds(view_.PixelOffsetX(x), view_.PixelOffsetY(y))) {
-            ++samples_;
-            return;
-        }
         PixelPoint p;
-        const bool mapped = view_.ToPixelPointUnclamped(x, y, p);
-        const platform::Point here{p.x, p.y};
-        if (export_) {
-            Add(here);
-        } else if (!mapped) {
-            Lift();
-            return;
-        } else if (samples_ == 0 || here != polyline_.back()) {
-            Add(here);
-            cell_ = view_.CellOf(p);
+        if (tracks_) {
+            switch (tracker_.Track(x, y, p)) {
+            case PixelTracker::Move::Same:
+                ++samples_;
+                return;
+            case PixelTracker::Move::Moved:
+                Add({p.x, p.y});
+                ++samples_;
+                return;
+            case PixelTracker::Move::Unsure:
+                break;
+            }
         }
-        ++samples_;
+        PutExactly(x, y);
     }
 
     // A piece of a single sample draws nothing: it has no line.
@@ -116,9 +114,38 @@ public:
             surface_.Polyline(polyline_);
         polyline_.clear();
         samples_ = 0;
+        tracker_.Forget();
     }
 
 private:
+    // The window test shares the mapping's differences: a difference of two 80-bit values is
+    // never rounded to zero, so x >= xmin exactly when x - xmin >= 0.
+    [[gnu::always_inline]] void PutExactly(const long double& x, const long double& y) {
+        const long double fromLeft = x - view_.xmin;
+        const long double fromTop = view_.ymax - y;
+        if (!(fromLeft >= 0 && x <= view_.xmax && y >= view_.ymin && fromTop >= 0)) {
+            Lift();
+            return;
+        }
+        if (dots_) {
+            Dot(x, y);
+            return;
+        }
+        PixelPoint p;
+        const bool mapped = view_.OffsetsToPixelPoint(view_.pixX * fromLeft, view_.pixY * fromTop, p);
+        const platform::Point here{p.x, p.y};
+        if (export_) {
+            Add(here);
+        } else if (!mapped) {
+            Lift();
+            return;
+        } else if (samples_ == 0 || here != polyline_.back()) {
+            Add(here);
+            tracker_.Follow(p);
+        }
+        ++samples_;
+    }
+
     [[gnu::always_inline]] void Add(platform::Point here) {
         if (polyline_.size() == polyline_.capacity())
             HandOver();
@@ -141,11 +168,12 @@ private:
 
     platform::Surface& surface_;
     const View& view_;
+    PixelTracker tracker_; // follows the piece's last pixel, on the screen
     platform::Rgb colour_;
     bool dots_;
     bool export_;
+    bool tracks_;
     std::int64_t samples_ = 0; // in the piece being drawn
-    PixelCell cell_;           // of the piece's last pixel, on the screen
     std::vector<platform::Point> polyline_;
 };
 
@@ -331,7 +359,6 @@ private:
 template <bool kPlainExplicit>
 int TraceSamples(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen, const CurveRange& range,
                  int key) {
-    const View& view = context.view;
     long double t = range.a + kTiny;
     for (std::int64_t i = 0; i <= range.n && key != kStopKey; ++i) {
         long double px;
@@ -343,7 +370,7 @@ int TraceSamples(PlaneDrawContext& context, CurveSampler& sampler, TracePen& pen
         } else {
             defined = sampler.Sample(t, px, py);
         }
-        if (defined && view.Inside(px, py))
+        if (defined)
             pen.Put(px, py);
         else
             pen.Lift();
@@ -434,7 +461,7 @@ private:
     }
 
     void Show(long double x, long double y) {
-        if (x < minimum_ || x > maximum_ || !context_.view.Inside(x, y))
+        if (x < minimum_ || x > maximum_)
             pen_.Lift();
         else
             pen_.Put(x, y);
@@ -503,7 +530,7 @@ int DrawCurve(PlaneDrawContext& context, ExampleRecord& example) {
     const platform::Pen pen = ExamplePen(context, example);
     context.surface.SetPen(pen);
     CurveSampler sampler(context, example);
-    TracePen tracePen(context, pen.colour, range.n + 1);
+    TracePen tracePen(context, pen.colour, range.n + 1, example.I16(exo::kDensity));
     return ForEachMember(context, example, [&](int key) {
         key = TraceMember(context, sampler, tracePen, range, key);
         if (key != kStopKey)
@@ -518,7 +545,9 @@ int DrawIndefiniteIntegral(PlaneDrawContext& context, ExampleRecord& example) {
     LetterGuard guard(context.eval);
     const platform::Pen pen = ExamplePen(context, example);
     context.surface.SetPen(pen);
-    TracePen tracePen(context, pen.colour, static_cast<std::int64_t>(kPolylineChunk));
+    // Half a pixel per step at density 1.
+    TracePen tracePen(context, pen.colour, static_cast<std::int64_t>(kPolylineChunk),
+                      2 * example.I16(exo::kDensity));
     IntegralTracer tracer(context, example, tracePen);
     return ForEachMember(context, example, [&](int key) { return tracer.Member(key); });
 }

@@ -144,42 +144,6 @@ TEST(View, IntegerMappingsClampFarPoints) {
     }
 }
 
-// A pixel's cell holds a point's offsets exactly when the unclamped mapping takes the point
-// to that pixel: at the half-pixel ties, at the window's edges and beyond them.
-TEST(View, PixelCellHoldsExactlyThePointsOfItsPixel) {
-    View v = FreshView(10, 8);
-    v.SetCorners(0, 10, 0, 8); // one world unit per pixel: an x offset is x itself
-    v.offsetX = 3;
-    v.offsetY = -2;
-    const long double tiny = std::numeric_limits<long double>::denorm_min();
-    const long double values[] = {-1, -0.5L, -tiny, -0.0L, 0, tiny, 0.5L, std::nextafter(0.5L, 0.0L),
-                                  std::nextafter(0.5L, 1.0L), 1.5L, std::nextafter(1.5L, 2.0L), 4, 7.5L,
-                                  std::nextafter(7.5L, 8.0L), 8, std::nextafter(8.0L, 9.0L), 9.5L, 10,
-                                  std::nextafter(10.0L, 11.0L), 10.5L, NAN};
-    int held = 0;
-    for (const long double x : values)
-        for (const long double y : values) {
-            SCOPED_TRACE(testing::Message() << "(" << static_cast<double>(x) << ", " << static_cast<double>(y) << ")");
-            PixelPoint p;
-            const bool mapped = v.ToPixelPointUnclamped(x, y, p);
-            for (int dx = -1; dx <= 1; ++dx)
-                for (int dy = -1; dy <= 1; ++dy) {
-                    const PixelPoint q{p.x + dx, p.y + dy};
-                    const long double ox = v.PixelOffsetX(x);
-                    const long double oy = v.PixelOffsetY(y);
-                    const bool holds = v.CellOf(q).Holds(ox, oy);
-                    const bool maps = mapped && dx == 0 && dy == 0;
-                    if (ox != 0 && oy != 0)
-                        EXPECT_EQ(holds, maps) << q.x << ", " << q.y;
-                    else
-                        EXPECT_FALSE(holds) << q.x << ", " << q.y; // a zero offset is never held
-                    held += holds;
-                }
-        }
-    EXPECT_GT(held, 100);
-    EXPECT_FALSE(v.CellOf({2, 0}).Holds(0, 0)) << "a pixel left of the client area has no cell";
-}
-
 TEST(View, OffsetsShiftEveryPixelAndBack) {
     View v = FreshView();
     v.offsetX = 10;

@@ -390,21 +390,57 @@ TEST(CurveTracer, PenComesFromColourWidthAndAttribute) {
 
 // A piece goes to the surface as one polyline that takes each pixel once, in the order the
 // samples reach them.
+// Each piece is one polyline through the pixels of its samples, each pixel taken once, as
+// the exact mapping gives them: also where the pen places samples without it, on views
+// whose bounds are no doubles, and where the curve leaves the window and comes back.
 TEST(CurveTracer, PieceIsOnePolylineThroughEachPixelOnce) {
-    TraceScene scene;
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "x/3"}});
-    example.SetI16(exo::kDensity, 10);
-    scene.Curve(example);
-    std::vector<Point> expected;
-    for (const tracetest::PollRecord& sample : scene.log) {
-        const Point p = scene.PixelOf(sample.x, sample.x / 3);
-        if (expected.empty() || expected.back() != p)
-            expected.push_back(p);
+    const long double third = 1.0L / 3;
+    struct Row {
+        const char* formula;
+        long double (*y)(long double);
+        int density;
+        long double xmin, xmax, ymin, ymax;
+    } rows[] = {
+        {"x/3", [](long double x) { return x / 3; }, 10, -5, 5, -5, 5},
+        {"x/3", [](long double x) { return x / 3; }, 2, -5, 5, -5, 5},
+        {"xsin(x)", [](long double x) { return x * std::sin(x); }, 10, -10 * third, 28 * third, -3 * third, 4 * third},
+        {"xsin(x)", [](long double x) { return x * std::sin(x); }, 3, -10 * third, 28 * third, -3 * third, 4 * third},
+        {"x^2-3", [](long double x) { return x * x - 3; }, 7, -2 - third, 3 * third, -3, third},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.formula << " at density " << r.density);
+        TraceScene scene;
+        scene.SetCorners(r.xmin, r.xmax, r.ymin, r.ymax);
+        ExampleRecord& example = scene.Add(kExplicit, {{1, r.formula}});
+        example.SetI16(exo::kDensity, static_cast<std::int16_t>(r.density));
+        scene.Curve(example);
+        std::vector<std::vector<Point>> expected;
+        std::vector<Point> piece;
+        int samples = 0;
+        const auto lift = [&] {
+            if (samples >= 2)
+                expected.push_back(piece);
+            piece.clear();
+            samples = 0;
+        };
+        for (const tracetest::PollRecord& sample : scene.log) {
+            const long double y = r.y(sample.x);
+            PixelPoint p;
+            if (!scene.view.Inside(sample.x, y) || !scene.view.ToPixelPointUnclamped(sample.x, y, p)) {
+                lift();
+                continue;
+            }
+            if (piece.empty() || piece.back() != Point{p.x, p.y})
+                piece.push_back({p.x, p.y});
+            ++samples;
+        }
+        lift();
+        const auto polylines = scene.Polylines();
+        ASSERT_EQ(polylines.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(polylines[i].points, expected[i]) << "piece " << i;
+        EXPECT_TRUE(scene.Lines().empty());
     }
-    const auto polylines = scene.Polylines();
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines[0].points, expected);
-    EXPECT_TRUE(scene.Lines().empty());
 }
 
 TEST(CurveTracer, PieceOnOnePixelIsADot) {
@@ -418,6 +454,21 @@ TEST(CurveTracer, PieceOnOnePixelIsADot) {
     const auto polylines = scene.Polylines();
     ASSERT_EQ(polylines.size(), 1u);
     EXPECT_EQ(polylines[0].points, std::vector<Point>{scene.PixelOf(0, 0)});
+}
+
+// Two samples, the second on the pixel above the first, found without the exact mapping.
+TEST(CurveTracer, TwoSamplesOnNeighbouringPixelsDrawALine) {
+    TraceScene scene;
+    ExampleRecord& example = scene.Add(kExplicit, {{1, "2x"}});
+    example.SetI16(exo::kDensity, 2);
+    example.SetFlag(exo::kLockInterval, true);
+    example.SetReal(exo::kMinimum, 0);
+    example.SetReal(exo::kMaximum, 0.0249L);
+    scene.Curve(example);
+    ASSERT_EQ(scene.log.size(), 2u);
+    const auto polylines = scene.Polylines();
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{100, 100}, {100, 99}}));
 }
 
 // On a raster the dash pattern runs along the whole curve: with a line per sample step it
