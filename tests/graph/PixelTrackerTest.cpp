@@ -48,6 +48,8 @@ const TrackerCase kCases[] = {
     // and by many.
     {"zoomed", [] { return SquareView(400, 300, 12345.678901L, -1000 * kThird, 6e-10L); }, false},
     {"deep zoom", [] { return SquareView(400, 300, 12345.678901L, -1000 * kThird, 1e-11L); }, false},
+    // Bounds and scales beyond the range of a double.
+    {"beyond doubles", [] { return CornerView(100, 80, 1e400L, 1e400L + 1e390L, -1e-30L, 1e-4000L); }, false},
     // A scale that does not span the window: the last pixel column reaches past xmax and
     // the first row past ymin.
     {"narrow scale",
