@@ -2,7 +2,8 @@
 
 #include "platform/Real80.h"
 
-#include <cstring>
+#include <algorithm>
+#include <cstddef>
 
 namespace korvane {
 
@@ -46,12 +47,13 @@ long double BinaryReader::Real80() {
     return v;
 }
 
+// An empty span may have no storage at all, which memcpy must not be given.
 bool BinaryReader::Bytes(std::span<std::uint8_t> out) {
     if (!Take(out.size())) {
-        std::memset(out.data(), 0, out.size());
+        std::fill(out.begin(), out.end(), std::uint8_t{0});
         return false;
     }
-    std::memcpy(out.data(), data_.data() + pos_, out.size());
+    std::copy_n(data_.begin() + static_cast<std::ptrdiff_t>(pos_), out.size(), out.begin());
     pos_ += out.size();
     return true;
 }

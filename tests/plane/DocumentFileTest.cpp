@@ -106,7 +106,9 @@ DocumentState RichState(bool complex) {
     picture.placement.fill(3);
     picture.mode = 1;
     picture.data = {1, 2, 3, 4, 5};
-    s.pictures = {picture};
+    StoredPicture empty; // no data at all: nothing to copy to
+    empty.mode = 2;
+    s.pictures = {picture, empty};
     std::array<std::uint8_t, kShortListRecordSize> shortRecord{};
     shortRecord.fill(9);
     s.shortList = {shortRecord};
