@@ -219,7 +219,7 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
         ASSERT_EQ(lines.size(), row.lines);
         for (const Primitive& line : lines) {
             SCOPED_TRACE(platform::Describe(line));
-            EXPECT_EQ(line.pen.colour, testing::IndexColour(6));
+            EXPECT_EQ(line.pen.colour, planetest::ColourOfIndex(6));
             EXPECT_LE(line.points[1].x, 500);
         }
         EXPECT_EQ(example.trajectories[0].Real(tro::kEndT), 5.0L);

@@ -114,7 +114,7 @@ TEST(SlopeTrajectory, ScreenLimitDecidesWhetherLeavingInYEnds) {
         for (const Primitive& line : lines) {
             SCOPED_TRACE(platform::Describe(line));
             EXPECT_GE(line.points[1].y, topPixel);
-            EXPECT_EQ(line.pen.colour, testing::IndexColour(7));
+            EXPECT_EQ(line.pen.colour, planetest::ColourOfIndex(7));
             EXPECT_EQ(line.pen.width, 2);
         }
         EXPECT_LT(lines.size(), static_cast<std::size_t>(result.steps));
@@ -231,7 +231,7 @@ TEST(SlopeTrajectory, DirectionFieldLatticeAndMarks) {
         EXPECT_EQ(lines.size(), row.lines);
         if (row.mode == 0)
             continue;
-        EXPECT_EQ(lines.front().pen.colour, testing::IndexColour(9));
+        EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(9));
         // 15 tenths of a percent of the 500-pixel width, in world units.
         EXPECT_TRUE(Near(example.Real(exo::kFieldMarkWorld), 7.5L * 0.02L, 1e-15L));
         // Polled once per column pair.
@@ -285,7 +285,7 @@ TEST(SlopeTrajectory, ExampleDrawsItsProblemsThenTheField) {
     const auto lines = scene.surface.OfKind(Primitive::Line);
     ASSERT_GT(lines.size(), 361u);
     EXPECT_EQ(lines.back().pen.colour, platform::kBlack); // a new example's field colour -1
-    EXPECT_EQ(lines.front().pen.colour, testing::IndexColour(7));
+    EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(7));
     EXPECT_GT(example.trajectories[0].Real(tro::kEndT), 50);
     EXPECT_GT(example.trajectories[1].Real(tro::kEndT), 50);
 }

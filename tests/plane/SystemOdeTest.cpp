@@ -157,8 +157,8 @@ TEST(SystemOde, ExampleDrawsProblemsThenFieldAndKeepsTheOpenEnd) {
     EXPECT_NEAR(static_cast<double>(drawn.Real(tro::kEndT)), 5.0, 0.05);
     const auto lines = scene.surface.OfKind(Primitive::Line);
     ASSERT_GT(lines.size(), 3u * 361u);
-    EXPECT_EQ(lines.front().pen.colour, testing::IndexColour(5));
-    EXPECT_EQ(lines.back().pen.colour, testing::IndexColour(11));
+    EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(5));
+    EXPECT_EQ(lines.back().pen.colour, planetest::ColourOfIndex(11));
     // A uniform field: every vector shaft is horizontal and points right.
     const Primitive& shaft = lines[lines.size() - 3];
     EXPECT_EQ(shaft.points[0].y, shaft.points[1].y);
