@@ -141,7 +141,8 @@ private:
             return;
         } else if (samples_ == 0 || here != polyline_.back()) {
             Add(here);
-            tracker_.Follow(p);
+            if (tracks_)
+                tracker_.Follow(p);
         }
         ++samples_;
     }

@@ -388,8 +388,6 @@ TEST(CurveTracer, PenComesFromColourWidthAndAttribute) {
     }
 }
 
-// A piece goes to the surface as one polyline that takes each pixel once, in the order the
-// samples reach them.
 // Each piece is one polyline through the pixels of its samples, each pixel taken once, as
 // the exact mapping gives them: also where the pen places samples without it, on views
 // whose bounds are no doubles, and where the curve leaves the window and comes back.
