@@ -28,6 +28,7 @@ public:
 
     void Show() override;
     bool IsClosed() const override;
+    bool CanClose() override { return true; } // nothing to lose
 
     void OnCommand(int id) override;
     void OnPaint(platform::Surface& front) override;

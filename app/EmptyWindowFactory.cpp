@@ -1,7 +1,8 @@
 #include "app/EmptyWindowFactory.h"
 
 #include "app/EmptyGraphWindow.h"
-#include "app/PlaneWindow.h"
+#include "app/OwnedGraphWindow.h"
+#include "plane/TPlot2Win.h"
 
 namespace korvane {
 
@@ -11,7 +12,7 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& optio
 }
 
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
-    return std::make_unique<PlaneWindow>(platform_, options, owner);
+    return std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
     return Make(options, "3-dim", owner);

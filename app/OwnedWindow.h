@@ -10,8 +10,10 @@ public:
 
     virtual void Show() = 0;
     virtual bool IsClosed() const = 0;
-    // Asked before the program ends; false keeps the program running (unsaved work).
-    virtual bool CanClose() { return true; }
+    // Asked of every open window, in turn, before the program ends: the question the
+    // window asks when the user closes it alone. false keeps the program and every window
+    // running. Each kind must answer it: OwnedGraphWindow does for any graph window.
+    virtual bool CanClose() = 0;
 };
 
 } // namespace korvane

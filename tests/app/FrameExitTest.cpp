@@ -1,0 +1,89 @@
+// Exit through the frame asks every changed graph window its own save question, in the
+// order they were opened; "cancelar" at any of them keeps the program and every window.
+#include "ShellFixture.h"
+
+#include "app/ShellCommands.h"
+#include "graph/TZalWing.h"
+#include "plane/TPlot2Win.h"
+
+#include <filesystem>
+
+namespace korvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageAnswer;
+
+struct ExitRow {
+    const char* rule;
+    std::vector<MessageAnswer> answers; // to the questions, in window order
+    bool programEnds;
+    std::vector<bool> saved; // per window: its document was written again
+};
+
+const ExitRow kExitRows[] = {
+    // "cancelar" at any question stops the exit with everything open.
+    {"cancel at the first", {platform::AnswerCancel}, false, {false, false}},
+    {"discard the first, cancel at the second", {platform::AnswerNo, platform::AnswerCancel}, false, {false, false}},
+    {"save the first, cancel at the second", {platform::AnswerYes, platform::AnswerCancel}, false, {true, false}},
+    // Every window answered: the program ends.
+    {"discard both", {platform::AnswerNo, platform::AnswerNo}, true, {false, false}},
+    {"save both", {platform::AnswerYes, platform::AnswerYes}, true, {true, true}},
+    {"save one, discard the other", {platform::AnswerNo, platform::AnswerYes}, true, {false, true}},
+};
+
+void PrintTo(const ExitRow& row, std::ostream* out) { *out << row.rule; }
+
+class FrameExit : public ShellTest, public ::testing::WithParamInterface<ExitRow> {};
+
+TEST_P(FrameExit, AsksEveryChangedWindowInTurn) {
+    const ExitRow& row = GetParam();
+    SCOPED_TRACE(row.rule);
+    StartFrame();
+    const std::string folder = platform.ConfigDirectory();
+    std::vector<std::string> docs;
+    for (const char* name : {"a.kv2", "b.kv2"}) {
+        docs.push_back(folder + name);
+        fs::copy_file(std::string(KORVANE_SOURCE_DIR) + "/examples/onda.kv2", docs.back(),
+                      fs::copy_options::overwrite_existing);
+        frame->OpenFile(docs.back());
+    }
+    for (const char* title : {"a.kv2", "b.kv2"}) { // each window shows its document's name
+        platform::MemoryWindow* plane = platform.FindWindow(title);
+        ASSERT_NE(plane, nullptr);
+        plane->ChooseMenu(cmd::kZoomIn); // a change the user would not want lost
+        ASSERT_TRUE(dynamic_cast<TPlot2Win&>(plane->Handler()).Modified());
+    }
+    // A document written again comes back; one left alone stays gone.
+    for (const std::string& doc : docs)
+        fs::remove(doc);
+    const std::size_t before = platform.Messages().size();
+    for (MessageAnswer answer : row.answers)
+        platform.AnswerMessage(answer);
+
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
+
+    EXPECT_EQ(platform.Messages().size() - before, row.answers.size());
+    EXPECT_EQ(FrameWindow().IsClosed(), row.programEnds);
+    EXPECT_EQ(platform.QuitRequested(), row.programEnds);
+    EXPECT_EQ(frame->OpenWindowCount(), row.programEnds ? 0u : 2u);
+    for (std::size_t i = 0; i < docs.size(); ++i)
+        EXPECT_EQ(fs::exists(docs[i]), row.saved[i]) << docs[i];
+    if (!row.programEnds) {
+        EXPECT_FALSE(fs::exists(IniPath())) << "kv.ini is written only when the program ends";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, FrameExit, ::testing::ValuesIn(kExitRows));
+
+TEST_F(ShellTest, ExitAsksNothingOfUnchangedWindows) {
+    StartFrame();
+    FrameWindow().SendCommand(kCommandPlane);
+    FrameWindow().SendCommand(kCommandSpace);
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_TRUE(FrameWindow().IsClosed());
+}
+
+} // namespace
+} // namespace korvane::testing
