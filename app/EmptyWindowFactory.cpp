@@ -1,5 +1,6 @@
 #include "app/EmptyWindowFactory.h"
 
+#include "analysis/AnalysisTools.h"
 #include "app/EmptyGraphWindow.h"
 #include "app/OwnedGraphWindow.h"
 #include "plane/TPlot2Win.h"
@@ -12,7 +13,9 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& optio
 }
 
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
-    return std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
+    auto plane = std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
+    InstallAnalysisTools(plane->Get());
+    return plane;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
     return Make(options, "3-dim", owner);

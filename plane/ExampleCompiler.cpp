@@ -216,4 +216,16 @@ void MarkLettersInUse(const ExampleRecord& example, std::array<bool, 256>& inUse
     }
 }
 
+int CompileDerivedIntegral(const ExampleRecord& first, const ExampleRecord* second, ExampleRecord& derived) {
+    for (auto& slot : derived.compiled)
+        slot = ExprTree();
+    if (!first.Tree(1) || (second && !second->Tree(1)))
+        return 1;
+    ExprTree tree;
+    ExprNode* f = CopyTree(first.Tree(1), tree);
+    tree.root = second ? tree.NewNode(op::Minus, f, CopyTree(second->Tree(1), tree)) : f;
+    derived.compiled[1] = std::move(tree);
+    return 0;
+}
+
 } // namespace korvane

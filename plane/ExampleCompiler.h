@@ -14,6 +14,13 @@ int CompileExample(FormulaCompiler& compiler, ExampleRecord& example, bool deriv
 // The derivation code of an example that "derivar" made from another one.
 inline constexpr std::int16_t kDerivativeDerivation = 1;
 
+// The derivation code of an indefinite integral (kind 206) made by the integration
+// dialog from one explicit example, or from the difference of two.
+inline constexpr std::int16_t kIntegralDerivation = 73;
+// Its slot 1: a copy of the first source's slot 1, or that copy minus the second's.
+// 0, or 1 when a source has no tree.
+int CompileDerivedIntegral(const ExampleRecord& first, const ExampleRecord* second, ExampleRecord& derived);
+
 // True for kinds whose derivative example can be made: explicit (not a polynomial),
 // polar and parametric.
 bool CanMakeDerivative(const ExampleRecord& source);

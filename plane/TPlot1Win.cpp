@@ -226,8 +226,8 @@ int TPlot1Win::DeriveExample(int index) {
 void TPlot1Win::RefreshDerivatives(int source) {
     for (int i = 0; i <= examples_.LastExample(); ++i) {
         ExampleRecord& e = examples_[i];
-        if (e.Derivation() == kDerivativeCode && e.I16(exo::kSource1) == source)
-            CompileDerivative(context_, examples_[source], e);
+        if (e.IsDerived() && (e.I16(exo::kSource1) == source || e.I16(exo::kSource2) == source))
+            RecompileDerived(i);
     }
 }
 

@@ -42,14 +42,14 @@ public:
     void ShowInventory();
     TInventDlg* Inventory() { return inventory_.get(); }
     // Refills an open inventory after the table changed.
-    void ExamplesChanged();
+    virtual void ExamplesChanged();
 
     // Commands 921 and 922: hide all points, or all other examples, or show them again.
     void ToggleAll(bool points);
 
     // The derivation code of a derivative made by "derivar".
     static constexpr std::int16_t kDerivativeCode = kDerivativeDerivation;
-    // The derivative examples of `source` follow its new trees.
+    // The examples derived from `source` follow its new trees.
     void RefreshDerivatives(int source);
 
 protected:

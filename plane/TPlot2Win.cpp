@@ -11,7 +11,29 @@ TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options,
     CreateWindowFromSettings();
 }
 
-TPlot2Win::~TPlot2Win() { WriteSettingsFile(); }
+TPlot2Win::~TPlot2Win() {
+    analysis_.reset(); // its dialogs refer to this window
+    WriteSettingsFile();
+}
+
+void TPlot2Win::SetAnalysis(std::unique_ptr<PlaneAnalysis> analysis) {
+    analysis_ = std::move(analysis);
+    RefreshMenuChecks();
+}
+
+void TPlot2Win::ExamplesChanged() {
+    TPlot11Win::ExamplesChanged();
+    if (analysis_) {
+        analysis_->ExamplesChanged();
+        analysis_->RefreshMenu();
+    }
+}
+
+void TPlot2Win::DrawOverlay(platform::Surface& surface) {
+    TPlot11Win::DrawOverlay(surface);
+    if (analysis_)
+        analysis_->DrawOverlay(surface);
+}
 
 void TPlot2Win::SetUpDefaults() {
     // The plane window's starting colours.
@@ -63,6 +85,8 @@ void TPlot2Win::UnpackSlots(const SettingsRecord& record) {
 }
 
 void TPlot2Win::OnCommand(int id) {
+    if (analysis_ && analysis_->OnCommand(id))
+        return;
     switch (id) {
     case cmd::kCloseWindow:
         if (window_)
@@ -80,6 +104,8 @@ void TPlot2Win::RefreshMenuChecks() {
     TPlot11Win::RefreshMenuChecks();
     if (window_)
         window_->CheckMenuItem(cmd::kTrajectoryMouse, mouseMode_ == cmd::kMouseTrajectory);
+    if (analysis_)
+        analysis_->RefreshMenu();
 }
 
 int TPlot2Win::CurrentExampleOf(std::int16_t kind) const {
@@ -152,6 +178,8 @@ void TPlot2Win::OnModeMouse(const platform::MouseEvent& mouse) {
 }
 
 void TPlot2Win::OnDestroy() {
+    if (analysis_)
+        analysis_->WindowClosing();
     plane_.mouseMode = mouseMode_;
     WriteSettingsFile();
 }

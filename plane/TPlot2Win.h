@@ -2,6 +2,7 @@
 // The plane graph window: the world window with its axes, grid and labels, the view,
 // axes, colour and style commands, and the plane settings file "kv2.ini".
 #include "graph/PlaneSlotMap.h"
+#include "plane/PlaneAnalysis.h"
 #include "plane/TIvpDlg.h"
 #include "plane/TPlot11Win.h"
 #include "plane/TSequenceDlg.h"
@@ -27,6 +28,13 @@ public:
     void OnCommand(int id) override;
     void OnDestroy() override;
     void RefreshMenuChecks() override;
+    void ExamplesChanged() override;
+    void DrawOverlay(platform::Surface& surface) override;
+
+    // The tools of the menus "&Um" and "&Dois"; the program installs them once the window
+    // exists.
+    void SetAnalysis(std::unique_ptr<PlaneAnalysis> analysis);
+    PlaneAnalysis* Analysis() const { return analysis_.get(); }
 
     // The window's current example of a kind: the last one of that kind, or -1.
     int CurrentExampleOf(std::int16_t kind) const;
@@ -49,6 +57,7 @@ private:
     std::unique_ptr<TIvpDlg> systemDialog_, slopeDialog_;
     std::unique_ptr<TSequenceDlg> sequenceDialog_;
     TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
+    std::unique_ptr<PlaneAnalysis> analysis_;
 };
 
 } // namespace korvane

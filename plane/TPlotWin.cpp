@@ -3,6 +3,7 @@
 #include "plane/EquationLabel.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
+#include "plane/PointNote.h"
 #include "resources/Resources.h"
 
 #include <cstdio>
@@ -29,15 +30,21 @@ int TPlotWin::RecompileAll() {
         if (code != 0 && first == 0)
             first = code;
     }
-    // Derivative examples keep no texts: their trees come from their sources again.
-    for (int i = 0; i <= examples_.LastExample(); ++i) {
-        ExampleRecord& e = examples_[i];
-        const int source = e.I16(exo::kSource1);
-        if (e.Derivation() == kDerivativeDerivation && source >= 0 && source <= examples_.LastExample() && source != i)
-            korvane::CompileDerivative(context_, examples_[source], e);
-    }
+    // Derived examples keep no texts: their trees come from their sources again.
+    for (int i = 0; i <= examples_.LastExample(); ++i)
+        RecompileDerived(i);
     RecomputeLettersInUse();
     return first;
+}
+
+void TPlotWin::RecompileDerived(int index) {
+    ExampleRecord& e = examples_[index];
+    const auto valid = [&](int source) { return source >= 0 && source <= examples_.LastExample() && source != index; };
+    const int first = e.I16(exo::kSource1), second = e.I16(exo::kSource2);
+    if (e.Derivation() == kDerivativeDerivation && valid(first))
+        korvane::CompileDerivative(context_, examples_[first], e);
+    if (e.Derivation() == kIntegralDerivation && valid(first))
+        CompileDerivedIntegral(examples_[first], valid(second) ? &examples_[second] : nullptr, e);
 }
 
 void TPlotWin::RecomputeLettersInUse() {
@@ -78,6 +85,8 @@ int TPlotWin::DrawExamples(platform::Surface& surface) {
         FollowView(examples_[i]);
         key = DrawExample(context, i);
     }
+    if (key != kStopKey)
+        DrawPointNotes(context, FontSpecOf(kFontNames), format_);
     DrawEquationLabels(context, FontSpecOf(kFontNames));
     if (context.failureCode != 0 && pendingMessage_ == 0)
         pendingMessage_ = context.failureCode;

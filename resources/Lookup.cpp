@@ -8,7 +8,7 @@ namespace {
 
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
     for (auto table : {ShellResources(), GraphResources(), LanguageResources(), EquationResources(),
-                       TrajectoryResources()}) {
+                       TrajectoryResources(), AnalysisResources()}) {
         if (auto found = visit(table))
             return found;
     }

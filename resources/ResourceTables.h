@@ -28,5 +28,6 @@ ResourceTable GraphResources();  // GraphResources.cpp: graph windows (view, gri
 ResourceTable LanguageResources(); // LanguageResources.cpp: the function library dialog
 ResourceTable EquationResources(); // EquationResources.cpp: the equation dialogs and the inventory
 ResourceTable TrajectoryResources(); // TrajectoryResources.cpp: initial-value problems and sequences
+ResourceTable AnalysisResources(); // AnalysisResources.cpp: the tools of the menus "Um" and "Dois"
 
 } // namespace korvane::res

@@ -1,0 +1,38 @@
+#pragma once
+// The analysis tools of one plane window: its dialogs, created on first use and kept,
+// the enabling of their commands, and what they draw over the picture.
+#include "plane/PlaneAnalysis.h"
+
+#include <memory>
+
+namespace korvane {
+
+class TPlot2Win;
+class TZeroDlg;
+
+class AnalysisTools : public PlaneAnalysis {
+public:
+    explicit AnalysisTools(TPlot2Win& window);
+    ~AnalysisTools() override;
+
+    bool OnCommand(int id) override;
+    void RefreshMenu() override;
+    void ExamplesChanged() override;
+    void DrawOverlay(platform::Surface& surface) override;
+
+    TZeroDlg* ZeroDialog() const { return zero_.get(); }
+    // The window's current example colour: the colour of the example chosen last.
+    int CurrentColour() const { return currentColour_; }
+
+private:
+    bool HasKind(std::int16_t kind) const;
+
+    TPlot2Win& window_;
+    int currentColour_ = -1;
+    std::unique_ptr<TZeroDlg> zero_;
+};
+
+// Gives the window its tools.
+void InstallAnalysisTools(TPlot2Win& window);
+
+} // namespace korvane
