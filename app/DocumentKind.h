@@ -6,9 +6,9 @@ namespace korvane {
 
 enum class DocumentKind { None, Plane, Space, Mapper };
 
-// From the first '.' of the path on, exactly four characters, compared without regard to
-// case: ".kv2" plane, ".kv3" space, ".ma2" and ".maz" mapper. So a '.' in a folder name
-// makes the path open nothing, as the program always did.
+// From the last '.' of the file name on, exactly four characters, compared without regard
+// to case: ".kv2" plane, ".kv3" space, ".ma2" and ".maz" mapper. Only the file name
+// counts: folders with a dot in their name (versions, hidden folders) are everywhere.
 DocumentKind KindOfDocument(std::string_view path);
 
 } // namespace korvane

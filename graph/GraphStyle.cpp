@@ -20,7 +20,7 @@ const char* NumberFormatDialogName(bool hasFieldWidth, bool hasScientific) {
 
 int ApplyNumberFormat(NumberFormat& format, int decimals, int width, bool scientific, bool second,
                       bool hasFieldWidth, bool hasScientific) {
-    if (decimals < 0 || decimals > 19)
+    if (decimals < 0 || decimals > 19 || (hasFieldWidth && width > kMaxFieldWidth))
         return 17;
     format.decimals = decimals;
     format.fieldWidth = hasFieldWidth ? std::max(width, decimals + 2) : decimals + 2;

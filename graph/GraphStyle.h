@@ -24,7 +24,8 @@ struct NumberFormat {
 // Which of "DP", "DPSN", "FWDP", "FWDPSN" a window uses.
 const char* NumberFormatDialogName(bool hasFieldWidth, bool hasScientific);
 
-// Applies what the number-format dialog read; 0, or 17 when decimals are outside 0..19.
+// Applies what the number-format dialog read; 0, or 17 when decimals are outside 0..19
+// or the field is wider than kMaxFieldWidth.
 int ApplyNumberFormat(NumberFormat& format, int decimals, int width, bool scientific, bool second,
                       bool hasFieldWidth, bool hasScientific);
 

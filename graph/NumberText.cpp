@@ -1,5 +1,6 @@
 #include "graph/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -8,6 +9,7 @@ namespace korvane {
 namespace {
 
 std::string PadLeft(std::string text, int width) {
+    width = std::min(width, kMaxFieldWidth);
     if (width > 0 && static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;

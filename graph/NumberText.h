@@ -4,7 +4,11 @@
 
 namespace korvane {
 
-// Like "%*.*Lf": at least `width` characters, right-aligned, `decimals` decimals.
+// The widest field a number text is padded to, whatever a file or a dialog asks.
+inline constexpr int kMaxFieldWidth = 100;
+
+// Like "%*.*Lf": at least `width` characters (at most kMaxFieldWidth of padding),
+// right-aligned, `decimals` decimals.
 std::string FormatFixed(long double value, int width, int decimals);
 // Like "%*.*LE" with width d + 3 and d decimals; `readable` moves the exponent behind "*10^".
 std::string FormatExponential(long double value, int decimals, bool readable);

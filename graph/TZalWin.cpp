@@ -29,7 +29,8 @@ bool TZalWin::ReadSettingsFile() {
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(SettingsPath(), bytes))
         return false;
-    SettingsRecord record;
+    // Files of kinds with fewer fonts or colour slots leave the rest as the window has them.
+    SettingsRecord record = MakeRecord();
     if (ReadSettings(bytes, SettingsIdentifier(), record) != 0) {
         ShowMessage(kBadSettingsFile);
         return false;

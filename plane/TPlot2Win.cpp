@@ -73,6 +73,8 @@ void TPlot2Win::CreateWindowFromSettings() {
 }
 
 void TPlot2Win::PackSlots(SettingsRecord& record) {
+    // Also when the frame destroys the window at exit, with no OnDestroy first.
+    plane_.mouseMode = mouseMode_;
     PlaneLook look{axes_, format_, widths_, view_, plane_};
     PackPlaneSlots(look, record);
 }
@@ -180,7 +182,6 @@ void TPlot2Win::OnModeMouse(const platform::MouseEvent& mouse) {
 void TPlot2Win::OnDestroy() {
     if (analysis_)
         analysis_->WindowClosing();
-    plane_.mouseMode = mouseMode_;
     WriteSettingsFile();
 }
 

@@ -81,9 +81,9 @@ public:
     virtual void StopTimer(int id) = 0;
 
     // For long drawings: looks at the keys pressed for this window since the last call.
-    // A key of the accelerator table runs its command at once and gives 'S'; another key
-    // gives its res::Key code (a letter its upper-case code, with or without Shift); none
-    // gives 0.
+    // A key of the accelerator table gives 'S' and its command runs once the drawing has
+    // returned to the event loop; another key gives its res::Key code (a letter its
+    // upper-case code, with or without Shift); none gives 0.
     virtual int PeekKey() = 0;
 
     virtual void CaptureMouse() = 0;

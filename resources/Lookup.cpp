@@ -47,4 +47,11 @@ const DialogTemplate* Dialog(std::string_view name) {
     });
 }
 
+int DefaultButton(const DialogTemplate& dialog) {
+    for (const ControlTemplate& c : dialog.controls)
+        if (c.kind == ControlTemplate::Button)
+            return c.id;
+    return 1;
+}
+
 } // namespace korvane::res

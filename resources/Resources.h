@@ -57,6 +57,10 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 const DialogTemplate* Dialog(std::string_view name); // nullptr when unknown
+// The button that Enter presses: each template lists its default button ("ok",
+// "aplicar", "adicionar", ...) first among its buttons; 1 when it has none. Escape and
+// the close box press 2, "cancelar" or "fechar".
+int DefaultButton(const DialogTemplate& dialog);
 
 // Help and other named text resources; nullopt when missing.
 std::optional<std::string> Text(std::string_view name);

@@ -65,7 +65,7 @@ public:
     bool Select(int id, int index);             // SelectionChanged
     bool DoubleClick(int id, int index);        // selects, then DoubleClicked
     bool Scroll(int id, int position);          // clamped to the range, Scrolled
-    bool Enter() { return Press(ResultOk); }
+    bool Enter() { return Press(res::DefaultButton(template_)); }
     bool Escape() { return Press(ResultCancel); }
 
     // Inspection.

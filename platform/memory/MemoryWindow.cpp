@@ -3,6 +3,8 @@
 #include "platform/KeyRules.h"
 #include "platform/memory/MemoryPlatform.h"
 
+#include <utility>
+
 namespace korvane::platform {
 namespace {
 
@@ -90,10 +92,20 @@ int MemoryWindow::PeekKey() {
     const QueuedKey k = keys_.front();
     keys_.pop_front();
     if (std::optional<int> command = FindAccelerator(accelerators_, k.key, k.modifiers)) {
-        handler_.OnCommand(*command);
+        deferredCommands_.push_back(*command);
         return kStopKey;
     }
     return k.key;
+}
+
+bool MemoryWindow::RunDeferredCommands() {
+    if (deferredCommands_.empty())
+        return false;
+    const std::vector<int> commands = std::exchange(deferredCommands_, {});
+    for (int id : commands)
+        if (!closed_)
+            handler_.OnCommand(id);
+    return true;
 }
 
 void MemoryWindow::Close() {
@@ -163,6 +175,7 @@ bool MemoryWindow::RunPendingRepaint() {
     ++paintCount_;
     handler_.OnPaint(front_);
     painting_ = false;
+    RunDeferredCommands();
     if (pendingSize_)
         Resize(*pendingSize_);
     return true;

@@ -77,8 +77,12 @@ public:
     // The user resizes the client area: new front surface (keeping the old picture at its
     // top left), OnSize, and a repaint request. During a paint this waits for its end.
     void Resize(Size client);
-    // Runs the queued repaint, if any; true when OnPaint was called.
+    // Runs the queued repaint, if any, then the commands its drawing deferred; true when
+    // OnPaint was called.
     bool RunPendingRepaint();
+    // The accelerator commands that PeekKey took during a drawing, run now that it has
+    // returned (as the Qt window runs them); true when there were any.
+    bool RunDeferredCommands();
     // Called at every PeekKey before a key is taken, e.g. to queue a key at the n-th probe.
     std::function<void(MemoryWindow&)> onPeek;
 
@@ -112,6 +116,7 @@ private:
     WindowSpec spec_;
     WindowHandler& handler_;
     std::span<const res::Accelerator> accelerators_;
+    std::vector<int> deferredCommands_;
     std::map<int, MenuItemState> menu_;
     std::string title_;
     std::vector<std::string> titles_;

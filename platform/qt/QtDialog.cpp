@@ -37,17 +37,19 @@ private:
 
 } // namespace
 
-// The QDialog: Enter, Escape and the close box become commands 1 and 2.
+// The QDialog: Enter becomes the template's default button, Escape and the close box
+// command 2.
 class QtDialog::Form : public QDialog {
 public:
-    Form(QtDialog* owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+    Form(QtDialog* owner, QWidget* parent, int defaultButton)
+        : QDialog(parent), owner_(owner), defaultButton_(defaultButton) {}
     void Detach() { owner_ = nullptr; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
         if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
             if (owner_)
-                owner_->Deliver(ResultOk, ControlEvent::Clicked);
+                owner_->Deliver(defaultButton_, ControlEvent::Clicked);
             return;
         }
         QDialog::keyPressEvent(e);
@@ -61,10 +63,11 @@ protected:
 
 private:
     QtDialog* owner_;
+    int defaultButton_;
 };
 
 QtDialog::QtDialog(const res::DialogTemplate& dialog, DialogHandler& handler, QWidget* parent, bool modal)
-    : handler_(handler), modal_(modal), form_(new Form(this, parent)) {
+    : handler_(handler), modal_(modal), form_(new Form(this, parent, res::DefaultButton(dialog))) {
     form_->setWindowTitle(ToQString(dialog.title));
     form_->setModal(modal);
     if (modal)

@@ -335,7 +335,12 @@ int QtWindow::PeekKey() {
     const PendingKey key = keys_.front();
     keys_.pop_front();
     if (std::optional<int> command = FindAccelerator(accelerators_, key.key, key.modifiers)) {
-        handler_.OnCommand(*command);
+        // Run once the drawing has returned: a command inside it ("&Abrir", "&Novo") would
+        // change the window under the drawing, which then writes its saved state back.
+        platform_.Defer([this, alive, id = *command] {
+            if (!alive.expired() && !closed_)
+                handler_.OnCommand(id);
+        });
         return kStopKey;
     }
     return key.key;

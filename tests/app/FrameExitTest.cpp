@@ -4,7 +4,9 @@
 
 #include "app/ShellCommands.h"
 #include "graph/TZalWing.h"
+#include "graph/SettingsFile.h"
 #include "plane/TPlot2Win.h"
+#include "platform/FileIO.h"
 
 #include <filesystem>
 
@@ -83,6 +85,24 @@ TEST_F(ShellTest, ExitAsksNothingOfUnchangedWindows) {
     ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
     EXPECT_TRUE(platform.Messages().empty());
     EXPECT_TRUE(FrameWindow().IsClosed());
+}
+
+// The frame destroys its windows at exit without closing each: the plane window's
+// settings file still holds the mouse mode it had (B[0]).
+TEST_F(ShellTest, ExitStoresThePlaneWindowsMouseMode) {
+    for (int mode : {cmd::kMouseZoomBox, cmd::kMouseCoordinates}) {
+        SCOPED_TRACE(mode);
+        StartFrame();
+        FrameWindow().SendCommand(kCommandPlane);
+        ASSERT_TRUE(platform.FindWindow("semnome1.kv2")->ChooseMenu(mode));
+        ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
+        frame.reset();
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(ReadWholeFile(platform.ConfigDirectory() + "kv2.ini", bytes));
+        SettingsRecord stored;
+        ASSERT_EQ(ReadSettings(bytes, kPlaneIdentifier, stored), 0);
+        EXPECT_EQ(stored.intB[0], mode);
+    }
 }
 
 } // namespace

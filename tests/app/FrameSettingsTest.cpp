@@ -97,7 +97,7 @@ TEST(FrameSettings, FallbackIsSmallAndNearTheCorner) {
     EXPECT_EQ(FallbackPlacement(59, 2147483647), (Placement{29, 2147483647 % 30, 120, 72, false}));
 }
 
-TEST(DocumentKind, ByTheFourCharactersFromTheFirstDot) {
+TEST(DocumentKind, ByTheFourCharactersFromTheLastDotOfTheFileName) {
     struct Row {
         const char* path;
         DocumentKind kind;
@@ -110,7 +110,13 @@ TEST(DocumentKind, ByTheFourCharactersFromTheFirstDot) {
         {"m.ma2", DocumentKind::Mapper},
         {"m.MAZ", DocumentKind::Mapper},
         {"m.mAz", DocumentKind::Mapper},
-        {"dir.old/a.kv2", DocumentKind::None}, // the first '.' is in the folder name
+        // A dot in a folder's name does not count.
+        {"dir.old/a.kv2", DocumentKind::Plane},
+        {"/home/u/aulas.2026/parabola.kv2", DocumentKind::Plane},
+        {"/home/u/.local/p.KV3", DocumentKind::Space},
+        {"/tmp/x.kv2/semponto", DocumentKind::None},
+        {"/tmp/a.b/c", DocumentKind::None},
+        {"v1.2.kv2", DocumentKind::Plane},
         {"a.kv", DocumentKind::None},
         {"a.kv22", DocumentKind::None},
         {"a.txt", DocumentKind::None},

@@ -283,7 +283,7 @@ TEST_F(ShellTest, OpenFileByExtension) {
         const char* kind; // nullptr: nothing opens
     };
     const Row rows[] = {
-        {"/tmp/dir.old/a.kv2", nullptr}, {"a.Kv3", "space"},  {"a.kv", nullptr}, {"a.kv22", nullptr},
+        {"/tmp/dir.old/a.kv2", "plane"}, {"a.Kv3", "space"},  {"a.kv", nullptr}, {"a.kv22", nullptr},
         {"a.KV2", "plane"},              {"b.ma2", "domain"}, {"b.MaZ", "domain"}, {"c.txt", nullptr},
         {"semponto", nullptr},
     };

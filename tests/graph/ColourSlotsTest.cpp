@@ -57,6 +57,9 @@ TEST(NumberFormat, DialogRules) {
         {3, 10, false, true, false, 0, 10}, {3, 2, false, true, false, 0, 5},
         {3, 10, false, false, false, 0, 5}, {3, 5, true, true, true, 0, 12},
         {20, 5, false, true, false, 17, 7}, {-1, 5, false, true, false, 17, 7},
+        // The field is at most 100 wide; a wider one is refused, the format kept.
+        {3, 100, false, true, false, 0, 100}, {3, 101, false, true, false, 17, 7},
+        {3, 2000000000, false, true, true, 17, 7},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.decimals << " decimals, width " << r.width);

@@ -51,6 +51,23 @@ TEST_F(WindowAxes, GridDialogFillsAndApplies) {
     EXPECT_FALSE(d->IsVisible());
 }
 
+// Enter applies as "aplicar" does: what was typed is kept, the dialog stays.
+TEST_F(WindowAxes, EnterInTheGridDialogApplies) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.OnCommand(320);
+    platform::MemoryDialog* d = platform.FindDialog("SETGRID");
+    ASSERT_NE(d, nullptr);
+    d->Type(212, "0.25");
+    d->Type(213, "2");
+    ASSERT_TRUE(d->Enter());
+    EXPECT_EQ(w.Axes().tickX, 0.25L);
+    EXPECT_EQ(w.Axes().decimalsX, 2);
+    EXPECT_TRUE(d->IsVisible());
+    d->Escape();
+    EXPECT_FALSE(d->IsVisible());
+}
+
 TEST_F(WindowAxes, GridDialogWithoutChangeDoesNotRedraw) {
     GraphTestWindow w(platform, options);
     w.OnPaint(w.Memory().Front());

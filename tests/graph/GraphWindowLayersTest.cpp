@@ -99,6 +99,8 @@ TEST_F(WindowLayers, KeysStopALongDrawing) {
         w.baseDrawing = [&](platform::Surface&) { drawing.Run(w); };
         w.OnPaint(w.Memory().Front());
         EXPECT_EQ(drawing.steps, r.steps);
+        EXPECT_EQ(w.GetView().rx, 5) << "nothing runs inside the drawing";
+        w.Memory().RunDeferredCommands();
         EXPECT_EQ(w.GetView().rx == 5 * 1.1L, r.zoomed == 1);
     }
 }

@@ -1,6 +1,7 @@
 #include "GraphTestWindow.h"
 
 #include "graph/ColourTable.h"
+#include "platform/FileIO.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,49 @@ TEST_F(WindowSettings, MissingFileIsSilentAndGivesDefaults) {
     EXPECT_TRUE(platform.Messages().empty());
     EXPECT_EQ(w.Axes().tickLen, 10);
     EXPECT_EQ(w.Format().decimals, 5);
+}
+
+// A file of a window kind with fewer fonts or colour slots gives those it holds; the
+// others keep the window's own defaults, not zeros.
+TEST_F(WindowSettings, FileWithFewerFontsAndSlotsKeepsTheDefaultsOfTheRest) {
+    std::vector<FontSlot> defaultFonts;
+    std::vector<int> defaultSlots;
+    std::vector<std::uint8_t> bytes;
+    {
+        GraphTestWindow w(platform, options);
+        defaultFonts.assign(w.Fonts().begin(), w.Fonts().end());
+        for (int i = 0; i < kColourSlots; ++i)
+            defaultSlots.push_back(w.SlotColour(i));
+        w.Fonts()[0].pointSize = 31;
+        w.SetSlotColour(0, 7);
+    }
+    ASSERT_TRUE(ReadWholeFile(dir + "kv2.ini", bytes));
+    // The same file as a kind with 3 fonts and 5 colour slots writes it.
+    constexpr int kFonts = 3, kSlots = 5, kHeader = 80;
+    const auto cut = [&](std::size_t at, std::size_t from, std::size_t to) {
+        bytes.erase(bytes.begin() + std::ptrdiff_t(at + from), bytes.begin() + std::ptrdiff_t(at + to));
+    };
+    bytes[60] = kFonts;
+    bytes[64] = kSlots;
+    cut(kHeader, 4 * kFonts, 4 * kFontSlots);
+    const std::size_t logFonts = kHeader + 4 * kFonts;
+    cut(logFonts, kLogFontSize * kFonts, kLogFontSize * kFontSlots);
+    const std::size_t colours = logFonts + kLogFontSize * kFonts;
+    cut(colours, 4 * kFonts, 4 * kFontSlots);
+    const std::size_t slots = colours + 4 * kFonts + 68;
+    cut(slots, 2 * kSlots, 2 * kColourSlots);
+    WriteFileAtomically(dir + "kv2.ini", bytes);
+
+    GraphTestWindow w(platform, options);
+    ASSERT_TRUE(w.SettingsWereRead());
+    EXPECT_EQ(w.Fonts()[0].pointSize, 31);
+    EXPECT_EQ(w.SlotColour(0), 7);
+    for (int i = kFonts; i < kFontSlots; ++i) {
+        EXPECT_EQ(w.Fonts()[i].pointSize, defaultFonts[i].pointSize) << "font " << i;
+        EXPECT_EQ(w.Fonts()[i].font.FaceName(), defaultFonts[i].font.FaceName()) << "font " << i;
+    }
+    for (int i = kSlots; i < kColourSlots; ++i)
+        EXPECT_EQ(w.SlotColour(i), defaultSlots[i]) << "slot " << i;
 }
 
 TEST_F(WindowSettings, ClosingWritesAndTheNextWindowReadsTheSameLook) {

@@ -1,5 +1,6 @@
 #include "graph/TickLayout.h"
 
+#include "graph/GraphStyle.h"
 #include "graph/NumberText.h"
 #include "graph/View.h"
 
@@ -120,6 +121,11 @@ TEST(NumberText, Formats) {
     EXPECT_EQ(FormatFixed(1.5L, 8, 6), "1.500000");
     EXPECT_EQ(FormatFixed(1.5L, 10, 2), "      1.50");
     EXPECT_EQ(FormatFixed(-0.125L, 0, 2), "-0.12"); // ties to even, as printf does
+    // Whatever width a settings file or document holds, padding stops at 100.
+    EXPECT_EQ(FormatFixed(1.5L, 2000000000, 2), std::string(96, ' ') + "1.50");
+    NumberFormat stored;
+    stored.fieldWidth = 2000000000;
+    EXPECT_EQ(stored.Format(2.0L).size(), 100u);
     EXPECT_EQ(FormatExponential(1234.5L, 3, false), "1.234E+03");
     EXPECT_EQ(FormatExponential(1234.5L, 3, true), "1.234*10^+03");
     EXPECT_EQ(FormatExponential(-0.00015L, 2, true), "-1.50*10^-04");

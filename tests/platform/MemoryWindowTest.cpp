@@ -87,6 +87,8 @@ TEST(MemoryWindow, PeekKeyRules) {
         static_cast<MemoryWindow&>(*window).QueueKey(row.key, row.modifiers);
         EXPECT_EQ(window->PeekKey(), row.expected);
         EXPECT_EQ(window->PeekKey(), 0) << "a key is taken once";
+        EXPECT_TRUE(handler.events.empty()) << "a command waits for the drawing to return";
+        static_cast<MemoryWindow&>(*window).RunDeferredCommands();
         const std::vector<std::string> expected =
             *row.command ? std::vector<std::string>{row.command} : std::vector<std::string>{};
         EXPECT_EQ(handler.events, expected);
