@@ -1,6 +1,6 @@
 // The cost of an implicit curve beside a plain marching-squares pass over the same
-// window: xx+yy=13 and the lemniscate (xx+yy)^2=2(xx-yy) in the default view of an
-// 800x600 window, searched and traced from a seeded generator, replayed from the stored
+// window: xx+yy=13, the lemniscate (xx+yy)^2=2(xx-yy) and the crossing lines
+// sin(x)=cos(y) in the default view of an 800x600 window, searched and traced from a seeded generator, replayed from the stored
 // pieces, and the reference that evaluates F at all 801x601 pixel corners and finds the
 // cells where it changes sign, in the same run. Ends with one line per curve: evaluations
 // per drawn pixel and the times of search and replay against the reference.
@@ -31,7 +31,7 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr std::uint64_t kSeed = 20260;
 constexpr int kRepetitions = 5;
-constexpr const char* kCurves[] = {"xx+yy=13", "(xx+yy)^2=2(xx-yy)"};
+constexpr const char* kCurves[] = {"xx+yy=13", "(xx+yy)^2=2(xx-yy)", "sin(x)=cos(y)"};
 constexpr int kSlotX = 'X' - 64;
 constexpr int kSlotY = 'Y' - 64;
 

@@ -35,7 +35,7 @@ void TPreWin::BlitLayer(int level, platform::Surface& surface) {
 }
 
 void TPreWin::ClearToBackground(platform::Surface& surface) {
-    korvane::ClearToBackground(surface, ClientSize(), BackgroundRgb());
+    korvane::ClearToBackground(surface, surface.GetSize(), BackgroundRgb());
 }
 
 void TPreWin::RequestRepaint() {

@@ -1,8 +1,10 @@
 #include "plane/DocumentFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graph/View.h"
+#include "plane/PointKinds.h"
 #include "platform/BinaryReader.h"
 #include "platform/BinaryWriter.h"
 
@@ -18,6 +20,11 @@ constexpr std::size_t kColourTableSize = 25;
 
 // The document string: the bytes as they are, then the terminating zero.
 void WriteString(BinaryWriter& w, const std::string& text) { w.CountedString(text); }
+
+// A text of a field the reader holds to `size` characters: nothing longer goes out.
+void WriteText(BinaryWriter& w, const std::string& text, std::size_t size) {
+    w.CountedString(std::string_view(text).substr(0, size));
+}
 
 void WriteHeader(BinaryWriter& w, const DocumentState& s) {
     w.I32(s.tag);
@@ -83,13 +90,13 @@ void WriteExample(BinaryWriter& w, const ExampleRecord& e, const std::string& na
         w.Bytes(t.Store());
         if (t.HasFormulas())
             for (const std::string& f : t.formulas)
-                WriteString(w, f);
+                WriteText(w, f, kMaxFormulaLength);
     }
     w.I16(static_cast<std::int16_t>(e.pointNotes.size()));
     for (const auto& note : e.pointNotes)
         w.Bytes(note);
     for (const std::string& text : e.texts)
-        WriteString(w, text);
+        WriteText(w, text, kMaxFormulaLength);
     w.FixedText(name, kExampleNameLength + 1);
 }
 
@@ -304,6 +311,43 @@ bool ReadTrajectories(BinaryReader& r, ExampleRecord& e) {
 
 bool ReadPointNotes(BinaryReader& r, ExampleRecord& e) { return ReadRecords(r, e.pointNotes); }
 
+void ClampI16(ExampleRecord& e, int offset, int low, int high) {
+    e.SetI16(offset, static_cast<std::int16_t>(std::clamp<int>(e.I16(offset), low, high)));
+}
+
+void ClampI16(TrajectoryRecord& t, int offset, int low, int high) {
+    t.SetI16(offset, static_cast<std::int16_t>(std::clamp<int>(t.I16(offset), low, high)));
+}
+
+template <typename Record>
+void ClampReal(Record& r, int offset, long double low, long double high, long double fallback) {
+    const long double v = r.Real(offset);
+    if (!(v >= low && v <= high))
+        r.SetReal(offset, std::isnan(v) ? fallback : std::clamp(v, low, high));
+}
+
+// The values that set how much a drawing does are held to what the dialogs accept, so
+// that a damaged or foreign file cannot make a paint run for minutes.
+void ClampToDialogRanges(ExampleRecord& e) {
+    ClampI16(e, exo::kDensity, 1, 10000);
+    ClampI16(e, exo::kColumns, 1, 100);
+    ClampI16(e, exo::kMarkLength10, 1, 400);
+    ClampI16(e, exo::kArrowSize, 1 - 10, 1000 - 10);
+    ClampI16(e, exo::kFamilySteps, -kMaxFamilySteps, kMaxFamilySteps);
+    ClampI16(e, exo::kPause, 0, 1000);
+    ClampI16(e, exo::kWidth, 1, 30);
+    ClampReal(e, exo::kStepTolerance, 0, 40, 1);
+    const int kind = e.Kind();
+    for (TrajectoryRecord& t : e.trajectories) {
+        ClampI16(t, tro::kWidth, -32768, 30); // a width below 1 draws as 1
+        ClampI16(t, tro::kMethod, 0, 2);
+        if (kind == kSlopeField || kind == kRecursive)
+            ClampReal(t, tro::kEndT, 0, kMaxTrajectorySteps, 0);
+        if (kind == kRecursive)
+            ClampI16(t, tro::kSetting77, 0, 30);
+    }
+}
+
 // Step 4's per-kind rules and the indices the window keeps of its current examples.
 void NoteExample(DocumentState& s, int index) {
     ExampleRecord& e = s.examples[index];
@@ -318,8 +362,12 @@ void NoteExample(DocumentState& s, int index) {
         s.lastMapper = index;
     if (kind == kImplicit || kind == 305)
         e.SetByte(exo::kFlag58, 1);
-    if (kind == kPointList)
-        e.SetI16(exo::kListCount, static_cast<std::int16_t>(e.trajectories.size()));
+    ClampToDialogRanges(e);
+    if (kind == kPointList) {
+        std::vector<WorldPoint> points;
+        ParsePointList(e.texts[3], points);
+        e.SetI16(exo::kListCount, static_cast<std::int16_t>(std::min<std::size_t>(points.size(), 32767)));
+    }
 }
 
 bool ReadExample(BinaryReader& r, DocumentState& s, int index) {

@@ -3,6 +3,7 @@
 #include "expr/Derivative.h"
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"
+#include "plane/CurveTracer.h"
 
 namespace korvane {
 
@@ -102,10 +103,8 @@ void Derive(EvalContext& ctx, ExampleRecord& e, int from, int letter, int into) 
         out = ExprTree();
 }
 
-int ParameterLetter(const ExampleRecord& e) {
-    const int letter = e.I16(exo::kParameterLetter);
-    return letter >= op::LetterAt && letter <= op::LetterZ ? letter : kLetterT;
-}
+// Byte 32 holds a letter slot (1..26), as the tracer reads it; the trees want its code.
+int ParameterLetter(const ExampleRecord& e) { return op::LetterAt + PlotVariable(e); }
 
 void CompileDerivatives(EvalContext& ctx, ExampleRecord& e) {
     switch (e.Kind()) {

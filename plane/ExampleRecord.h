@@ -20,6 +20,7 @@ inline constexpr int kFormulaSlots = 7;
 inline constexpr int kCompiledSlots = 7;
 inline constexpr int kMaxFormulaLength = 255;
 inline constexpr int kPointNoteSize = 78;
+inline constexpr int kMaxFamilySteps = 1000; // the largest |steps| of a family
 
 enum ExampleKind : std::int16_t {
     kExplicit = 201,

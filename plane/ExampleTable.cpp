@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "plane/DocumentText.h"
+
 namespace korvane {
 
 ExampleTable::ExampleTable()
@@ -9,8 +11,7 @@ ExampleTable::ExampleTable()
       names_(std::make_unique<std::array<std::string, kExampleSlots>>()) {}
 
 void ExampleTable::SetName(int index, std::string_view name) {
-    (*names_)[static_cast<std::size_t>(index)] =
-        std::string(name.substr(0, static_cast<std::size_t>(kExampleNameLength)));
+    (*names_)[static_cast<std::size_t>(index)] = FitToField(name, kExampleNameLength);
 }
 
 int ExampleTable::Append(std::int16_t kind, std::int16_t colour) {

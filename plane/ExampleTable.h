@@ -30,7 +30,8 @@ public:
     }
 
     const std::string& Name(int index) const { return (*names_)[static_cast<std::size_t>(index)]; }
-    // Cut to 20 characters.
+    // Cut to 20 characters, never inside one (a Windows-1252 name of at most 20 bytes is
+    // kept as it is).
     void SetName(int index, std::string_view name);
 
     // Takes slot lastExample + 1 for a new example of `kind`; -1 when all slots are used

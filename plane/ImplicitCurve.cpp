@@ -1,6 +1,10 @@
 #include "plane/ImplicitCurve.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
 
 #include "expr/Evaluator.h"
 #include "expr/RandomGenerator.h"
@@ -21,14 +25,50 @@ struct Point2 {
     long double x = 0, y = 0;
 };
 
+// The pixels of the example's own pieces: a start point next to one of them lies on a
+// piece already traced, whatever else (grid, axes, other curves) the picture holds there.
+class PieceMask : public TrajectoryListener {
+public:
+    explicit PieceMask(const View& view)
+        : view_(view), width_(std::max(view.clientW, 1)), height_(std::max(view.clientH, 1)),
+          pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {}
+
+    void Reached(long double x, long double y) override {
+        if (!view_.Inside(x, y))
+            return;
+        const int px = view_.ToPixelXInt(x), py = view_.ToPixelYInt(y);
+        if (px >= 0 && py >= 0 && px < width_ && py < height_)
+            pixels_[Index(px, py)] = 1;
+    }
+
+    // Any piece pixel in the rectangle of pixels from (x0, y0) to (x1, y1).
+    bool Any(int x0, int y0, int x1, int y1) const {
+        for (int y = std::max(y0, 0); y <= std::min(y1, height_ - 1); ++y)
+            for (int x = std::max(x0, 0); x <= std::min(x1, width_ - 1); ++x)
+                if (pixels_[Index(x, y)])
+                    return true;
+        return false;
+    }
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    }
+
+    const View& view_;
+    int width_, height_;
+    std::vector<std::uint8_t> pixels_;
+};
+
 class ImplicitSearch {
 public:
     ImplicitSearch(PlaneDrawContext& context, ExampleRecord& example)
-        : context_(context), example_(example) {
+        : context_(context), example_(example), mask_(context.view) {
         const long double perimeter = context.view.clientW + context.view.clientH;
         // A piece without "fronteira" may run off for ever; these ends keep it finite.
         options_.maxStepsOutside = static_cast<long>(2 * perimeter);
         options_.maxSteps = static_cast<long>(200 * perimeter);
+        options_.listener = &mask_;
     }
 
     ImplicitDrawStats Draw();
@@ -40,6 +80,9 @@ private:
     bool FindStartPoint(Point2& start);
     bool Bisect(Point2 a, Point2 b, bool signA, long double bound, Point2& start);
     bool Visited(const Point2& p) const;
+    void Sweep(int letter, long double value);
+    void SweepEdge(const Point2& a, long double fa, const Point2& b, long double fb, int letter,
+                   long double value);
     void TracePiece(const Point2& start, int letter, long double value);
     TrajectoryRecord NewPiece(const Point2& start, int letter, long double value, long double end) const;
     bool LongSearch() const;
@@ -52,6 +95,7 @@ private:
 
     PlaneDrawContext& context_;
     ExampleRecord& example_;
+    PieceMask mask_;
     SystemTrajectoryOptions options_;
     ImplicitDrawStats stats_;
 };
@@ -64,6 +108,7 @@ bool ImplicitSearch::Evaluate(const Point2& p, long double& f) {
 
 bool ImplicitSearch::Replay() {
     options_.watch = false;
+    // The pieces of earlier members and searches count as visited.
     for (TrajectoryRecord& piece : example_.trajectories) {
         Count(TraceSystemTrajectory(context_, example_, piece, options_));
         if (Stopped())
@@ -114,13 +159,65 @@ bool ImplicitSearch::FindStartPoint(Point2& start) {
 
 bool ImplicitSearch::Visited(const Point2& p) const {
     const int px = context_.view.ToPixelXInt(p.x), py = context_.view.ToPixelYInt(p.y);
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const auto colour = context_.surface.GetPixel({px + dx, py + dy});
-            if (colour && *colour != context_.background)
-                return true;
+    return mask_.Any(px - 1, py - 1, px + 1, py + 1);
+}
+
+// A sign change along a lattice edge that no piece crosses yet: the component there gets
+// a piece of its own.
+void ImplicitSearch::SweepEdge(const Point2& a, long double fa, const Point2& b, long double fb, int letter,
+                               long double value) {
+    if ((fa > 0) == (fb > 0))
+        return;
+    const View& view = context_.view;
+    const int ax = view.ToPixelXInt(a.x), ay = view.ToPixelYInt(a.y);
+    const int bx = view.ToPixelXInt(b.x), by = view.ToPixelYInt(b.y);
+    if (mask_.Any(std::min(ax, bx) - 1, std::min(ay, by) - 1, std::max(ax, bx) + 1, std::max(ay, by) + 1))
+        return;
+    Point2 start;
+    if (!Bisect(a, b, fa > 0, std::fmax(std::fabs(fa), std::fabs(fb)), start))
+        return;
+    ++stats_.sweepStarts;
+    if (!Visited(start))
+        TracePiece(start, letter, value);
+}
+
+// Our own addition to the random search: F on a lattice of kImplicitSweepPixels, row by
+// row, and every edge where it changes sign checked for a piece.
+void ImplicitSearch::Sweep(int letter, long double value) {
+    const View& view = context_.view;
+    const int columns = std::max(view.clientW / kImplicitSweepPixels, 1);
+    const int rows = std::max(view.clientH / kImplicitSweepPixels, 1);
+    const long double dx = (view.xmax - view.xmin) / columns, dy = (view.ymax - view.ymin) / rows;
+    struct Node {
+        Point2 p;
+        long double f = 0;
+        bool defined = false;
+    };
+    std::vector<Node> above(static_cast<std::size_t>(columns) + 1), below(above.size());
+    const auto fill = [&](int j, std::vector<Node>& row) {
+        for (int i = 0; i <= columns; ++i) {
+            Node& n = row[static_cast<std::size_t>(i)];
+            n.p = {view.xmin + dx * i, view.ymax - dy * j};
+            n.defined = Evaluate(n.p, n.f);
         }
-    return false;
+    };
+    const auto edge = [&](const Node& a, const Node& b) {
+        if (a.defined && b.defined && !Stopped())
+            SweepEdge(a.p, a.f, b.p, b.f, letter, value);
+    };
+    fill(0, above);
+    for (int j = 0; j <= rows && !Stopped(); ++j) {
+        for (int i = 0; i < columns; ++i)
+            edge(above[static_cast<std::size_t>(i)], above[static_cast<std::size_t>(i) + 1]);
+        if (j == rows)
+            break;
+        fill(j + 1, below);
+        for (int i = 0; i <= columns; ++i)
+            edge(above[static_cast<std::size_t>(i)], below[static_cast<std::size_t>(i)]);
+        above.swap(below);
+        if (const int key = context_.Poll(); key != 0)
+            stats_.key = key;
+    }
 }
 
 TrajectoryRecord ImplicitSearch::NewPiece(const Point2& start, int letter, long double value,
@@ -166,7 +263,7 @@ void ImplicitSearch::SearchMember(int letter, long double value) {
     if (letter != 0)
         context_.eval.SetLetter(letter, value);
     const bool endless = LongSearch();
-    for (int tries = 0; tries < kImplicitTries && !Stopped();) {
+    for (int tries = 0; (endless || tries < kImplicitTries) && !Stopped();) {
         Point2 start;
         if (FindStartPoint(start)) {
             ++stats_.startPoints;
@@ -180,8 +277,8 @@ void ImplicitSearch::SearchMember(int letter, long double value) {
             if (key != 0)
                 stats_.key = key;
         }
-        if (!endless)
-            ++tries;
+        if (++tries == kImplicitTries && !Stopped())
+            Sweep(letter, value);
     }
 }
 

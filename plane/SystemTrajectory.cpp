@@ -84,12 +84,16 @@ void WatchPause(PlaneDrawContext& context) {
         context.showPicture();
 }
 
-// One component of the field: a compiled slot, possibly negated, or the constant 0.
+// One component of the field: a compiled slot, possibly negated, or the constant 0, or
+// a central difference of a tree along X or Y.
 struct Component {
     ExprNode* tree = nullptr;
     bool negated = false;
     bool valid = true;
+    int differenceSlot = 0; // the letter slot of the difference, 0 for none
 };
+
+constexpr int kImplicitFunctionSlot = 2;
 
 Component ComponentOf(const ExampleRecord& example, int stored) {
     if (stored == -1)
@@ -97,6 +101,8 @@ Component ComponentOf(const ExampleRecord& example, int stored) {
     const int slot = stored >= 8 ? stored - 8 : stored;
     if (slot < 0 || slot >= kCompiledSlots)
         return {nullptr, false, false};
+    if (example.Kind() == kImplicit && (slot == 4 || slot == 5) && !example.Tree(slot))
+        return {example.Tree(kImplicitFunctionSlot), stored >= 8, true, slot == 4 ? kSlotX : kSlotY};
     return {example.Tree(slot), stored >= 8, true};
 }
 
@@ -123,7 +129,8 @@ public:
 
 private:
     bool Field(long double x, long double y, long double t, long double& vx, long double& vy);
-    bool Evaluate(const Component& c, long double y, long double& out);
+    bool Evaluate(const Component& c, long double x, long double y, long double& out);
+    bool Difference(const Component& c, long double x, long double y, long double& out);
     bool RestrictionHolds(long double x, long double y, long double t);
     bool Step();
     bool End(TrajectoryEnd why) {
@@ -147,16 +154,37 @@ private:
     SystemTrajectoryResult result_;
 };
 
-bool SystemTracer::Evaluate(const Component& c, long double y, long double& out) {
+// (F(p + d) - F(p - d)) / 2d along the component's letter, d a thousandth of a pixel.
+bool SystemTracer::Difference(const Component& c, long double x, long double y, long double& out) {
+    const bool alongX = c.differenceSlot == kSlotX;
+    const long double d = 0.001L * (alongX ? context_.view.unitX : context_.view.unitY);
+    const auto at = [&](long double offset, long double& f) {
+        context_.eval.SetLetter(kSlotX, alongX ? x + offset : x);
+        return EvaluateAt(context_.eval, c.tree, kSlotY, alongX ? y : y + offset, f);
+    };
+    long double ahead = 0, behind = 0;
+    result_.evaluations += 2;
+    const bool defined = at(d, ahead) && at(-d, behind);
+    context_.eval.SetLetter(kSlotX, x);
+    out = (ahead - behind) / (2 * d);
+    return defined;
+}
+
+bool SystemTracer::Evaluate(const Component& c, long double x, long double y, long double& out) {
     if (!c.valid)
         return false;
     if (!c.tree) {
         out = 0;
         return true;
     }
-    ++result_.evaluations;
-    if (!EvaluateAt(context_.eval, c.tree, kSlotY, y, out))
-        return false;
+    if (c.differenceSlot != 0) {
+        if (!Difference(c, x, y, out))
+            return false;
+    } else {
+        ++result_.evaluations;
+        if (!EvaluateAt(context_.eval, c.tree, kSlotY, y, out))
+            return false;
+    }
     if (c.negated)
         out = -out;
     return std::isfinite(out);
@@ -165,7 +193,7 @@ bool SystemTracer::Evaluate(const Component& c, long double y, long double& out)
 bool SystemTracer::Field(long double x, long double y, long double t, long double& vx, long double& vy) {
     context_.eval.SetLetter(kSlotT, t);
     context_.eval.SetLetter(kSlotX, x);
-    return Evaluate(componentX_, y, vx) && Evaluate(componentY_, y, vy);
+    return Evaluate(componentX_, x, y, vx) && Evaluate(componentY_, x, y, vy);
 }
 
 bool SystemTracer::RestrictionHolds(long double x, long double y, long double t) {
@@ -220,6 +248,8 @@ bool SystemTracer::Step() {
     if (moving) {
         const long double nx = x_ + dt * (vx0 + vx1) / 2, ny = y_ + dt * (vy0 + vy1) / 2;
         stroke_.Segment(x_, y_, nx, ny);
+        if (options_.listener)
+            options_.listener->Reached(nx, ny);
         result_.travelled += std::hypot(nx - x_, ny - y_);
         x_ = nx;
         y_ = ny;
@@ -259,6 +289,8 @@ SystemTrajectoryResult SystemTracer::Run() {
     const bool usable = std::isfinite(x_) && std::isfinite(y_) && std::isfinite(t_) &&
                         std::isfinite(end_) && h_ != 0 && std::isfinite(h_);
     if (usable) {
+        if (options_.listener)
+            options_.listener->Reached(x_, y_);
         while (Step()) {
         }
     } else {

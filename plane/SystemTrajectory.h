@@ -32,6 +32,13 @@ struct SystemTrajectoryResult {
     long evaluations = 0;   // tree evaluations of the field and the restriction
 };
 
+// Told of every point a trajectory reaches, its start included.
+class TrajectoryListener {
+public:
+    virtual ~TrajectoryListener() = default;
+    virtual void Reached(long double x, long double y) = 0;
+};
+
 struct SystemTrajectoryOptions {
     // The window's watch flag: every step is followed by a pause of watchDelay x 100
     // sines and the picture is shown.
@@ -39,12 +46,15 @@ struct SystemTrajectoryOptions {
     // Safety ends for paths whose parameter range means "no limit"; 0 is none.
     long maxSteps = 0;
     long maxStepsOutside = 0; // consecutive steps that end outside the world window
+    TrajectoryListener* listener = nullptr;
 };
 
 // Follows the record's direction components (its bytes 85, 87: -1 zero, 0..7 a compiled
 // slot of the example, 8 and up that slot negated) from its start point, from its start
 // parameter to its end parameter (a negative direction when the end is below the start).
 // The tolerances come from the context's settings, in pixels, converted with its view.
+// An implicit example whose derivative trees are missing (symbolic derivatives off, or
+// too large to build) takes the slots 4 and 5 as central differences of F (slot 2).
 // The letter that the record names (byte 55, a letter index 1..26 or code 65..90) holds
 // the record's value during the trajectory and gets its own value back afterwards.
 SystemTrajectoryResult TraceSystemTrajectory(PlaneDrawContext& context, ExampleRecord& example,

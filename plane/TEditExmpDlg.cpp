@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <span>
 
+#include "expr/ConstantText.h"
 #include "graph/ColourTable.h"
+#include "plane/DocumentText.h"
 #include "platform/Platform.h"
 
 namespace korvane {
@@ -26,7 +28,7 @@ constexpr FieldRow kRows[] = {
     {{11, 12, 15, 21, 23, 25, 27, 34, 35, -1}, {1, 6, -1}, {-1}, {-1}},      // 203
     {{18, 27, -1}, {1, 3, 4, -1}, {-1}, {-1}},                               // 204
     {{11, 12, 13, 14, 27, -1}, {5, -1}, {1, 2, 3, -1}, {1, 2, 3, 4, -1}},    // 205
-    {{12, 15, 21, 23, 27, -1}, {1, -1}, {-1}, {-1}},                         // 206
+    {{12, 15, 21, 23, 27, 34, -1}, {1, -1}, {-1}, {-1}},                     // 206, 34: x0
     {{15, 21, 23, 27, 34, 35, 36, -1}, {-1}, {1, 2, -1}, {-1}},              // 207
     {{11, 12, 13, 27, -1}, {-1}, {1, 2, 3, -1}, {-1}},                       // 208
     {{11, 12, 13, 27, -1}, {2, 3, 5, 6, -1}, {1, 2, -1}, {1, 2, 3, -1}},     // 209
@@ -93,10 +95,14 @@ std::string NumberText(long double value) {
 
 bool IsDifferential(int row) { return row == kSystem || row == kSlopeField; }
 
-std::string Cut(std::string text) {
-    if (text.size() > static_cast<std::size_t>(kMaxFormulaLength))
-        text.resize(kMaxFormulaLength);
-    return text;
+// A formula field is read up to its stored size, in characters as documents count them.
+int ReadFormulaText(const platform::Dialog& dialog, int id, std::size_t size, std::string& text, int& failed) {
+    failed = id;
+    text = dialog.GetText(id);
+    if (!StorableText(text))
+        return kCharacterNotStored;
+    text = FitToField(text, size);
+    return 0;
 }
 
 // The (r,t) forms of segments and points relabel their coordinate fields.
@@ -173,7 +179,9 @@ void TEditExmpDlg::FillNumbers(platform::Dialog& dialog) const {
         dialog.SetText(225, NumberText(e.StepTolerance()));
     dialog.SetText(226, std::to_string(e.I16(exo::kColumns)));
     dialog.SetText(227, std::to_string(e.Width()));
-    if (kind == kCycloid) {
+    if (kind == kIndefiniteIntegral)
+        dialog.SetText(234, NumberText(e.Real(exo::kCycloidStart)));
+    else if (kind == kCycloid) {
         dialog.SetText(234, NumberText(e.Real(exo::kCycloidStart)));
         dialog.SetText(235, NumberText(e.Real(exo::kCycloidRadius)));
         dialog.SetText(236, NumberText(e.Real(exo::kCycloidArm)));
@@ -227,19 +235,19 @@ void TEditExmpDlg::OnInit(platform::Dialog& dialog) {
 // ---- reading -------------------------------------------------------------------------
 
 int TEditExmpDlg::ReadReal(const platform::Dialog& dialog, int field, long double& value) const {
+    failedControl_ = 200 + field;
     const std::string text = dialog.GetText(200 + field);
     if (const int code = env_.evaluate(text, value); code != 0)
         return code;
     return std::isfinite(value) ? 0 : 17;
 }
 
+// The range is tested before rounding: 10000.4 is no density.
 int TEditExmpDlg::ReadInteger(const platform::Dialog& dialog, int field, int low, int high, int& value) const {
-    long double real = 0;
-    if (const int code = ReadReal(dialog, field, real); code != 0)
+    failedControl_ = 200 + field;
+    long rounded = 0;
+    if (const int code = EvaluateIntegerText(*env_.compiler, dialog.GetText(200 + field), low, high, rounded); code != 0)
         return code;
-    const long double rounded = std::nearbyint(real);
-    if (!(rounded >= low && rounded <= high))
-        return 17;
     value = static_cast<int>(rounded);
     return 0;
 }
@@ -251,7 +259,9 @@ int TEditExmpDlg::ReadFormulas(const platform::Dialog& dialog, Reading& r) const
     for (int field = 11; field <= 14; ++field) {
         if (!HasField(row_, 'e', field))
             continue;
-        const std::string text = Cut(dialog.GetText(200 + field));
+        std::string text;
+        if (const int code = ReadFormulaText(dialog, 200 + field, kMaxFormulaLength, text, failedControl_); code != 0)
+            return code;
         std::string& stored = e.texts[static_cast<std::size_t>(field - 11)];
         // A list is read by the point list's own routine; an unused restriction or an
         // absent point size may stay empty.
@@ -266,7 +276,10 @@ int TEditExmpDlg::ReadFormulas(const platform::Dialog& dialog, Reading& r) const
         stored = text;
     }
     if (HasField(row_, 'e', 18)) {
-        const std::string equation = Cut(dialog.GetText(218));
+        // F = f-(g) takes three characters more than the equation, and has a field as long.
+        std::string equation;
+        if (const int code = ReadFormulaText(dialog, 218, kMaxFormulaLength - 3, equation, failedControl_); code != 0)
+            return code;
         const auto equals = equation.find('=');
         if (equals == std::string::npos)
             return 112;
@@ -321,17 +334,19 @@ void SetI16Noting(ExampleRecord& e, int offset, int value, int& mask, int bit) {
 
 } // namespace
 
-// Fields 34, 35, 36: the arrow of a parametric curve, or start, radius and arm of a cycloid.
+// Fields 34, 35, 36: the arrow of a parametric curve, or start, radius and arm of a
+// cycloid; field 34 is also the start x0 of an indefinite integral.
 int TEditExmpDlg::ReadExtras(const platform::Dialog& dialog, Reading& r) const {
     ExampleRecord& e = r.copy;
     const bool cycloid = row_ == kCycloid;
+    const bool arrow = row_ == kParametric;
     long double value = 0;
     if (HasField(row_, 'e', 34)) {
         if (const int code = ReadReal(dialog, 34, value); code != 0)
             return code;
-        if (!cycloid && (value < e.Minimum() || value > e.Maximum()))
+        if (arrow && (value < e.Minimum() || value > e.Maximum()))
             return 17;
-        SetRealNoting(e, cycloid ? exo::kCycloidStart : exo::kArrowPosition, value, r.mask);
+        SetRealNoting(e, arrow ? exo::kArrowPosition : exo::kCycloidStart, value, r.mask);
     }
     if (HasField(row_, 'e', 35)) {
         if (cycloid) {
@@ -474,11 +489,15 @@ void TEditExmpDlg::Finish(Reading& r) const {
     }
     if (row_ == kSegment && e.Flag(exo::kFlag59))
         r.mask |= kSegmentPoints;
-    if (r.mask != 0)
+    if (r.mask != 0) {
         e.SetShown(true);
+        if (e.Kind() == kImplicit)
+            e.SetFlag(exo::kFlag56, true); // the pieces of the old equation go
+    }
 }
 
 int TEditExmpDlg::Accept(const platform::Dialog& dialog) {
+    failedControl_ = 0;
     Reading r{example_.CopyWithoutTrees(), 0};
     using Step = int (TEditExmpDlg::*)(const platform::Dialog&, Reading&) const;
     constexpr Step steps[] = {&TEditExmpDlg::ReadFormulas, &TEditExmpDlg::ReadRanges, &TEditExmpDlg::ReadExtras,
@@ -506,6 +525,8 @@ bool TEditExmpDlg::OnCommand(platform::Dialog& dialog, int id, platform::Control
         if (const int code = Accept(dialog); code != 0) {
             if (env_.showMessage)
                 env_.showMessage(code);
+            if (failedControl_ > 0)
+                dialog.Focus(failedControl_);
             return true;
         }
         dialog.End(platform::ResultOk);

@@ -80,6 +80,7 @@ private:
     ExampleRecord& example_;
     int row_;
     int changeMask_ = 0;
+    mutable int failedControl_ = 0; // the field a refusal sends the focus back to
 };
 
 } // namespace korvane

@@ -8,13 +8,13 @@
 #include <sstream>
 #include <vector>
 
+#include "plane/DocumentText.h"
 #include "plane/TPlot1Win.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr int kMaxFamilySteps = 1000;
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -141,7 +141,12 @@ void TInventDlg::ToggleEquation(int index) {
 }
 
 void TInventDlg::SetName(platform::Dialog& dialog, int index) {
-    window_.Examples().SetName(index, Trim(dialog.GetText(kField)));
+    const std::string name = Trim(dialog.GetText(kField));
+    if (!StorableText(name)) {
+        window_.ShowMessage(kCharacterNotStored);
+        return;
+    }
+    window_.Examples().SetName(index, name);
     window_.ExampleStyleChanged();
 }
 

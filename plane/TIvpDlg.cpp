@@ -209,7 +209,7 @@ int TIvpDlg::ReadSlopeFields(const platform::Dialog& dialog, TrajectoryRecord& o
         return code;
     if (!(std::fabs(h) >= kTiny))
         return kOutOfRange;
-    if ((code = ReadInteger(dialog, kSteps, 1, 100000000, steps)))
+    if ((code = ReadInteger(dialog, kSteps, 1, kMaxTrajectorySteps, steps)))
         return code;
     const int method = dialog.GetCheck(kEuler) ? 0 : dialog.GetCheck(kModifiedEuler) ? 1 : 2;
     out.SetReal(tro::kStepSize, h);
@@ -221,7 +221,7 @@ int TIvpDlg::ReadSlopeFields(const platform::Dialog& dialog, TrajectoryRecord& o
 int TIvpDlg::ReadSequenceFields(const platform::Dialog& dialog, TrajectoryRecord& out) const {
     long terms = 0, size = 0;
     int code = 0;
-    if ((code = ReadInteger(dialog, kSteps, 0, 100000000, terms)) || (code = ReadInteger(dialog, kMarkSize, 0, 30, size)))
+    if ((code = ReadInteger(dialog, kSteps, 0, kMaxTrajectorySteps, terms)) || (code = ReadInteger(dialog, kMarkSize, 0, 30, size)))
         return code;
     out.SetReal(tro::kEndT, terms);
     out.SetI16(tro::kSetting77, static_cast<std::int16_t>(size));

@@ -7,6 +7,7 @@
 #include "expr/LetterParameters.h"
 #include "graph/ColourTable.h"
 #include "plane/DocumentFile.h"
+#include "plane/DocumentText.h"
 #include "plane/PlaneCommands.h"
 #include "platform/Cp1252.h"
 #include "platform/FileIO.h"
@@ -233,6 +234,7 @@ DocumentState TPlot11Win::CaptureDocument() {
         s.examples.SetName(i, examples_.Name(i));
     }
     s.examples.SetLastExample(examples_.LastExample());
+    ExampleTextsToDocument(s.examples);
     for (std::size_t i = 0; i < s.windowTexts.size(); ++i)
         s.windowTexts[i] = platform::Utf8ToCp1252(axes_.axisNames[i]);
     s.password = carried_.password;
@@ -267,6 +269,7 @@ void TPlot11Win::ApplyDocument(DocumentState&& s) {
     ApplySettingBlocks(s);
     RestoreLetterTables(context_, s.letters);
     functions_ = std::move(s.functions);
+    ExampleTextsFromDocument(s.examples);
     examples_ = std::move(s.examples);
     ApplyLists(s);
     SyncPixelSizes();

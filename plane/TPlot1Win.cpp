@@ -3,6 +3,7 @@
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"
 #include "graph/TFnLibDlg.h"
+#include "plane/DocumentText.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TEditExmpDlg.h"
@@ -53,7 +54,9 @@ bool IsPointKind(int kind) { return kind == kPoint || kind == kPointList; }
 
 } // namespace
 
-std::string DescribeExample(const ExampleRecord& e) {
+namespace {
+
+std::string DescribeFully(const ExampleRecord& e) {
     const auto& t = e.texts;
     const bool polar = e.Flag(exo::kFlag60);
     switch (e.Kind()) {
@@ -78,6 +81,10 @@ std::string DescribeExample(const ExampleRecord& e) {
     }
 }
 
+} // namespace
+
+std::string DescribeExample(const ExampleRecord& e) { return FitToField(DescribeFully(e), kMaxFormulaLength); }
+
 TPlot1Win::TPlot1Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TPlotWin(platform, options, owner) {}
 
@@ -98,8 +105,10 @@ void TPlot1Win::SetDefaultExample(ExampleRecord& e, int command) {
     const NewExampleRow* row = FindNewExample(command);
     for (std::size_t i = 0; i < 4; ++i)
         e.texts[i] = row->texts[i];
-    if (e.Kind() == kImplicit)
+    if (e.Kind() == kImplicit) {
         e.texts[4] = "xx+yy=13";
+        e.SetFlag(exo::kFlag56, true); // nothing searched yet
+    }
     e.SetReal(exo::kMinimum, view_.xmin);
     e.SetReal(exo::kMaximum, view_.xmax);
     e.SetReal(exo::kStepTolerance, 1);
@@ -155,10 +164,8 @@ int TPlot1Win::EditExample(int index, bool isNew) {
         RefreshDerivatives(index);
     }
     RecomputeLettersInUse();
-    if (e.Kind() == kImplicit && mask != 0) {
+    if (e.Kind() == kImplicit && e.Flag(exo::kFlag56))
         e.trajectories.clear(); // the pieces of the old equation
-        e.SetFlag(exo::kFlag56, true);
-    }
     FollowView(e);
     if (mask != 0)
         SetModified();
@@ -210,7 +217,7 @@ int TPlot1Win::DeriveExample(int index) {
     d.SetFlag(exo::kLockInterval, source.LockedInterval());
     if (kind == kParametric)
         d.SetI16(exo::kParameterLetter, source.Kind() == kPolar ? 0 : source.I16(exo::kParameterLetter));
-    d.texts[4] = (kind == kExplicit ? "d/dx " : "d/dt ") + source.texts[4];
+    d.texts[4] = FitToField((kind == kExplicit ? "d/dx " : "d/dt ") + source.texts[4], kMaxFormulaLength);
     if (const int code = CompileDerivative(context_, source, d); code != 0) {
         examples_.ReleaseLast();
         ShowMessage(code);

@@ -79,6 +79,8 @@ void TPlotWin::ShowDrawing() {
 }
 
 int TPlotWin::DrawExamples(platform::Surface& surface) {
+    if (drawSettings_.researchImplicit)
+        ForgetImplicitPieces();
     PlaneDrawContext context = MakeDrawContext(surface);
     int key = 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i) {
@@ -132,18 +134,17 @@ void TPlotWin::AfterViewChange(long double oldRx, long double oldRy) {
     TFuncWin::AfterViewChange(oldRx, oldRy);
 }
 
-void TPlotWin::RedrawExamples() {
-    if (drawSettings_.researchImplicit) {
-        for (int i = 0; i <= examples_.LastExample(); ++i) {
-            ExampleRecord& e = examples_[i];
-            if (e.Kind() == kImplicit) {
-                e.trajectories.clear();
-                e.SetFlag(exo::kFlag56, true);
-            }
+void TPlotWin::ForgetImplicitPieces() {
+    for (int i = 0; i <= examples_.LastExample(); ++i) {
+        ExampleRecord& e = examples_[i];
+        if (e.Kind() == kImplicit) {
+            e.trajectories.clear();
+            e.SetFlag(exo::kFlag56, true);
         }
     }
-    Redraw(currentLevel_);
 }
+
+void TPlotWin::RedrawExamples() { Redraw(currentLevel_); }
 
 void TPlotWin::AskTolerance(const char* caption, long double& value) {
     char initial[64];

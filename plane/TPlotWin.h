@@ -40,8 +40,10 @@ public:
     // that no box opens while the picture is being built.
     void OnPaint(platform::Surface& front) override;
     void OnTimer(int id) override;
-    // Redraws the examples; with the switch of command 810 implicit curves search again.
+    // Redraws the examples. While the switch of command 810 is on, every drawing of the
+    // examples (this one, view changes, resizing) searches implicit curves again.
     void RedrawExamples();
+    void ForgetImplicitPieces();
     void OnCommand(int id) override;
     void RefreshMenuChecks() override;
     void AfterViewChange(long double oldRx, long double oldRy) override;

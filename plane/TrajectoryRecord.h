@@ -9,6 +9,8 @@
 namespace korvane {
 
 inline constexpr int kTrajectoryRecordSize = 95;
+// The most steps of a dy/dx solution or terms of a sequence that a record may ask for.
+inline constexpr long kMaxTrajectorySteps = 100000000;
 
 namespace tro {
 inline constexpr int kStartX = 0;

@@ -70,6 +70,7 @@ constexpr ControlTemplate kIndefinite[] = {
     {C::Static, -1, "f(x) =", 10, true}, {C::Edit, 212, "", 40, false, kFormula},
     KV_RANGE("x mín", "x máx"),
     {C::CheckBox, 271, "travar intervalo", 0, true},
+    {C::Static, -1, "x0 =", 10, true}, {C::Edit, 234, "", 14, false, kNumber},
     KV_DENSITY, KV_WIDTH, KV_OK_CANCEL,
 };
 

@@ -126,7 +126,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "Ajuda da &linguagem ...", 505},
     {K::Command, "Re&desenhar\tF5", 923},
     {K::Command, "&Conectar pontos", 702},
-    {K::Popup, "&Implícitas", 0},
+    {K::Popup, "T&olerância", 0},
     {K::Command, "&Vetor Nulo ...", 732},
     {K::Command, "&Terminar repetição ...", 733},
     {K::Command, "Ângulos &Abruptos", 734},

@@ -3,6 +3,7 @@
 #include "plane/CurveTracer.h"
 
 #include "TraceTestSupport.h"
+#include "plane/ExampleCompiler.h"
 #include "platform/memory/RasterSurface.h"
 
 #include <cmath>
@@ -355,6 +356,30 @@ TEST(CurveTracer, ParametricArrowPointsAlongTheCurve) {
         EXPECT_EQ((head[0].x - baseX > 2) - (head[0].x - baseX < -2), row.directionX);
         EXPECT_EQ((head[0].y - baseY > 2) - (head[0].y - baseY < -2), row.directionY);
     }
+}
+
+TEST(CurveTracer, CurveAndArrowOfTheCompileStepUseTheLetterOfByte32) {
+    // The unit circle in u, compiled as the window compiles it: its arrow at u = 0 sits at
+    // (1, 0) and points up, as the curve goes.
+    TraceScene scene;
+    ExampleRecord& example = scene.Add(kParametric, {});
+    example.texts[0] = "cos(u)";
+    example.texts[1] = "sin(u)";
+    example.SetI16(exo::kParameterLetter, 'U' - 64);
+    ASSERT_EQ(CompileExample(scene.compiler, example, true), 0);
+    example.SetReal(exo::kMinimum, 0);
+    example.SetReal(exo::kMaximum, 2 * kPi);
+    example.SetFlag(exo::kFlag58, true);
+    example.SetI16(exo::kArrowSize, 6);
+    example.SetReal(exo::kArrowPosition, 0);
+    scene.Curve(example);
+    ASSERT_FALSE(scene.Pieces().empty());
+    EXPECT_EQ(scene.Pieces().front().front().points[0], scene.PixelOf(1, 0));
+    const auto polygons = scene.surface.OfKind(Primitive::Polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    const auto& head = polygons[0].points;
+    EXPECT_EQ(head[0], scene.PixelOf(1, 0));
+    EXPECT_LT(head[0].y, (head[1].y + head[2].y) / 2 - 10) << "the arrow points up";
 }
 
 // ---- Pens, pixels and families ----

@@ -313,7 +313,8 @@ TEST(DocumentFile, PerKindRulesWhileReading) {
     const int implicit = s.examples.Append(kImplicit, 2);
     s.examples[implicit].SetByte(exo::kFlag58, 0);
     const int list = s.examples.Append(kPointList, 2);
-    s.examples[list].trajectories.resize(3);
+    s.examples[list].trajectories.resize(3); // not the list's entries
+    s.examples[list].texts[3] = "1, 2; (3, 4) [5,6] 7";
     s.examples[list].SetI16(exo::kListCount, 0);
     s.examples.Append(kSlopeField, 2);
     s.examples.Append(kRecursive, 2);
@@ -321,10 +322,78 @@ TEST(DocumentFile, PerKindRulesWhileReading) {
     DocumentState read;
     ASSERT_EQ(ReadDocument(WriteDocument(s), 841, read), 0);
     EXPECT_EQ(read.examples[implicit].Byte(exo::kFlag58), 1);
-    EXPECT_EQ(read.examples[list].I16(exo::kListCount), 3);
+    EXPECT_EQ(read.examples[list].I16(exo::kListCount), 5);
     EXPECT_EQ(read.lastSystem, -1);
     EXPECT_EQ(read.lastSlopeField, 4);
     EXPECT_EQ(read.lastRecursion, 3);
+}
+
+TEST(DocumentFile, ReaderHoldsWhatADrawingDoesToTheDialogRanges) {
+    struct Row {
+        const char* what;
+        std::int16_t kind;
+        int offset;
+        std::int16_t stored, expected;
+    };
+    // A damaged or foreign file must not make a paint run for minutes.
+    const Row rows[] = {
+        {"direction-field columns", kSlopeField, exo::kColumns, 32767, 100},
+        {"columns below one", kSystem, exo::kColumns, -5, 1},
+        {"columns in range", kSystem, exo::kColumns, 37, 37},
+        {"density", kExplicit, exo::kDensity, 32000, 10000},
+        {"density zero", kExplicit, exo::kDensity, 0, 1},
+        {"pen width", kExplicit, exo::kWidth, 3000, 30},
+        {"pen width zero", kLine, exo::kWidth, 0, 1},
+        {"mark length", kSlopeField, exo::kMarkLength10, 30000, 400},
+        {"arrow size", kParametric, exo::kArrowSize, 20000, 990},
+        {"family steps", kExplicit, exo::kFamilySteps, -32000, -1000},
+        {"family steps in range", kExplicit, exo::kFamilySteps, -20, -20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        DocumentState s = EmptyState();
+        const int e = s.examples.Append(row.kind, 2);
+        s.examples[e].SetI16(row.offset, row.stored);
+        DocumentState read;
+        ASSERT_EQ(ReadDocument(WriteDocument(s), 841, read), 0);
+        EXPECT_EQ(read.examples[e].I16(row.offset), row.expected);
+    }
+    struct RealRow {
+        const char* what;
+        std::int16_t kind;
+        bool trajectory;
+        int offset;
+        long double stored, expected;
+    };
+    const RealRow reals[] = {
+        {"step tolerance", kExplicit, false, exo::kStepTolerance, 1e30L, 40},
+        {"negative step tolerance", kPolar, false, exo::kStepTolerance, -2, 0},
+        {"step tolerance in range", kPolar, false, exo::kStepTolerance, 2.5L, 2.5L},
+        {"steps of a dy/dx solution", kSlopeField, true, tro::kEndT, 1e30L, 1e8L},
+        {"terms of a sequence", kRecursive, true, tro::kEndT, 1e12L, 1e8L},
+    };
+    for (const RealRow& row : reals) {
+        SCOPED_TRACE(row.what);
+        DocumentState s = EmptyState();
+        const int e = s.examples.Append(row.kind, 2);
+        if (row.trajectory)
+            s.examples[e].trajectories.emplace_back().SetReal(row.offset, row.stored);
+        else
+            s.examples[e].SetReal(row.offset, row.stored);
+        DocumentState read;
+        ASSERT_EQ(ReadDocument(WriteDocument(s), 841, read), 0);
+        const ExampleRecord& got = read.examples[e];
+        EXPECT_EQ(row.trajectory ? got.trajectories.at(0).Real(row.offset) : got.Real(row.offset), row.expected);
+    }
+    DocumentState s = EmptyState();
+    const int e = s.examples.Append(kRecursive, 2);
+    TrajectoryRecord& t = s.examples[e].trajectories.emplace_back();
+    t.SetI16(tro::kWidth, 500);
+    t.SetI16(tro::kSetting77, 9000); // the mark's radius
+    DocumentState read;
+    ASSERT_EQ(ReadDocument(WriteDocument(s), 841, read), 0);
+    EXPECT_EQ(read.examples[e].trajectories.at(0).I16(tro::kWidth), 30);
+    EXPECT_EQ(read.examples[e].trajectories.at(0).I16(tro::kSetting77), 30);
 }
 
 TEST(DocumentFile, AuxiliaryBlockIsCopiedIntoTheRecordBeforeWriting) {

@@ -3,11 +3,13 @@
 // from the file and are replayed, not searched again.
 #include "PlaneWindowTestSupport.h"
 #include "plane/TPlot2Win.h"
+#include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RasterSurface.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -184,6 +186,41 @@ TEST_F(DocumentPicture, EveryKindDrawsInTheReopenedPicture) {
         SCOPED_TRACE(row.what);
         EXPECT_GE(picture.CountPixels(w->PenRgb(row.colour)), row.minimum);
     }
+}
+
+// A damaged file, or another writer that leaves them blank: a window size and view reals
+// of zero give the default window and view, whose picture holds the whole curve.
+TEST_F(DocumentPicture, BlankWindowSizeAndViewFallBackToTheDefaults) {
+    const std::string path = PathOf("em-branco.kv2");
+    {
+        auto w = MakeWindow();
+        w->Colours().slots[kSlotBackground].index = kBackColour; // not the surface's own white
+        ExampleRecord& e = w->Examples()[w->Examples().Append(kImplicit, kCircleColour)];
+        e.texts[4] = "xx+yy=13";
+        e.texts[2] = "xx+yy-(13)";
+        e.SetFlag(exo::kFlag56, true);
+        ASSERT_EQ(w->SaveDocument(path), 0);
+    }
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    constexpr std::size_t kRealsAt = 80 + 10 * (4 + 60 + 4) + 4 * 17 + 15 * 2 + 160 + 50;
+    std::fill(bytes.begin() + 8, bytes.begin() + 24, 0); // position and size
+    std::fill(bytes.begin() + kRealsAt, bytes.begin() + kRealsAt + 800, 0);
+    ASSERT_TRUE(WriteFileAtomically(path, bytes));
+
+    auto w = MakeWindow();
+    ASSERT_EQ(w->OpenDocument(path), 0);
+    // As "--export ... --size 600x450" draws it.
+    RasterSurface picture({600, 450});
+    w->SyncPixelSizes();
+    w->GetView().SetClientSize(600, 450);
+    w->GetView().Recompute();
+    w->ClearToBackground(picture);
+    w->DrawBase(picture);
+    for (const platform::Point corner : {platform::Point{599, 449}, platform::Point{599, 1}, platform::Point{1, 449}})
+        EXPECT_EQ(picture.GetPixel(corner), w->BackgroundRgb()) << "the background fills the picture";
+    EXPECT_GE(picture.CountPixels(w->PenRgb(kCircleColour)), 400) << "the circle of radius 3.6";
+    EXPECT_NEAR(static_cast<double>(w->GetView().xmax), 5, 1e-9);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -180,6 +181,44 @@ TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
     const std::string again = PathOf("de-novo.kv2");
     ASSERT_EQ(r->SaveDocument(again), 0);
     EXPECT_EQ(Read(again), Read(path));
+}
+
+TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
+    const std::string path = PathOf("acentos.kv2");
+    {
+        auto w = MakeWindow();
+        AddCurve(*w, "x");
+        w->Examples().SetName(0, "função");
+        w->Examples()[0].texts[4] = "ciclóide à direita";
+        w->Examples()[0].trajectories.emplace_back().SetI16(tro::kKind, 1001);
+        w->Examples()[0].trajectories[0].formulas[2] = "inclinação";
+        w->Axes().axisNames = {"tempo", "posição", "z"};
+        ASSERT_EQ(w->SaveDocument(path), 0);
+    }
+    const Bytes b = Read(path);
+    const auto holds = [&b](const std::string& text) {
+        const Bytes wanted(text.begin(), text.end());
+        return std::search(b.begin(), b.end(), wanted.begin(), wanted.end()) != b.end();
+    };
+    const struct {
+        const char* what;
+        std::string cp1252, utf8;
+    } rows[] = {
+        {"name", "fun\xE7\xE3o", "fun\xC3\xA7\xC3\xA3o"},
+        {"description", "cicl\xF3ide \xE0 direita", "cicl\xC3\xB3ide"},
+        {"trajectory formula", "inclina\xE7\xE3o", "inclina\xC3\xA7"},
+        {"window text", "posi\xE7\xE3o", "posi\xC3\xA7"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_TRUE(holds(row.cp1252));
+        EXPECT_FALSE(holds(row.utf8));
+    }
+    auto r = MakeWindow(path);
+    ASSERT_EQ(r->Examples().LastExample(), 0);
+    EXPECT_EQ(r->Examples().Name(0), "função");
+    EXPECT_EQ(r->Examples()[0].texts[4], "ciclóide à direita");
+    EXPECT_EQ(r->Examples()[0].trajectories.at(0).formulas[2], "inclinação");
 }
 
 TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {

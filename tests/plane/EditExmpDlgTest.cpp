@@ -84,6 +84,9 @@ TEST_F(EquationWindow, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
     const RefusalRow rows[] = {
         {"density 10001", cmd::kNewExplicit, {{215, "10001"}}, {}, "fora dos limites"},
         {"density 0", cmd::kNewExplicit, {{215, "0"}}, {}, "fora dos limites"},
+        {"density 10000.4, tested before rounding", cmd::kNewExplicit, {{215, "10000.4"}}, {}, "fora dos limites"},
+        {"density 0.6", cmd::kNewPolar, {{215, "0.6"}}, {}, "fora dos limites"},
+        {"width 30.4", cmd::kNewLine, {{227, "30.4"}}, {}, "fora dos limites"},
         {"width 31", cmd::kNewExplicit, {{227, "31"}}, {}, "fora dos limites"},
         {"width 0", cmd::kNewLine, {{227, "0"}}, {}, "fora dos limites"},
         {"columns 101", cmd::kNewSystem, {{226, "101"}}, {}, "fora dos limites"},
@@ -94,6 +97,8 @@ TEST_F(EquationWindow, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
         {"maximum equal to minimum", cmd::kNewExplicit, {{221, "1"}, {223, "1"}}, {271}, "dados inconsistentes"},
         {"maximum below minimum", cmd::kNewPolar, {{221, "2"}, {223, "1"}}, {}, "dados inconsistentes"},
         {"implicit without =", cmd::kNewImplicit, {{218, "xx+yy-13"}}, {}, "faltam ="},
+        {"a character documents cannot hold", cmd::kNewPointList, {{214, "1, 2, \u03c0"}}, {}, nullptr},
+        {"a character documents cannot hold in a formula", cmd::kNewImplicit, {{218, "x=\u2192"}}, {}, nullptr},
         {"arrow outside the interval", cmd::kNewParametric, {{221, "0"}, {223, "1"}, {234, "2"}}, {}, "fora dos limites"},
         {"arrow size 1001", cmd::kNewParametric, {{235, "1001"}}, {}, "fora dos limites"},
         {"cycloid radius 0", cmd::kNewCycloid, {{235, "0"}}, {}, "valor positivo?"},
@@ -105,18 +110,85 @@ TEST_F(EquationWindow, RefusalsShowTheirMessageAndKeepTheDialogOpen) {
         platform.ClearLogs();
         ScriptOk(row.typing, row.presses);
         bool stillOpen = false;
+        int focused = 0;
         platform.ScriptModal([&](platform::MemoryDialog& d) {
             stillOpen = !d.Ended();
+            focused = d.Focused();
             d.Escape();
         });
         window->OnCommand(row.command);
         EXPECT_TRUE(stillOpen);
+        EXPECT_EQ(focused, row.typing.back().first) << "the focus goes back to the refused field";
         ASSERT_EQ(platform.Messages().size(), 1u);
         if (row.message) {
             EXPECT_EQ(platform.Messages()[0].text, row.message);
         }
         EXPECT_EQ(platform.Messages()[0].caption, "hmm...");
         EXPECT_EQ(Examples().LastExample(), -1) << "the cancelled new example gives its slot back";
+    }
+}
+
+// ---- What "ok" keeps, its document gives back ----
+
+// `lead` and then ones up to `length` characters: every start of it of three characters
+// or more still compiles, so a cut anywhere leaves a formula.
+std::string LongText(const std::string& lead, std::size_t length) {
+    return lead + std::string(length - lead.size(), '1');
+}
+
+TEST_F(EquationWindow, LongTextsOfEveryKindComeBackFromTheirDocument) {
+    struct Row {
+        int command;
+        std::vector<int> fields;
+        const char* lead;
+    };
+    const Row rows[] = {
+        {cmd::kNewExplicit, {212}, "x+"},         {cmd::kNewPolar, {213}, "t+"},
+        {cmd::kNewParametric, {211, 212}, "t+"},  {cmd::kNewImplicit, {218}, "x="},
+        {cmd::kNewSegmentXY, {211, 212, 213, 214}, "2+"}, {cmd::kNewLine, {211, 212, 213}, "2+"},
+        {cmd::kNewPointXY, {211, 212}, "2+"},     {cmd::kNewSystem, {211, 212}, "x+"},
+        {cmd::kNewSlopeField, {213}, "x+"},       {cmd::kNewRecursive, {211, 212}, "x+"},
+        {cmd::kNewPointList, {214}, "1,"},        {cmd::kNewIndefinite, {212}, "x+"},
+    };
+    struct Typed {
+        int example;
+        int field;
+        std::string text;
+    };
+    std::vector<Typed> typed; // the first field of each example
+    for (std::size_t length : {250u, 252u, 253u, 255u, 256u, 260u})
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::to_string(row.command) + ", " + std::to_string(length) + " characters");
+            Typing typing;
+            for (int field : row.fields)
+                typing.emplace_back(field, LongText(row.lead, length));
+            ScriptOk(typing);
+            window->OnCommand(row.command);
+            ASSERT_TRUE(MessageTexts().empty()) << MessageTexts().front();
+            typed.push_back({Examples().LastExample(), typing.front().first, typing.front().second});
+        }
+    const int explicitExample = typed.front().example;
+    ASSERT_GT(window->DeriveExample(explicitExample), 0) << "d/dx before a long description";
+    Examples().SetName(explicitExample, "ç ç ç ç ç ç ç ç ç ç ç ç ç");
+    EXPECT_EQ(Examples().Name(explicitExample), "ç ç ç ç ç ç ç ç ç ç ") << "20 characters, none split";
+
+    planetest::ScratchFolder folder("korvane-long-texts");
+    const std::string path = (folder.Path() / "longo.kv2").string();
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    auto reopened = planetest::MakePlaneWindow(platform);
+    ASSERT_EQ(reopened->OpenDocument(path), 0);
+    ASSERT_EQ(reopened->Examples().LastExample(), Examples().LastExample());
+    for (int i = 0; i <= Examples().LastExample(); ++i) {
+        SCOPED_TRACE("example " + std::to_string(i) + ": " + Examples()[i].texts[4]);
+        EXPECT_EQ(reopened->Examples()[i].texts, Examples()[i].texts);
+        EXPECT_EQ(reopened->Examples().Name(i), Examples().Name(i));
+    }
+    // What "ok" kept is what was typed, cut at 255 characters (the equation at 252, so
+    // that f-(g) fits too), and it compiles.
+    for (const Typed& t : typed) {
+        const bool equation = t.field == 218;
+        const std::size_t slot = equation ? 4 : static_cast<std::size_t>(t.field - 211);
+        EXPECT_EQ(Examples()[t.example].texts[slot], t.text.substr(0, equation ? 252 : 255)) << "example " << t.example;
     }
 }
 
@@ -278,6 +350,35 @@ TEST_F(EquationWindow, ImplicitKeepsTheEquationAndMarksTheSearch) {
     long double out = 0;
     ASSERT_TRUE(EvaluateAt(ctx, e.Tree(2), 'X' - 64, 2, out));
     EXPECT_EQ(out, 2); // 2 * 3 - (2 + 2)
+
+    // Any change the dialog reports searches again, also where no window sets the byte.
+    Examples()[0].SetFlag(exo::kFlag56, false);
+    FormulaCompiler compiler(window->Context());
+    EquationEnvironment env;
+    env.compiler = &compiler;
+    env.evaluate = [](const std::string& text, long double& value) {
+        value = std::stold(text);
+        return 0;
+    };
+    TEditExmpDlg dialog(env, Examples()[0]);
+    ScriptOk({{227, "4"}});
+    ASSERT_EQ(dialog.Run(platform, nullptr), platform::ResultOk);
+    EXPECT_EQ(dialog.ChangeMask(), TEditExmpDlg::kStyleChanged);
+    EXPECT_EQ(Examples()[0].Byte(exo::kFlag56), 1);
+}
+
+TEST_F(EquationWindow, IndefiniteIntegralStartsWhereItsFieldSays) {
+    ScriptOk({{234, "-2"}});
+    window->OnCommand(cmd::kNewIndefinite);
+    ASSERT_EQ(Examples().LastExample(), 0);
+    EXPECT_EQ(Examples()[0].Real(exo::kCycloidStart), -2);
+    std::string shown;
+    platform.ScriptModal([&](platform::MemoryDialog& d) {
+        shown = d.GetText(234);
+        d.Enter();
+    });
+    window->EditExample(0, false);
+    EXPECT_EQ(shown, "-2");
 }
 
 TEST_F(EquationWindow, CancelReleasesTheNewSlot) {

@@ -179,7 +179,7 @@ TEST_F(CompileStep, ParametricPolarBecomesCartesian) {
 
 TEST_F(CompileStep, ParameterLetterOfAParametricCurve) {
     ExampleRecord e = Make(kParametric, {"ss", "s"});
-    e.SetI16(exo::kParameterLetter, 'S');
+    e.SetI16(exo::kParameterLetter, 'S' - 64); // a letter slot, as the tracer reads it
     ASSERT_EQ(CompileExample(compiler, e, true), 0);
     EXPECT_NEAR(static_cast<double>(Value(e, 4, 'S' - 64, 1.5L)), 3.0, 1e-17);
 }

@@ -8,6 +8,7 @@
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/RasterSurface.h"
 #include "platform/memory/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,9 @@ ImplicitDrawStats Search(PlanePicture& picture, ExampleRecord& example) {
     PlaneDrawContext context = picture.Context();
     return DrawImplicitCounted(context, example);
 }
+
+// The sweep's lattice over the 500 x 500 picture.
+constexpr long kLatticeNodes = (500 / kImplicitSweepPixels + 1) * (500 / kImplicitSweepPixels + 1);
 
 // Every pixel of the picture, for comparing two drawings.
 std::vector<platform::Rgb> Pixels(const platform::RasterSurface& surface) {
@@ -84,6 +88,36 @@ TEST(ImplicitCurve, PieceRecord) {
     EXPECT_EQ(picture.surface.CountPixels(PlanePicture::IndexColour(9)), picture.Drawn());
 }
 
+// With symbolic derivatives off, or a derivative too large to build, the tangent comes
+// from central differences of F: the circle is traced all the same.
+TEST(ImplicitCurve, WithoutDerivativeTreesTheTangentComesFromF) {
+    PlanePicture picture;
+    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+    example.compiled[4] = ExprTree();
+    example.compiled[5] = ExprTree();
+    const ImplicitDrawStats stats = Search(picture, example);
+    EXPECT_EQ(stats.pieces, 1);
+    ASSERT_EQ(example.trajectories.size(), 1u);
+    EXPECT_NEAR(picture.Drawn(), 1133, 120);
+}
+
+// Curves on a grid line or an axis: the picture is not empty there, but no piece of the
+// example is, so the start points are traced.
+TEST(ImplicitCurve, CurvesAlongLinesAlreadyDrawn) {
+    for (const char* f : {"x-1", "y"}) {
+        SCOPED_TRACE(f);
+        PlanePicture picture;
+        picture.surface.SetPen({{128, 128, 128}, 1, platform::PenStyle::Solid});
+        picture.surface.Line({300, 0}, {300, 499}); // x = 1
+        picture.surface.Line({0, 250}, {499, 250}); // y = 0
+        ExampleRecord& example = picture.AddImplicit(f);
+        example.SetI16(exo::kColour, 9);
+        Search(picture, example);
+        EXPECT_GE(picture.surface.CountPixels(PlanePicture::IndexColour(9)), 480);
+        EXPECT_LE(example.trajectories.size(), 4u);
+    }
+}
+
 // Without a sign change every one of the 25 x 15 attempts costs two evaluations and
 // nothing is found; a sign change across a pole (1/x) is refused by the bisection.
 TEST(ImplicitCurve, NothingToDraw) {
@@ -101,7 +135,7 @@ TEST(ImplicitCurve, NothingToDraw) {
         EXPECT_EQ(picture.Drawn(), 0);
         EXPECT_FALSE(example.Flag(exo::kFlag56));
         if (row.exactCount) {
-            EXPECT_EQ(stats.evaluations, 2L * kImplicitTries * kImplicitAttempts);
+            EXPECT_EQ(stats.evaluations, 2L * kImplicitTries * kImplicitAttempts + kLatticeNodes);
         }
     }
 }
@@ -187,13 +221,15 @@ TEST(ImplicitCurve, LongSearchRunsUntilS) {
     const ImplicitDrawStats stats = Search(picture, example);
     EXPECT_EQ(stats.key, kStopKey);
     EXPECT_EQ(picture.polls, 200);
-    EXPECT_EQ(stats.evaluations, 2L * 200 * kImplicitAttempts);
+    // The lattice sweep after the first 25 tries polls once a row, and the tries go on.
+    const long sweepPolls = 500 / kImplicitSweepPixels;
+    EXPECT_EQ(stats.evaluations, 2L * (200 - sweepPolls) * kImplicitAttempts + kLatticeNodes);
 
     PlanePicture quiet;
     quiet.settings.noPoll = true;
     ExampleRecord& same = quiet.AddImplicit("xx+yy+1");
     same.SetFlag(exo::kFlag55, true);
-    EXPECT_EQ(Search(quiet, same).evaluations, 2L * kImplicitTries * kImplicitAttempts);
+    EXPECT_EQ(Search(quiet, same).evaluations, 2L * kImplicitTries * kImplicitAttempts + kLatticeNodes);
 }
 
 // S while replaying ends the drawing before any search; the search stays pending.
@@ -267,13 +303,13 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    ExampleRecord& AddCircle() {
+    ExampleRecord& AddCircle(const char* f = "xx+yy-13") {
         ExampleTable& table = window->Examples();
         const int index = table.Append(kImplicit, 1);
         ExampleRecord& e = table[index];
         EvalContext eval;
         FormulaCompiler compiler(eval);
-        EXPECT_EQ(compiler.CompileFormula("xx+yy-13"), 0);
+        EXPECT_EQ(compiler.CompileFormula(f), 0);
         e.compiled[2] = compiler.TakeResult();
         Differentiate(eval, e.compiled[2], 'X', e.compiled[4]);
         Differentiate(eval, e.compiled[2], 'Y', e.compiled[5]);
@@ -312,6 +348,30 @@ TEST_F(ImplicitWindow, RedrawReplaysUnlessResearchIsOn) {
     ASSERT_EQ(e.trajectories.size(), 1u);
     EXPECT_NE(FirstStartX(e), first);
     EXPECT_FALSE(e.Flag(exo::kFlag56));
+}
+
+// With command 810 on, a zoom searches again: the circle stays in a view that its first
+// start point has left. The pictures are drawn as a paint draws them, grid and axes first.
+TEST_F(ImplicitWindow, ZoomSearchesAgainWhileResearchIsOn) {
+    ExampleRecord& circle = AddCircle();
+    circle.SetI16(exo::kColour, 9);
+    ExampleRecord& line = AddCircle("y");
+    line.SetI16(exo::kColour, 12);
+    window->DrawSettings().researchImplicit = true;
+    const auto picture = [this] {
+        platform::RasterSurface surface(window->ClientSize());
+        window->ClearToBackground(surface);
+        window->DrawBase(surface);
+        return surface;
+    };
+    const auto whole = picture();
+    EXPECT_GE(whole.CountPixels(window->PenRgb(9)), 800);
+    EXPECT_GE(whole.CountPixels(window->PenRgb(12)), window->ClientSize().width - 10) << "y = 0 on the x axis";
+    // A view around (0, 3.6) that holds an arc of the circle and none of the x axis.
+    window->SetView(0, 3.6L, 0.5L, 0.5L, false);
+    const auto zoomed = picture();
+    EXPECT_GE(zoomed.CountPixels(window->PenRgb(9)), window->ClientSize().width - 10);
+    EXPECT_EQ(zoomed.CountPixels(window->PenRgb(12)), 0);
 }
 
 } // namespace

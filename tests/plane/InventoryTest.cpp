@@ -66,6 +66,10 @@ TEST_F(Inventory, HiddenAndNamedLines) {
     ASSERT_TRUE(Dialog()->Type(TInventDlg::kField, "  uma reta muito comprida  "));
     ASSERT_TRUE(Dialog()->Press(TInventDlg::kName));
     EXPECT_EQ(Examples().Name(1), "uma reta muito compr");
+    ASSERT_TRUE(Dialog()->Type(TInventDlg::kField, "reta \u2192 \u03c0"));
+    ASSERT_TRUE(Dialog()->Press(TInventDlg::kName));
+    EXPECT_EQ(Examples().Name(1), "uma reta muito compr") << "a name documents cannot hold is refused";
+    ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"escondido: y = xsin(x)",
                                                  "uma reta muito compr (2.54)x + (1.732)y = 3.141"}));
     ASSERT_TRUE(Press(0, TInventDlg::kShowGraph));
