@@ -1,6 +1,9 @@
 #include "analysis/AnalysisTools.h"
 
 #include "analysis/AnalysisCommands.h"
+#include "analysis/TExtremeDlg.h"
+#include "analysis/TInterDlg.h"
+#include "analysis/TRiemDlg.h"
 #include "analysis/TZeroDlg.h"
 #include "plane/TPlot2Win.h"
 
@@ -18,6 +21,10 @@ bool AnalysisTools::HasKind(std::int16_t kind) const {
     return false;
 }
 
+bool AnalysisTools::HasCurve() const {
+    return HasKind(kExplicit) || HasKind(kPolar) || HasKind(kParametric);
+}
+
 bool AnalysisTools::OnCommand(int id) {
     switch (id) {
     case cmd::kZeros:
@@ -31,6 +38,31 @@ bool AnalysisTools::OnCommand(int id) {
         zero_->Open();
         zero_->Search();
         return true;
+    case cmd::kExtremes:
+        if (!HasCurve())
+            return true;
+        if (!extreme_) {
+            extreme_ = std::make_unique<TExtremeDlg>(window_, &currentColour_);
+            extreme_->Open();
+            return true;
+        }
+        extreme_->Open();
+        extreme_->Search();
+        return true;
+    case cmd::kIntersections:
+        if (!inter_)
+            inter_ = std::make_unique<TInterDlg>(window_, &currentColour_);
+        inter_->Open();
+        return true;
+    case cmd::kIntegrate:
+    case cmd::kIntegrateTwo:
+        if (!HasKind(kExplicit))
+            return true;
+        if (!riemann_)
+            riemann_ = std::make_unique<TRiemDlg>(window_, &currentColour_, integrals_);
+        riemann_->OpenInMode(id == cmd::kIntegrate ? 1 : 2);
+        window_.Redraw(0);
+        return true;
     default: return false;
     }
 }
@@ -40,15 +72,27 @@ void AnalysisTools::RefreshMenu() {
     if (!w)
         return;
     const bool explicitCurve = HasKind(kExplicit);
-    w->EnableMenuItem(cmd::kZeros, explicitCurve);
+    for (int id : {cmd::kZeros, cmd::kIntegrate, cmd::kIntegrateTwo})
+        w->EnableMenuItem(id, explicitCurve);
+    w->EnableMenuItem(cmd::kExtremes, HasCurve());
+    w->EnableMenuItem(cmd::kIntersections, window_.Examples().Count() >= 2);
 }
 
 void AnalysisTools::ExamplesChanged() {
     if (zero_)
         zero_->Refill();
+    if (riemann_)
+        riemann_->Refill();
+    if (extreme_)
+        extreme_->Refill();
+    if (inter_)
+        inter_->Refill();
 }
 
-void AnalysisTools::DrawOverlay(platform::Surface& surface) { (void)surface; }
+void AnalysisTools::DrawOverlay(platform::Surface& surface) {
+    if (riemann_)
+        riemann_->DrawStrips(surface);
+}
 
 void InstallAnalysisTools(TPlot2Win& window) { window.SetAnalysis(std::make_unique<AnalysisTools>(window)); }
 

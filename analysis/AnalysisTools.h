@@ -1,6 +1,7 @@
 #pragma once
 // The analysis tools of one plane window: its dialogs, created on first use and kept,
 // the enabling of their commands, and what they draw over the picture.
+#include "analysis/TPreRiemDlg.h"
 #include "plane/PlaneAnalysis.h"
 
 #include <memory>
@@ -9,6 +10,9 @@ namespace korvane {
 
 class TPlot2Win;
 class TZeroDlg;
+class TRiemDlg;
+class TExtremeDlg;
+class TInterDlg;
 
 class AnalysisTools : public PlaneAnalysis {
 public:
@@ -21,6 +25,10 @@ public:
     void DrawOverlay(platform::Surface& surface) override;
 
     TZeroDlg* ZeroDialog() const { return zero_.get(); }
+    TRiemDlg* RiemannDialog() const { return riemann_.get(); }
+    TExtremeDlg* ExtremeDialog() const { return extreme_.get(); }
+    TInterDlg* InterDialog() const { return inter_.get(); }
+    IntegralFields& Integrals() { return integrals_; }
     // The window's current example colour: the colour of the example chosen last.
     int CurrentColour() const { return currentColour_; }
 
@@ -29,7 +37,12 @@ private:
 
     TPlot2Win& window_;
     int currentColour_ = -1;
+    IntegralFields integrals_;
     std::unique_ptr<TZeroDlg> zero_;
+    std::unique_ptr<TRiemDlg> riemann_;
+    std::unique_ptr<TExtremeDlg> extreme_;
+    std::unique_ptr<TInterDlg> inter_;
+    bool HasCurve() const;
 };
 
 // Gives the window its tools.

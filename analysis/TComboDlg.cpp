@@ -1,5 +1,7 @@
 #include "analysis/TComboDlg.h"
 
+#include "graph/NumberText.h"
+#include "plane/PointNote.h"
 #include "plane/TPlot2Win.h"
 #include "platform/Dialog.h"
 #include "platform/Platform.h"
@@ -102,5 +104,58 @@ void TComboDlg::Show(int id, const std::string& text) {
 }
 
 void TComboDlg::Fail(int code) const { owner.ShowMessage(code); }
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+} // namespace
+
+std::string TComboDlg::Number(long double value) const {
+    const NumberFormat& format = owner.Format();
+    return Trimmed(FormatFixed(value, format.fieldWidth, format.decimals));
+}
+
+std::string TComboDlg::FieldText(long double value) const { return Trimmed(owner.Format().Format(value)); }
+
+void TComboDlg::FillLetters(platform::Dialog& dialog) {
+    dialog.ListClear(kLetterList);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        dialog.ListAdd(kLetterList, std::string(1, c));
+    dialog.ListSelect(kLetterList, letterSlot - 1);
+}
+
+bool TComboDlg::LetterCommand(platform::Dialog& dialog, int id) {
+    if (id != kLetterList)
+        return false;
+    letterSlot = std::max(dialog.ListSelection(kLetterList), 0) + 1;
+    return true;
+}
+
+void TComboDlg::Mark(std::int16_t type, std::array<long double, 4> values, std::int16_t count,
+                     const std::string& label, ExampleRecord* first, ExampleRecord* second) {
+    PointNote note;
+    note.type = type;
+    note.values = values;
+    note.count = count;
+    note.label = label;
+    bool added = false;
+    for (ExampleRecord* e : {first, second})
+        if (e)
+            added = AddPointNote(*e, note) || added;
+    if (added) {
+        owner.SetModified();
+        owner.Redraw(owner.CurrentLevel());
+    }
+}
+
+void TComboDlg::SaveInLetter(long double value) {
+    owner.Context().SetLetter(letterSlot, value);
+    owner.SetModified();
+    owner.RedrawExamples();
+}
 
 } // namespace korvane

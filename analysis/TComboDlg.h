@@ -6,6 +6,7 @@
 // example colour and runs the dialog's step for a new example.
 #include "platform/DialogHandler.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,7 +23,7 @@ class Dialog;
 
 class TComboDlg : public platform::DialogHandler {
 public:
-    enum Control : int { kClose = 2, kExampleList = 295, kSecondList = 296 };
+    enum Control : int { kClose = 2, kSaveAs = 57, kExampleList = 295, kSecondList = 296, kLetterList = 298 };
 
     // `allowedKinds` ends in -1, as the tools give it.
     TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds, bool allowPolynomials,
@@ -63,6 +64,21 @@ protected:
     ExampleRecord* Example() const;
     void Show(int id, const std::string& text);
     void Fail(int code) const;
+    // A number as the window prints results ("%*.*Lf" with its width and decimals), and
+    // as it fills fields (its number format), without the leading blanks.
+    std::string Number(long double value) const;
+    std::string FieldText(long double value) const;
+
+    // The letters A to Z of list 298, and the letter chosen there.
+    void FillLetters(platform::Dialog& dialog);
+    bool LetterCommand(platform::Dialog& dialog, int id);
+    // Leaves a note on the examples (null ones are skipped); the picture follows when one
+    // of them did not have it yet.
+    void Mark(std::int16_t type, std::array<long double, 4> values, std::int16_t count, const std::string& label,
+              ExampleRecord* first, ExampleRecord* second = nullptr);
+    // Stores a result in the chosen letter; the picture follows.
+    void SaveInLetter(long double value);
+    int letterSlot = 1;
 
     TPlot2Win& owner;
     std::vector<std::int16_t> allowedKinds;

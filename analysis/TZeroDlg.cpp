@@ -25,22 +25,15 @@ TZeroDlg::TZeroDlg(TPlot2Win& owner, int* currentColour)
     : TComboDlg(owner, "ZEROS", kZeroKinds, true, true, currentColour) {}
 
 void TZeroDlg::SetUp(platform::Dialog& dialog) {
-    dialog.ListClear(kLetterList);
-    for (char c = 'A'; c <= 'Z'; ++c)
-        dialog.ListAdd(kLetterList, std::string(1, c));
-    if (dialog.ListSelection(kLetterList) < 0)
-        dialog.ListSelect(kLetterList, 0);
-    letterSlot = dialog.ListSelection(kLetterList) + 1;
+    FillLetters(dialog);
     nextInterval = 0;
     found = false;
     Search();
 }
 
 bool TZeroDlg::Command(platform::Dialog& dialog, int id, platform::ControlEvent event) {
-    if (id == kLetterList) {
-        letterSlot = std::max(dialog.ListSelection(kLetterList), 0) + 1;
+    if (LetterCommand(dialog, id))
         return true;
-    }
     if (event != platform::ControlEvent::Clicked)
         return false;
     if (id == kNext) {
@@ -106,25 +99,14 @@ void TZeroDlg::Search() {
         return;
     }
     root = out.root;
-    const NumberFormat& format = owner.Format();
-    Show(kResult, FormatFixed(root, format.fieldWidth, format.decimals));
-    PointNote note;
-    note.type = note::kZero;
-    note.values[0] = root;
-    note.count = 1;
-    note.label = StringOf(kLabelCut);
-    if (AddPointNote(*example, note)) {
-        owner.SetModified();
-        owner.Redraw(owner.CurrentLevel());
-    }
+    Show(kResult, Number(root));
+    Mark(note::kZero, {root, 0, 0, 0}, 1, StringOf(kLabelCut), example);
 }
 
 void TZeroDlg::SaveAs() {
     if (!found)
         return;
-    owner.Context().SetLetter(letterSlot, root);
-    owner.SetModified();
-    owner.RedrawExamples();
+    SaveInLetter(root);
 }
 
 } // namespace korvane

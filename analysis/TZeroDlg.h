@@ -9,7 +9,7 @@ namespace korvane {
 
 class TZeroDlg : public TComboDlg {
 public:
-    enum Control : int { kNext = 743, kSaveAs = 57, kLetterList = 298, kResult = 231 };
+    enum Control : int { kNext = 743, kResult = 231 };
 
     TZeroDlg(TPlot2Win& owner, int* currentColour);
 
@@ -32,7 +32,6 @@ protected:
 private:
     bool SearchStraight(const ExampleRecord& example, SearchOutcome& out);
 
-    int letterSlot = 1;
     std::int16_t nextInterval = 0;
     bool found = false;
     long double root = 0;

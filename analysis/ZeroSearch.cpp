@@ -88,7 +88,7 @@ SearchOutcome SearchCells(const RealFunction& f, long double x0, long double x1,
         const long double a = x0 + nextInterval * w;
         // The last cell ends on the interval's end, not a rounding away from it.
         const long double b = nextInterval == kSearchCells - 1 ? x1 : a + w;
-        out.found = ExamineCell(f, a, b, rules, out);
+        out.found = ExamineCell(f, a, b, rules, out) && (!rules.accept || rules.accept(out.root));
         ++out.examined;
         if (++nextInterval >= kSearchCells)
             nextInterval = 0;

@@ -37,6 +37,9 @@ struct CellRules {
     // of f that touches without crossing; empty: no such test.
     RealFunction derivative;
     long double touchLimit = 0;
+    // Where set, a zero counts only when it also passes this test (an intersection with a
+    // segment must lie on the segment).
+    std::function<bool(long double root)> accept;
 };
 
 struct SearchOutcome {

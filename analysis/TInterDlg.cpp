@@ -1,0 +1,115 @@
+#include "analysis/TInterDlg.h"
+
+#include "analysis/CurveDifference.h"
+#include "graph/NumberText.h"
+#include "plane/PointNote.h"
+#include "plane/TPlot2Win.h"
+#include "platform/Dialog.h"
+
+#include <cmath>
+#include <limits>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::int16_t kInterKinds[] = {kExplicit, kPolar, kParametric, kSegment, kLine, -1};
+constexpr int kNotFound = 402;
+constexpr int kChooseTwo = 23;
+
+} // namespace
+
+TInterDlg::TInterDlg(TPlot2Win& owner, int* currentColour)
+    : T2ComboDlg(owner, "INTER", kInterKinds, true, true, currentColour) {}
+
+void TInterDlg::SetUp(platform::Dialog& dialog) {
+    FillLetters(dialog);
+    dialog.SetCheck(kMarkPoint, true);
+    nextInterval = 0;
+    found = false;
+}
+
+void TInterDlg::ExampleChanged() {
+    nextInterval = 0;
+    found = false;
+    Show(kResult, "");
+    Show(kAngleText, "");
+}
+
+bool TInterDlg::Command(platform::Dialog& dialog, int id, platform::ControlEvent event) {
+    if (LetterCommand(dialog, id))
+        return true;
+    if (event != platform::ControlEvent::Clicked)
+        return false;
+    switch (id) {
+    case kNext: Search(); return true;
+    case kSaveAs: SaveAs(); return true;
+    case kMarkPoint:
+        if (found && dialog.GetCheck(kMarkPoint))
+            MarkPoint();
+        return true;
+    default: return false;
+    }
+}
+
+void TInterDlg::Search() {
+    ExampleRecord* a = Example();
+    ExampleRecord* b = SecondExample();
+    found = false;
+    angle = std::numeric_limits<long double>::quiet_NaN();
+    if (a && a == b) {
+        Fail(kChooseTwo);
+        return;
+    }
+    SearchOutcome out;
+    if (a && b) {
+        PlaneCurve first(owner.Context(), *a), second(owner.Context(), *b);
+        const CurveDifference d = MakeCurveDifference(first, second);
+        if (d.valid) {
+            const RealFunction& g = d.g;
+            CellRules rules;
+            rules.stopWidth = owner.GetView().rx * kZeroValue;
+            rules.poleLimit = owner.GetView().ry; // a change of sign across a pole is no crossing
+            rules.touchLimit = kZeroValue;
+            rules.derivative = [&g](long double s, long double& v) {
+                const long double h = std::cbrt(1e-19L) * std::max(1.0L, std::fabs(s));
+                long double lo, hi;
+                if (!g(s - h, lo) || !g(s + h, hi))
+                    return false;
+                v = (hi - lo) / (2 * h);
+                return true;
+            };
+            rules.accept = d.accept;
+            out = SearchCells(g, d.first, d.last, rules, nextInterval);
+            if (out.found && d.runs->Point(out.root, x, y)) {
+                found = true;
+                if (!IntersectionAngle(d, out.root, angle))
+                    angle = std::numeric_limits<long double>::quiet_NaN();
+            }
+        }
+    }
+    platform::Dialog* dialog = GetDialog();
+    if (!found) {
+        Show(kResult, StringOf(kNotFound));
+        Show(kAngleText, "");
+        return;
+    }
+    const auto number = [this](long double v) { return Number(v); };
+    Show(kResult, "(" + number(x) + " , " + number(y) + ")");
+    const bool showAngle = dialog && dialog->GetCheck(kShowAngle);
+    Show(kAngleText, showAngle ? (std::isnan(angle) ? StringOf(kNotFound) : number(angle) + "°") : "");
+    if (dialog && dialog->GetCheck(kMarkPoint))
+        MarkPoint();
+}
+
+void TInterDlg::MarkPoint() {
+    Mark(note::kIntersection, {x, y, 0, 0}, 2, "interseção", Example(), SecondExample());
+}
+
+void TInterDlg::SaveAs() {
+    if (!found)
+        return;
+    SaveInLetter(x);
+}
+
+} // namespace korvane
