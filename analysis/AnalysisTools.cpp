@@ -3,6 +3,7 @@
 #include "analysis/AnalysisCommands.h"
 #include "analysis/TExtremeDlg.h"
 #include "analysis/TInterDlg.h"
+#include "analysis/TMeasureDlg.h"
 #include "analysis/TRiemDlg.h"
 #include "analysis/TZeroDlg.h"
 #include "plane/TPlot2Win.h"
@@ -54,6 +55,19 @@ bool AnalysisTools::OnCommand(int id) {
             inter_ = std::make_unique<TInterDlg>(window_, &currentColour_);
         inter_->Open();
         return true;
+    case cmd::kArcLength:
+    case cmd::kSectorArea:
+    case cmd::kVolume:
+    case cmd::kSurfaceArea: {
+        if (!HasCurve())
+            return true;
+        auto& dialog = measures_[static_cast<std::size_t>(id - cmd::kArcLength)];
+        if (!dialog)
+            dialog = std::make_unique<TMeasureDlg>(window_, static_cast<Measure>(id - cmd::kArcLength),
+                                                   &currentColour_, integrals_);
+        dialog->Open();
+        return true;
+    }
     case cmd::kIntegrate:
     case cmd::kIntegrateTwo:
         if (!HasKind(kExplicit))
@@ -74,7 +88,8 @@ void AnalysisTools::RefreshMenu() {
     const bool explicitCurve = HasKind(kExplicit);
     for (int id : {cmd::kZeros, cmd::kIntegrate, cmd::kIntegrateTwo})
         w->EnableMenuItem(id, explicitCurve);
-    w->EnableMenuItem(cmd::kExtremes, HasCurve());
+    for (int id : {cmd::kExtremes, cmd::kArcLength, cmd::kSectorArea, cmd::kVolume, cmd::kSurfaceArea})
+        w->EnableMenuItem(id, HasCurve());
     w->EnableMenuItem(cmd::kIntersections, window_.Examples().Count() >= 2);
 }
 
@@ -87,6 +102,9 @@ void AnalysisTools::ExamplesChanged() {
         extreme_->Refill();
     if (inter_)
         inter_->Refill();
+    for (auto& dialog : measures_)
+        if (dialog)
+            dialog->Refill();
 }
 
 void AnalysisTools::DrawOverlay(platform::Surface& surface) {

@@ -4,6 +4,7 @@
 #include "analysis/TPreRiemDlg.h"
 #include "plane/PlaneAnalysis.h"
 
+#include <array>
 #include <memory>
 
 namespace korvane {
@@ -13,6 +14,7 @@ class TZeroDlg;
 class TRiemDlg;
 class TExtremeDlg;
 class TInterDlg;
+class TMeasureDlg;
 
 class AnalysisTools : public PlaneAnalysis {
 public:
@@ -28,6 +30,8 @@ public:
     TRiemDlg* RiemannDialog() const { return riemann_.get(); }
     TExtremeDlg* ExtremeDialog() const { return extreme_.get(); }
     TInterDlg* InterDialog() const { return inter_.get(); }
+    // 0 arc length, 1 sector area, 2 volume, 3 surface of revolution.
+    TMeasureDlg* MeasureDialog(int which) const { return measures_[static_cast<std::size_t>(which)].get(); }
     IntegralFields& Integrals() { return integrals_; }
     // The window's current example colour: the colour of the example chosen last.
     int CurrentColour() const { return currentColour_; }
@@ -42,6 +46,7 @@ private:
     std::unique_ptr<TRiemDlg> riemann_;
     std::unique_ptr<TExtremeDlg> extreme_;
     std::unique_ptr<TInterDlg> inter_;
+    std::array<std::unique_ptr<TMeasureDlg>, 4> measures_;
     bool HasCurve() const;
 };
 

@@ -9,6 +9,7 @@ namespace korvane {
 inline constexpr int kSlotBackground = 0;
 inline constexpr int kSlotAxes = 3;
 inline constexpr int kSlotGrid = 10;
+inline constexpr int kSlotStrips = 13; // plane windows: the strips of Riemann sums
 
 struct ColourSlot {
     int index = 19; // "cinza2"

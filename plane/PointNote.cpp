@@ -43,8 +43,13 @@ std::string Number(const NumberFormat& format, long double value) { return Trimm
 std::string ShortLabel(const PointNote& n, const NumberFormat& format) {
     if (n.type == note::kZero)
         return "x = " + Number(format, n.values[0]);
-    if (IsMeasure(n.type))
-        return Number(format, n.values[2]);
+    if (IsMeasure(n.type)) {
+        static constexpr const char* kSymbols[] = {"L = ", "A = ", "V = ", "S = "};
+        const bool integral = n.type == note::kIntegral || n.type == note::kIntegralOfTwo;
+        const int measure = n.type - note::kArcLength;
+        const char* symbol = integral ? "\u222B = " : measure >= 0 && measure < 4 ? kSymbols[measure] : "";
+        return symbol + Number(format, n.values[2]);
+    }
     return "(" + Number(format, n.values[0]) + " , " + Number(format, n.values[1]) + ")";
 }
 

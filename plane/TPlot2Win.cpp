@@ -40,6 +40,9 @@ void TPlot2Win::SetUpDefaults() {
     colours_.slots[kSlotBackground].index = 1;
     colours_.slots[kSlotAxes].index = 0;
     colours_.slots[kSlotGrid].index = 18;
+    // The strips of Riemann sums, drawn over the picture.
+    colours_.slots[kSlotStrips].index = 4;
+    colours_.Name(kSlotStrips, 107, 0);
     // A plane window opens showing its axes with labelled ticks over a grid.
     axes_.axesShown = true;
     axes_.scaleBits = ScaleLabelsX | ScaleLabelsY;

@@ -51,7 +51,19 @@ constexpr ControlTemplate kInter[] = {
     {C::Button, 2, "fechar", 0, true},
 };
 
+constexpr ControlTemplate kMeasure[] = {
+    {C::ComboBox, 295, "", 36, true},
+    {C::ComboBox, 296, "", 36, true},
+    {C::Static, -1, "lim inferior", 12, true}, {C::Edit, 211, "", 14, false, kNumber},
+    {C::Static, -1, "lim superior", 12}, {C::Edit, 212, "", 14, false, kNumber},
+    {C::Static, -1, "sub-intervalos", 12, true}, {C::Edit, 213, "", 14, false, kNumber},
+    {C::Button, 761, "calcular", 0, true}, {C::Static, 231, "", 24},
+    {C::Static, 237, "", 40, true},
+    {C::Button, 2, "fechar", 0, true},
+};
+
 constexpr DialogTemplate kDialogs[] = {
+    {"MEASURE", "medida", kMeasure},
     {"EXTREMES", "valores extremos", kExtremes},
     {"INTER", "interseção", kInter},
     {"ZEROS", "zeros", kZeros},
