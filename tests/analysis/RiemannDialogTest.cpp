@@ -127,6 +127,25 @@ TEST_F(RiemannDialog, UndefinedSamplesAreLeftOutCountedAndLeaveNoNote) {
     EXPECT_TRUE(window->Examples()[e].pointNotes.empty());
 }
 
+// Rule: the keyboard is polled after every subinterval; S stops the sums where they are,
+// and what was summed is shown, said to be partial, and noted nowhere.
+TEST_F(RiemannDialog, KeySStopsTheSumsAfterTheSubintervalsDone) {
+    const int e = Add(kExplicit, {{1, "1"}});
+    platform::MemoryDialog* d = Open();
+    ASSERT_NE(d, nullptr);
+    Memory().onPeek = [](platform::MemoryWindow& w) {
+        if (w.PeekCount() == 10)
+            w.QueueKey('S');
+    };
+    Define(*d, "0", "1000", "1000");
+    Memory().onPeek = nullptr;
+    EXPECT_TRUE(Riem().Last().stopped);
+    EXPECT_EQ(Riem().Last().done, 10);
+    EXPECT_TRUE(Near(Riem().Last().sums[kLeft], 10, 1e-17L)) << "ten subintervals of width 1";
+    EXPECT_NE(d->GetText(D::kUndefinedText).find("10 de 1000"), std::string::npos) << d->GetText(D::kUndefinedText);
+    EXPECT_TRUE(window->Examples()[e].pointNotes.empty());
+}
+
 TEST_F(RiemannDialog, DifferenceOfTwoCurvesNotesBoth) {
     const int f = Add(kExplicit, {{1, "x^2"}});
     const int g = Add(kExplicit, {{1, "x"}});
