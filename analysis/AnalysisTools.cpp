@@ -63,8 +63,8 @@ bool AnalysisTools::OnCommand(int id) {
             return true;
         auto& dialog = measures_[static_cast<std::size_t>(id - cmd::kArcLength)];
         if (!dialog)
-            dialog = std::make_unique<TMeasureDlg>(window_, static_cast<Measure>(id - cmd::kArcLength),
-                                                   &currentColour_, integrals_);
+            dialog = std::make_unique<TMeasureDlg>(
+                window_, static_cast<Measure>(id - cmd::kArcLength), &currentColour_, integrals_);
         dialog->Open();
         return true;
     }
@@ -77,7 +77,8 @@ bool AnalysisTools::OnCommand(int id) {
         riemann_->OpenInMode(id == cmd::kIntegrate ? 1 : 2);
         window_.Redraw(0);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -88,7 +89,8 @@ void AnalysisTools::RefreshMenu() {
     const bool explicitCurve = HasKind(kExplicit);
     for (int id : {cmd::kZeros, cmd::kIntegrate, cmd::kIntegrateTwo})
         w->EnableMenuItem(id, explicitCurve);
-    for (int id : {cmd::kExtremes, cmd::kArcLength, cmd::kSectorArea, cmd::kVolume, cmd::kSurfaceArea})
+    for (int id :
+         {cmd::kExtremes, cmd::kArcLength, cmd::kSectorArea, cmd::kVolume, cmd::kSurfaceArea})
         w->EnableMenuItem(id, HasCurve());
     w->EnableMenuItem(cmd::kIntersections, window_.Examples().Count() >= 2);
 }
@@ -112,6 +114,8 @@ void AnalysisTools::DrawOverlay(platform::Surface& surface) {
         riemann_->DrawStrips(surface);
 }
 
-void InstallAnalysisTools(TPlot2Win& window) { window.SetAnalysis(std::make_unique<AnalysisTools>(window)); }
+void InstallAnalysisTools(TPlot2Win& window) {
+    window.SetAnalysis(std::make_unique<AnalysisTools>(window));
+}
 
 } // namespace korvane

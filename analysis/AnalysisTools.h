@@ -31,7 +31,9 @@ public:
     TExtremeDlg* ExtremeDialog() const { return extreme_.get(); }
     TInterDlg* InterDialog() const { return inter_.get(); }
     // 0 arc length, 1 sector area, 2 volume, 3 surface of revolution.
-    TMeasureDlg* MeasureDialog(int which) const { return measures_[static_cast<std::size_t>(which)].get(); }
+    TMeasureDlg* MeasureDialog(int which) const {
+        return measures_[static_cast<std::size_t>(which)].get();
+    }
     IntegralFields& Integrals() { return integrals_; }
     // The window's current example colour: the colour of the example chosen last.
     int CurrentColour() const { return currentColour_; }

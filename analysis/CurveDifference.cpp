@@ -10,7 +10,9 @@ namespace {
 
 constexpr long double kOnSegment = 1e-12L;
 
-bool Straight(const PlaneCurve& c) { return c.Kind() == kSegment || c.Kind() == kLine; }
+bool Straight(const PlaneCurve& c) {
+    return c.Kind() == kSegment || c.Kind() == kLine;
+}
 
 // Where the point lies along the segment: 0 at its first end, 1 at its second.
 bool WithinSegment(const PlaneCurve& segment, long double x, long double y) {

@@ -14,17 +14,26 @@ bool Integrand(const PlaneCurve& c, Measure m, long double s, long double& v) {
     if (!c.Point(s, x, y) || !c.Slope(PlaneCurve::kX, s, dx) || !c.Slope(PlaneCurve::kY, s, dy))
         return false;
     switch (m) {
-    case Measure::ArcLength: v = std::hypot(dx, dy); break;
-    case Measure::SectorArea: v = (x * dy - y * dx) / 2; break;
-    case Measure::Volume: v = kPi * y * y * dx; break;
-    case Measure::SurfaceArea: v = 2 * kPi * std::fabs(y) * std::hypot(dx, dy); break;
+    case Measure::ArcLength:
+        v = std::hypot(dx, dy);
+        break;
+    case Measure::SectorArea:
+        v = (x * dy - y * dx) / 2;
+        break;
+    case Measure::Volume:
+        v = kPi * y * y * dx;
+        break;
+    case Measure::SurfaceArea:
+        v = 2 * kPi * std::fabs(y) * std::hypot(dx, dy);
+        break;
     }
     return std::isfinite(v);
 }
 
 } // namespace
 
-MeasureResult MeasureCurve(const PlaneCurve& curve, Measure measure, long double a, long double b, std::int64_t n) {
+MeasureResult MeasureCurve(const PlaneCurve& curve, Measure measure, long double a, long double b,
+                           std::int64_t n) {
     MeasureResult out;
     const long double h = (b - a) / static_cast<long double>(n);
     const auto sample = [&](long double s) {

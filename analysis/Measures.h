@@ -20,6 +20,7 @@ struct MeasureResult {
     std::int64_t undefined = 0; // samples where the curve or its derivative is undefined
 };
 
-MeasureResult MeasureCurve(const PlaneCurve& curve, Measure measure, long double a, long double b, std::int64_t n);
+MeasureResult MeasureCurve(const PlaneCurve& curve, Measure measure, long double a, long double b,
+                           std::int64_t n);
 
 } // namespace korvane

@@ -27,11 +27,16 @@ PlaneCurve::PlaneCurve(EvalContext& context, const ExampleRecord& example)
     last_ = example.Maximum();
     switch (kind_) {
     case kExplicit:
-    case kIndefiniteIntegral: valid_ = example.Tree(1) != nullptr; break;
+    case kIndefiniteIntegral:
+        valid_ = example.Tree(1) != nullptr;
+        break;
     case kPolar:
-    case kParametric: valid_ = example.Tree(0) && example.Tree(1); break;
+    case kParametric:
+        valid_ = example.Tree(0) && example.Tree(1);
+        break;
     case kSegment:
-        valid_ = Constant(context, example.Tree(0), ax_) && Constant(context, example.Tree(1), ay_) &&
+        valid_ = Constant(context, example.Tree(0), ax_) &&
+                 Constant(context, example.Tree(1), ay_) &&
                  Constant(context, example.Tree(2), bx_) && Constant(context, example.Tree(3), by_);
         first_ = 0;
         last_ = 1;
@@ -41,7 +46,8 @@ PlaneCurve::PlaneCurve(EvalContext& context, const ExampleRecord& example)
         vertical_ = std::fabs(bx_ - ax_) <= kTiny;
         break;
     case kLine:
-        valid_ = Constant(context, example.Tree(0), lineA) && Constant(context, example.Tree(1), lineB) &&
+        valid_ = Constant(context, example.Tree(0), lineA) &&
+                 Constant(context, example.Tree(1), lineB) &&
                  Constant(context, example.Tree(2), lineC) &&
                  (std::fabs(lineA) > kTiny || std::fabs(lineB) > kTiny);
         vertical_ = std::fabs(lineB) <= kTiny;
@@ -50,12 +56,15 @@ PlaneCurve::PlaneCurve(EvalContext& context, const ExampleRecord& example)
             last_ = example.Real(exo::kMaximum2);
         }
         break;
-    default: break;
+    default:
+        break;
     }
     valid_ = valid_ && std::isfinite(first_) && std::isfinite(last_) && first_ < last_;
 }
 
-PlaneCurve::~PlaneCurve() { context_.letterValues[letter_] = saved_; }
+PlaneCurve::~PlaneCurve() {
+    context_.letterValues[letter_] = saved_;
+}
 
 bool PlaneCurve::Evaluate(int slot, long double s, long double& v) const {
     ExprNode* tree = example_.Tree(slot);
@@ -65,9 +74,12 @@ bool PlaneCurve::Evaluate(int slot, long double s, long double& v) const {
 bool PlaneCurve::Point(long double s, long double& x, long double& y) const {
     switch (kind_) {
     case kExplicit:
-    case kIndefiniteIntegral: x = s; return Evaluate(1, s, y);
+    case kIndefiniteIntegral:
+        x = s;
+        return Evaluate(1, s, y);
     case kPolar:
-    case kParametric: return Evaluate(0, s, x) && Evaluate(1, s, y);
+    case kParametric:
+        return Evaluate(0, s, x) && Evaluate(1, s, y);
     case kSegment:
         x = ax_ + s * (bx_ - ax_);
         y = ay_ + s * (by_ - ay_);
@@ -81,7 +93,8 @@ bool PlaneCurve::Point(long double s, long double& x, long double& y) const {
             y = (lineC - lineA * s) / lineB;
         }
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -120,7 +133,8 @@ bool PlaneCurve::Slope(Coordinate which, long double s, long double& v) const {
         if (example_.Tree(4 + which) && (which != kR || kind_ == kPolar))
             return Evaluate(4 + which, s, v);
         break;
-    default: break;
+    default:
+        break;
     }
     return Numeric(which, s, v);
 }

@@ -17,7 +17,8 @@ constexpr int kParabolaPieces = 8;
 
 } // namespace
 
-RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& random, const RiemannRequest& r) {
+RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& random,
+                           const RiemannRequest& r) {
     RiemannResults out;
     const ComplexValue saved = context.letterValues[r.letter];
     const RealProgram program(g);
@@ -58,14 +59,18 @@ RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& r
         }
     }
     out.done = std::min(i, r.n);
-    out.sums = {left * h, mid * h, right * h, (left + right) * h / 2, (left + 4 * mid + right) * h / 6, randomSum * h};
+    out.sums = {
+        left * h,     mid * h, right * h, (left + right) * h / 2, (left + 4 * mid + right) * h / 6,
+        randomSum * h};
     context.letterValues[r.letter] = saved;
     return out;
 }
 
-void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule, long double a, long double b,
-                       std::int64_t n, const std::function<bool(long double x, long double& y)>& g) {
-    const std::int64_t strips = std::max<std::int64_t>(1, std::min<std::int64_t>(n, view.clientW / 4));
+void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule,
+                       long double a, long double b, std::int64_t n,
+                       const std::function<bool(long double x, long double& y)>& g) {
+    const std::int64_t strips =
+        std::max<std::int64_t>(1, std::min<std::int64_t>(n, view.clientW / 4));
     const long double h = (b - a) / static_cast<long double>(strips);
     const auto px = [&](long double x) { return view.ToPixelXInt(x); };
     const auto py = [&](long double y) {
@@ -94,7 +99,8 @@ void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule
             for (int k = 0; k <= kParabolaPieces; ++k) {
                 const long double t = static_cast<long double>(k) / kParabolaPieces;
                 // The parabola through the ends and the midpoint, in Lagrange form.
-                const long double y = y0 * (1 - t) * (1 - 2 * t) + ym * 4 * t * (1 - t) + y1 * t * (2 * t - 1);
+                const long double y =
+                    y0 * (1 - t) * (1 - 2 * t) + ym * 4 * t * (1 - t) + y1 * t * (2 * t - 1);
                 outline.push_back({px(x0 + t * (x1 - x0)), py(y)});
             }
             break;

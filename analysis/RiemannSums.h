@@ -15,7 +15,15 @@ struct EvalContext;
 struct ExprNode;
 class RandomGenerator;
 
-enum RiemannRule : int { kLeft, kMidpoint, kRight, kTrapezoidal, kParabolic, kRandomPoint, kRuleCount };
+enum RiemannRule : int {
+    kLeft,
+    kMidpoint,
+    kRight,
+    kTrapezoidal,
+    kParabolic,
+    kRandomPoint,
+    kRuleCount
+};
 
 struct RiemannRequest {
     long double a = 0, b = 5;
@@ -35,14 +43,16 @@ struct RiemannResults {
 };
 
 // g is evaluated with the letter set to each point; the letter gets its value back.
-RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& random, const RiemannRequest& request);
+RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& random,
+                           const RiemannRequest& request);
 
 // How often `progress` is called.
 inline constexpr std::int64_t kRiemannProgressEvery = 1 << 18;
 
 // The strips of one rule over [a, b]: n of them, at most a quarter of the window's width
 // in pixels, outlined with the current pen. `g` gives the value at a point.
-void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule, long double a, long double b,
-                       std::int64_t n, const std::function<bool(long double x, long double& y)>& g);
+void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule,
+                       long double a, long double b, std::int64_t n,
+                       const std::function<bool(long double x, long double& y)>& g);
 
 } // namespace korvane

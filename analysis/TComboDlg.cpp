@@ -8,10 +8,10 @@
 
 namespace korvane {
 
-TComboDlg::TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* kinds, bool allowPolynomials,
-                     bool allowDerived, int* currentColour)
-    : owner(owner), allowPolynomials(allowPolynomials), allowDerived(allowDerived), templateName_(templateName),
-      currentColour_(currentColour) {
+TComboDlg::TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* kinds,
+                     bool allowPolynomials, bool allowDerived, int* currentColour)
+    : owner(owner), allowPolynomials(allowPolynomials), allowDerived(allowDerived),
+      templateName_(templateName), currentColour_(currentColour) {
     for (const std::int16_t* k = kinds; *k != -1; ++k)
         allowedKinds.push_back(*k);
 }
@@ -27,7 +27,9 @@ void TComboDlg::Open() {
     dialog_->Focus(kExampleList);
 }
 
-bool TComboDlg::IsOpen() const { return dialog_ && dialog_->IsVisible(); }
+bool TComboDlg::IsOpen() const {
+    return dialog_ && dialog_->IsVisible();
+}
 
 bool TComboDlg::Offers(const ExampleRecord& e) const {
     bool kindAllowed = false;
@@ -103,7 +105,9 @@ void TComboDlg::Show(int id, const std::string& text) {
         bound_->SetText(id, text);
 }
 
-void TComboDlg::Fail(int code) const { owner.ShowMessage(code); }
+void TComboDlg::Fail(int code) const {
+    owner.ShowMessage(code);
+}
 
 namespace {
 
@@ -119,7 +123,9 @@ std::string TComboDlg::Number(long double value) const {
     return Trimmed(FormatFixed(value, format.fieldWidth, format.decimals));
 }
 
-std::string TComboDlg::FieldText(long double value) const { return Trimmed(owner.Format().Format(value)); }
+std::string TComboDlg::FieldText(long double value) const {
+    return Trimmed(owner.Format().Format(value));
+}
 
 void TComboDlg::FillLetters(platform::Dialog& dialog) {
     dialog.ListClear(kLetterList);

@@ -23,11 +23,17 @@ class Dialog;
 
 class TComboDlg : public platform::DialogHandler {
 public:
-    enum Control : int { kClose = 2, kSaveAs = 57, kExampleList = 295, kSecondList = 296, kLetterList = 298 };
+    enum Control : int {
+        kClose = 2,
+        kSaveAs = 57,
+        kExampleList = 295,
+        kSecondList = 296,
+        kLetterList = 298
+    };
 
     // `allowedKinds` ends in -1, as the tools give it.
-    TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds, bool allowPolynomials,
-              bool allowDerived, int* currentColour);
+    TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds,
+              bool allowPolynomials, bool allowDerived, int* currentColour);
     ~TComboDlg() override;
     TComboDlg(const TComboDlg&) = delete;
     TComboDlg& operator=(const TComboDlg&) = delete;
@@ -54,7 +60,9 @@ protected:
     virtual void ExampleChanged() {}
     // Any other control.
     virtual bool Command(platform::Dialog& dialog, int id, platform::ControlEvent event) {
-        (void)dialog; (void)id; (void)event;
+        (void)dialog;
+        (void)id;
+        (void)event;
         return false;
     }
     // Fills list `id` and its map; selects the line of `keep` when listed, else line 0.
@@ -74,8 +82,8 @@ protected:
     bool LetterCommand(platform::Dialog& dialog, int id);
     // Leaves a note on the examples (null ones are skipped); the picture follows when one
     // of them did not have it yet.
-    void Mark(std::int16_t type, std::array<long double, 4> values, std::int16_t count, const std::string& label,
-              ExampleRecord* first, ExampleRecord* second = nullptr);
+    void Mark(std::int16_t type, std::array<long double, 4> values, std::int16_t count,
+              const std::string& label, ExampleRecord* first, ExampleRecord* second = nullptr);
     // Stores a result in the chosen letter; the picture follows.
     void SaveInLetter(long double value);
     int letterSlot = 1;

@@ -41,8 +41,12 @@ bool TExtremeDlg::Command(platform::Dialog& dialog, int id, platform::ControlEve
     if (event != platform::ControlEvent::Clicked)
         return false;
     switch (id) {
-    case kNext: Search(); return true;
-    case kSaveAs: SaveAs(); return true;
+    case kNext:
+        Search();
+        return true;
+    case kSaveAs:
+        SaveAs();
+        return true;
     case kCoordinateX:
     case kCoordinateY:
     case kCoordinateR:
@@ -50,15 +54,19 @@ bool TExtremeDlg::Command(platform::Dialog& dialog, int id, platform::ControlEve
         nextInterval = 0;
         Search();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
 std::string TExtremeDlg::CoordinateLabel() const {
     switch (coordinate) {
-    case PlaneCurve::kX: return "x: (x,y,r,t)";
-    case PlaneCurve::kY: return exampleKind == kExplicit ? "y: (x,y)" : "y: (x,y,r,t)";
-    default: return "r: (x,y,r,t)";
+    case PlaneCurve::kX:
+        return "x: (x,y,r,t)";
+    case PlaneCurve::kY:
+        return exampleKind == kExplicit ? "y: (x,y)" : "y: (x,y,r,t)";
+    default:
+        return "r: (x,y,r,t)";
     }
 }
 
@@ -72,7 +80,9 @@ void TExtremeDlg::Search() {
         s1 = curve.Last();
         // x of an explicit curve is its parameter: it has no extremum inside.
         if (curve.Valid() && !(example->Kind() == kExplicit && coordinate == PlaneCurve::kX)) {
-            const RealFunction slope = [&](long double s, long double& v) { return curve.Slope(coordinate, s, v); };
+            const RealFunction slope = [&](long double s, long double& v) {
+                return curve.Slope(coordinate, s, v);
+            };
             CellRules rules;
             rules.stopWidth = (s1 - s0) * kZeroValue;
             rules.poleLimit = 1e4932L; // any change of sign of the slope is an extremum
@@ -88,11 +98,13 @@ void TExtremeDlg::Search() {
     }
     parameter = out.root;
     const auto number = [this](long double v) { return Number(v); };
-    std::string text = StringOf(kExtremum) + " " + CoordinateLabel() + " = (" + number(x) + " , " + number(y);
+    std::string text =
+        StringOf(kExtremum) + " " + CoordinateLabel() + " = (" + number(x) + " , " + number(y);
     if (exampleKind != kExplicit)
         text += " , " + number(std::sqrt(x * x + y * y)) + " , " + number(parameter);
     Show(kResult, text + ")");
-    Mark(note::kExtremum, {x, y, parameter, 0}, 2, StringOf(kExtremum) + " " + CoordinateLabel(), example);
+    Mark(note::kExtremum, {x, y, parameter, 0}, 2, StringOf(kExtremum) + " " + CoordinateLabel(),
+         example);
 }
 
 void TExtremeDlg::SaveAs() {

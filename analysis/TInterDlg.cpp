@@ -42,13 +42,18 @@ bool TInterDlg::Command(platform::Dialog& dialog, int id, platform::ControlEvent
     if (event != platform::ControlEvent::Clicked)
         return false;
     switch (id) {
-    case kNext: Search(); return true;
-    case kSaveAs: SaveAs(); return true;
+    case kNext:
+        Search();
+        return true;
+    case kSaveAs:
+        SaveAs();
+        return true;
     case kMarkPoint:
         if (found && dialog.GetCheck(kMarkPoint))
             MarkPoint();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -97,7 +102,8 @@ void TInterDlg::Search() {
     const auto number = [this](long double v) { return Number(v); };
     Show(kResult, "(" + number(x) + " , " + number(y) + ")");
     const bool showAngle = dialog && dialog->GetCheck(kShowAngle);
-    Show(kAngleText, showAngle ? (std::isnan(angle) ? StringOf(kNotFound) : number(angle) + "°") : "");
+    Show(kAngleText,
+         showAngle ? (std::isnan(angle) ? StringOf(kNotFound) : number(angle) + "°") : "");
     if (dialog && dialog->GetCheck(kMarkPoint))
         MarkPoint();
 }

@@ -19,16 +19,21 @@ struct MeasureInfo {
 
 MeasureInfo InfoOf(Measure m) {
     switch (m) {
-    case Measure::ArcLength: return {"comprimento do arco", note::kArcLength};
-    case Measure::SectorArea: return {"área do setor", note::kSectorArea};
-    case Measure::Volume: return {"volume de revolução", note::kVolume};
-    default: return {"superfície de revolução", note::kSurface};
+    case Measure::ArcLength:
+        return {"comprimento do arco", note::kArcLength};
+    case Measure::SectorArea:
+        return {"área do setor", note::kSectorArea};
+    case Measure::Volume:
+        return {"volume de revolução", note::kVolume};
+    default:
+        return {"superfície de revolução", note::kSurface};
     }
 }
 
 } // namespace
 
-TMeasureDlg::TMeasureDlg(TPlot2Win& owner, Measure measure, int* currentColour, IntegralFields& fields)
+TMeasureDlg::TMeasureDlg(TPlot2Win& owner, Measure measure, int* currentColour,
+                         IntegralFields& fields)
     : TPreRiemDlg(owner, "MEASURE", kCurveKinds, currentColour, fields), measure_(measure) {}
 
 void TMeasureDlg::SetUp(platform::Dialog& dialog) {

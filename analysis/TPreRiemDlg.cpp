@@ -14,8 +14,9 @@ constexpr long double kMostSubintervals = 2147483647;
 
 } // namespace
 
-TPreRiemDlg::TPreRiemDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds,
-                         int* currentColour, IntegralFields& fields)
+TPreRiemDlg::TPreRiemDlg(TPlot2Win& owner, const char* templateName,
+                         const std::int16_t* allowedKinds, int* currentColour,
+                         IntegralFields& fields)
     : T2ComboDlg(owner, templateName, allowedKinds, false, true, currentColour), fields(fields) {}
 
 void TPreRiemDlg::OnInit(platform::Dialog& dialog) {

@@ -18,9 +18,9 @@ namespace korvane {
 namespace {
 
 constexpr std::int16_t kExplicitOnly[] = {kExplicit, -1};
-constexpr int kTitle = 194;       // "integração"
-constexpr int kNoteLabel = 175;   // "(esquerdo,direito,valor,subint)"
-constexpr int kStatusStop = 601;  // "pressione S para sair"
+constexpr int kTitle = 194;      // "integração"
+constexpr int kNoteLabel = 175;  // "(esquerdo,direito,valor,subint)"
+constexpr int kStatusStop = 601; // "pressione S para sair"
 constexpr int kStripColourSlot = kSlotStrips;
 constexpr int kLetterX = 24;
 constexpr int kFull = 4;
@@ -51,7 +51,9 @@ void TRiemDlg::SetUp(platform::Dialog& dialog) {
         dialog.SetCheck(kLeftBox + bit, (fields.methodMask >> bit) & 1);
 }
 
-void TRiemDlg::ExampleChanged() { owner.Redraw(0); }
+void TRiemDlg::ExampleChanged() {
+    owner.Redraw(0);
+}
 
 void TRiemDlg::OnClose(platform::Dialog& dialog, int result) {
     (void)dialog;
@@ -63,15 +65,22 @@ bool TRiemDlg::Command(platform::Dialog& dialog, int id, platform::ControlEvent 
     if (event != platform::ControlEvent::Clicked)
         return false;
     switch (id) {
-    case kDefinite: Define(); return true;
-    case kIndefinite: MakeIndefiniteIntegral(); return true;
-    case kColour: owner.ChooseSlotColour(kStripColourSlot); return true;
+    case kDefinite:
+        Define();
+        return true;
+    case kIndefinite:
+        MakeIndefiniteIntegral();
+        return true;
+    case kColour:
+        owner.ChooseSlotColour(kStripColourSlot);
+        return true;
     case kShowStrips:
-        fields.methodMask = static_cast<std::uint16_t>((fields.methodMask & ~kStripsBit) |
-                                                       (dialog.GetCheck(kShowStrips) ? kStripsBit : 0));
+        fields.methodMask = static_cast<std::uint16_t>(
+            (fields.methodMask & ~kStripsBit) | (dialog.GetCheck(kShowStrips) ? kStripsBit : 0));
         owner.Redraw(0);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -139,14 +148,15 @@ int TRiemDlg::Compute() {
 void TRiemDlg::ShowResults() {
     for (int rule = 0; rule < kRuleCount; ++rule) {
         const bool chosen = (fields.methodMask >> rule) & 1;
-        Show(kLeftResult + rule, chosen ? FieldText(last_.sums[static_cast<std::size_t>(rule)]) : "");
+        Show(kLeftResult + rule,
+             chosen ? FieldText(last_.sums[static_cast<std::size_t>(rule)]) : "");
     }
     std::string remark;
     if (last_.undefined > 0)
         remark = FormatInt(last_.undefined) + " amostras indefinidas";
     if (last_.stopped)
-        remark += (remark.empty() ? "" : "; ") + std::string("parado após ") + FormatInt(last_.done) + " de " +
-                  FormatInt(fields.count) + " sub-intervalos";
+        remark += (remark.empty() ? "" : "; ") + std::string("parado após ") +
+                  FormatInt(last_.done) + " de " + FormatInt(fields.count) + " sub-intervalos";
     Show(kUndefinedText, remark);
 }
 
@@ -158,8 +168,9 @@ void TRiemDlg::AddResultNote() {
     if (!Sources(f, g))
         return;
     Mark(static_cast<std::int16_t>(50 + mode_),
-         {fields.lower, fields.upper, last_.sums[kParabolic], static_cast<long double>(fields.count)}, 4,
-         StringOf(kNoteLabel).substr(0, kNoteLabelBytes - 1), f, g);
+         {fields.lower, fields.upper, last_.sums[kParabolic],
+          static_cast<long double>(fields.count)},
+         4, StringOf(kNoteLabel).substr(0, kNoteLabelBytes - 1), f, g);
 }
 
 int TRiemDlg::MakeIndefiniteIntegral() {
@@ -175,8 +186,10 @@ int TRiemDlg::MakeIndefiniteIntegral() {
         return code;
     }
     const int first = ExampleIndex(), second = mode_ == 2 ? SecondIndex() : -1;
-    const std::string description = mode_ == 2 ? "(" + f->texts[4] + ") - (" + g->texts[4] + ")" : f->texts[4];
-    const int index = examples.Append(kIndefiniteIntegral, static_cast<std::int16_t>(owner.NextCurveColour()));
+    const std::string description =
+        mode_ == 2 ? "(" + f->texts[4] + ") - (" + g->texts[4] + ")" : f->texts[4];
+    const int index =
+        examples.Append(kIndefiniteIntegral, static_cast<std::int16_t>(owner.NextCurveColour()));
     ExampleRecord& e = examples[index];
     e.SetI16(exo::kDerivation, kIntegralDerivation);
     e.SetI16(exo::kSource1, static_cast<std::int16_t>(first));
@@ -186,7 +199,8 @@ int TRiemDlg::MakeIndefiniteIntegral() {
     e.SetReal(exo::kCycloidStart, fields.lower);
     e.SetReal(exo::kStepTolerance, 1);
     e.texts[4] = "integral de " + description;
-    if (CompileDerivedIntegral(examples[first], second >= 0 ? &examples[second] : nullptr, e) != 0) {
+    if (CompileDerivedIntegral(examples[first], second >= 0 ? &examples[second] : nullptr, e) !=
+        0) {
         examples.ReleaseLast();
         Fail(kNotUnderstood);
         return kNotUnderstood;
@@ -221,7 +235,8 @@ void TRiemDlg::DrawStrips(platform::Surface& surface) {
         y = v - w;
         return std::isfinite(y);
     };
-    surface.SetPen({owner.PenRgb(owner.SlotColour(kStripColourSlot)), 1, platform::PenStyle::Solid});
+    surface.SetPen(
+        {owner.PenRgb(owner.SlotColour(kStripColourSlot)), 1, platform::PenStyle::Solid});
     DrawRiemannStrips(surface, owner.GetView(), rule, fields.lower, fields.upper, fields.count, g);
     context.letterValues[kLetterX] = saved;
 }

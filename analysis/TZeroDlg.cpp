@@ -14,9 +14,9 @@ namespace korvane {
 namespace {
 
 constexpr std::int16_t kZeroKinds[] = {kExplicit, kSegment, kLine, -1};
-constexpr int kLabelCut = 182;    // "interceptar x"
-constexpr int kNotFound = 402;    // "não foi possível achar"
-constexpr int kTooMany = 516;     // "demasiadas"
+constexpr int kLabelCut = 182; // "interceptar x"
+constexpr int kNotFound = 402; // "não foi possível achar"
+constexpr int kTooMany = 516;  // "demasiadas"
 constexpr int kTooManyTouching = 11;
 
 } // namespace
@@ -60,10 +60,12 @@ bool TZeroDlg::SearchStraight(const ExampleRecord& example, SearchOutcome& out) 
         return true;
     }
     const long double a = curve.lineA, b = curve.lineB, c = curve.lineC;
-    RealFunction f = Counted([=](long double x, long double& y) {
-        y = (c - a * x) / b;
-        return true;
-    }, evaluations_);
+    RealFunction f = Counted(
+        [=](long double x, long double& y) {
+            y = (c - a * x) / b;
+            return true;
+        },
+        evaluations_);
     CellRules rules;
     rules.stopWidth = (x1 - x0) * kZeroValue;
     rules.poleLimit = owner.GetView().ry;
@@ -80,16 +82,17 @@ void TZeroDlg::Search() {
     } else if (example && example->Tree(1)) {
         PlaneCurve curve(owner.Context(), *example);
         const long double x0 = example->Minimum(), x1 = example->Maximum();
-        RealFunction f = Counted([&](long double x, long double& y) { return curve.Value(PlaneCurve::kY, x, y); },
-                                 evaluations_);
+        RealFunction f = Counted(
+            [&](long double x, long double& y) { return curve.Value(PlaneCurve::kY, x, y); },
+            evaluations_);
         CellRules rules;
         rules.stopWidth = (x1 - x0) * kZeroValue;
         rules.poleLimit = owner.GetView().ry;
         rules.touchLimit = rules.stopWidth;
         if (example->Tree(5)) // without symbolic derivatives there is no touching test
-            rules.derivative = Counted([&](long double x, long double& y) {
-                return curve.Slope(PlaneCurve::kY, x, y);
-            }, evaluations_);
+            rules.derivative = Counted(
+                [&](long double x, long double& y) { return curve.Slope(PlaneCurve::kY, x, y); },
+                evaluations_);
         if (x0 < x1)
             out = SearchCells(f, x0, x1, rules, nextInterval);
     }

@@ -5,7 +5,8 @@
 
 namespace korvane {
 
-BisectOutcome BisectZero(const RealFunction& f, long double a, long double b, long double stopWidth) {
+BisectOutcome BisectZero(const RealFunction& f, long double a, long double b,
+                         long double stopWidth) {
     BisectOutcome out;
     bool found = false;
     bool signA = false;
@@ -52,7 +53,8 @@ BisectOutcome BisectZero(const RealFunction& f, long double a, long double b, lo
 namespace {
 
 // The cell's zero, when the rules accept one.
-bool ExamineCell(const RealFunction& f, long double a, long double b, const CellRules& rules, SearchOutcome& out) {
+bool ExamineCell(const RealFunction& f, long double a, long double b, const CellRules& rules,
+                 SearchOutcome& out) {
     const BisectOutcome bisect = BisectZero(f, a, b, rules.stopWidth);
     long double value = 0;
     if (bisect.code == kSignChange) {
@@ -78,8 +80,8 @@ bool ExamineCell(const RealFunction& f, long double a, long double b, const Cell
 
 } // namespace
 
-SearchOutcome SearchCells(const RealFunction& f, long double x0, long double x1, const CellRules& rules,
-                          std::int16_t& nextInterval) {
+SearchOutcome SearchCells(const RealFunction& f, long double x0, long double x1,
+                          const CellRules& rules, std::int16_t& nextInterval) {
     SearchOutcome out;
     const long double w = (x1 - x0) / kSearchCells;
     if (nextInterval < 0 || nextInterval >= kSearchCells)

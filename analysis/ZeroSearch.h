@@ -26,7 +26,8 @@ struct BisectOutcome {
 };
 
 // Bisects [a, b] while the signs at the ends differ, down to `stopWidth` or 101 steps.
-BisectOutcome BisectZero(const RealFunction& f, long double a, long double b, long double stopWidth);
+BisectOutcome BisectZero(const RealFunction& f, long double a, long double b,
+                         long double stopWidth);
 
 // What a search accepts, cell by cell.
 struct CellRules {
@@ -51,8 +52,8 @@ struct SearchOutcome {
 
 // One press: from cell `nextInterval` on, at most all 101 cells once; the cursor ends
 // after the last cell examined.
-SearchOutcome SearchCells(const RealFunction& f, long double x0, long double x1, const CellRules& rules,
-                          std::int16_t& nextInterval);
+SearchOutcome SearchCells(const RealFunction& f, long double x0, long double x1,
+                          const CellRules& rules, std::int16_t& nextInterval);
 
 // Counts the calls of a function (the benchmark's evaluations per press).
 RealFunction Counted(RealFunction f, long& count);

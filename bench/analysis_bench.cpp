@@ -89,8 +89,10 @@ void Paired(benchmark::State& state, const char* formula) {
     double fastestSums = 1e30, fastestBare = 1e30;
     for (auto _ : state) {
         for (int i = 0; i < kPairs; ++i) {
-            fastestSums = std::min(fastestSums, Seconds([&] { benchmark::DoNotOptimize(Sums(g, random)); }));
-            fastestBare = std::min(fastestBare, Seconds([&] { benchmark::DoNotOptimize(BareLoop(g, random)); }));
+            fastestSums =
+                std::min(fastestSums, Seconds([&] { benchmark::DoNotOptimize(Sums(g, random)); }));
+            fastestBare = std::min(fastestBare,
+                                   Seconds([&] { benchmark::DoNotOptimize(BareLoop(g, random)); }));
         }
     }
     state.counters["ratio"] = fastestSums / fastestBare;
@@ -122,7 +124,8 @@ void ZeroPress(benchmark::State& state) {
         evaluations += zero.Evaluations();
         ++presses;
     }
-    state.counters["evaluations_per_press"] = static_cast<double>(evaluations) / static_cast<double>(presses);
+    state.counters["evaluations_per_press"] =
+        static_cast<double>(evaluations) / static_cast<double>(presses);
     std::filesystem::remove_all(folder);
 }
 
@@ -140,13 +143,15 @@ int main(int argc, char** argv) {
     for (const char* formula : kFormulas) {
         const double ratio = reporter.Counter(std::string("riemann/") + formula, "ratio");
         if (ratio > 0)
-            std::printf("analysis_bench: six Riemann sums of %s, n = %lld: time / bare 3n+1 evaluations %.3f "
+            std::printf("analysis_bench: six Riemann sums of %s, n = %lld: time / bare 3n+1 "
+                        "evaluations %.3f "
                         "(target <= 1.1)\n",
                         formula, static_cast<long long>(kSubintervals), ratio);
     }
     const double perPress = reporter.Counter("zero_press", "evaluations_per_press");
     if (perPress > 0)
-        std::printf("analysis_bench: zero search of x^3-2x-5 on [-10, 10], 101 cells: %.1f evaluations per press\n",
+        std::printf("analysis_bench: zero search of x^3-2x-5 on [-10, 10], 101 cells: %.1f "
+                    "evaluations per press\n",
                     perPress);
     benchmark::Shutdown();
     return 0;

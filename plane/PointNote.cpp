@@ -23,21 +23,27 @@ constexpr long double kSameNote = 1e-13L;
 constexpr int kMarkRadius = 3;
 constexpr int kTickHalf = 5;
 
-std::int16_t LoadI16(const std::uint8_t* at) { return static_cast<std::int16_t>(at[0] | (at[1] << 8)); }
+std::int16_t LoadI16(const std::uint8_t* at) {
+    return static_cast<std::int16_t>(at[0] | (at[1] << 8));
+}
 void StoreI16(std::int16_t value, std::uint8_t* at) {
     const auto bits = static_cast<std::uint16_t>(value);
     at[0] = static_cast<std::uint8_t>(bits & 0xFF);
     at[1] = static_cast<std::uint8_t>(bits >> 8);
 }
 
-bool IsMeasure(std::int16_t type) { return type >= note::kIntegral; }
+bool IsMeasure(std::int16_t type) {
+    return type >= note::kIntegral;
+}
 
 std::string Trimmed(std::string text) {
     const auto first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-std::string Number(const NumberFormat& format, long double value) { return Trimmed(format.Format(value)); }
+std::string Number(const NumberFormat& format, long double value) {
+    return Trimmed(format.Format(value));
+}
 
 // What the graph shows beside the mark: the coordinates, or the measured value.
 std::string ShortLabel(const PointNote& n, const NumberFormat& format) {
@@ -47,7 +53,9 @@ std::string ShortLabel(const PointNote& n, const NumberFormat& format) {
         static constexpr const char* kSymbols[] = {"L = ", "A = ", "V = ", "S = "};
         const bool integral = n.type == note::kIntegral || n.type == note::kIntegralOfTwo;
         const int measure = n.type - note::kArcLength;
-        const char* symbol = integral ? "\u222B = " : measure >= 0 && measure < 4 ? kSymbols[measure] : "";
+        const char* symbol = integral                      ? "\u222B = "
+                             : measure >= 0 && measure < 4 ? kSymbols[measure]
+                                                           : "";
         return symbol + Number(format, n.values[2]);
     }
     return "(" + Number(format, n.values[0]) + " , " + Number(format, n.values[1]) + ")";
@@ -75,9 +83,12 @@ bool PlaceOf(const PointNote& n, std::int16_t exampleKind, NotePlace& place) {
     return false;
 }
 
-bool Finite(long double v) { return std::isfinite(v) && std::fabs(v) < 1e18L; }
+bool Finite(long double v) {
+    return std::isfinite(v) && std::fabs(v) < 1e18L;
+}
 
-void DrawOne(PlaneDrawContext& c, const PointNote& n, const NotePlace& p, const NumberFormat& format) {
+void DrawOne(PlaneDrawContext& c, const PointNote& n, const NotePlace& p,
+             const NumberFormat& format) {
     const View& v = c.view;
     platform::Surface& s = c.surface;
     if (!Finite(p.x) || !Finite(p.y))
@@ -138,7 +149,8 @@ bool AddPointNote(ExampleRecord& example, const PointNote& added) {
             continue;
         bool same = true;
         for (int i = 0; i < count && same; ++i)
-            same = std::fabs(old.values[static_cast<std::size_t>(i)] - added.values[static_cast<std::size_t>(i)]) <= kSameNote;
+            same = std::fabs(old.values[static_cast<std::size_t>(i)] -
+                             added.values[static_cast<std::size_t>(i)]) <= kSameNote;
         if (same)
             return false;
     }
@@ -146,7 +158,8 @@ bool AddPointNote(ExampleRecord& example, const PointNote& added) {
     return true;
 }
 
-void DrawPointNotes(PlaneDrawContext& context, const platform::FontSpec& font, const NumberFormat& format) {
+void DrawPointNotes(PlaneDrawContext& context, const platform::FontSpec& font,
+                    const NumberFormat& format) {
     platform::Surface& s = context.surface;
     s.SetFont(font);
     s.SetBackgroundMode(platform::BackgroundMode::Transparent);

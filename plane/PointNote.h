@@ -45,6 +45,7 @@ struct PointNote {
 bool AddPointNote(ExampleRecord& example, const PointNote& note);
 
 // The marks and short labels of every shown example's notes, in the example's colour.
-void DrawPointNotes(PlaneDrawContext& context, const platform::FontSpec& font, const NumberFormat& format);
+void DrawPointNotes(PlaneDrawContext& context, const platform::FontSpec& font,
+                    const NumberFormat& format);
 
 } // namespace korvane

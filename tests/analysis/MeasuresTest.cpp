@@ -36,7 +36,8 @@ std::vector<ReferenceRow> ReadReference() {
         for (std::string part; std::getline(fields, part, '|');)
             f.push_back(part);
         if (f.size() == 6)
-            rows.push_back({static_cast<std::int16_t>(std::stoi(f[0])), f[1], f[2], f[3], f[4], std::stold(f[5])});
+            rows.push_back({static_cast<std::int16_t>(std::stoi(f[0])), f[1], f[2], f[3], f[4],
+                            std::stold(f[5])});
     }
     return rows;
 }
@@ -73,8 +74,8 @@ TEST_F(Measures, AgreeWithQuadratureForEachKind) {
         d->Press(TMeasureDlg::kCompute);
         ASSERT_TRUE(platform.Messages().empty()) << Message(0);
         const long double value = dialog.Last().value;
-        EXPECT_TRUE(Near(value, row.value, 1e-9L)) << static_cast<double>(value) << " against "
-                                                   << static_cast<double>(row.value);
+        EXPECT_TRUE(Near(value, row.value, 1e-9L))
+            << static_cast<double>(value) << " against " << static_cast<double>(row.value);
         ASSERT_EQ(window->Examples()[e].pointNotes.size(), 1u);
         EXPECT_EQ(PointNote::Unpack(window->Examples()[e].pointNotes[0]).values[2], value);
     }

@@ -63,7 +63,8 @@ TEST(PointNotes, StoredBytesAreLaidOutAndReadBackWithoutTrust) {
     auto bytes = n.Pack();
     EXPECT_EQ(bytes[0], 51);
     EXPECT_EQ(LoadReal80(bytes.data() + 12), 3.0L);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data() + 42)), "(esquerdo,direito,valor,subin");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data() + 42)),
+              "(esquerdo,direito,valor,subin");
     EXPECT_EQ(bytes[72], 4);
     bytes[72] = 99; // a count no note has
     for (int i = 42; i < 72; ++i)

@@ -23,7 +23,8 @@ protected:
     TRiemDlg& Riem() { return *static_cast<AnalysisTools*>(window->Analysis())->RiemannDialog(); }
     platform::MemoryDialog* Open(int command = cmd::kIntegrate) { return Choose(command, "RIEM"); }
     // Types the fields, ticks the rules of `mask` and presses "definida".
-    void Define(platform::MemoryDialog& d, const char* a, const char* b, const char* n, int mask = 0x3F) {
+    void Define(platform::MemoryDialog& d, const char* a, const char* b, const char* n,
+                int mask = 0x3F) {
         d.Type(D::kLower, a);
         d.Type(D::kUpper, b);
         d.Type(D::kCount, n);
@@ -60,7 +61,8 @@ TEST_F(RiemannDialog, SixSumsAgainstClosedForms) {
         Define(*d, row.a, row.b, row.n);
         ASSERT_TRUE(platform.Messages().empty()) << Message(0);
         const auto& sums = Riem().Last().sums;
-        if (row.left != 0 || row.right != 0) { // rounding-free rows: Simpson gives the value exactly
+        if (row.left != 0 ||
+            row.right != 0) { // rounding-free rows: Simpson gives the value exactly
             EXPECT_EQ(sums[kParabolic], row.parabolic);
         }
         EXPECT_TRUE(Near(sums[kParabolic], row.parabolic, 1e-17L));
@@ -72,7 +74,8 @@ TEST_F(RiemannDialog, SixSumsAgainstClosedForms) {
         EXPECT_TRUE(Near(sums[kTrapezoidal], row.trapezoid, 1e-17L));
         EXPECT_GE(sums[kRandomPoint], row.left);
         EXPECT_LE(sums[kRandomPoint], row.right);
-        EXPECT_TRUE(Near(Shown(*d, kMidpoint), row.mid, 1e-5L)) << d->GetText(D::kLeftResult + int{kMidpoint});
+        EXPECT_TRUE(Near(Shown(*d, kMidpoint), row.mid, 1e-5L))
+            << d->GetText(D::kLeftResult + int{kMidpoint});
     }
 }
 
@@ -96,7 +99,7 @@ TEST_F(RiemannDialog, BadFieldsAreRefusedAndChangeNothing) {
     };
     const Row rows[] = {
         {"1", "1", "10", 6},          {"2", "1", "10", 6},   {"0", "1", "0", 17},
-        {"0", "1", "2147483648", 17}, {"0", "(", "10", 108},    {"sqrt(-1)", "1", "10", 1},
+        {"0", "1", "2147483648", 17}, {"0", "(", "10", 108}, {"sqrt(-1)", "1", "10", 1},
     };
     Add(kExplicit, {{1, "x"}});
     platform::MemoryDialog* d = Open();
@@ -142,7 +145,8 @@ TEST_F(RiemannDialog, KeySStopsTheSumsAfterTheSubintervalsDone) {
     EXPECT_TRUE(Riem().Last().stopped);
     EXPECT_EQ(Riem().Last().done, 10);
     EXPECT_TRUE(Near(Riem().Last().sums[kLeft], 10, 1e-17L)) << "ten subintervals of width 1";
-    EXPECT_NE(d->GetText(D::kUndefinedText).find("10 de 1000"), std::string::npos) << d->GetText(D::kUndefinedText);
+    EXPECT_NE(d->GetText(D::kUndefinedText).find("10 de 1000"), std::string::npos)
+        << d->GetText(D::kUndefinedText);
     EXPECT_TRUE(window->Examples()[e].pointNotes.empty());
 }
 
@@ -178,7 +182,9 @@ TEST_F(RiemannDialog, StripsOfTheLeftRuleInColourSlotThirteen) {
     const View& view = window->GetView();
     for (std::size_t i = 0; i < strips.size(); ++i) {
         const long double x0 = 0.5L * static_cast<long double>(i);
-        EXPECT_EQ(strips[i].points[1], (platform::Point{view.ToPixelXInt(x0), view.ToPixelYInt(x0)})) << i;
+        EXPECT_EQ(strips[i].points[1],
+                  (platform::Point{view.ToPixelXInt(x0), view.ToPixelYInt(x0)}))
+            << i;
         EXPECT_EQ(strips[i].pen.colour, window->PenRgb(window->SlotColour(13)));
     }
     d->Press(TComboDlg::kClose);

@@ -38,18 +38,30 @@ TEST_F(SearchTools, ExtremaOfEachKindAndCoordinate) {
     struct Row {
         const char* what;
         Curve curve;
-        int coordinate; // radio button
+        int coordinate;                                          // radio button
         std::vector<std::pair<long double, long double>> points; // (x, y) press after press
     };
     const Row rows[] = {
         {"parabola y", {kExplicit, {{1, "x^2-2x"}}}, TExtremeDlg::kCoordinateY, {{1, -1}, {1, -1}}},
-        {"sine y", {kExplicit, {{1, "sin(x)"}}}, TExtremeDlg::kCoordinateY,
+        {"sine y",
+         {kExplicit, {{1, "sin(x)"}}},
+         TExtremeDlg::kCoordinateY,
          {{-3 * kPi / 2, 1}, {-kPi / 2, -1}, {kPi / 2, 1}, {3 * kPi / 2, -1}}},
-        {"circle y", {kPolar, {{2, "2"}}, 0, 2 * kPi}, TExtremeDlg::kCoordinateY, {{0, 2}, {0, -2}}},
-        {"limaçon r", {kPolar, {{2, "2+cos(t)"}}, 0, 2 * kPi}, TExtremeDlg::kCoordinateR, {{-1, 0}}},
-        {"parabola on its side x", {kParametric, {{0, "t^2-2t"}, {1, "t"}}, -5, 5}, TExtremeDlg::kCoordinateX,
+        {"circle y",
+         {kPolar, {{2, "2"}}, 0, 2 * kPi},
+         TExtremeDlg::kCoordinateY,
+         {{0, 2}, {0, -2}}},
+        {"limaçon r",
+         {kPolar, {{2, "2+cos(t)"}}, 0, 2 * kPi},
+         TExtremeDlg::kCoordinateR,
+         {{-1, 0}}},
+        {"parabola on its side x",
+         {kParametric, {{0, "t^2-2t"}, {1, "t"}}, -5, 5},
+         TExtremeDlg::kCoordinateX,
          {{-1, 1}}},
-        {"ellipse x", {kParametric, {{0, "cos(t)"}, {1, "sqrt(3)/2*sin(t)"}}, 0.5L, 6}, TExtremeDlg::kCoordinateX,
+        {"ellipse x",
+         {kParametric, {{0, "cos(t)"}, {1, "sqrt(3)/2*sin(t)"}}, 0.5L, 6},
+         TExtremeDlg::kCoordinateX,
          {{-1, 0}}},
     };
     for (const Row& row : rows) {
@@ -85,21 +97,51 @@ TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
     const Curve parabola{kExplicit, {{1, "x^2"}}};
     const Curve circle{kPolar, {{2, "2"}}, 0, 2 * kPi};
     const Row rows[] = {
-        {"explicit, explicit", parabola, {kExplicit, {{1, "x+2"}}}, -1, 1, 71.56505117707799L}, // atan(3)
+        {"explicit, explicit",
+         parabola,
+         {kExplicit, {{1, "x+2"}}},
+         -1,
+         1,
+         71.56505117707799L}, // atan(3)
         {"explicit, line", parabola, {kLine, {{0, "1"}, {1, "1"}, {2, "2"}}}, -2, 4, -1},
-        {"explicit, segment", parabola, {kSegment, {{0, "0"}, {1, "1"}, {2, "3"}, {3, "1"}}}, 1, 1,
+        {"explicit, segment",
+         parabola,
+         {kSegment, {{0, "0"}, {1, "1"}, {2, "3"}, {3, "1"}}},
+         1,
+         1,
          63.43494882292201L}, // atan(2)
         {"polar, explicit", circle, {kExplicit, {{1, "x"}}}, kSqrt2, kSqrt2, 90},
         {"explicit, polar", {kExplicit, {{1, "x"}}}, circle, kSqrt2, kSqrt2, 90},
-        {"parametric, line", {kParametric, {{0, "cos(t)"}, {1, "sin(t)"}}, 0.1L, 6},
-         {kLine, {{0, "0"}, {1, "1"}, {2, "0"}}}, -1, 0, 90},
-        {"polar, polar", {kPolar, {{2, "1"}}, 0, 2 * kPi}, {kPolar, {{2, "2cos(t)"}}, 0, 2 * kPi}, 0.5L,
-         std::sqrt(3.0L) / 2, 60},
-        {"segment, segment", {kSegment, {{0, "0"}, {1, "0"}, {2, "2"}, {3, "2"}}},
-         {kSegment, {{0, "0"}, {1, "2"}, {2, "2"}, {3, "0"}}}, 1, 1, 90},
-        {"line, line", {kLine, {{0, "1"}, {1, "1"}, {2, "2"}}}, {kLine, {{0, "1"}, {1, "-1"}, {2, "0"}}}, 1, 1, 90},
+        {"parametric, line",
+         {kParametric, {{0, "cos(t)"}, {1, "sin(t)"}}, 0.1L, 6},
+         {kLine, {{0, "0"}, {1, "1"}, {2, "0"}}},
+         -1,
+         0,
+         90},
+        {"polar, polar",
+         {kPolar, {{2, "1"}}, 0, 2 * kPi},
+         {kPolar, {{2, "2cos(t)"}}, 0, 2 * kPi},
+         0.5L,
+         std::sqrt(3.0L) / 2,
+         60},
+        {"segment, segment",
+         {kSegment, {{0, "0"}, {1, "0"}, {2, "2"}, {3, "2"}}},
+         {kSegment, {{0, "0"}, {1, "2"}, {2, "2"}, {3, "0"}}},
+         1,
+         1,
+         90},
+        {"line, line",
+         {kLine, {{0, "1"}, {1, "1"}, {2, "2"}}},
+         {kLine, {{0, "1"}, {1, "-1"}, {2, "0"}}},
+         1,
+         1,
+         90},
         {"line, polar", {kLine, {{0, "0"}, {1, "1"}, {2, "1"}}}, circle, std::sqrt(3.0L), 1, 60},
-        {"tangent crossing a pole", {kExplicit, {{1, "tan(x)"}}}, {kLine, {{0, "0"}, {1, "1"}, {2, "0"}}}, -kPi, 0,
+        {"tangent crossing a pole",
+         {kExplicit, {{1, "tan(x)"}}},
+         {kLine, {{0, "0"}, {1, "1"}, {2, "0"}}},
+         -kPi,
+         0,
          45},
     };
     for (const Row& row : rows) {

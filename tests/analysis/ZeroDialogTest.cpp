@@ -40,7 +40,8 @@ TEST_F(ZeroDialog, FindsTheZerosToTheRightInTurnAndMarksEachOnce) {
             ASSERT_TRUE(d->Press(TZeroDlg::kNext));
         }
         ASSERT_TRUE(Zero().Found());
-        EXPECT_TRUE(Near(Zero().Root(), expected[press], 1e-17L)) << static_cast<double>(Zero().Root());
+        EXPECT_TRUE(Near(Zero().Root(), expected[press], 1e-17L))
+            << static_cast<double>(Zero().Root());
     }
     EXPECT_EQ(d->GetText(TZeroDlg::kResult), "1.41421");
     EXPECT_EQ(NoteXs(e).size(), 2u) << "the same zero found again adds no second mark";
@@ -93,7 +94,8 @@ TEST_F(ZeroDialog, VisitsOneHundredAndOneCellsInTurn) {
         if (k > 0)
             d->Press(TZeroDlg::kNext);
         ASSERT_TRUE(Zero().Found());
-        EXPECT_TRUE(Near(Zero().Root(), (k % 101) + 0.5L, 1e-15L)) << static_cast<double>(Zero().Root());
+        EXPECT_TRUE(Near(Zero().Root(), (k % 101) + 0.5L, 1e-15L))
+            << static_cast<double>(Zero().Root());
     }
 }
 
@@ -121,7 +123,8 @@ TEST_F(ZeroDialog, SegmentsAndLinesCrossWhereTheirLineDoes) {
         d->Select(TComboDlg::kExampleList, 1);
         EXPECT_EQ(Zero().Found(), row.found);
         if (row.found) {
-            EXPECT_TRUE(Near(Zero().Root(), row.root, 1e-15L)) << static_cast<double>(Zero().Root());
+            EXPECT_TRUE(Near(Zero().Root(), row.root, 1e-15L))
+                << static_cast<double>(Zero().Root());
         }
     }
 }
@@ -155,7 +158,8 @@ TEST_F(ZeroDialog, MarkIsDrawnOnTheAxisInTheExampleColour) {
     const View& view = window->GetView();
     bool marked = false;
     for (const platform::Primitive& p : surface.OfKind(platform::Primitive::Ellipse)) {
-        const int cx = (p.rect.left + p.rect.right - 1) / 2, cy = (p.rect.top + p.rect.bottom - 1) / 2;
+        const int cx = (p.rect.left + p.rect.right - 1) / 2,
+                  cy = (p.rect.top + p.rect.bottom - 1) / 2;
         marked = marked || (cx == view.ToPixelXInt(1) && cy == view.ToPixelYInt(0) &&
                             p.pen.colour == window->PenRgb(window->Examples()[e].Colour()));
     }
