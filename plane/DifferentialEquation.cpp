@@ -39,37 +39,34 @@ bool FieldAt(PlaneDrawContext& context, const ExampleRecord& example, long doubl
     return ValueAt(context.eval, example.Tree(0), x, y, dx) && ValueAt(context.eval, example.Tree(1), x, y, dy);
 }
 
-// Marks are drawn in pixels, so that a mark keeps its length when the two axes have
-// different scales: a slope is a segment centred on its point, a vector a segment from
-// its point with a small head.
+// A mark has its length in world units, along the field's direction in the world: a
+// slope is a segment centred on its point, a vector a segment from its point with a small
+// head. Where the axes have different scales its length in pixels follows the direction.
 class FieldMarks {
 public:
-    FieldMarks(PlaneDrawContext& context, const ExampleRecord& example, long double lengthPixels, bool vectors)
-        : context_(context), example_(example), length_(lengthPixels), vectors_(vectors) {}
+    FieldMarks(PlaneDrawContext& context, const ExampleRecord& example, long double lengthWorld, bool vectors)
+        : context_(context), example_(example), length_(lengthWorld), vectors_(vectors) {}
 
     void At(long double x, long double y) {
         long double dx = 0, dy = 0;
         if (!FieldAt(context_, example_, x, y, dx, dy))
             return;
         const View& view = context_.view;
-        // Pixel y grows downward.
-        long double px = dx / view.unitX, py = -dy / view.unitY;
-        const long double norm = std::hypot(px, py);
+        const long double norm = std::hypot(dx, dy);
         const long double cx = view.ToPixelX(x), cy = view.ToPixelY(y);
         if (!(norm > kTiny) || !std::isfinite(norm)) {
             context_.surface.SetPixel(Pixel(cx, cy), pen_.colour);
             return;
         }
-        px /= norm;
-        py /= norm;
+        // The mark in pixels; pixel y grows downward.
+        const long double px = length_ * dx / norm / view.unitX, py = -length_ * dy / norm / view.unitY;
         if (!vectors_) {
-            const long double half = length_ / 2;
-            context_.surface.Line(Pixel(cx - half * px, cy - half * py), Pixel(cx + half * px, cy + half * py));
+            context_.surface.Line(Pixel(cx - px / 2, cy - py / 2), Pixel(cx + px / 2, cy + py / 2));
             return;
         }
-        const long double tipX = cx + length_ * px, tipY = cy + length_ * py;
-        context_.surface.Line(Pixel(cx, cy), Pixel(tipX, tipY));
-        Head(tipX, tipY, px, py);
+        const long double shaft = std::hypot(px, py);
+        context_.surface.Line(Pixel(cx, cy), Pixel(cx + px, cy + py));
+        Head(cx + px, cy + py, px / shaft, py / shaft, shaft);
     }
     void SetPen(const platform::Pen& pen) { pen_ = pen; }
 
@@ -77,8 +74,8 @@ private:
     static platform::Point Pixel(long double x, long double y) {
         return {RoundToInt(std::floor(x + 0.5L)), RoundToInt(std::floor(y + 0.5L))};
     }
-    void Head(long double tipX, long double tipY, long double ux, long double uy) {
-        const long double size = std::max(2.0L, length_ / 4);
+    void Head(long double tipX, long double tipY, long double ux, long double uy, long double shaft) {
+        const long double size = std::max(2.0L, shaft / 4);
         // Two barbs about 25 degrees off the shaft.
         constexpr long double c = 0.9063077870366499L, s = 0.42261826174069944L;
         const long double bx = -ux, by = -uy;
@@ -126,7 +123,7 @@ int DrawDirectionField(PlaneDrawContext& context, ExampleRecord& example) {
     pen.colour = context.PenColour(example.I16(exo::kPen24));
     pen.width = example.Width() > 1 ? example.Width() : 1;
     context.surface.SetPen(pen);
-    FieldMarks marks(context, example, lengthPixels, mode == kVectorMarks);
+    FieldMarks marks(context, example, lengthPixels * view.unitX, mode == kVectorMarks);
     marks.SetPen(pen);
     int key = 0;
     for (long double x = view.cx; x > view.xmin + kTiny; x -= dx) {
@@ -143,7 +140,8 @@ int DrawDirectionField(PlaneDrawContext& context, ExampleRecord& example) {
 int DrawSlopeField(PlaneDrawContext& context, ExampleRecord& example) {
     int key = 0;
     for (TrajectoryRecord& record : example.trajectories) {
-        key = TraceSlopeTrajectory(context, example, record).key;
+        // "passos" limits the solution; the drawing then keeps the number it made.
+        key = TraceSlopeTrajectory(context, example, record, true).key;
         if (key == kStopKey)
             return key;
     }
@@ -156,6 +154,7 @@ int DrawSystem(PlaneDrawContext& context, ExampleRecord& example) {
     // (x' = x^2 with steps of equal length): after this long outside it is not coming back.
     SystemTrajectoryOptions options;
     options.maxStepsOutside = kRunawaySteps;
+    options.maxSteps = kMaxTrajectorySteps;
     int key = 0;
     for (TrajectoryRecord& record : example.trajectories) {
         // The tracer itself replaces an open end by the parameter reached.

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kLetterX = 'X' - 64;
 constexpr int kLetterY = 'Y' - 64;
-constexpr long double kMaxTerms = 100000000.0L;
+constexpr long double kMaxTerms = kMaxTrajectorySteps;
 
 bool NextTerm(EvalContext& eval, const ExampleRecord& example, long double& x, long double& y) {
     ExprNode* newX = example.Tree(0);

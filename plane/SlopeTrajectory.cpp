@@ -110,10 +110,10 @@ int Place(PlaneDrawContext& context, long double x, long double y, long double& 
 bool MayContinue(int status, bool screenLimit) { return status == 0 || (status == 1 && !screenLimit); }
 
 int StepLimitOf(const TrajectoryRecord& record, bool stepLimit) {
-    if (!stepLimit)
-        return -1;
     const long double n = std::round(record.Real(tro::kEndT));
-    return n >= 2 && n < 2147483647.0L ? static_cast<int>(n) : -1;
+    if (stepLimit && n >= 2 && n < kMaxTrajectorySteps)
+        return static_cast<int>(n);
+    return static_cast<int>(kMaxTrajectorySteps); // a step of 1e-18 must not run for hours
 }
 
 } // namespace

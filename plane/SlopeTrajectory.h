@@ -29,8 +29,8 @@ struct SlopeTrajectoryResult {
 
 // Integrates and draws the record's solution with the record's pen (slot 2 of the example
 // is F). With `stepLimit` at most the record's number of steps are made, when that number
-// rounds to 2 or more; otherwise the solution runs until it leaves the window. The
-// record's number of steps becomes the number made.
+// rounds to 2 or more; otherwise the solution runs until it leaves the window, or for
+// kMaxTrajectorySteps steps at most. The record's number of steps becomes the number made.
 SlopeTrajectoryResult TraceSlopeTrajectory(PlaneDrawContext& context, const ExampleRecord& example,
                                            TrajectoryRecord& record, bool stepLimit = false);
 

@@ -148,7 +148,19 @@ SequenceOutcome TPlot2Win::AnalyseSequence(const ExampleRecord& example, const T
     SequenceLimits limits;
     limits.cycleTolerance = SequenceCycleTolerance(drawSettings_, view_);
     limits.screenLimit = example.Flag(exo::kScreenLimit);
-    return RunSequence(context_, example, record, view_, limits, {});
+    // Up to ten million terms: the keyboard is read and the title counts them, so that the
+    // window answers and S ends the analysis.
+    constexpr int kTermsPerPoll = 4096;
+    const auto poll = [this](int term, long double, long double, bool) {
+        if (term % kTermsPerPoll != 0 || term == 0)
+            return 0;
+        if (window_)
+            window_->SetTitle("sequência: termo " + std::to_string(term) + "; " + StatusText(1, 0, 0));
+        return PeekKey();
+    };
+    const SequenceOutcome outcome = RunSequence(context_, example, record, view_, limits, poll);
+    ClearStatus();
+    return outcome;
 }
 
 void TPlot2Win::OpenIvpDialog(std::int16_t kind) {

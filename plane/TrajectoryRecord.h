@@ -9,8 +9,9 @@
 namespace korvane {
 
 inline constexpr int kTrajectoryRecordSize = 95;
-// The most steps of a dy/dx solution or terms of a sequence that a record may ask for.
-inline constexpr long kMaxTrajectorySteps = 100000000;
+// The most steps of a solution or terms of a sequence that one drawing makes, and that a
+// record may ask for: a repaint stays within seconds.
+inline constexpr long kMaxTrajectorySteps = 10000000;
 
 namespace tro {
 inline constexpr int kStartX = 0;

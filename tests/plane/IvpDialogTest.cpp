@@ -7,6 +7,7 @@
 #include "plane/TIvpDlg.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/MemoryWindow.h"
 #include "resources/Resources.h"
 
 #include <gtest/gtest.h>
@@ -225,6 +226,16 @@ TEST_F(IvpDialog, SequenceStartAndItsEnd) {
             EXPECT_EQ(dialog->GetText(D::kResultText), "");
         }
     }
+    // Ten million terms read the keyboard as they go: S ends the analysis at once.
+    window->Examples()[index].texts[0] = "x+0.25";
+    window->Examples()[index].SetFlag(exo::kScreenLimit, false);
+    ASSERT_EQ(window->CompileExample(index), 0);
+    TypeAll(*dialog, {{D::kStartX, "0"}, {D::kStartY, "0.5"}, {D::kSteps, "10^7"}, {D::kMarkSize, "3"}});
+    auto& memory = static_cast<platform::MemoryWindow&>(*window->GetWindow());
+    memory.QueueKey('S');
+    EXPECT_TRUE(dialog->Press(D::kAdd));
+    EXPECT_EQ(dialog->GetText(D::kResultText), "sequência interrompida no termo 4096");
+    EXPECT_EQ(memory.QueuedKeys(), 0u);
 }
 
 // A bad field is refused with its code in a message and adds nothing.

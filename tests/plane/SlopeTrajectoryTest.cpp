@@ -273,6 +273,25 @@ TEST(SlopeTrajectory, MarksFollowTheField) {
     EXPECT_EQ(arrows[0].points[1].y, 275);
 }
 
+// Marks are as long in world units whatever their direction: with a pixel twice as tall
+// (in world units) as it is wide, a slope of 1 spans twice as many pixels across as up.
+TEST(SlopeTrajectory, MarkLengthIsInWorldUnits) {
+    OdeScene scene;
+    scene.view.independent = true;
+    scene.SetCorners(-5, 5, -2.5L, 2.5L); // unitX 0.02, unitY 0.01
+    ExampleRecord& example = scene.Add(kSlopeField, {{2, "1"}});
+    example.SetI16(exo::kRadio, 1);
+    PlaneDrawContext context = scene.Context();
+    DrawSlopeField(context, example);
+    const auto lines = scene.surface.OfKind(Primitive::Line);
+    ASSERT_FALSE(lines.empty());
+    // 7.5 pixels of x, 0.15 world units, along (1, 1): 0.106 each way.
+    const double across = lines[0].points[1].x - lines[0].points[0].x;
+    const double up = lines[0].points[0].y - lines[0].points[1].y;
+    EXPECT_NEAR(across, 0.15 / std::sqrt(2.0) / 0.02, 1.0);
+    EXPECT_NEAR(up, 0.15 / std::sqrt(2.0) / 0.01, 1.0);
+}
+
 // The example draws every problem, and then its field.
 TEST(SlopeTrajectory, ExampleDrawsItsProblemsThenTheField) {
     OdeScene scene;
@@ -280,8 +299,10 @@ TEST(SlopeTrajectory, ExampleDrawsItsProblemsThenTheField) {
     example.SetI16(exo::kRadio, 1);
     example.trajectories.push_back(Problem(0, 0, 0.05L, kRungeKuttaMethod));
     example.trajectories.push_back(Problem(0, -1, -0.05L, kRungeKuttaMethod)); // y = x - 1
+    example.trajectories.push_back(Problem(-4, 0, 0.05L, kEulerMethod, 5));    // "passos" 5
     PlaneDrawContext context = scene.Context();
     DrawSlopeField(context, example);
+    EXPECT_EQ(example.trajectories[2].Real(tro::kEndT), 5) << "the steps typed end the solution";
     const auto lines = scene.surface.OfKind(Primitive::Line);
     ASSERT_GT(lines.size(), 361u);
     EXPECT_EQ(lines.back().pen.colour, platform::kBlack); // a new example's field colour -1
