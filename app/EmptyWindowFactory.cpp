@@ -4,6 +4,7 @@
 #include "app/EmptyGraphWindow.h"
 #include "app/OwnedGraphWindow.h"
 #include "plane/TPlot2Win.h"
+#include "space/TPlot3Win.h"
 
 namespace korvane {
 
@@ -18,7 +19,7 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions
     return plane;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
-    return Make(options, "3-dim", owner);
+    return std::make_unique<OwnedGraphWindow<TPlot3Win>>(platform_, options, owner);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions& options, platform::Window* owner) {
     return Make(options, "adivinhar", owner);

@@ -10,6 +10,7 @@
 
 #include "plane/DocumentFile.h"
 #include "plane/TPlot2Win.h"
+#include "space/TPlot3Win.h"
 
 namespace korvane {
 
@@ -94,7 +95,7 @@ private:
     bool hadPrevious_ = false;
 };
 
-int DrawPicture(TPlot2Win& window, const ExportRequest& request, platform::Platform& platform) {
+int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
     auto surface = platform.CreateExportSurface(request.out, {request.width, request.height});
     if (!surface)
         return kExitWrite;
@@ -119,7 +120,10 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
         return kExitWrite;
     }
     const std::string ext = Extension(request.out);
-    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".kv2") {
+    // The document kind of the input names the window; a document goes out as its own kind.
+    const bool space = Extension(request.in) == ".kv3";
+    const std::string document = space ? ".kv3" : ".kv2";
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != document) {
         std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
         return kExitWrite;
     }
@@ -127,12 +131,16 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
     WindowOptions options;
     options.title = "export";
     options.readSettings = false;
-    auto window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+    std::unique_ptr<TPlot11Win> window;
+    if (space)
+        window = std::make_unique<TPlot3Win>(platform, options, nullptr);
+    else
+        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
     if (window->OpenDocument(request.in) != 0) {
         std::fprintf(err, "korvane: não é possível abrir arquivo %s\n", request.in.c_str());
         return kExitRead;
     }
-    const int code = ext == ".kv2" ? (window->SaveDocument(request.out) == 0 ? 0 : kExitWrite)
+    const int code = ext == document ? (window->SaveDocument(request.out) == 0 ? 0 : kExitWrite)
                                    : DrawPicture(*window, request, platform);
     if (code != 0)
         std::fprintf(err, "korvane: não é possível escrever %s\n", request.out.c_str());

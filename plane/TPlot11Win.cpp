@@ -124,9 +124,11 @@ void TPlot11Win::CaptureSettingBlocks(DocumentState& s) {
         s.words[static_cast<std::size_t>(w.index)] = static_cast<std::int16_t>(*w.value);
     for (const auto& f : b.flags)
         s.flags[static_cast<std::size_t>(f.index)] = *f.value ? 1 : 0;
-    for (const auto& r : b.reals)
-        s.reals[static_cast<std::size_t>(r.index)] = *r.value;
+    if (BindsPlaneReals())
+        for (const auto& r : b.reals)
+            s.reals[static_cast<std::size_t>(r.index)] = *r.value;
     s.SetComplexMode(context_.complexMode);
+    CaptureKindSettings(s);
 }
 
 namespace {
@@ -178,12 +180,14 @@ void TPlot11Win::ApplySettingBlocks(const DocumentState& s) {
         *w.value = s.words[static_cast<std::size_t>(w.index)];
     for (const auto& f : b.flags)
         *f.value = s.flags[static_cast<std::size_t>(f.index)] != 0;
-    for (const auto& r : b.reals)
-        *r.value = s.reals[static_cast<std::size_t>(r.index)];
+    if (BindsPlaneReals())
+        for (const auto& r : b.reals)
+            *r.value = s.reals[static_cast<std::size_t>(r.index)];
     SanitiseLook(axes_, format_, widths_, view_);
     if (!(drawSettings_.trajectoryStep > 1e-18L) || !std::isfinite(drawSettings_.trajectoryStep))
         drawSettings_.trajectoryStep = 1;
     context_.SetComplexMode(s.ComplexMode());
+    ApplyKindSettings(s);
 }
 
 void TPlot11Win::CaptureHeader(DocumentState& s) {
@@ -291,6 +295,7 @@ int TPlot11Win::OpenDocument(const std::string& path) {
     SetModified(false);
     ShowDocumentName();
     RecompileAll();
+    AfterDocumentChanged();
     RefreshMenuChecks();
     InvalidatePicture();
     Redraw(0);
@@ -321,6 +326,7 @@ void TPlot11Win::NewDocument() {
     RecomputeLettersInUse();
     hasFile_ = false;
     SetFileName(UntitledName(DocumentExtension()));
+    AfterDocumentChanged();
     SetModified(false);
     ShowDocumentName();
     InvalidatePicture();

@@ -35,6 +35,17 @@ public:
     virtual std::string DocumentExtension() const { return "kv2"; }
     virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }
 
+protected:
+    // A window kind that lays its own view into the reals of the body (the space window)
+    // takes the plane's bindings of the reals away and adds its own slots after the
+    // common ones.
+    virtual bool BindsPlaneReals() const { return true; }
+    virtual void CaptureKindSettings(DocumentState& s) { (void)s; }
+    virtual void ApplyKindSettings(const DocumentState& s) { (void)s; }
+    // After a document was read or the window emptied: the kind rebuilds what the file
+    // does not hold.
+    virtual void AfterDocumentChanged() {}
+
 private:
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();

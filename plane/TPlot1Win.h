@@ -26,7 +26,7 @@ public:
     // Opens the equation dialog on an example. After "ok" the example is compiled when
     // its formulas changed, and the picture redrawn. Gives the change mask, or -1 when
     // cancelled (a new example's slot is then released).
-    int EditExample(int index, bool isNew);
+    virtual int EditExample(int index, bool isNew);
     // Copies an example into a new slot and edits the copy; its index, or -1.
     int DuplicateExample(int index);
     // A derived example of the derivative of `index` (kinds 201..203); its index, or -1.

@@ -8,7 +8,8 @@ namespace {
 
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
     for (auto table : {ShellResources(), GraphResources(), LanguageResources(), EquationResources(),
-                       TrajectoryResources(), AnalysisResources()}) {
+                       TrajectoryResources(), AnalysisResources(),
+                       SpaceResources()}) {
         if (auto found = visit(table))
             return found;
     }

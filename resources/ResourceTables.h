@@ -29,5 +29,6 @@ ResourceTable LanguageResources(); // LanguageResources.cpp: the function librar
 ResourceTable EquationResources(); // EquationResources.cpp: the equation dialogs and the inventory
 ResourceTable TrajectoryResources(); // TrajectoryResources.cpp: initial-value problems and sequences
 ResourceTable AnalysisResources(); // AnalysisResources.cpp: the tools of the menus "Um" and "Dois"
+ResourceTable SpaceResources(); // SpaceResources.cpp: the space window and its dialogs
 
 } // namespace korvane::res

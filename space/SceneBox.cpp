@@ -23,7 +23,7 @@ void Widen(long double& low, long double& high) {
 
 } // namespace
 
-bool ComputeSceneBox(const ExampleTable& examples, SpaceView& view) {
+bool ComputeSceneBox(const ExampleTable& examples, SpaceView& view, bool correctObserver) {
     SpacePoint low{1e18L, 1e18L, 1e18L}, high{-1e18L, -1e18L, -1e18L};
     bool any = false;
     for (int i = 0; i < examples.Count(); ++i) {
@@ -45,7 +45,8 @@ bool ComputeSceneBox(const ExampleTable& examples, SpaceView& view) {
     view.boxMin = low;
     view.boxMax = high;
     view.focus = 0.5L * (low + high);
-    view.KeepObserverReasonable();
+    if (correctObserver)
+        view.KeepObserverReasonable();
     view.RecomputeScale();
     view.ObserverChanged();
     return true;

@@ -138,6 +138,19 @@ bool SpaceView::Elevate(bool up) {
     return true;
 }
 
+bool SpaceView::ElevateBy(long double angle) {
+    const SpacePoint centre = rotateAboutOrigin ? SpacePoint{} : focus;
+    const SpacePoint o = observer - centre;
+    const long double rho = std::hypot(o.x, o.y);
+    if (rho < kTiny || !std::isfinite(angle))
+        return false;
+    const long double limit = kHalfPi * 0.98L;
+    const long double phi = std::clamp(std::atan(o.z / rho) + angle, -limit, limit);
+    observer.z = centre.z + rho * std::tan(phi);
+    ObserverChanged();
+    return true;
+}
+
 bool SpaceView::Raise() { return Elevate(true); }
 bool SpaceView::Lower() { return Elevate(false); }
 

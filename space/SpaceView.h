@@ -58,6 +58,8 @@ public:
     void Turn(long double angle);
     bool Raise();
     bool Lower();
+    // Raises the elevation by an angle (the mouse), short of the vertical.
+    bool ElevateBy(long double angle);
 
     long double BoxL1() const { return L1Length(boxMax - boxMin); }
     // The axis extent follows the box unless it is locked.

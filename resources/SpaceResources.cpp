@@ -1,0 +1,177 @@
+#include "resources/ResourceTables.h"
+
+namespace korvane::res {
+
+namespace {
+
+using K = MenuItem::Kind;
+using C = ControlTemplate;
+
+constexpr int kFormula = 255;
+constexpr int kNumber = 40;
+
+// The space window.
+constexpr MenuItem kPlot3Menu[] = {
+    {K::Popup, "&Arquivo", 0},
+    {K::Command, "&Novo\tCtrl+N", 24301},
+    {K::Command, "&Abrir ...\tCtrl+A", 24302},
+    {K::Command, "&Salvar\tCtrl+S", 24303},
+    {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Observador", 0},
+    {K::Command, "&Coordenadas ...", 981},
+    {K::Separator, nullptr, 0},
+    {K::Command, "A&proximar\tIns", 982},
+    {K::Command, "A&fastar\tDel", 983},
+    {K::Command, "Afastar &muito\tCtrl+Del", 986},
+    {K::Command, "&Isométrico", 990},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Ro&dar\t\u2192", 984},
+    {K::Command, "&Voltar\t\u2190", 985},
+    {K::Command, "Para &cima\t\u2191", 987},
+    {K::Command, "Para &baixo\t\u2193", 988},
+    {K::Command, "Ângul&o ...", 989},
+    {K::Separator, nullptr, 0},
+    {K::Command, "E&nquadrar janela\tHome", 764},
+    {K::Command, "&Rotação do eixo z ...\tCtrl+T", 725},
+    {K::Command, "&Numeros de slides ...", 748},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Equação", 0},
+    {K::Command, "&1. Explícita ...\tF1", 1001},
+    {K::Command, "&2. Paramétrica ...\tF2", 1003},
+    {K::Command, "&4. Cilíndrica ...\tF4", 1002},
+    {K::Command, "&5. Esférica ...\tF5", 1016},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Inventário ...\tCtrl+I", 920},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Desenhar rápid&o todos", 826},
+    {K::Command, "Desenhar devaga&r todos", 827},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Box", 0},
+    {K::Command, "&Caixa\tCtrl+B", 773},
+    {K::Command, "C&oordenadas\tCtrl+C", 775},
+    {K::Command, "&Pontilhado", 794},
+    {K::Command, "Cú&bo", 700},
+    {K::Separator, nullptr, 0},
+    {K::Command, "E&sconder segmentos", 776},
+    {K::Command, "Ocu&ltar paramétricas", 788},
+    {K::Command, "&Planaridade ...", 763},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Eixos", 0},
+    {K::Command, "&Eixos\tCtrl+E", 109},
+    {K::Command, "&Mostrar nomes", 116},
+    {K::Command, "&Nome ...", 102},
+    {K::Command, "&Definir tamanho ...", 830},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Misc", 0},
+    {K::Popup, "&Cores", 0},
+    {K::Command, "&Fundo ...", 200},
+    {K::Command, "&Eixos ...", 203},
+    {K::Command, "&Box ...", 204},
+    {K::End, nullptr, 0},
+    {K::Popup, "Espessura dos &eixos", 0},
+    {K::Command, "Espessura &tela ...", 100},
+    {K::Command, "Espessura &impressora ...", 101},
+    {K::End, nullptr, 0},
+    {K::Command, "&Fonte ...", 61},
+    {K::Command, "Deci&mais ...", 105},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Usar padrão ...", 49},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Funções ...", 506},
+    {K::Command, "Ajuda da &linguagem ...", 505},
+    {K::End, nullptr, 0},
+};
+
+constexpr Accelerator kPlot3Keys[] = {
+    {KeyInsert, ModNone, 982}, {KeyDelete, ModNone, 983}, {KeyDelete, ModCtrl, 986},
+    {KeyRight, ModNone, 984},  {KeyLeft, ModNone, 985},   {KeyUp, ModNone, 987},
+    {KeyDown, ModNone, 988},   {KeyHome, ModNone, 764},   {'T', ModCtrl, 725},
+    {'B', ModCtrl, 773},       {'C', ModCtrl, 775},       {'E', ModCtrl, 109},
+    {'N', ModCtrl, 24301},     {'A', ModCtrl, 24302},     {'S', ModCtrl, 24303},
+    {'S', ModCtrl | ModShift, 24304}, {KeyF1, ModNone, 1001}, {KeyF2, ModNone, 1003},
+    {KeyF4, ModNone, 1002},    {KeyF5, ModNone, 1016},    {'I', ModCtrl, 920},
+};
+
+#define KV3_RANGES(a, b)                                                                                       \
+    {C::Static, -1, a " mín", 8, true}, {C::Edit, 221, "", 14, false, kNumber}, {C::Static, -1, a " máx", 8},    \
+        {C::Edit, 223, "", 14, false, kNumber}, {C::Static, -1, b " mín", 8, true},                             \
+        {C::Edit, 222, "", 14, false, kNumber}, {C::Static, -1, b " máx", 8}, {C::Edit, 224, "", 14, false, kNumber}
+#define KV3_SURFACE                                                                                            \
+    {C::Static, -1, "divisões", 16, true}, {C::Edit, 216, "", 8, false, kNumber}, {C::Edit, 217, "", 8, false, kNumber}, \
+        {C::Static, -1, "traçar", 16, true}, {C::Edit, 219, "", 8, false, kNumber},                             \
+        {C::Edit, 220, "", 8, false, kNumber}, {C::Static, -1, "pts"},                                          \
+        {C::CheckBox, 271, "desenho rápido", 0, true}, {C::CheckBox, 272, "espectro"},                          \
+        {C::CheckBox, 273, "grade"}, {C::CheckBox, 274, "sombrear"},                                            \
+        {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14}, {C::Static, -1, "cor da grade", 12},       \
+        {C::ComboBox, 244, "", 14}, {C::Static, -1, "cor 1", 6, true}, {C::ComboBox, 242, "", 14},               \
+        {C::Static, -1, "cor 2", 12}, {C::ComboBox, 243, "", 14},                                               \
+        {C::CheckBox, 275, "travar posição", 0, true}, {C::CheckBox, 276, "capa limite"},                       \
+        {C::Static, -1, "< x <", 6, true}, {C::Edit, 231, "", 12, false, kNumber},                              \
+        {C::Edit, 232, "", 12, false, kNumber}, {C::Static, -1, "< y <", 6, true},                              \
+        {C::Edit, 233, "", 12, false, kNumber}, {C::Edit, 234, "", 12, false, kNumber},                          \
+        {C::Static, -1, "< z <", 6, true}, {C::Edit, 235, "", 12, false, kNumber},                              \
+        {C::Edit, 236, "", 12, false, kNumber},                                                                  \
+        {C::Static, -1, "espessura da linha", 22, true}, {C::Edit, 227, "", 8, false, kNumber},                 \
+        {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"}
+
+constexpr ControlTemplate kEqua301[] = {
+    {C::Static, -1, "z = f(x,y) =", 12, true}, {C::Edit, 213, "", 40, false, kFormula},
+    KV3_RANGES("x", "y"), KV3_SURFACE,
+};
+constexpr ControlTemplate kEqua302[] = {
+    {C::Static, -1, "z = f(r,t) =", 12, true}, {C::Edit, 213, "", 40, false, kFormula},
+    KV3_RANGES("r", "t"), KV3_SURFACE,
+};
+constexpr ControlTemplate kEqua303[] = {
+    {C::Static, -1, "x(t,u) =", 12, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "y(t,u) =", 12, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::Static, -1, "z(t,u) =", 12, true}, {C::Edit, 213, "", 40, false, kFormula},
+    KV3_RANGES("t", "u"), KV3_SURFACE,
+};
+constexpr ControlTemplate kEqua316[] = {
+    {C::Static, -1, "r = f(t,u) =", 12, true}, {C::Edit, 214, "", 40, false, kFormula},
+    KV3_RANGES("t", "u"), KV3_SURFACE,
+};
+
+#undef KV3_RANGES
+#undef KV3_SURFACE
+
+constexpr ControlTemplate kSetObserver[] = {
+    {C::Static, -1, "x", 4, true}, {C::Edit, 211, "", 20, false, kNumber},
+    {C::Static, -1, "y", 4, true}, {C::Edit, 212, "", 20, false, kNumber},
+    {C::Static, -1, "z", 4, true}, {C::Edit, 213, "", 20, false, kNumber},
+    {C::Button, 3, "aplicar", 0, true}, {C::Button, 2, "fechar"},
+};
+
+constexpr ControlTemplate kAxisLength[] = {
+    {C::Edit, 211, "", 12, true, kNumber}, {C::Static, -1, "< x <", 6}, {C::Edit, 212, "", 12, false, kNumber},
+    {C::Edit, 213, "", 12, true, kNumber}, {C::Static, -1, "< y <", 6}, {C::Edit, 214, "", 12, false, kNumber},
+    {C::Edit, 215, "", 12, true, kNumber}, {C::Static, -1, "< z <", 6}, {C::Edit, 216, "", 12, false, kNumber},
+    {C::Button, 3, "travar", 0, true}, {C::Button, 4, "destravar"}, {C::Button, 2, "cancelar"},
+};
+
+constexpr NamedMenu kMenus[] = {
+    {"PLOT3MENU", kPlot3Menu},
+};
+
+constexpr NamedAccelerators kAccelerators[] = {
+    {"PLOT3MENU", kPlot3Keys},
+};
+
+constexpr DialogTemplate kDialogs[] = {
+    {"EQUA301", "z = f(x,y)", kEqua301},
+    {"EQUA302", "z = f(r,t)", kEqua302},
+    {"EQUA303", "superfície x(t,u) , y(t,u) , z(t,u)", kEqua303},
+    {"EQUA316", "superfície r = f(t,u)", kEqua316},
+    {"SETOBS", "coordenadas observador", kSetObserver},
+    {"AXLEN", "definir tamanho", kAxisLength},
+};
+
+} // namespace
+
+ResourceTable SpaceResources() { return {kMenus, kAccelerators, kDialogs}; }
+
+} // namespace korvane::res

@@ -1,0 +1,36 @@
+#pragma once
+// The space graph window: menu PLOT3MENU, settings file "kv3.ini", documents ".kv3".
+#include "space/TPlotRWin.h"
+
+namespace korvane {
+
+namespace cmd {
+inline constexpr int kCloseSpaceWindow = 24310;
+} // namespace cmd
+
+class TPlot3Win : public TPlotRWin {
+public:
+    TPlot3Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+    ~TPlot3Win() override;
+
+    std::string SettingsFileName() const override { return "kv3.ini"; }
+    std::int32_t SettingsIdentifier() const override;
+    std::string DocumentExtension() const override { return "kv3"; }
+    std::string DocumentFilter() const override { return "Arquivos Viru3R (*.KV3)|*.kv3"; }
+
+    void OnCommand(int id) override;
+    void OnDestroy() override;
+
+protected:
+    void PackSlots(SettingsRecord& record) override;
+    void UnpackSlots(const SettingsRecord& record) override;
+    bool BindsPlaneReals() const override { return false; }
+    void CaptureKindSettings(DocumentState& s) override;
+    void ApplyKindSettings(const DocumentState& s) override;
+
+private:
+    void SetUpDefaults();
+    void CreateWindowFromSettings();
+};
+
+} // namespace korvane

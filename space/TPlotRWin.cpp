@@ -1,0 +1,206 @@
+#include "space/TPlotRWin.h"
+
+#include <cmath>
+
+#include "graph/ColourSlots.h"
+#include "platform/Platform.h"
+#include "platform/Surface.h"
+#include "space/SceneBox.h"
+#include "space/SpaceCommands.h"
+#include "space/SpaceFrame.h"
+#include "space/SurfaceRecord.h"
+#include "space/TSurfaceDlg.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr int kTableFull = 4;
+constexpr int kOutOfRange = 17;
+// The colour slot of the box.
+constexpr int kSlotBox = 4;
+
+} // namespace
+
+TPlotRWin::TPlotRWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
+    : TPlotQWin(platform, options, owner) {}
+
+void TPlotRWin::ComputeRecordGrid(int index) {
+    if (grids_.size() < static_cast<std::size_t>(examples_.Count()))
+        grids_.resize(static_cast<std::size_t>(examples_.Count()));
+    SurfaceGrid& grid = grids_[static_cast<std::size_t>(index)];
+    ExampleRecord& e = examples_[index];
+    if (!IsGridSurface(e.Kind()) || !ComputeGrid(context_, e, grid))
+        grid = SurfaceGrid{};
+}
+
+void TPlotRWin::SwitchCubeForTallBox(int index) {
+    const ExampleRecord& e = examples_[index];
+    const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
+    if (!(low.x <= high.x) || space_.cube)
+        return;
+    const long double s = (high.x - low.x) + (high.y - low.y);
+    if (!(low.z < -2 * s || high.z > 2 * s))
+        return;
+    space_.cube = true;
+    if (IsGridSurface(e.Kind()) && !e.Flag(spo::kSlow))
+        space_.observer.z = 20 * std::fabs(high.z);
+    RefreshMenuChecks();
+}
+
+void TPlotRWin::AfterRecordEdited(int index) {
+    ComputeRecordGrid(index);
+    SwitchCubeForTallBox(index);
+    ComputeSceneBox(examples_, space_);
+    space_.ObserverChanged();
+    FitWindow();
+}
+
+void TPlotRWin::RebuildScene() {
+    grids_.assign(static_cast<std::size_t>(examples_.Count()), SurfaceGrid{});
+    for (int i = 0; i < examples_.Count(); ++i)
+        ComputeRecordGrid(i);
+    if (!ComputeSceneBox(examples_, space_, false)) {
+        const SpaceView initial;
+        space_.boxMin = initial.boxMin;
+        space_.boxMax = initial.boxMax;
+        space_.focus = initial.focus;
+        space_.RecomputeScale();
+    }
+    space_.FollowBox();
+    space_.ObserverChanged();
+}
+
+void TPlotRWin::AfterDocumentChanged() {
+    for (int i = 0; i < examples_.Count(); ++i) {
+        ExampleRecord& e = examples_[i];
+        if (!IsGridSurface(e.Kind()))
+            continue;
+        // The texts that the compile step reads come from the record's own formula.
+        PrepareSurfaceTexts(e);
+        CompileExample(i, false);
+    }
+    RebuildScene();
+    InvalidatePicture();
+    Redraw(1);
+}
+
+int TPlotRWin::NewSurface(std::int16_t kind) {
+    if (examples_.Full()) {
+        ShowMessage(kTableFull);
+        return -1;
+    }
+    const int index = examples_.Append(kind, static_cast<std::int16_t>(NextCurveColour()));
+    InitialiseSurface(examples_[index], kind, examples_[index].Colour());
+    if (EditExample(index, true) < 0)
+        return -1;
+    return index;
+}
+
+int TPlotRWin::EditExample(int index, bool isNew) {
+    ExampleRecord& e = examples_[index];
+    if (!IsSpaceKind(e.Kind()))
+        return TPlotQWin::EditExample(index, isNew);
+    TSurfaceDlg dialog(MakeEquationEnvironment(), e);
+    if (dialog.Run(platform_, window_.get()) != 1) {
+        if (isNew)
+            examples_.ReleaseLast();
+        return -1;
+    }
+    CompileExample(index);
+    RecomputeLettersInUse();
+    AfterRecordEdited(index);
+    SetModified();
+    ExamplesChanged();
+    return dialog.ChangeMask();
+}
+
+void TPlotRWin::SetAllSlow(bool slow) {
+    for (int i = 0; i < examples_.Count(); ++i)
+        if (IsGridSurface(examples_[i].Kind()))
+            examples_[i].SetFlag(spo::kSlow, slow);
+    SetModified();
+    InvalidatePicture();
+    Redraw(1);
+}
+
+bool TPlotRWin::HasParametricSurface() const {
+    for (int i = 0; i < examples_.Count(); ++i)
+        if (IsParametricSurface(examples_[i].Kind()))
+            return true;
+    return false;
+}
+
+void TPlotRWin::EditPlanarity() {
+    const auto text = platform_.InputBox("entrada", "planaridade (por mil)", std::to_string(planarity_), window_.get(), 30);
+    if (!text)
+        return;
+    long double value = 0;
+    if (const int code = EvaluateNumber(*text, value); code != 0) {
+        ShowMessage(code);
+        return;
+    }
+    value = std::nearbyint(value);
+    if (!(value >= 0 && value <= 1000)) {
+        ShowMessage(kOutOfRange);
+        return;
+    }
+    planarity_ = static_cast<int>(value);
+    if (space_.hideParametric && HasParametricSurface()) {
+        InvalidatePicture();
+        Redraw(1);
+    }
+}
+
+void TPlotRWin::OnCommand(int id) {
+    switch (id) {
+    case cmd::kNewSurfaceExplicit: NewSurface(kSurfaceExplicit); return;
+    case cmd::kNewSurfaceCylindrical: NewSurface(kSurfaceCylindrical); return;
+    case cmd::kNewSurfaceParametric: NewSurface(kSurfaceParametric); return;
+    case cmd::kNewSurfaceSpherical: NewSurface(kSurfaceSpherical); return;
+    case cmd::kAllFast: SetAllSlow(false); return;
+    case cmd::kAllSlow: SetAllSlow(true); return;
+    case cmd::kPlanarity: EditPlanarity(); return;
+    case cmd::kHideParametric: ViewFlagChanged(space_.hideParametric, HasParametricSurface()); return;
+    default: TPlotQWin::OnCommand(id); return;
+    }
+}
+
+void TPlotRWin::DrawFrame(platform::Surface& surface) {
+    space_.FollowBox();
+    SpaceFrameStyle style;
+    style.axes = axes_.axesShown;
+    style.axisNames = axisNames_;
+    style.axisColour = PenRgb(SlotColour(kSlotAxes));
+    style.boxColour = PenRgb(SlotColour(kSlotBox));
+    style.textColour = style.axisColour;
+    style.axisWidth = Printing() ? widths_.axesPrinter : widths_.axesScreen;
+    style.boxWidth = 1;
+    for (std::size_t k = 0; k < 3; ++k)
+        if (!axes_.axisNames[k].empty())
+            style.names[k] = axes_.axisNames[k];
+    DrawSpaceFrame(space_, view_, style, surface);
+}
+
+int TPlotRWin::DrawAll(platform::Surface& surface) {
+    int code = 0;
+    if (examples_.Count() > 0) {
+        std::vector<PaintedSurface> surfaces(static_cast<std::size_t>(examples_.Count()));
+        for (int i = 0; i < examples_.Count() && static_cast<std::size_t>(i) < grids_.size(); ++i)
+            surfaces[static_cast<std::size_t>(i)] = {&examples_[i], &grids_[static_cast<std::size_t>(i)]};
+        PainterOptions options;
+        options.zmin = space_.boxMin.z;
+        options.zmax = space_.boxMax.z;
+        options.greys = Printing() && !printInColour_;
+        code = painter_.Paint(space_, view_, surfaces, options, surface);
+    }
+    DrawFrame(surface);
+    return code;
+}
+
+void TPlotRWin::DrawBase(platform::Surface& surface) {
+    if (const int code = DrawAll(surface); code != 0 && pendingMessage_ == 0)
+        pendingMessage_ = code;
+}
+
+} // namespace korvane

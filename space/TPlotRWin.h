@@ -1,0 +1,54 @@
+#pragma once
+// Surface level of the space window: the grids of its records, the scene box, the
+// surface dialogs and the drawing of the whole space picture (DrawAll).
+#include <vector>
+
+#include "space/SurfaceGrid.h"
+#include "space/SurfacePainter.h"
+#include "space/TPlotQWin.h"
+
+namespace korvane {
+
+class TPlotRWin : public TPlotQWin {
+public:
+    TPlotRWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+
+    void OnCommand(int id) override;
+    int EditExample(int index, bool isNew) override;
+
+    // A new surface of the kind with its defaults, edited at once; its index or -1.
+    int NewSurface(std::int16_t kind);
+    // Grid, box, cube mode, scene box and fitted window after a record was made or edited.
+    void AfterRecordEdited(int index);
+    // Every record's grid and the scene box again (a document was read).
+    void RebuildScene();
+
+    const SurfaceGrid& Grid(int index) const { return grids_[static_cast<std::size_t>(index)]; }
+    const SurfacePainter& Painter() const { return painter_; }
+    int MarchSteps() const { return marchSteps_; }
+    int Planarity() const { return planarity_; }
+
+    // DrawAll: fast surfaces, then each record's own drawing in inventory order, then the
+    // axes and the box. 0 or the first record's failure code.
+    int DrawAll(platform::Surface& surface);
+    void DrawBase(platform::Surface& surface) override;
+
+protected:
+    void DrawScene(platform::Surface& surface) override { DrawAll(surface); }
+    void AfterDocumentChanged() override;
+    void SetAllSlow(bool slow);
+    void EditPlanarity();
+    bool HasParametricSurface() const;
+
+    std::vector<SurfaceGrid> grids_;
+    SurfacePainter painter_;
+    int marchSteps_ = 12;
+    int planarity_ = 100; // per mille
+
+private:
+    void ComputeRecordGrid(int index);
+    void SwitchCubeForTallBox(int index);
+    void DrawFrame(platform::Surface& surface);
+};
+
+} // namespace korvane

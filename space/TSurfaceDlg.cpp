@@ -1,0 +1,254 @@
+#include "space/TSurfaceDlg.h"
+#include "space/FieldText.h"
+
+#include <cmath>
+
+#include "graph/ColourTable.h"
+#include "platform/Platform.h"
+#include "space/SurfaceRecord.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr int kInconsistent = 6;
+constexpr int kOutOfRange = 17;
+
+// The text slots that a kind's formula fields edit, by field 211..214.
+bool HasFormulaField(int kind, int id) {
+    switch (kind) {
+    case kSurfaceParametric: return id >= 211 && id <= 213;
+    case kSurfaceSpherical: return id == 214;
+    default: return id == 213;
+    }
+}
+
+struct StyleCheck {
+    int id;
+    int offset;
+    bool inverted;
+};
+constexpr StyleCheck kStyleChecks[] = {
+    {TSurfaceDlg::kFast, spo::kSlow, true},    {TSurfaceDlg::kSpectrum, spo::kSpectrum, false},
+    {TSurfaceDlg::kGrid, spo::kGridEdges, false}, {TSurfaceDlg::kShade, spo::kShade, false},
+    {TSurfaceDlg::kLockBox, spo::kAutoBox, true}, {TSurfaceDlg::kCap, spo::kCap, false},
+};
+
+struct ColourField {
+    int id;
+    int offset;
+};
+constexpr ColourField kColourFields[] = {
+    {TSurfaceDlg::kColour, exo::kColour},
+    {TSurfaceDlg::kColour1, spo::kColour1},
+    {TSurfaceDlg::kColour2, spo::kColour2},
+    {TSurfaceDlg::kGridColour, spo::kGridColour},
+};
+
+} // namespace
+
+std::string DescribeSurface(const ExampleRecord& e) {
+    const auto& t = e.texts;
+    switch (e.Kind()) {
+    case kSurfaceExplicit: return "z = " + t[2];
+    case kSurfaceCylindrical: return "z = " + t[2] + " (r,t)";
+    case kSurfaceParametric: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
+    case kSurfaceSpherical: return "r = " + t[3] + " (t,u)";
+    default: return t[4];
+    }
+}
+
+TSurfaceDlg::TSurfaceDlg(EquationEnvironment environment, ExampleRecord& example)
+    : env_(std::move(environment)), example_(example) {}
+
+std::string TSurfaceDlg::TemplateName(const ExampleRecord& example) { return "EQUA" + std::to_string(example.Kind()); }
+
+int TSurfaceDlg::Run(platform::Platform& platform, platform::Window* owner) {
+    changeMask_ = 0;
+    return platform.RunModal(TemplateName(example_), *this, owner);
+}
+
+void TSurfaceDlg::OnInit(platform::Dialog& dialog) {
+    const ExampleRecord& e = example_;
+    for (int id = 211; id <= 214; ++id)
+        if (HasFormulaField(e.Kind(), id))
+            dialog.SetText(id, e.texts[static_cast<std::size_t>(id - 211)]);
+    dialog.SetText(221, FieldText(e.Real(exo::kMinimum)));
+    dialog.SetText(223, FieldText(e.Real(exo::kMaximum)));
+    dialog.SetText(222, FieldText(e.Real(exo::kMinimum2)));
+    dialog.SetText(224, FieldText(e.Real(exo::kMaximum2)));
+    dialog.SetText(216, std::to_string(e.I16(spo::kDivisions1)));
+    dialog.SetText(217, std::to_string(e.I16(spo::kDivisions2)));
+    dialog.SetText(219, std::to_string(e.I16(spo::kPlotted1)));
+    dialog.SetText(220, std::to_string(e.I16(spo::kPlotted2)));
+    dialog.SetText(227, std::to_string(e.Width()));
+    const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
+    const long double box[6] = {low.x, high.x, low.y, high.y, low.z, high.z};
+    for (int k = 0; k < 6; ++k)
+        dialog.SetText(kBoxFirst + k, FieldText(box[k]));
+    for (const StyleCheck& c : kStyleChecks)
+        dialog.SetCheck(c.id, e.Flag(c.offset) != c.inverted);
+    for (const ColourField& f : kColourFields) {
+        dialog.ListClear(f.id);
+        for (int c = 0; c < kColourCount; ++c)
+            dialog.ListAdd(f.id, ColourName(c));
+        const int index = e.I16(f.offset);
+        dialog.ListSelect(f.id, index >= 0 && index < kColourCount ? index : 0);
+    }
+}
+
+bool TSurfaceDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlEvent event) {
+    if (id != 1 || event != platform::ControlEvent::Clicked)
+        return false;
+    if (const int code = Accept(dialog); code != 0) {
+        if (env_.showMessage)
+            env_.showMessage(code);
+        return true;
+    }
+    dialog.End(1);
+    return true;
+}
+
+int TSurfaceDlg::ReadReal(const platform::Dialog& dialog, int id, long double& value) const {
+    if (const int code = env_.evaluate(dialog.GetText(id), value); code != 0)
+        return code;
+    return std::isfinite(value) ? 0 : kOutOfRange;
+}
+
+int TSurfaceDlg::ReadInteger(const platform::Dialog& dialog, int id, int low, int high, int& value) const {
+    long double real = 0;
+    if (const int code = ReadReal(dialog, id, real); code != 0)
+        return code;
+    const long double rounded = std::nearbyint(real);
+    if (!(rounded >= low && rounded <= high))
+        return kOutOfRange;
+    value = static_cast<int>(rounded);
+    return 0;
+}
+
+int TSurfaceDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    for (int id = 211; id <= 214; ++id) {
+        if (!HasFormulaField(copy.Kind(), id))
+            continue;
+        std::string text = dialog.GetText(id);
+        if (text.size() > static_cast<std::size_t>(kMaxFormulaLength))
+            text.resize(kMaxFormulaLength);
+        if (const int code = env_.compiler->CompileFormula(text); code != 0)
+            return code;
+        std::string& stored = copy.texts[static_cast<std::size_t>(id - 211)];
+        if (text != stored)
+            mask |= TEditExmpDlg::kFormulaChanged | TEditExmpDlg::kGeometryChanged;
+        stored = text;
+    }
+    PrepareSurfaceTexts(copy);
+    // The spherical coordinates built around the radius must compile as well.
+    for (int slot = 0; slot < 3; ++slot)
+        if (const int code = env_.compiler->CompileFormula(copy.texts[static_cast<std::size_t>(slot)]); code != 0)
+            return code;
+    return 0;
+}
+
+int TSurfaceDlg::ReadRanges(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    const long double epsilon = 10.0L * std::pow(0.1L, env_.decimals - 1);
+    const int fields[2][4] = {{221, 223, exo::kMinimum, exo::kMaximum}, {222, 224, exo::kMinimum2, exo::kMaximum2}};
+    for (const auto& f : fields) {
+        long double low = 0, high = 0;
+        if (const int code = ReadReal(dialog, f[0], low); code != 0)
+            return code;
+        if (const int code = ReadReal(dialog, f[1], high); code != 0)
+            return code;
+        if (high < low + epsilon)
+            return kInconsistent;
+        if (low != copy.Real(f[2]) || high != copy.Real(f[3]))
+            mask |= TEditExmpDlg::kGeometryChanged;
+        copy.SetReal(f[2], low);
+        copy.SetReal(f[3], high);
+    }
+    return 0;
+}
+
+int TSurfaceDlg::ReadCounts(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    int n1 = 0, n2 = 0, p1 = 0, p2 = 0, width = 0;
+    if (const int code = ReadInteger(dialog, 216, 1, kMaxGridPoints, n1); code != 0)
+        return code;
+    if (const int code = ReadInteger(dialog, 217, 1, kMaxGridPoints, n2); code != 0)
+        return code;
+    if ((n1 + 1) * (n2 + 1) > kMaxGridPoints)
+        return kOutOfRange;
+    if (const int code = ReadInteger(dialog, 219, kMinPlotted, kMaxPlotted, p1); code != 0)
+        return code;
+    if (const int code = ReadInteger(dialog, 220, kMinPlotted, kMaxPlotted, p2); code != 0)
+        return code;
+    if (const int code = ReadInteger(dialog, 227, 1, 30, width); code != 0)
+        return code;
+    if (n1 != copy.I16(spo::kDivisions1) || n2 != copy.I16(spo::kDivisions2))
+        mask |= TEditExmpDlg::kGeometryChanged;
+    copy.SetI16(spo::kDivisions1, static_cast<std::int16_t>(n1));
+    copy.SetI16(spo::kDivisions2, static_cast<std::int16_t>(n2));
+    copy.SetI16(spo::kPlotted1, static_cast<std::int16_t>(p1));
+    copy.SetI16(spo::kPlotted2, static_cast<std::int16_t>(p2));
+    if (width != copy.Width())
+        mask |= TEditExmpDlg::kStyleChanged;
+    copy.SetI16(exo::kWidth, static_cast<std::int16_t>(width));
+    return 0;
+}
+
+int TSurfaceDlg::ReadBox(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    if (!dialog.GetCheck(kLockBox))
+        return 0;
+    long double v[6];
+    for (int k = 0; k < 6; ++k)
+        if (const int code = ReadReal(dialog, kBoxFirst + k, v[k]); code != 0)
+            return code;
+    for (int k = 0; k < 6; k += 2)
+        if (!(v[k + 1] > v[k]))
+            return kInconsistent;
+    const SpacePoint low{v[0], v[2], v[4]}, high{v[1], v[3], v[5]};
+    if (!(low == RecordBoxMin(copy)) || !(high == RecordBoxMax(copy)))
+        mask |= TEditExmpDlg::kGeometryChanged;
+    SetRecordBox(copy, low, high);
+    return 0;
+}
+
+void TSurfaceDlg::ReadStyle(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    for (const StyleCheck& c : kStyleChecks) {
+        const bool on = dialog.GetCheck(c.id) != c.inverted;
+        if (on != copy.Flag(c.offset))
+            mask |= c.id == kLockBox || c.id == kCap ? TEditExmpDlg::kGeometryChanged : TEditExmpDlg::kStyleChanged;
+        copy.SetFlag(c.offset, on);
+    }
+    for (const ColourField& f : kColourFields) {
+        const int index = dialog.ListSelection(f.id);
+        if (index < 0 || index >= kColourCount)
+            continue;
+        if (index != copy.I16(f.offset))
+            mask |= TEditExmpDlg::kStyleChanged;
+        copy.SetI16(f.offset, static_cast<std::int16_t>(index));
+    }
+}
+
+int TSurfaceDlg::Accept(const platform::Dialog& dialog) {
+    ExampleRecord copy = example_.CopyWithoutTrees();
+    int mask = 0;
+    int code = ReadFormulas(dialog, copy, mask);
+    if (code == 0)
+        code = ReadRanges(dialog, copy, mask);
+    if (code == 0)
+        code = ReadCounts(dialog, copy, mask);
+    if (code == 0)
+        code = ReadBox(dialog, copy, mask);
+    if (code != 0)
+        return code;
+    ReadStyle(dialog, copy, mask);
+    // The box as accepted, for a later "travar posição".
+    WritePoint(copy, spo::kSavedBoxMin, RecordBoxMin(copy));
+    WritePoint(copy, spo::kSavedBoxMax, RecordBoxMax(copy));
+    copy.texts[4] = DescribeSurface(copy);
+    if (mask != 0)
+        copy.SetShown(true);
+    example_ = std::move(copy);
+    changeMask_ = mask;
+    return 0;
+}
+
+} // namespace korvane

@@ -1,0 +1,129 @@
+// The space documents in examples/ are made here by space windows as a user fills them:
+// run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run checks that
+// what the windows write opens again with the same observer and the same picture, and
+// that the committed files open and draw.
+#include "SpaceWindowTestSupport.h"
+
+#include "plane/TPlot2Win.h"
+#include "platform/FileIO.h"
+#include "space/SurfaceRecord.h"
+#include "space/TSurfaceDlg.h"
+
+#include <cstdlib>
+#include <functional>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SpaceExamples : public spacetest::SpaceWindowTest {
+protected:
+    struct Example {
+        const char* file;
+        std::function<void()> fill;
+        int records;
+    };
+
+    void New(int command, const spacetest::Typing& typing = {}, std::vector<int> presses = {}) {
+        ScriptOk(typing, std::move(presses));
+        window->OnCommand(command);
+    }
+
+    std::vector<Example> Examples() {
+        using D = TSurfaceDlg;
+        return {
+            {"superficie.kv3",
+             [this] {
+                 New(cmd::kNewSurfaceExplicit);
+                 window->OnCommand(cmd::kBoxShown);
+                 window->OnCommand(cmd::kTurnBack);
+                 window->OnCommand(cmd::kRaise);
+             },
+             1},
+            {"cilindrica.kv3",
+             [this] {
+                 New(cmd::kNewSurfaceCylindrical, {{217, "48"}});
+                 window->OnCommand(cmd::kApproach);
+             },
+             1},
+            {"esfera.kv3",
+             [this] {
+                 New(cmd::kNewSurfaceParametric, {}, {D::kSpectrum, D::kShade});
+                 window->OnCommand(cmd::kAxes);
+             },
+             1},
+            {"entrelacadas.kv3",
+             [this] {
+                 New(cmd::kNewSurfaceExplicit, {{213, "cos(x)cos(y)"}});
+                 New(cmd::kNewSurfaceExplicit, {{213, "0.25x+0.25y"}}, {D::kSpectrum, D::kShade});
+                 window->OnCommand(cmd::kBoxShown);
+             },
+             2},
+        };
+    }
+
+    // The picture as text, one polygon or line a row.
+    std::vector<std::string> Picture(TPlot3Win& w) {
+        auto raster = platform.CreateSurface(w.ClientSize());
+        platform::RecordingSurface out(*raster);
+        w.DrawAll(out);
+        std::vector<std::string> rows;
+        for (const platform::Primitive& p : out.Primitives())
+            rows.push_back(platform::Describe(p));
+        return rows;
+    }
+};
+
+TEST_F(SpaceExamples, DocumentsOpenWithTheSameObserverAndPicture) {
+    const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
+    for (const Example& example : Examples()) {
+        SCOPED_TRACE(example.file);
+        window = MakeWindow();
+        example.fill();
+        ASSERT_EQ(window->Examples().Count(), example.records);
+        const std::string path = (folder.Path() / example.file).string();
+        ASSERT_EQ(window->SaveDocument(path), 0);
+        if (out) {
+            ASSERT_EQ(window->SaveDocument((fs::path(out) / example.file).string()), 0);
+        }
+        const SpacePoint observer = window->Space().observer;
+        const std::vector<std::string> picture = Picture(*window);
+        EXPECT_GT(picture.size(), 100u);
+        auto reopened = MakeWindow();
+        ASSERT_EQ(reopened->OpenDocument(path), 0);
+        EXPECT_EQ(reopened->Space().observer, observer);
+        EXPECT_EQ(Picture(*reopened), picture);
+        // Saved again, the document is the same bytes.
+        const std::string again = (folder.Path() / "again.kv3").string();
+        ASSERT_EQ(reopened->SaveDocument(again), 0);
+        std::vector<std::uint8_t> first, second;
+        ASSERT_TRUE(ReadWholeFile(path, first));
+        ASSERT_TRUE(ReadWholeFile(again, second));
+        EXPECT_EQ(first, second);
+    }
+}
+
+TEST_F(SpaceExamples, CommittedExamplesOpenAndDraw) {
+    const fs::path folder = fs::path(KORVANE_SOURCE_DIR) / "examples";
+    for (const Example& example : Examples()) {
+        SCOPED_TRACE(example.file);
+        auto w = MakeWindow();
+        ASSERT_EQ(w->OpenDocument((folder / example.file).string()), 0);
+        EXPECT_EQ(w->Examples().Count(), example.records);
+        EXPECT_GT(Picture(*w).size(), 100u);
+    }
+}
+
+// A plane document is refused by the space window, and a space document by the plane one.
+TEST_F(SpaceExamples, PlaneAndSpaceDocumentsRefuseEachOther) {
+    const fs::path folder = fs::path(KORVANE_SOURCE_DIR) / "examples";
+    EXPECT_EQ(window->OpenDocument((folder / "onda.kv2").string()), 11);
+    WindowOptions options;
+    options.readSettings = false;
+    TPlot2Win plane(platform, options, nullptr);
+    EXPECT_EQ(plane.OpenDocument((folder / "superficie.kv3").string()), 11);
+}
+
+} // namespace
+} // namespace korvane

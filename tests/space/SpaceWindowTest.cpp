@@ -1,0 +1,86 @@
+#include "SpaceWindowTestSupport.h"
+#include "SurfaceTestSupport.h"
+
+#include "expr/ConstantText.h"
+#include "platform/FileIO.h"
+#include "platform/memory/MemoryDialog.h"
+#include "resources/Resources.h"
+#include "space/SurfaceRecord.h"
+#include "space/TSurfaceDlg.h"
+
+namespace korvane {
+namespace {
+
+using spacetest::SpaceWindowTest;
+
+// F1 and "ok" make the default explicit surface: sampled, boxed, fitted and painted.
+TEST_F(SpaceWindowTest, NewExplicitSurfaceIsGriddedAndPainted) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewSurfaceExplicit);
+    ASSERT_EQ(window->Examples().Count(), 1);
+    const ExampleRecord& e = window->Examples()[0];
+    EXPECT_EQ(e.Kind(), kSurfaceExplicit);
+    EXPECT_EQ(window->Grid(0).points.size(), 25u * 25u);
+    EXPECT_NEAR((double)window->Space().boxMax.z, 1.02, 1e-12);
+    // Every one of the 24 x 24 quadrilaterals lies in the fitted window and is filled.
+    EXPECT_EQ(Paint(*window).size(), 24u * 24u);
+}
+
+TEST_F(SpaceWindowTest, CancelledNewSurfaceLeavesNothing) {
+    platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
+    window->OnCommand(cmd::kNewSurfaceParametric);
+    EXPECT_EQ(window->Examples().Count(), 0);
+    EXPECT_TRUE(Paint(*window).empty());
+}
+
+// A box much taller than wide switches cube mode on and lifts the observer.
+TEST_F(SpaceWindowTest, TallSurfaceSwitchesCubeMode) {
+    ScriptOk({{213, "50xx"}});
+    window->OnCommand(cmd::kNewSurfaceExplicit);
+    EXPECT_TRUE(window->Space().cube);
+    EXPECT_GT(Paint(*window).size(), 500u);
+}
+
+// Fields out of range are refused with their codes, and the record stays as it was.
+TEST(SurfaceDialog, RefusesCountsAndRangesOutOfBounds) {
+    struct Row {
+        const char* rule;
+        int id;
+        const char* text;
+        int code;
+    } rows[] = {
+        {"divisions above 3000", 216, "3001", 17},
+        {"too many grid points in all", 216, "200", 17},
+        {"no division", 217, "0", 17},
+        {"a plotted-point count below 2", 219, "1", 17},
+        {"a plotted-point count above 32000", 220, "32001", 17},
+        {"a line width above 30", 227, "31", 17},
+        {"a maximum equal to its minimum", 223, "-pi", 6},
+        {"a formula that does not compile", 213, "sin(", -1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rule);
+        spacetest::Compiled c;
+        ExampleRecord e;
+        c.Make(e, kSurfaceExplicit);
+        EquationEnvironment env;
+        env.compiler = &c.compiler;
+        env.evaluate = [&](const std::string& text, long double& value) {
+            return EvaluateConstantText(c.compiler, text, value);
+        };
+        TSurfaceDlg handler(env, e);
+        platform::MemoryDialog dialog(nullptr, *res::Dialog("EQUA301"), handler, true);
+        handler.OnInit(dialog);
+        dialog.SetText(r.id, r.text);
+        const int code = handler.Accept(dialog);
+        if (r.code < 0)
+            EXPECT_NE(code, 0);
+        else
+            EXPECT_EQ(code, r.code);
+        EXPECT_EQ(e.I16(spo::kDivisions1), 24);
+        EXPECT_EQ(e.texts[2], "sin(2x)cos(y)");
+    }
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,60 @@
+#pragma once
+// A space window on the memory platform with a settings folder of its own.
+#include "tests/plane/PlaneWindowTestSupport.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/RecordingSurface.h"
+#include "space/SpaceCommands.h"
+#include "space/TPlot3Win.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace korvane::spacetest {
+
+using planetest::ScratchFolder;
+
+using Typing = std::vector<std::pair<int, std::string>>;
+
+class SpaceWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.SetConfigDirectory(folder.WithSlash());
+        window = MakeWindow();
+    }
+    void TearDown() override { window.reset(); }
+
+    std::unique_ptr<TPlot3Win> MakeWindow() {
+        WindowOptions options;
+        options.readSettings = false;
+        return std::make_unique<TPlot3Win>(platform, options, nullptr);
+    }
+    // Types into the next surface dialog, presses the given check boxes and "ok".
+    void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
+        platform.ScriptModal([typing, presses](platform::MemoryDialog& d) {
+            for (const auto& [id, text] : typing)
+                EXPECT_TRUE(d.Type(id, text)) << "control " << id;
+            for (int id : presses)
+                EXPECT_TRUE(d.Press(id)) << "control " << id;
+            d.Enter();
+        });
+    }
+    // The window's picture, drawn into a recording surface over a raster.
+    std::vector<platform::Primitive> Paint(TPlot3Win& w) {
+        auto raster = platform.CreateSurface(w.ClientSize());
+        platform::RecordingSurface out(*raster);
+        w.DrawAll(out);
+        return out.OfKind(platform::Primitive::Polygon);
+    }
+
+    ScratchFolder folder{std::string("korvane-space-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    platform::MemoryPlatform platform;
+    std::unique_ptr<TPlot3Win> window;
+};
+
+} // namespace korvane::spacetest
