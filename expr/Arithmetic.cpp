@@ -115,18 +115,6 @@ bool Divide(bool complexMode, const ComplexValue& a, const ComplexValue& b, Comp
     return GuardResult(result);
 }
 
-long double RoundHalfDown(long double x) {
-    const long double s = x >= 0 ? 1.0L : -1.0L;
-    const long double a = std::fabs(x);
-    if (a > kIntegerRange)
-        return s * kIntegerRange;
-    long double i = 0.0L;
-    const long double f = std::modf(a, &i);
-    if (f > 0.5L)
-        i += 1.0L;
-    return s * std::floor(i + 0.01L);
-}
-
 bool IsExactInteger(const ComplexValue& v, long double& n) {
     n = RoundHalfDown(v.re);
     return std::fabs(n - v.re) < kZeroTolerance && std::fabs(v.im) < kZeroTolerance;

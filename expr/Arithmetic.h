@@ -30,7 +30,27 @@ int MagnitudeClass(const ComplexValue& v);
 bool Multiply(bool complexMode, const ComplexValue& a, const ComplexValue& b, ComplexValue& result);
 bool Divide(bool complexMode, const ComplexValue& a, const ComplexValue& b, ComplexValue& result);
 
-long double RoundHalfDown(long double x);
+// Rounds a value in [0, 2^31) half toward zero. Every curve sample passes here twice, so
+// it stays clear of floor and of truncating conversions, which both switch the x87 control
+// word: 2^63 has a unit last place, so adding and taking it away rounds to nearest in the
+// current mode, and a tie that went up is taken back.
+inline long double RoundNonNegative(long double a) {
+    constexpr long double kUnitLastPlace = 0x1p63L;
+    long double n = (a + kUnitLastPlace) - kUnitLastPlace;
+    if (a - n == -0.5L)
+        n -= 1;
+    return n;
+}
+
+// Rounds half toward zero and saturates at +-2147483647; NaN stays NaN.
+inline long double RoundHalfDown(long double x) {
+    const bool negative = x < 0;
+    const long double a = negative ? -x : x;
+    if (!(a <= kIntegerRange))
+        return a > kIntegerRange ? (negative ? -kIntegerRange : kIntegerRange) : x;
+    const long double n = RoundNonNegative(a);
+    return negative ? -n : n;
+}
 // True when v is the integer n = RoundHalfDown(Re v) within 1e-18, with Im v below 1e-18.
 bool IsExactInteger(const ComplexValue& v, long double& n);
 // Angle in (-pi, pi].

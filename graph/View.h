@@ -1,32 +1,17 @@
 #pragma once
 // The world window of a graph window and its mapping to client pixels, with the stack of
 // previous views. A plain value: the window level wires it to commands and repaints.
+#include "expr/Arithmetic.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace korvane {
 
-// Rounds a value in [0, 2^31) half toward zero. Every curve sample passes here twice, so
-// it stays clear of floor and of truncating conversions, which both switch the x87 control
-// word: 2^63 has a unit last place, so adding and taking it away rounds to nearest in the
-// current mode, and a tie that went up is taken back.
-inline std::int32_t RoundNonNegative(long double a) {
-    constexpr long double kUnitLastPlace = 0x1p63L;
-    long double n = (a + kUnitLastPlace) - kUnitLastPlace;
-    if (a - n == -0.5L)
-        n -= 1;
-    return static_cast<std::int32_t>(static_cast<double>(n));
-}
-
-// Rounds half toward zero and saturates at +-2147483647; NaN gives 0.
+// The language's rounding as a pixel coordinate; NaN gives 0. The conversion goes
+// through double, whose truncation leaves the x87 control word alone.
 inline std::int32_t RoundToInt(long double v) {
-    if (!(v == v))
-        return 0;
-    const std::int32_t sign = v >= 0 ? 1 : -1;
-    const long double a = v >= 0 ? v : -v;
-    if (a > 2147483647.0L)
-        return sign * 2147483647;
-    return sign * RoundNonNegative(a);
+    return v == v ? static_cast<std::int32_t>(static_cast<double>(RoundHalfDown(v))) : 0;
 }
 
 struct SavedView {
@@ -128,7 +113,7 @@ private:
             clamped = true;
             return -1;
         }
-        return RoundNonNegative(v);
+        return static_cast<std::int32_t>(static_cast<double>(RoundNonNegative(v)));
     }
 };
 

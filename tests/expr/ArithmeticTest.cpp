@@ -7,7 +7,7 @@
 
 #include "expr/Arithmetic.h"
 #include "expr/BuiltinFunctions.h"
-#include "tests/expr/FunctionsTolerance.h"
+#include "tests/support/Tolerance.h"
 
 namespace korvane {
 namespace {
@@ -115,18 +115,24 @@ TEST(Arithmetic, DivideRefusesHugeDividendsAndTinyDivisors) {
         CheckOperation(Divide, row);
 }
 
-// Halves round toward zero; beyond the integer range the result is +-2147483647.
+// Halves round toward zero, whichever way the even neighbour lies; beyond the integer
+// range the result is +-2147483647. Every pixel coordinate is rounded by this rule too.
 TEST(Arithmetic, RoundHalfDown) {
     const struct {
         long double x, expected;
     } rows[] = {
-        {2.5L, 2}, {-2.5L, -2}, {2.51L, 3}, {-2.51L, -3}, {0.5L, 0}, {-0.7L, -1}, {0, 0}, {7, 7},
-        {2.9999999999999999999L, 3}, {3e9L, 2147483647.0L}, {-3e9L, -2147483647.0L}, {2147483646.6L, 2147483647.0L},
+        {2.5L, 2}, {-2.5L, -2}, {3.5L, 3}, {-3.5L, -3}, {0.5L, 0}, {1.5L, 1}, {2147483646.5L, 2147483646},
+        {2.51L, 3}, {-2.51L, -3}, {0.49L, 0}, {-0.7L, -1}, {0, 0}, {7, 7}, {1e-4000L, 0},
+        {std::nextafter(2.5L, 3.0L), 3}, {std::nextafter(3.5L, 3.0L), 3}, {std::nextafter(3.5L, 4.0L), 4},
+        {-std::nextafter(3.5L, 4.0L), -4}, {2.9999999999999999999L, 3},
+        {3e9L, 2147483647.0L}, {-3e9L, -2147483647.0L}, {2147483646.6L, 2147483647.0L},
+        {HUGE_VALL, 2147483647.0L}, {-HUGE_VALL, -2147483647.0L},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "x = " << row.x);
         EXPECT_EQ(RoundHalfDown(row.x), row.expected);
     }
+    EXPECT_TRUE(std::isnan(RoundHalfDown(std::numeric_limits<long double>::quiet_NaN())));
 }
 
 TEST(Arithmetic, IsExactIntegerWithinTheZeroTolerance) {
@@ -208,19 +214,33 @@ TEST(Arithmetic, IntegerPowerMultipliesWithTheGuards) {
     }
 }
 
-TEST(Arithmetic, SharedConstants) {
+// Each constant to the last bits of the 80-bit format (references from mpmath); e^5000
+// and e^-5000 come from exp, allowed a few units in the last place.
+TEST(Arithmetic, SharedConstantsToFullPrecision) {
     const SharedConstants& c = Constants();
-    EXPECT_EQ(&c, &Constants());
-    EXPECT_NEAR(static_cast<double>(c.sqrtPi * c.sqrtPi), static_cast<double>(kPi), 1e-15);
-    EXPECT_NEAR(static_cast<double>(c.phi * c.phi - c.phi), 1.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(c.sqrtTwoPi * c.invSqrtTwoPi), 1.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(std::exp(c.lnSqrtPi) - c.sqrtPi), 0.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(c.twoOverSqrtPi * c.sqrtPi), 2.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(c.sqrt3Half * 2 - c.sqrt3), 0.0, 1e-18);
-    EXPECT_NEAR(static_cast<double>(c.sqrt2 * c.sqrt2), 2.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(std::exp(c.ln10)), 10.0, 1e-14);
-    EXPECT_EQ(c.e5000 * c.eMinus5000 > 0.999L && c.e5000 * c.eMinus5000 < 1.001L, true);
-    EXPECT_EQ(c.pi, kPi);
+    const struct {
+        const char* name;
+        long double value, expected, tolerance;
+    } rows[] = {
+        {"sqrt(pi)", c.sqrtPi, 1.772453850905516027298167L, 2e-19L},
+        {"ln sqrt(pi)", c.lnSqrtPi, 0.5723649429247000870717137L, 2e-19L},
+        {"2/sqrt(pi)", c.twoOverSqrtPi, 1.128379167095512573896159L, 2e-19L},
+        {"sqrt(2 pi)", c.sqrtTwoPi, 2.506628274631000502415765L, 2e-19L},
+        {"1/sqrt(2 pi)", c.invSqrtTwoPi, 0.3989422804014326779399461L, 2e-19L},
+        {"sqrt(2)", c.sqrt2, 1.414213562373095048801689L, 2e-19L},
+        {"sqrt(3)", c.sqrt3, 1.732050807568877293527446L, 2e-19L},
+        {"sqrt(3)/2", c.sqrt3Half, 0.8660254037844386467637232L, 2e-19L},
+        {"phi", c.phi, 1.618033988749894848204587L, 2e-19L},
+        {"ln 10", c.ln10, 2.302585092994045684017991L, 2e-19L},
+        {"pi", c.pi, 3.141592653589793238462643L, 2e-19L},
+        {"e^5000", c.e5000, 2.967628384023667068966297e+2171L, 1e-17L},
+        {"e^-5000", c.eMinus5000, 3.369694148308917514450032e-2172L, 1e-17L},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(testing::Close(row.value, row.expected, row.tolerance, 0))
+            << "got " << testing::Show({row.value, 0}) << ", want " << testing::Show({row.expected, 0});
+    }
 }
 
 } // namespace

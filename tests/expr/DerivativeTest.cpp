@@ -8,6 +8,7 @@
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
 #include "expr/TreeOps.h"
+#include "tests/support/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,7 @@ namespace {
 constexpr int kSlotZ = 'Z' - 64;
 constexpr long double kStep = 1e-5L;
 
-// Relative difference with an absolute floor near zero.
-bool Near(long double actual, long double expected, long double tolerance) {
-    return std::fabs(actual - expected) <= tolerance * std::max(1.0L, std::fabs(expected));
-}
+using testing::Near;
 
 class Harness {
 public:
@@ -84,7 +82,7 @@ void CheckRealRows(const std::vector<RealRow>& rows, bool second = false) {
         std::uniform_real_distribution<double> pick(double(row.low), double(row.high));
         for (int k = 0; k < 5; ++k) {
             const long double p = pick(points);
-            SCOPED_TRACE(testing::Message()
+            SCOPED_TRACE(::testing::Message()
                          << "line " << row.line << ": d/d" << row.letter << " "
                          << (second ? "d " : "") << row.formula << " at " << double(p));
             long double plus = 0, minus = 0, symbolic = 0;
@@ -275,7 +273,7 @@ void CheckComplexRows(const std::vector<ComplexRow>& rows) {
             const ComplexValue z{pick(points), pick(points)};
             if (std::fabs(z.im) < 0.1L || std::fabs(z.re) < 0.1L)
                 continue; // keep away from branch cuts on the axes
-            SCOPED_TRACE(testing::Message()
+            SCOPED_TRACE(::testing::Message()
                          << "line " << row.line << ": d/d" << row.letter << " " << row.formula
                          << " at " << double(z.re) << "+" << double(z.im) << "i");
             ComplexValue plus, minus, symbolic;
@@ -369,7 +367,7 @@ TEST(DerivativeComplex, InverseCosinesFollowThePrincipalBranch) {
         {"argcosh(z)", {2.0L, 0.5L}, {0.51571488570496L, -0.167702133259666L}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.formula << " at " << double(row.z.re) << "+"
+        SCOPED_TRACE(::testing::Message() << row.formula << " at " << double(row.z.re) << "+"
                                         << double(row.z.im) << "i");
         Harness h(true);
         const ExprTree d = h.Derive(h.Compile(row.formula), 'X');
@@ -439,7 +437,7 @@ TEST(DerivativeExact, DescribedCases) {
         {"5", 'X', 3, 0, __LINE__},
     };
     for (const ExactRow& row : rows) {
-        SCOPED_TRACE(testing::Message()
+        SCOPED_TRACE(::testing::Message()
                      << "line " << row.line << ": d/d" << row.letter << " " << row.formula);
         Harness h(false);
         h.ctx.SetLetter('A' - 64, 1.5L);
@@ -469,7 +467,6 @@ TEST(DerivativeOptimised, LinearFormulaLeavesTheParameter) {
     const ExprTree d = h.Derive(h.Compile("a*x+b"), 'X');
     ASSERT_NE(d.root, nullptr);
     EXPECT_EQ(d.root->op, 'A');
-    EXPECT_EQ(d.NodeCount() > 0, true);
 }
 
 bool HasTrivialFactor(const ExprNode* n) {

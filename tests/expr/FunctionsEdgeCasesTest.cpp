@@ -11,7 +11,7 @@
 #include "expr/EvalContext.h"
 #include "expr/Opcodes.h"
 #include "expr/RandomGenerator.h"
-#include "tests/expr/FunctionsTolerance.h"
+#include "tests/support/Tolerance.h"
 
 namespace korvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FormulaTestSupport.h"
-#include "FunctionsTolerance.h"
+#include "tests/support/Tolerance.h"
 #include "expr/ExprTree.h"
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"

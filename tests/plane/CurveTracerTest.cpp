@@ -431,7 +431,7 @@ TEST(CurveTracer, PieceIsOnePolylineThroughEachPixelOnce) {
         {"x^2-3", [](long double x) { return x * x - 3; }, 7, -2 - third, 3 * third, -3, third},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.formula << " at density " << r.density);
+        SCOPED_TRACE(::testing::Message() << r.formula << " at density " << r.density);
         TraceScene scene;
         scene.SetCorners(r.xmin, r.xmax, r.ymin, r.ymax);
         ExampleRecord& example = scene.Add(kExplicit, {{1, r.formula}});

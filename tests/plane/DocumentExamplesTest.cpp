@@ -107,7 +107,7 @@ protected:
         EXPECT_TRUE(platform.Messages().empty());
     }
 
-    planetest::ScratchFolder folder_{"korvane-examples"};
+    planetest::ScratchFolder folder_{"examples"};
     platform::MemoryPlatform platform;
 };
 

@@ -103,7 +103,7 @@ protected:
     std::string PathOf(const char* name) const { return (folder_.Path() / name).string(); }
 
 private:
-    planetest::ScratchFolder folder_{"korvane-docpicture"};
+    planetest::ScratchFolder folder_{"docpicture"};
 
 protected:
     platform::MemoryPlatform platform;

@@ -55,7 +55,7 @@ protected:
     ExampleTable& Examples() { return window->Examples(); }
 
 private:
-    planetest::ScratchFolder folder_{std::string("korvane-equation-") +
+    planetest::ScratchFolder folder_{std::string("equation-") +
                                      ::testing::UnitTest::GetInstance()->current_test_info()->name()};
 
 protected:

@@ -1,14 +1,14 @@
 #pragma once
 // A plane picture for the tests of lines, segments, points and cycloids: a 200 x 200
 // window on [-5, 5] x [-5, 5] (one pixel is 0.05) on a light background.
-#include "PlaneTestScene.h"
+#include "tests/support/PlaneScene.h"
 
 namespace korvane::geometrytest {
 
-using planetest::ColourOfIndex;
+using testing::ColourOfIndex;
 inline constexpr platform::Rgb kTestBackground{250, 250, 240};
 
-class GeometryScene : public planetest::PlaneScene {
+class GeometryScene : public testing::PlaneScene {
 public:
     explicit GeometryScene(int width = 200, int height = 200) : PlaneScene(width, height, {200, 200}) {
         background = kTestBackground;

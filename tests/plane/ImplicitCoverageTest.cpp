@@ -4,7 +4,7 @@
 // pixels, over ten seeds of the generator.
 #include "plane/ImplicitCurve.h"
 
-#include "ImplicitTestSupport.h"
+#include "tests/support/PlaneScene.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,8 @@
 namespace korvane {
 namespace {
 
-using testing::PlanePicture;
+using testing::PlaneScene;
+using testing::ColourOfIndex;
 
 struct Curve {
     const char* formula;
@@ -101,10 +102,10 @@ Components MarchingSquares(const Curve& curve) {
     return out;
 }
 
-bool DrawnNear(const PlanePicture& picture, int px, int py, int reach) {
+bool DrawnNear(const PlaneScene& picture, int px, int py, int reach) {
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx) {
-            const auto c = picture.surface.GetPixel({px + dx, py + dy});
+            const auto c = picture.raster.GetPixel({px + dx, py + dy});
             if (c && *c != platform::kWhite)
                 return true;
         }
@@ -112,7 +113,7 @@ bool DrawnNear(const PlanePicture& picture, int px, int py, int reach) {
 }
 
 // The covered share of each component's cells.
-std::vector<double> Coverage(const PlanePicture& picture, const Components& parts) {
+std::vector<double> Coverage(const PlaneScene& picture, const Components& parts) {
     std::vector<int> covered(static_cast<std::size_t>(parts.count)), total(static_cast<std::size_t>(parts.count));
     const double h = 10.0 / kGrid;
     for (std::size_t k = 0; k < parts.cells.size(); ++k) {
@@ -130,11 +131,11 @@ std::vector<double> Coverage(const PlanePicture& picture, const Components& part
 
 // Drawn pixels whose centre is farther than a pixel and a half from the curve, by the
 // first-order distance |F| / |grad F|.
-int PixelsOffTheCurve(const PlanePicture& picture, const Curve& curve) {
+int PixelsOffTheCurve(const PlaneScene& picture, const Curve& curve) {
     int off = 0;
     for (int py = 0; py < 500; ++py)
         for (int px = 0; px < 500; ++px) {
-            if (*picture.surface.GetPixel({px, py}) == platform::kWhite)
+            if (*picture.raster.GetPixel({px, py}) == platform::kWhite)
                 continue;
             const double x = -5 + px * kUnit, y = 5 - py * kUnit;
             const double grad = std::hypot(curve.fx(x, y), curve.fy(x, y));
@@ -153,7 +154,7 @@ TEST(ImplicitCoverage, DrawnPixelsLieOnTheCurveAndCoverEveryComponent) {
         int samples = 0;
         for (int seed = 1; seed <= kSeeds; ++seed) {
             SCOPED_TRACE(::testing::Message() << "seed " << seed);
-            PlanePicture picture;
+            PlaneScene picture;
             picture.random.Seed(static_cast<std::uint64_t>(seed));
             ExampleRecord& example = picture.AddImplicit(curve.formula);
             PlaneDrawContext context = picture.Context();

@@ -4,7 +4,7 @@
 // redraw of a plane window with and without command 810.
 #include "plane/ImplicitCurve.h"
 
-#include "ImplicitTestSupport.h"
+#include "tests/support/PlaneScene.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -23,9 +23,10 @@ namespace korvane {
 namespace {
 
 using platform::Primitive;
-using testing::PlanePicture;
+using testing::PlaneScene;
+using testing::ColourOfIndex;
 
-ImplicitDrawStats Search(PlanePicture& picture, ExampleRecord& example) {
+ImplicitDrawStats Search(PlaneScene& picture, ExampleRecord& example) {
     PlaneDrawContext context = picture.Context();
     return DrawImplicitCounted(context, example);
 }
@@ -48,7 +49,7 @@ std::vector<platform::Rgb> Pixels(const platform::RasterSurface& surface) {
 TEST(ImplicitCurve, CircleIsOneClosedPieceTracedOneWay) {
     for (const std::uint64_t seed : {1u, 2u, 3u, 12345u}) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        PlanePicture picture;
+        PlaneScene picture;
         picture.random.Seed(seed);
         ExampleRecord& example = picture.AddImplicit("xx+yy-13");
         const ImplicitDrawStats stats = Search(picture, example);
@@ -69,7 +70,7 @@ TEST(ImplicitCurve, CircleIsOneClosedPieceTracedOneWay) {
 // The record of a piece: start point on the curve, the tangent (-dF/dY, dF/dX) as slots
 // 5 negated and 4, the example's pen.
 TEST(ImplicitCurve, PieceRecord) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddImplicit("xx+yy-13");
     example.SetI16(exo::kColour, 9);
     example.SetI16(exo::kWidth, 2);
@@ -85,7 +86,7 @@ TEST(ImplicitCurve, PieceRecord) {
     EXPECT_EQ(piece.I16(tro::kColour), 9);
     EXPECT_EQ(piece.I16(tro::kWidth), 2);
     EXPECT_EQ(piece.Real(tro::kStartT), 0);
-    EXPECT_EQ(picture.surface.CountPixels(PlanePicture::IndexColour(9)), picture.Drawn());
+    EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(9)), picture.Drawn());
 }
 
 // With symbolic derivatives off, or a derivative too large to build, the tangent comes
@@ -127,7 +128,7 @@ TEST(ImplicitCurve, NothingToDraw) {
     };
     for (const Row& row : {Row{"xx+yy+1", true}, Row{"1/x", false}, Row{"1/(xx+yy-13)", false}}) {
         SCOPED_TRACE(row.f);
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddImplicit(row.f);
         const ImplicitDrawStats stats = Search(picture, example);
         EXPECT_EQ(stats.startPoints, 0);
@@ -146,20 +147,20 @@ TEST(ImplicitCurve, NothingToDraw) {
 TEST(ImplicitCurve, ReplayDrawsTheSamePictureWithoutSearching) {
     for (const bool screenLimit : {true, false}) {
         SCOPED_TRACE(screenLimit ? "fronteira" : "no fronteira");
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddImplicit("xy-1");
         example.SetFlag(exo::kScreenLimit, screenLimit);
         const ImplicitDrawStats search = Search(picture, example);
         EXPECT_GE(search.pieces, 4);
         EXPECT_EQ(search.pieces % 2, 0);
-        const std::vector<platform::Rgb> searched = Pixels(picture.surface);
+        const std::vector<platform::Rgb> searched = Pixels(picture.raster);
         const std::size_t pieces = example.trajectories.size();
         for (const TrajectoryRecord& piece : example.trajectories) {
             EXPECT_EQ(piece.Byte(tro::kOpenEnd), 0);
             EXPECT_LT(std::fabs(piece.Real(tro::kEndT)), kImplicitParameterRange);
         }
 
-        picture.surface.Fill(platform::kWhite);
+        picture.raster.Fill(platform::kWhite);
         const std::uint64_t state = picture.random.State();
         const ImplicitDrawStats replay = Search(picture, example);
         EXPECT_EQ(picture.random.State(), state);
@@ -167,13 +168,13 @@ TEST(ImplicitCurve, ReplayDrawsTheSamePictureWithoutSearching) {
         EXPECT_EQ(replay.pieces, 0);
         EXPECT_EQ(replay.startPoints, 0);
         EXPECT_LT(replay.evaluations, search.evaluations);
-        EXPECT_TRUE(Pixels(picture.surface) == searched);
+        EXPECT_TRUE(Pixels(picture.raster) == searched);
     }
 }
 
 // A pending search after a replay adds pieces only where the picture is still empty.
 TEST(ImplicitCurve, SearchAgainSkipsDrawnPieces) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddImplicit("xx+yy-13");
     Search(picture, example);
     example.SetFlag(exo::kFlag56, true);
@@ -186,7 +187,7 @@ TEST(ImplicitCurve, SearchAgainSkipsDrawnPieces) {
 // A family of circles xx+yy=a, a = 4, 10, 16: one closed piece each, carrying the member's
 // value; the letter gets the window's value back.
 TEST(ImplicitCurve, FamilyMembersKeepTheirLetterValue) {
-    PlanePicture picture;
+    PlaneScene picture;
     picture.eval.SetLetter(1, 100);
     ExampleRecord& example = picture.AddImplicit("xx+yy-a");
     example.SetFlag(exo::kIsFamily, true);
@@ -207,14 +208,14 @@ TEST(ImplicitCurve, FamilyMembersKeepTheirLetterValue) {
     }
     EXPECT_EQ(picture.eval.GetLetter(1), 100.0L);
     // The replay draws the three members with their own values.
-    picture.surface.Fill(platform::kWhite);
+    picture.raster.Fill(platform::kWhite);
     Search(picture, example);
     EXPECT_NEAR(picture.Drawn(), (2 + std::sqrt(10.0) + 4) * 2 * M_PI / 0.02, 200);
 }
 
 // "busca longa" goes on past 25 tries until S; where no key can come it keeps the count.
 TEST(ImplicitCurve, LongSearchRunsUntilS) {
-    PlanePicture picture;
+    PlaneScene picture;
     picture.stopAtPoll = 200;
     ExampleRecord& example = picture.AddImplicit("xx+yy+1");
     example.SetFlag(exo::kFlag55, true);
@@ -225,7 +226,7 @@ TEST(ImplicitCurve, LongSearchRunsUntilS) {
     const long sweepPolls = 500 / kImplicitSweepPixels;
     EXPECT_EQ(stats.evaluations, 2L * (200 - sweepPolls) * kImplicitAttempts + kLatticeNodes);
 
-    PlanePicture quiet;
+    PlaneScene quiet;
     quiet.settings.noPoll = true;
     ExampleRecord& same = quiet.AddImplicit("xx+yy+1");
     same.SetFlag(exo::kFlag55, true);
@@ -234,7 +235,7 @@ TEST(ImplicitCurve, LongSearchRunsUntilS) {
 
 // S while replaying ends the drawing before any search; the search stays pending.
 TEST(ImplicitCurve, KeyStopDuringReplay) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddImplicit("xy-1");
     Search(picture, example);
     example.SetFlag(exo::kFlag56, true);
@@ -257,7 +258,7 @@ TEST(ImplicitCurve, WatchShowsThePicture) {
     };
     for (const Row& row : {Row{true, false, true}, Row{true, true, false}, Row{false, false, false}}) {
         SCOPED_TRACE(::testing::Message() << "watch " << row.watch << " printing " << row.printing);
-        PlanePicture picture;
+        PlaneScene picture;
         picture.settings.printing = row.printing;
         ExampleRecord& example = picture.AddImplicit("xx+yy-13");
         example.SetFlag(exo::kFlag57, row.watch);
@@ -271,10 +272,10 @@ TEST(ImplicitCurve, WatchShowsThePicture) {
 
 // In picture-export mode the pieces are polylines.
 TEST(ImplicitCurve, ExportModePolylines) {
-    PlanePicture picture;
+    PlaneScene picture;
     picture.settings.exportMode = true;
     ExampleRecord& example = picture.AddImplicit("xx+yy-13");
-    platform::RecordingSurface recording(picture.surface);
+    platform::RecordingSurface recording(picture.raster);
     PlaneDrawContext context = picture.ContextOn(recording);
     DrawImplicitCounted(context, example);
     EXPECT_TRUE(recording.OfKind(Primitive::Line).empty());

@@ -3,7 +3,8 @@
 // that report an end, and the picture of connected and separate terms.
 #include "plane/RecursiveSequence.h"
 
-#include "OdeTestSupport.h"
+#include "tests/support/PlaneScene.h"
+#include "tests/support/Tolerance.h"
 
 #include <cmath>
 #include <string>
@@ -13,7 +14,7 @@ namespace korvane {
 namespace {
 
 using platform::Primitive;
-using testing::OdeScene;
+using testing::PlaneScene;
 
 // References to 30 digits (mpmath): the root of cos x = x, and the 2-cycle of the
 // logistic map x -> 3.2 x (1 - x), (r + 1 +- sqrt((r - 3)(r + 1))) / 2r.
@@ -38,7 +39,7 @@ struct SequenceRun {
     std::vector<std::pair<long double, long double>> terms; // as visited, the start first
 };
 
-SequenceRun RunOf(OdeScene& scene, const ExampleRecord& example, const TrajectoryRecord& record,
+SequenceRun RunOf(PlaneScene& scene, const ExampleRecord& example, const TrajectoryRecord& record,
           const SequenceLimits& limits) {
     SequenceRun run;
     run.outcome = RunSequence(scene.eval, example, record, scene.view, limits,
@@ -74,7 +75,7 @@ TEST(RecursiveSequence, EndsAndTermCounts) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kRecursive, {{0, row.newX}, {1, "y"}});
         SequenceLimits limits;
         limits.screenLimit = row.screenLimit;
@@ -110,7 +111,7 @@ TEST(RecursiveSequence, CycleTestFindsFixedPointsAndCycles) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kRecursive, {{0, row.newX}, {1, row.newY}});
         SequenceLimits limits;
         limits.cycleTolerance = row.tolerance;
@@ -143,7 +144,7 @@ TEST(RecursiveSequence, NoCycleWhereThereIsNone) {
     } rows[] = {{"cos x, test off", "cos(x)", 0}, {"x + 0.1", "x+0.1", 0.014L}, {"logistic 4", "4*x*(1-x)", 1e-9L}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kRecursive, {{0, row.newX}, {1, "0"}});
         SequenceLimits limits;
         limits.cycleTolerance = row.tolerance;
@@ -184,7 +185,7 @@ TEST(RecursiveSequence, TextsReportTheEnd) {
 // The cycle test of a window works in pixels: 0.7 pixels of a 500-pixel window on
 // [-5, 5] is 0.014.
 TEST(RecursiveSequence, WindowToleranceIsInPixels) {
-    OdeScene scene;
+    PlaneScene scene;
     EXPECT_TRUE(testing::Near(SequenceCycleTolerance(scene.settings, scene.view), 0.014L, 1e-15L));
 }
 
@@ -203,7 +204,7 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        OdeScene scene;
+        PlaneScene scene;
         // From (0.5, 0): 1, 2, 4, then 8, 16 and 32 outside; the join to 8 is clipped.
         ExampleRecord& example = scene.Add(kRecursive, {{0, "2*x"}, {1, "0"}});
         example.SetFlag(exo::kFlag60, row.connect);
@@ -219,14 +220,14 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
         ASSERT_EQ(lines.size(), row.lines);
         for (const Primitive& line : lines) {
             SCOPED_TRACE(platform::Describe(line));
-            EXPECT_EQ(line.pen.colour, planetest::ColourOfIndex(6));
+            EXPECT_EQ(line.pen.colour, testing::ColourOfIndex(6));
             EXPECT_LE(line.points[1].x, 500);
         }
         EXPECT_EQ(example.trajectories[0].Real(tro::kEndT), 5.0L);
         EXPECT_EQ(example.trajectories[0].Byte(tro::kOpenEnd), 0);
         EXPECT_EQ(scene.polls, 7);
     }
-    OdeScene scene;
+    PlaneScene scene;
     scene.keys = {0, kStopKey};
     ExampleRecord& example = scene.Add(kRecursive, {{0, "x+0.1"}, {1, "y"}});
     example.trajectories.push_back(Start(0, 0, 100));
@@ -238,7 +239,7 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
 
 // In picture export the joins of one stretch inside the window are one polyline.
 TEST(RecursiveSequence, ExportJoinsArePolylines) {
-    OdeScene scene;
+    PlaneScene scene;
     scene.settings.exportMode = true;
     ExampleRecord& example = scene.Add(kRecursive, {{0, "x+1"}, {1, "y"}});
     example.SetFlag(exo::kFlag60, true);

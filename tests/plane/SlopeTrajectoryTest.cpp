@@ -3,7 +3,8 @@
 // direction field's lattice and marks.
 #include "plane/SlopeTrajectory.h"
 
-#include "OdeTestSupport.h"
+#include "tests/support/PlaneScene.h"
+#include "tests/support/Tolerance.h"
 
 #include <cmath>
 
@@ -12,7 +13,7 @@ namespace {
 
 using platform::Primitive;
 using testing::Near;
-using testing::OdeScene;
+using testing::PlaneScene;
 
 // y = x - 1 + e^-x solves dy/dx = x - y through (0, 0); e^-1 to 30 digits (mpmath).
 constexpr long double kExpMinusOne = 0.367879441171442321595523770161L;
@@ -32,7 +33,7 @@ TrajectoryRecord Problem(long double x0, long double y0, long double h, int meth
 
 // The error at x = 1 of a solution of dy/dx = x - y from (0, 0) in n steps.
 long double ErrorAtOne(int method, int n) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
     TrajectoryRecord record = Problem(0, 0, 1.0L / n, method, n);
     PlaneDrawContext context = scene.Context();
@@ -89,7 +90,7 @@ TEST(SlopeTrajectory, HalvingTheStepShowsEachMethodsOrder) {
 TEST(SlopeTrajectory, ScreenLimitDecidesWhetherLeavingInYEnds) {
     for (bool limit : {false, true}) {
         SCOPED_TRACE(limit ? "limite da tela" : "sem limite");
-        OdeScene scene;
+        PlaneScene scene;
         scene.SetCorners(-1, 3, -1, 0.5L);
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
         example.SetFlag(exo::kScreenLimit, limit);
@@ -114,7 +115,7 @@ TEST(SlopeTrajectory, ScreenLimitDecidesWhetherLeavingInYEnds) {
         for (const Primitive& line : lines) {
             SCOPED_TRACE(platform::Describe(line));
             EXPECT_GE(line.points[1].y, topPixel);
-            EXPECT_EQ(line.pen.colour, planetest::ColourOfIndex(7));
+            EXPECT_EQ(line.pen.colour, testing::ColourOfIndex(7));
             EXPECT_EQ(line.pen.width, 2);
         }
         EXPECT_LT(lines.size(), static_cast<std::size_t>(result.steps));
@@ -123,7 +124,7 @@ TEST(SlopeTrajectory, ScreenLimitDecidesWhetherLeavingInYEnds) {
 
 // A negative step runs to the left: from (0, 0) the solution leaves at x = -5.
 TEST(SlopeTrajectory, NegativeStepRunsToTheLeft) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "0.1"}});
     TrajectoryRecord record = Problem(0, 0, -0.25L, kEulerMethod);
     PlaneDrawContext context = scene.Context();
@@ -146,7 +147,7 @@ TEST(SlopeTrajectory, InfiniteSlopeStopsBeforeTheAsymptote) {
                 {false, kEulerMethod, 0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(MethodName(row.method)) + (row.infiniteSlope ? " on" : " off"));
-        OdeScene scene;
+        PlaneScene scene;
         scene.settings.infiniteSlope = row.infiniteSlope;
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "1/x"}});
         example.SetFlag(exo::kScreenLimit, false);
@@ -168,7 +169,7 @@ TEST(SlopeTrajectory, InfiniteSlopeStopsBeforeTheAsymptote) {
 
 // An undefined slope ends the solution quietly; what was drawn stays.
 TEST(SlopeTrajectory, UndefinedSlopeEndsTheSolution) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "sqrt(x)"}});
     TrajectoryRecord record = Problem(1, 0, -0.1L, kEulerMethod);
     PlaneDrawContext context = scene.Context();
@@ -183,7 +184,7 @@ TEST(SlopeTrajectory, UndefinedSlopeEndsTheSolution) {
 // nothing and makes no step; a step too small to move x ends at once.
 TEST(SlopeTrajectory, StopKeyOutsideStartAndVanishingStep) {
     {
-        OdeScene scene;
+        PlaneScene scene;
         scene.keys = {0, 0, kStopKey};
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
         TrajectoryRecord record = Problem(0, 0, 0.01L, kEulerMethod);
@@ -194,7 +195,7 @@ TEST(SlopeTrajectory, StopKeyOutsideStartAndVanishingStep) {
         EXPECT_EQ(result.steps, 3);
     }
     {
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
         TrajectoryRecord record = Problem(7, 0, 0.01L, kEulerMethod);
         PlaneDrawContext context = scene.Context();
@@ -202,7 +203,7 @@ TEST(SlopeTrajectory, StopKeyOutsideStartAndVanishingStep) {
         EXPECT_TRUE(scene.surface.OfKind(Primitive::Line).empty());
     }
     {
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
         TrajectoryRecord record = Problem(1, 0, 0, kEulerMethod);
         PlaneDrawContext context = scene.Context();
@@ -221,7 +222,7 @@ TEST(SlopeTrajectory, DirectionFieldLatticeAndMarks) {
     } rows[] = {{0, 0}, {1, 361}, {2, 3 * 361}};
     for (const Row& row : rows) {
         SCOPED_TRACE("mode " + std::to_string(row.mode));
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
         example.SetI16(exo::kRadio, static_cast<std::int16_t>(row.mode));
         example.SetI16(exo::kPen24, 9);
@@ -231,7 +232,7 @@ TEST(SlopeTrajectory, DirectionFieldLatticeAndMarks) {
         EXPECT_EQ(lines.size(), row.lines);
         if (row.mode == 0)
             continue;
-        EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(9));
+        EXPECT_EQ(lines.front().pen.colour, testing::ColourOfIndex(9));
         // 15 tenths of a percent of the 500-pixel width, in world units.
         EXPECT_TRUE(Near(example.Real(exo::kFieldMarkWorld), 7.5L * 0.02L, 1e-15L));
         // Polled once per column pair.
@@ -241,7 +242,7 @@ TEST(SlopeTrajectory, DirectionFieldLatticeAndMarks) {
 
 // A slope mark is centred on its point along (1, F); a vector starts at its point.
 TEST(SlopeTrajectory, MarksFollowTheField) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
     PlaneDrawContext context = scene.Context();
     DrawSlopeField(context, example);
@@ -257,7 +258,7 @@ TEST(SlopeTrajectory, MarksFollowTheField) {
     EXPECT_EQ(below.points[0].x + below.points[1].x, 500);
     EXPECT_NEAR(below.points[1].y - below.points[0].y, -7.5 * 0.5 / std::sqrt(1.25), 1.0); // two roundings
 
-    OdeScene vectors;
+    PlaneScene vectors;
     ExampleRecord& system = vectors.Add(kSystem, {{0, "-y"}, {1, "x"}});
     system.SetI16(exo::kRadio, 2);
     PlaneDrawContext vectorContext = vectors.Context();
@@ -294,7 +295,7 @@ TEST(SlopeTrajectory, MarkLengthIsInWorldUnits) {
 
 // The example draws every problem, and then its field.
 TEST(SlopeTrajectory, ExampleDrawsItsProblemsThenTheField) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
     example.SetI16(exo::kRadio, 1);
     example.trajectories.push_back(Problem(0, 0, 0.05L, kRungeKuttaMethod));
@@ -306,7 +307,7 @@ TEST(SlopeTrajectory, ExampleDrawsItsProblemsThenTheField) {
     const auto lines = scene.surface.OfKind(Primitive::Line);
     ASSERT_GT(lines.size(), 361u);
     EXPECT_EQ(lines.back().pen.colour, platform::kBlack); // a new example's field colour -1
-    EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(7));
+    EXPECT_EQ(lines.front().pen.colour, testing::ColourOfIndex(7));
     EXPECT_GT(example.trajectories[0].Real(tro::kEndT), 50);
     EXPECT_GT(example.trajectories[1].Real(tro::kEndT), 50);
 }

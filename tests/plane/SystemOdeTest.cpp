@@ -3,7 +3,7 @@
 // system depends on time, a vanishing field, letter values, the open end and the field.
 #include "plane/SystemTrajectory.h"
 
-#include "OdeTestSupport.h"
+#include "tests/support/PlaneScene.h"
 
 #include <cmath>
 #include <string>
@@ -12,7 +12,7 @@ namespace korvane {
 namespace {
 
 using platform::Primitive;
-using testing::OdeScene;
+using testing::PlaneScene;
 
 // 2 pi to 30 digits (mpmath).
 constexpr long double kTwoPi = 6.28318530717958647692528676656L;
@@ -32,7 +32,7 @@ TrajectoryRecord Orbit(long double x0, long double y0, long double t0, long doub
     return record;
 }
 
-ExampleRecord& Rotation(OdeScene& scene, bool timeDependent) {
+ExampleRecord& Rotation(PlaneScene& scene, bool timeDependent) {
     ExampleRecord& example = scene.Add(kSystem, {{0, "-y"}, {1, "x"}});
     example.SetFlag(exo::kFlag53, !timeDependent);
     example.SetFlag(exo::kScreenLimit, false);
@@ -41,7 +41,7 @@ ExampleRecord& Rotation(OdeScene& scene, bool timeDependent) {
 
 // The distance at parameter t from the rotation's closed form (cos t, sin t).
 long double RotationError(long double trajectoryStep, long double end) {
-    OdeScene scene;
+    PlaneScene scene;
     scene.settings.trajectoryStep = trajectoryStep;
     ExampleRecord& example = Rotation(scene, true);
     TrajectoryRecord record = Orbit(1, 0, 0, end);
@@ -70,7 +70,7 @@ TEST(SystemOde, RotationMeetsItsClosedFormWithSecondOrder) {
 TEST(SystemOde, ClosedOrbitStopsAtTheLoopTestOnlyWithoutTime) {
     for (bool timeDependent : {false, true}) {
         SCOPED_TRACE(timeDependent ? "dependente do tempo" : "autônomo");
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = Rotation(scene, timeDependent);
         TrajectoryRecord record = Orbit(1, 0, 0, 20);
         PlaneDrawContext context = scene.Context();
@@ -104,7 +104,7 @@ TEST(SystemOde, VanishingFieldStopsOnlyWithoutTime) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        OdeScene scene;
+        PlaneScene scene;
         ExampleRecord& example = scene.Add(kSystem, {{0, row.f}, {1, "0"}});
         example.SetFlag(exo::kFlag53, !row.timeDependent);
         TrajectoryRecord record = Orbit(0, 0, 0, 2);
@@ -124,7 +124,7 @@ TEST(SystemOde, VanishingFieldStopsOnlyWithoutTime) {
 // The record's letter holds its value during the solution: x' = -a y, y' = a x with
 // a = 2 reaches (cos 2t, sin 2t); the letter has its own value back afterwards.
 TEST(SystemOde, LetterValueOfTheRecord) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSystem, {{0, "-a*y"}, {1, "a*x"}});
     example.SetFlag(exo::kFlag53, false);
     scene.eval.SetLetter(1, 7);
@@ -141,7 +141,7 @@ TEST(SystemOde, LetterValueOfTheRecord) {
 // The example draws its problems with their pens, then the field with its own; an open
 // end becomes the parameter reached (x' = 1 leaves the window at x = 5, t = 5).
 TEST(SystemOde, ExampleDrawsProblemsThenFieldAndKeepsTheOpenEnd) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSystem, {{0, "1"}, {1, "0"}});
     example.SetFlag(exo::kFlag53, true);
     example.SetFlag(exo::kScreenLimit, true);
@@ -157,8 +157,8 @@ TEST(SystemOde, ExampleDrawsProblemsThenFieldAndKeepsTheOpenEnd) {
     EXPECT_NEAR(static_cast<double>(drawn.Real(tro::kEndT)), 5.0, 0.05);
     const auto lines = scene.surface.OfKind(Primitive::Line);
     ASSERT_GT(lines.size(), 3u * 361u);
-    EXPECT_EQ(lines.front().pen.colour, planetest::ColourOfIndex(5));
-    EXPECT_EQ(lines.back().pen.colour, planetest::ColourOfIndex(11));
+    EXPECT_EQ(lines.front().pen.colour, testing::ColourOfIndex(5));
+    EXPECT_EQ(lines.back().pen.colour, testing::ColourOfIndex(11));
     // A uniform field: every vector shaft is horizontal and points right.
     const Primitive& shaft = lines[lines.size() - 3];
     EXPECT_EQ(shaft.points[0].y, shaft.points[1].y);
@@ -169,7 +169,7 @@ TEST(SystemOde, ExampleDrawsProblemsThenFieldAndKeepsTheOpenEnd) {
 // while the orbit steps keep their length) ends after a long run outside the window
 // instead of holding the window forever.
 TEST(SystemOde, RunawayPathEndsOutsideTheWindow) {
-    OdeScene scene;
+    PlaneScene scene;
     ExampleRecord& example = scene.Add(kSystem, {{0, "x*x"}, {1, "0"}});
     example.SetFlag(exo::kFlag53, true);
     example.SetFlag(exo::kScreenLimit, false);
@@ -182,7 +182,7 @@ TEST(SystemOde, RunawayPathEndsOutsideTheWindow) {
 
 // S during a solution stops the example before its field.
 TEST(SystemOde, StopKeyEndsTheExample) {
-    OdeScene scene;
+    PlaneScene scene;
     scene.keys = {0, 0, 0, kStopKey};
     ExampleRecord& example = Rotation(scene, true);
     example.SetI16(exo::kRadio, 1);

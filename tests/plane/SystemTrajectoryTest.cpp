@@ -4,7 +4,7 @@
 // draws on screen and in export mode.
 #include "plane/SystemTrajectory.h"
 
-#include "ImplicitTestSupport.h"
+#include "tests/support/PlaneScene.h"
 #include "platform/memory/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,8 @@ namespace korvane {
 namespace {
 
 using platform::Primitive;
-using testing::PlanePicture;
+using testing::PlaneScene;
+using testing::ColourOfIndex;
 
 // References to 30 digits (mpmath).
 constexpr long double kCos10 = -0.839071529076452452258863947824L;
@@ -37,7 +38,7 @@ TrajectoryRecord Problem(long double x0, long double y0, long double t0, long do
     return record;
 }
 
-SystemTrajectoryResult Trace(PlanePicture& picture, ExampleRecord& example, TrajectoryRecord& record,
+SystemTrajectoryResult Trace(PlaneScene& picture, ExampleRecord& example, TrajectoryRecord& record,
                              const SystemTrajectoryOptions& options = {}) {
     PlaneDrawContext context = picture.Context();
     return TraceSystemTrajectory(context, example, record, options);
@@ -45,7 +46,7 @@ SystemTrajectoryResult Trace(PlanePicture& picture, ExampleRecord& example, Traj
 
 // A time-independent system goes round x' = -y, y' = x once and closes at its start.
 TEST(SystemTrajectory, ClosedOrbitStopsAtTheLoopTest) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddSystem("-y", "x", true);
     TrajectoryRecord record = Problem(1, 0, 0, 1e18L);
     const SystemTrajectoryResult r = Trace(picture, example, record);
@@ -58,8 +59,8 @@ TEST(SystemTrajectory, ClosedOrbitStopsAtTheLoopTest) {
         SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
         int near = 0;
         for (int d = -1; d <= 1; ++d)
-            near += picture.surface.GetPixel({p.x + d, p.y}) != platform::kWhite ||
-                    picture.surface.GetPixel({p.x, p.y + d}) != platform::kWhite;
+            near += picture.raster.GetPixel({p.x + d, p.y}) != platform::kWhite ||
+                    picture.raster.GetPixel({p.x, p.y + d}) != platform::kWhite;
         EXPECT_GT(near, 0);
     }
 }
@@ -67,7 +68,7 @@ TEST(SystemTrajectory, ClosedOrbitStopsAtTheLoopTest) {
 // "dependente do tempo": no loop test, the run ends exactly at the end parameter, on
 // the circle at the angle it reached.
 TEST(SystemTrajectory, TimeDependentRunsToTheEndParameter) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddSystem("-y", "x", false);
     TrajectoryRecord record = Problem(1, 0, 0, 10);
     const SystemTrajectoryResult r = Trace(picture, example, record);
@@ -90,7 +91,7 @@ TEST(SystemTrajectory, VanishingFieldEndsOnlyTimeIndependentSystems) {
     };
     for (const Row& row : {Row{true, TrajectoryEnd::NullVector, false}, Row{false, TrajectoryEnd::Parameter, true}}) {
         SCOPED_TRACE(row.timeIndependent ? "time-independent" : "time-dependent");
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddSystem("-x", "-y", row.timeIndependent);
         TrajectoryRecord record = Problem(0, 0, 0, 1);
         const SystemTrajectoryResult r = Trace(picture, example, record);
@@ -104,7 +105,7 @@ TEST(SystemTrajectory, VanishingFieldEndsOnlyTimeIndependentSystems) {
 // x' = t from t = 0: the first step sees a null vector and does not move; the rest of the
 // run follows x = t^2 / 2 (improved Euler is exact for a field linear in t).
 TEST(SystemTrajectory, TimeDependentSystemPassesAVanishingField) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddSystem("t", "0", false);
     TrajectoryRecord record = Problem(0, 0, 0, 2);
     const SystemTrajectoryResult r = Trace(picture, example, record);
@@ -131,7 +132,7 @@ TEST(SystemTrajectory, ScreenLimitAndPathsOutside) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddSystem("1", "0", true);
         example.SetFlag(exo::kScreenLimit, row.screenLimit);
         TrajectoryRecord record = Problem(0, 0, 0, row.end);
@@ -141,7 +142,7 @@ TEST(SystemTrajectory, ScreenLimitAndPathsOutside) {
         EXPECT_EQ(r.end, row.expected);
         EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(row.x), 1.5 * kPixel);
         // One row of pixels, from the centre to the right edge, nothing else.
-        EXPECT_EQ(picture.Drawn(), picture.surface.CountPixels(PlanePicture::IndexColour(7), {250, 250, 500, 251}));
+        EXPECT_EQ(picture.Drawn(), picture.raster.CountPixels(ColourOfIndex(7), {250, 250, 500, 251}));
         EXPECT_GE(picture.Drawn(), 245);
     }
 }
@@ -151,7 +152,7 @@ TEST(SystemTrajectory, ScreenLimitAndPathsOutside) {
 TEST(SystemTrajectory, RestrictionEndsWhereItTurnsNonPositive) {
     for (const bool active : {true, false}) {
         SCOPED_TRACE(active ? "restriction on" : "restriction off");
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddSystem("1", "0", true);
         ASSERT_TRUE(picture.Compile(example, 3, "1-x"));
         example.SetFlag(exo::kFlag50, active);
@@ -173,7 +174,7 @@ TEST(SystemTrajectory, RestrictionEndsWhereItTurnsNonPositive) {
 TEST(SystemTrajectory, SharpAngleSwitch) {
     for (const bool sharp : {true, false}) {
         SCOPED_TRACE(sharp ? "switch on" : "switch off");
-        PlanePicture picture;
+        PlaneScene picture;
         picture.settings.sharpAngles = sharp;
         ExampleRecord& example = picture.AddSystem("-x/abs(x)", "0", true);
         TrajectoryRecord record = Problem(0.51L, 0, 0, 2);
@@ -185,7 +186,7 @@ TEST(SystemTrajectory, SharpAngleSwitch) {
 }
 
 TEST(SystemTrajectory, UndefinedFieldEndsQuietly) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddSystem("1", "sqrt(1-x)", false);
     TrajectoryRecord record = Problem(0, 0, 0, 10);
     const SystemTrajectoryResult r = Trace(picture, example, record);
@@ -200,7 +201,7 @@ TEST(SystemTrajectory, UndefinedFieldEndsQuietly) {
 TEST(SystemTrajectory, RecordLetterIsSetAndRestored) {
     for (const int stored : {1, int{'A'}}) {
         SCOPED_TRACE(stored);
-        PlanePicture picture;
+        PlaneScene picture;
         picture.eval.SetLetter(1, 7);
         ExampleRecord& example = picture.AddSystem("a", "0", false);
         TrajectoryRecord record = Problem(0, 0, 0, 1);
@@ -224,7 +225,7 @@ TEST(SystemTrajectory, StepDensityAndDirection) {
     for (const Row& row : {Row{1, 1, 1, 50}, Row{2, 1, 1, 100}, Row{1, 2, 1, 25}, Row{1, 1, -1, 50}}) {
         SCOPED_TRACE(::testing::Message() << "density " << row.density << " step " << static_cast<double>(row.multiplier)
                                         << " end " << static_cast<double>(row.end));
-        PlanePicture picture;
+        PlaneScene picture;
         picture.settings.trajectoryStep = row.multiplier;
         ExampleRecord& example = picture.AddSystem("1", "0", true);
         example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
@@ -240,7 +241,7 @@ TEST(SystemTrajectory, StepDensityAndDirection) {
 // The open-end byte stores the parameter reached, and a second run of the same record
 // stops at the same place.
 TEST(SystemTrajectory, OpenEndStoresTheParameterReached) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddSystem("1", "1", true);
     example.SetFlag(exo::kScreenLimit, true);
     TrajectoryRecord record = Problem(0, 0, 0, 1e18L);
@@ -267,7 +268,7 @@ TEST(SystemTrajectory, RecordPen) {
     for (const Row& row : {Row{7, 1, 0, 240, 260}, Row{12, 3, 0, 700, 800}, Row{7, 1, 5, 0, 0}}) {
         SCOPED_TRACE(::testing::Message() << "colour " << row.colour << " width " << row.width << " attribute "
                                         << row.attribute);
-        PlanePicture picture;
+        PlaneScene picture;
         ExampleRecord& example = picture.AddSystem("1", "0", true);
         TrajectoryRecord record = Problem(0, 0, 0, 5);
         record.SetI16(tro::kColour, static_cast<std::int16_t>(row.colour));
@@ -275,7 +276,7 @@ TEST(SystemTrajectory, RecordPen) {
         record.SetI16(tro::kPenAttribute, static_cast<std::int16_t>(row.attribute));
         Trace(picture, example, record);
         const int drawn = picture.Drawn();
-        EXPECT_EQ(picture.surface.CountPixels(PlanePicture::IndexColour(row.colour)), drawn);
+        EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(row.colour)), drawn);
         EXPECT_GE(drawn, row.minPixels);
         EXPECT_LE(drawn, row.maxPixels);
     }
@@ -286,11 +287,11 @@ TEST(SystemTrajectory, RecordPen) {
 TEST(SystemTrajectory, ExportModeDrawsOnePolylinePerVisibleRun) {
     for (const bool exportMode : {true, false}) {
         SCOPED_TRACE(exportMode ? "export" : "screen");
-        PlanePicture picture;
+        PlaneScene picture;
         picture.settings.exportMode = exportMode;
         ExampleRecord& example = picture.AddSystem("-y", "x", true);
         TrajectoryRecord record = Problem(6, 0, 0, 1e18L);
-        platform::RecordingSurface recording(picture.surface);
+        platform::RecordingSurface recording(picture.raster);
         PlaneDrawContext context = picture.ContextOn(recording);
         const SystemTrajectoryResult r = TraceSystemTrajectory(context, example, record);
         EXPECT_EQ(r.end, TrajectoryEnd::Closed);
@@ -312,7 +313,7 @@ TEST(SystemTrajectory, ExportModeDrawsOnePolylinePerVisibleRun) {
 // S from the poll after a step ends the run at once; watch mode shows the picture after
 // every step.
 TEST(SystemTrajectory, KeyStopAndWatch) {
-    PlanePicture picture;
+    PlaneScene picture;
     picture.stopAtPoll = 10;
     ExampleRecord& example = picture.AddSystem("-y", "x", true);
     TrajectoryRecord record = Problem(1, 0, 0, 1e18L);

@@ -72,7 +72,7 @@ public:
     bool MessageTimerRuns() const { return front->TimerInterval(kDrawingMessageTimer).has_value(); }
 
 private:
-    planetest::ScratchFolder folder_{"korvane-paint"};
+    planetest::ScratchFolder folder_{"paint"};
 
 public:
     WatchingPlatform platform;

@@ -2,7 +2,7 @@
 // A plane picture for the tests of the curve tracers: a 200 x 200 window whose examples
 // span its x range, and a keyboard poll that logs the letters at every poll, so a test
 // sees each sample of a curve.
-#include "PlaneTestScene.h"
+#include "tests/support/PlaneScene.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -14,7 +14,7 @@ namespace korvane::tracetest {
 inline constexpr int kLetterT = 'T' - 64;
 inline constexpr int kLetterX = 'X' - 64;
 
-using planetest::ColourOfIndex;
+using testing::ColourOfIndex;
 
 // What the window looked like when the tracer polled the keyboard.
 struct PollRecord {
@@ -23,7 +23,7 @@ struct PollRecord {
     std::size_t primitives = 0; // recorded so far
 };
 
-class TraceScene : public planetest::PlaneScene {
+class TraceScene : public testing::PlaneScene {
 public:
     explicit TraceScene(int width = 200, int height = 200) : PlaneScene(width, height, {200, 200}) {}
 

@@ -1,6 +1,6 @@
 #pragma once
-// The one tolerance rule of the function-library tests: a relative difference, with an
-// absolute floor near zero, measured on the complex modulus.
+// The one tolerance rule of the tests: a relative difference with an absolute floor near
+// zero, on the complex modulus for complex values.
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -21,6 +21,16 @@ inline bool Close(const ComplexValue& actual, const ComplexValue& expected, long
                   long double floor = kAbsoluteFloor) {
     const long double size = std::hypot(expected.re, expected.im);
     return Distance(actual, expected) <= std::fmax(tolerance * size, floor);
+}
+
+inline bool Close(long double actual, long double expected, long double tolerance,
+                  long double floor = kAbsoluteFloor) {
+    return std::fabs(actual - expected) <= std::fmax(tolerance * std::fabs(expected), floor);
+}
+
+// The same rule with the floor at the tolerance itself: relative above 1, absolute below.
+inline bool Near(long double actual, long double expected, long double tolerance) {
+    return Close(actual, expected, tolerance, tolerance);
 }
 
 inline std::string Show(const ComplexValue& v) {
