@@ -15,7 +15,4 @@ std::string FormatExponential(long double value, int decimals, bool readable);
 // Like "%d".
 std::string FormatInt(long long value);
 
-// Appends the UTF-8 bytes of one code point.
-void AppendUtf8(std::string& out, char32_t code);
-
 } // namespace korvane

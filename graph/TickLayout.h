@@ -41,8 +41,7 @@ struct LabelStyle {
 // UTF-8 text of a tick label.
 std::string TickLabel(long double value, const LabelStyle& style);
 
-// The pi character codes are in the Symbol font's encoding; the minus sign in code page 1252.
-std::string SymbolCharToUtf8(int code);
+// The minus sign is a code of code page 1252 (the pi character one of the symbol set).
 std::string Cp1252CharToUtf8(int code);
 
 } // namespace korvane

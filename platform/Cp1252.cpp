@@ -17,19 +17,6 @@ char32_t CodePointOf(unsigned char byte) {
     return (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char32_t(byte);
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 int ByteOf(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c < 0x100))
         return int(c);
@@ -66,6 +53,19 @@ long NextCodePoint(std::string_view s, std::size_t& pos) {
 }
 
 } // namespace
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;

@@ -12,5 +12,6 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 code, and malformed UTF-8, become '?'; `lossless`
 // (when given) tells whether that never happened.
 std::string Utf8ToCp1252(std::string_view utf8, bool* lossless = nullptr);
+void AppendUtf8(std::string& out, char32_t c);
 
 } // namespace korvane::platform

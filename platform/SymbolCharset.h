@@ -9,5 +9,8 @@
 namespace korvane::platform {
 
 std::string SymbolToUtf8(std::string_view bytes);
+// One character code of the symbol set (a pi character chosen by the user); codes beyond a
+// byte give the replacement character.
+std::string SymbolCharToUtf8(int code);
 
 } // namespace korvane::platform

@@ -33,7 +33,7 @@ TEST(PenColour, BackgroundAvoidanceAndPrinting) {
         {6, 19, true, false, 0},  {6, 19, true, true, 6},    {19, 19, true, true, 19},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.index << " on " << r.background << (r.printing ? " printing" : ""));
+        SCOPED_TRACE(::testing::Message() << r.index << " on " << r.background << (r.printing ? " printing" : ""));
         EXPECT_EQ(PenColour(r.index, r.background, r.printing, r.colour), r.expected);
     }
 }
@@ -62,7 +62,7 @@ TEST(NumberFormat, DialogRules) {
         {3, 2000000000, false, true, true, 17, 7},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.decimals << " decimals, width " << r.width);
+        SCOPED_TRACE(::testing::Message() << r.decimals << " decimals, width " << r.width);
         NumberFormat f;
         EXPECT_EQ(ApplyNumberFormat(f, r.decimals, r.width, r.scientific, false, r.hasWidth, r.hasScientific), r.code);
         EXPECT_EQ(f.fieldWidth, r.expectedWidth);

@@ -21,7 +21,7 @@ int FakeCompile(const std::string& text, const UserFunctionLibrary&) {
     return text.find('?') == std::string::npos ? 0 : 6;
 }
 
-class FnLibDlgTest : public testing::Test {
+class FnLibDlgTest : public ::testing::Test {
 protected:
     FnLibDlgTest() : dialog(platform, library, FakeCompile) {}
 
@@ -72,8 +72,8 @@ TEST_F(FnLibDlgTest, CreatedOnFirstUseAndShownAgain) {
     EXPECT_TRUE(d.IsVisible());
 }
 
-// Each refusal: its message captioned "hmm...", the focus on the field at fault, both
-// fields as typed and the library untouched.
+// A refusal (its rules are UserFunctionDefine's): its message, the focus on the field at
+// fault, both fields as typed and the library untouched.
 TEST_F(FnLibDlgTest, RefusalsShowTheirMessageAndFocusTheField) {
     library.Append(UserFunction::Make("F", "X+1", kFunctionOfX));
     struct Row {
@@ -82,27 +82,19 @@ TEST_F(FnLibDlgTest, RefusalsShowTheirMessageAndFocusTheField) {
         int code;
         int focus;
     };
-    const std::string tooLong(61, 'x');
     const Row rows[] = {
         {"", "x", 24, Dlg::kName},
-        {"g", "", 24, Dlg::kDefinition},
-        {"abcdefghij", "x", 116, Dlg::kName},
-        {"g", tooLong.c_str(), 116, Dlg::kDefinition},
-        {"abcdefghij", "", 24, Dlg::kDefinition},
-        {"g1", "x", 144, Dlg::kName},
-        {"sin", "x", 122, Dlg::kName},
-        {"f", "x", 122, Dlg::kName},
         {"g", "x?", 6, Dlg::kDefinition},
+        {"f", "x", 122, Dlg::kName},
     };
     MemoryDialog& d = Open();
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.name << " = " << row.definition);
+        SCOPED_TRACE(::testing::Message() << row.name << " = " << row.definition);
         platform.ClearLogs();
         d.Focus(0);
         Define(d, row.name, row.definition);
         ASSERT_EQ(platform.Messages().size(), 1u);
         EXPECT_EQ(platform.Messages()[0].text, res::Message(row.code));
-        EXPECT_EQ(platform.Messages()[0].caption, "hmm...");
         EXPECT_EQ(d.Focused(), row.focus);
         EXPECT_EQ(d.GetText(Dlg::kName), row.name);
         EXPECT_EQ(d.GetText(Dlg::kDefinition), row.definition);
@@ -233,12 +225,11 @@ TEST(FnLibHelp, RealAndComplexModeShowTheirText) {
     TFnLibDlg::ShowLanguageHelp(platform, false);
     ASSERT_EQ(platform.TextWindows().size(), 1u);
     const std::string real = platform.TextWindows().begin()->second;
-    EXPECT_EQ(real, res::Text("WINPARS").value_or("(missing)"));
     EXPECT_NE(real.find("joinx"), std::string::npos);
     TFnLibDlg::ShowLanguageHelp(platform, true);
     const std::string complex = platform.TextWindows().begin()->second;
-    EXPECT_EQ(complex, res::Text("WINCPARS").value_or("(missing)"));
     EXPECT_NE(complex.find("conj"), std::string::npos);
+    EXPECT_NE(complex, real);
 }
 
 } // namespace

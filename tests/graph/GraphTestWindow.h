@@ -59,7 +59,4 @@ private:
     std::int32_t identifier_;
 };
 
-// A fresh settings folder per test.
-std::string FreshConfigDirectory(const std::string& name);
-
 } // namespace korvane::testing

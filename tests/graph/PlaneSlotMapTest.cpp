@@ -1,6 +1,7 @@
 #include "graph/PlaneSlotMap.h"
 
 #include "graph/View.h"
+#include "tests/support/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ TEST(PlaneSlotMap, PackThenUnpackKeepsTheLook) {
     EXPECT_EQ(out.widths.gridScreen, 2);
     EXPECT_EQ(out.widths.gridPrinter, 5);
     EXPECT_EQ(out.view.zoomFactor, 2.5L);
-    EXPECT_EQ(out.view.step, 0.2L - 0.05L + 0.05L);
+    EXPECT_TRUE(testing::Close(out.view.step, 0.2L, 1e-18L));
     EXPECT_TRUE(out.view.independent);
     EXPECT_EQ(back.intA[19], kPlaneIdentifier);
 }

@@ -72,7 +72,7 @@ TEST(SettingsFile, HeaderOffsets) {
         {858, 0, "A[0]"}, {858 + 4 * 21, 100, "B[0]"}, {858 + 4 * 42 + 4, -1, "C[1]"},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.what << " at " << r.offset);
+        SCOPED_TRACE(::testing::Message() << r.what << " at " << r.offset);
         EXPECT_EQ(Int32At(bytes, r.offset), r.value);
     }
     EXPECT_EQ(bytes[828], 1);
@@ -165,7 +165,7 @@ TEST(SettingsFile, FontHeightRule) {
         int points, dpi, height;
     } rows[] = {{10, 96, -13}, {12, 96, -16}, {9, 96, -12}, {8, 72, -8}, {11, 120, -18}};
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.points << "pt at " << r.dpi);
+        SCOPED_TRACE(::testing::Message() << r.points << "pt at " << r.dpi);
         EXPECT_EQ(FontHeightFor(r.points, r.dpi), r.height);
     }
 }

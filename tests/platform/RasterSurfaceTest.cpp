@@ -1,4 +1,8 @@
+// The raster surface of layers and of the tests, and the recording surface that can sit on
+// it: the surface contract shared with the Qt surface, Bresenham lines, shapes, text boxes.
 #include "platform/memory/RasterSurface.h"
+#include "platform/memory/RecordingSurface.h"
+#include "tests/support/SurfaceContract.h"
 
 #include <gtest/gtest.h>
 
@@ -32,15 +36,12 @@ std::string Show(const PixelSet& pixels) {
     return out;
 }
 
-bool SameAs(const RasterSurface& a, const RasterSurface& b) {
-    for (int y = 0; y < a.GetSize().height; ++y)
-        for (int x = 0; x < a.GetSize().width; ++x)
-            if (a.GetPixel({x, y}) != b.GetPixel({x, y}))
-                return false;
-    return true;
-}
-
 } // namespace
+
+TEST(RasterSurface, KeepsTheSurfaceContract) {
+    korvane::testing::CheckSurfaceContract(
+        [](Size size, Rgb fill) -> std::unique_ptr<Surface> { return std::make_unique<RasterSurface>(size, fill); });
+}
 
 // Lines include both end points and follow Bresenham's choice of pixels.
 TEST(RasterSurface, LinePixels) {
@@ -63,59 +64,6 @@ TEST(RasterSurface, LinePixels) {
         s.Line(row.from, row.to);
         EXPECT_EQ(Show(Painted(s)), Show(row.expected));
     }
-}
-
-// A polyline sets each pixel once, so drawing it twice in Xor mode restores the picture,
-// closed outlines included.
-TEST(RasterSurface, XorOutlinesDrawnTwiceRestoreThePicture) {
-    const std::vector<Point> closed = {{1, 1}, {6, 1}, {6, 5}, {1, 5}, {1, 1}};
-    struct Row {
-        const char* name;
-        std::function<void(RasterSurface&)> draw;
-        Point start; // the pixel where the outline starts and ends
-    } rows[] = {
-        {"closed polyline", [&](RasterSurface& s) { s.Polyline(closed); }, {1, 1}},
-        {"rectangle", [](RasterSurface& s) { s.Rectangle({1, 1, 7, 6}); }, {1, 1}},
-        {"ellipse", [](RasterSurface& s) { s.Ellipse({0, 0, 9, 7}); }, {0, 3}},
-        {"polygon", [&](RasterSurface& s) { s.Polygon(std::span(closed).first(4)); }, {1, 1}},
-    };
-    for (DrawMode mode : {DrawMode::Xor, DrawMode::NotXor}) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + (mode == DrawMode::Xor ? " xor" : " notxor"));
-            RasterSurface s({10, 8});
-            s.FillRect({0, 0, 5, 8}, kRed);
-            RasterSurface before = s;
-            s.SetBrush({kWhite, BrushStyle::Hollow});
-            s.SetPen({mode == DrawMode::Xor ? kWhite : kBlack, 1, PenStyle::Solid});
-            s.SetDrawMode(mode);
-            row.draw(s);
-            EXPECT_NE(s.GetPixel(row.start), before.GetPixel(row.start)) << "the first pixel was set twice";
-            row.draw(s);
-            EXPECT_TRUE(SameAs(s, before));
-        }
-    }
-}
-
-// A black pen in NotXor mode inverts what is under it (the zoom rubber band).
-TEST(RasterSurface, NotXorWithBlackInverts) {
-    RasterSurface s({6, 3}, kRed);
-    s.SetPen({kBlack, 1, PenStyle::Solid});
-    s.SetDrawMode(DrawMode::NotXor);
-    s.Line({0, 1}, {5, 1});
-    EXPECT_EQ(*s.GetPixel({3, 1}), (Rgb{0, 255, 255}));
-    EXPECT_EQ(*s.GetPixel({3, 0}), kRed);
-}
-
-TEST(RasterSurface, RectangleOutlineAndFill) {
-    RasterSurface s({8, 8});
-    s.SetPen({kRed, 1, PenStyle::Solid});
-    s.SetBrush({kBlue, BrushStyle::Solid});
-    s.Rectangle({1, 2, 6, 6}); // 5 x 4, the right and bottom edges excluded
-    EXPECT_EQ(s.CountPixels(kRed), 2 * 5 + 2 * 2);
-    EXPECT_EQ(s.CountPixels(kBlue), 3 * 2);
-    EXPECT_EQ(*s.GetPixel({5, 5}), kRed);
-    EXPECT_EQ(*s.GetPixel({6, 5}), kWhite);
-    EXPECT_EQ(*s.GetPixel({2, 3}), kBlue);
 }
 
 TEST(RasterSurface, FillRectIgnoresPenAndDrawMode) {
@@ -189,31 +137,6 @@ TEST(RasterSurface, WidePenCoversASquarePerPoint) {
     EXPECT_EQ(s.CountPixels(kRed, {2, 4, 8, 7}), 18);
 }
 
-TEST(RasterSurface, BlitOperations) {
-    RasterSurface source({4, 4}, kRed);
-    source.SetPixel({1, 1}, kBlue);
-    struct Row {
-        const char* name;
-        BlitOp op;
-        Rgb before, expectedRed, expectedBlue;
-    } rows[] = {
-        {"copy", BlitOp::Copy, kWhite, kRed, kBlue},
-        {"xor", BlitOp::Xor, kWhite, {0, 255, 255}, {255, 255, 0}},
-        {"and", BlitOp::And, {255, 255, 0}, {255, 0, 0}, {0, 0, 0}},
-        {"or", BlitOp::Or, {0, 255, 0}, {255, 255, 0}, {0, 255, 255}},
-        {"invert destination", BlitOp::InvertDest, {0, 255, 0}, {255, 0, 255}, {255, 0, 255}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        RasterSurface dest({6, 6}, row.before);
-        dest.Blit({2, 2}, source, {0, 0, 2, 2}, row.op);
-        EXPECT_EQ(*dest.GetPixel({2, 2}), row.expectedRed);
-        EXPECT_EQ(*dest.GetPixel({3, 3}), row.expectedBlue);
-        EXPECT_EQ(*dest.GetPixel({4, 4}), row.before);
-        EXPECT_EQ(*dest.GetPixel({1, 2}), row.before);
-    }
-}
-
 TEST(RasterSurface, BlitOntoItselfOverlapping) {
     RasterSurface s({5, 1});
     for (int x = 0; x < 5; ++x)
@@ -278,4 +201,39 @@ TEST(RasterSurface, TextColoursAndOpaqueBackground) {
         EXPECT_EQ(s.CountPixels(kRed, box), s.CountPixels(kRed));
         EXPECT_EQ(s.CountPixels(kBlue), mode == BackgroundMode::Opaque ? 15 * 10 - 56 : 0);
     }
+}
+
+// Each primitive is kept with the state it was drawn in; on a raster surface every call
+// also draws, so pixels can be read back.
+TEST(RecordingSurface, KeepsPrimitivesWithTheirStateAndDrawsBelow) {
+    RasterSurface raster({20, 20});
+    RecordingSurface s(raster);
+    const Pen dotted{kRed, 2, PenStyle::Dotted};
+    s.SetPen(dotted);
+    s.Line({0, 5}, {19, 5});
+    s.SetDrawMode(DrawMode::NotXor);
+    s.Rectangle({0, 0, 10, 10});
+    s.SetFont({"Symbol", 12, false, false, false, true});
+    s.SetTextColour(kRed);
+    s.SetBackgroundMode(BackgroundMode::Transparent);
+    s.TextOut({5, 6}, "p");
+    RasterSurface other({20, 20}, kBlue);
+    s.Blit({0, 12}, other, {0, 0, 4, 4}, BlitOp::Copy);
+
+    const std::vector<Primitive>& p = s.Primitives();
+    ASSERT_EQ(p.size(), 4u);
+    EXPECT_EQ(p[0].kind, Primitive::Line);
+    EXPECT_EQ(p[0].points, (std::vector<Point>{{0, 5}, {19, 5}}));
+    EXPECT_EQ(p[0].pen, dotted);
+    EXPECT_EQ(p[0].drawMode, DrawMode::Copy);
+    EXPECT_EQ(p[1].drawMode, DrawMode::NotXor);
+    EXPECT_EQ(p[1].rect, (Rect{0, 0, 10, 10}));
+    EXPECT_TRUE(p[2].font.symbol);
+    EXPECT_EQ(p[2].textColour, kRed);
+    EXPECT_EQ(p[2].backgroundMode, BackgroundMode::Transparent);
+    EXPECT_EQ(s.Texts(), (std::vector<std::string>{"p"}));
+    EXPECT_EQ(p[3].rect, (Rect{0, 0, 4, 4}));
+    EXPECT_EQ(*s.GetPixel({14, 5}), kRed);
+    EXPECT_EQ(raster.CountPixels(kBlue), 16);
+    EXPECT_FALSE(RecordingSurface(Size{5, 5}).GetPixel({1, 1}).has_value()) << "a bare recording keeps no pixels";
 }

@@ -6,6 +6,8 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
+#include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,34 +27,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void EnsureApplication() {
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "korvane_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
-}
-
-bool ProcessEventsUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 3000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using testing::EnsureApplication;
+using testing::ProcessEventsUntil;
 
 bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
 
 // A settings folder of the test's own, where the Qt platform will look for it.
-fs::path ConfigFolder(const char* name) {
-    EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / (std::string(name) + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
-    return dir;
-}
+struct ConfigFolder : testing::ScratchFolder {
+    ConfigFolder() {
+        EnsureApplication();
+        ::setenv("KORVANE_CONFIG_DIR", Path().c_str(), 1);
+    }
+};
 
 WindowOptions PlaneOptions() {
     WindowOptions options;
@@ -64,22 +50,18 @@ WindowOptions PlaneOptions() {
 // A plane window on the Qt platform that reads no settings; closed, and its folder
 // removed, at the end of the test.
 struct QtPlaneWindow {
-    explicit QtPlaneWindow(const char* folder) : dir(ConfigFolder(folder)) {}
-    ~QtPlaneWindow() {
-        window.GetWindow()->Close();
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
+    QtPlaneWindow() = default;
+    ~QtPlaneWindow() { window.GetWindow()->Close(); }
     QtPlaneWindow(const QtPlaneWindow&) = delete;
     QtPlaneWindow& operator=(const QtPlaneWindow&) = delete;
 
-    fs::path dir;
+    ConfigFolder folder;
     platform::QtPlatform platform;
     TPlot2Win window{platform, PlaneOptions(), nullptr};
 };
 
 TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
-    QtPlaneWindow plane("korvane-graph-qt-");
+    QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
     auto* qtWindow = static_cast<platform::QtWindow*>(window.GetWindow());
     platform::QtWindowWidget* widget = qtWindow->Widget();
@@ -112,7 +94,7 @@ TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
 
 // Polar sectors, pi labels and solid arrows, as a user would set them.
 TEST(GraphWindow, PolarGridWithPiLabels) {
-    QtPlaneWindow plane("korvane-graph-qt-polar-");
+    QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
     AxisSettings& axes = window.Axes();
     axes.gridBits = GridQuadrants | GridPolar;
@@ -149,7 +131,7 @@ QWidget* VisibleTopLevel(const QString& title) {
 
 // The modeless view and grid dialogs open as windows of their own and stay open.
 TEST(GraphWindow, ViewAndGridDialogsShow) {
-    QtPlaneWindow plane("korvane-graph-qt-dialogs-");
+    QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
     struct Row {
         int command;
@@ -172,7 +154,7 @@ TEST(GraphWindow, ViewAndGridDialogsShow) {
 // The equation dialog of three kinds opens modal with its default formula in a line edit,
 // and cancelling it adds no example. Its picture can be kept for a look.
 TEST(GraphWindow, EquationDialogShowsAndCancels) {
-    QtPlaneWindow plane("korvane-graph-qt-equation-");
+    QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
     struct Row {
         int command;

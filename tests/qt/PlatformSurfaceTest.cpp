@@ -3,6 +3,8 @@
 #include "platform/qt/QtKeys.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSurface.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/SurfaceContract.h"
 
 #include <gtest/gtest.h>
 
@@ -26,104 +28,16 @@ void EnsureApplication() {
     (void)platform;
 }
 
-bool SamePixels(const Surface& a, const Surface& b) {
-    for (int y = 0; y < a.GetSize().height; ++y)
-        for (int x = 0; x < a.GetSize().width; ++x)
-            if (a.GetPixel({x, y}) != b.GetPixel({x, y}))
-                return false;
-    return true;
-}
+using korvane::testing::SamePixels;
 
-int Count(const Surface& s, Rgb colour) {
-    int n = 0;
-    for (int y = 0; y < s.GetSize().height; ++y)
-        for (int x = 0; x < s.GetSize().width; ++x)
-            n += s.GetPixel({x, y}) == colour;
-    return n;
-}
-
-std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("korvane-" + std::to_string(::getpid()) + "-" + name)).string();
-}
+using korvane::testing::CountOf;
 
 } // namespace
 
-// Lines include both ends; rectangles exclude their right and bottom edges.
-TEST(QtSurface, LineAndRectangleEdges) {
+TEST(QtSurface, KeepsTheSurfaceContract) {
     EnsureApplication();
-    QtSurface s({20, 20});
-    s.SetPen({kRed, 1, PenStyle::Solid});
-    s.Line({2, 3}, {9, 3});
-    EXPECT_EQ(Count(s, kRed), 8);
-    EXPECT_EQ(*s.GetPixel({9, 3}), kRed);
-    EXPECT_EQ(*s.GetPixel({10, 3}), kWhite);
-
-    QtSurface r({20, 20});
-    r.SetPen({kRed, 1, PenStyle::Solid});
-    r.SetBrush({kBlue, BrushStyle::Solid});
-    r.Rectangle({1, 2, 6, 6});
-    EXPECT_EQ(Count(r, kRed), 2 * 5 + 2 * 2);
-    EXPECT_EQ(Count(r, kBlue), 3 * 2);
-    EXPECT_EQ(*r.GetPixel({5, 5}), kRed);
-    EXPECT_EQ(*r.GetPixel({6, 5}), kWhite);
-}
-
-// The zoom rubber band: a hollow rectangle in NotXor with a black pen inverts what is
-// under it and a second one restores it, corners included; the same for other shapes.
-TEST(QtSurface, InvertingModesRestoreOnTheSecondDraw) {
-    EnsureApplication();
-    const std::vector<Point> open = {{1, 1}, {15, 1}, {15, 12}, {1, 12}, {1, 1}};
-    struct Row {
-        const char* name;
-        std::function<void(Surface&)> draw;
-        Point probe;
-    } rows[] = {
-        {"rectangle", [](Surface& s) { s.Rectangle({2, 2, 17, 13}); }, {2, 2}},
-        {"closed polyline", [&](Surface& s) { s.Polyline(open); }, {1, 1}},
-        {"line", [](Surface& s) { s.Line({0, 5}, {19, 9}); }, {0, 5}},
-        {"ellipse", [](Surface& s) { s.Ellipse({3, 3, 15, 12}); }, {9, 3}},
-    };
-    for (DrawMode mode : {DrawMode::NotXor, DrawMode::Xor, DrawMode::Invert}) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + " mode " + std::to_string(int(mode)));
-            QtSurface s({20, 15});
-            s.FillRect({0, 0, 10, 15}, {10, 200, 30});
-            QtSurface before({20, 15});
-            before.BlitAll(s);
-            s.SetPen({mode == DrawMode::Xor ? kWhite : kBlack, 1, PenStyle::Solid});
-            s.SetBrush({kWhite, BrushStyle::Hollow});
-            s.SetDrawMode(mode);
-            row.draw(s);
-            const Rgb under = *before.GetPixel(row.probe);
-            const Rgb inverted{std::uint8_t(255 - under.r), std::uint8_t(255 - under.g), std::uint8_t(255 - under.b)};
-            EXPECT_EQ(*s.GetPixel(row.probe), inverted);
-            row.draw(s);
-            EXPECT_TRUE(SamePixels(s, before));
-        }
-    }
-}
-
-TEST(QtSurface, BlitOperations) {
-    EnsureApplication();
-    QtSurface source({4, 4}, kRed);
-    struct Row {
-        const char* name;
-        BlitOp op;
-        Rgb before, expected;
-    } rows[] = {
-        {"copy", BlitOp::Copy, kWhite, kRed},
-        {"xor", BlitOp::Xor, kWhite, {0, 255, 255}},
-        {"and", BlitOp::And, {255, 255, 0}, {255, 0, 0}},
-        {"or", BlitOp::Or, {0, 255, 0}, {255, 255, 0}},
-        {"invert destination", BlitOp::InvertDest, {0, 255, 0}, {255, 0, 255}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        QtSurface dest({6, 6}, row.before);
-        dest.Blit({2, 2}, source, {0, 0, 2, 2}, row.op);
-        EXPECT_EQ(*dest.GetPixel({3, 3}), row.expected);
-        EXPECT_EQ(*dest.GetPixel({4, 4}), row.before);
-    }
+    korvane::testing::CheckSurfaceContract(
+        [](Size size, Rgb fill) -> std::unique_ptr<Surface> { return std::make_unique<QtSurface>(size, fill); });
 }
 
 // Text lies inside the box that TextExtent and the alignment give, in the text colour,
@@ -151,8 +65,8 @@ TEST(QtSurface, TextInItsBox) {
             (box.Contains({x, y}) ? inside : outside) += 1;
         }
     EXPECT_EQ(outside, 0);
-    EXPECT_GT(Count(s, kRed), 10);
-    EXPECT_GT(Count(s, kBlue), 10);
+    EXPECT_GT(CountOf(s, kRed), 10);
+    EXPECT_GT(CountOf(s, kBlue), 10);
 }
 
 // A symbol font draws byte 112 as pi, as the same font draws the Unicode pi.
@@ -177,6 +91,8 @@ TEST(QtSurface, SymbolFontDrawsPi) {
 // Export files: written by Finish, nothing before it; an unwritable path gives code 11.
 TEST(QtSurface, ExportFiles) {
     EnsureApplication();
+    const korvane::testing::ScratchFolder folder;
+    auto TempPath = [&](const std::string& name) { return folder.File(name); };
     for (const char* ext : {"png", "svg", "pdf"}) {
         SCOPED_TRACE(ext);
         const std::string path = TempPath(std::string("export.") + ext);

@@ -4,6 +4,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
+#include "tests/qt/QtEventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -38,17 +39,8 @@ const res::MenuItem kMenu[] = {
 };
 const res::Accelerator kKeys[] = {{res::KeyF3, res::ModNone, 103}};
 
-bool ProcessEventsUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-void PostKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
-}
+using korvane::testing::PostKey;
+using korvane::testing::ProcessEventsUntil;
 
 // A window handler whose paint is a long drawing that polls PeekKey after every step.
 struct Drawing : WindowHandler {

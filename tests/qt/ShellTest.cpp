@@ -1,5 +1,8 @@
 // The real program in separate processes: a second start hands its file to the running
 // one and ends with 0. The running one reports what it opened through KORVANE_OPEN_LOG.
+#include "tests/support/Process.h"
+#include "tests/support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -19,49 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-class Process {
-public:
+// The program with the test's environment and, when given, a working folder of its own.
+struct Process : korvane::testing::Process {
     Process(const std::vector<std::string>& args, const std::vector<std::string>& environment,
-            const fs::path& workingFolder = {}) {
-        pid_ = ::fork();
-        if (pid_ != 0)
-            return;
-        if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0)
-            ::_exit(126);
-        for (const std::string& e : environment)
-            ::putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> argv;
-        static std::string binary = KORVANE_BINARY;
-        argv.push_back(binary.data());
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(binary.c_str(), argv.data());
-        ::_exit(127);
-    }
-    ~Process() {
-        if (pid_ > 0 && !exitCode_) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    // The exit code, or nothing when the process still runs after `timeout`.
-    std::optional<int> Wait(std::chrono::milliseconds timeout) {
-        const auto end = std::chrono::steady_clock::now() + timeout;
-        while (!exitCode_ && std::chrono::steady_clock::now() < end) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_)
-                exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            else
-                std::this_thread::sleep_for(20ms);
-        }
-        return exitCode_;
-    }
-    bool Running() { return !Wait(0ms); }
-
-private:
-    pid_t pid_ = -1;
-    std::optional<int> exitCode_;
+            const fs::path& workingFolder = {})
+        : korvane::testing::Process(KORVANE_BINARY, args, environment, workingFolder) {}
 };
 
 std::vector<std::string> Lines(const fs::path& path) {
@@ -86,16 +51,12 @@ std::vector<std::string> WaitForLines(const fs::path& path, std::size_t count, s
 class ShellProcessTest : public ::testing::Test {
 protected:
     ShellProcessTest() {
-        dir = fs::temp_directory_path() / ("korvane-shell-qt-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         log = dir / "open.log";
         environment = {"KORVANE_CONFIG_DIR=" + (dir / "config").string(), "KORVANE_OPEN_LOG=" + log.string(),
                        "QT_QPA_PLATFORM=offscreen"};
     }
-    ~ShellProcessTest() override { fs::remove_all(dir); }
-
-    fs::path dir;
+    korvane::testing::ScratchFolder folder;
+    fs::path dir = folder.Path();
     fs::path log;
     std::vector<std::string> environment;
 };
@@ -133,16 +94,6 @@ TEST_F(ShellProcessTest, SecondStartHandsItsFileOverAndEnds) {
     EXPECT_EQ(lines[3], "plane\tsemnome3.kv2\t" + (dir / "third.kv2").string());
 
     EXPECT_TRUE(running.Running());
-}
-
-TEST_F(ShellProcessTest, VersionAndHelpNeedNoWindow) {
-    for (const char* option : {"--version", "--help"}) {
-        SCOPED_TRACE(option);
-        Process p({option}, environment);
-        EXPECT_EQ(p.Wait(20s), std::optional<int>(0));
-    }
-    Process bad({"--nonsense"}, environment);
-    EXPECT_EQ(bad.Wait(20s), std::optional<int>(2));
 }
 
 } // namespace

@@ -1,4 +1,7 @@
+// The two character sets of texts: Windows-1252 of documents and settings files (every byte
+// against an independent codec, and back), and the symbol set of fonts marked symbol.
 #include "platform/Cp1252.h"
+#include "platform/SymbolCharset.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +52,7 @@ std::string Hex(const std::string& s) {
 } // namespace
 
 // Every byte decodes to the reference character and encodes back to itself.
-TEST(Cp1252, EveryByteMatchesTheReferenceAndRoundTrips) {
+TEST(Charset, Cp1252EveryByteMatchesTheReferenceAndRoundTrips) {
     const std::vector<std::string> reference = ReferenceUtf8();
     for (int b = 0; b < 256; ++b) {
         SCOPED_TRACE("byte " + std::to_string(b));
@@ -62,28 +65,8 @@ TEST(Cp1252, EveryByteMatchesTheReferenceAndRoundTrips) {
     }
 }
 
-// The five undefined codes travel as the C1 controls of the same value.
-TEST(Cp1252, UndefinedCodesBecomeC1Controls) {
-    const struct { unsigned char byte; const char* utf8; } rows[] = {
-        {0x81, "\xC2\x81"}, {0x8D, "\xC2\x8D"}, {0x8F, "\xC2\x8F"}, {0x90, "\xC2\x90"}, {0x9D, "\xC2\x9D"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(int(row.byte));
-        EXPECT_EQ(Cp1252ToUtf8(std::string(1, char(row.byte))), row.utf8);
-        EXPECT_EQ(Utf8ToCp1252(row.utf8), std::string(1, char(row.byte)));
-    }
-}
-
-TEST(Cp1252, WholeStringRoundTrip) {
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += char(b);
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(Cp1252ToUtf8("fun\xE7\xE3o"), "função");
-}
-
 // Characters outside the code page and malformed UTF-8 become '?', and say so.
-TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
+TEST(Charset, Cp1252UnmappableAndMalformedInputBecomesQuestionMarks) {
     const struct { const char* utf8; const char* expected; } rows[] = {
         {"\xCE\xB1", "?"},               // Greek alpha: no code
         {"a\xE2\x82\xAC" "b", "a\x80" "b"}, // the euro sign has one
@@ -100,4 +83,29 @@ TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
         EXPECT_EQ(Hex(Utf8ToCp1252(row.utf8, &lossless)), Hex(row.expected));
         EXPECT_EQ(lossless, std::string(row.expected).find('?') == std::string::npos);
     }
+}
+
+// Bytes of the symbol set become the characters the classic Symbol font shows for them;
+// bytes without a symbol of their own are their Windows-1252 character; a code beyond a
+// byte shows the replacement character.
+TEST(Charset, SymbolBytesBecomeTheirSymbols) {
+    const struct { const char* bytes; const char* utf8; } rows[] = {
+        {"p", "\u03c0"},                      // the default pi character, 112
+        {"abgqa", "\u03b1\u03b2\u03b3\u03b8\u03b1"},
+        {"PSW", "\u03a0\u03a3\u03a9"},
+        {"\xB3\xA3\xB9", "\u2265\u2264\u2260"},
+        {"\xD6\xE5\xF2", "\u221a\u2211\u222b"},
+        {"\xA5\xE3\xFE", "\u221e\u00a9\u23ad"},
+        {"-", "\u2212"},                      // a real minus sign, not the hyphen
+        {"1+2", "1+2"},                        // digits and plain signs stay
+        {"\x96\xF0", "\u2013\u00f0"},       // no symbol of their own
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Hex(row.bytes));
+        EXPECT_EQ(SymbolToUtf8(row.bytes), row.utf8);
+    }
+    EXPECT_EQ(SymbolCharToUtf8(112), "\u03c0");
+    EXPECT_EQ(SymbolCharToUtf8(300), "\ufffd");
+    EXPECT_EQ(SymbolCharToUtf8(-1), "\ufffd");
 }

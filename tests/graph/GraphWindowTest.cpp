@@ -1,0 +1,702 @@
+// The graph-window chain through a small window kind: layers and long drawings, the view
+// and its dialogs, grid and axes, fonts, line widths and the settings file.
+#include "GraphTestWindow.h"
+
+#include "expr/CompileCodes.h"
+#include "graph/ColourTable.h"
+#include "platform/FileIO.h"
+#include "platform/memory/RecordingSurface.h"
+#include "resources/Resources.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Tolerance.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace korvane::testing {
+namespace {
+
+using platform::MemoryPlatform;
+using platform::MouseAction;
+using platform::Primitive;
+using platform::RecordingSurface;
+using res::Message;
+
+constexpr int kNotPositive = 14;
+constexpr int kBadSettingsFile = 21;
+
+class GraphWindowTest : public ::testing::Test {
+protected:
+    GraphWindowTest() { platform.SetConfigDirectory(folder.WithSlash()); }
+    ~GraphWindowTest() override { ProgramColours().Reset(); }
+
+    // A platform of its own on an emptied settings folder, for one row of a table.
+    std::unique_ptr<MemoryPlatform> FreshPlatform() {
+        folder.Empty();
+        auto fresh = std::make_unique<MemoryPlatform>();
+        fresh->SetConfigDirectory(folder.WithSlash());
+        return fresh;
+    }
+
+    ScratchFolder folder;
+    MemoryPlatform platform;
+    WindowOptions options;
+};
+
+TEST_F(GraphWindowTest, TogglingAxesRebuildsTheBase) {
+    GraphTestWindow w(platform, options);
+    w.Memory().RunPendingRepaint();
+    w.OnPaint(w.Memory().Front());
+    const int before = w.BaseRebuilds();
+    w.Memory().PressKey('E', res::ModCtrl);
+    EXPECT_TRUE(w.Axes().axesShown);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(109));
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), before + 1);
+    // The y axis lies on pixel column 200 of a fresh 400 x 300 window.
+    EXPECT_EQ(*w.Memory().Front().GetPixel({200, 40}), platform::kBlack);
+}
+
+TEST_F(GraphWindowTest, ResizeInvalidatesAndRepaints) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.Memory().Resize({300, 200});
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), 2);
+    EXPECT_EQ(w.Layers().Layer(0)->GetSize(), (platform::Size{300, 200}));
+}
+
+// A long drawing asks PeekKey after every step and stops at S.
+struct LongDrawing {
+    int steps = 0;
+    int lastKey = 0;
+    void Run(GraphTestWindow& w) {
+        for (steps = 0; steps < 1000; ++steps) {
+            lastKey = w.PeekKey();
+            if (lastKey == 'S')
+                return;
+        }
+    }
+};
+
+TEST_F(GraphWindowTest, KeysStopALongDrawing) {
+    struct Row {
+        const char* what;
+        int key, modifiers, steps, zoomed;
+    } rows[] = {
+        {"S", 'S', res::ModNone, 5, 0},
+        {"Shift+S", 'S', res::ModShift, 5, 0},
+        {"an accelerator runs and stops", res::KeyPageDown, res::ModNone, 5, 1},
+        {"another key goes on", 'X', res::ModNone, 1000, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const auto fresh = FreshPlatform();
+        MemoryPlatform& local = *fresh;
+        GraphTestWindow w(local, options);
+        int probes = 0;
+        w.Memory().onPeek = [&](platform::MemoryWindow& m) {
+            if (++probes == 6)
+                m.QueueKey(r.key, r.modifiers);
+        };
+        LongDrawing drawing;
+        w.baseDrawing = [&](platform::Surface&) { drawing.Run(w); };
+        w.OnPaint(w.Memory().Front());
+        EXPECT_EQ(drawing.steps, r.steps);
+        EXPECT_EQ(w.GetView().rx, 5) << "nothing runs inside the drawing";
+        w.Memory().RunDeferredCommands();
+        EXPECT_EQ(Close(w.GetView().rx, 5.5L, 1e-18L), r.zoomed == 1);
+    }
+}
+
+TEST_F(GraphWindowTest, StatusTexts) {
+    struct Row {
+        int code, first, second;
+        const char* text;
+    } rows[] = {
+        {1, 0, 0, "pressione S para sair"},
+        {2, 0, 0, "ocupado --- favor aguardar"},
+        {10, 0, 0, "barra de espaço para avançar, Q para sair"},
+        {6, 3, 0, "preparando slides -- favor aguardar3; pressione S para sair"},
+        {7, 4, 0, "slide # 4; pressione qualquer tecla"},
+        {12, 2, 9, "slide #  2/9"},
+    };
+    GraphTestWindow w(platform, options);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.code);
+        w.SetStatus(r.code, r.first, r.second);
+        EXPECT_EQ(w.Memory().GetTitle(), r.text);
+    }
+    w.ClearStatus();
+    EXPECT_EQ(w.Memory().GetTitle(), "teste");
+}
+
+TEST_F(GraphWindowTest, ColourWindowSetsTheSlot) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.OnCommand(203);
+    TColWin* chooser = w.ColourWindow();
+    ASSERT_NE(chooser, nullptr);
+    platform::MemoryWindow* cw = nullptr;
+    for (platform::MemoryWindow* m : platform.Windows())
+        if (m->Request().menu == "COLWMENU")
+            cw = m;
+    ASSERT_NE(cw, nullptr);
+    const platform::Rect cell = TColWin::CellRect(4);
+    cw->Mouse({platform::MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0,
+               {cell.left + 5, cell.top + 5}});
+    EXPECT_EQ(w.SlotColour(kSlotAxes), 4);
+    EXPECT_TRUE(w.Modified());
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), 2);
+}
+
+TEST_F(GraphWindowTest, BackgroundColourReachesTheBase) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.SetSlotColour(kSlotBackground, 3);
+    w.OnPaint(w.Memory().Front());
+    EXPECT_EQ(*w.Memory().Front().GetPixel({5, 5}), (platform::Rgb{255, 255, 0}));
+}
+
+TEST(ColourWindow, CellsCoverTheGrid) {
+    for (int i = 0; i < 25; ++i) {
+        SCOPED_TRACE(i);
+        const platform::Rect r = TColWin::CellRect(i);
+        EXPECT_EQ(TColWin::CellAt({r.left, r.top}), i);
+        EXPECT_EQ(TColWin::CellAt({r.right - 1, r.bottom - 1}), i);
+    }
+    EXPECT_EQ(TColWin::CellAt({5, 5}), -1); // the header rows
+}
+
+TEST_F(GraphWindowTest, KeysOfTheVerMenu) {
+    GraphTestWindow w(platform, options);
+    View& v = w.GetView();
+    EXPECT_EQ(v.ymax, 3.75L);
+    EXPECT_FALSE(w.Memory().MenuItem(111)->enabled);
+    w.Memory().PressKey(res::KeyPageDown);
+    EXPECT_TRUE(Close(v.rx, 5.5L, 1e-18L));
+    EXPECT_TRUE(w.Memory().MenuItem(111)->enabled);
+    w.Memory().PressKey(res::KeyPageUp);
+    EXPECT_TRUE(Close(v.rx, 5, 1e-18L));
+    w.Memory().PressKey(res::KeyRight);
+    EXPECT_TRUE(Close(v.cx, 0.5L, 1e-18L)); // a twentieth of the width
+    w.Memory().PressKey('L', res::ModCtrl);
+    w.Memory().PressKey('L', res::ModCtrl);
+    w.Memory().PressKey('L', res::ModCtrl);
+    EXPECT_EQ(v.rx, 5);
+    EXPECT_EQ(v.cx, 0);
+    EXPECT_FALSE(w.Memory().MenuItem(111)->enabled);
+    EXPECT_TRUE(w.Modified());
+}
+
+TEST_F(GraphWindowTest, DialogCornersThenSquare) {
+    GraphTestWindow w(platform, options);
+    w.Memory().PressKey('V', res::ModCtrl);
+    platform::MemoryDialog* d = platform.FindDialog("VIEWALL");
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->GetCheck(251));
+    EXPECT_EQ(d->GetText(211), "-5.00000");
+    d->Press(252);
+    d->Type(211, "0");
+    d->Type(212, "10");
+    d->Type(213, "0");
+    d->Type(214, "1");
+    d->Press(1);
+    View& v = w.GetView();
+    EXPECT_TRUE(v.independent);
+    EXPECT_EQ(v.xmax, 10);
+    EXPECT_EQ(v.ymax, 1);
+    EXPECT_TRUE(w.Memory().MenuItem(117)->enabled);
+    EXPECT_EQ(d->GetText(215), "5.00000"); // the open dialog follows the view
+    w.Memory().PressKey('Q', res::ModCtrl);
+    EXPECT_FALSE(v.independent);
+    EXPECT_EQ(v.cx, 5);
+    EXPECT_EQ(v.cy, 0.5L);
+    EXPECT_EQ(v.rx, 5);
+    EXPECT_FALSE(w.Memory().MenuItem(117)->enabled);
+}
+
+// Refused requests show their message and leave the view as it was.
+TEST_F(GraphWindowTest, DialogRefusals) {
+    struct Row {
+        const char* what;
+        bool corners;
+        const char* a;
+        const char* b;
+        int code;
+    } rows[] = {
+        {"xmax equal to xmin", true, "2", "2", code::Inconsistent},
+        {"xmax below xmin", true, "3", "2", code::Inconsistent},
+        {"zero width", false, "0", "", kNotPositive},
+        {"not an expression", false, "2*(", "", code::UnmatchedParentheses},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const auto fresh = FreshPlatform();
+        MemoryPlatform& local = *fresh;
+        GraphTestWindow w(local, options);
+        w.OnCommand(104);
+        platform::MemoryDialog* d = local.FindDialog("VIEWALL");
+        ASSERT_NE(d, nullptr);
+        if (r.corners) {
+            d->Press(252);
+            d->Type(211, r.a);
+            d->Type(212, r.b);
+        } else {
+            d->Type(217, r.a);
+        }
+        d->Press(1);
+        ASSERT_EQ(local.Messages().size(), 1u);
+        EXPECT_EQ(local.Messages()[0].text, Message(r.code));
+        EXPECT_FALSE(w.GetView().independent);
+        EXPECT_EQ(w.GetView().xmin, -5);
+        EXPECT_FALSE(w.GetView().HasPreviousView());
+    }
+}
+
+TEST_F(GraphWindowTest, ResizeInBothModes) {
+    GraphTestWindow w(platform, options);
+    w.Memory().Resize({200, 300});
+    EXPECT_EQ(w.GetView().rx, 5);
+    EXPECT_EQ(w.GetView().ry, 7.5L);
+    w.SetView(5, 0.5L, 5, 0.5L, true);
+    w.Memory().Resize({400, 100});
+    EXPECT_EQ(w.GetView().xmin, 0);
+    EXPECT_EQ(w.GetView().xmax, 10);
+    EXPECT_EQ(w.GetView().ymax, 1);
+    EXPECT_TRUE(w.Memory().RepaintPending());
+}
+
+TEST_F(GraphWindowTest, ZoomFactorAndStepDialogs) {
+    GraphTestWindow w(platform, options);
+    platform.AnswerInput("2");
+    w.OnCommand(108);
+    ASSERT_EQ(platform.Inputs().size(), 1u);
+    EXPECT_EQ(platform.Inputs()[0].prompt, res::String(17));
+    EXPECT_EQ(platform.Inputs()[0].initial, "1.10000");
+    EXPECT_EQ(w.GetView().zoomFactor, 2);
+    platform.AnswerInput("0");
+    w.OnCommand(108);
+    EXPECT_EQ(w.GetView().zoomFactor, 2);
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, Message(code::NotUnderstood));
+    platform.AnswerInput("10");
+    w.OnCommand(321);
+    EXPECT_EQ(platform.Inputs()[2].initial, "5.00");
+    EXPECT_EQ(platform.Inputs()[2].prompt, res::String(18));
+    EXPECT_TRUE(Close(w.GetView().step, 0.1L, 1e-18L));
+}
+
+TEST_F(GraphWindowTest, ZoomBoxWithTheInvertingBand) {
+    GraphTestWindow w(platform, options);
+    w.OnCommand(121);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(121));
+    EXPECT_FALSE(w.Memory().IsMenuItemChecked(125));
+    w.RequestRepaint();
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    const auto before = *w.Memory().Front().GetPixel({149, 90});
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
+    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {150, 100}});
+    // The band's corner inverts the picture under it.
+    EXPECT_NE(*w.Memory().Front().GetPixel({149, 90}), before);
+    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {300, 225}});
+    EXPECT_EQ(*w.Memory().Front().GetPixel({149, 90}), before);
+    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {300, 225}});
+    const View& v = w.GetView();
+    EXPECT_TRUE(v.independent);
+    EXPECT_EQ(v.xmin, -2.5L);
+    EXPECT_EQ(v.xmax, 2.5L);
+    EXPECT_EQ(v.ymin, -1.875L);
+    EXPECT_EQ(v.ymax, 1.875L);
+    EXPECT_TRUE(v.HasPreviousView());
+}
+
+TEST_F(GraphWindowTest, ZoomBoxOfZeroWidthDoesNothing) {
+    GraphTestWindow w(platform, options);
+    w.OnCommand(121);
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
+    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {100, 200}});
+    EXPECT_FALSE(w.GetView().independent);
+    EXPECT_FALSE(w.GetView().HasPreviousView());
+}
+
+TEST_F(GraphWindowTest, RightButtonRecentresAndLeftShowsCoordinates) {
+    GraphTestWindow w(platform, options);
+    w.Memory().RunPendingRepaint();
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonRight, platform::ButtonRight, 0, {300, 150}});
+    EXPECT_EQ(w.GetView().cx, 2.5L);
+    EXPECT_EQ(w.GetView().cy, 0);
+    EXPECT_EQ(w.GetView().rx, 5);
+    w.Memory().RunPendingRepaint();
+    const int presents = w.Memory().PresentCount();
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {200, 150}});
+    EXPECT_GT(w.Memory().PresentCount(), presents);
+    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {200, 150}});
+    EXPECT_EQ(w.GetView().cx, 2.5L); // the left button does not move the view
+}
+
+TEST_F(GraphWindowTest, RestoreClearsHistory) {
+    GraphTestWindow w(platform, options);
+    w.OnCommand(106);
+    w.OnCommand(322);
+    w.OnCommand(103);
+    EXPECT_FALSE(w.GetView().HasPreviousView());
+    EXPECT_EQ(w.GetView().rx, 5);
+    EXPECT_EQ(w.GetView().cx, 0);
+}
+
+// Numeric fields take constant expressions through the window's compiler.
+TEST_F(GraphWindowTest, DialogFieldsAcceptExpressions) {
+    GraphTestWindow w(platform, options);
+    struct Row {
+        const char* text;
+        long double value;
+    } rows[] = {{"2*3", 6}, {"pi/4", 3.141592653589793238462643383279502884L / 4}, {"100", 100}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        long double v = 0;
+        ASSERT_EQ(w.EvaluateNumber(r.text, v), 0);
+        EXPECT_NEAR(static_cast<double>(v), static_cast<double>(r.value), 1e-15);
+    }
+    long double v = 7;
+    EXPECT_NE(w.EvaluateNumber("2*", v), 0);
+    EXPECT_EQ(v, 7);
+    w.OnCommand(104);
+    platform::MemoryDialog* d = platform.FindDialog("VIEWALL");
+    ASSERT_NE(d, nullptr);
+    d->Type(217, "2*pi");
+    d->Press(1);
+    EXPECT_NEAR(static_cast<double>(w.GetView().rx), 3.14159265358979, 1e-12);
+}
+
+TEST_F(GraphWindowTest, GridDialogFillsAndApplies) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.Memory().PressKey('G', res::ModCtrl);
+    platform::MemoryDialog* d = platform.FindDialog("SETGRID");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->GetText(212), "1.000000");
+    EXPECT_EQ(d->GetText(213), "1");
+    EXPECT_EQ(d->GetText(211), "0.5"); // 10 pixels of a 1920-pixel screen
+    EXPECT_TRUE(d->GetCheck(251));
+    EXPECT_TRUE(d->GetCheck(255));
+    EXPECT_TRUE(d->GetCheck(282));
+    d->Press(271);
+    d->Type(212, "0.5");
+    d->Type(214, "99");  // out of range: kept
+    d->Type(213, "3");
+    d->Type(218, "3");   // out of range: kept
+    d->Press(281);
+    d->Press(284);       // quadrant III off
+    d->Type(211, "1");   // 1 per cent of 1920 pixels
+    d->Press(91);
+    const AxisSettings& a = w.Axes();
+    EXPECT_TRUE(a.axesShown);
+    EXPECT_EQ(a.tickX, 0.5L);
+    EXPECT_EQ(a.freqX, 1);
+    EXPECT_EQ(a.decimalsX, 3);
+    EXPECT_EQ(a.polarSectors, 12);
+    EXPECT_EQ(a.gridBits, 1 + 2 + 8 + 16);
+    EXPECT_EQ(a.tickLen, 19);
+    EXPECT_EQ(a.arrowLen, 13);
+    EXPECT_EQ(w.GetView().tickLen, 19);
+    EXPECT_TRUE(w.Modified());
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), 2);
+    d->Press(2);
+    EXPECT_FALSE(d->IsVisible());
+}
+
+// Enter applies as "aplicar" does: what was typed is kept, the dialog stays.
+TEST_F(GraphWindowTest, EnterInTheGridDialogApplies) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.OnCommand(320);
+    platform::MemoryDialog* d = platform.FindDialog("SETGRID");
+    ASSERT_NE(d, nullptr);
+    d->Type(212, "0.25");
+    d->Type(213, "2");
+    ASSERT_TRUE(d->Enter());
+    EXPECT_EQ(w.Axes().tickX, 0.25L);
+    EXPECT_EQ(w.Axes().decimalsX, 2);
+    EXPECT_TRUE(d->IsVisible());
+    d->Escape();
+    EXPECT_FALSE(d->IsVisible());
+}
+
+TEST_F(GraphWindowTest, GridDialogWithoutChangeDoesNotRedraw) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    w.OnCommand(320);
+    platform::MemoryDialog* d = platform.FindDialog("SETGRID");
+    ASSERT_NE(d, nullptr);
+    d->Type(213, "4"); // decimals of labels that are not shown
+    d->Press(91);
+    EXPECT_FALSE(w.Modified());
+    EXPECT_FALSE(w.Memory().RepaintPending());
+}
+
+TEST_F(GraphWindowTest, PiAndMinusCodes) {
+    struct Row {
+        const char* what;
+        int command;
+        std::optional<std::string> answer;
+        int piChar, minusChar;
+        bool minusCustom;
+        int message; // the result code shown, 0: none
+    } rows[] = {
+        {"pi 80", 73, "80", 80, 150, false, 0},
+        {"pi 31", 73, "31", 112, 150, false, code::OutOfLimits},
+        {"minus 151", 92, "151", 112, 151, true, 0},
+        {"minus 256", 92, "256", 112, 150, false, code::OutOfLimits},
+        {"minus 31", 92, "31", 112, 150, false, code::OutOfLimits},
+        {"minus cancelled", 92, std::nullopt, 112, 150, false, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const auto fresh = FreshPlatform();
+        MemoryPlatform& local = *fresh;
+        GraphTestWindow w(local, options);
+        local.AnswerInput(r.answer);
+        w.OnCommand(r.command);
+        EXPECT_EQ(w.Axes().piChar, r.piChar);
+        EXPECT_EQ(w.Axes().minusChar, r.minusChar);
+        EXPECT_EQ(w.Axes().minusCustom, r.minusCustom);
+        EXPECT_EQ(w.Memory().IsMenuItemChecked(92), r.minusCustom);
+        if (r.message) {
+            ASSERT_EQ(local.Messages().size(), 1u);
+            EXPECT_EQ(local.Messages()[0].text, Message(r.message));
+        } else {
+            EXPECT_TRUE(local.Messages().empty());
+        }
+    }
+}
+
+TEST_F(GraphWindowTest, TogglesAndTheirChecks) {
+    GraphTestWindow w(platform, options);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(220));
+    w.OnCommand(220);
+    EXPECT_EQ(w.Axes().textBackground, TextTransparent);
+    EXPECT_FALSE(w.Memory().IsMenuItemChecked(220));
+    w.OnCommand(110);
+    EXPECT_TRUE(w.Axes().solidArrows);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(110));
+    w.OnCommand(71);
+    EXPECT_TRUE(w.Axes().dottedLines);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(71));
+}
+
+TEST_F(GraphWindowTest, AxisNamesDialog) {
+    GraphTestWindow w(platform, options);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        EXPECT_EQ(d.GetText(211), "x");
+        d.Type(211, "tempo");
+        d.Enter();
+    });
+    w.OnCommand(102);
+    EXPECT_EQ(w.Axes().axisNames[0], "tempo");
+    EXPECT_EQ(w.Axes().axisNames[1], "y");
+    EXPECT_TRUE(w.Modified());
+}
+
+TEST_F(GraphWindowTest, MissingFileIsSilentAndGivesDefaults) {
+    GraphTestWindow w(platform, options);
+    EXPECT_FALSE(w.SettingsWereRead());
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_EQ(w.Axes().tickLen, 10);
+    EXPECT_EQ(w.Format().decimals, 5);
+}
+
+// A file of a window kind with fewer fonts or colour slots gives those it holds; the
+// others keep the window's own defaults, not zeros.
+TEST_F(GraphWindowTest, FileWithFewerFontsAndSlotsKeepsTheDefaultsOfTheRest) {
+    std::vector<FontSlot> defaultFonts;
+    std::vector<int> defaultSlots;
+    std::vector<std::uint8_t> bytes;
+    {
+        GraphTestWindow w(platform, options);
+        defaultFonts.assign(w.Fonts().begin(), w.Fonts().end());
+        for (int i = 0; i < kColourSlots; ++i)
+            defaultSlots.push_back(w.SlotColour(i));
+        w.Fonts()[0].pointSize = 31;
+        w.SetSlotColour(0, 7);
+    }
+    ASSERT_TRUE(ReadWholeFile(folder.File("kv2.ini"), bytes));
+    // The same file as a kind with 3 fonts and 5 colour slots writes it.
+    constexpr int kFonts = 3, kSlots = 5, kHeader = 80;
+    const auto cut = [&](std::size_t at, std::size_t from, std::size_t to) {
+        bytes.erase(bytes.begin() + std::ptrdiff_t(at + from), bytes.begin() + std::ptrdiff_t(at + to));
+    };
+    bytes[60] = kFonts;
+    bytes[64] = kSlots;
+    cut(kHeader, 4 * kFonts, 4 * kFontSlots);
+    const std::size_t logFonts = kHeader + 4 * kFonts;
+    cut(logFonts, kLogFontSize * kFonts, kLogFontSize * kFontSlots);
+    const std::size_t colours = logFonts + kLogFontSize * kFonts;
+    cut(colours, 4 * kFonts, 4 * kFontSlots);
+    const std::size_t slots = colours + 4 * kFonts + 68;
+    cut(slots, 2 * kSlots, 2 * kColourSlots);
+    WriteFileAtomically(folder.File("kv2.ini"), bytes);
+
+    GraphTestWindow w(platform, options);
+    ASSERT_TRUE(w.SettingsWereRead());
+    EXPECT_EQ(w.Fonts()[0].pointSize, 31);
+    EXPECT_EQ(w.SlotColour(0), 7);
+    for (int i = kFonts; i < kFontSlots; ++i) {
+        EXPECT_EQ(w.Fonts()[i].pointSize, defaultFonts[i].pointSize) << "font " << i;
+        EXPECT_EQ(w.Fonts()[i].font.FaceName(), defaultFonts[i].font.FaceName()) << "font " << i;
+    }
+    for (int i = kSlots; i < kColourSlots; ++i)
+        EXPECT_EQ(w.SlotColour(i), defaultSlots[i]) << "slot " << i;
+}
+
+TEST_F(GraphWindowTest, ClosingWritesAndTheNextWindowReadsTheSameLook) {
+    {
+        GraphTestWindow w(platform, options);
+        w.Axes().piX = true;
+        w.Axes().SetTickLen(16);
+        w.Axes().gridBits = 16 + 1;
+        w.Axes().minusCustom = true;
+        w.Widths().axesScreen = 3;
+        w.Format().decimals = 2;
+        w.Format().fieldWidth = 9;
+        w.GetView().zoomFactor = 1.5L;
+        w.GetView().step = 0.1L;
+        w.SetSlotColour(kSlotAxes, 6);
+        w.CurveColours()[0] = 24;
+        w.SetLastDocument("/tmp/ação.kv2");
+        w.Memory().SetPlacement({10, 20, 500, 400, false});
+        w.Memory().Maximize();
+        w.Memory().Close();
+    }
+    ASSERT_TRUE(std::filesystem::exists(folder.File("kv2.ini")));
+    GraphTestWindow w(platform, options);
+    ASSERT_TRUE(w.SettingsWereRead());
+    EXPECT_TRUE(w.Axes().piX);
+    EXPECT_EQ(w.Axes().tickLen, 16);
+    EXPECT_EQ(w.Axes().arrowLen, 11);
+    EXPECT_EQ(w.Axes().gridBits, 17);
+    EXPECT_TRUE(w.Axes().minusCustom);
+    EXPECT_EQ(w.Widths().axesScreen, 3);
+    EXPECT_EQ(w.Format().decimals, 2);
+    EXPECT_EQ(w.Format().fieldWidth, 9);
+    EXPECT_EQ(w.GetView().zoomFactor, 1.5L);
+    EXPECT_NEAR(static_cast<double>(w.GetView().step), 0.1, 1e-18);
+    EXPECT_EQ(w.SlotColour(kSlotAxes), 6);
+    EXPECT_EQ(w.CurveColours()[0], 24);
+    EXPECT_EQ(w.LastDocument(), "/tmp/ação.kv2");
+    EXPECT_EQ(w.StoredPlacement(), (platform::Placement{10, 20, 500, 400, true}));
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST_F(GraphWindowTest, PlaneFileOverSpaceFileIsBad) {
+    { GraphTestWindow plane(platform, options); }
+    std::filesystem::copy_file(folder.File("kv2.ini"), folder.File("kv3.ini"));
+    GraphTestWindow space(platform, options, "kv3.ini", kSpaceIdentifier);
+    EXPECT_FALSE(space.SettingsWereRead());
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, Message(kBadSettingsFile));
+    EXPECT_EQ(space.Axes().tickLen, 10);
+}
+
+TEST_F(GraphWindowTest, UseDefaultsSkipsReading) {
+    {
+        GraphTestWindow w(platform, options);
+        w.Axes().SetTickLen(20);
+    }
+    WindowOptions defaults;
+    defaults.readSettings = false;
+    {
+        GraphTestWindow w(platform, defaults);
+        EXPECT_FALSE(w.SettingsWereRead());
+        EXPECT_EQ(w.Axes().tickLen, 10);
+    }
+    // The close overwrote the file with the defaults in use.
+    GraphTestWindow w(platform, options);
+    EXPECT_TRUE(w.SettingsWereRead());
+    EXPECT_EQ(w.Axes().tickLen, 10);
+}
+
+TEST_F(GraphWindowTest, LineWidthCommands) {
+    struct Row {
+        const char* what;
+        int command;
+        const char* answer;
+        int expected;
+        int message; // the result code shown, 0: none
+    } rows[] = {
+        {"screen axes", 100, "3", 3, 0},
+        {"negative", 100, "-1", 1, kNotPositive},
+        {"printer below one", 101, "0", 1, 0},
+        {"grid printer", 151, "4", 4, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const auto fresh = FreshPlatform();
+        MemoryPlatform& local = *fresh;
+        GraphTestWindow w(local, options);
+        local.AnswerInput(r.answer);
+        w.OnCommand(r.command);
+        const int actual = r.command == 100   ? w.Widths().axesScreen
+                           : r.command == 101 ? w.Widths().axesPrinter
+                                              : w.Widths().gridPrinter;
+        EXPECT_EQ(actual, r.expected);
+        ASSERT_EQ(local.Inputs().size(), 1u);
+        if (r.message) {
+            ASSERT_EQ(local.Messages().size(), 1u);
+            EXPECT_EQ(local.Messages()[0].text, Message(r.message));
+        } else {
+            EXPECT_TRUE(local.Messages().empty());
+        }
+    }
+}
+
+TEST_F(GraphWindowTest, NumberFormatDialog) {
+    GraphTestWindow w(platform, options);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        EXPECT_EQ(d.GetText(211), "5");
+        EXPECT_EQ(d.GetText(212), "7");
+        d.Type(211, "20");
+        d.Enter();
+    });
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Type(211, "3");
+        d.Type(212, "2");
+        d.Enter();
+    });
+    w.OnCommand(105);
+    ASSERT_EQ(platform.ModalRuns().size(), 1u);
+    EXPECT_EQ(platform.ModalRuns()[0], "FWDP");
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, Message(code::OutOfLimits));
+    EXPECT_EQ(w.Format().decimals, 3);
+    EXPECT_EQ(w.Format().fieldWidth, 5);
+}
+
+TEST_F(GraphWindowTest, ChooserSetsSlotAndHeightRule) {
+    GraphTestWindow w(platform, options);
+    w.OnPaint(w.Memory().Front());
+    EXPECT_EQ(w.Fonts()[kFontScale].font.Height(), FontHeightFor(9, 96));
+    platform::FontChoice choice;
+    choice.font.face = "Serif";
+    choice.font.bold = true;
+    choice.pointSize = 12;
+    choice.colour = {10, 20, 30};
+    platform.AnswerFont(choice);
+    w.OnCommand(61);
+    const FontSlot& slot = w.Fonts()[kFontScale];
+    EXPECT_EQ(slot.pointSize, 12);
+    EXPECT_EQ(slot.font.Height(), -16);
+    EXPECT_EQ(slot.font.FaceName(), "Serif");
+    EXPECT_TRUE(w.FontSpecOf(kFontScale).bold);
+    EXPECT_EQ(w.FontColour(kFontScale), (platform::Rgb{10, 20, 30}));
+    EXPECT_TRUE(w.Modified());
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    EXPECT_EQ(w.BaseRebuilds(), 2);
+}
+
+} // namespace
+} // namespace korvane::testing
