@@ -92,7 +92,7 @@ TEST(ImplicitCurve, PieceRecord) {
 // With symbolic derivatives off, or a derivative too large to build, the tangent comes
 // from central differences of F: the circle is traced all the same.
 TEST(ImplicitCurve, WithoutDerivativeTreesTheTangentComesFromF) {
-    PlanePicture picture;
+    PlaneScene picture;
     ExampleRecord& example = picture.AddImplicit("xx+yy-13");
     example.compiled[4] = ExprTree();
     example.compiled[5] = ExprTree();
@@ -107,14 +107,14 @@ TEST(ImplicitCurve, WithoutDerivativeTreesTheTangentComesFromF) {
 TEST(ImplicitCurve, CurvesAlongLinesAlreadyDrawn) {
     for (const char* f : {"x-1", "y"}) {
         SCOPED_TRACE(f);
-        PlanePicture picture;
-        picture.surface.SetPen({{128, 128, 128}, 1, platform::PenStyle::Solid});
-        picture.surface.Line({300, 0}, {300, 499}); // x = 1
-        picture.surface.Line({0, 250}, {499, 250}); // y = 0
+        PlaneScene picture;
+        picture.raster.SetPen({{128, 128, 128}, 1, platform::PenStyle::Solid});
+        picture.raster.Line({300, 0}, {300, 499}); // x = 1
+        picture.raster.Line({0, 250}, {499, 250}); // y = 0
         ExampleRecord& example = picture.AddImplicit(f);
         example.SetI16(exo::kColour, 9);
         Search(picture, example);
-        EXPECT_GE(picture.surface.CountPixels(PlanePicture::IndexColour(9)), 480);
+        EXPECT_GE(picture.raster.CountPixels(ColourOfIndex(9)), 480);
         EXPECT_LE(example.trajectories.size(), 4u);
     }
 }

@@ -277,7 +277,7 @@ TEST(SlopeTrajectory, MarksFollowTheField) {
 // Marks are as long in world units whatever their direction: with a pixel twice as tall
 // (in world units) as it is wide, a slope of 1 spans twice as many pixels across as up.
 TEST(SlopeTrajectory, MarkLengthIsInWorldUnits) {
-    OdeScene scene;
+    PlaneScene scene;
     scene.view.independent = true;
     scene.SetCorners(-5, 5, -2.5L, 2.5L); // unitX 0.02, unitY 0.01
     ExampleRecord& example = scene.Add(kSlopeField, {{2, "1"}});
