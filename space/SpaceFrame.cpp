@@ -1,5 +1,6 @@
 #include "space/SpaceFrame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -9,7 +10,9 @@ namespace korvane {
 
 namespace {
 
-constexpr long double kPixelReach = 1e5L;
+// Points this many client sizes beyond the window are not drawn: their lines would be
+// traced pixel by pixel far outside the picture.
+constexpr long double kClientReach = 4;
 
 // One line as pieces; a piece is left out when its middle is hidden or an end cannot be
 // drawn.
@@ -85,7 +88,8 @@ bool SpaceToPixel(const SpaceView& view, const View& pixels, const SpacePoint& p
     if (!view.Project(p, u, v))
         return false;
     const long double x = pixels.PixelOffsetX(u), y = pixels.PixelOffsetY(v);
-    if (!(std::fabs(x) < kPixelReach) || !(std::fabs(y) < kPixelReach))
+    const long double reach = kClientReach * std::max(pixels.clientW, pixels.clientH);
+    if (!(std::fabs(x) < reach) || !(std::fabs(y) < reach))
         return false;
     out = {RoundToInt(x) + pixels.offsetX, RoundToInt(y) + pixels.offsetY};
     return true;

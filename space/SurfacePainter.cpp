@@ -1,5 +1,6 @@
 #include "space/SurfacePainter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -17,9 +18,10 @@ long double Determinant(const SpacePoint& a, const SpacePoint& b, const SpacePoi
     return a.x * (b.y * c.z - b.z * c.y) - a.y * (b.x * c.z - b.z * c.x) + a.z * (b.x * c.y - b.y * c.x);
 }
 
-bool Drawn(const PaintedSurface& s) {
+bool Drawn(const PaintedSurface& s, bool slowToo) {
     const ExampleRecord* e = s.record;
-    return e && s.grid && !s.grid->Empty() && e->Shown() && IsGridSurface(e->Kind()) && !e->Flag(spo::kSlow);
+    return e && s.grid && !s.grid->Empty() && e->Shown() && IsGridSurface(e->Kind()) &&
+           (slowToo || !e->Flag(spo::kSlow));
 }
 
 } // namespace
@@ -120,6 +122,16 @@ void SurfacePainter::Fill(const PaintedSurface& s, const PainterEntry& e, const 
                                    projected.pixels[grid.Index(e.i + 1, e.j)]};
     const platform::Point polygon[4] = {{corners[0].x, corners[0].y}, {corners[1].x, corners[1].y},
                                         {corners[2].x, corners[2].y}, {corners[3].x, corners[3].y}};
+    // A quadrilateral wholly beside the window is not drawn.
+    const int width = SurfaceLineWidth(record);
+    int left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+    for (const PixelPoint& c : corners) {
+        left = std::min(left, c.x), right = std::max(right, c.x);
+        top = std::min(top, c.y), bottom = std::max(bottom, c.y);
+    }
+    const platform::Size size = surface.GetSize();
+    if (right < -width || bottom < -width || left > size.width + width || top > size.height + width)
+        return;
     platform::Rgb brush, pen;
     if (record.Flag(spo::kSpectrum)) {
         const long double share = SpectrumShare(grid.points[grid.Index(e.i, e.j)].z, options.zmin, options.zmax);
@@ -132,7 +144,7 @@ void SurfacePainter::Fill(const PaintedSurface& s, const PainterEntry& e, const 
         else
             brush = ColourRGB(1);
     }
-    surface.SetPen({pen, record.Width(), platform::PenStyle::Solid});
+    surface.SetPen({pen, width, platform::PenStyle::Solid});
     surface.SetBrush({brush, platform::BrushStyle::Solid});
     surface.Polygon(polygon);
 }
@@ -142,7 +154,7 @@ int SurfacePainter::Paint(const SpaceView& view, const View& pixels, std::span<c
     entries_.clear();
     std::size_t total = 0;
     for (const PaintedSurface& s : surfaces)
-        if (Drawn(s))
+        if (Drawn(s, options.slowToo))
             total += static_cast<std::size_t>(s.grid->n1) * s.grid->n2;
     if (total == 0)
         return 0;
@@ -153,7 +165,7 @@ int SurfacePainter::Paint(const SpaceView& view, const View& pixels, std::span<c
         return kOutOfMemory;
     }
     for (std::size_t k = 0; k < surfaces.size(); ++k) {
-        if (!Drawn(surfaces[k]))
+        if (!Drawn(surfaces[k], options.slowToo))
             continue;
         ProjectGrid(view, pixels, *surfaces[k].record, *surfaces[k].grid, projected_[k]);
         AddQuads(view, static_cast<std::uint16_t>(k), *surfaces[k].grid, projected_[k]);

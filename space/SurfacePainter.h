@@ -27,6 +27,7 @@ struct PaintedSurface {
 struct PainterOptions {
     long double zmin = 0, zmax = 1; // the scene box's heights, for the spectrum
     bool greys = false;             // a printer without colour
+    bool slowToo = false;           // slow records drawn fast as well (while the mouse turns the scene)
 };
 
 // A grid's points as pixels; `usable` is false where the point is undefined, outside its

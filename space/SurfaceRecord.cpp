@@ -108,6 +108,8 @@ int PlottedCount(const ExampleRecord& e, int which) {
     return std::clamp<int>(e.I16(which == 0 ? spo::kPlotted1 : spo::kPlotted2), kMinPlotted, kMaxPlotted);
 }
 
+int SurfaceLineWidth(const ExampleRecord& e) { return std::clamp<int>(e.Width(), 1, kMaxLineWidth); }
+
 SpacePoint ReadPoint(const ExampleRecord& e, int offset) {
     return {e.Real(offset), e.Real(offset + 10), e.Real(offset + 20)};
 }

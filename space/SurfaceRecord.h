@@ -52,6 +52,7 @@ static_assert(spo::kSavedBoxMax + 30 == exo::kAuxFirst);
 inline constexpr int kMaxGridPoints = 3000;
 inline constexpr int kMinPlotted = 2;
 inline constexpr int kMaxPlotted = 32000;
+inline constexpr int kMaxLineWidth = 30;
 
 bool IsSpaceKind(int kind);
 // The kinds sampled on a parameter grid.
@@ -73,6 +74,8 @@ struct GridCounts {
 GridCounts SurfaceGridCounts(const ExampleRecord& e);
 // The plotted-point count of slow curves along the first (0) or second (1) parameter.
 int PlottedCount(const ExampleRecord& e, int which);
+// The pen width within 1..30, whatever a file says.
+int SurfaceLineWidth(const ExampleRecord& e);
 
 SpacePoint RecordBoxMin(const ExampleRecord& e);
 SpacePoint RecordBoxMax(const ExampleRecord& e);

@@ -5,7 +5,9 @@
 #include "graph/ColourSlots.h"
 #include "platform/Platform.h"
 #include "platform/Surface.h"
+#include "resources/Resources.h"
 #include "space/SceneBox.h"
+#include "space/SlowSurface.h"
 #include "space/SpaceCommands.h"
 #include "space/SpaceFrame.h"
 #include "space/SurfaceRecord.h"
@@ -182,6 +184,23 @@ void TPlotRWin::DrawFrame(platform::Surface& surface) {
     DrawSpaceFrame(space_, view_, style, surface);
 }
 
+void TPlotRWin::DrawSlow(std::span<const PaintedSurface> surfaces, platform::Surface& surface) {
+    HiddenTestOptions options;
+    options.hideParametric = space_.hideParametric;
+    options.planarity = planarity_ / 1000.0L;
+    options.marchSteps = marchSteps_;
+    const bool poll = pollDuringDrawing_ && !Printing() && window_;
+    const SlowDrawResult result = DrawSlowSurfaces(
+        context_, space_, view_, surfaces, options, surface, [this, poll] { return poll && PeekKey() == 'S'; },
+        [this, poll](int done, int total) {
+            if (poll)
+                window_->SetTitle(std::to_string(done) + "/" + std::to_string(total) + " " + StringOf(601));
+        });
+    (void)result;
+    if (poll)
+        ClearStatus();
+}
+
 int TPlotRWin::DrawAll(platform::Surface& surface) {
     int code = 0;
     if (examples_.Count() > 0) {
@@ -192,7 +211,10 @@ int TPlotRWin::DrawAll(platform::Surface& surface) {
         options.zmin = space_.boxMin.z;
         options.zmax = space_.boxMax.z;
         options.greys = Printing() && !printInColour_;
+        options.slowToo = Dragging();
         code = painter_.Paint(space_, view_, surfaces, options, surface);
+        if (code == 0 && !Dragging())
+            DrawSlow(surfaces, surface);
     }
     DrawFrame(surface);
     return code;

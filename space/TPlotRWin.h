@@ -1,6 +1,7 @@
 #pragma once
 // Surface level of the space window: the grids of its records, the scene box, the
 // surface dialogs and the drawing of the whole space picture (DrawAll).
+#include <span>
 #include <vector>
 
 #include "space/SurfaceGrid.h"
@@ -49,6 +50,7 @@ private:
     void ComputeRecordGrid(int index);
     void SwitchCubeForTallBox(int index);
     void DrawFrame(platform::Surface& surface);
+    void DrawSlow(std::span<const PaintedSurface> surfaces, platform::Surface& surface);
 };
 
 } // namespace korvane

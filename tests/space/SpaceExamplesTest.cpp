@@ -49,8 +49,14 @@ protected:
              1},
             {"esfera.kv3",
              [this] {
-                 New(cmd::kNewSurfaceParametric, {}, {D::kSpectrum, D::kShade});
+                 New(cmd::kNewSurfaceParametric, {}, {D::kFast});
                  window->OnCommand(cmd::kAxes);
+             },
+             1},
+            {"lenta.kv3",
+             [this] {
+                 New(cmd::kNewSurfaceExplicit, {{213, "cos(x)sin(y)"}, {216, "16"}, {217, "16"}}, {D::kFast});
+                 window->OnCommand(cmd::kBoxShown);
              },
              1},
             {"entrelacadas.kv3",

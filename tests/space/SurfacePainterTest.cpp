@@ -159,6 +159,24 @@ TEST(SurfacePainter, DegenerateScenesDrawNothing) {
     EXPECT_TRUE(out.Primitives().empty());
 }
 
+// A damaged file's line width is drawn within the dialog's range, not as a pen of
+// thousands of pixels that takes seconds per quadrilateral.
+TEST(SurfacePainter, LineWidthFromAFileIsClamped) {
+    Strip s({0, 1}, 4);
+    s.record.SetI16(exo::kWidth, 32767);
+    SpaceView view;
+    view.observer = {5, 20, 30};
+    view.focus = {0.5L, 0.5L, 0};
+    view.ObserverChanged();
+    platform::RecordingSurface out(platform::Size{100, 100});
+    SurfacePainter painter;
+    const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
+    ASSERT_EQ(painter.Paint(view, PixelView(100, 100, 0, 0, 2), surfaces, {}, out), 0);
+    const auto polygons = out.OfKind(Primitive::Polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0].pen.width, 30);
+}
+
 // Pixels: a surface seen from above fills the middle of a raster with its colour.
 TEST(SurfacePainter, FillsTheRasterUnderTheSurface) {
     Strip s({-1, 1}, 2);

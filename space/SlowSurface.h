@@ -1,0 +1,60 @@
+#pragma once
+// Slow drawing of surfaces: the parameter curves of a record drawn point by point, each
+// point left out when a surface hides it from the observer. Explicit and cylindrical
+// surfaces hide by marching along the ray to the observer; parametric ones (with "Ocultar
+// paramétricas") by their quadrilaterals.
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "expr/EvalContext.h"
+#include "space/SurfacePainter.h"
+
+namespace korvane {
+
+struct HiddenTestOptions {
+    bool hideParametric = false;
+    long double planarity = 0.1L; // share of a quadrilateral's size
+    int marchSteps = 12;
+};
+
+// The surfaces that may hide points, with what their tests need.
+class SurfaceOcclusion {
+public:
+    SurfaceOcclusion(EvalContext& context, const SpaceView& view, const View& pixels,
+                     std::span<const PaintedSurface> surfaces, const HiddenTestOptions& options);
+    bool Hidden(const SpacePoint& p);
+
+private:
+    struct Occluder {
+        const ExampleRecord* record;
+        const SurfaceGrid* grid;
+        ProjectedGrid projected;
+        std::unique_ptr<SurfaceSampler> sampler; // marching occluders only
+    };
+    bool HiddenByQuads(const Occluder& o, const SpacePoint& p) const;
+    bool HiddenByMarching(Occluder& o, const SpacePoint& p);
+    // The side of the surface a point lies on: +1, -1, or 0 where the surface is not.
+    int Side(Occluder& o, const SpacePoint& q);
+
+    const SpaceView& view_;
+    const View& pixels_;
+    HiddenTestOptions options_;
+    std::vector<Occluder> occluders_;
+};
+
+struct SlowDrawResult {
+    int code = 0;       // 0, or a record's failure
+    bool stopped = false; // the key S
+};
+
+// Draws every shown grid surface with the slow flag (all of them when `everything`),
+// curve by curve; `poll` is asked between curves and stops the drawing when it says so,
+// `progress` hears the curves done so far.
+SlowDrawResult DrawSlowSurfaces(EvalContext& context, const SpaceView& view, const View& pixels,
+                                std::span<const PaintedSurface> surfaces, const HiddenTestOptions& options,
+                                platform::Surface& surface, const std::function<bool()>& poll,
+                                const std::function<void(int done, int total)>& progress);
+
+} // namespace korvane
