@@ -5,6 +5,7 @@
 #include "app/OwnedGraphWindow.h"
 #include "plane/TPlot2Win.h"
 #include "space/TPlot3Win.h"
+#include "windows/TPlotGWin.h"
 
 namespace korvane {
 
@@ -22,7 +23,7 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions
     return std::make_unique<OwnedGraphWindow<TPlot3Win>>(platform_, options, owner);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions& options, platform::Window* owner) {
-    return Make(options, "adivinhar", owner);
+    return std::make_unique<OwnedGraphWindow<TPlotGWin>>(platform_, options, owner, random_);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperDomain(const WindowOptions& options,
                                                                     platform::Window* owner) {

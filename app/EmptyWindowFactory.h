@@ -1,6 +1,8 @@
 #pragma once
-// The factory used until each window kind exists: every kind opens as an EmptyGraphWindow.
+// The factory of the program's window kinds; a kind that is not built yet opens as an
+// EmptyGraphWindow.
 #include "app/GraphWindowFactory.h"
+#include "expr/RandomGenerator.h"
 
 namespace korvane {
 
@@ -10,7 +12,9 @@ class Platform;
 
 class EmptyWindowFactory : public GraphWindowFactory {
 public:
-    explicit EmptyWindowFactory(platform::Platform& platform) : platform_(platform) {}
+    // The game draws from `random`, the program's generator.
+    explicit EmptyWindowFactory(platform::Platform& platform, RandomGenerator& random = RandomGenerator::Program())
+        : platform_(platform), random_(random) {}
 
     std::unique_ptr<OwnedWindow> CreatePlane(const WindowOptions& options, platform::Window* owner) override;
     std::unique_ptr<OwnedWindow> CreateSpace(const WindowOptions& options, platform::Window* owner) override;
@@ -22,6 +26,7 @@ private:
     std::unique_ptr<OwnedWindow> Make(const WindowOptions& options, const char* kind, platform::Window* owner);
 
     platform::Platform& platform_;
+    RandomGenerator& random_;
 };
 
 } // namespace korvane

@@ -31,7 +31,7 @@ int RunProgram(int argc, char** argv, const std::string& startFile) {
     application.setWindowIcon(QIcon(QString(":/") + QString::fromUtf8(korvane::res::String(999))));
 
     korvane::platform::QtPlatform platform;
-    korvane::EmptyWindowFactory factory(platform);
+    korvane::EmptyWindowFactory factory(platform, korvane::RandomGenerator::Program());
     korvane::RandomGenerator::Program().SeedFromTime();
     korvane::TPlot plot(platform, factory, korvane::RandomGenerator::Program(), startFile);
     return plot.Run(korvane::OpenLogFromEnvironment());

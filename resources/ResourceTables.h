@@ -30,5 +30,6 @@ ResourceTable EquationResources(); // EquationResources.cpp: the equation dialog
 ResourceTable TrajectoryResources(); // TrajectoryResources.cpp: initial-value problems and sequences
 ResourceTable AnalysisResources(); // AnalysisResources.cpp: the tools of the menus "Um" and "Dois"
 ResourceTable SpaceResources(); // SpaceResources.cpp: the space window and its dialogs
+ResourceTable GameResources();       // GameResources.cpp: the guessing game
 
 } // namespace korvane::res

@@ -90,6 +90,8 @@ constexpr StringEntry kStrings[] = {
     {121, "lado esquerdo"},
     {122, "lado direito"},
     {124, " slides feitos fora de "},
+    {125, "adivinha"},
+    {126, "assíntotas"},
     {156, "domínio"},
     {157, "contradomínio"},
     {175, "(esquerdo,direito,valor,subint)"},
