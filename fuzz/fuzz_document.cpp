@@ -1,13 +1,13 @@
 // The document reader on arbitrary bytes, as a plane and as a space document. A file it
 // accepts must write back to bytes that read again and write the same. A space document
-// is then rebuilt as the space window rebuilds it (grids, scene box, view) and drawn by
-// the painter into a small raster, which must neither fail nor take unbounded memory.
+// is then rebuilt as the space window rebuilds it (grids, scene box, view) and painted
+// into a recording surface, which must neither fail nor take unbounded memory.
 #include "expr/EvalContext.h"
 #include "expr/FormulaCompiler.h"
 #include "graph/View.h"
 #include "plane/DocumentFile.h"
 #include "plane/ExampleCompiler.h"
-#include "platform/memory/RasterSurface.h"
+#include "platform/memory/RecordingSurface.h"
 #include "space/SceneBox.h"
 #include "space/SpaceSlots.h"
 #include "space/SurfacePainter.h"
@@ -54,9 +54,10 @@ void DrawSpace(DocumentState& state) {
         surfaces.push_back({&e, &grids[static_cast<std::size_t>(i)]});
     }
     ComputeSceneBox(examples, space, false);
-    platform::RasterSurface raster({64, 48});
+    // The painter's list and what it draws; the pixels are the rasteriser's business.
+    platform::RecordingSurface out(platform::Size{64, 48});
     SurfacePainter painter;
-    painter.Paint(space, view, surfaces, {space.boxMin.z, space.boxMax.z, false}, raster);
+    painter.Paint(space, view, surfaces, {space.boxMin.z, space.boxMax.z, false}, out);
 }
 
 } // namespace
