@@ -1,6 +1,7 @@
 // The compile step: which text lands in which slot for every kind, the cartesian forms of
 // polar curves, the periodic wrap and the derivative slots, checked by evaluating the
 // trees against <cmath>.
+#include "expr/CompileCodes.h"
 #include "plane/ExampleCompiler.h"
 
 #include "expr/EvalContext.h"
@@ -220,9 +221,7 @@ TEST_F(CompileStep, NoDerivativesWhenSwitchedOff) {
 
 TEST_F(CompileStep, FailureGivesItsCodeAndLeavesNoTree) {
     ExampleRecord e = Make(kParametric, {"t", "sin("});
-    const int code = CompileExample(compiler, e, true);
-    EXPECT_NE(code, 0);
-    EXPECT_EQ(code, compiler.CompileFormula("sin("));
+    EXPECT_EQ(CompileExample(compiler, e, true), code::UnmatchedParentheses);
     for (int slot = 0; slot < 7; ++slot)
         EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
 }

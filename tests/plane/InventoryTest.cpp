@@ -1,5 +1,7 @@
 // The inventory on the memory platform: opened by the first example, its lines, and what
 // each button does to the table, the clipboard and the picture.
+#include "resources/Resources.h"
+#include "expr/CompileCodes.h"
 #include "EquationTestSupport.h"
 
 #include "expr/Evaluator.h"
@@ -242,15 +244,17 @@ TEST_F(Inventory, FamilyAndItsUndo) {
 }
 
 TEST_F(Inventory, RefusedFamilyChangesNothing) {
+    const std::string outOfLimits = res::Message(code::OutOfLimits), inconsistent = res::Message(code::Inconsistent);
+    const std::string notPositive = res::Message(14), noEquals = res::Message(code::MissingEquals);
     struct Row {
         const char* input;
         const char* message;
     };
     const Row rows[] = {
-        {"x, 10, 0, 1", "fora dos limites"}, {"A, 0, 0, 1", "fora dos limites"},
-        {"A, 1001, 0, 1", "fora dos limites"}, {"A, 10, 0", "fora dos limites"},
-        {"AB, 10, 0, 1", "fora dos limites"}, {"A, 1.5, 0, 1", "fora dos limites"},
-        {"A, 10, 2, 2", "dados inconsistentes"}, {"A, 10, 0, 1+", nullptr},
+        {"x, 10, 0, 1", outOfLimits.c_str()}, {"A, 0, 0, 1", outOfLimits.c_str()},
+        {"A, 1001, 0, 1", outOfLimits.c_str()}, {"A, 10, 0", outOfLimits.c_str()},
+        {"AB, 10, 0, 1", outOfLimits.c_str()}, {"A, 1.5, 0, 1", outOfLimits.c_str()},
+        {"A, 10, 2, 2", inconsistent.c_str()}, {"A, 10, 0, 1+", nullptr},
     };
     Add(cmd::kNewExplicit);
     const ExampleRecord::Bytes before = Examples()[0].Store();
