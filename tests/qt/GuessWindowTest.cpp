@@ -9,40 +9,21 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
+#include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScratchFolder.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
 
 namespace korvane {
 namespace {
 
-namespace fs = std::filesystem;
-
-void EnsureApplication() {
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "korvane_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
-}
-
-bool ProcessEventsUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 3000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using testing::EnsureApplication;
+using testing::ProcessEventsUntil;
 
 int CountColour(const QImage& image, platform::Rgb rgb) {
     const QColor colour(rgb.r, rgb.g, rgb.b);
@@ -55,9 +36,8 @@ int CountColour(const QImage& image, platform::Rgb rgb) {
 
 TEST(GuessWindow, RoundWithAWrongGuess) {
     EnsureApplication();
-    const fs::path dir = fs::temp_directory_path() / ("korvane-guess-qt-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    testing::ScratchFolder folder;
+    ::setenv("KORVANE_CONFIG_DIR", folder.Path().c_str(), 1);
     {
         platform::QtPlatform platform;
         RandomGenerator random(20261207);
@@ -93,8 +73,6 @@ TEST(GuessWindow, RoundWithAWrongGuess) {
         EXPECT_GT(blue, 50) << "the asymptote, dashed";
         game.GetWindow()->Close();
     }
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "resources/Resources.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/ScratchFolder.h"
 #include "windows/GuessJudge.h"
 #include "windows/TPlotGWin.h"
 
@@ -106,7 +106,7 @@ protected:
         return bytes;
     }
 
-    planetest::ScratchFolder folder{"korvane-guess"};
+    testing::ScratchFolder folder;
     platform::MemoryPlatform platform;
     RandomGenerator random{20261207};
     std::unique_ptr<TPlotGWin> game;
