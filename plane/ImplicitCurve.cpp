@@ -74,6 +74,7 @@ public:
     ImplicitDrawStats Draw();
 
 private:
+    void Shade(ImplicitRelation relation);
     bool Replay();
     void SearchMember(int letter, long double value);
     bool Evaluate(const Point2& p, long double& f);
@@ -96,6 +97,7 @@ private:
     PlaneDrawContext& context_;
     ExampleRecord& example_;
     PieceMask mask_;
+    bool strict_ = false; // the boundary of a strict inequality is dotted
     SystemTrajectoryOptions options_;
     ImplicitDrawStats stats_;
 };
@@ -233,7 +235,7 @@ TrajectoryRecord ImplicitSearch::NewPiece(const Point2& start, int letter, long 
     piece.SetReal(tro::kLetterValue, letter != 0 ? value : 0);
     piece.SetI16(tro::kColour, example_.Colour());
     piece.SetI16(tro::kWidth, example_.Width());
-    piece.SetI16(tro::kPenAttribute, example_.PenAttribute());
+    piece.SetI16(tro::kPenAttribute, static_cast<std::int16_t>(strict_ ? 2 : example_.PenAttribute()));
     piece.SetI16(tro::kDirectionX, kTangentX);
     piece.SetI16(tro::kDirectionY, kTangentY);
     piece.SetI16(tro::kDirectionZ, -1);
@@ -282,8 +284,47 @@ void ImplicitSearch::SearchMember(int letter, long double value) {
     }
 }
 
+bool Holds(ImplicitRelation relation, long double f) {
+    switch (relation) {
+    case ImplicitRelation::Less: return f < 0;
+    case ImplicitRelation::LessEqual: return f <= 0;
+    case ImplicitRelation::Greater: return f > 0;
+    case ImplicitRelation::GreaterEqual: return f >= 0;
+    default: return false;
+    }
+}
+
+bool OnPattern(int style, int px, int py) { return style == 2 ? px % 2 == 0 && py % 2 == 0 : (px + py) % 4 == 0; }
+
+// The region where the inequality holds, decided at every pixel of a light pattern in the
+// example's colour, so that the curves beneath stay visible.
+void ImplicitSearch::Shade(ImplicitRelation relation) {
+    const int style = context_.settings.shading;
+    if (style <= 0 || context_.settings.exportMode)
+        return;
+    const View& view = context_.view;
+    const platform::Rgb colour = context_.PenColour(example_.Colour());
+    for (int py = 0; py < view.clientH && !Stopped(); ++py) {
+        const long double y = view.ToWorldY(py);
+        for (int px = 0; px < view.clientW; ++px) {
+            long double f = 0;
+            if (OnPattern(style, px, py) && Evaluate({view.ToWorldX(px), y}, f) && Holds(relation, f))
+                context_.surface.SetPixel({px, py}, colour);
+        }
+        if (py % 16 == 15)
+            if (const int key = context_.Poll(); key != 0)
+                stats_.key = key;
+    }
+}
+
 ImplicitDrawStats ImplicitSearch::Draw() {
-    if (!example_.Tree(kFunctionSlot) || !Replay() || !example_.Flag(exo::kFlag56))
+    if (!example_.Tree(kFunctionSlot))
+        return stats_;
+    const ImplicitRelation relation = FindRelation(example_.texts[4]).relation;
+    strict_ = relation == ImplicitRelation::Less || relation == ImplicitRelation::Greater;
+    if (relation != ImplicitRelation::Equal)
+        Shade(relation);
+    if (Stopped() || !Replay() || !example_.Flag(exo::kFlag56))
         return stats_;
     options_.watch = example_.Flag(exo::kFlag57) && !context_.settings.printing;
     int letter = 0, members = 1;
@@ -311,6 +352,18 @@ ImplicitDrawStats ImplicitSearch::Draw() {
 }
 
 } // namespace
+
+RelationSign FindRelation(std::string_view equation) {
+    const std::size_t at = equation.find_first_of("<>=");
+    if (at == std::string_view::npos)
+        return {};
+    const bool orEqual = at + 1 < equation.size() && equation[at + 1] == '=';
+    switch (equation[at]) {
+    case '<': return {orEqual ? ImplicitRelation::LessEqual : ImplicitRelation::Less, at, orEqual ? 2u : 1u};
+    case '>': return {orEqual ? ImplicitRelation::GreaterEqual : ImplicitRelation::Greater, at, orEqual ? 2u : 1u};
+    default: return {ImplicitRelation::Equal, at, 1};
+    }
+}
 
 ImplicitDrawStats DrawImplicitCounted(PlaneDrawContext& context, ExampleRecord& example) {
     ImplicitSearch search(context, example);

@@ -9,6 +9,9 @@
 // direction) or -1e18 (second direction) and its open-end byte set, so that the first
 // trace stores the parameter reached and a replay stops at the same place. A family
 // member's pieces carry the family letter and its value as the record's letter.
+#include <cstddef>
+#include <string_view>
+
 #include "plane/PlaneDrawing.h"
 
 namespace korvane {
@@ -20,6 +23,15 @@ inline constexpr long double kImplicitParameterRange = 1e18L;
 // change that no piece crosses seeds a piece: no component longer than the lattice is
 // missed.
 inline constexpr int kImplicitSweepPixels = 6;
+
+// The relation of an implicit example's text: "=", or an inequality whose region is
+// shaded. `at` and `length` place the sign in the text; length 0 when there is none.
+enum class ImplicitRelation { Equal, Less, LessEqual, Greater, GreaterEqual };
+struct RelationSign {
+    ImplicitRelation relation = ImplicitRelation::Equal;
+    std::size_t at = 0, length = 0;
+};
+RelationSign FindRelation(std::string_view equation);
 
 struct ImplicitDrawStats {
     int key = 0;

@@ -37,6 +37,7 @@ inline constexpr int kLoopTolerance = 733;
 inline constexpr int kSharpAngles = 734;
 inline constexpr int kInfiniteSlope = 790;
 inline constexpr int kResearchImplicit = 810;
+inline constexpr int kShadeImplicit = 769;
 
 // Initial-value problems (menu "Um") and the trajectory mouse mode.
 inline constexpr int kTrajectoryDyDx = 930;

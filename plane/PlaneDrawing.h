@@ -29,6 +29,7 @@ struct PlaneDrawSettings {
     bool sharpAngles = false;               // command 734
     bool infiniteSlope = false;             // command 790
     bool researchImplicit = false;          // command 810
+    int shading = 1;                        // command 769: 0 none, 1 lines, 2 dots
     long double trajectoryStep = 1;         // system trajectories, in pixels
     int watchDelay = 0;
 };

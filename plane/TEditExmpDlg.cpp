@@ -8,6 +8,7 @@
 #include "expr/ConstantText.h"
 #include "graph/ColourTable.h"
 #include "plane/DocumentText.h"
+#include "plane/ImplicitCurve.h"
 #include "platform/Platform.h"
 
 namespace korvane {
@@ -280,10 +281,11 @@ int TEditExmpDlg::ReadFormulas(const platform::Dialog& dialog, Reading& r) const
         std::string equation;
         if (const int code = ReadFormulaText(dialog, 218, kMaxFormulaLength - 3, equation, failedControl_); code != 0)
             return code;
-        const auto equals = equation.find('=');
-        if (equals == std::string::npos)
+        const RelationSign sign = FindRelation(equation);
+        if (sign.length == 0)
             return 112;
-        const std::string difference = equation.substr(0, equals) + "-(" + equation.substr(equals + 1) + ")";
+        const std::string difference =
+            equation.substr(0, sign.at) + "-(" + equation.substr(sign.at + sign.length) + ")";
         if (const int code = env_.compiler->CompileFormula(difference); code != 0)
             return code;
         if (equation != e.texts[4])

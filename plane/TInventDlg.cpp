@@ -175,8 +175,16 @@ int TInventDlg::ParseFamily(const std::string& text, int& letter, int& steps, st
 
 void TInventDlg::ToggleFamily(int index) {
     ExampleRecord& e = window_.Examples()[index];
+    // The pieces of an implicit curve belong to the members they were found for.
+    const auto searchAgain = [&e] {
+        if (e.Kind() != kImplicit)
+            return;
+        e.trajectories.clear();
+        e.SetFlag(exo::kFlag56, true);
+    };
     if (e.IsFamily()) {
         e.SetFlag(exo::kIsFamily, false);
+        searchAgain();
         window_.ExampleStyleChanged();
         return;
     }
@@ -205,6 +213,7 @@ void TInventDlg::ToggleFamily(int index) {
     e.SetReal(exo::kFamilyFirst, first);
     e.SetReal(exo::kFamilyLast, last);
     e.SetFlag(exo::kIsFamily, true);
+    searchAgain();
     window_.ExampleStyleChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "plane/TPlotWin.h"
 
+#include "expr/ConstantText.h"
 #include "plane/EquationLabel.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
@@ -165,6 +166,20 @@ void TPlotWin::AskTolerance(const char* caption, long double& value) {
     RedrawExamples();
 }
 
+void TPlotWin::AskShading() {
+    const auto text = platform_.InputBox("sombreamento", "0 nenhum, 1 linhas, 2 pontos",
+                                         std::to_string(drawSettings_.shading), window_.get(), 30);
+    if (!text)
+        return;
+    long style = 0;
+    if (const int code = EvaluateIntegerText(compiler_, *text, 0, 2, style); code != 0) {
+        ShowMessage(code);
+        return;
+    }
+    drawSettings_.shading = static_cast<int>(style);
+    RedrawExamples();
+}
+
 void TPlotWin::OnCommand(int id) {
     switch (id) {
     case cmd::kRedraw: RedrawExamples(); return;
@@ -175,6 +190,7 @@ void TPlotWin::OnCommand(int id) {
     case cmd::kLoopTolerance: AskTolerance("tolerância fechar loop", drawSettings_.loopTolerance); return;
     case cmd::kSharpAngles: drawSettings_.sharpAngles = !drawSettings_.sharpAngles; break;
     case cmd::kInfiniteSlope: drawSettings_.infiniteSlope = !drawSettings_.infiniteSlope; break;
+    case cmd::kShadeImplicit: AskShading(); return;
     case cmd::kResearchImplicit:
         drawSettings_.researchImplicit = !drawSettings_.researchImplicit;
         RefreshMenuChecks();

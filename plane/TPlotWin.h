@@ -51,6 +51,8 @@ public:
 protected:
     // The one-line tolerance inputs of commands 732 and 733.
     void AskTolerance(const char* caption, long double& value);
+    // Command 769: the pattern that shades the regions of implicit inequalities.
+    void AskShading();
     // The base picture drawn so far, on the screen ("olhar", families shown one by one).
     void ShowDrawing();
 

@@ -132,6 +132,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "Ângulos &Abruptos", 734},
     {K::Command, "&Inclinação infinita", 790},
     {K::Command, "Rede&senhar implícitas", 810},
+    {K::Command, "Sombrear i&mplícitas ...", 769},
     {K::End, nullptr, 0},
     {K::End, nullptr, 0},
 };

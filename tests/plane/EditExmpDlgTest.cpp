@@ -384,6 +384,22 @@ TEST_F(EquationWindow, IndefiniteIntegralStartsWhereItsFieldSays) {
     EXPECT_EQ(shown, "-2");
 }
 
+TEST_F(EquationWindow, InequalitiesInThePlaceOfTheEqualsSign) {
+    const struct {
+        const char* typed;
+        const char* difference;
+    } rows[] = {{"xx+yy<13", "xx+yy-(13)"}, {"y >= sin(x)", "y -( sin(x))"}, {"x>y", "x-(y)"}, {"1<=x", "1-(x)"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        ScriptOk({{218, row.typed}});
+        window->OnCommand(cmd::kNewImplicit);
+        ASSERT_TRUE(MessageTexts().empty());
+        const ExampleRecord& e = Examples()[Examples().LastExample()];
+        EXPECT_EQ(e.texts[4], row.typed);
+        EXPECT_EQ(e.texts[2], row.difference);
+    }
+}
+
 TEST_F(EquationWindow, CancelReleasesTheNewSlot) {
     ScriptOk();
     window->OnCommand(cmd::kNewExplicit);

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -116,6 +117,49 @@ TEST(ImplicitCurve, CurvesAlongLinesAlreadyDrawn) {
         Search(picture, example);
         EXPECT_GE(picture.raster.CountPixels(ColourOfIndex(9)), 480);
         EXPECT_LE(example.trajectories.size(), 4u);
+    }
+}
+
+// An inequality shades its region at every pixel of the pattern, in the example's colour,
+// and nowhere else; the boundary is traced as for "=", dotted when strict.
+TEST(ImplicitCurve, InequalitiesShadeExactlyTheirRegion) {
+    struct Row {
+        const char* equation;
+        const char* f;
+        std::function<bool(double, double)> holds;
+        std::function<double(double, double)> distance; // to the boundary, world units
+        bool strict;
+    };
+    const Row rows[] = {
+        {"xx+yy<13", "xx+yy-(13)", [](double x, double y) { return x * x + y * y < 13; },
+         [](double x, double y) { return std::fabs(std::hypot(x, y) - std::sqrt(13.0)); }, true},
+        {"y>=sin(x)", "y-(sin(x))", [](double x, double y) { return y >= std::sin(x); },
+         [](double x, double y) { return std::fabs(y - std::sin(x)) / std::sqrt(2.0); }, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.equation);
+        PlaneScene picture;
+        ExampleRecord& example = picture.AddImplicit(row.f);
+        example.texts[4] = row.equation;
+        example.SetI16(exo::kColour, 9);
+        Search(picture, example);
+        const platform::Rgb colour = ColourOfIndex(9);
+        int shaded = 0, wrong = 0;
+        for (int py = 0; py < 500; ++py)
+            for (int px = 0; px < 500; ++px) {
+                const double x = static_cast<double>(picture.view.ToWorldX(px));
+                const double y = static_cast<double>(picture.view.ToWorldY(py));
+                if (row.distance(x, y) < 3 * 0.02)
+                    continue; // the boundary's own pixels
+                const bool expected = (px + py) % 4 == 0 && row.holds(x, y);
+                const bool drawn = *picture.surface.GetPixel({px, py}) == colour;
+                shaded += drawn;
+                wrong += drawn != expected;
+            }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(shaded, 5000);
+        ASSERT_FALSE(example.trajectories.empty());
+        EXPECT_EQ(example.trajectories[0].I16(tro::kPenAttribute), row.strict ? 2 : 0);
     }
 }
 

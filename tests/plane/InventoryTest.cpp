@@ -243,6 +243,24 @@ TEST_F(Inventory, FamilyAndItsUndo) {
     EXPECT_EQ(e.I16(exo::kFamilySteps), -12) << "undo keeps the last settings for next time";
 }
 
+// An implicit family is searched again when it is made and when it is undone: its members
+// are drawn, and undoing it keeps only the curve of the letter's own value.
+TEST_F(Inventory, ImplicitFamilySearchesAgain) {
+    auto pieces = [&] {
+        platform::RecordingSurface picture(platform::Size{400, 300});
+        window->DrawBase(picture);
+        return Examples()[0].trajectories.size();
+    };
+    Add(cmd::kNewImplicit, {{218, "xx+yy=a+2"}});
+    const std::size_t alone = pieces();
+    EXPECT_GE(alone, 1u);
+    platform.AnswerInput("a, 4, 1, 9");
+    ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+    EXPECT_GE(pieces(), 5u) << "one circle for each of a = 1, 3, 5, 7, 9";
+    ASSERT_TRUE(Press(0, TInventDlg::kFamily));
+    EXPECT_EQ(pieces(), alone);
+}
+
 TEST_F(Inventory, RefusedFamilyChangesNothing) {
     const std::string outOfLimits = res::Message(code::OutOfLimits), inconsistent = res::Message(code::Inconsistent);
     const std::string notPositive = res::Message(14), noEquals = res::Message(code::MissingEquals);
