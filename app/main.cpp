@@ -6,6 +6,7 @@
 #include "app/TPlot.h"
 #include "expr/RandomGenerator.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtTranslation.h"
 #include "resources/Resources.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int RunProgram(int argc, char** argv, const std::string& startFile) {
     QApplication application(argc, argv);
     application.setApplicationName("korvane");
     application.setDesktopFileName("korvane");
+    korvane::platform::InstallQtTranslation(application); // English when it is missing
     // The frame's icon is named by string 999; the build embeds data/korvane.svg under it.
     application.setWindowIcon(QIcon(QString(":/") + QString::fromUtf8(korvane::res::String(999))));
 

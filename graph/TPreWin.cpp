@@ -48,7 +48,20 @@ void TPreWin::Redraw(int level) {
     RequestRepaint();
 }
 
-int TPreWin::PeekKey() { return window_ ? window_->PeekKey() : 0; }
+int TPreWin::PeekKey() {
+    if (!window_)
+        return 0;
+    if (!statusShown_) {
+        SetStatus(1);
+        drawingStatus_ = true;
+    }
+    return window_->PeekKey();
+}
+
+void TPreWin::EndDrawingStatus() {
+    if (drawingStatus_)
+        ClearStatus();
+}
 
 std::string TPreWin::StatusText(int code, int first, int second) {
     const std::string a = FormatInt(first), b = FormatInt(second);
@@ -63,11 +76,14 @@ std::string TPreWin::StatusText(int code, int first, int second) {
 }
 
 void TPreWin::SetStatus(int code, int first, int second) {
+    statusShown_ = true;
+    drawingStatus_ = false;
     if (window_)
         window_->SetTitle(StatusText(code, first, second));
 }
 
 void TPreWin::ClearStatus() {
+    statusShown_ = drawingStatus_ = false;
     if (window_)
         window_->SetTitle(BaseTitle());
 }

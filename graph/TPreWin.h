@@ -46,10 +46,13 @@ public:
     void Redraw(int level);
     void RequestRepaint();
 
-    // Long drawings.
+    // Long drawings. The first probe of a drawing shows "pressione S para sair" in the
+    // title unless the drawing already shows a status of its own; EndDrawingStatus puts
+    // the title back once the drawing has returned.
     int PeekKey();
     void SetStatus(int code, int first = 0, int second = 0);
     void ClearStatus();
+    void EndDrawingStatus();
     static std::string StatusText(int code, int first, int second);
 
     // The colour chooser for slot i (commands 200 + i).
@@ -69,6 +72,8 @@ protected:
     bool gridChanged_ = false;
     bool printing_ = false;
     bool printInColour_ = false;
+    bool statusShown_ = false;
+    bool drawingStatus_ = false; // shown by the probe, not by the drawing itself
     std::unique_ptr<TColWin> colourWindow_;
 
     void OpenColourWindow(const std::string& title, int current, TColWin::Chooser chooser);

@@ -91,6 +91,7 @@ int TPlotWin::DrawExamples(platform::Surface& surface) {
     if (key != kStopKey)
         DrawPointNotes(context, FontSpecOf(kFontNames), format_);
     DrawEquationLabels(context, FontSpecOf(kFontNames));
+    EndDrawingStatus();
     if (context.failureCode != 0 && pendingMessage_ == 0)
         pendingMessage_ = context.failureCode;
     return key;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace korvane {
 namespace {
 
@@ -56,6 +59,40 @@ TEST(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
         front->onPeek = nullptr;
         ASSERT_GE(probes, 3) << "the curve polls the keyboard while it is traced";
         EXPECT_EQ(window->Context().letterValues[kLetterA].re, row.letterA);
+    }
+}
+
+// While a curve is traced the title says how to stop it; afterwards it is the document's
+// name again, whether the drawing ended or was stopped.
+TEST(DrawingStatus, TitleShowsHowToStopWhileACurveIsTraced) {
+    for (int key : {0, int('S')}) {
+        SCOPED_TRACE(key ? "stopped with S" : "drawn to the end");
+        planetest::ScratchFolder folder("korvane-drawing-status");
+        platform::MemoryPlatform platform;
+        platform.SetConfigDirectory(folder.WithSlash());
+        auto window = planetest::MakePlaneWindow(platform);
+        MemoryWindow* front = platform.Windows().back();
+        window->Examples()[window->Examples().Append(kExplicit, 3)].texts[1] = "sin(x)";
+        ASSERT_EQ(window->RecompileAll(), 0);
+        front->RunPendingRepaint();
+        const std::string title = front->GetTitle();
+        std::vector<std::string> seen;
+        front->onPeek = [&](MemoryWindow& w) {
+            if (w.Painting() && seen.size() < 3) {
+                seen.push_back(w.GetTitle());
+                if (key && seen.size() == 2)
+                    w.QueueKey(key);
+            }
+        };
+        window->InvalidatePicture();
+        window->Redraw(1);
+        ASSERT_TRUE(front->RunPendingRepaint());
+        front->onPeek = nullptr;
+        ASSERT_FALSE(seen.empty());
+        for (const std::string& during : seen)
+            EXPECT_EQ(during, "pressione S para sair");
+        EXPECT_EQ(front->GetTitle(), title);
+        EXPECT_NE(title, "pressione S para sair");
     }
 }
 
