@@ -42,4 +42,21 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// What a window manager's frame adds on each side of a top-level window.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const FrameMargins&, const FrameMargins&) = default;
+};
+
+// A stored placement is the framed (outer) size; the toolkit sizes the inner one.
+inline Size InnerSizeOf(Size outer, FrameMargins m) {
+    return {std::max(1, outer.width - m.left - m.right), std::max(1, outer.height - m.top - m.bottom)};
+}
+inline Size OuterSizeOf(Size inner, FrameMargins m) {
+    return {inner.width + m.left + m.right, inner.height + m.top + m.bottom};
+}
+
 } // namespace korvane::platform

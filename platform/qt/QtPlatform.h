@@ -65,6 +65,9 @@ public:
 
     // The busy gate, for QtWindow.
     bool Busy() const { return busy_ > 0; }
+    // The window manager's frame of the last window it framed, for the next one.
+    FrameMargins LastFrameMargins() const { return lastFrameMargins_; }
+    void SetLastFrameMargins(FrameMargins m) { lastFrameMargins_ = m; }
     void EnterBusy() { ++busy_; }
     void LeaveBusy();
     void Defer(std::function<void()> job);
@@ -87,6 +90,7 @@ private:
     std::map<std::string, QPointer<QPlainTextEdit>> textWindows_;
     std::unique_ptr<QtSingleInstance> instance_;
     int busy_ = 0;
+    FrameMargins lastFrameMargins_;
     bool flushScheduled_ = false;
 };
 

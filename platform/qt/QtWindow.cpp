@@ -29,6 +29,15 @@ Qt::CursorShape ToQtCursor(CursorShape shape) {
     }
 }
 
+// The frame is known once the window manager has decorated the shown window.
+bool Framed(const QWidget& w) { return w.isVisible() && w.frameGeometry() != w.geometry(); }
+
+FrameMargins MarginsOf(const QWidget& w) {
+    const QRect frame = w.frameGeometry(), inner = w.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
 QRect NormalRect(const QWidget& w) {
     return (w.isMaximized() || w.isMinimized() || w.isFullScreen()) ? w.normalGeometry() : w.geometry();
 }
@@ -258,6 +267,13 @@ void QtWindow::Shown() {
             widget_->windowHandle()->setTransientParent(owner->widget_->windowHandle());
     }
     RequestRepaint();
+    // A window manager that draws no frame never frames it: after a while the window's
+    // own geometry is the truth, so that the user's moves are stored.
+    std::weak_ptr<int> alive = alive_;
+    QTimer::singleShot(3000, widget_, [this, alive] {
+        if (!alive.expired())
+            wantedPlacement_.reset();
+    });
 }
 
 void QtWindow::WidgetDestroyed() {
@@ -378,26 +394,42 @@ void QtWindow::RunDeferred() {
 Placement QtWindow::GetPlacement() const {
     if (!widget_)
         return {};
+    // Not decorated yet: the placement asked for is still the truth.
+    if (wantedPlacement_)
+        return {wantedPlacement_->x, wantedPlacement_->y, wantedPlacement_->width, wantedPlacement_->height,
+                widget_->isMaximized()};
     const QRect inner = NormalRect(*widget_);
-    const QRect frame = widget_->frameGeometry();
-    const QRect geometry = widget_->geometry();
-    const int dw = frame.width() - geometry.width(), dh = frame.height() - geometry.height();
-    const int dx = geometry.x() - frame.x(), dy = geometry.y() - frame.y();
-    return {inner.x() - dx, inner.y() - dy, inner.width() + dw, inner.height() + dh, widget_->isMaximized()};
+    const FrameMargins m = MarginsOf(*widget_);
+    const Size outer = OuterSizeOf({inner.width(), inner.height()}, m);
+    return {inner.x() - m.left, inner.y() - m.top, outer.width, outer.height, widget_->isMaximized()};
 }
 
 void QtWindow::SetPlacement(const Placement& p) {
     if (!widget_)
         return;
-    const QRect frame = widget_->frameGeometry();
-    const QRect geometry = widget_->geometry();
-    const int dw = frame.width() - geometry.width(), dh = frame.height() - geometry.height();
+    // Before the window manager has framed the window its frame is unknown: size it as the
+    // last framed window was, and again once this one's frame is known, so that a stored
+    // outer size gives the same outer size at every start.
+    const bool framed = Framed(*widget_);
+    const FrameMargins m = framed ? MarginsOf(*widget_) : platform_.LastFrameMargins();
+    wantedPlacement_.reset();
     if (widget_->isMaximized())
         widget_->showNormal();
+    const Size inner = InnerSizeOf({p.width, p.height}, m);
     widget_->move(p.x, p.y);
-    widget_->resize(std::max(1, p.width - dw), std::max(1, p.height - dh));
+    widget_->resize(inner.width, inner.height);
+    if (!framed)
+        wantedPlacement_ = p;
     if (p.maximized)
         Maximize();
+}
+
+void QtWindow::FrameChanged() {
+    if (!wantedPlacement_ || !widget_ || !Framed(*widget_))
+        return;
+    platform_.SetLastFrameMargins(MarginsOf(*widget_));
+    const Placement wanted = *wantedPlacement_;
+    SetPlacement(wanted);
 }
 
 bool QtWindow::IsMinimized() const { return widget_ && widget_->isMinimized(); }

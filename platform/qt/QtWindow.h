@@ -77,6 +77,9 @@ public:
     void Dropped(const std::vector<std::string>& paths);
     bool CloseRequested();
     void Shown();
+    // The widget moved or was resized: its frame may have become known.
+    void FrameChanged();
+
     void WidgetDestroyed();
     // A key press for this window: queued while it is busy, else handled at once.
     void KeyPressed(const QKeyEvent& event);
@@ -109,6 +112,7 @@ private:
     std::deque<PendingKey> keys_;
     std::set<int> pendingTimers_;
     std::optional<Size> pendingSize_;
+    std::optional<Placement> wantedPlacement_; // asked for before the frame was known
     std::shared_ptr<int> alive_ = std::make_shared<int>(0); // expires with this object
     bool repaintWanted_ = false;
     bool repaintPosted_ = false;

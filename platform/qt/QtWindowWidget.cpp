@@ -127,6 +127,18 @@ void QtWindowWidget::showEvent(QShowEvent* event) {
         w->Shown();
 }
 
+void QtWindowWidget::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (QtWindow* w = owner_)
+        w->FrameChanged();
+}
+
+void QtWindowWidget::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (QtWindow* w = owner_)
+        w->FrameChanged();
+}
+
 void QtWindowWidget::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
