@@ -150,6 +150,22 @@ TEST_F(RiemannDialog, KeySStopsTheSumsAfterTheSubintervalsDone) {
     EXPECT_TRUE(window->Examples()[e].pointNotes.empty());
 }
 
+// Rule: above a million subintervals the title shows how far the sums are; the title
+// comes back afterwards.
+TEST_F(RiemannDialog, LongSumsShowTheirProgressInTheTitle) {
+    Add(kExplicit, {{1, "1"}});
+    platform::MemoryDialog* d = Open();
+    ASSERT_NE(d, nullptr);
+    const std::string title = Memory().GetTitle();
+    Define(*d, "0", "1", "1100000");
+    bool progress = false;
+    for (const std::string& t : Memory().TitleHistory())
+        progress = progress || t.find("%)") != std::string::npos;
+    EXPECT_TRUE(progress);
+    EXPECT_EQ(Memory().GetTitle(), title);
+    EXPECT_TRUE(Near(Riem().Last().sums[kParabolic], 1, 1e-15L));
+}
+
 TEST_F(RiemannDialog, DifferenceOfTwoCurvesNotesBoth) {
     const int f = Add(kExplicit, {{1, "x^2"}});
     const int g = Add(kExplicit, {{1, "x"}});
