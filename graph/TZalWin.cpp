@@ -23,6 +23,21 @@ int TZalWin::NextCurveColour() {
     return index;
 }
 
+void TZalWin::OpenGraphWindow(const std::string& title, const std::string& menu) {
+    platform::WindowSpec request;
+    request.title = title;
+    request.menu = menu;
+    request.accelerators = menu;
+    request.owner = Owner();
+    CreatePlatformWindow(request);
+    ReadSettingsFile();
+}
+
+void TZalWin::RestorePlacement() {
+    if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
+        window_->SetPlacement(placement_);
+}
+
 bool TZalWin::ReadSettingsFile() {
     if (!options_.readSettings)
         return false;

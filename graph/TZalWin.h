@@ -46,6 +46,11 @@ public:
     void OnCommand(int id) override;
 
 protected:
+    // Opens the kind's graph window with its menu and key table, then reads the settings
+    // file once the client size is known: positions beyond it are reset.
+    void OpenGraphWindow(const std::string& title, const std::string& menu);
+    // Puts the window where the settings file says it was.
+    void RestorePlacement();
     // The kind's use of the generic slots.
     virtual void PackSlots(SettingsRecord& record) { (void)record; }
     virtual void UnpackSlots(const SettingsRecord& record) { (void)record; }

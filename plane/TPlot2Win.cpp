@@ -54,19 +54,9 @@ void TPlot2Win::SetUpDefaults() {
 }
 
 void TPlot2Win::CreateWindowFromSettings() {
-    platform::WindowSpec request;
-    request.title = options_.title.empty() ? "2-dim" : options_.title;
-    request.menu = "PLOT2MENU";
-    request.accelerators = "PLOT2MENU";
-    request.owner = Owner();
-    request.kind = platform::WindowKind::Graph;
-    request.clientSize = {480, 360};
-    CreatePlatformWindow(request);
-    // Settings are read once the client size is known: positions beyond it are reset.
-    ReadSettingsFile();
+    OpenGraphWindow(options_.title.empty() ? "2-dim" : options_.title, "PLOT2MENU");
     SyncPixelSizes();
-    if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
-        window_->SetPlacement(placement_);
+    RestorePlacement();
     Recompute();
     CreateLayers(1);
     RefreshMenuChecks();

@@ -27,17 +27,8 @@ void TPlot3Win::SetUpDefaults() {
 }
 
 void TPlot3Win::CreateWindowFromSettings() {
-    platform::WindowSpec request;
-    request.title = options_.title.empty() ? "3-dim" : options_.title;
-    request.menu = "PLOT3MENU";
-    request.accelerators = "PLOT3MENU";
-    request.owner = Owner();
-    request.kind = platform::WindowKind::Graph;
-    request.clientSize = {480, 360};
-    CreatePlatformWindow(request);
-    ReadSettingsFile();
-    if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
-        window_->SetPlacement(placement_);
+    OpenGraphWindow(options_.title.empty() ? "3-dim" : options_.title, "PLOT3MENU");
+    RestorePlacement();
     Recompute();
     CreateLayers(1);
     space_.ObserverChanged();

@@ -59,18 +59,9 @@ void TPlotGWin::SetUpDefaults() {
 }
 
 void TPlotGWin::CreateWindowFromSettings() {
-    platform::WindowSpec request;
-    request.title = options_.title.empty() ? StringOf(kPromptId) : options_.title;
-    request.menu = "GUESSMENU";
-    request.accelerators = "GUESSMENU";
-    request.owner = Owner();
-    request.kind = platform::WindowKind::Graph;
-    request.clientSize = {480, 360};
-    CreatePlatformWindow(request);
-    ReadSettingsFile();
+    OpenGraphWindow(options_.title.empty() ? StringOf(kPromptId) : options_.title, "GUESSMENU");
     SyncPixelSizes();
-    if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
-        window_->SetPlacement(placement_);
+    RestorePlacement();
     Recompute();
     CreateLayers(1);
     RefreshMenuChecks();
