@@ -154,55 +154,97 @@ bool SurfaceOcclusion::HiddenByMarching(Occluder& o, const SpacePoint& p) {
     const SpacePoint a = p + t0 * (eye - p), b = p + t1 * (eye - p);
     const int steps = std::max(1, options_.marchSteps);
     // A point on the surface itself has no side: its side is taken a hair towards the eye.
-    const int reference = Side(o, a + (1.0L / (1000 * steps)) * (b - a));
-    if (reference == 0)
-        return false;
+    // A point beside the surface's domain (a box edge) takes the first side met instead.
+    int reference = Side(o, a + (1.0L / (1000 * steps)) * (b - a));
     for (int i = 1; i <= steps; ++i) {
         const int side = Side(o, a + (static_cast<long double>(i) / steps) * (b - a));
-        if (side == -reference)
+        if (reference == 0)
+            reference = side;
+        else if (side == -reference)
             return true;
     }
     return false;
 }
 
-namespace {
-
-struct CurveContext {
-    const SpaceView& view;
-    const View& pixels;
-    SurfaceOcclusion& occlusion;
-    platform::Surface& surface;
-};
-
-// One parameter curve: `samples` steps of the free parameter, the other one fixed.
-void DrawCurve(CurveContext& c, const ExampleRecord& e, SurfaceSampler& sampler, bool alongFirst, long double fixed,
-               int samples) {
-    const long double low = e.Real(alongFirst ? exo::kMinimum : exo::kMinimum2);
-    const long double high = e.Real(alongFirst ? exo::kMaximum : exo::kMaximum2);
-    const bool fixedBox = !e.Flag(spo::kAutoBox), cap = e.Flag(spo::kCap);
-    const SpacePoint boxLow = RecordBoxMin(e), boxHigh = RecordBoxMax(e);
+void DrawParameterCurve(CurveContext& c, const std::function<bool(long double, SpacePoint&)>& at, long double low,
+                        long double high, int samples) {
+    samples = std::max(1, samples);
     bool previous = false;
     PixelPoint last;
     for (int i = 0; i <= samples; ++i) {
         const long double free = i == samples ? high : low + i * (high - low) / samples;
         SpacePoint p;
-        bool shown = alongFirst ? sampler.At(free, fixed, p) : sampler.At(fixed, free, p);
-        if (shown && fixedBox) {
-            p = {std::clamp(p.x, boxLow.x, boxHigh.x), std::clamp(p.y, boxLow.y, boxHigh.y),
-                 std::clamp(p.z, boxLow.z, boxHigh.z)};
-            shown = cap || InsideRecordBox(p, boxLow - SpacePoint{1e-13L, 1e-13L, 1e-13L},
-                                           boxHigh + SpacePoint{1e-13L, 1e-13L, 1e-13L});
-        }
-        PixelPoint at;
-        shown = shown && !c.occlusion.Hidden(p) && SpaceToPixel(c.view, c.pixels, p, at);
+        PixelPoint pixel;
+        const bool shown = at(free, p) && !c.occlusion.Hidden(p) && SpaceToPixel(c.view, c.pixels, p, pixel);
         if (shown && previous)
-            c.surface.Line({last.x, last.y}, {at.x, at.y});
+            c.surface.Line({last.x, last.y}, {pixel.x, pixel.y});
         previous = shown;
-        last = at;
+        last = pixel;
     }
 }
 
-} // namespace
+bool ForEachMember(EvalContext& context, const ExampleRecord& e, const std::function<bool()>& member) {
+    int letter = e.I16(exo::kFamilyLetter);
+    if (letter >= 'A' && letter <= 'Z') // a letter code rather than its slot
+        letter -= '@';
+    if (!e.IsFamily() || letter < 0 || letter >= kLetterCount)
+        return member();
+    const int steps = std::min(kMaxFamilySteps, std::abs(static_cast<int>(e.I16(exo::kFamilySteps))));
+    const long double first = e.Real(exo::kFamilyFirst);
+    const long double increment = steps > 0 ? (e.Real(exo::kFamilyLast) - first) / steps : 0;
+    const ComplexValue saved = context.letterValues[letter];
+    bool going = true;
+    for (int k = 0; k <= steps && going; ++k) {
+        context.SetLetter(letter, first + k * increment);
+        going = member();
+    }
+    context.letterValues[letter] = saved;
+    return going;
+}
+
+int SlowCurveCount(const ExampleRecord& e) {
+    const GridCounts n = SurfaceGridCounts(e);
+    return n.n1 + n.n2 + 2;
+}
+
+bool DrawSlowSurface(EvalContext& context, CurveContext& c, const ExampleRecord& e) {
+    return ForEachMember(context, e, [&] {
+        SurfaceSampler sampler(context, e);
+        if (!sampler.Usable())
+            return true;
+        c.surface.SetPen({ColourRGB(e.Colour()), SurfaceLineWidth(e), platform::PenStyle::Solid});
+        const GridCounts n = SurfaceGridCounts(e);
+        const bool fixedBox = !e.Flag(spo::kAutoBox), cap = e.Flag(spo::kCap);
+        const SpacePoint margin{1e-13L, 1e-13L, 1e-13L};
+        const SpacePoint boxLow = RecordBoxMin(e), boxHigh = RecordBoxMax(e);
+        for (int pass = 0; pass < 2; ++pass) {
+            const bool alongFirst = pass == 0;
+            const int curves = alongFirst ? n.n2 : n.n1;
+            const long double low = e.Real(alongFirst ? exo::kMinimum2 : exo::kMinimum);
+            const long double high = e.Real(alongFirst ? exo::kMaximum2 : exo::kMaximum);
+            for (int k = 0; k <= curves; ++k) {
+                const long double fixed = k == curves ? high : low + k * (high - low) / curves;
+                auto at = [&](long double free, SpacePoint& p) {
+                    if (!(alongFirst ? sampler.At(free, fixed, p) : sampler.At(fixed, free, p)))
+                        return false;
+                    if (!fixedBox)
+                        return true;
+                    p = {std::clamp(p.x, boxLow.x, boxHigh.x), std::clamp(p.y, boxLow.y, boxHigh.y),
+                         std::clamp(p.z, boxLow.z, boxHigh.z)};
+                    return cap || InsideRecordBox(p, boxLow - margin, boxHigh + margin);
+                };
+                DrawParameterCurve(c, at, e.Real(alongFirst ? exo::kMinimum : exo::kMinimum2),
+                                   e.Real(alongFirst ? exo::kMaximum : exo::kMaximum2),
+                                   PlottedCount(e, alongFirst ? 0 : 1));
+                if (c.curveDone)
+                    c.curveDone();
+                if (c.poll && c.poll())
+                    return false;
+            }
+        }
+        return true;
+    });
+}
 
 SlowDrawResult DrawSlowSurfaces(EvalContext& context, const SpaceView& view, const View& pixels,
                                 std::span<const PaintedSurface> surfaces, const HiddenTestOptions& options,
@@ -213,39 +255,21 @@ SlowDrawResult DrawSlowSurfaces(EvalContext& context, const SpaceView& view, con
     std::copy(std::begin(context.letterValues), std::end(context.letterValues), letters);
     {
         SurfaceOcclusion occlusion(context, view, pixels, surfaces, options);
-        CurveContext c{view, pixels, occlusion, surface};
         int total = 0, done = 0;
+        auto drawn = [](const PaintedSurface& s) {
+            return s.record && s.record->Shown() && IsGridSurface(s.record->Kind()) && s.record->Flag(spo::kSlow);
+        };
         for (const PaintedSurface& s : surfaces)
-            if (s.record && s.record->Shown() && IsGridSurface(s.record->Kind()) && s.record->Flag(spo::kSlow)) {
-                const GridCounts n = SurfaceGridCounts(*s.record);
-                total += n.n1 + n.n2 + 2;
-            }
+            if (drawn(s))
+                total += SlowCurveCount(*s.record);
+        CurveContext c{view, pixels, occlusion, surface, poll, [&] {
+                           if (progress)
+                               progress(++done, total);
+                       }};
         for (const PaintedSurface& s : surfaces) {
-            if (result.stopped)
+            if (drawn(s) && !DrawSlowSurface(context, c, *s.record)) {
+                result.stopped = true;
                 break;
-            if (!s.record || !s.record->Shown() || !IsGridSurface(s.record->Kind()) || !s.record->Flag(spo::kSlow))
-                continue;
-            const ExampleRecord& e = *s.record;
-            SurfaceSampler sampler(context, e);
-            if (!sampler.Usable())
-                continue;
-            surface.SetPen({ColourRGB(e.Colour()), SurfaceLineWidth(e), platform::PenStyle::Solid});
-            const GridCounts n = SurfaceGridCounts(e);
-            for (int pass = 0; pass < 2 && !result.stopped; ++pass) {
-                const bool alongFirst = pass == 0;
-                const int curves = alongFirst ? n.n2 : n.n1;
-                const long double low = e.Real(alongFirst ? exo::kMinimum2 : exo::kMinimum);
-                const long double high = e.Real(alongFirst ? exo::kMaximum2 : exo::kMaximum);
-                for (int k = 0; k <= curves; ++k) {
-                    const long double fixed = k == curves ? high : low + k * (high - low) / curves;
-                    DrawCurve(c, e, sampler, alongFirst, fixed, PlottedCount(e, alongFirst ? 0 : 1));
-                    if (progress)
-                        progress(++done, total);
-                    if (poll && poll()) {
-                        result.stopped = true;
-                        break;
-                    }
-                }
             }
         }
     }

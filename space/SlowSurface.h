@@ -44,6 +44,31 @@ private:
     std::vector<Occluder> occluders_;
 };
 
+// What drawing a curve in the space picture needs: the observer, the pixels, the hidden
+// test, the surface; `poll` says the key S was pressed, `curveDone` counts progress.
+struct CurveContext {
+    const SpaceView& view;
+    const View& pixels;
+    SurfaceOcclusion& occlusion;
+    platform::Surface& surface;
+    std::function<bool()> poll;
+    std::function<void()> curveDone;
+};
+
+// A curve sampled at `samples` equal steps of [low, high] with the current pen: each
+// defined, unhidden point joined to the previous one.
+void DrawParameterCurve(CurveContext& c, const std::function<bool(long double, SpacePoint&)>& at, long double low,
+                        long double high, int samples);
+
+// Runs `member` once, or once per member of the record's letter family with the letter
+// set to each value (given back afterwards); stops when `member` says false, and says so.
+bool ForEachMember(EvalContext& context, const ExampleRecord& e, const std::function<bool()>& member);
+
+// The curves a slow surface is drawn with (for the progress count).
+int SlowCurveCount(const ExampleRecord& e);
+// One slow surface, curve by curve; false when the poll stopped it.
+bool DrawSlowSurface(EvalContext& context, CurveContext& c, const ExampleRecord& e);
+
 struct SlowDrawResult {
     int code = 0;       // 0, or a record's failure
     bool stopped = false; // the key S

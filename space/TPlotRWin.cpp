@@ -168,7 +168,7 @@ void TPlotRWin::OnCommand(int id) {
     }
 }
 
-void TPlotRWin::DrawFrame(platform::Surface& surface) {
+void TPlotRWin::DrawFrame(platform::Surface& surface, SurfaceOcclusion* occlusion) {
     space_.FollowBox();
     SpaceFrameStyle style;
     style.axes = axes_.axesShown;
@@ -181,42 +181,69 @@ void TPlotRWin::DrawFrame(platform::Surface& surface) {
     for (std::size_t k = 0; k < 3; ++k)
         if (!axes_.axisNames[k].empty())
             style.names[k] = axes_.axisNames[k];
+    if (space_.hideSegments && occlusion)
+        style.hidden = [occlusion](const SpacePoint& p) { return occlusion->Hidden(p); };
     DrawSpaceFrame(space_, view_, style, surface);
 }
 
-void TPlotRWin::DrawSlow(std::span<const PaintedSurface> surfaces, platform::Surface& surface) {
+int TPlotRWin::DrawRecords(CurveContext& c) {
+    for (int i = 0; i < examples_.Count(); ++i) {
+        const ExampleRecord& e = examples_[i];
+        if (!e.Shown())
+            continue;
+        if (IsGridSurface(e.Kind())) {
+            if (e.Flag(spo::kSlow) && !Dragging() && !DrawSlowSurface(context_, c, e))
+                return kDrawingStopped;
+            continue;
+        }
+        if (const int code = DrawSpaceRecord(i, c); code != 0)
+            return code;
+    }
+    return 0;
+}
+
+int TPlotRWin::DrawSpaceRecord(int, CurveContext&) { return 0; }
+
+int TPlotRWin::DrawAll(platform::Surface& surface) {
+    std::vector<PaintedSurface> surfaces(static_cast<std::size_t>(examples_.Count()));
+    for (int i = 0; i < examples_.Count() && static_cast<std::size_t>(i) < grids_.size(); ++i)
+        surfaces[static_cast<std::size_t>(i)] = {&examples_[i], &grids_[static_cast<std::size_t>(i)]};
+    ComplexValue letters[kLetterCount];
+    std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), letters);
+    int code = 0;
     HiddenTestOptions options;
     options.hideParametric = space_.hideParametric;
     options.planarity = planarity_ / 1000.0L;
     options.marchSteps = marchSteps_;
-    const bool poll = pollDuringDrawing_ && !Printing() && window_;
-    const SlowDrawResult result = DrawSlowSurfaces(
-        context_, space_, view_, surfaces, options, surface, [this, poll] { return poll && PeekKey() == 'S'; },
-        [this, poll](int done, int total) {
-            if (poll)
-                window_->SetTitle(std::to_string(done) + "/" + std::to_string(total) + " " + StringOf(601));
-        });
-    (void)result;
-    if (poll)
-        ClearStatus();
-}
-
-int TPlotRWin::DrawAll(platform::Surface& surface) {
-    int code = 0;
+    SurfaceOcclusion occlusion(context_, space_, view_, surfaces, options);
     if (examples_.Count() > 0) {
-        std::vector<PaintedSurface> surfaces(static_cast<std::size_t>(examples_.Count()));
-        for (int i = 0; i < examples_.Count() && static_cast<std::size_t>(i) < grids_.size(); ++i)
-            surfaces[static_cast<std::size_t>(i)] = {&examples_[i], &grids_[static_cast<std::size_t>(i)]};
-        PainterOptions options;
-        options.zmin = space_.boxMin.z;
-        options.zmax = space_.boxMax.z;
-        options.greys = Printing() && !printInColour_;
-        options.slowToo = Dragging();
-        code = painter_.Paint(space_, view_, surfaces, options, surface);
-        if (code == 0 && !Dragging())
-            DrawSlow(surfaces, surface);
+        PainterOptions paint;
+        paint.zmin = space_.boxMin.z;
+        paint.zmax = space_.boxMax.z;
+        paint.greys = Printing() && !printInColour_;
+        paint.slowToo = Dragging();
+        code = painter_.Paint(space_, view_, surfaces, paint, surface);
+        if (code == 0) {
+            const bool poll = pollDuringDrawing_ && !Printing() && window_;
+            int total = 0, done = 0;
+            for (const PaintedSurface& s : surfaces)
+                if (s.record && s.record->Shown() && IsGridSurface(s.record->Kind()) && s.record->Flag(spo::kSlow))
+                    total += SlowCurveCount(*s.record);
+            CurveContext c{space_, view_, occlusion, surface, [this, poll] { return poll && PeekKey() == 'S'; },
+                           [&] {
+                               if (poll)
+                                   window_->SetTitle(std::to_string(++done) + "/" + std::to_string(total) + " " +
+                                                     StringOf(601));
+                           }};
+            code = DrawRecords(c);
+            if (code == kDrawingStopped)
+                code = 0;
+            if (poll)
+                ClearStatus();
+        }
     }
-    DrawFrame(surface);
+    DrawFrame(surface, &occlusion);
+    std::copy(std::begin(letters), std::end(letters), context_.letterValues);
     return code;
 }
 

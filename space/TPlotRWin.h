@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "space/SlowSurface.h"
 #include "space/SurfaceGrid.h"
 #include "space/SurfacePainter.h"
 #include "space/TPlotQWin.h"
@@ -35,6 +36,9 @@ public:
     void DrawBase(platform::Surface& surface) override;
 
 protected:
+    static constexpr int kDrawingStopped = -1;
+    // The drawing of a record that is not a grid surface; 0 or its failure code.
+    virtual int DrawSpaceRecord(int index, CurveContext& c);
     void DrawScene(platform::Surface& surface) override { DrawAll(surface); }
     void AfterDocumentChanged() override;
     void SetAllSlow(bool slow);
@@ -49,8 +53,10 @@ protected:
 private:
     void ComputeRecordGrid(int index);
     void SwitchCubeForTallBox(int index);
-    void DrawFrame(platform::Surface& surface);
-    void DrawSlow(std::span<const PaintedSurface> surfaces, platform::Surface& surface);
+    void DrawFrame(platform::Surface& surface, SurfaceOcclusion* occlusion);
+    // Each shown record's own drawing in inventory order; 0, kDrawingStopped after the
+    // key S, or the first record's failure code.
+    int DrawRecords(CurveContext& c);
 };
 
 } // namespace korvane

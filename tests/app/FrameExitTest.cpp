@@ -1,11 +1,13 @@
-// Exit through the frame asks every changed graph window its own save question, in the
-// order they were opened; "cancelar" at any of them keeps the program and every window.
+// Exit through the frame asks every changed graph window (plane and space alike) its own
+// save question, in the order they were opened; "cancelar" at any of them keeps the
+// program and every window.
 #include "ShellFixture.h"
 
 #include "app/ShellCommands.h"
 #include "graph/TZalWing.h"
 #include "graph/SettingsFile.h"
 #include "plane/TPlot2Win.h"
+#include "space/SpaceCommands.h"
 #include "platform/FileIO.h"
 
 #include <filesystem>
@@ -44,17 +46,23 @@ TEST_P(FrameExit, AsksEveryChangedWindowInTurn) {
     StartFrame();
     const std::string folder = platform.ConfigDirectory();
     std::vector<std::string> docs;
-    for (const char* name : {"a.kv2", "b.kv2"}) {
-        docs.push_back(folder + name);
-        fs::copy_file(std::string(KORVANE_SOURCE_DIR) + "/examples/onda.kv2", docs.back(),
+    // A plane window and a space window: both kinds join the exit.
+    const struct {
+        const char* name;
+        const char* example;
+        int change; // a change the user would not want lost
+    } windows[] = {{"a.kv2", "onda.kv2", cmd::kZoomIn}, {"b.kv3", "superficie.kv3", cmd::kTurnRight}};
+    for (const auto& w : windows) {
+        docs.push_back(folder + w.name);
+        fs::copy_file(std::string(KORVANE_SOURCE_DIR) + "/examples/" + w.example, docs.back(),
                       fs::copy_options::overwrite_existing);
         frame->OpenFile(docs.back());
     }
-    for (const char* title : {"a.kv2", "b.kv2"}) { // each window shows its document's name
-        platform::MemoryWindow* plane = platform.FindWindow(title);
-        ASSERT_NE(plane, nullptr);
-        plane->ChooseMenu(cmd::kZoomIn); // a change the user would not want lost
-        ASSERT_TRUE(dynamic_cast<TPlot2Win&>(plane->Handler()).Modified());
+    for (const auto& w : windows) { // each window shows its document's name
+        platform::MemoryWindow* graph = platform.FindWindow(w.name);
+        ASSERT_NE(graph, nullptr);
+        ASSERT_TRUE(graph->ChooseMenu(w.change));
+        ASSERT_TRUE(dynamic_cast<TFileMsgWin&>(graph->Handler()).Modified());
     }
     // A document written again comes back; one left alone stays gone.
     for (const std::string& doc : docs)
