@@ -85,6 +85,15 @@ TEST(DrawSlowSurfaces, DrawsCurvesHidesTheFarSideAndStops) {
     EXPECT_GT(hidden.first, all.first / 4);
     EXPECT_TRUE(stopped.second);
     EXPECT_LE(stopped.first, 150u);
+    // A family over A with two steps draws every curve three times, A put back after.
+    s.e.SetFlag(exo::kIsFamily, true);
+    s.e.SetI16(exo::kFamilyLetter, 'A');
+    s.e.SetI16(exo::kFamilySteps, 2);
+    s.e.SetReal(exo::kFamilyFirst, 1);
+    s.e.SetReal(exo::kFamilyLast, 3);
+    s.c.context.SetLetter(1, 7);
+    EXPECT_EQ(lines(false, {}).first, 3 * all.first);
+    EXPECT_EQ(s.c.context.letterValues[1].re, 7);
 }
 
 } // namespace
