@@ -6,15 +6,14 @@
 #include "platform/memory/MemoryDialog.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/MemoryWindow.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Tolerance.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -25,18 +24,10 @@ using Formulas = std::vector<std::pair<int, const char*>>;
 class AnalysisWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("korvane-analysis-" + std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
+        platform.SetConfigDirectory(dir_.WithSlash());
         window = MakeWindow();
     }
-    void TearDown() override {
-        window.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
+    void TearDown() override { window.reset(); }
 
     std::unique_ptr<TPlot2Win> MakeWindow() {
         WindowOptions options;
@@ -91,16 +82,13 @@ protected:
     std::unique_ptr<TPlot2Win> window;
 
 private:
-    std::filesystem::path dir_;
+    testing::ScratchFolder dir_;
 };
 
 // sqrt(2), pi (closed forms to 36 digits).
 constexpr long double kSqrt2 = 1.41421356237309504880168872420969808L;
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 
-// Relative difference with an absolute floor near zero.
-inline bool Near(long double actual, long double expected, long double tolerance) {
-    return std::fabs(actual - expected) <= tolerance * std::max(1.0L, std::fabs(expected));
-}
+using testing::Near;
 
 } // namespace korvane::analysistest

@@ -1,10 +1,9 @@
 // The log of opened windows that tests of the real program read.
 #include "app/OpenLog.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,9 +11,9 @@ namespace korvane {
 namespace {
 
 TEST(OpenLog, AppendsOneTabSeparatedLinePerWindow) {
-    const auto path = std::filesystem::temp_directory_path() / ("korvane-openlog-" + std::to_string(::getpid()));
-    std::filesystem::remove(path);
-    auto log = OpenLogTo(path.string());
+    const testing::ScratchFolder folder;
+    const std::string path = folder.File("open.log");
+    auto log = OpenLogTo(path);
     ASSERT_TRUE(log);
     log("plane", "semnome1.kv2", "/d/a.kv2");
     log("guess", "adivinhe minha equação", "");
@@ -22,7 +21,6 @@ TEST(OpenLog, AppendsOneTabSeparatedLinePerWindow) {
     std::stringstream text;
     text << in.rdbuf();
     EXPECT_EQ(text.str(), "plane\tsemnome1.kv2\t/d/a.kv2\nguess\tadivinhe minha equação\t\n");
-    std::filesystem::remove(path);
 }
 
 TEST(OpenLog, NoPathNoLog) { EXPECT_FALSE(OpenLogTo("")); }

@@ -6,12 +6,10 @@
 #include "app/TPlotFrame.h"
 #include "expr/RandomGenerator.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -61,18 +59,10 @@ private:
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("korvane-shell-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
+        platform.SetConfigDirectory(dir_.WithSlash());
         platform.SetScreenSize({1280, 1024});
     }
-    ~ShellTest() override {
-        frame.reset();
-        std::filesystem::remove_all(dir_);
-    }
+    ~ShellTest() override { frame.reset(); }
 
     // Constructs and sets up the frame, as the program does, and shows it.
     TPlotFrame& StartFrame(const std::string& pendingFile = "") {
@@ -87,7 +77,7 @@ protected:
         FrameWindow().Close();
         frame.reset();
     }
-    std::string IniPath() const { return dir_.string() + "/kv.ini"; }
+    std::string IniPath() const { return dir_.File("kv.ini"); }
     std::vector<std::string> MadeTitles() const {
         std::vector<std::string> titles;
         for (const MadeWindow& m : factory.made)
@@ -101,7 +91,7 @@ protected:
     std::unique_ptr<TPlotFrame> frame;
 
 private:
-    std::filesystem::path dir_;
+    ScratchFolder dir_;
 };
 
 } // namespace korvane::testing

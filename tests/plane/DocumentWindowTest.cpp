@@ -5,6 +5,7 @@
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -25,17 +26,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 class DocumentWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("korvane-docwin-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
-    }
+    void SetUp() override { platform.SetConfigDirectory(dir_.WithSlash()); }
     void TearDown() override {
         std::error_code ignored;
-        fs::permissions(dir_ / "locked", fs::perms::owner_all, ignored);
-        fs::remove_all(dir_, ignored);
+        fs::permissions(dir_.Path() / "locked", fs::perms::owner_all, ignored);
     }
     std::unique_ptr<TPlot2Win> MakeWindow(const std::string& startFile = "") {
         WindowOptions options;
@@ -45,7 +39,7 @@ protected:
         w->OpenStartDocument();
         return w;
     }
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return dir_.File(name); }
     static Bytes Read(const std::string& path) {
         Bytes bytes;
         ReadWholeFile(path, bytes);
@@ -61,7 +55,7 @@ protected:
     platform::MemoryPlatform platform;
 
 private:
-    fs::path dir_;
+    testing::ScratchFolder dir_;
 };
 
 template <typename T>

@@ -54,11 +54,7 @@ protected:
 
     ExampleTable& Examples() { return window->Examples(); }
 
-private:
-    planetest::ScratchFolder folder_{std::string("equation-") +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name()};
-
-protected:
+    planetest::ScratchFolder folder_;
     platform::MemoryPlatform platform;
     std::unique_ptr<TPlot2Win> window;
 };

@@ -5,6 +5,7 @@
 #include "plane/ImplicitCurve.h"
 
 #include "tests/support/PlaneScene.h"
+#include "tests/support/ScratchFolder.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -12,10 +13,8 @@
 #include "platform/memory/RecordingSurface.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -334,9 +333,7 @@ TEST(ImplicitCurve, ExportModePolylines) {
 class ImplicitWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("korvane-implicit-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string());
+        platform.SetConfigDirectory(dir_.WithSlash());
         WindowOptions options;
         options.readSettings = false;
         window = std::make_unique<TPlot2Win>(platform, options, nullptr);
@@ -344,8 +341,6 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
     }
 
     ExampleRecord& AddCircle(const char* f = "xx+yy-13") {
@@ -370,7 +365,7 @@ protected:
     std::unique_ptr<TPlot2Win> window;
 
 private:
-    std::filesystem::path dir_;
+    testing::ScratchFolder dir_;
 };
 
 TEST_F(ImplicitWindow, RedrawReplaysUnlessResearchIsOn) {

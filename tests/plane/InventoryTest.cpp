@@ -155,14 +155,12 @@ TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
 TEST_F(Inventory, FollowsNewAndOpenedDocuments) {
     Add(cmd::kNewExplicit);
     Add(cmd::kNewPolar);
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("korvane-inventory-" + std::to_string(::getpid()) + ".kv2")).string();
+    const std::string path = folder_.File("inventario.kv2");
     ASSERT_EQ(window->SaveDocument(path), 0);
     window->NewDocument();
     EXPECT_TRUE(Lines().empty()) << "Novo empties the open inventory";
     ASSERT_EQ(window->OpenDocument(path), 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)", "r = 3cos(2t)"}));
-    std::filesystem::remove(path);
 }
 
 TEST_F(Inventory, WhichButtonsAreEnabled) {

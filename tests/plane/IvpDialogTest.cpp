@@ -10,12 +10,11 @@
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/MemoryWindow.h"
 #include "resources/Resources.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -34,20 +33,12 @@ constexpr long double kTwoPi = 6.28318530717958647692528676656L;
 class IvpDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("korvane-ivp-" + std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::create_directories(dir_);
-        platform.SetConfigDirectory(dir_.string() + "/");
+        platform.SetConfigDirectory(dir_.WithSlash());
         WindowOptions options;
         options.readSettings = false;
         window = std::make_unique<TPlot2Win>(platform, options, nullptr);
     }
-    void TearDown() override {
-        window.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
+    void TearDown() override { window.reset(); }
 
     // An example made by hand and put through the window's compile step.
     int AddExample(std::int16_t kind, std::vector<std::pair<int, const char*>> formulas) {
@@ -77,7 +68,7 @@ protected:
     std::unique_ptr<TPlot2Win> window;
 
 private:
-    std::filesystem::path dir_;
+    testing::ScratchFolder dir_;
 };
 
 // Each command opens its dialog on the last example of its kind; without one a message

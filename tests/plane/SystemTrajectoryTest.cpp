@@ -2,6 +2,7 @@
 // vanishing field, at the screen, at the restriction, at sharp angles, at undefined
 // values and at the key S, the record's letter, pen, density and open end, and what it
 // draws on screen and in export mode.
+#include "plane/PlaneDrawing.h"
 #include "plane/SystemTrajectory.h"
 
 #include "tests/support/PlaneScene.h"
@@ -324,6 +325,27 @@ TEST(SystemTrajectory, KeyStopAndWatch) {
     EXPECT_EQ(r.key, kStopKey);
     EXPECT_EQ(r.steps, 10);
     EXPECT_EQ(picture.shown, 9);
+}
+
+// The example gives up on a path that runs off to infinity while its parameter creeps to
+// a finite limit (x' = x^2 blows up at t = 1), and S in its first problem skips the rest.
+TEST(SystemTrajectory, ExampleEndsRunawayPathsAndStopsAtS) {
+    PlaneScene runaway;
+    ExampleRecord& blowUp = runaway.AddSystem("x*x", "0", true);
+    blowUp.trajectories.push_back(Problem(1, 0, 0, 10));
+    PlaneDrawContext context = runaway.Context();
+    EXPECT_EQ(DrawSystem(context, blowUp), 0);
+    EXPECT_LT(runaway.polls, 1000000);
+
+    PlaneScene stopped;
+    stopped.stopAtPoll = 4;
+    ExampleRecord& rotation = stopped.AddSystem("-y", "x", false);
+    rotation.SetI16(exo::kRadio, 1);
+    rotation.trajectories.push_back(Problem(1, 0, 0, 10));
+    rotation.trajectories.push_back(Problem(2, 0, 0, 10));
+    PlaneDrawContext stoppedContext = stopped.Context();
+    EXPECT_EQ(DrawSystem(stoppedContext, rotation), kStopKey);
+    EXPECT_EQ(stopped.polls, 4);
 }
 
 } // namespace

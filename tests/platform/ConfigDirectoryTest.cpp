@@ -1,13 +1,12 @@
 #include "platform/ConfigDirectory.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-
-#include <unistd.h>
 
 using namespace korvane::platform;
 
@@ -39,10 +38,8 @@ TEST(ConfigDirectory, RuleOverTheEnvironment) {
 }
 
 TEST(ConfigDirectory, PlatformCreatesTheFolderFromTheEnvironment) {
-    const std::filesystem::path base = std::filesystem::temp_directory_path() /
-                                       ("korvane-config-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(base);
-    const std::string wanted = (base / "deep" / "er").string();
+    const korvane::testing::ScratchFolder base;
+    const std::string wanted = (base.Path() / "deep" / "er").string();
     const char* saved = std::getenv("KORVANE_CONFIG_DIR");
     const std::string savedValue = saved ? saved : "";
     ::setenv("KORVANE_CONFIG_DIR", wanted.c_str(), 1);
@@ -54,14 +51,12 @@ TEST(ConfigDirectory, PlatformCreatesTheFolderFromTheEnvironment) {
         ::unsetenv("KORVANE_CONFIG_DIR");
     EXPECT_EQ(dir, wanted + "/");
     EXPECT_TRUE(std::filesystem::is_directory(wanted));
-    std::filesystem::remove_all(base);
 }
 
 TEST(ConfigDirectory, EnsureDirectoryFailsOnAFile) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("korvane-file-" + std::to_string(::getpid()));
+    const korvane::testing::ScratchFolder folder;
+    const std::filesystem::path file = folder.File("a-file");
     { std::FILE* f = std::fopen(file.c_str(), "w"); ASSERT_NE(f, nullptr); std::fclose(f); }
     EXPECT_FALSE(EnsureDirectory(file.string()));
     EXPECT_FALSE(EnsureDirectory((file / "below").string()));
-    std::filesystem::remove(file);
 }

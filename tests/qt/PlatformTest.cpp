@@ -5,6 +5,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,6 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 
 #include <unistd.h>
@@ -366,12 +366,10 @@ TEST(QtPlatform, EscapeCancelsATemplateDialog) {
 
 // Two platforms in one process: the second start hands its path to the first.
 TEST(QtPlatform, SingleInstanceHandOver) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("korvane-instance-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const korvane::testing::ScratchFolder dir;
     const char* saved = std::getenv("KORVANE_CONFIG_DIR");
     const std::string savedValue = saved ? saved : "";
-    ::setenv("KORVANE_CONFIG_DIR", dir.c_str(), 1);
+    ::setenv("KORVANE_CONFIG_DIR", dir.Path().c_str(), 1);
     std::vector<std::string> received;
     {
         QtPlatform first;
@@ -389,7 +387,6 @@ TEST(QtPlatform, SingleInstanceHandOver) {
     // The first is gone: the next start becomes the instance.
     QtPlatform next;
     EXPECT_EQ(next.ClaimInstance("x", nullptr), InstanceRole::First);
-    fs::remove_all(dir);
     if (saved)
         ::setenv("KORVANE_CONFIG_DIR", savedValue.c_str(), 1);
     else
