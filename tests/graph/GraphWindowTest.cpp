@@ -257,19 +257,6 @@ TEST_F(GraphWindowTest, DialogRefusals) {
     }
 }
 
-TEST_F(GraphWindowTest, ResizeInBothModes) {
-    GraphTestWindow w(platform, options);
-    w.Memory().Resize({200, 300});
-    EXPECT_EQ(w.GetView().rx, 5);
-    EXPECT_EQ(w.GetView().ry, 7.5L);
-    w.SetView(5, 0.5L, 5, 0.5L, true);
-    w.Memory().Resize({400, 100});
-    EXPECT_EQ(w.GetView().xmin, 0);
-    EXPECT_EQ(w.GetView().xmax, 10);
-    EXPECT_EQ(w.GetView().ymax, 1);
-    EXPECT_TRUE(w.Memory().RepaintPending());
-}
-
 TEST_F(GraphWindowTest, ZoomFactorAndStepDialogs) {
     GraphTestWindow w(platform, options);
     platform.AnswerInput("2");
@@ -336,16 +323,6 @@ TEST_F(GraphWindowTest, RightButtonRecentresAndLeftShowsCoordinates) {
     EXPECT_GT(w.Memory().PresentCount(), presents);
     w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {200, 150}});
     EXPECT_EQ(w.GetView().cx, 2.5L); // the left button does not move the view
-}
-
-TEST_F(GraphWindowTest, RestoreClearsHistory) {
-    GraphTestWindow w(platform, options);
-    w.OnCommand(106);
-    w.OnCommand(322);
-    w.OnCommand(103);
-    EXPECT_FALSE(w.GetView().HasPreviousView());
-    EXPECT_EQ(w.GetView().rx, 5);
-    EXPECT_EQ(w.GetView().cx, 0);
 }
 
 // Numeric fields take constant expressions through the window's compiler.
@@ -500,14 +477,6 @@ TEST_F(GraphWindowTest, AxisNamesDialog) {
     EXPECT_EQ(w.Axes().axisNames[0], "tempo");
     EXPECT_EQ(w.Axes().axisNames[1], "y");
     EXPECT_TRUE(w.Modified());
-}
-
-TEST_F(GraphWindowTest, MissingFileIsSilentAndGivesDefaults) {
-    GraphTestWindow w(platform, options);
-    EXPECT_FALSE(w.SettingsWereRead());
-    EXPECT_TRUE(platform.Messages().empty());
-    EXPECT_EQ(w.Axes().tickLen, 10);
-    EXPECT_EQ(w.Format().decimals, 5);
 }
 
 // A file of a window kind with fewer fonts or colour slots gives those it holds; the

@@ -303,18 +303,6 @@ TEST_F(EquationWindow, PeriodicWinsOverALockCheckedAfterIt) {
     EXPECT_FALSE(Examples()[0].LockedInterval());
 }
 
-TEST_F(EquationWindow, PeriodicCheckClearsTheLockInTheDialog) {
-    bool lockAfter = true;
-    platform.ScriptModal([&](platform::MemoryDialog& d) {
-        d.Press(271);
-        d.Press(272);
-        lockAfter = d.GetCheck(271);
-        d.Escape();
-    });
-    window->OnCommand(cmd::kNewExplicit);
-    EXPECT_FALSE(lockAfter);
-}
-
 TEST_F(EquationWindow, UnlockedExamplesFollowEveryViewChange) {
     ScriptOk();
     window->OnCommand(cmd::kNewExplicit); // unlocked
@@ -419,7 +407,7 @@ TEST_F(EquationWindow, FullTableRefusesWithCodeFour) {
     window->OnCommand(cmd::kNewExplicit);
     EXPECT_TRUE(platform.ModalRuns().empty()) << "no dialog opens";
     ASSERT_EQ(platform.Messages().size(), 1u);
-    EXPECT_EQ(platform.Messages()[0].text, "não há mais espaço");
+    EXPECT_EQ(platform.Messages()[0].text, res::Message(4));
     EXPECT_EQ(Examples().LastExample(), 400);
 }
 
