@@ -134,10 +134,13 @@ void WritePictures(BinaryWriter& w, const std::vector<StoredPicture>& pictures) 
     }
 }
 
-// The notebook may be longer than a signed length allows, so its length is unsigned.
+// The notebook may be longer than a signed length allows, so its length is unsigned:
+// the lengths that a signed word holds read the same, and a longer text is cut to what
+// a notebook takes, so the length never wraps.
 void WriteNotebook(BinaryWriter& w, const std::string& text) {
-    w.U16(static_cast<std::uint16_t>(text.size() + 1));
-    w.Bytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    const std::size_t size = std::min(text.size(), kMaxNotebookLength - 1);
+    w.U16(static_cast<std::uint16_t>(size + 1));
+    w.Bytes({reinterpret_cast<const std::uint8_t*>(text.data()), size});
     w.U8(0);
 }
 

@@ -7,6 +7,9 @@ inline constexpr int kNew = 24301;
 inline constexpr int kOpen = 24302;
 inline constexpr int kSave = 24303;
 inline constexpr int kSaveAs = 24304;
+inline constexpr int kNotebook = 75;
+inline constexpr int kPassword = 76;
+inline constexpr int kAuthor = 77;
 
 // "&Equação": a new example of each kind.
 inline constexpr int kNewExplicit = 901;

@@ -248,7 +248,7 @@ DocumentState TPlot11Win::CaptureDocument() {
     s.pictures = carried_.pictures;
     s.equationLabels = carried_.equationLabels;
     s.shortList = carried_.shortList;
-    s.notebook = carried_.notebook;
+    s.notebook = notebook_ ? platform::Utf8ToCp1252(notebook_->GetText()) : carried_.notebook;
     if (!s.notebook && options_.hasNotebook)
         s.notebook.emplace();
     return s;
@@ -263,6 +263,8 @@ void TPlot11Win::ApplyLists(DocumentState& s) {
     carried_.equationLabels = std::move(s.equationLabels);
     carried_.shortList = std::move(s.shortList);
     carried_.notebook = std::move(s.notebook);
+    if (notebook_)
+        notebook_->SetText(platform::Cp1252ToUtf8(carried_.notebook.value_or("")));
     carried_.lastSystem = s.lastSystem;
     carried_.lastSlopeField = s.lastSlopeField;
     carried_.lastRecursion = s.lastRecursion;
@@ -310,6 +312,8 @@ int TPlot11Win::SaveDocument(const std::string& path) {
     SetFileName(path);
     SetLastDocument(path);
     SetModified(false);
+    if (notebook_)
+        notebook_->Edit().SetModified(false);
     ShowDocumentName();
     return 0;
 }
@@ -323,6 +327,8 @@ void TPlot11Win::NewDocument() {
     CorrectDocumentSettings(defaults);
     carried_.words = defaults.words;
     carried_.reals = defaults.reals;
+    if (notebook_)
+        notebook_->Clear();
     RecomputeLettersInUse();
     hasFile_ = false;
     SetFileName(UntitledName(DocumentExtension()));
@@ -334,11 +340,27 @@ void TPlot11Win::NewDocument() {
     ExamplesChanged();
 }
 
-void TPlot11Win::ShowDocumentName() { SetBaseTitle(BaseName(FileName())); }
+void TPlot11Win::ShowDocumentName() {
+    SetBaseTitle(BaseName(FileName()));
+    if (notebook_)
+        notebook_->DocumentNamed(FileName());
+}
+
+TNoteWin* TPlot11Win::Notebook() {
+    if (!notebook_ && options_.hasNotebook && window_) {
+        notebook_ = std::make_unique<TNoteWin>(platform_, window_.get());
+        notebook_->SetText(platform::Cp1252ToUtf8(carried_.notebook.value_or("")));
+        notebook_->DocumentNamed(FileName());
+    }
+    return notebook_.get();
+}
 
 // A window that never had a file and holds no example loses nothing on closing: its
 // look goes to the settings file anyway.
-bool TPlot11Win::WorthAsking() const { return Modified() && (hasFile_ || examples_.LastExample() >= 0); }
+bool TPlot11Win::WorthAsking() const {
+    const bool notes = notebook_ && notebook_->Edit().IsModified();
+    return notes || (Modified() && (hasFile_ || examples_.LastExample() >= 0));
+}
 
 bool TPlot11Win::ConfirmDiscard() {
     if (!WorthAsking())
@@ -400,6 +422,10 @@ void TPlot11Win::OnCommand(int id) {
     case cmd::kOpen: CommandOpen(); return;
     case cmd::kSave: CommandSave(false); return;
     case cmd::kSaveAs: CommandSave(true); return;
+    case cmd::kNotebook:
+        if (Notebook() && Authorize(kProtectNotebook))
+            notebook_->ShowWindow();
+        return;
     default: TPlot1Win::OnCommand(id); return;
     }
 }

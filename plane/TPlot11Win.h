@@ -2,13 +2,21 @@
 // Document level: new, open, save and save as of the window's document file, the
 // question before a changed document goes, and the start-up document.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "plane/DocumentState.h"
 #include "plane/TPlot1Win.h"
+#include "text/TNoteWin.h"
 
 namespace korvane {
+
+// Bits of a document's protection: what asks for the password.
+inline constexpr int kProtectSave = 1;
+inline constexpr int kProtectInventory = 2;
+inline constexpr int kProtectNotebook = 4;
+inline constexpr int kShowAuthor = 1024;
 
 class TPlot11Win : public TPlot1Win {
 public:
@@ -31,6 +39,12 @@ public:
     // The window as a document, and a document read into the window.
     DocumentState CaptureDocument();
     void ApplyDocument(DocumentState&& state);
+
+    // The notebook window, made on first use once the window exists; null in a window
+    // without a notebook (or without a platform window).
+    TNoteWin* Notebook();
+    // Whether the operations of `mask` may go ahead (the document's protection).
+    virtual bool Authorize(int mask) { (void)mask; return true; }
 
     virtual std::string DocumentExtension() const { return "kv2"; }
     virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }
@@ -77,6 +91,7 @@ private:
         int lastSystem = -1, lastSlopeField = -1, lastRecursion = -1;
     };
     Carried carried_;
+    std::unique_ptr<TNoteWin> notebook_;
     bool hasFile_ = false; // read from or written to a file since the last Novo
 };
 

@@ -26,7 +26,8 @@ int ByteOf(char32_t c) {
     return -1;
 }
 
-// Decodes one UTF-8 sequence at `pos`; gives -1 (and advances one byte) when malformed.
+} // namespace
+
 long NextCodePoint(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
@@ -52,16 +53,19 @@ long NextCodePoint(std::string_view s, std::size_t& pos) {
     return c;
 }
 
-} // namespace
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
         out += char(0xC0 | (c >> 6));
         out += char(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
         out += char(0x80 | ((c >> 6) & 0x3F));
         out += char(0x80 | (c & 0x3F));
     }

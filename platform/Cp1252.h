@@ -13,5 +13,7 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // (when given) tells whether that never happened.
 std::string Utf8ToCp1252(std::string_view utf8, bool* lossless = nullptr);
 void AppendUtf8(std::string& out, char32_t c);
+// Decodes one UTF-8 sequence at `pos`; gives -1 (and advances one byte) when malformed.
+long NextCodePoint(std::string_view s, std::size_t& pos);
 
 } // namespace korvane::platform

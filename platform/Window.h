@@ -12,6 +12,7 @@
 namespace korvane::platform {
 
 class Surface;
+class TextEdit;
 
 enum class WindowKind { Frame, Graph, Text };
 
@@ -95,6 +96,9 @@ public:
     // inert) until its owner deletes it; deleting a Window calls no handler.
     virtual void Close() = 0;
     virtual bool IsClosed() const = 0;
+
+    // The edit control of a text window; null for the other kinds.
+    virtual TextEdit* GetTextEdit() { return nullptr; }
 };
 
 } // namespace korvane::platform

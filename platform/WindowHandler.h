@@ -31,6 +31,8 @@ public:
     virtual bool OnClose() { return true; }
     // The window is going away (after an accepted close, or when the platform ends).
     virtual void OnDestroy() {}
+    // A text window's text or selection changed (what its menu can act on).
+    virtual void OnTextState() {}
 };
 
 } // namespace korvane::platform

@@ -15,6 +15,8 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "&Salvar\tCtrl+S", 24303},
     {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
     {K::Separator, nullptr, 0},
+    {K::Command, "Ca&derno ...", 75},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},

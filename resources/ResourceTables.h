@@ -31,5 +31,6 @@ ResourceTable TrajectoryResources(); // TrajectoryResources.cpp: initial-value p
 ResourceTable AnalysisResources(); // AnalysisResources.cpp: the tools of the menus "Um" and "Dois"
 ResourceTable SpaceResources(); // SpaceResources.cpp: the space window and its dialogs
 ResourceTable GameResources();       // GameResources.cpp: the guessing game
+ResourceTable TextResources(); // TextResources.cpp: text, notebook, table and data windows; protection
 
 } // namespace korvane::res

@@ -22,6 +22,9 @@ MemoryWindow::MemoryWindow(MemoryPlatform* platform, const WindowSpec& request, 
     : platform_(platform), spec_(request), handler_(handler), accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
       menu_(MenuItems(request)), title_(request.title), front_(request.clientSize),
       placement_{0, 0, request.clientSize.width, request.clientSize.height, false} {
+    if (request.kind == WindowKind::Text)
+        edit_ = std::make_unique<MemoryTextEdit>(platform_ ? &platform_->GetClipboard() : nullptr,
+                                                 [this] { handler_.OnTextState(); });
     if (platform_)
         platform_->Register(this);
 }

@@ -5,11 +5,13 @@
 // the real platforms. Tests drive it with the methods after the Window interface.
 #include "platform/Window.h"
 #include "platform/WindowHandler.h"
+#include "platform/memory/MemoryTextEdit.h"
 #include "platform/memory/RasterSurface.h"
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -60,6 +62,7 @@ public:
     void SetCursor(CursorShape shape) override { cursor_ = shape; }
     void Close() override;
     bool IsClosed() const override { return closed_; }
+    TextEdit* GetTextEdit() override { return edit_.get(); }
 
     // Driving the window as a user would.
     // A key press: an accelerator runs its command, another key goes to OnKey.
@@ -87,6 +90,7 @@ public:
     std::function<void(MemoryWindow&)> onPeek;
 
     // Inspection.
+    MemoryTextEdit* Edit() { return edit_.get(); }
     RasterSurface& Front() { return front_; }
     bool RepaintPending() const { return repaintPending_; }
     bool Painting() const { return painting_; }
@@ -121,6 +125,7 @@ private:
     std::string title_;
     std::vector<std::string> titles_;
     RasterSurface front_;
+    std::unique_ptr<MemoryTextEdit> edit_;
     Placement placement_;
     std::map<int, int> timers_;
     std::deque<QueuedKey> keys_;

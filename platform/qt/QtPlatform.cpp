@@ -91,6 +91,9 @@ public:
         QtWindow* window = GatedWindow(object);
         if (!window)
             return false;
+        // The edit control of a text window takes its keys itself; only the accelerators are ours.
+        if (window->GetTextEdit())
+            return type == QEvent::KeyPress && window->TextWindowKey(*static_cast<QKeyEvent*>(event));
         if (type == QEvent::KeyPress) {
             window->KeyPressed(*static_cast<QKeyEvent*>(event));
             return true;

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -47,7 +48,13 @@ QRect NormalRect(const QWidget& w) {
 QtWindow::QtWindow(QtPlatform& platform, const WindowSpec& request, WindowHandler& handler)
     : platform_(platform), spec_(request), handler_(handler),
       accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
-      widget_(new QtWindowWidget(this)), front_(std::make_unique<QtSurface>(request.clientSize)) {
+      widget_(new QtWindowWidget(this, request.kind == WindowKind::Text)),
+      front_(std::make_unique<QtSurface>(request.clientSize)) {
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_->Client()))
+        edit_ = std::make_unique<QtTextEdit>(edit, [this] {
+            if (!closed_)
+                handler_.OnTextState();
+        });
     widget_->setWindowTitle(ToQString(request.title));
     BuildMenu(request.menuItems.empty() ? res::Menu(request.menu) : request.menuItems);
     const int menuHeight = widget_->menuWidget() ? widget_->menuWidget()->sizeHint().height() : 0;
@@ -325,6 +332,15 @@ void QtWindow::Command(int id) {
         return;
     }
     handler_.OnCommand(id);
+}
+
+bool QtWindow::TextWindowKey(const QKeyEvent& event) {
+    const int key = KeyCodeFromQt(event.key(), event.modifiers());
+    const std::optional<int> command = FindAccelerator(accelerators_, key, ModifiersFromQt(event.modifiers()));
+    if (!command || closed_)
+        return false;
+    Command(*command);
+    return true;
 }
 
 int QtWindow::PeekKey() {

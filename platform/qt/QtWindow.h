@@ -8,6 +8,7 @@
 #include "platform/Window.h"
 #include "platform/WindowHandler.h"
 #include "platform/qt/QtSurface.h"
+#include "platform/qt/QtTextEdit.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -65,6 +66,10 @@ public:
     void SetCursor(CursorShape shape) override;
     void Close() override;
     bool IsClosed() const override { return closed_; }
+    TextEdit* GetTextEdit() override { return edit_.get(); }
+    // A key in a text window's edit control: true when it was an accelerator (its command
+    // ran); other keys belong to the control.
+    bool TextWindowKey(const QKeyEvent& event);
 
     // The widget (null once Qt has destroyed it); for dialogs' parents and tests.
     QtWindowWidget* Widget() const { return widget_; }
@@ -107,6 +112,7 @@ private:
     std::span<const res::Accelerator> accelerators_;
     QPointer<QtWindowWidget> widget_;
     std::unique_ptr<QtSurface> front_;
+    std::unique_ptr<QtTextEdit> edit_;
     std::map<int, QAction*> actions_;
     std::map<int, QTimer*> timers_;
     std::deque<PendingKey> keys_;

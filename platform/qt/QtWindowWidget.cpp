@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -88,7 +89,8 @@ private:
 
 } // namespace
 
-QtWindowWidget::QtWindowWidget(QtWindow* owner) : owner_(owner), client_(new ClientArea(this)) {
+QtWindowWidget::QtWindowWidget(QtWindow* owner, bool text)
+    : owner_(owner), client_(text ? static_cast<QWidget*>(new QPlainTextEdit(this)) : new ClientArea(this)) {
     setCentralWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setProperty("korvaneWindow", true);

@@ -10,7 +10,8 @@ class QtWindow;
 
 class QtWindowWidget : public QMainWindow {
 public:
-    explicit QtWindowWidget(QtWindow* owner);
+    // A text window's client is a QPlainTextEdit.
+    QtWindowWidget(QtWindow* owner, bool text);
     ~QtWindowWidget() override;
 
     QtWindow* Owner() const { return owner_; }

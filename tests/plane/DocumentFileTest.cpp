@@ -254,6 +254,30 @@ TEST(DocumentFile, ImpossibleCountsAndLengthsAreRefused) {
     EXPECT_EQ(ReadDocument(fonts, 841, read), kCannotOpenFile) << "negative font count";
 }
 
+// Whatever the notebook holds, the writer stays within what the reader takes: a longer
+// text is cut to 64000 characters; a length above a signed word's (old files) reads.
+TEST(DocumentFile, NotebookLengthsTheReaderTakes) {
+    const struct {
+        std::size_t written, read;
+    } rows[] = {{32767, 32767}, {64000, 64000}, {64001, 64000}, {70000, 64000}, {65535, 64000}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.written);
+        DocumentState s = EmptyState();
+        s.notebook = std::string(row.written, 'n');
+        DocumentState read;
+        ASSERT_EQ(ReadDocument(WriteDocument(s), 841, read), 0);
+        EXPECT_EQ(read.notebook.value_or("-").size(), row.read);
+    }
+    DocumentState s = EmptyState();
+    s.notebook = std::string(64000, 'n');
+    Bytes b = WriteDocument(s);
+    b.insert(b.end() - 1, 'n'); // another writer's 64001 characters
+    PutI16(b, b.size() - 64004, std::int16_t(64002));
+    DocumentState read;
+    ASSERT_EQ(ReadDocument(b, 841, read), 0);
+    EXPECT_EQ(read.notebook.value_or("-").size(), 64001u);
+}
+
 TEST(DocumentFile, EveryTruncatedCopyIsRefused) {
     const Bytes good = WriteDocument(RichState(true));
     for (std::size_t length = 0; length < good.size(); ++length) {

@@ -6,6 +6,7 @@
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "tests/support/ScratchFolder.h"
+#include "text/TextFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -31,10 +32,11 @@ protected:
         std::error_code ignored;
         fs::permissions(dir_.Path() / "locked", fs::perms::owner_all, ignored);
     }
-    std::unique_ptr<TPlot2Win> MakeWindow(const std::string& startFile = "") {
+    std::unique_ptr<TPlot2Win> MakeWindow(const std::string& startFile = "", bool notebook = false) {
         WindowOptions options;
         options.readSettings = false;
         options.startFile = startFile;
+        options.hasNotebook = notebook;
         auto w = std::make_unique<TPlot2Win>(platform, options, nullptr);
         w->OpenStartDocument();
         return w;
@@ -213,6 +215,52 @@ TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
     EXPECT_EQ(r->Examples().Name(0), "função");
     EXPECT_EQ(r->Examples()[0].texts[4], "ciclóide à direita");
     EXPECT_EQ(r->Examples()[0].trajectories.at(0).formulas[2], "inclinação");
+}
+
+// The notebook is stored as the document's last string, in Windows-1252, its length an
+// unsigned word: the longest notebook, 64000 characters, takes 64001.
+TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
+    const struct {
+        const char* what;
+        std::string typed, stored, reread;
+    } rows[] = {
+        {"accents", "ação\n2ª", "a\xE7\xE3o\n2\xAA", "ação\n2ª"},
+        {"no Windows-1252 code", "x \xE2\x86\x92 y", "x ? y", "x ? y"},
+        {"longest", std::string(kMaxTextLength, 'n'), std::string(kMaxTextLength, 'n'), std::string(kMaxTextLength, 'n')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string path = PathOf("notas.kv2");
+        {
+            auto w = MakeWindow("", true);
+            w->OnCommand(cmd::kNotebook);
+            ASSERT_NE(w->Notebook(), nullptr);
+            EXPECT_FALSE(w->Notebook()->Hidden());
+            static_cast<platform::MemoryWindow*>(w->Notebook()->GetWindow())->Edit()->Type(row.typed);
+            ASSERT_EQ(w->SaveDocument(path), 0);
+        }
+        const Bytes b = Read(path);
+        const std::size_t n = row.stored.size();
+        ASSERT_GT(b.size(), n + 3);
+        EXPECT_EQ(std::size_t(b[b.size() - n - 3] | b[b.size() - n - 2] << 8), n + 1);
+        EXPECT_EQ(std::string(b.end() - std::ptrdiff_t(n) - 1, b.end() - 1), row.stored);
+        auto r = MakeWindow(path, true);
+        ASSERT_NE(r->Notebook(), nullptr);
+        EXPECT_EQ(r->Notebook()->GetText(), row.reread);
+        EXPECT_EQ(r->Notebook()->GetWindow()->GetTitle(), "caderno [notas.kv2]");
+    }
+}
+
+// Notes are part of the document: closing with changed notes asks, and "Novo" empties them.
+TEST_F(DocumentWindow, ChangedNotesAskBeforeClosingAndNewEmptiesThem) {
+    auto w = MakeWindow("", true);
+    static_cast<platform::MemoryWindow*>(w->Notebook()->GetWindow())->Edit()->Type("nota");
+    platform.AnswerMessage(platform::AnswerCancel);
+    EXPECT_FALSE(w->OnClose());
+    EXPECT_EQ(platform.Messages().size(), 1u);
+    platform.AnswerMessage(platform::AnswerNo);
+    w->OnCommand(cmd::kNew);
+    EXPECT_EQ(w->Notebook()->GetText(), "");
 }
 
 TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
