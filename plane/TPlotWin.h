@@ -20,7 +20,7 @@ public:
     PlaneDrawSettings& DrawSettings() { return drawSettings_; }
 
     // The compile step for one example; shows the failure's message and returns its code.
-    int CompileExample(int index, bool showFailure = true);
+    virtual int CompileExample(int index, bool showFailure = true);
     // Every example that is not derived; the first failure's code.
     int RecompileAll();
     void RecomputeLettersInUse();

@@ -46,6 +46,16 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "&4. Cilíndrica ...\tF4", 1002},
     {K::Command, "&5. Esférica ...\tF5", 1016},
     {K::Separator, nullptr, 0},
+    {K::Command, "&Curva ...", 1004},
+    {K::Command, "&Segmento ...", 1008},
+    {K::Popup, "&Ponto", 0},
+    {K::Command, "&Cartesiano ...", 1009},
+    {K::Command, "Cilí&ndrico ...", 1013},
+    {K::Command, "&Esférico ...", 1014},
+    {K::End, nullptr, 0},
+    {K::Command, "&Tubo ...", 1006},
+    {K::Command, "Pla&no ...", 1015},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
     {K::Separator, nullptr, 0},
     {K::Command, "Desenhar rápid&o todos", 826},
@@ -138,8 +148,57 @@ constexpr ControlTemplate kEqua316[] = {
     KV3_RANGES("t", "u"), KV3_SURFACE,
 };
 
+constexpr ControlTemplate kEqua306[] = {
+    {C::Static, -1, "x(t) =", 12, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "y(t) =", 12, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::Static, -1, "z(t) =", 12, true}, {C::Edit, 213, "", 40, false, kFormula},
+    {C::Static, -1, "r(t) =", 12, true}, {C::Edit, 214, "", 40, false, kFormula},
+    KV3_RANGES("t", "u"), KV3_SURFACE,
+};
+constexpr ControlTemplate kEqua315[] = {
+    {C::Static, -1, "a =", 6, true}, {C::Edit, 211, "", 14, false, kFormula},
+    {C::Static, -1, "b =", 6}, {C::Edit, 212, "", 14, false, kFormula},
+    {C::Static, -1, "c =", 6}, {C::Edit, 213, "", 14, false, kFormula},
+    {C::Static, -1, "(k,m,n) =", 12, true}, {C::Edit, 214, "", 40, false, kFormula},
+    {C::Static, -1, "tamanho do quadrado", 22, true}, {C::Edit, 215, "", 14, false, kFormula},
+    KV3_RANGES("t", "u"), KV3_SURFACE,
+};
+
 #undef KV3_RANGES
 #undef KV3_SURFACE
+
+#define KV3_PEN                                                                                                \
+    {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14}, {C::Static, -1, "espessura da linha", 22},     \
+        {C::Edit, 227, "", 8, false, kNumber}
+constexpr ControlTemplate kEqua304[] = {
+    {C::Static, -1, "x(t) =", 8, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "y(t) =", 8, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::Static, -1, "z(t) =", 8, true}, {C::Edit, 213, "", 40, false, kFormula},
+    {C::Static, -1, "t mín", 8, true}, {C::Edit, 221, "", 14, false, kNumber}, {C::Static, -1, "t máx", 8},
+    {C::Edit, 223, "", 14, false, kNumber},
+    {C::CheckBox, 281, "colocar seta em t =", 0, true}, {C::Edit, 225, "", 14, false, kNumber},
+    {C::Static, -1, "tamanho da seta (pixels)", 26, true}, {C::Edit, 226, "", 8, false, kNumber},
+    {C::Static, -1, "traçar", 8, true}, {C::Edit, 219, "", 8, false, kNumber}, {C::Static, -1, "pts"},
+    KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kEqua308[] = {
+    {C::Static, -1, "(", 2, true}, {C::Edit, 211, "", 10, false, kFormula}, {C::Edit, 212, "", 10, false, kFormula},
+    {C::Edit, 213, "", 10, false, kFormula}, {C::Static, -1, ") a (", 4}, {C::Edit, 214, "", 10, false, kFormula},
+    {C::Edit, 215, "", 10, false, kFormula}, {C::Edit, 216, "", 10, false, kFormula}, {C::Static, -1, ")", 2},
+    {C::Static, -1, "traçar", 8, true}, {C::Edit, 219, "", 8, false, kNumber}, {C::Static, -1, "pts"},
+    KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kEqua309[] = {
+    {C::Static, -1, "(", 2, true}, {C::Edit, 211, "", 12, false, kFormula}, {C::Edit, 212, "", 12, false, kFormula},
+    {C::Edit, 213, "", 12, false, kFormula}, {C::Static, -1, ")", 2},
+    {C::Static, -1, "tamanho do ponto", 18, true}, {C::Edit, 226, "", 8, false, kNumber},
+    {C::RadioButton, 282, "sólido", 0, true}, {C::RadioButton, 283, "circulo"},
+    {C::CheckBox, 284, "âncoras", 0, true}, {C::CheckBox, 285, "pontilhado"},
+    {C::CheckBox, 286, "exibir arcos", 0, true}, {C::CheckBox, 287, "pontilhado"},
+    {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14},
+    {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+#undef KV3_PEN
 
 constexpr ControlTemplate kSetObserver[] = {
     {C::Static, -1, "x", 4, true}, {C::Edit, 211, "", 20, false, kNumber},
@@ -168,6 +227,11 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA302", "z = f(r,t)", kEqua302},
     {"EQUA303", "superfície x(t,u) , y(t,u) , z(t,u)", kEqua303},
     {"EQUA316", "superfície r = f(t,u)", kEqua316},
+    {"EQUA304", "curva x(t) , y(t) , z(t)", kEqua304},
+    {"EQUA306", "tubo em torno de (x,y,z)", kEqua306},
+    {"EQUA308", "segmento (a,b,c) a (p,q,r)", kEqua308},
+    {"EQUA309S", "ponto (x,y,z)", kEqua309},
+    {"EQUA315", "plano a(x-k)+b(y-m)+c(z-n)=0", kEqua315},
     {"SETOBS", "coordenadas observador", kSetObserver},
     {"AXLEN", "definir tamanho", kAxisLength},
 };

@@ -34,6 +34,13 @@ inline constexpr int kNewSurfaceExplicit = 1001;
 inline constexpr int kNewSurfaceCylindrical = 1002;
 inline constexpr int kNewSurfaceParametric = 1003;
 inline constexpr int kNewSurfaceSpherical = 1016;
+inline constexpr int kNewCurve = 1004;
+inline constexpr int kNewTube = 1006;
+inline constexpr int kNewSegment = 1008;
+inline constexpr int kNewPoint = 1009;
+inline constexpr int kNewCylindricalPoint = 1013;
+inline constexpr int kNewSphericalPoint = 1014;
+inline constexpr int kNewPlane = 1015;
 inline constexpr int kAllFast = 826;
 inline constexpr int kAllSlow = 827;
 

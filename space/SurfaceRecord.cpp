@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numbers>
 
+#include "space/SpaceKinds.h"
+
 namespace korvane {
 
 namespace {
@@ -21,6 +23,8 @@ constexpr SurfaceDefaults kDefaults[] = {
     {kSurfaceCylindrical, {"r", "t", "rrrcos(3t)/(1+rrrr)", ""}, 0, 1.2L, 0, 2 * kPi, 24, 70},
     {kSurfaceParametric, {"sin(u)cos(t)", "sin(u)sin(t)", "cos(u)", ""}, 0, 2 * kPi, 0, kPi, 24, 24},
     {kSurfaceSpherical, {"", "", "", "1.0+0.25sin(3u)"}, 0, 2 * kPi, 0, kPi, 24, 24},
+    {kSurfaceTube, {"cos(7t)", "sin(7t)", "t", "0.3"}, 0, 2 * kPi, 0, 2 * kPi, 120, 16},
+    {kSurfacePlane, {"", "", "", "2.0"}, -1, 1, -1, 1, 24, 24},
 };
 
 } // namespace
@@ -67,6 +71,14 @@ void InitialiseSurface(ExampleRecord& e, std::int16_t kind, std::int16_t colour)
     e.SetFlag(spo::kSpectrum, true);
     e.SetFlag(spo::kGridEdges, true);
     e.SetFlag(spo::kShade, false);
+    if (kind == kSurfacePlane) {
+        e.texts[5] = "2.54,1.732,2.718";
+        e.texts[6] = "1.618,3.142,1.414";
+        std::string formulas[3];
+        PlaneFormulas({2.54L, 1.732L, 2.718L}, {1.618L, 3.142L, 1.414L}, 2, formulas);
+        for (std::size_t k = 0; k < 3; ++k)
+            e.texts[k] = formulas[k];
+    }
     PrepareSurfaceTexts(e);
 }
 

@@ -8,6 +8,8 @@
 #include "resources/Resources.h"
 #include "space/SceneBox.h"
 #include "space/SlowSurface.h"
+#include "space/SpaceKinds.h"
+#include "space/TSpaceObjectDlg.h"
 #include "space/SpaceCommands.h"
 #include "space/SpaceFrame.h"
 #include "space/SurfaceRecord.h"
@@ -34,12 +36,15 @@ void TPlotRWin::ComputeRecordGrid(int index) {
     ExampleRecord& e = examples_[index];
     if (!IsGridSurface(e.Kind()) || !ComputeGrid(context_, e, grid))
         grid = SurfaceGrid{};
+    ComputeSampledBox(context_, e, axes_.axesShown);
 }
 
 void TPlotRWin::SwitchCubeForTallBox(int index) {
     const ExampleRecord& e = examples_[index];
     const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
-    if (!(low.x <= high.x) || space_.cube)
+    // A point's or a segment's box is no shape to flatten: a point high above the
+    // floor would otherwise squeeze the whole scene into a cube.
+    if (!(low.x <= high.x) || space_.cube || e.Kind() == kSpacePoint || e.Kind() == kSpaceSegment)
         return;
     const long double s = (high.x - low.x) + (high.y - low.y);
     if (!(low.z < -2 * s || high.z > 2 * s))
@@ -76,10 +81,11 @@ void TPlotRWin::RebuildScene() {
 void TPlotRWin::AfterDocumentChanged() {
     for (int i = 0; i < examples_.Count(); ++i) {
         ExampleRecord& e = examples_[i];
-        if (!IsGridSurface(e.Kind()))
+        if (!IsSpaceKind(e.Kind()))
             continue;
         // The texts that the compile step reads come from the record's own formula.
-        PrepareSurfaceTexts(e);
+        if (IsGridSurface(e.Kind()))
+            PrepareSurfaceTexts(e);
         CompileExample(i, false);
     }
     RebuildScene();
@@ -99,12 +105,48 @@ int TPlotRWin::NewSurface(std::int16_t kind) {
     return index;
 }
 
+int TPlotRWin::NewSpaceObject(std::int16_t kind, int pointType) {
+    if (examples_.Full()) {
+        ShowMessage(kTableFull);
+        return -1;
+    }
+    const int index = examples_.Append(kind, static_cast<std::int16_t>(NextCurveColour()));
+    InitialiseSpaceObject(examples_[index], kind, examples_[index].Colour(), pointType);
+    // The first point of a window shows where it stands against the axes.
+    if (kind == kSpacePoint && examples_.Count() == 1 && !axes_.axesShown) {
+        axes_.axesShown = true;
+        RefreshMenuChecks();
+    }
+    if (EditExample(index, true) < 0)
+        return -1;
+    return index;
+}
+
+int TPlotRWin::CompileExample(int index, bool showFailure) {
+    int code = TPlotQWin::CompileExample(index, showFailure);
+    if (code == 0 && IsSpaceKind(examples_[index].Kind())) {
+        code = FinishSpaceCompile(context_, examples_[index]);
+        if (code != 0 && showFailure)
+            ShowMessage(code);
+    }
+    return code;
+}
+
 int TPlotRWin::EditExample(int index, bool isNew) {
     ExampleRecord& e = examples_[index];
     if (!IsSpaceKind(e.Kind()))
         return TPlotQWin::EditExample(index, isNew);
-    TSurfaceDlg dialog(MakeEquationEnvironment(), e);
-    if (dialog.Run(platform_, window_.get()) != 1) {
+    int mask = -1;
+    if (IsBoxedFromSamples(e.Kind())) {
+        TSpaceObjectDlg dialog(MakeEquationEnvironment(), e);
+        if (dialog.Run(platform_, window_.get()) == 1)
+            mask = dialog.ChangeMask();
+    } else {
+        TSurfaceDlg dialog(MakeEquationEnvironment(), e);
+        if (dialog.Run(platform_, window_.get()) == 1)
+            mask = dialog.ChangeMask();
+    }
+    if (mask < 0) {
         if (isNew)
             examples_.ReleaseLast();
         return -1;
@@ -114,7 +156,7 @@ int TPlotRWin::EditExample(int index, bool isNew) {
     AfterRecordEdited(index);
     SetModified();
     ExamplesChanged();
-    return dialog.ChangeMask();
+    return mask;
 }
 
 void TPlotRWin::SetAllSlow(bool slow) {
@@ -160,6 +202,22 @@ void TPlotRWin::OnCommand(int id) {
     case cmd::kNewSurfaceCylindrical: NewSurface(kSurfaceCylindrical); return;
     case cmd::kNewSurfaceParametric: NewSurface(kSurfaceParametric); return;
     case cmd::kNewSurfaceSpherical: NewSurface(kSurfaceSpherical); return;
+    case cmd::kNewTube: NewSurface(kSurfaceTube); return;
+    case cmd::kNewPlane: NewSurface(kSurfacePlane); return;
+    case cmd::kNewCurve: NewSpaceObject(kSpaceCurve); return;
+    case cmd::kNewSegment: NewSpaceObject(kSpaceSegment); return;
+    case cmd::kNewPoint: NewSpaceObject(kSpacePoint, 0); return;
+    case cmd::kNewCylindricalPoint: NewSpaceObject(kSpacePoint, 1); return;
+    case cmd::kNewSphericalPoint: NewSpaceObject(kSpacePoint, 2); return;
+    case cmd::kAxes:
+        TPlotQWin::OnCommand(id);
+        // Points and curves reach to the origin while the axes are shown.
+        for (int i = 0; i < examples_.Count(); ++i)
+            ComputeSampledBox(context_, examples_[i], axes_.axesShown);
+        ComputeSceneBox(examples_, space_);
+        space_.ObserverChanged();
+        FitWindow();
+        return;
     case cmd::kAllFast: SetAllSlow(false); return;
     case cmd::kAllSlow: SetAllSlow(true); return;
     case cmd::kPlanarity: EditPlanarity(); return;
@@ -202,7 +260,19 @@ int TPlotRWin::DrawRecords(CurveContext& c) {
     return 0;
 }
 
-int TPlotRWin::DrawSpaceRecord(int, CurveContext&) { return 0; }
+bool TPlotRWin::HasMarchingSurface() const {
+    for (int i = 0; i < examples_.Count(); ++i)
+        if (examples_[i].Shown() && IsGridSurface(examples_[i].Kind()) && !IsParametricSurface(examples_[i].Kind()))
+            return true;
+    return false;
+}
+
+int TPlotRWin::DrawSpaceRecord(int index, CurveContext& c) {
+    const ExampleRecord& e = examples_[index];
+    if (IsBoxedFromSamples(e.Kind()))
+        DrawSpaceObject(context_, c, e, !HasMarchingSurface());
+    return 0;
+}
 
 int TPlotRWin::DrawAll(platform::Surface& surface) {
     std::vector<PaintedSurface> surfaces(static_cast<std::size_t>(examples_.Count()));

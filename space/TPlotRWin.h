@@ -20,6 +20,10 @@ public:
 
     // A new surface of the kind with its defaults, edited at once; its index or -1.
     int NewSurface(std::int16_t kind);
+    // A new curve, segment or point (of the sub-type), edited at once; its index or -1.
+    int NewSpaceObject(std::int16_t kind, int pointType = 0);
+    // The compile step and what the space kinds build on it (derivatives, tubes).
+    int CompileExample(int index, bool showFailure = true) override;
     // Grid, box, cube mode, scene box and fitted window after a record was made or edited.
     void AfterRecordEdited(int index);
     // Every record's grid and the scene box again (a document was read).
@@ -44,6 +48,8 @@ protected:
     void SetAllSlow(bool slow);
     void EditPlanarity();
     bool HasParametricSurface() const;
+    // An explicit or cylindrical surface, which may cut segments.
+    bool HasMarchingSurface() const;
 
     std::vector<SurfaceGrid> grids_;
     SurfacePainter painter_;

@@ -1,10 +1,12 @@
 #include "space/TSurfaceDlg.h"
+#include "space/DialogNumbers.h"
 #include "space/FieldText.h"
 
 #include <cmath>
 
 #include "graph/ColourTable.h"
 #include "platform/Platform.h"
+#include "space/SpaceKinds.h"
 #include "space/SurfaceRecord.h"
 
 namespace korvane {
@@ -13,11 +15,14 @@ namespace {
 
 constexpr int kInconsistent = 6;
 constexpr int kOutOfRange = 17;
+constexpr int kNotPositive = 14;
 
 // The text slots that a kind's formula fields edit, by field 211..214.
 bool HasFormulaField(int kind, int id) {
     switch (kind) {
     case kSurfaceParametric: return id >= 211 && id <= 213;
+    case kSurfaceTube: return id >= 211 && id <= 214;
+    case kSurfacePlane: return false; // numbers, read by ReadPlane
     case kSurfaceSpherical: return id == 214;
     default: return id == 213;
     }
@@ -47,6 +52,22 @@ constexpr ColourField kColourFields[] = {
 
 } // namespace
 
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> parts(1);
+    int depth = 0;
+    for (char ch : text) {
+        if (ch == '(')
+            ++depth;
+        else if (ch == ')')
+            --depth;
+        if (ch == ',' && depth == 0)
+            parts.emplace_back();
+        else
+            parts.back() += ch;
+    }
+    return parts;
+}
+
 std::string DescribeSurface(const ExampleRecord& e) {
     const auto& t = e.texts;
     switch (e.Kind()) {
@@ -54,6 +75,8 @@ std::string DescribeSurface(const ExampleRecord& e) {
     case kSurfaceCylindrical: return "z = " + t[2] + " (r,t)";
     case kSurfaceParametric: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
     case kSurfaceSpherical: return "r = " + t[3] + " (t,u)";
+    case kSurfaceTube: return "tubo r = " + t[3] + " em torno de (" + t[0] + " , " + t[1] + " , " + t[2] + ")";
+    case kSurfacePlane: return "plano (" + t[5] + ") em (" + t[6] + ")";
     default: return t[4];
     }
 }
@@ -73,6 +96,13 @@ void TSurfaceDlg::OnInit(platform::Dialog& dialog) {
     for (int id = 211; id <= 214; ++id)
         if (HasFormulaField(e.Kind(), id))
             dialog.SetText(id, e.texts[static_cast<std::size_t>(id - 211)]);
+    if (e.Kind() == kSurfacePlane) {
+        const std::vector<std::string> normal = SplitList(e.texts[5]);
+        for (std::size_t k = 0; k < 3 && k < normal.size(); ++k)
+            dialog.SetText(211 + static_cast<int>(k), normal[k]);
+        dialog.SetText(214, e.texts[6]);
+        dialog.SetText(215, e.texts[3]);
+    }
     dialog.SetText(221, FieldText(e.Real(exo::kMinimum)));
     dialog.SetText(223, FieldText(e.Real(exo::kMaximum)));
     dialog.SetText(222, FieldText(e.Real(exo::kMinimum2)));
@@ -109,23 +139,6 @@ bool TSurfaceDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlE
     return true;
 }
 
-int TSurfaceDlg::ReadReal(const platform::Dialog& dialog, int id, long double& value) const {
-    if (const int code = env_.evaluate(dialog.GetText(id), value); code != 0)
-        return code;
-    return std::isfinite(value) ? 0 : kOutOfRange;
-}
-
-int TSurfaceDlg::ReadInteger(const platform::Dialog& dialog, int id, int low, int high, int& value) const {
-    long double real = 0;
-    if (const int code = ReadReal(dialog, id, real); code != 0)
-        return code;
-    const long double rounded = std::nearbyint(real);
-    if (!(rounded >= low && rounded <= high))
-        return kOutOfRange;
-    value = static_cast<int>(rounded);
-    return 0;
-}
-
 int TSurfaceDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
     for (int id = 211; id <= 214; ++id) {
         if (!HasFormulaField(copy.Kind(), id))
@@ -148,14 +161,49 @@ int TSurfaceDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& cop
     return 0;
 }
 
+int TSurfaceDlg::ReadPlane(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    if (copy.Kind() != kSurfacePlane)
+        return 0;
+    long double normal[3], size = 0;
+    for (int k = 0; k < 3; ++k)
+        if (const int code = ReadDialogReal(env_, dialog, 211 + k, normal[k]); code != 0)
+            return code;
+    const std::vector<std::string> at = SplitList(dialog.GetText(214));
+    if (at.size() != 3)
+        return kInconsistent;
+    long double point[3];
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (const int code = env_.evaluate(at[k], point[k]); code != 0)
+            return code;
+        if (!std::isfinite(point[k]))
+            return kOutOfRange;
+    }
+    if (const int code = ReadDialogReal(env_, dialog, 215, size); code != 0)
+        return code;
+    if (!(size > 1e-18L))
+        return kNotPositive;
+    std::string formulas[3];
+    if (!PlaneFormulas({normal[0], normal[1], normal[2]}, {point[0], point[1], point[2]}, size, formulas))
+        return kInconsistent;
+    const std::string normalText = dialog.GetText(211) + "," + dialog.GetText(212) + "," + dialog.GetText(213);
+    if (normalText != copy.texts[5] || dialog.GetText(214) != copy.texts[6] || dialog.GetText(215) != copy.texts[3])
+        mask |= TEditExmpDlg::kFormulaChanged | TEditExmpDlg::kGeometryChanged;
+    copy.texts[5] = normalText;
+    copy.texts[6] = dialog.GetText(214);
+    copy.texts[3] = dialog.GetText(215);
+    for (std::size_t k = 0; k < 3; ++k)
+        copy.texts[k] = formulas[k];
+    return 0;
+}
+
 int TSurfaceDlg::ReadRanges(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
     const long double epsilon = 10.0L * std::pow(0.1L, env_.decimals - 1);
     const int fields[2][4] = {{221, 223, exo::kMinimum, exo::kMaximum}, {222, 224, exo::kMinimum2, exo::kMaximum2}};
     for (const auto& f : fields) {
         long double low = 0, high = 0;
-        if (const int code = ReadReal(dialog, f[0], low); code != 0)
+        if (const int code = ReadDialogReal(env_, dialog, f[0], low); code != 0)
             return code;
-        if (const int code = ReadReal(dialog, f[1], high); code != 0)
+        if (const int code = ReadDialogReal(env_, dialog, f[1], high); code != 0)
             return code;
         if (high < low + epsilon)
             return kInconsistent;
@@ -169,17 +217,17 @@ int TSurfaceDlg::ReadRanges(const platform::Dialog& dialog, ExampleRecord& copy,
 
 int TSurfaceDlg::ReadCounts(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
     int n1 = 0, n2 = 0, p1 = 0, p2 = 0, width = 0;
-    if (const int code = ReadInteger(dialog, 216, 1, kMaxGridPoints, n1); code != 0)
+    if (const int code = ReadDialogInteger(env_, dialog, 216, 1, kMaxGridPoints, n1); code != 0)
         return code;
-    if (const int code = ReadInteger(dialog, 217, 1, kMaxGridPoints, n2); code != 0)
+    if (const int code = ReadDialogInteger(env_, dialog, 217, 1, kMaxGridPoints, n2); code != 0)
         return code;
     if ((n1 + 1) * (n2 + 1) > kMaxGridPoints)
         return kOutOfRange;
-    if (const int code = ReadInteger(dialog, 219, kMinPlotted, kMaxPlotted, p1); code != 0)
+    if (const int code = ReadDialogInteger(env_, dialog, 219, kMinPlotted, kMaxPlotted, p1); code != 0)
         return code;
-    if (const int code = ReadInteger(dialog, 220, kMinPlotted, kMaxPlotted, p2); code != 0)
+    if (const int code = ReadDialogInteger(env_, dialog, 220, kMinPlotted, kMaxPlotted, p2); code != 0)
         return code;
-    if (const int code = ReadInteger(dialog, 227, 1, 30, width); code != 0)
+    if (const int code = ReadDialogInteger(env_, dialog, 227, 1, 30, width); code != 0)
         return code;
     if (n1 != copy.I16(spo::kDivisions1) || n2 != copy.I16(spo::kDivisions2))
         mask |= TEditExmpDlg::kGeometryChanged;
@@ -198,7 +246,7 @@ int TSurfaceDlg::ReadBox(const platform::Dialog& dialog, ExampleRecord& copy, in
         return 0;
     long double v[6];
     for (int k = 0; k < 6; ++k)
-        if (const int code = ReadReal(dialog, kBoxFirst + k, v[k]); code != 0)
+        if (const int code = ReadDialogReal(env_, dialog, kBoxFirst + k, v[k]); code != 0)
             return code;
     for (int k = 0; k < 6; k += 2)
         if (!(v[k + 1] > v[k]))
@@ -231,6 +279,8 @@ int TSurfaceDlg::Accept(const platform::Dialog& dialog) {
     ExampleRecord copy = example_.CopyWithoutTrees();
     int mask = 0;
     int code = ReadFormulas(dialog, copy, mask);
+    if (code == 0)
+        code = ReadPlane(dialog, copy, mask);
     if (code == 0)
         code = ReadRanges(dialog, copy, mask);
     if (code == 0)

@@ -5,6 +5,7 @@
 // it back only when every field passed its check.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "plane/TEditExmpDlg.h"
 #include "platform/DialogHandler.h"
@@ -32,17 +33,19 @@ public:
 
 private:
     int ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
+    int ReadPlane(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     int ReadRanges(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     int ReadCounts(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     int ReadBox(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     void ReadStyle(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
-    int ReadReal(const platform::Dialog& dialog, int id, long double& value) const;
-    int ReadInteger(const platform::Dialog& dialog, int id, int low, int high, int& value) const;
 
     EquationEnvironment env_;
     ExampleRecord& example_;
     int changeMask_ = 0;
 };
+
+// "a,b,c" as its parts, commas inside brackets kept.
+std::vector<std::string> SplitList(const std::string& text);
 
 // The line that the inventory shows for a surface.
 std::string DescribeSurface(const ExampleRecord& e);

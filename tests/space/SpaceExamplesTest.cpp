@@ -7,6 +7,7 @@
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
 #include "space/SurfaceRecord.h"
+#include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
 
 #include <cstdlib>
@@ -66,6 +67,31 @@ protected:
                  window->OnCommand(cmd::kBoxShown);
              },
              2},
+            {"helice.kv3",
+             [this] {
+                 New(cmd::kNewCurve, {{219, "800"}, {225, "4"}, {226, "14"}, {227, "2"}},
+                     {TSpaceObjectDlg::kArrow});
+                 New(cmd::kNewPoint, {{211, "1"}, {212, "0"}, {213, "2pi"}}, {TSpaceObjectDlg::kAnchors});
+                 New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1"}, {215, "0"}, {216, "2pi"}});
+                 window->OnCommand(cmd::kBoxShown);
+             },
+             3},
+            {"tubo.kv3",
+             [this] {
+                 New(cmd::kNewTube, {{211, "cos(3t)"}, {212, "sin(3t)"}, {213, "t/3"}, {214, "0.2+0.1sin(t)"}},
+                     {D::kShade});
+                 window->OnCommand(cmd::kRaise);
+             },
+             1},
+            {"plano.kv3",
+             [this] {
+                 New(cmd::kNewPlane, {{211, "1"}, {212, "1"}, {213, "3"}, {214, "0,0,0"}, {215, "4"}, {216, "8"},
+                                      {217, "8"}});
+                 New(cmd::kNewSphericalPoint, {{211, "2"}, {212, "pi/3"}, {213, "pi/4"}},
+                     {TSpaceObjectDlg::kArcs, TSpaceObjectDlg::kAnchors, TSpaceObjectDlg::kAnchorsDotted});
+                 New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1/3"}, {215, "1/3"}, {216, "1"}});
+             },
+             3},
         };
     }
 

@@ -1,0 +1,228 @@
+// Curves, segments, points, tubes and planes: their geometry against closed forms, their
+// boxes, their drawing and their dialogs.
+#include "SpaceWindowTestSupport.h"
+#include "SurfaceTestSupport.h"
+
+#include "platform/memory/MemoryDialog.h"
+#include "space/SpaceKinds.h"
+#include "space/SurfaceGrid.h"
+#include "space/TSpaceObjectDlg.h"
+#include "space/TSurfaceDlg.h"
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace korvane {
+namespace {
+
+using spacetest::Compiled;
+using spacetest::SpaceWindowTest;
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// Every tube point lies at distance r(t) from the curve point, square to the tangent;
+// u = 0 and u = π are opposite each other.
+TEST(Tube, PointsCircleTheCurveSquareToItsTangent) {
+    using F = std::function<SpacePoint(long double)>;
+    struct Row {
+        const char* rule;
+        std::vector<std::string> texts;
+        F curve, tangent;
+        std::function<long double(long double)> radius;
+    } rows[] = {
+        {"helix", {"cos(7t)", "sin(7t)", "t", "0.3"}, [](long double t) { return SpacePoint{cosl(7 * t), sinl(7 * t), t}; },
+         [](long double t) { return SpacePoint{-7 * sinl(7 * t), 7 * cosl(7 * t), 1}; }, [](long double) { return 0.3L; }},
+        {"along the z axis", {"0", "0", "2t", "0.5"}, [](long double t) { return SpacePoint{0, 0, 2 * t}; },
+         [](long double) { return SpacePoint{0, 0, 2}; }, [](long double) { return 0.5L; }},
+        {"a circle in the xz plane, growing radius", {"cos(t)", "0", "sin(t)", "0.2+0.1t"},
+         [](long double t) { return SpacePoint{cosl(t), 0, sinl(t)}; },
+         [](long double t) { return SpacePoint{-sinl(t), 0, cosl(t)}; }, [](long double t) { return 0.2L + 0.1L * t; }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rule);
+        Compiled c;
+        ExampleRecord e;
+        c.Make(e, kSurfaceTube, r.texts);
+        ASSERT_EQ(FinishSpaceCompile(c.context, e), 0);
+        SurfaceSampler sampler(c.context, e);
+        ASSERT_TRUE(sampler.Usable());
+        for (long double t : {0.0L, 0.7L, 2.0L, 5.5L}) {
+            const SpacePoint centre = r.curve(t), tangent = r.tangent(t);
+            SpacePoint first;
+            for (long double u : {0.0L, 1.0L, kPi, 4.0L}) {
+                SpacePoint p;
+                ASSERT_TRUE(sampler.At(t, u, p));
+                const SpacePoint d = p - centre;
+                EXPECT_NEAR((double)Length(d), (double)r.radius(t), 1e-12);
+                EXPECT_NEAR((double)(Dot(d, tangent) / Length(tangent)), 0, 1e-12);
+                if (u == 0)
+                    first = d;
+                if (u == kPi) {
+                    EXPECT_NEAR((double)Length(d + first), 0, 1e-12);
+                }
+            }
+        }
+    }
+}
+
+// The plane's points satisfy its equation; its sides are square and of the given size.
+TEST(Plane, ParallelogramLiesInThePlaneWithSquareSides) {
+    struct Row {
+        SpacePoint normal, at;
+        long double size;
+    } rows[] = {
+        {{2.54L, 1.732L, 2.718L}, {1.618L, 3.142L, 1.414L}, 2}, {{0, 0, 1}, {0, 0, -3}, 5},
+        {{1, 0, 0}, {1, 2, 3}, 0.5L}, {{-1, 1e-3L, 7}, {1e6L, -2, 0}, 100},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.size);
+        Compiled c;
+        ExampleRecord e;
+        std::string formulas[3];
+        ASSERT_TRUE(PlaneFormulas(r.normal, r.at, r.size, formulas));
+        c.Make(e, kSurfacePlane, {formulas[0], formulas[1], formulas[2]});
+        SurfaceSampler sampler(c.context, e);
+        auto at = [&](long double t, long double u) {
+            SpacePoint p;
+            EXPECT_TRUE(sampler.At(t, u, p));
+            return p;
+        };
+        const long double tolerance = 1e-12L * (1 + Length(r.at));
+        for (long double t : {-1.0L, 0.3L, 1.0L})
+            for (long double u : {-1.0L, 0.0L, 0.9L})
+                EXPECT_NEAR((double)(Dot(r.normal, at(t, u) - r.at) / Length(r.normal)), 0, (double)tolerance);
+        const SpacePoint side1 = at(1, 0) - at(-1, 0), side2 = at(0, 1) - at(0, -1);
+        EXPECT_NEAR((double)Length(side1), (double)r.size, (double)tolerance);
+        EXPECT_NEAR((double)Length(side2), (double)r.size, (double)tolerance);
+        EXPECT_NEAR((double)Dot(side1, side2), 0, (double)tolerance);
+        EXPECT_NEAR((double)Length(at(0, 0) - r.at), 0, (double)tolerance);
+    }
+    std::string none[3];
+    EXPECT_FALSE(PlaneFormulas({0, 0, 0}, {1, 1, 1}, 2, none));
+}
+
+// Automatic boxes of curves, segments and points.
+TEST(SampledBox, CurvesSegmentsAndPoints) {
+    struct Row {
+        const char* rule;
+        std::int16_t kind;
+        std::vector<std::string> texts; // curve formulas
+        SpacePoint a, b;                // segment ends, or the point
+        bool axes;
+        SpacePoint low, high;
+        double tolerance;
+    } rows[] = {
+        // A curve in the plane z = 2: height 1 around it, then 1 % at each end.
+        {"flat circle", kSpaceCurve, {"cos(t)", "sin(t)", "2"}, {}, {}, false, {-1.02L, -1.02L, 1.49L}, {1.02L, 1.02L, 2.51L}, 1e-3},
+        {"helix", kSpaceCurve, {}, {}, {}, false, {-1.02L, -1.02L, -0.02L * kPi}, {1.02L, 1.02L, 2.02L * kPi}, 2e-3},
+        {"segment", kSpaceSegment, {}, {0, 1, 2}, {2, 1, 4}, false, {-0.02L, 0.49L, 1.98L}, {2.02L, 1.51L, 4.02L}, 1e-15},
+        {"point", kSpacePoint, {}, {1, 2, 3}, {}, false, {0.75L, 1.75L, 2.75L}, {1.25L, 2.25L, 3.25L}, 1e-15},
+        {"point with the axes", kSpacePoint, {}, {1, 2, 3}, {}, true, {0, 0, 0}, {1.25L, 2.25L, 3.25L}, 1e-15},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rule);
+        Compiled c;
+        ExampleRecord e;
+        InitialiseSpaceObject(e, r.kind, 4);
+        for (std::size_t k = 0; k < r.texts.size(); ++k)
+            e.texts[k] = r.texts[k];
+        ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
+        WritePoint(e, sko::kSegmentFrom, r.a);
+        WritePoint(e, sko::kSegmentTo, r.b);
+        ComputeSampledBox(c.context, e, r.axes);
+        const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
+        EXPECT_NEAR((double)Length(low - r.low), 0, r.tolerance) << low;
+        EXPECT_NEAR((double)Length(high - r.high), 0, r.tolerance) << high;
+    }
+}
+
+// Points in cylindrical and spherical coordinates.
+TEST(SpacePointRecord, ConvertsItsCoordinates) {
+    struct Row {
+        int type;
+        SpacePoint typed, at;
+    } rows[] = {{0, {1, 2, 3}, {1, 2, 3}}, {1, {2, kPi / 2, 5}, {0, 2, 5}}, {2, {2, 0, kPi / 2}, {2, 0, 0}},
+                {2, {3, kPi / 2, 0}, {0, 0, 3}}};
+    for (const Row& r : rows) {
+        ExampleRecord e;
+        InitialiseSpaceObject(e, kSpacePoint, 4, r.type);
+        WritePoint(e, sko::kPointAt, r.typed);
+        EXPECT_NEAR((double)Length(PointPosition(e) - r.at), 0, 1e-15) << r.type;
+    }
+}
+
+// In the window: the first point switches the axes on; a segment is one stroke unless an
+// explicit surface could cut it; the curve's arrow adds its two strokes; bad fields are
+// refused and nothing is added.
+TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
+    auto lines = [&] {
+        auto raster = platform.CreateSurface(window->ClientSize());
+        platform::RecordingSurface out(*raster);
+        window->DrawAll(out);
+        return std::make_pair(out.OfKind(platform::Primitive::Line).size(), out.OfKind(platform::Primitive::Ellipse).size());
+    };
+    ScriptOk();
+    window->OnCommand(cmd::kNewPoint);
+    EXPECT_TRUE(window->Axes().axesShown);
+    EXPECT_EQ(lines().second, 1u);
+    window = MakeWindow();
+    ScriptOk({{219, "40"}});
+    window->OnCommand(cmd::kNewSegment);
+    EXPECT_EQ(lines().first, 1u);
+    ScriptOk({{213, "0.1x"}}, {TSurfaceDlg::kFast});
+    window->OnCommand(cmd::kNewSurfaceExplicit);
+    window->Examples()[1].SetShown(true);
+    const std::size_t withSurface = lines().first;
+    window->Examples()[1].SetShown(false);
+    EXPECT_EQ(lines().first, 1u) << "a hidden surface cuts nothing";
+    window->Examples()[1].SetShown(true);
+    EXPECT_GT(withSurface, 2u * 24 * 150) << "the slow surface's curves and the segment's 40 pieces";
+
+    window = MakeWindow();
+    ScriptOk({{219, "100"}});
+    window->OnCommand(cmd::kNewCurve);
+    const std::size_t plain = lines().first;
+    EXPECT_EQ(plain, 100u);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Press(TSpaceObjectDlg::kArrow);
+        d.Enter();
+    });
+    window->EditExample(0, false);
+    EXPECT_EQ(lines().first, plain + 2);
+
+    struct Refusal {
+        const char* rule;
+        int command;
+        spacetest::Typing typing;
+        std::vector<int> presses;
+    } refusals[] = {
+        {"an arrow beyond the curve", cmd::kNewCurve, {{225, "7"}}, {TSpaceObjectDlg::kArrow}},
+        {"an arrow of 0 pixels", cmd::kNewCurve, {{226, "0"}}, {}},
+        {"a point of size 0", cmd::kNewPoint, {{226, "0"}}, {}},
+        {"a segment end that does not evaluate", cmd::kNewSegment, {{215, "1/"}}, {}},
+        {"a plane without a normal", cmd::kNewPlane, {{211, "0"}, {212, "0"}, {213, "0"}}, {}},
+        {"a plane of size 0", cmd::kNewPlane, {{215, "0"}}, {}},
+        {"a plane point of two numbers", cmd::kNewPlane, {{214, "1,2"}}, {}},
+        {"a tube radius that does not compile", cmd::kNewTube, {{214, "0.3+"}}, {}},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.rule);
+        const int count = window->Examples().Count();
+        const std::size_t messages = platform.Messages().size();
+        platform.ScriptModal([&](platform::MemoryDialog& d) {
+            for (const auto& [id, text] : r.typing)
+                EXPECT_TRUE(d.Type(id, text));
+            for (int id : r.presses)
+                EXPECT_TRUE(d.Press(id));
+            d.Enter();
+            EXPECT_FALSE(d.Ended());
+            d.Escape();
+        });
+        window->OnCommand(r.command);
+        EXPECT_EQ(window->Examples().Count(), count);
+        EXPECT_EQ(platform.Messages().size(), messages + 1);
+    }
+}
+
+} // namespace
+} // namespace korvane
