@@ -175,8 +175,7 @@ TEST_F(EquationWindow, LongTextsOfEveryKindComeBackFromTheirDocument) {
     Examples().SetName(explicitExample, "ç ç ç ç ç ç ç ç ç ç ç ç ç");
     EXPECT_EQ(Examples().Name(explicitExample), "ç ç ç ç ç ç ç ç ç ç ") << "20 characters, none split";
 
-    planetest::ScratchFolder folder("korvane-long-texts");
-    const std::string path = (folder.Path() / "longo.kv2").string();
+    const std::string path = folder.File("longo.kv2");
     ASSERT_EQ(window->SaveDocument(path), 0);
     auto reopened = planetest::MakePlaneWindow(platform);
     ASSERT_EQ(reopened->OpenDocument(path), 0);

@@ -19,26 +19,12 @@
 
 namespace korvane::equationtest {
 
-using Typing = std::vector<std::pair<int, std::string>>; // control id, text
+using planetest::Typing;
 
-class EquationWindow : public ::testing::Test {
+class EquationWindow : public planetest::PlaneWindowTest {
 protected:
-    void SetUp() override {
-        platform.SetConfigDirectory(folder_.WithSlash());
-        window = planetest::MakePlaneWindow(platform);
-    }
-
-    void TearDown() override { window.reset(); }
-
-    // Types the texts and presses "ok" in the next equation dialog.
     void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
-        platform.ScriptModal([typing, presses](platform::MemoryDialog& d) {
-            for (const auto& [id, text] : typing)
-                EXPECT_TRUE(d.Type(id, text)) << "control " << id << " of " << d.Template().name;
-            for (int id : presses)
-                EXPECT_TRUE(d.Press(id)) << "control " << id << " of " << d.Template().name;
-            d.Enter();
-        });
+        planetest::ScriptOk(platform, typing, std::move(presses));
     }
     void ScriptCancel() {
         platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
@@ -53,10 +39,6 @@ protected:
     }
 
     ExampleTable& Examples() { return window->Examples(); }
-
-    planetest::ScratchFolder folder_;
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
 };
 
 } // namespace korvane::equationtest

@@ -5,7 +5,7 @@
 #include "plane/ImplicitCurve.h"
 
 #include "tests/support/PlaneScene.h"
-#include "tests/support/ScratchFolder.h"
+#include "tests/plane/PlaneWindowTestSupport.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -330,17 +330,11 @@ TEST(ImplicitCurve, ExportModePolylines) {
 
 // A plane window on the memory platform: a redraw (F5) replays the pieces; with command
 // 810 on it searches again from new random points.
-class ImplicitWindow : public ::testing::Test {
+class ImplicitWindow : public planetest::PlaneWindowTest {
 protected:
     void SetUp() override {
-        platform.SetConfigDirectory(dir_.WithSlash());
-        WindowOptions options;
-        options.readSettings = false;
-        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        PlaneWindowTest::SetUp();
         platform.RunPendingRepaints();
-    }
-    void TearDown() override {
-        window.reset();
     }
 
     ExampleRecord& AddCircle(const char* f = "xx+yy-13") {
@@ -361,11 +355,6 @@ protected:
         return e.trajectories.empty() ? 0 : e.trajectories[0].Real(tro::kStartX);
     }
 
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
-
-private:
-    testing::ScratchFolder dir_;
 };
 
 TEST_F(ImplicitWindow, RedrawReplaysUnlessResearchIsOn) {

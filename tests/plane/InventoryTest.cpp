@@ -155,7 +155,7 @@ TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
 TEST_F(Inventory, FollowsNewAndOpenedDocuments) {
     Add(cmd::kNewExplicit);
     Add(cmd::kNewPolar);
-    const std::string path = folder_.File("inventario.kv2");
+    const std::string path = folder.File("inventario.kv2");
     ASSERT_EQ(window->SaveDocument(path), 0);
     window->NewDocument();
     EXPECT_TRUE(Lines().empty()) << "Novo empties the open inventory";

@@ -6,11 +6,8 @@
 #include "plane/PlaneCommands.h"
 #include "plane/SlopeTrajectory.h"
 #include "plane/TIvpDlg.h"
-#include "plane/TPlot2Win.h"
-#include "platform/memory/MemoryPlatform.h"
-#include "platform/memory/MemoryWindow.h"
 #include "resources/Resources.h"
-#include "tests/support/ScratchFolder.h"
+#include "tests/plane/PlaneWindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -24,30 +21,14 @@ namespace korvane {
 namespace {
 
 using D = TIvpDlg;
-using Typing = std::vector<std::pair<int, std::string>>;
+using planetest::Typing;
 
 // pi / 4 and 2 pi to 30 digits (mpmath).
 constexpr long double kQuarterPi = 0.785398163397448309615660845820L;
 constexpr long double kTwoPi = 6.28318530717958647692528676656L;
 
-class IvpDialog : public ::testing::Test {
+class IvpDialog : public planetest::PlaneWindowTest {
 protected:
-    void SetUp() override {
-        platform.SetConfigDirectory(dir_.WithSlash());
-        WindowOptions options;
-        options.readSettings = false;
-        window = std::make_unique<TPlot2Win>(platform, options, nullptr);
-    }
-    void TearDown() override { window.reset(); }
-
-    // An example made by hand and put through the window's compile step.
-    int AddExample(std::int16_t kind, std::vector<std::pair<int, const char*>> formulas) {
-        const int index = window->Examples().Append(kind, 3);
-        for (const auto& [slot, text] : formulas)
-            window->Examples()[index].texts[static_cast<std::size_t>(slot)] = text;
-        EXPECT_EQ(window->CompileExample(index), 0);
-        return index;
-    }
     platform::MemoryDialog* Open(int command, const char* name) {
         window->OnCommand(command);
         return platform.FindDialog(name);
@@ -56,19 +37,6 @@ protected:
         for (const auto& [id, text] : typing)
             EXPECT_TRUE(dialog.Type(id, text)) << "control " << id;
     }
-    platform::MemoryWindow& Memory() {
-        for (platform::MemoryWindow* w : platform.Windows())
-            if (w->Request().menu == "PLOT2MENU")
-                return *w;
-        ADD_FAILURE() << "no plane window";
-        return *platform.Windows().front();
-    }
-
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
-
-private:
-    testing::ScratchFolder dir_;
 };
 
 // Each command opens its dialog on the last example of its kind; without one a message
@@ -95,9 +63,9 @@ TEST_F(IvpDialog, OpensOnTheCurrentExampleOrSaysThereIsNone) {
         EXPECT_EQ(platform.Messages().back().text, res::Message(2));
         EXPECT_EQ(window->IvpDialog(row.kind), nullptr);
 
-        AddExample(kExplicit, {{1, "x"}});
-        AddExample(row.kind, row.formulas);
-        AddExample(kExplicit, {{1, "x*x"}});
+        Add(kExplicit, {{1, "x"}});
+        Add(row.kind, row.formulas);
+        Add(kExplicit, {{1, "x*x"}});
         platform::MemoryDialog* dialog = Open(row.command, row.name);
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->IsVisible());
@@ -116,7 +84,7 @@ TEST_F(IvpDialog, OpensOnTheCurrentExampleOrSaysThereIsNone) {
 // A dy/dx problem from the typed expressions; drawn, it leaves the window to the right
 // and its number of steps becomes the steps made.
 TEST_F(IvpDialog, SlopeProblemHasTheTypedValues) {
-    const int index = AddExample(kSlopeField, {{2, "x-y"}});
+    const int index = Add(kSlopeField, {{2, "x-y"}});
     window->Examples()[index].SetFlag(exo::kScreenLimit, false);
     platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDx, "IVP11");
     ASSERT_NE(dialog, nullptr);
@@ -153,7 +121,7 @@ TEST_F(IvpDialog, SlopeProblemHasTheTypedValues) {
 
 // A system problem with its parameter range, letter, open end and direction slots.
 TEST_F(IvpDialog, SystemProblemHasTheTypedValues) {
-    const int index = AddExample(kSystem, {{0, "-a*y"}, {1, "a*x"}});
+    const int index = Add(kSystem, {{0, "-a*y"}, {1, "a*x"}});
     platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDt, "IVP10");
     ASSERT_NE(dialog, nullptr);
     TypeAll(*dialog, {{D::kStartX, "1"}, {D::kStartY, "0"}, {D::kStartT, "0"}, {D::kEndT, "2*pi"},
@@ -196,7 +164,7 @@ TEST_F(IvpDialog, SequenceStartAndItsEnd) {
         {"x+0.25", "0", ""},
         {"sqrt(x)-1", "4", "sequência interrompida no termo 3"},
     };
-    const int index = AddExample(kRecursive, {{0, "x"}, {1, "y"}});
+    const int index = Add(kRecursive, {{0, "x"}, {1, "y"}});
     platform::MemoryDialog* dialog = Open(cmd::kSequences, "IVP12");
     ASSERT_NE(dialog, nullptr);
     for (const Row& row : rows) {
@@ -255,9 +223,9 @@ TEST_F(IvpDialog, BadFieldsAreRefusedWithTheirCodes) {
         {"terms huge", cmd::kSequences, "IVP12", D::kSteps, "10^12", 17},
         {"mark size negative", cmd::kSequences, "IVP12", D::kMarkSize, "-1", 17},
     };
-    AddExample(kSlopeField, {{2, "x-y"}});
-    AddExample(kSystem, {{0, "-y"}, {1, "x"}});
-    AddExample(kRecursive, {{0, "x/2"}, {1, "y"}});
+    Add(kSlopeField, {{2, "x-y"}});
+    Add(kSystem, {{0, "-y"}, {1, "x"}});
+    Add(kRecursive, {{0, "x/2"}, {1, "y"}});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         platform::MemoryDialog* dialog = Open(row.command, row.dialog);
@@ -288,7 +256,7 @@ TEST_F(IvpDialog, BadFieldsAreRefusedWithTheirCodes) {
 
 // "apagar último" removes the newest problem; with none left it says there is nothing.
 TEST_F(IvpDialog, DeleteLast) {
-    const int index = AddExample(kSlopeField, {{2, "x-y"}});
+    const int index = Add(kSlopeField, {{2, "x-y"}});
     platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDx, "IVP11");
     ASSERT_NE(dialog, nullptr);
     for (const char* y0 : {"1", "2"}) {
@@ -311,8 +279,8 @@ TEST_F(IvpDialog, DeleteLast) {
 // In "T&rajetórias" a left click while a dialog is open starts its problem at the
 // clicked world point; without an open dialog, or in another mode, nothing happens.
 TEST_F(IvpDialog, ClickInTrajectoryModeStartsAProblemThere) {
-    const int slope = AddExample(kSlopeField, {{2, "x-y"}});
-    const int sequence = AddExample(kRecursive, {{0, "x/2"}, {1, "y/2"}});
+    const int slope = Add(kSlopeField, {{2, "x-y"}});
+    const int sequence = Add(kRecursive, {{0, "x/2"}, {1, "y/2"}});
     const platform::MouseEvent click{platform::MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0,
                                      {120, 90}};
     window->OnCommand(cmd::kTrajectoryMouse);

@@ -19,7 +19,7 @@ namespace korvane::spacetest {
 
 using planetest::ScratchFolder;
 
-using Typing = std::vector<std::pair<int, std::string>>;
+using planetest::Typing;
 
 class SpaceWindowTest : public ::testing::Test {
 protected:
@@ -34,15 +34,8 @@ protected:
         options.readSettings = false;
         return std::make_unique<TPlot3Win>(platform, options, nullptr);
     }
-    // Types into the next surface dialog, presses the given check boxes and "ok".
     void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
-        platform.ScriptModal([typing, presses](platform::MemoryDialog& d) {
-            for (const auto& [id, text] : typing)
-                EXPECT_TRUE(d.Type(id, text)) << "control " << id;
-            for (int id : presses)
-                EXPECT_TRUE(d.Press(id)) << "control " << id;
-            d.Enter();
-        });
+        planetest::ScriptOk(platform, typing, std::move(presses));
     }
     // The window's picture, drawn into a recording surface over a raster.
     std::vector<platform::Primitive> Paint(TPlot3Win& w) {
@@ -52,7 +45,7 @@ protected:
         return out.OfKind(platform::Primitive::Polygon);
     }
 
-    ScratchFolder folder{std::string("korvane-space-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchFolder folder;
     platform::MemoryPlatform platform;
     std::unique_ptr<TPlot3Win> window;
 };
