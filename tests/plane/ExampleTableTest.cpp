@@ -87,20 +87,6 @@ TEST(ExampleRecord, StoreZeroesPointerFieldsAndKeepsEveryOtherByte) {
     }
 }
 
-TEST(ExampleRecord, AuxBlockIsCopiedIntoTheRecordWhenStored) {
-    ExampleRecord record;
-    record.Initialise(kCycloid, 2);
-    record.aux.emplace();
-    for (std::size_t i = 0; i < 16; ++i)
-        (*record.aux)[i] = static_cast<long double>(i) + 0.5L;
-    ExampleRecord copy;
-    const ExampleRecord::Bytes bytes = record.Store();
-    copy.Load(bytes.data());
-    EXPECT_EQ(copy.Real(exo::kAuxFirst), 0.5L);
-    EXPECT_EQ(copy.Real(exo::kAuxFirst + 150), 15.5L);
-    EXPECT_EQ(copy.Real(exo::kAuxFirst + 160), 0.0L) << "only eight pairs are copied";
-}
-
 TEST(ExampleRecord, RealsAreTenBytesLittleEndianExtended) {
     ExampleRecord record;
     record.SetReal(exo::kMinimum, 1.0L);

@@ -40,54 +40,20 @@ Ends StoredLineEnds(const ExampleRecord& e) {
     return {e.Real(401), e.Real(411), e.Real(421), e.Real(431)};
 }
 
-TEST(LineKind, NoCoefficientsDrawNothing) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "0", "0", "1");
-    e.SetFlag(exo::kFlag55, true);
-    scene.Draw(e);
-    EXPECT_TRUE(scene.surface.Primitives().empty());
-    EXPECT_FALSE(e.Flag(exo::kFlag55));
-    EXPECT_FALSE(e.Flag(exo::kFlag60));
-}
-
-TEST(LineKind, ZeroXCoefficientIsHorizontalAcrossTheWindow) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "0", "2", "3");
-    scene.Draw(e);
-    const auto lines = scene.Lines();
-    ASSERT_EQ(lines.size(), 1u);
-    // y = 1.5 is pixel row 70; the ends one pixel inside the left and right borders.
-    EXPECT_EQ(lines[0].points[0], (Point{199, 70}));
-    EXPECT_EQ(lines[0].points[1], (Point{1, 70}));
-    EXPECT_TRUE(e.Flag(exo::kFlag55));
-    EXPECT_TRUE(e.Flag(exo::kFlag60));
-    const Ends ends = StoredLineEnds(e);
-    EXPECT_NEAR(ends.x0, kEdge, kClose);
-    EXPECT_NEAR(ends.x1, -kEdge, kClose);
-    EXPECT_NEAR(ends.y0, 1.5L, kClose);
-    EXPECT_NEAR(ends.y1, 1.5L, kClose);
-    EXPECT_NEAR(e.Real(exo::kMinimum), -kEdge, kClose);
-    EXPECT_NEAR(e.Real(exo::kMaximum), kEdge, kClose);
-    EXPECT_NEAR(e.Real(exo::kMinimum2), 1.5L, kClose);
-    EXPECT_NEAR(e.Real(exo::kMaximum2), 1.5L, kClose);
-}
-
-TEST(LineKind, OutsideTheWindowIsNotVisible) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "1", "0", "10");
-    e.SetFlag(exo::kFlag55, true);
-    scene.Draw(e);
-    EXPECT_TRUE(scene.Lines().empty());
-    EXPECT_FALSE(e.Flag(exo::kFlag55));
-    EXPECT_FALSE(e.Flag(exo::kFlag60)); // vertical
-}
-
-TEST(LineKind, UndefinedCoefficientDrawsNothing) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "1", "sqrt(-1)", "1");
-    scene.Draw(e);
-    EXPECT_TRUE(scene.surface.Primitives().empty());
-    EXPECT_FALSE(e.Flag(exo::kFlag55));
+// No coefficients, a line outside the window and an undefined coefficient draw nothing
+// and leave the example marked not visible.
+TEST(LineKind, NothingToSeeDrawsNothing) {
+    const char* rows[][3] = {{"0", "0", "1"}, {"1", "0", "10"}, {"1", "sqrt(-1)", "1"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row[0]) + "x + " + row[1] + "y = " + row[2]);
+        GeometryScene scene;
+        ExampleRecord& e = AddLine(scene, row[0], row[1], row[2]);
+        e.SetFlag(exo::kFlag55, true);
+        scene.Draw(e);
+        EXPECT_TRUE(scene.surface.Primitives().empty());
+        EXPECT_FALSE(e.Flag(exo::kFlag55));
+        EXPECT_FALSE(e.Flag(exo::kFlag60));
+    }
 }
 
 // Where the clipped line ends, for lines that cross the window in different ways. The
@@ -100,6 +66,8 @@ TEST(LineKind, ClippedEndsAndExtents) {
         bool nonVertical;
     };
     const Case cases[] = {
+        // 2y = 3: from the right edge to the left.
+        {"0", "2", "3", {kEdge, 1.5L, -kEdge, 1.5L}, true},
         // x = 2: top to bottom.
         {"1", "0", "2", {2, kEdge, 2, -kEdge}, false},
         // x + y = 0: corner to corner.
@@ -179,25 +147,20 @@ TEST(StraightPen, LineStyleColourAndWidth) {
     }
 }
 
-TEST(StraightPen, BlackGraphsDrawInColourZero) {
-    GeometryScene scene;
-    scene.settings.blackGraphs = true;
-    ExampleRecord& e = AddLine(scene, "1", "1", "0");
-    e.SetI16(exo::kColour, 7);
-    scene.Draw(e);
-    ASSERT_EQ(scene.Lines().size(), 1u);
-    EXPECT_EQ(scene.Lines()[0].pen.colour, ColourOfIndex(0));
-}
-
-TEST(LineKind, ExportModeDrawsATwoPointPolyline) {
-    GeometryScene scene;
-    scene.settings.exportMode = true;
-    ExampleRecord& e = AddLine(scene, "0", "2", "3");
-    scene.Draw(e);
-    EXPECT_TRUE(scene.Lines().empty());
-    const auto polylines = scene.Of(Primitive::Polyline);
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{199, 70}, {1, 70}}));
+// y = 1.5 is pixel row 70; the ends one pixel inside the left and right borders, as a
+// line on screen and a two-point polyline in export mode.
+TEST(LineKind, EndsOnePixelInsideTheBorders) {
+    for (const bool exportMode : {false, true}) {
+        SCOPED_TRACE(exportMode ? "export" : "screen");
+        GeometryScene scene;
+        scene.settings.exportMode = exportMode;
+        ExampleRecord& e = AddLine(scene, "0", "2", "3");
+        scene.Draw(e);
+        const auto drawn = scene.Of(exportMode ? Primitive::Polyline : Primitive::Line);
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(scene.surface.Primitives().size(), 1u);
+        EXPECT_EQ(drawn[0].points, (std::vector<Point>{{199, 70}, {1, 70}}));
+    }
 }
 
 TEST(LineKind, FamilyDrawsEveryMemberAndPollsAfterEach) {
@@ -239,57 +202,39 @@ TEST(LineKind, StopKeyEndsTheFamily) {
     EXPECT_EQ(scene.Lines().size(), 1u);
 }
 
-TEST(SegmentKind, InsideIsDrawnAsItIsWithItsExtents) {
-    GeometryScene scene;
-    ExampleRecord& e = AddSegment(scene, "-1.5", "3.0", "3.5", "1.0");
-    scene.Draw(e);
-    const auto lines = scene.Lines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].points[0], (Point{70, 40}));
-    EXPECT_EQ(lines[0].points[1], (Point{170, 80}));
-    EXPECT_EQ(e.Real(exo::kMinimum), -1.5L);
-    EXPECT_EQ(e.Real(exo::kMaximum), 3.5L);
-    EXPECT_EQ(e.Real(exo::kMinimum2), 1.0L);
-    EXPECT_EQ(e.Real(exo::kMaximum2), 3.0L);
-}
-
-// A segment from the centre out through each edge ends one pixel inside it; the extents
-// are those of the whole segment.
-TEST(SegmentKind, ClippedAtEachEdge) {
+// A segment inside is drawn as it is; one from the centre out through an edge ends one
+// pixel inside it; one outside draws nothing. The extents are those of the whole segment.
+TEST(SegmentKind, ClippedAtEachEdgeWithTheExtentsOfTheWhole) {
     struct Row {
         const char* name;
-        const char *c, *d;
-        Point end;
+        const char *a, *b, *c, *d;
+        std::vector<Point> drawn;
+        long double minX, maxX, minY, maxY;
     };
     const Row rows[] = {
-        {"right", "8", "0", {199, 100}},
-        {"left", "-8", "0", {1, 100}},
-        {"top", "0", "8", {100, 1}},
-        {"bottom", "0", "-8", {100, 199}},
+        {"inside", "-1.5", "3.0", "3.5", "1.0", {{70, 40}, {170, 80}}, -1.5L, 3.5L, 1, 3},
+        {"right", "0", "0", "8", "0", {{100, 100}, {199, 100}}, 0, 8, 0, 0},
+        {"left", "0", "0", "-8", "0", {{100, 100}, {1, 100}}, -8, 0, 0, 0},
+        {"top", "0", "0", "0", "8", {{100, 100}, {100, 1}}, 0, 0, 0, 8},
+        {"bottom", "0", "0", "0", "-8", {{100, 100}, {100, 199}}, 0, 0, -8, 0},
+        {"outside", "6", "6", "8", "7", {}, 6, 8, 6, 7},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         GeometryScene scene;
-        ExampleRecord& e = AddSegment(scene, "0", "0", row.c, row.d);
+        ExampleRecord& e = AddSegment(scene, row.a, row.b, row.c, row.d);
         scene.Draw(e);
         const auto lines = scene.Lines();
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].points[0], (Point{100, 100}));
-        EXPECT_EQ(lines[0].points[1], row.end);
-        EXPECT_EQ(e.Real(exo::kMinimum), std::min(0.0L, std::stold(row.c)));
-        EXPECT_EQ(e.Real(exo::kMaximum2), std::max(0.0L, std::stold(row.d)));
+        ASSERT_EQ(lines.size(), row.drawn.empty() ? 0u : 1u);
+        EXPECT_EQ(scene.surface.Primitives().size(), lines.size());
+        if (!lines.empty()) {
+            EXPECT_EQ(lines[0].points, row.drawn);
+        }
+        EXPECT_EQ(e.Real(exo::kMinimum), row.minX);
+        EXPECT_EQ(e.Real(exo::kMaximum), row.maxX);
+        EXPECT_EQ(e.Real(exo::kMinimum2), row.minY);
+        EXPECT_EQ(e.Real(exo::kMaximum2), row.maxY);
     }
-}
-
-TEST(SegmentKind, OutsideDrawsNothingButKeepsItsExtents) {
-    GeometryScene scene;
-    ExampleRecord& e = AddSegment(scene, "6", "6", "8", "7");
-    scene.Draw(e);
-    EXPECT_TRUE(scene.surface.Primitives().empty());
-    EXPECT_EQ(e.Real(exo::kMinimum), 6);
-    EXPECT_EQ(e.Real(exo::kMaximum), 8);
-    EXPECT_EQ(e.Real(exo::kMinimum2), 6);
-    EXPECT_EQ(e.Real(exo::kMaximum2), 7);
 }
 
 TEST(SegmentKind, UndefinedCoordinateDrawsNothing) {
