@@ -27,18 +27,6 @@ TEST(UserFunctionRecord, FieldsSitAtTheirOffsets) {
     }
 }
 
-TEST(UserFunctionRecord, LinkIsWrittenAsZeroAndKindLittleEndian) {
-    UserFunction f = UserFunction::Make("F", "X", kFunctionOfX);
-    f.kind = 0x0102; // only to see the byte order; not a kind the program writes
-    std::uint8_t bytes[kUserFunctionRecordSize];
-    std::memset(bytes, 0xFF, sizeof bytes);
-    StoreUserFunction(f, bytes);
-    EXPECT_EQ(bytes[71], 0x02);
-    EXPECT_EQ(bytes[72], 0x01);
-    for (std::size_t i = 73; i < 77; ++i)
-        EXPECT_EQ(bytes[i], 0) << "link byte " << i;
-}
-
 TEST(UserFunctionRecord, TextsAreCutToTheirFields) {
     const std::string longDefinition(70, 'X');
     const UserFunction f = UserFunction::Make("ABCDEFGHIJKL", longDefinition, kFunctionOfX);
