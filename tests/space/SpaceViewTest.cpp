@@ -86,18 +86,6 @@ TEST(SpaceViewProjection, CubeModeProjectsTheScaledScene) {
     }
 }
 
-// The focus and every point on the line from the observer through it land on the origin.
-TEST(SpaceViewProjection, FocusAndItsLineOfSightGoToTheOrigin) {
-    const SpaceView view;
-    for (long double t : {0.0L, 0.5L, -2.0L}) {
-        const SpacePoint p = view.focus + t * (view.observer - view.focus);
-        long double u = 1, v = 1;
-        ASSERT_TRUE(view.Project(p, u, v));
-        EXPECT_NEAR((double)u, 0, 1e-15);
-        EXPECT_NEAR((double)v, 0, 1e-15);
-    }
-}
-
 // Degenerate observers: on the focus nothing projects; straight above it the picture is
 // still a proper one (the ray meets the horizontal plane through the focus).
 TEST(SpaceViewProjection, ObserverOnOrAboveTheFocus) {

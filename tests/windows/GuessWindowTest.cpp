@@ -171,23 +171,6 @@ TEST_F(Game, AnswerAndNewTarget) {
     EXPECT_EQ(platform.Inputs().back().initial, "") << "a new target forgets the wrong guess";
 }
 
-TEST_F(Game, AsymptotesAreDrawn) {
-    Open();
-    game->Settings().flags.fill(false);
-    game->Settings().flags[kFamilyTangent] = true;
-    Window().PressKey(res::KeyF2);
-    ASSERT_FALSE(game->Target().verticals.empty());
-    platform.RunPendingRepaints();
-    const platform::Rgb blue = ColourRGB(6);
-    for (long double x : game->Target().verticals) {
-        const int column = game->GetView().ToPixelXInt(x);
-        int hits = 0;
-        for (int y = 0; y < Window().Front().GetSize().height; ++y)
-            hits += Window().Front().GetPixel({column, y}) == blue;
-        EXPECT_GT(hits, 60) << "x = " << double(x);
-    }
-}
-
 struct SwitchRow {
     const char* rule;
     const char* lowest;
