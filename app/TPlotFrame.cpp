@@ -234,14 +234,10 @@ std::size_t TPlotFrame::OpenWindowCount() const {
 }
 
 void TPlotFrame::ShowHelp() {
-    std::optional<std::string> text = res::Text(kHelpName);
-    if (!text) {
-        ShowMessage(11);
-        return;
-    }
-    if (const std::size_t cut = text->find("???"); cut != std::string::npos)
-        text->resize(cut);
-    platform_.ShowTextWindow("Korvane - ajuda", *text);
+    if (!help_)
+        help_ = std::make_unique<HelpWindows>(platform_, window_.get(), "Korvane");
+    if (const int code = help_->Show(kHelpName); code != 0)
+        ShowMessage(code);
 }
 
 void TPlotFrame::ShowAbout() {

@@ -7,6 +7,7 @@
 #include "platform/Rgb.h"
 #include "platform/Window.h"
 #include "platform/WindowHandler.h"
+#include "text/HelpWindows.h"
 
 #include <cstdint>
 #include <functional>
@@ -82,6 +83,7 @@ private:
     GraphWindowFactory& factory_;
     RandomGenerator& random_;
     std::unique_ptr<platform::Window> window_;
+    std::unique_ptr<HelpWindows> help_;
     platform::Placement placement_;
     bool maximizePending_ = false;
     std::string iniPath_;

@@ -9,7 +9,6 @@ namespace korvane {
 
 namespace {
 constexpr const char* kMessageCaption = "hmm...";
-constexpr const char* kHelpTitle = "Biblioteca";
 } // namespace
 
 TFnLibDlg::TFnLibDlg(platform::Platform& platform, UserFunctionLibrary& library,
@@ -29,11 +28,6 @@ void TFnLibDlg::LibraryChanged() {
     editing_.reset();
     if (dialog_)
         FillList(*dialog_);
-}
-
-void TFnLibDlg::ShowLanguageHelp(platform::Platform& platform, bool complexMode) {
-    if (const auto text = res::Text(complexMode ? "WINCPARS" : "WINPARS"))
-        platform.ShowTextWindow(kHelpTitle, *text);
 }
 
 void TFnLibDlg::OnInit(platform::Dialog& dialog) {

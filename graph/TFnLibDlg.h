@@ -52,9 +52,6 @@ public:
     // Index of the record that "enter" will overwrite, if one is being edited.
     std::optional<std::size_t> EditedRecord() const { return editing_; }
 
-    // Command 505: the help text of the language, WINPARS or WINCPARS in complex mode.
-    static void ShowLanguageHelp(platform::Platform& platform, bool complexMode);
-
     void OnInit(platform::Dialog& dialog) override;
     bool OnCommand(platform::Dialog& dialog, int id, platform::ControlEvent event) override;
 

@@ -32,6 +32,7 @@ inline constexpr int kInventory = 920;
 inline constexpr int kToggleAllPoints = 921;
 inline constexpr int kToggleAllEquations = 922;
 inline constexpr int kRedraw = 923; // F5
+inline constexpr int kWindowHelp = 360; // the window kind's help text
 
 // Window switches and tolerances.
 inline constexpr int kConnectPoints = 702;

@@ -12,12 +12,6 @@
 
 namespace korvane {
 
-// Bits of a document's protection: what asks for the password.
-inline constexpr int kProtectSave = 1;
-inline constexpr int kProtectInventory = 2;
-inline constexpr int kProtectNotebook = 4;
-inline constexpr int kShowAuthor = 1024;
-
 class TPlot11Win : public TPlot1Win {
 public:
     TPlot11Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
@@ -43,8 +37,6 @@ public:
     // The notebook window, made on first use once the window exists; null in a window
     // without a notebook (or without a platform window).
     TNoteWin* Notebook();
-    // Whether the operations of `mask` may go ahead (the document's protection).
-    virtual bool Authorize(int mask) { (void)mask; return true; }
 
     virtual std::string DocumentExtension() const { return "kv2"; }
     virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }

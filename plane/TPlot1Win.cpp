@@ -262,6 +262,15 @@ std::string TPlot1Win::InventoryLine(int index) const {
     return line + e.texts[4];
 }
 
+void TPlot1Win::ShowHelp(std::string_view name, HelpWindows::Which which, const std::string& word) {
+    if (!window_)
+        return;
+    if (!help_)
+        help_ = std::make_unique<HelpWindows>(platform_, window_.get(), BaseTitle());
+    if (const int code = help_->Show(name, which, word); code != 0)
+        ShowMessage(code);
+}
+
 void TPlot1Win::ShowInventory() {
     if (!inventory_)
         inventory_ = std::make_unique<TInventDlg>(*this);
@@ -291,10 +300,16 @@ void TPlot1Win::OnCommand(int id) {
         return;
     }
     switch (id) {
-    case cmd::kInventory: ShowInventory(); return;
+    case cmd::kInventory:
+        if (Authorize(kProtectInventory))
+            ShowInventory();
+        return;
+    case cmd::kWindowHelp: ShowHelp(HelpName()); return;
     case cmd::kToggleAllPoints: ToggleAll(true); return;
     case cmd::kToggleAllEquations: ToggleAll(false); return;
-    case TFnLibDlg::kCommandLibraryHelp: TFnLibDlg::ShowLanguageHelp(platform_, context_.complexMode); return;
+    case TFnLibDlg::kCommandLibraryHelp:
+        ShowHelp(context_.complexMode ? "WINCPARS" : "WINPARS", HelpWindows::Language);
+        return;
     case TFnLibDlg::kCommandDefineFunction:
         if (!functionDialog_)
             functionDialog_ = std::make_unique<TFnLibDlg>(platform_, functions_, DefinitionCompilerFor(compiler_, functions_));

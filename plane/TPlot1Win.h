@@ -6,8 +6,15 @@
 
 #include "plane/ExampleCompiler.h"
 #include "plane/TPlotWin.h"
+#include "text/HelpWindows.h"
 
 namespace korvane {
+
+// Bits of a document's protection: what asks for the password.
+inline constexpr int kProtectSave = 1;
+inline constexpr int kProtectInventory = 2;
+inline constexpr int kProtectNotebook = 4;
+inline constexpr int kShowAuthor = 1024;
 
 class TInventDlg;
 class TFnLibDlg;
@@ -39,6 +46,14 @@ public:
     // The texts that the inventory lists and "copiar" copies.
     std::string InventoryLine(int index) const;
 
+    // Whether the operations of `mask` may go ahead (the document's protection).
+    virtual bool Authorize(int mask) { (void)mask; return true; }
+    // A help text in the window's help windows; message 11 when it is missing.
+    void ShowHelp(std::string_view name, HelpWindows::Which which = HelpWindows::Own, const std::string& word = "");
+    HelpWindows* Help() { return help_.get(); }
+    // The window kind's own help text.
+    virtual std::string HelpName() const { return "PLOT2HELP"; }
+
     void ShowInventory();
     TInventDlg* Inventory() { return inventory_.get(); }
     // Refills an open inventory after the table changed.
@@ -58,6 +73,7 @@ protected:
 
     std::unique_ptr<TInventDlg> inventory_;
     std::unique_ptr<TFnLibDlg> functionDialog_;
+    std::unique_ptr<HelpWindows> help_;
 };
 
 // One line of text describing an example: the equation as the user would read it.

@@ -126,6 +126,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Separator, nullptr, 0},
     {K::Command, "&Funções ...", 506},
     {K::Command, "Ajuda da &linguagem ...", 505},
+    {K::Command, "Ajuda do &plano ...", 360},
     {K::Command, "Re&desenhar\tF5", 923},
     {K::Command, "&Conectar pontos", 702},
     {K::Popup, "T&olerância", 0},

@@ -94,6 +94,7 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Separator, nullptr, 0},
     {K::Command, "&Funções ...", 506},
     {K::Command, "Ajuda da &linguagem ...", 505},
+    {K::Command, "Ajuda do &espaço ...", 360},
     {K::End, nullptr, 0},
 };
 

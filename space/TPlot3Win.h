@@ -16,6 +16,7 @@ public:
     std::string SettingsFileName() const override { return "kv3.ini"; }
     std::int32_t SettingsIdentifier() const override;
     std::string DocumentExtension() const override { return "kv3"; }
+    std::string HelpName() const override { return "PLOT3HELP"; }
     std::string DocumentFilter() const override { return "Arquivos Viru3R (*.KV3)|*.kv3"; }
 
     void OnCommand(int id) override;

@@ -20,7 +20,6 @@ constexpr int kAnswerCaption = 213; // "resposta"
 constexpr int kPerfect = 542;
 constexpr int kTryAgain = 543;
 constexpr int kNeedsOneFamily = 25; // "precisa ao menos"
-constexpr int kCannotOpenFile = 11;
 constexpr int kTargetDensity = 3;
 // Factor attempts that fail this often are worth a word in the title bar.
 constexpr int kAttemptsBeforeStatus = 200;
@@ -182,22 +181,13 @@ void TPlotGWin::SetGameStatus(const std::string& message) {
     SetBaseTitle(StatusLine());
 }
 
-void TPlotGWin::ShowHelp(int index) {
-    std::optional<std::string> text = res::Text(kHelpNames[index]);
-    if (!text) {
-        ShowMessage(kCannotOpenFile);
-        return;
-    }
-    if (const std::size_t cut = text->find("???"); cut != std::string::npos)
-        text->resize(cut);
-    platform_.ShowTextWindow("Adivinhar - ajuda", *text);
-}
+void TPlotGWin::ShowGameHelp(int index) { ShowHelp(kHelpNames[index]); }
 
 void TPlotGWin::OnCommand(int id) {
     if (generating_)
         return;
     if (id >= cmd::kGuessHelpFirst && id < cmd::kGuessHelpFirst + int(std::size(kHelpNames))) {
-        ShowHelp(id - cmd::kGuessHelpFirst);
+        ShowGameHelp(id - cmd::kGuessHelpFirst);
         return;
     }
     switch (id) {

@@ -81,7 +81,8 @@ private:
     void SetUpRecord(int index, const std::string& text);
     void SetGameStatus(const std::string& message);
     void DrawAsymptotes(platform::Surface& surface);
-    void ShowHelp(int index);
+    void ShowGameHelp(int index);
+    std::string HelpName() const override { return "KVGHELP"; }
 
     RandomGenerator& random_;
     GuessSettings settings_;

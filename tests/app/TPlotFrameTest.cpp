@@ -311,8 +311,10 @@ TEST_F(ShellTest, StartOpensTheCommandLineDocumentAfterTheFrameShows) {
 TEST_F(ShellTest, HelpShowsTheFrameHelpCutAtTheMark) {
     StartFrame();
     ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandHelp));
-    ASSERT_EQ(platform.TextWindows().size(), 1u);
-    const std::string& text = platform.TextWindows().begin()->second;
+    platform::MemoryWindow* help = platform.FindWindow("Korvane - ajuda");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->IsVisible());
+    const std::string text = help->Edit()->GetText();
     EXPECT_NE(text.find("Abrir última"), std::string::npos);
     EXPECT_NE(text.find("kv.ini"), std::string::npos);
     EXPECT_EQ(text.find("???"), std::string::npos);

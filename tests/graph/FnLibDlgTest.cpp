@@ -198,17 +198,5 @@ TEST_F(FnLibDlgTest, LibraryChangedRefillsTheList) {
     EXPECT_EQ(ListLines(d), (std::vector<std::string>{"LOADED(X) = SIN(X)"}));
 }
 
-TEST(FnLibHelp, RealAndComplexModeShowTheirText) {
-    MemoryPlatform platform;
-    TFnLibDlg::ShowLanguageHelp(platform, false);
-    ASSERT_EQ(platform.TextWindows().size(), 1u);
-    const std::string real = platform.TextWindows().begin()->second;
-    EXPECT_NE(real.find("joinx"), std::string::npos);
-    TFnLibDlg::ShowLanguageHelp(platform, true);
-    const std::string complex = platform.TextWindows().begin()->second;
-    EXPECT_NE(complex.find("conj"), std::string::npos);
-    EXPECT_NE(complex, real);
-}
-
 } // namespace
 } // namespace korvane

@@ -323,7 +323,10 @@ TEST_F(Inventory, FunctionLibraryCommands) {
     ASSERT_NE(platform.FindDialog("FNLIB"), nullptr);
     EXPECT_TRUE(platform.FindDialog("FNLIB")->IsVisible());
     window->OnCommand(TFnLibDlg::kCommandLibraryHelp);
-    EXPECT_FALSE(platform.TextWindows().empty());
+    ASSERT_NE(window->Help(), nullptr);
+    TTextWin* help = window->Help()->Window(HelpWindows::Language);
+    ASSERT_NE(help, nullptr);
+    EXPECT_NE(help->GetText().find("LINGUAGEM"), std::string::npos);
 }
 
 TEST(FamilyInput, Parsing) {
