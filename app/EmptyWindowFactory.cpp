@@ -1,6 +1,7 @@
 #include "app/EmptyWindowFactory.h"
 
 #include "analysis/AnalysisTools.h"
+#include "plane/ExampleRecord.h"
 #include "app/EmptyGraphWindow.h"
 #include "app/OwnedGraphWindow.h"
 #include "plane/TPlot2Win.h"
@@ -17,6 +18,10 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& optio
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
     auto plane = std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
     InstallAnalysisTools(plane->Get());
+    plane->Get().sendToSpace = [this](const ExampleRecord& e) {
+        if (TPlotRWin* space = spaceTarget ? spaceTarget() : nullptr)
+            space->AddRevolution(e);
+    };
     return plane;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {

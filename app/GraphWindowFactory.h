@@ -4,6 +4,7 @@
 #include "app/OwnedWindow.h"
 #include "graph/WindowOptions.h"
 
+#include <functional>
 #include <memory>
 
 namespace korvane {
@@ -11,6 +12,7 @@ namespace korvane {
 namespace platform {
 class Window;
 }
+class TPlotRWin;
 
 class GraphWindowFactory {
 public:
@@ -18,6 +20,10 @@ public:
 
     virtual std::unique_ptr<OwnedWindow> CreatePlane(const WindowOptions& options, platform::Window* owner) = 0;
     virtual std::unique_ptr<OwnedWindow> CreateSpace(const WindowOptions& options, platform::Window* owner) = 0;
+    // The space window that a plane window's "Revolução em 3-dim" sends its curve to: the
+    // last one opened, or a new one; set by the frame. Null when there is none.
+    std::function<TPlotRWin*()> spaceTarget;
+
     virtual std::unique_ptr<OwnedWindow> CreateGuess(const WindowOptions& options, platform::Window* owner) = 0;
     virtual std::unique_ptr<OwnedWindow> CreateMapperDomain(const WindowOptions& options,
                                                             platform::Window* owner) = 0;

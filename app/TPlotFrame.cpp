@@ -2,11 +2,13 @@
 
 #include "app/DocumentKind.h"
 #include "app/FrameSettings.h"
+#include "app/OwnedGraphWindow.h"
 #include "app/ShellCommands.h"
 #include "expr/RandomGenerator.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "resources/Resources.h"
+#include "space/TPlot3Win.h"
 
 #include <algorithm>
 #include <string_view>
@@ -41,9 +43,24 @@ TPlotFrame::TPlotFrame(platform::Platform& platform, GraphWindowFactory& factory
     const std::uint32_t rPrime = random_.Next();
     placement_ = {int(100 + r % 200), int(20 + rPrime % 40), 200, 120, false};
     iniPath_ = platform_.ConfigDirectory() + kIniName;
+    factory_.spaceTarget = [this] { return SpaceTarget(); };
+}
+
+TPlotRWin* TPlotFrame::SpaceTarget() {
+    auto last = [this]() -> TPlotRWin* {
+        for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+            if (auto* space = dynamic_cast<OwnedGraphWindow<TPlot3Win>*>(it->get()); space && !space->IsClosed())
+                return &space->Get();
+        return nullptr;
+    };
+    if (TPlotRWin* space = last())
+        return space;
+    OpenPlot3("");
+    return last();
 }
 
 TPlotFrame::~TPlotFrame() {
+    factory_.spaceTarget = nullptr;
     // Graph windows go first: their platform windows are owned by the frame's.
     windows_.clear();
 }

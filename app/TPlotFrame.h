@@ -43,6 +43,8 @@ public:
     void OpenFile(const std::string& path);
     void OpenPlot2(const std::string& path);
     void OpenPlot3(const std::string& path);
+    // The last space window still open, or a new one; null when none could be made.
+    TPlotRWin* SpaceTarget();
     void OpenGuess();
     void OpenMapper(const std::string& path);
     // A second start of the program handed `name` over.

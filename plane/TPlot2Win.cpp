@@ -5,6 +5,10 @@
 
 namespace korvane {
 
+namespace {
+constexpr int kNothingToDo = 9;
+} // namespace
+
 TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TPlot11Win(platform, options, owner) {
     SetUpDefaults();
@@ -90,6 +94,12 @@ void TPlot2Win::OnCommand(int id) {
     case cmd::kTrajectoryDyDx: OpenIvpDialog(kSlopeField); return;
     case cmd::kTrajectoryDyDt: OpenIvpDialog(kSystem); return;
     case cmd::kSequences: OpenIvpDialog(kRecursive); return;
+    case cmd::kRevolveInSpace:
+        if (const int index = RevolutionSource(); index < 0 || !sendToSpace)
+            ShowMessage(kNothingToDo);
+        else
+            sendToSpace(examples_[index]);
+        return;
     case cmd::kTrajectoryMouse: TPlot11Win::OnCommand(cmd::kMouseTrajectory); return;
     default: TPlot11Win::OnCommand(id); return;
     }
@@ -101,6 +111,19 @@ void TPlot2Win::RefreshMenuChecks() {
         window_->CheckMenuItem(cmd::kTrajectoryMouse, mouseMode_ == cmd::kMouseTrajectory);
     if (analysis_)
         analysis_->RefreshMenu();
+}
+
+int TPlot2Win::RevolutionSource() const {
+    for (int i = examples_.LastExample(); i >= 0; --i) {
+        const ExampleRecord& e = examples_[i];
+        const bool texts = e.Kind() == kExplicit   ? !e.texts[1].empty() && !e.Flag(exo::kFlag59)
+                           : e.Kind() == kPolar    ? !e.texts[2].empty()
+                           : e.Kind() == kParametric ? !e.texts[0].empty() && !e.texts[1].empty()
+                                                     : false;
+        if (texts && e.Shown() && !e.IsDerived())
+            return i;
+    }
+    return -1;
 }
 
 int TPlot2Win::CurrentExampleOf(std::int16_t kind) const {

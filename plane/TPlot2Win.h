@@ -7,12 +7,14 @@
 #include "plane/TPlot11Win.h"
 #include "plane/TSequenceDlg.h"
 
+#include <functional>
 #include <memory>
 
 namespace korvane {
 
 namespace cmd {
 inline constexpr int kCloseWindow = 24310;
+inline constexpr int kRevolveInSpace = 24320;
 } // namespace cmd
 
 class TPlot2Win : public TPlot11Win {
@@ -38,6 +40,13 @@ public:
 
     // The window's current example of a kind: the last one of that kind, or -1.
     int CurrentExampleOf(std::int16_t kind) const;
+    // Where "Revolução em 3-dim" sends a curve: a space window (the last one opened, or a
+    // new one) that makes a surface of revolution of it. The program sets it.
+    std::function<void(const ExampleRecord&)> sendToSpace;
+    // The example that "Revolução em 3-dim" turns: the last shown explicit, polar or
+    // parametric example with formula texts, or -1.
+    int RevolutionSource() const;
+
     // The initial-value dialog of kind 210, 211 or 212; null before its first use.
     TIvpDlg* IvpDialog(std::int16_t kind) const;
 

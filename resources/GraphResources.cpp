@@ -59,6 +59,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "dy/d&x ...", 913},
     {K::End, nullptr, 0},
     {K::Command, "Re&cursiva ...", 914},
+    {K::Command, "Revolução em &3-dim ...", 24320},
     {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
     {K::Popup, "Ocultar/mostrar &tudo", 0},

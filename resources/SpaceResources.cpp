@@ -156,6 +156,12 @@ constexpr ControlTemplate kEqua306[] = {
     {C::Static, -1, "r(t) =", 12, true}, {C::Edit, 214, "", 40, false, kFormula},
     KV3_RANGES("t", "u"), KV3_SURFACE,
 };
+constexpr ControlTemplate kEqua307[] = {
+    {C::Static, -1, "x =", 6, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "y =", 6, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::RadioButton, 277, "eixo x", 0, true}, {C::RadioButton, 278, "eixo y"},
+    KV3_RANGES("t", "u"), KV3_SURFACE,
+};
 constexpr ControlTemplate kEqua315[] = {
     {C::Static, -1, "a =", 6, true}, {C::Edit, 211, "", 14, false, kFormula},
     {C::Static, -1, "b =", 6}, {C::Edit, 212, "", 14, false, kFormula},
@@ -230,6 +236,7 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA316", "superfície r = f(t,u)", kEqua316},
     {"EQUA304", "curva x(t) , y(t) , z(t)", kEqua304},
     {"EQUA306", "tubo em torno de (x,y,z)", kEqua306},
+    {"EQUA307", "superfície de revolução", kEqua307},
     {"EQUA308", "segmento (a,b,c) a (p,q,r)", kEqua308},
     {"EQUA309S", "ponto (x,y,z)", kEqua309},
     {"EQUA315", "plano a(x-k)+b(y-m)+c(z-n)=0", kEqua315},

@@ -9,6 +9,7 @@
 #include "expr/Opcodes.h"
 #include "expr/RealProgram.h"
 #include "expr/TreeOps.h"
+#include "plane/CurveTracer.h"
 #include "graph/ColourTable.h"
 #include "platform/Surface.h"
 #include "space/SpaceFrame.h"
@@ -133,6 +134,35 @@ int BuildTube(EvalContext& context, ExampleRecord& e) {
     return 0;
 }
 
+// (X(t), Y(t) cos u, Y(t) sin u) about the x axis, (X(t) cos u, Y(t), X(t) sin u) about y.
+int BuildRevolution(ExampleRecord& e) {
+    if (!e.Tree(0) || !e.Tree(1))
+        return 1;
+    for (int k = 0; k < 2; ++k) {
+        ExprNode* root = e.compiled[static_cast<std::size_t>(k)].root;
+        if (e.Flag(sko::kRevolutionOfX))
+            SwitchXToT(root);
+        else if (const short letter = e.I16(sko::kRevolutionLetter); letter != kLetterT && letter > op::LetterAt &&
+                                                                      letter <= op::LetterZ)
+            RenameVariable(root, letter, kLetterT);
+    }
+    const bool aboutX = e.I16(sko::kRevolutionAxis) == 0;
+    const int along = aboutX ? 0 : 1, radius = aboutX ? 1 : 0;
+    ExprTree built[3];
+    for (int k = 0; k < 3; ++k) {
+        TubeBuilder b{built[k]};
+        if (k == along) {
+            built[k].root = b.Copy(e.Tree(along));
+            continue;
+        }
+        const short turn = k == 2 ? op::Sin : op::Cos;
+        built[k].root = b.Op(op::Times, b.Copy(e.Tree(radius)), b.Fn(turn, b.Letter(kLetterU)));
+    }
+    for (int k = 0; k < 3; ++k)
+        e.compiled[static_cast<std::size_t>(k)] = std::move(built[k]);
+    return 0;
+}
+
 std::string Number(long double v) {
     char text[64];
     std::snprintf(text, sizeof text, "(%.19Lf)", v);
@@ -189,8 +219,54 @@ int FinishSpaceCompile(EvalContext& context, ExampleRecord& e) {
         }
         return 0;
     case kSurfaceTube: return BuildTube(context, e);
+    case kSurfaceRevolution: return BuildRevolution(e);
     default: return 0;
     }
+}
+
+bool MakeRevolution(const ExampleRecord& plane, int axis, std::int16_t colour, ExampleRecord& out) {
+    const auto& t = plane.texts;
+    std::string x, y;
+    short letter = kLetterT;
+    bool ofX = false;
+    switch (plane.Kind()) {
+    case kExplicit:
+        if (t[1].empty() || plane.Flag(exo::kFlag59))
+            return false;
+        x = "x";
+        y = t[1];
+        ofX = true;
+        break;
+    case kPolar:
+        if (t[2].empty())
+            return false;
+        x = "(" + t[2] + ")cos(t)";
+        y = "(" + t[2] + ")sin(t)";
+        break;
+    case kParametric:
+        if (t[0].empty() || t[1].empty())
+            return false;
+        letter = static_cast<short>(op::LetterAt + PlotVariable(plane));
+        if (plane.Flag(exo::kFlag60)) { // given as (r, angle)
+            x = "(" + t[0] + ")cos(" + t[1] + ")";
+            y = "(" + t[0] + ")sin(" + t[1] + ")";
+        } else {
+            x = t[0];
+            y = t[1];
+        }
+        break;
+    default: return false;
+    }
+    InitialiseSurface(out, kSurfaceRevolution, colour);
+    out.texts = {x, y, "0", "", "", "", ""};
+    out.SetI16(sko::kRevolutionAxis, static_cast<std::int16_t>(axis == 0 ? 0 : 1));
+    out.SetFlag(sko::kRevolutionOfX, ofX);
+    out.SetI16(sko::kRevolutionLetter, letter);
+    out.SetReal(exo::kMinimum, plane.Real(exo::kMinimum));
+    out.SetReal(exo::kMaximum, plane.Real(exo::kMaximum));
+    out.SetReal(exo::kMinimum2, 0);
+    out.SetReal(exo::kMaximum2, 2 * kPi);
+    return true;
 }
 
 bool PlaneFormulas(const SpacePoint& normal, const SpacePoint& at, long double size, std::string (&out)[3]) {

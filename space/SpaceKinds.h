@@ -25,6 +25,11 @@ inline constexpr int kAnchors = 56;
 inline constexpr int kAnchorsDotted = 57;
 inline constexpr int kArcs = 58;
 inline constexpr int kArcsDotted = 59;
+// Surface of revolution: the axis (0 x, 1 y) and how its two texts read: as functions of
+// x (an explicit curve: "x" and f) or of the letter at kRevolutionLetter.
+inline constexpr int kRevolutionAxis = 355;
+inline constexpr int kRevolutionOfX = 357;    // byte
+inline constexpr int kRevolutionLetter = 359; // 16-bit letter code
 } // namespace sko
 
 inline constexpr int kMaxArrowSize = 200;
@@ -37,8 +42,15 @@ bool IsBoxedFromSamples(int kind);
 void InitialiseSpaceObject(ExampleRecord& e, std::int16_t kind, std::int16_t colour, int pointType = 0);
 
 // After the compile step: a curve's derivatives (for its arrow) into slots 4..6; a tube's
-// three formulas of (t, u) from its curve and radius. 0, or the code of a failure.
+// three formulas of (t, u) from its curve and radius; a revolution's from its plane
+// curve and axis. 0, or the code of a failure.
 int FinishSpaceCompile(EvalContext& context, ExampleRecord& e);
+
+// A surface of revolution of a plane example (explicit, polar or parametric) about the x
+// (axis 0) or the y axis: the texts of its plane curve, its parameter range and its
+// surface defaults. False, with the record untouched, for another kind or a curve
+// without formula texts.
+bool MakeRevolution(const ExampleRecord& plane, int axis, std::int16_t colour, ExampleRecord& out);
 
 // The three formulas of (t, u) of the parallelogram centred at `at`, perpendicular to
 // `normal`, of side `size`; false when the normal vanishes.

@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kTableFull = 4;
 constexpr int kOutOfRange = 17;
+constexpr int kNothingToDo = 9;
 // The colour slot of the box.
 constexpr int kSlotBox = 4;
 
@@ -103,6 +104,22 @@ int TPlotRWin::NewSurface(std::int16_t kind) {
     if (EditExample(index, true) < 0)
         return -1;
     return index;
+}
+
+int TPlotRWin::AddRevolution(const ExampleRecord& plane) {
+    if (examples_.Full()) {
+        ShowMessage(kTableFull);
+        return -1;
+    }
+    if (window_)
+        window_->BringToTop();
+    const int index = examples_.Append(kSurfaceRevolution, static_cast<std::int16_t>(NextCurveColour()));
+    if (!MakeRevolution(plane, 0, examples_[index].Colour(), examples_[index])) {
+        examples_.ReleaseLast();
+        ShowMessage(kNothingToDo);
+        return -1;
+    }
+    return EditExample(index, true) < 0 ? -1 : index;
 }
 
 int TPlotRWin::NewSpaceObject(std::int16_t kind, int pointType) {

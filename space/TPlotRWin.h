@@ -20,6 +20,9 @@ public:
 
     // A new surface of the kind with its defaults, edited at once; its index or -1.
     int NewSurface(std::int16_t kind);
+    // A surface of revolution of a plane window's example, edited at once (the window
+    // comes to the top); its index or -1.
+    int AddRevolution(const ExampleRecord& plane);
     // A new curve, segment or point (of the sub-type), edited at once; its index or -1.
     int NewSpaceObject(std::int16_t kind, int pointType = 0);
     // The compile step and what the space kinds build on it (derivatives, tubes).

@@ -22,6 +22,7 @@ bool HasFormulaField(int kind, int id) {
     switch (kind) {
     case kSurfaceParametric: return id >= 211 && id <= 213;
     case kSurfaceTube: return id >= 211 && id <= 214;
+    case kSurfaceRevolution: return id == 211 || id == 212;
     case kSurfacePlane: return false; // numbers, read by ReadPlane
     case kSurfaceSpherical: return id == 214;
     default: return id == 213;
@@ -77,6 +78,9 @@ std::string DescribeSurface(const ExampleRecord& e) {
     case kSurfaceSpherical: return "r = " + t[3] + " (t,u)";
     case kSurfaceTube: return "tubo r = " + t[3] + " em torno de (" + t[0] + " , " + t[1] + " , " + t[2] + ")";
     case kSurfacePlane: return "plano (" + t[5] + ") em (" + t[6] + ")";
+    case kSurfaceRevolution:
+        return std::string("revolução de (") + t[0] + " , " + t[1] + ") em torno do eixo " +
+               (e.I16(sko::kRevolutionAxis) == 0 ? "x" : "y");
     default: return t[4];
     }
 }
@@ -96,6 +100,10 @@ void TSurfaceDlg::OnInit(platform::Dialog& dialog) {
     for (int id = 211; id <= 214; ++id)
         if (HasFormulaField(e.Kind(), id))
             dialog.SetText(id, e.texts[static_cast<std::size_t>(id - 211)]);
+    if (e.Kind() == kSurfaceRevolution) {
+        dialog.SetCheck(kAxisX, e.I16(sko::kRevolutionAxis) == 0);
+        dialog.SetCheck(kAxisY, e.I16(sko::kRevolutionAxis) != 0);
+    }
     if (e.Kind() == kSurfacePlane) {
         const std::vector<std::string> normal = SplitList(e.texts[5]);
         for (std::size_t k = 0; k < 3 && k < normal.size(); ++k)
@@ -162,6 +170,12 @@ int TSurfaceDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& cop
 }
 
 int TSurfaceDlg::ReadPlane(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
+    if (copy.Kind() == kSurfaceRevolution) {
+        const std::int16_t axis = dialog.GetCheck(kAxisY) ? 1 : 0;
+        if (axis != copy.I16(sko::kRevolutionAxis))
+            mask |= TEditExmpDlg::kGeometryChanged;
+        copy.SetI16(sko::kRevolutionAxis, axis);
+    }
     if (copy.Kind() != kSurfacePlane)
         return 0;
     long double normal[3], size = 0;

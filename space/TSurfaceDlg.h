@@ -18,6 +18,7 @@ public:
     static constexpr int kFast = 271, kSpectrum = 272, kGrid = 273, kShade = 274, kLockBox = 275, kCap = 276;
     static constexpr int kColour = 241, kColour1 = 242, kColour2 = 243, kGridColour = 244;
     static constexpr int kBoxFirst = 231; // xmin, xmax, ymin, ymax, zmin, zmax
+    static constexpr int kAxisX = 277, kAxisY = 278; // a surface of revolution's axis
 
     TSurfaceDlg(EquationEnvironment environment, ExampleRecord& example);
 
@@ -33,6 +34,7 @@ public:
 
 private:
     int ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
+    // The plane's numbers, or the axis of a surface of revolution.
     int ReadPlane(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     int ReadRanges(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;
     int ReadCounts(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const;

@@ -65,6 +65,55 @@ TEST(Tube, PointsCircleTheCurveSquareToItsTangent) {
     }
 }
 
+// A surface of revolution keeps the curve's coordinate along the axis and its distance
+// from the axis, whatever kind of plane example it came from.
+TEST(Revolution, PointsKeepTheCurvesDistanceFromTheAxis) {
+    using C = std::function<std::pair<long double, long double>(long double)>;
+    struct Row {
+        const char* rule;
+        std::int16_t kind;
+        std::vector<std::string> texts; // plane slots 0.., as the plane dialog keeps them
+        int axis;
+        C curve;
+    } rows[] = {
+        {"explicit about x", kExplicit, {"", "1+xx/4"}, 0, [](long double t) { return std::pair{t, 1 + t * t / 4}; }},
+        {"explicit about y", kExplicit, {"", "1+xx/4"}, 1, [](long double t) { return std::pair{t, 1 + t * t / 4}; }},
+        {"polar about x", kPolar, {"", "", "1+0.5cos(t)"}, 0,
+         [](long double t) { return std::pair{(1 + 0.5L * cosl(t)) * cosl(t), (1 + 0.5L * cosl(t)) * sinl(t)}; }},
+        {"parametric about y", kParametric, {"2+cos(t)", "sin(t)"}, 1,
+         [](long double t) { return std::pair{2 + cosl(t), sinl(t)}; }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rule);
+        ExampleRecord plane, e;
+        plane.Initialise(r.kind, 4);
+        for (std::size_t k = 0; k < r.texts.size(); ++k)
+            plane.texts[k] = r.texts[k];
+        plane.SetReal(exo::kMinimum, -2);
+        plane.SetReal(exo::kMaximum, 3);
+        ASSERT_TRUE(MakeRevolution(plane, r.axis, 4, e));
+        EXPECT_EQ(e.Real(exo::kMaximum), 3);
+        Compiled c;
+        ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
+        ASSERT_EQ(FinishSpaceCompile(c.context, e), 0);
+        SurfaceSampler sampler(c.context, e);
+        for (long double t : {-2.0L, 0.5L, 3.0L})
+            for (long double u : {0.0L, 1.0L, 4.0L}) {
+                SpacePoint p;
+                ASSERT_TRUE(sampler.At(t, u, p));
+                const auto [x, y] = r.curve(t);
+                const long double along = r.axis == 0 ? p.x : p.y;
+                const long double across = r.axis == 0 ? std::hypot(p.y, p.z) : std::hypot(p.x, p.z);
+                EXPECT_NEAR((double)along, (double)(r.axis == 0 ? x : y), 1e-15);
+                EXPECT_NEAR((double)across, (double)std::fabs(r.axis == 0 ? y : x), 1e-15);
+            }
+    }
+    ExampleRecord implicit, out;
+    implicit.Initialise(kImplicit, 4);
+    implicit.texts[2] = "xx+yy=1";
+    EXPECT_FALSE(MakeRevolution(implicit, 0, 4, out));
+}
+
 // The plane's points satisfy its equation; its sides are square and of the given size.
 TEST(Plane, ParallelogramLiesInThePlaneWithSquareSides) {
     struct Row {
