@@ -161,7 +161,7 @@ void TComboDlg::Mark(std::int16_t type, std::array<long double, 4> values, std::
 void TComboDlg::SaveInLetter(long double value) {
     owner.Context().SetLetter(letterSlot, value);
     owner.SetModified();
-    owner.RedrawExamples();
+    owner.LetterSet(letterSlot);
 }
 
 } // namespace korvane

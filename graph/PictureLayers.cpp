@@ -12,6 +12,7 @@ void ClearToBackground(platform::Surface& surface, Size size, platform::Rgb back
 
 void PictureLayers::CreateLayers(int level, Size size, platform::Rgb background) {
     platform::Surface* last = nullptr;
+    ++baseGeneration_;
     for (int k = 0; k <= level && k < 3; ++k) {
         bitmaps_[k] = factory_(size);
         valid_[k] = false;
@@ -24,7 +25,20 @@ void PictureLayers::CreateLayers(int level, Size size, platform::Rgb background)
 void PictureLayers::InvalidateLayer(int level) {
     if (level < 0)
         return;
+    if (level >= 1)
+        ++baseGeneration_;
     valid_[Index(level)] = false;
+}
+
+bool PictureLayers::EnsureLayer(int level, Size size, platform::Rgb background) {
+    std::unique_ptr<platform::Surface>& bitmap = bitmaps_[Index(level)];
+    if (bitmap && bitmap->GetSize() == size)
+        return false;
+    bitmap = factory_(size);
+    valid_[Index(level)] = false;
+    if (bitmap)
+        ClearToBackground(*bitmap, size, background);
+    return true;
 }
 
 void PictureLayers::BlitLayer(int level, platform::Surface& target, Point at, Size size) const {
@@ -34,6 +48,7 @@ void PictureLayers::BlitLayer(int level, platform::Surface& target, Point at, Si
 }
 
 void PictureLayers::ReleaseAll() {
+    ++baseGeneration_;
     for (int k = 0; k < 3; ++k) {
         bitmaps_[k].reset();
         valid_[k] = false;
@@ -52,8 +67,10 @@ void PictureLayers::EnsureLayers(Size size, platform::Rgb background) {
 
 bool PictureLayers::Paint(platform::Surface& front, const PaintRequest& request) {
     EnsureLayers(request.size, request.background);
-    if (request.gridChanged || !request.pictureValid)
+    if (request.gridChanged || !request.pictureValid) {
         valid_[1] = false;
+        ++baseGeneration_;
+    }
     if (valid_[1] && valid_[0]) {
         BlitLayer(0, front, request.offset, request.size);
         return false;

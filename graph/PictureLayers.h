@@ -22,6 +22,13 @@ public:
     void CreateLayers(int level, platform::Size size, platform::Rgb background);
     void InvalidateLayer(int level);
     bool IsValid(int level) const { return valid_[Index(level)]; }
+    // Counts the invalidations of layers 1 and 2 and the releases, so that a picture kept
+    // beside the layers (the plane window's picture without the varying examples) knows
+    // whether anything else changed since it was made.
+    unsigned BaseGeneration() const { return baseGeneration_; }
+    // Layer `level` at `size`, made (and filled with `background`) only when missing or of
+    // another size; gives whether it was made.
+    bool EnsureLayer(int level, platform::Size size, platform::Rgb background);
     platform::Surface* Layer(int level) { return bitmaps_[Index(level)].get(); }
     // Copies a layer to `target` at `at`; nothing when the layer does not exist.
     void BlitLayer(int level, platform::Surface& target, platform::Point at, platform::Size size) const;
@@ -46,6 +53,7 @@ private:
     SurfaceFactory factory_;
     std::array<std::unique_ptr<platform::Surface>, 3> bitmaps_;
     std::array<bool, 3> valid_{false, false, false};
+    unsigned baseGeneration_ = 0;
 };
 
 // Fills the client rectangle with the background colour.

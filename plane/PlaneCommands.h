@@ -50,3 +50,13 @@ inline constexpr int kSequences = 932;
 inline constexpr int kTrajectoryMouse = 933;
 
 } // namespace korvane::cmd
+
+namespace korvane::cmd {
+
+// "Anim": the slider of the symbol parameter (600) and of A..W (601..623).
+inline constexpr int kSymbolSlider = 600;
+inline constexpr int kSliderSteps = 1169;
+inline constexpr int kLinkedLetters = 627;
+inline constexpr int kLinkedWindow = 874;
+
+} // namespace korvane::cmd

@@ -10,13 +10,14 @@ constexpr int kNothingToDo = 9;
 } // namespace
 
 TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner) {
+    : TPlot11Win(platform, options, owner), animator_(std::make_unique<PlaneAnimator>(*this)) {
     SetUpDefaults();
     CreateWindowFromSettings();
 }
 
 TPlot2Win::~TPlot2Win() {
     analysis_.reset(); // its dialogs refer to this window
+    animator_.reset();
     WriteSettingsFile();
 }
 
@@ -37,6 +38,76 @@ void TPlot2Win::DrawOverlay(platform::Surface& surface) {
     TPlot11Win::DrawOverlay(surface);
     if (analysis_)
         analysis_->DrawOverlay(surface);
+}
+
+void TPlot2Win::DrawBase(platform::Surface& surface) {
+    if (!animator_ || !animator_->DrawBase(surface))
+        TPlot11Win::DrawBase(surface);
+}
+
+void TPlot2Win::OnPaint(platform::Surface& front) {
+    if (animator_ && animator_->PaintSlide(front))
+        return;
+    TPlot11Win::OnPaint(front);
+    if (animator_)
+        animator_->Painted();
+}
+
+void TPlot2Win::OnKey(const platform::KeyEvent& key) {
+    if (!animator_ || !animator_->OnKey(key))
+        TPlot11Win::OnKey(key);
+}
+
+void TPlot2Win::OnTimer(int id) {
+    if (!animator_ || !animator_->OnTimer(id))
+        TPlot11Win::OnTimer(id);
+}
+
+void TPlot2Win::LetterSet(int slot) {
+    if (animator_)
+        animator_->LetterChanged(slot);
+    else
+        RedrawExamples();
+}
+
+void TPlot2Win::AfterDocumentChanged() {
+    TPlot11Win::AfterDocumentChanged();
+    if (animator_)
+        animator_->RefreshSliders();
+}
+
+namespace {
+
+// The letters animated together, one bit per slot, in two words of the document body
+// that no other setting uses.
+constexpr int kLinkedWordLow = 24;
+constexpr int kLinkedWordHigh = 25;
+
+} // namespace
+
+void TPlot2Win::CaptureKindSettings(DocumentState& s) {
+    TPlot11Win::CaptureKindSettings(s);
+    const AnimationSettings& a = animator_->Settings();
+    s.reals[docr::kShortSteps] = a.shortSteps;
+    s.reals[docr::kMediumSteps] = a.mediumSteps;
+    std::uint32_t bits = 0;
+    for (int slot = 0; slot < kAnimatedLetters; ++slot)
+        if (a.linked[static_cast<std::size_t>(slot)])
+            bits |= std::uint32_t{1} << slot;
+    s.words[kLinkedWordLow] = static_cast<std::int16_t>(bits & 0xFFF);
+    s.words[kLinkedWordHigh] = static_cast<std::int16_t>(bits >> 12);
+}
+
+void TPlot2Win::ApplyKindSettings(const DocumentState& s) {
+    TPlot11Win::ApplyKindSettings(s);
+    AnimationSettings& a = animator_->Settings();
+    // The reader has put both in range already.
+    a.shortSteps = static_cast<int>(s.reals[docr::kShortSteps]);
+    a.mediumSteps = static_cast<int>(s.reals[docr::kMediumSteps]);
+    const std::uint32_t bits = (static_cast<std::uint32_t>(s.words[kLinkedWordLow]) & 0xFFF) |
+                               ((static_cast<std::uint32_t>(s.words[kLinkedWordHigh]) & 0xFFF) << 12);
+    for (int slot = 0; slot < kAnimatedLetters; ++slot)
+        a.linked[static_cast<std::size_t>(slot)] = (bits >> slot) & 1;
 }
 
 void TPlot2Win::SetUpDefaults() {
@@ -84,6 +155,11 @@ void TPlot2Win::UnpackSlots(const SettingsRecord& record) {
 }
 
 void TPlot2Win::OnCommand(int id) {
+    if (animator_ && animator_->OnCommand(id))
+        return;
+    // Any other command ends an animation first, as a key of the menu stops a drawing.
+    if (animator_)
+        animator_->Stop();
     if (analysis_ && analysis_->OnCommand(id))
         return;
     switch (id) {
@@ -208,6 +284,8 @@ void TPlot2Win::OnModeMouse(const platform::MouseEvent& mouse) {
 }
 
 void TPlot2Win::OnDestroy() {
+    if (animator_)
+        animator_->Stop();
     if (analysis_)
         analysis_->WindowClosing();
     WriteSettingsFile();

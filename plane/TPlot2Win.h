@@ -3,6 +3,7 @@
 // axes, colour and style commands, and the plane settings file "kv2.ini".
 #include "graph/PlaneSlotMap.h"
 #include "plane/PlaneAnalysis.h"
+#include "plane/PlaneAnimator.h"
 #include "plane/TIvpDlg.h"
 #include "plane/TPlot11Win.h"
 #include "plane/TSequenceDlg.h"
@@ -32,6 +33,16 @@ public:
     void RefreshMenuChecks() override;
     void ExamplesChanged() override;
     void DrawOverlay(platform::Surface& surface) override;
+    void DrawBase(platform::Surface& surface) override;
+    void OnPaint(platform::Surface& front) override;
+    void OnKey(const platform::KeyEvent& key) override;
+    void OnTimer(int id) override;
+
+    // The sliders and animations of the letters.
+    PlaneAnimator& Animator() { return *animator_; }
+    // A letter was set from outside its slider (a tool's "salvar x como"): the examples
+    // that use it are drawn again and its slider follows.
+    void LetterSet(int slot);
 
     // The tools of the menus "&Um" and "&Dois"; the program installs them once the window
     // exists.
@@ -54,6 +65,9 @@ protected:
     void OnModeMouse(const platform::MouseEvent& mouse) override;
     void PackSlots(SettingsRecord& record) override;
     void UnpackSlots(const SettingsRecord& record) override;
+    void CaptureKindSettings(DocumentState& s) override;
+    void ApplyKindSettings(const DocumentState& s) override;
+    void AfterDocumentChanged() override;
 
 private:
     void SetUpDefaults();
@@ -67,6 +81,7 @@ private:
     std::unique_ptr<TSequenceDlg> sequenceDialog_;
     TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
     std::unique_ptr<PlaneAnalysis> analysis_;
+    std::unique_ptr<PlaneAnimator> animator_;
 };
 
 } // namespace korvane

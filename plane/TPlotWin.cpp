@@ -79,18 +79,21 @@ void TPlotWin::ShowDrawing() {
     window_->Present();
 }
 
-int TPlotWin::DrawExamples(platform::Surface& surface) {
+int TPlotWin::DrawExamples(platform::Surface& surface, const std::function<bool(int)>& include, bool notes) {
     if (drawSettings_.researchImplicit)
         ForgetImplicitPieces();
     PlaneDrawContext context = MakeDrawContext(surface);
     int key = 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i) {
+        if (include && !include(i))
+            continue;
         FollowView(examples_[i]);
         key = DrawExample(context, i);
     }
-    if (key != kStopKey)
+    if (notes && key != kStopKey)
         DrawPointNotes(context, FontSpecOf(kFontNames), format_);
-    DrawEquationLabels(context, FontSpecOf(kFontNames));
+    if (notes)
+        DrawEquationLabels(context, FontSpecOf(kFontNames));
     EndDrawingStatus();
     if (context.failureCode != 0 && pendingMessage_ == 0)
         pendingMessage_ = context.failureCode;

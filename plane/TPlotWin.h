@@ -2,6 +2,7 @@
 // Equation level: the example table, the compile step and the drawing of every example
 // into the base picture.
 #include <array>
+#include <functional>
 
 #include "graph/TFuncWin.h"
 #include "plane/ExampleTable.h"
@@ -31,8 +32,11 @@ public:
     // An explicit or indefinite-integral example without its own interval spans the view.
     void FollowView(ExampleRecord& example) const;
 
-    // Draws every example onto the surface (the base picture, an export, a print).
-    int DrawExamples(platform::Surface& surface);
+    // Draws every example onto the surface (the base picture, an export, a print); with
+    // `include`, only the examples it accepts, and the marks and labels when `notes`.
+    int DrawExamples(platform::Surface& surface, const std::function<bool(int)>& include = {}, bool notes = true);
+    // The base picture below the examples: grid and axes.
+    void DrawGrid(platform::Surface& surface) { TFuncWin::DrawBase(surface); }
     PlaneDrawContext MakeDrawContext(platform::Surface& surface);
 
     void DrawBase(platform::Surface& surface) override;

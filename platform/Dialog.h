@@ -39,6 +39,8 @@ public:
     virtual void ScrollSetRange(int id, int minimum, int maximum) = 0;
     virtual void ScrollSetPosition(int id, int position) = 0;
     virtual int ScrollPosition(int id) const = 0;
+    // The step of a click beside the thumb (and of PgUp/PgDn).
+    virtual void ScrollSetPageStep(int id, int step) = 0;
 
     // Ends the dialog with this result: a modal one returns it from Platform::RunModal,
     // a modeless one is hidden. Either way the handler gets OnClose.

@@ -32,5 +32,6 @@ ResourceTable AnalysisResources(); // AnalysisResources.cpp: the tools of the me
 ResourceTable SpaceResources(); // SpaceResources.cpp: the space window and its dialogs
 ResourceTable GameResources();       // GameResources.cpp: the guessing game
 ResourceTable TextResources(); // TextResources.cpp: text, notebook, table and data windows; protection
+ResourceTable AnimationResources();  // AnimationResources.cpp: letter sliders and animation
 
 } // namespace korvane::res

@@ -164,6 +164,11 @@ void MemoryDialog::ScrollSetPosition(int id, int position) {
         c->position = std::clamp(position, c->minimum, c->maximum);
 }
 
+void MemoryDialog::ScrollSetPageStep(int id, int step) {
+    if (ControlState* c = Find(id))
+        c->pageStep = step;
+}
+
 int MemoryDialog::ScrollPosition(int id) const {
     const ControlState* c = Control(id);
     return c ? c->position : 0;

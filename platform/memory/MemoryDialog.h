@@ -23,7 +23,7 @@ struct ControlState {
     int maxLength = 0;
     std::vector<std::string> items;
     int selection = -1;
-    int minimum = 0, maximum = 100, position = 0;
+    int minimum = 0, maximum = 100, position = 0, pageStep = 10;
     int group = -1; // radio buttons: index of their run in the template
 };
 
@@ -53,6 +53,7 @@ public:
     void ScrollSetRange(int id, int minimum, int maximum) override;
     void ScrollSetPosition(int id, int position) override;
     int ScrollPosition(int id) const override;
+    void ScrollSetPageStep(int id, int step) override;
     void End(int result) override;
     void Show() override; // a modeless dialog that ended runs again
     void Hide() override { visible_ = false; }

@@ -429,6 +429,12 @@ void QtDialog::ScrollSetPosition(int id, int position) {
     }
 }
 
+void QtDialog::ScrollSetPageStep(int id, int step) {
+    const Control* c = Find(id);
+    if (auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr)
+        bar->setPageStep(std::max(step, 1));
+}
+
 int QtDialog::ScrollPosition(int id) const {
     const Control* c = Find(id);
     auto* bar = c ? qobject_cast<QScrollBar*>(c->widget) : nullptr;

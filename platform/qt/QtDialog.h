@@ -44,6 +44,7 @@ public:
     void ScrollSetRange(int id, int minimum, int maximum) override;
     void ScrollSetPosition(int id, int position) override;
     int ScrollPosition(int id) const override;
+    void ScrollSetPageStep(int id, int step) override;
     void End(int result) override;
     void Show() override;
     void Hide() override;

@@ -5,7 +5,9 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "analysis/TZeroDlg.h"
+#include "plane/PlaneCommands.h"
 #include "plane/PointNote.h"
+#include "plane/TSlideDlg.h"
 #include "platform/memory/RecordingSurface.h"
 #include "resources/Resources.h"
 
@@ -129,8 +131,12 @@ TEST_F(ZeroDialog, SegmentsAndLinesCrossWhereTheirLineDoes) {
     }
 }
 
+// The open slider of that letter follows.
 TEST_F(ZeroDialog, SavesTheZeroInTheChosenLetter) {
     Add(kExplicit, {{1, "x^2-2"}});
+    window->OnCommand(cmd::kSymbolSlider + 3);
+    platform::MemoryDialog* slider = platform.FindDialog("SPARAM");
+    ASSERT_NE(slider, nullptr);
     platform::MemoryDialog* d = Open();
     ASSERT_NE(d, nullptr);
     d->Press(TZeroDlg::kNext); // +sqrt 2
@@ -138,6 +144,8 @@ TEST_F(ZeroDialog, SavesTheZeroInTheChosenLetter) {
     ASSERT_TRUE(d->Press(TZeroDlg::kSaveAs));
     EXPECT_TRUE(Near(window->Context().GetLetter(3), kSqrt2, 1e-17L));
     EXPECT_EQ(window->Context().GetLetter(1), 0) << "A is untouched";
+    EXPECT_EQ(slider->ScrollPosition(TSlideDlg::kParamBar), 57) << "100 (sqrt 2 + 10) / 20, rounded";
+    EXPECT_EQ(slider->GetText(TSlideDlg::kValue), window->Format().Format(kSqrt2));
 }
 
 TEST_F(ZeroDialog, CommandNeedsAnExplicitExample) {

@@ -2,6 +2,7 @@
 // fill them: run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run
 // checks that what the windows write opens and compiles, and that the committed files do.
 #include "PlaneWindowTestSupport.h"
+#include "expr/LetterParameters.h"
 #include "plane/DocumentFile.h"
 #include "plane/TPlot1Win.h"
 #include "plane/TPlot2Win.h"
@@ -79,12 +80,25 @@ void Family(TPlot2Win& w) {
     e.SetI16(exo::kPause, 0);
 }
 
+// A wave whose height is the letter A, on its slider from -3 to 3, over a parabola that
+// does not move with it.
+void Animated(TPlot2Win& w) {
+    Look(w, 6);
+    Add(w, kExplicit, 3, "parabola").texts[1] = "x^2/8-3";
+    ExampleRecord& e = Add(w, kExplicit, 12, "onda");
+    e.texts[1] = "asin(x)";
+    e.SetFlag(exo::kShowEquation, true);
+    ASSERT_TRUE(SetLetterRange(w.Context(), 1, -3, 3));
+    w.Context().SetLetter(1, 2);
+}
+
 const std::vector<ExampleDocument>& Documents() {
     static const std::vector<ExampleDocument> documents = {
         {"onda.kv2", Wave, {kExplicit}},
         {"rosa.kv2", Rose, {kPolar}},
         {"lissajous.kv2", Lissajous, {kParametric}},
         {"familia.kv2", Family, {kExplicit}},
+        {"animacao.kv2", Animated, {kExplicit, kExplicit}},
     };
     return documents;
 }

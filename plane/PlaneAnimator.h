@@ -1,0 +1,128 @@
+#pragma once
+// The letter parameters of a plane window in motion: the "Anim" menu, one slider dialog
+// per letter, live animation and slide shows driven by window timers, the letters animated
+// together, the linked window, and the redraw of only the examples that use the letters
+// that change (over a picture of the others kept in layer 2).
+#include "plane/LetterAnimation.h"
+#include "platform/Input.h"
+#include "platform/Surface.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+class TPlot2Win;
+class TSlideDlg;
+
+inline constexpr int kAnimationFrameTimer = 7320;
+inline constexpr int kAnimationClockTimer = 7321; // the symbol parameter's 50 ms timer
+inline constexpr int kSlideTimer = 7322;
+
+// What the animator keeps for the document and the settings.
+struct AnimationSettings {
+    int shortSteps = 100; // the scroll range S
+    int mediumSteps = 10; // the page step
+    long double speed = 1;
+    int slidePause = 5; // hundredths of a second between slides
+    long double symbolIncrement = 0.1L;
+    std::array<bool, kAnimatedLetters> linked{};
+};
+
+class PlaneAnimator {
+public:
+    explicit PlaneAnimator(TPlot2Win& window);
+    ~PlaneAnimator();
+    PlaneAnimator(const PlaneAnimator&) = delete;
+    PlaneAnimator& operator=(const PlaneAnimator&) = delete;
+
+    TPlot2Win& Window() { return window_; }
+    AnimationSettings& Settings() { return settings_; }
+
+    // Commands of the "Anim" menu; false when not one of them.
+    bool OnCommand(int id);
+    // The slider dialog of a slot (0 the symbol parameter, 1..23 A..W), made on first use.
+    TSlideDlg& SliderDialog(int slot);
+    TSlideDlg* ExistingSliderDialog(int slot) const;
+
+    // A letter's value changed here: the examples that use it are drawn again, its open
+    // slider and the linked window follow.
+    void LetterChanged(int slot);
+    // Letters set elsewhere (a tool, a document): every open slider shows its letter.
+    void RefreshSliders();
+
+    // Live animation of `slot` and the letters animated with it.
+    void StartLive(int slot, AnimationMode mode);
+    // The slide show of `slot` with `count` slides; 0, or the code shown.
+    int StartSlideShow(int slot, AnimationMode mode, int count);
+    bool Animating() const { return live_ != nullptr || !slides_.empty(); }
+    bool SlideShowRunning() const { return !slides_.empty() && playback_.has_value(); }
+    int SlideCount() const { return static_cast<int>(slides_.size()); }
+    const LetterAnimation* Live() const { return live_.get(); }
+    const SlidePlayback* Playback() const { return playback_ ? &*playback_ : nullptr; }
+    // Ends whatever runs and draws the picture normally again.
+    void Stop();
+
+    // Window events during an animation; true when taken.
+    bool OnKey(const platform::KeyEvent& key);
+    bool OnTimer(int id);
+    // The paint: a slide show shows its slide; true when done.
+    bool PaintSlide(platform::Surface& front);
+    void Painted() { framePending_ = false; }
+    // The base picture when only letters changed: layer 2 (everything that does not use
+    // them) and the examples that do; false for a full drawing.
+    bool DrawBase(platform::Surface& surface);
+    // How often layer 2 was made again (tests see that a drag reuses it).
+    int StaticRebuilds() const { return staticRebuilds_; }
+
+    // "Janela ligada": the window whose letters these sliders drive too. `peers` gives the
+    // open plane windows (the program sets it; without it there is nothing to choose).
+    void LinkWindow(PlaneAnimator* other);
+    PlaneAnimator* LinkedWindow() const;
+    std::function<std::vector<PlaneAnimator*>()> peers;
+
+private:
+    std::uint32_t DependentMask() const;
+    void RedrawLetters(std::uint32_t mask);
+    void Frame();
+    void FinishAnimation();
+    void AskSteps();
+    void AskLinkedLetters();
+    void AskLinkedWindow();
+    void ReleaseSlides();
+    void ForgetDependentPieces(std::uint32_t mask);
+
+    TPlot2Win& window_;
+    AnimationSettings settings_;
+    std::array<std::unique_ptr<TSlideDlg>, kAnimatedLetters> sliders_;
+    std::unique_ptr<LetterAnimation> live_;
+    int animatedSlot_ = -1;
+    long double clockValue_ = 0;
+    bool clockMode_ = false;
+    bool framePending_ = false;
+
+    std::vector<std::unique_ptr<platform::Surface>> slides_;
+    std::vector<long double> slideValues_;
+    std::optional<SlidePlayback> playback_;
+
+    // Layer 2: the picture without the examples that use `staticMask_`.
+    std::uint32_t staticMask_ = 0;
+    std::uint32_t pendingMask_ = 0;
+    unsigned staticGeneration_ = 0;
+    bool staticValid_ = false;
+    bool partialPending_ = false;
+    int staticRebuilds_ = 0;
+
+    // The linked window, and whether it still exists.
+    PlaneAnimator* linked_ = nullptr;
+    std::weak_ptr<int> linkedAlive_;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    bool relaying_ = false;
+};
+
+} // namespace korvane
