@@ -22,7 +22,19 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions
         if (TPlotRWin* space = spaceTarget ? spaceTarget() : nullptr)
             space->AddRevolution(e);
     };
+    PlaneAnimator& animator = plane->Get().Animator();
+    planes_.emplace_back(&animator, animator.AliveToken());
+    animator.peers = [this] { return OpenPlanes(); };
     return plane;
+}
+
+std::vector<PlaneAnimator*> EmptyWindowFactory::OpenPlanes() {
+    std::erase_if(planes_, [](const auto& p) { return p.second.expired(); });
+    std::vector<PlaneAnimator*> open;
+    for (const auto& p : planes_)
+        if (!p.first->Window().GetWindow() || !p.first->Window().GetWindow()->IsClosed())
+            open.push_back(p.first);
+    return open;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateSpace(const WindowOptions& options, platform::Window* owner) {
     return std::make_unique<OwnedGraphWindow<TPlot3Win>>(platform_, options, owner);

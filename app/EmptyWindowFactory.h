@@ -4,11 +4,16 @@
 #include "app/GraphWindowFactory.h"
 #include "expr/RandomGenerator.h"
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 namespace korvane {
 
 namespace platform {
 class Platform;
 }
+class PlaneAnimator;
 
 class EmptyWindowFactory : public GraphWindowFactory {
 public:
@@ -24,6 +29,10 @@ public:
 
 private:
     std::unique_ptr<OwnedWindow> Make(const WindowOptions& options, const char* kind, platform::Window* owner);
+    // The plane windows still open, for "Janela ligada".
+    std::vector<PlaneAnimator*> OpenPlanes();
+
+    std::vector<std::pair<PlaneAnimator*, std::weak_ptr<int>>> planes_;
 
     platform::Platform& platform_;
     RandomGenerator& random_;

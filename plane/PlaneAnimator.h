@@ -84,6 +84,8 @@ public:
     // open plane windows (the program sets it; without it there is nothing to choose).
     void LinkWindow(PlaneAnimator* other);
     PlaneAnimator* LinkedWindow() const;
+    // Expires with this animator, so that a list of windows never points at a closed one.
+    std::weak_ptr<int> AliveToken() const { return alive_; }
     std::function<std::vector<PlaneAnimator*>()> peers;
 
 private:

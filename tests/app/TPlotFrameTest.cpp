@@ -5,6 +5,9 @@
 #include "app/FrameSettings.h"
 #include "app/ShellCommands.h"
 #include "app/TPlot.h"
+#include "plane/PlaneCommands.h"
+#include "plane/TPlot2Win.h"
+#include "plane/TSlideDlg.h"
 #include "platform/FileIO.h"
 
 #include <filesystem>
@@ -357,3 +360,33 @@ TEST(StartFileFrom, RelativePathsBecomeAbsoluteShortNamesStay) {
 
 } // namespace
 } // namespace korvane
+
+namespace korvane::testing {
+namespace {
+
+// "Janela ligada" offers the other open plane windows; the chosen one follows the sliders.
+TEST_F(ShellTest, JanelaLigadaOffersTheOtherPlaneWindows) {
+    StartFrame();
+    FrameWindow().PressKey(res::KeyF2);
+    FrameWindow().PressKey(res::KeyF2);
+    std::vector<TPlot2Win*> planes;
+    for (platform::MemoryWindow* w : platform.Windows())
+        if (auto* plane = dynamic_cast<TPlot2Win*>(&w->Handler()))
+            planes.push_back(plane);
+    ASSERT_EQ(planes.size(), 2u);
+    std::vector<std::string> offered;
+    platform.ScriptModal([&offered](platform::MemoryDialog& d) {
+        for (int i = 0; i < d.ListCount(301); ++i)
+            offered.push_back(d.ListItemText(301, i));
+        d.Select(301, 1);
+        d.Press(platform::ResultOk);
+    });
+    planes[0]->OnCommand(cmd::kLinkedWindow);
+    EXPECT_EQ(offered, (std::vector<std::string>{"(nenhuma)", planes[1]->BaseTitle()}));
+    ASSERT_EQ(planes[0]->Animator().LinkedWindow(), &planes[1]->Animator());
+    planes[0]->Animator().SliderDialog(2).EnterValue("7");
+    EXPECT_EQ(planes[1]->Context().GetLetter(2), 7);
+}
+
+} // namespace
+} // namespace korvane::testing
