@@ -80,12 +80,13 @@ TEST_F(ShellTest, MaximizedFrameIsMaximizedAtItsFirstPaintAndStoredAsSuch) {
 
 TEST_F(ShellTest, PlacementOffTheScreenIsReplacedByTheFallback) {
     platform.SetScreenSize({800, 600});
-    WriteBytes(IniPath(), EncodeFrameSettings({{700, 60, 200, 120, false}, false, false}));
+    WriteBytes(IniPath(), EncodeFrameSettings({{700, 60, 200, 120, false}, false, true}));
     StartFrame();
     const platform::Placement p = FrameWindow().GetPlacement();
     EXPECT_EQ(p.width, 120);
     EXPECT_EQ(p.height, 72);
     EXPECT_LT(p.x, 30);
+    EXPECT_TRUE(frame->UseDefaults()); // the toggles of the file still count
 }
 
 TEST_F(ShellTest, TruncatedSettingsFileLeavesTheDefaults) {

@@ -190,6 +190,11 @@ TEST_F(GraphWindowTest, KeysOfTheVerMenu) {
     EXPECT_EQ(v.cx, 0);
     EXPECT_FALSE(w.Memory().MenuItem(111)->enabled);
     EXPECT_TRUE(w.Modified());
+    // "restaurar" goes back to the first view and forgets the way there.
+    w.Memory().PressKey(res::KeyPageDown);
+    w.OnCommand(103);
+    EXPECT_EQ(v.rx, 5);
+    EXPECT_FALSE(v.HasPreviousView());
 }
 
 TEST_F(GraphWindowTest, DialogCornersThenSquare) {
