@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <set>
 #include <string>
 
@@ -466,32 +467,30 @@ TEST(CurveTracer, PieceIsOnePolylineThroughEachPixelOnce) {
     }
 }
 
-TEST(CurveTracer, PieceOnOnePixelIsADot) {
-    TraceScene scene;
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
-    example.SetFlag(exo::kLockInterval, true);
-    example.SetReal(exo::kMinimum, 0);
-    example.SetReal(exo::kMaximum, 1e-6L);
-    scene.Curve(example);
-    ASSERT_EQ(scene.log.size(), 2u);
-    const auto polylines = scene.Polylines();
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines[0].points, std::vector<Point>{scene.PixelOf(0, 0)});
-}
-
-// Two samples, the second on the pixel above the first, found without the exact mapping.
-TEST(CurveTracer, TwoSamplesOnNeighbouringPixelsDrawALine) {
-    TraceScene scene;
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "2x"}});
-    example.SetI16(exo::kDensity, 2);
-    example.SetFlag(exo::kLockInterval, true);
-    example.SetReal(exo::kMinimum, 0);
-    example.SetReal(exo::kMaximum, 0.0249L);
-    scene.Curve(example);
-    ASSERT_EQ(scene.log.size(), 2u);
-    const auto polylines = scene.Polylines();
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{100, 100}, {100, 99}}));
+// Two samples on one pixel are a dot; the second on the pixel above the first is found
+// without the exact mapping.
+TEST(CurveTracer, TwoSamplesOnOneOrNeighbouringPixels) {
+    struct Row {
+        const char* formula;
+        int density;
+        long double maximum;
+        std::vector<Point> points;
+    };
+    const Row rows[] = {{"x", 1, 1e-6L, {{100, 100}}}, {"2x", 2, 0.0249L, {{100, 100}, {100, 99}}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.formula);
+        TraceScene scene;
+        ExampleRecord& example = scene.Add(kExplicit, {{1, row.formula}});
+        example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
+        example.SetFlag(exo::kLockInterval, true);
+        example.SetReal(exo::kMinimum, 0);
+        example.SetReal(exo::kMaximum, row.maximum);
+        scene.Curve(example);
+        ASSERT_EQ(scene.log.size(), 2u);
+        const auto polylines = scene.Polylines();
+        ASSERT_EQ(polylines.size(), 1u);
+        EXPECT_EQ(polylines[0].points, row.points);
+    }
 }
 
 // On a raster the dash pattern runs along the whole curve: with a line per sample step it
@@ -612,33 +611,33 @@ TEST(CurveTracer, PointMapThatFailsCountsAsUndefined) {
 
 // ---- Keyboard ----
 
-TEST(CurveTracer, KeySStopsAfterOneSample) {
-    TraceScene scene;
-    scene.keys = {'S'};
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
-    example.SetFlag(exo::kIsFamily, true);
-    example.SetI16(exo::kFamilySteps, 5);
-    EXPECT_EQ(scene.Curve(example), 'S');
-    EXPECT_EQ(scene.log.size(), 1u);
-    EXPECT_TRUE(scene.Lines().empty());
-}
-
-TEST(CurveTracer, OtherKeysAreReturnedButDoNotStop) {
-    TraceScene scene;
-    scene.keys = {'A', 0, 0, 'B'};
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
-    EXPECT_EQ(scene.Curve(example), 'B');
-    EXPECT_EQ(scene.log.size(), 202u);
-}
-
-TEST(CurveTracer, NoPollStateNeverReadsTheKeyboard) {
-    TraceScene scene;
-    scene.settings.noPoll = true;
-    scene.keys = {'S'};
-    ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
-    EXPECT_EQ(scene.Curve(example), 0);
-    EXPECT_TRUE(scene.log.empty());
-    EXPECT_EQ(scene.Pieces().size(), 1u);
+// S stops after the sample it was read at, the family with it; other keys are returned
+// but do not stop; without polling the keyboard is never read.
+TEST(CurveTracer, KeysAtTheSamples) {
+    struct Row {
+        const char* what;
+        std::deque<int> keys;
+        bool noPoll;
+        int returned;
+        std::size_t samples, pieces;
+    };
+    const Row rows[] = {
+        {"S", {'S'}, false, 'S', 1, 0},
+        {"other keys", {'A', 0, 0, 'B'}, false, 'B', 202, 1},
+        {"no polling", {'S'}, true, 0, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TraceScene scene;
+        scene.settings.noPoll = row.noPoll;
+        scene.keys = row.keys;
+        ExampleRecord& example = scene.Add(kExplicit, {{1, "x"}});
+        example.SetFlag(exo::kIsFamily, row.returned == 'S');
+        example.SetI16(exo::kFamilySteps, 5);
+        EXPECT_EQ(scene.Curve(example), row.returned);
+        EXPECT_EQ(scene.log.size(), row.samples);
+        EXPECT_EQ(scene.Pieces().size(), row.pieces);
+    }
 }
 
 TEST(CurveTracer, DispatcherSkipsHiddenExamples) {
