@@ -102,21 +102,6 @@ TEST_F(Inventory, DeleteTakesTheDerivativeAlong) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"r = 3cos(2t)"}));
 }
 
-TEST_F(Inventory, DerivativeOfAnExplicitExample) {
-    Add(cmd::kNewExplicit);
-    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
-    ASSERT_EQ(Examples().LastExample(), 1);
-    const ExampleRecord& d = Examples()[1];
-    EXPECT_EQ(d.Kind(), kExplicit);
-    EXPECT_TRUE(d.IsDerived());
-    for (long double x : {-2.0L, 0.5L, 3.0L}) {
-        SCOPED_TRACE(static_cast<double>(x));
-        long double out = 0;
-        ASSERT_TRUE(EvaluateAt(window->Context(), d.Tree(1), 'X' - 64, x, out));
-        EXPECT_NEAR(static_cast<double>(out), static_cast<double>(std::sin(x) + x * std::cos(x)), 1e-15);
-    }
-}
-
 TEST_F(Inventory, DerivativeOfAPolarExampleIsParametric) {
     Add(cmd::kNewPolar);
     ASSERT_TRUE(Press(0, TInventDlg::kDerive));
