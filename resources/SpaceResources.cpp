@@ -56,10 +56,17 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "&Tubo ...", 1006},
     {K::Command, "Pla&no ...", 1015},
     {K::Separator, nullptr, 0},
+    {K::Command, "&Diferencial ...", 1010},
+    {K::Command, "&Recursiva ...", 1012},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
     {K::Separator, nullptr, 0},
     {K::Command, "Desenhar rápid&o todos", 826},
     {K::Command, "Desenhar devaga&r todos", 827},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Um", 0},
+    {K::Command, "Trajetória eq. &dif. ...", 780},
+    {K::Command, "&Sequências ...", 782},
     {K::End, nullptr, 0},
     {K::Popup, "&Box", 0},
     {K::Command, "&Caixa\tCtrl+B", 773},
@@ -177,6 +184,13 @@ constexpr ControlTemplate kEqua315[] = {
 #define KV3_PEN                                                                                                \
     {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14}, {C::Static, -1, "espessura da linha", 22},     \
         {C::Edit, 227, "", 8, false, kNumber}
+#define KV3_BOX                                                                                                \
+    {C::Static, -1, "dimensões do box", 20, true}, {C::CheckBox, 288, "clip trajetórias"},                      \
+        {C::Static, -1, "< x <", 6, true}, {C::Edit, 231, "", 12, false, kNumber},                              \
+        {C::Edit, 232, "", 12, false, kNumber}, {C::Static, -1, "< y <", 6, true},                              \
+        {C::Edit, 233, "", 12, false, kNumber}, {C::Edit, 234, "", 12, false, kNumber},                          \
+        {C::Static, -1, "< z <", 6, true}, {C::Edit, 235, "", 12, false, kNumber},                              \
+        {C::Edit, 236, "", 12, false, kNumber}
 constexpr ControlTemplate kEqua304[] = {
     {C::Static, -1, "x(t) =", 8, true}, {C::Edit, 211, "", 40, false, kFormula},
     {C::Static, -1, "y(t) =", 8, true}, {C::Edit, 212, "", 40, false, kFormula},
@@ -205,6 +219,35 @@ constexpr ControlTemplate kEqua309[] = {
     {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14},
     {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
 };
+constexpr ControlTemplate kEqua310[] = {
+    {C::Static, -1, "dx/dt =", 8, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "dy/dt =", 8, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::Static, -1, "dz/dt =", 8, true}, {C::Edit, 213, "", 40, false, kFormula},
+    KV3_BOX, KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kEqua312[] = {
+    {C::Static, -1, "novo x =", 8, true}, {C::Edit, 211, "", 40, false, kFormula},
+    {C::Static, -1, "novo y =", 8, true}, {C::Edit, 212, "", 40, false, kFormula},
+    {C::Static, -1, "novo z =", 8, true}, {C::Edit, 213, "", 40, false, kFormula},
+    KV3_BOX, KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kIvp310[] = {
+    {C::Static, -1, "x =", 4, true}, {C::Edit, 211, "", 16, false, kFormula},
+    {C::Static, -1, "y =", 4}, {C::Edit, 212, "", 16, false, kFormula},
+    {C::Static, -1, "z =", 4}, {C::Edit, 213, "", 16, false, kFormula},
+    {C::Static, -1, "t inicial", 10, true}, {C::Edit, 214, "", 16, false, kFormula},
+    {C::Static, -1, "t final", 10}, {C::Edit, 215, "", 16, false, kFormula},
+    {C::Static, -1, "passo", 10, true}, {C::Edit, 216, "", 16, false, kFormula},
+    {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+constexpr ControlTemplate kIvp312[] = {
+    {C::Static, -1, "x =", 4, true}, {C::Edit, 211, "", 16, false, kFormula},
+    {C::Static, -1, "y =", 4}, {C::Edit, 212, "", 16, false, kFormula},
+    {C::Static, -1, "z =", 4}, {C::Edit, 213, "", 16, false, kFormula},
+    {C::Static, -1, "termos", 10, true}, {C::Edit, 215, "", 16, false, kFormula},
+    {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+#undef KV3_BOX
 #undef KV3_PEN
 
 constexpr ControlTemplate kSetObserver[] = {
@@ -239,6 +282,10 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA307", "superfície de revolução", kEqua307},
     {"EQUA308", "segmento (a,b,c) a (p,q,r)", kEqua308},
     {"EQUA309S", "ponto (x,y,z)", kEqua309},
+    {"EQUA310", "sistema dx/dt , dy/dt , dz/dt", kEqua310},
+    {"EQUA312", "sequência", kEqua312},
+    {"IVP310", "condições iniciais", kIvp310},
+    {"IVP312", "condições iniciais", kIvp312},
     {"EQUA315", "plano a(x-k)+b(y-m)+c(z-n)=0", kEqua315},
     {"SETOBS", "coordenadas observador", kSetObserver},
     {"AXLEN", "definir tamanho", kAxisLength},

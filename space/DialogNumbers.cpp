@@ -6,6 +6,7 @@ namespace korvane {
 
 namespace {
 constexpr int kOutOfRange = 17;
+constexpr int kInconsistent = 6;
 } // namespace
 
 int ReadDialogReal(const EquationEnvironment& env, const platform::Dialog& dialog, int id, long double& value) {
@@ -23,6 +24,20 @@ int ReadDialogInteger(const EquationEnvironment& env, const platform::Dialog& di
     if (!(rounded >= low && rounded <= high))
         return kOutOfRange;
     value = static_cast<int>(rounded);
+    return 0;
+}
+
+int ReadDialogBox(const EquationEnvironment& env, const platform::Dialog& dialog, int first, SpacePoint& low,
+                  SpacePoint& high) {
+    long double v[6];
+    for (int k = 0; k < 6; ++k)
+        if (const int code = ReadDialogReal(env, dialog, first + k, v[k]); code != 0)
+            return code;
+    for (int k = 0; k < 6; k += 2)
+        if (!(v[k + 1] > v[k]))
+            return kInconsistent;
+    low = {v[0], v[2], v[4]};
+    high = {v[1], v[3], v[5]};
     return 0;
 }
 

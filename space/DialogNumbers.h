@@ -3,6 +3,7 @@
 // with its evaluation code, or with "fora dos limites" when infinite or out of range.
 #include "plane/TEditExmpDlg.h"
 #include "platform/Dialog.h"
+#include "space/SpacePoint.h"
 
 namespace korvane {
 
@@ -10,5 +11,10 @@ int ReadDialogReal(const EquationEnvironment& env, const platform::Dialog& dialo
 // Rounded to the nearest integer within [low, high].
 int ReadDialogInteger(const EquationEnvironment& env, const platform::Dialog& dialog, int id, int low, int high,
                       int& value);
+
+// Six fields from `first` on: xmin, xmax, ymin, ymax, zmin, zmax, each maximum above its
+// minimum ("dados inconsistentes" otherwise).
+int ReadDialogBox(const EquationEnvironment& env, const platform::Dialog& dialog, int first, SpacePoint& low,
+                  SpacePoint& high);
 
 } // namespace korvane

@@ -41,6 +41,10 @@ inline constexpr int kNewPoint = 1009;
 inline constexpr int kNewCylindricalPoint = 1013;
 inline constexpr int kNewSphericalPoint = 1014;
 inline constexpr int kNewPlane = 1015;
+inline constexpr int kNewSystem = 1010;
+inline constexpr int kNewRecursive = 1012;
+inline constexpr int kSystemTrajectory = 780;
+inline constexpr int kSpaceSequence = 782;
 inline constexpr int kAllFast = 826;
 inline constexpr int kAllSlow = 827;
 

@@ -9,6 +9,8 @@
 #include "space/SceneBox.h"
 #include "space/SlowSurface.h"
 #include "space/SpaceKinds.h"
+#include "space/SpaceSystems.h"
+#include "space/TSpaceIvpDlg.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/SpaceCommands.h"
 #include "space/SpaceFrame.h"
@@ -122,13 +124,39 @@ int TPlotRWin::AddRevolution(const ExampleRecord& plane) {
     return EditExample(index, true) < 0 ? -1 : index;
 }
 
+int TPlotRWin::AddTrajectory(std::int16_t kind) {
+    int index = -1;
+    for (int i = examples_.Count() - 1; i >= 0 && index < 0; --i)
+        if (examples_[i].Kind() == kind && examples_[i].Shown())
+            index = i;
+    if (index < 0) {
+        ShowMessage(kNothingToDo);
+        return -1;
+    }
+    TSpaceIvpDlg dialog(
+        kind == kSpaceRecursive, [this](const std::string& text, long double& value) { return EvaluateNumber(text, value); },
+        [this](int code) { ShowMessage(code); });
+    if (platform_.RunModal(TSpaceIvpDlg::TemplateName(kind == kSpaceRecursive), dialog, window_.get()) != 1)
+        return -1;
+    TrajectoryRecord trajectory = dialog.Result();
+    trajectory.SetI16(tro::kColour, examples_[index].Colour());
+    examples_[index].trajectories.push_back(trajectory);
+    SetModified();
+    InvalidatePicture();
+    Redraw(1);
+    return index;
+}
+
 int TPlotRWin::NewSpaceObject(std::int16_t kind, int pointType) {
     if (examples_.Full()) {
         ShowMessage(kTableFull);
         return -1;
     }
     const int index = examples_.Append(kind, static_cast<std::int16_t>(NextCurveColour()));
-    InitialiseSpaceObject(examples_[index], kind, examples_[index].Colour(), pointType);
+    if (IsSpaceSystem(kind))
+        InitialiseSpaceSystem(examples_[index], kind, examples_[index].Colour());
+    else
+        InitialiseSpaceObject(examples_[index], kind, examples_[index].Colour(), pointType);
     // The first point of a window shows where it stands against the axes.
     if (kind == kSpacePoint && examples_.Count() == 1 && !axes_.axesShown) {
         axes_.axesShown = true;
@@ -154,7 +182,7 @@ int TPlotRWin::EditExample(int index, bool isNew) {
     if (!IsSpaceKind(e.Kind()))
         return TPlotQWin::EditExample(index, isNew);
     int mask = -1;
-    if (IsBoxedFromSamples(e.Kind())) {
+    if (IsBoxedFromSamples(e.Kind()) || IsSpaceSystem(e.Kind())) {
         TSpaceObjectDlg dialog(MakeEquationEnvironment(), e);
         if (dialog.Run(platform_, window_.get()) == 1)
             mask = dialog.ChangeMask();
@@ -223,6 +251,10 @@ void TPlotRWin::OnCommand(int id) {
     case cmd::kNewPlane: NewSurface(kSurfacePlane); return;
     case cmd::kNewCurve: NewSpaceObject(kSpaceCurve); return;
     case cmd::kNewSegment: NewSpaceObject(kSpaceSegment); return;
+    case cmd::kNewSystem: NewSpaceObject(kSpaceSystem); return;
+    case cmd::kNewRecursive: NewSpaceObject(kSpaceRecursive); return;
+    case cmd::kSystemTrajectory: AddTrajectory(kSpaceSystem); return;
+    case cmd::kSpaceSequence: AddTrajectory(kSpaceRecursive); return;
     case cmd::kNewPoint: NewSpaceObject(kSpacePoint, 0); return;
     case cmd::kNewCylindricalPoint: NewSpaceObject(kSpacePoint, 1); return;
     case cmd::kNewSphericalPoint: NewSpaceObject(kSpacePoint, 2); return;
@@ -288,6 +320,8 @@ int TPlotRWin::DrawSpaceRecord(int index, CurveContext& c) {
     const ExampleRecord& e = examples_[index];
     if (IsBoxedFromSamples(e.Kind()))
         DrawSpaceObject(context_, c, e, !HasMarchingSurface());
+    else if (IsSpaceSystem(e.Kind()))
+        DrawSpaceSystem(context_, c, e);
     return 0;
 }
 

@@ -23,6 +23,9 @@ public:
     // A surface of revolution of a plane window's example, edited at once (the window
     // comes to the top); its index or -1.
     int AddRevolution(const ExampleRecord& plane);
+    // A trajectory of the last shown system (310) or sequence (312) from the initial-value
+    // dialog; the record's index or -1.
+    int AddTrajectory(std::int16_t kind);
     // A new curve, segment or point (of the sub-type), edited at once; its index or -1.
     int NewSpaceObject(std::int16_t kind, int pointType = 0);
     // The compile step and what the space kinds build on it (derivatives, tubes).

@@ -7,6 +7,7 @@
 #include "graph/ColourTable.h"
 #include "platform/Platform.h"
 #include "space/SpaceKinds.h"
+#include "space/SpaceSystems.h"
 #include "space/SurfaceRecord.h"
 
 namespace korvane {
@@ -38,6 +39,8 @@ std::string DescribeSpaceObject(const ExampleRecord& e) {
     const auto& t = e.texts;
     switch (e.Kind()) {
     case kSpaceCurve: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
+    case kSpaceSystem: return "dx/dt = " + t[0] + " , dy/dt = " + t[1] + " , dz/dt = " + t[2];
+    case kSpaceRecursive: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
     case kSpaceSegment: return "(" + t[0] + "," + t[1] + "," + t[2] + ") a (" + t[3] + "," + t[5] + "," + t[6] + ")";
     default: return "ponto (" + t[0] + "," + t[1] + "," + t[2] + ")";
     }
@@ -70,6 +73,11 @@ void TSpaceObjectDlg::OnInit(platform::Dialog& dialog) {
     for (const Check& c : kChecks)
         dialog.SetCheck(c.id, e.Flag(c.offset));
     dialog.SetCheck(kSolid, e.Flag(sko::kSolid));
+    dialog.SetCheck(kClip, e.Flag(sko::kClip));
+    const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
+    const long double box[6] = {low.x, high.x, low.y, high.y, low.z, high.z};
+    for (int k = 0; k < 6; ++k)
+        dialog.SetText(kBoxFirst + k, FieldText(box[k]));
     dialog.SetCheck(kCircle, !e.Flag(sko::kSolid));
     dialog.ListClear(kColour);
     for (int c = 0; c < kColourCount; ++c)
@@ -89,7 +97,7 @@ bool TSpaceObjectDlg::OnCommand(platform::Dialog& dialog, int id, platform::Cont
     return true;
 }
 
-int TSpaceObjectDlg::ReadCurve(const platform::Dialog& dialog, ExampleRecord& copy) const {
+int TSpaceObjectDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy) const {
     for (int k = 0; k < 3; ++k) {
         std::string text = dialog.GetText(211 + k);
         if (text.size() > static_cast<std::size_t>(kMaxFormulaLength))
@@ -98,6 +106,23 @@ int TSpaceObjectDlg::ReadCurve(const platform::Dialog& dialog, ExampleRecord& co
             return code;
         copy.texts[static_cast<std::size_t>(k)] = text;
     }
+    return 0;
+}
+
+int TSpaceObjectDlg::ReadSystem(const platform::Dialog& dialog, ExampleRecord& copy) const {
+    if (const int code = ReadFormulas(dialog, copy); code != 0)
+        return code;
+    SpacePoint low, high;
+    if (const int code = ReadDialogBox(env_, dialog, kBoxFirst, low, high); code != 0)
+        return code;
+    SetRecordBox(copy, low, high);
+    copy.SetFlag(sko::kClip, dialog.GetCheck(kClip));
+    return 0;
+}
+
+int TSpaceObjectDlg::ReadCurve(const platform::Dialog& dialog, ExampleRecord& copy) const {
+    if (const int code = ReadFormulas(dialog, copy); code != 0)
+        return code;
     long double low = 0, high = 0, arrowAt = 0;
     int arrowSize = 0;
     if (const int code = ReadDialogReal(env_, dialog, 221, low); code != 0)
@@ -143,10 +168,12 @@ int TSpaceObjectDlg::ReadNumbers(const platform::Dialog& dialog, ExampleRecord& 
 
 int TSpaceObjectDlg::Accept(const platform::Dialog& dialog) {
     ExampleRecord copy = example_.CopyWithoutTrees();
-    int code = copy.Kind() == kSpaceCurve ? ReadCurve(dialog, copy) : ReadNumbers(dialog, copy);
+    int code = copy.Kind() == kSpaceCurve   ? ReadCurve(dialog, copy)
+               : IsSpaceSystem(copy.Kind()) ? ReadSystem(dialog, copy)
+                                            : ReadNumbers(dialog, copy);
     int plotted = 0, width = 0;
     // A point has neither plotted points nor a line width.
-    if (code == 0 && copy.Kind() != kSpacePoint)
+    if (code == 0 && copy.Kind() != kSpacePoint && !IsSpaceSystem(copy.Kind()))
         code = ReadDialogInteger(env_, dialog, 219, kMinPlotted, kMaxPlotted, plotted);
     if (code == 0 && copy.Kind() != kSpacePoint)
         code = ReadDialogInteger(env_, dialog, 227, 1, kMaxLineWidth, width);

@@ -14,7 +14,8 @@ class TSpaceObjectDlg : public platform::DialogHandler {
 public:
     static constexpr int kArrow = 281, kSolid = 282, kCircle = 283, kAnchors = 284, kAnchorsDotted = 285,
                          kArcs = 286, kArcsDotted = 287;
-    static constexpr int kColour = 241;
+    static constexpr int kColour = 241, kClip = 288;
+    static constexpr int kBoxFirst = 231; // a system's box: xmin, xmax, ymin, ymax, zmin, zmax
 
     TSpaceObjectDlg(EquationEnvironment environment, ExampleRecord& example);
 
@@ -30,6 +31,8 @@ public:
 
 private:
     int ReadCurve(const platform::Dialog& dialog, ExampleRecord& copy) const;
+    int ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy) const;
+    int ReadSystem(const platform::Dialog& dialog, ExampleRecord& copy) const;
     int ReadNumbers(const platform::Dialog& dialog, ExampleRecord& copy) const;
 
     EquationEnvironment env_;

@@ -258,14 +258,9 @@ int TSurfaceDlg::ReadCounts(const platform::Dialog& dialog, ExampleRecord& copy,
 int TSurfaceDlg::ReadBox(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
     if (!dialog.GetCheck(kLockBox))
         return 0;
-    long double v[6];
-    for (int k = 0; k < 6; ++k)
-        if (const int code = ReadDialogReal(env_, dialog, kBoxFirst + k, v[k]); code != 0)
-            return code;
-    for (int k = 0; k < 6; k += 2)
-        if (!(v[k + 1] > v[k]))
-            return kInconsistent;
-    const SpacePoint low{v[0], v[2], v[4]}, high{v[1], v[3], v[5]};
+    SpacePoint low, high;
+    if (const int code = ReadDialogBox(env_, dialog, kBoxFirst, low, high); code != 0)
+        return code;
     if (!(low == RecordBoxMin(copy)) || !(high == RecordBoxMax(copy)))
         mask |= TEditExmpDlg::kGeometryChanged;
     SetRecordBox(copy, low, high);

@@ -92,6 +92,13 @@ protected:
                  New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1/3"}, {215, "1/3"}, {216, "1"}});
              },
              3},
+            {"lorenz.kv3",
+             [this] {
+                 New(cmd::kNewSystem);
+                 New(cmd::kSystemTrajectory);
+                 window->OnCommand(cmd::kBoxShown);
+             },
+             1},
         };
     }
 

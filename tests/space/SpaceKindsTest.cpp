@@ -4,7 +4,9 @@
 #include "SurfaceTestSupport.h"
 
 #include "platform/memory/MemoryDialog.h"
+#include "platform/memory/MemoryWindow.h"
 #include "space/SpaceKinds.h"
+#include "space/SpaceSystems.h"
 #include "space/SurfaceGrid.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
@@ -19,6 +21,12 @@ namespace {
 using spacetest::Compiled;
 using spacetest::SpaceWindowTest;
 constexpr long double kPi = std::numbers::pi_v<long double>;
+
+std::size_t lines(TPlot3Win& w) {
+    auto raster = std::make_unique<platform::RecordingSurface>(w.ClientSize());
+    w.DrawAll(*raster);
+    return raster->OfKind(platform::Primitive::Line).size();
+}
 
 // Every tube point lies at distance r(t) from the curve point, square to the tangent;
 // u = 0 and u = π are opposite each other.
@@ -271,6 +279,83 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
         EXPECT_EQ(window->Examples().Count(), count);
         EXPECT_EQ(platform.Messages().size(), messages + 1);
     }
+}
+
+// Systems by Runge-Kutta against their closed forms, sequences term by term; a path
+// that runs off to infinity or leaves the box with "clip trajetórias" ends there.
+TEST(SpaceSystem, TrajectoriesFollowTheirClosedForms) {
+    struct Row {
+        const char* rule;
+        std::int16_t kind;
+        std::vector<std::string> texts;
+        SpacePoint start;
+        long double t0, end, step;
+        bool clip;
+        SpaceTrajectoryEnd ending;
+        SpacePoint last;
+        double tolerance;
+    } rows[] = {
+        {"rotation and rise", kSpaceSystem, {"-y", "x", "1"}, {1, 0, 0}, 0, 2 * kPi, 0.01L, false,
+         SpaceTrajectoryEnd::Completed, {1, 0, 2 * kPi}, 1e-9},
+        {"backwards in time", kSpaceSystem, {"x", "-2y", "t"}, {1, 1, 0}, 1, 0, 0.001L, false,
+         SpaceTrajectoryEnd::Completed, {expl(-1), expl(2), -0.5L}, 1e-11},
+        {"default sequence: a turn and a rise per term", kSpaceRecursive, {}, {1, 0, 0}, 0, 25, 1, false,
+         SpaceTrajectoryEnd::Completed, {cosl(25 * atan2l(0.28L, 0.96L)), sinl(25 * atan2l(0.28L, 0.96L)), 0.25L}, 1e-15},
+        {"runs off to infinity at t = 1", kSpaceSystem, {"xx", "0", "0"}, {1, 0, 0}, 0, 2, 0.001L, false,
+         SpaceTrajectoryEnd::Undefined, {}, 0},
+        {"leaves the box", kSpaceSystem, {"1", "0", "0"}, {0, 0, 0}, 0, 100, 0.5L, true, SpaceTrajectoryEnd::LeftBox,
+         {30, 0, 0}, 1e-12},
+        {"a sequence undefined at once", kSpaceRecursive, {"ln(x)", "y", "z"}, {-1, 0, 0}, 0, 5, 1, false,
+         SpaceTrajectoryEnd::Undefined, {-1, 0, 0}, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rule);
+        Compiled c;
+        ExampleRecord e;
+        InitialiseSpaceSystem(e, r.kind, 4);
+        for (std::size_t k = 0; k < r.texts.size(); ++k)
+            e.texts[k] = r.texts[k];
+        e.SetFlag(sko::kClip, r.clip);
+        ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
+        int visits = 0;
+        const SpaceTrajectoryOutcome out = FollowSpaceTrajectory(
+            c.context, e, MakeSpaceTrajectory(r.start, r.t0, r.end, r.step), [&](const SpacePoint&) { ++visits; }, {});
+        EXPECT_EQ(out.end, r.ending);
+        EXPECT_EQ(visits, out.steps + 1);
+        if (r.tolerance > 0) {
+            EXPECT_NEAR((double)Length(out.last - r.last), 0, r.tolerance) << out.last;
+        }
+    }
+}
+
+// The system's menu path: the record, its initial values (refused when inconsistent),
+// the trajectory drawn; S stops it.
+TEST_F(SpaceWindowTest, SystemTrajectoriesFromTheInitialValueDialog) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewSystem);
+    ASSERT_EQ(window->Examples().Count(), 1);
+    EXPECT_EQ(RecordBoxMax(window->Examples()[0]), (SpacePoint{30, 30, 50}));
+    struct Row {
+        spacetest::Typing typing;
+        std::size_t trajectories;
+    } rows[] = {{{{216, "0"}}, 0}, {{{215, "0"}}, 0}, {{{216, "1/"}}, 0}, {{}, 1}};
+    for (const Row& r : rows) {
+        platform.ScriptModal([&](platform::MemoryDialog& d) {
+            for (const auto& [id, text] : r.typing)
+                d.Type(id, text);
+            d.Enter();
+            if (!d.Ended())
+                d.Escape();
+        });
+        window->OnCommand(cmd::kSystemTrajectory);
+        EXPECT_EQ(window->Examples()[0].trajectories.size(), r.trajectories);
+    }
+    const std::size_t drawn = lines(*window);
+    EXPECT_GT(drawn, 100u);
+    platform::MemoryWindow& w = *dynamic_cast<platform::MemoryWindow*>(window->GetWindow());
+    w.onPeek = [](platform::MemoryWindow& m) { m.QueueKey('S'); };
+    EXPECT_LT(lines(*window), drawn);
+    w.onPeek = nullptr;
 }
 
 } // namespace
