@@ -96,8 +96,9 @@ private:
 };
 
 int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
-    auto surface = platform.CreateExportSurface(request.out, {request.width, request.height});
-    if (!surface)
+    const bool tex = Extension(request.out) == ".tex";
+    auto surface = tex ? nullptr : platform.CreateExportSurface(request.out, {request.width, request.height});
+    if (!surface && !tex)
         return kExitWrite;
     View& view = window.GetView();
     window.SyncPixelSizes();
@@ -106,6 +107,9 @@ int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Plat
     for (int i = 0; i <= window.Examples().LastExample(); ++i)
         window.FollowView(window.Examples()[i]);
     window.DrawSettings().noPoll = true;
+    // PiCTeX in its first mode with the built-in settings.
+    if (tex)
+        return window.Output().WritePicTeX(request.out) == 0 ? 0 : kExitWrite;
     window.ClearToBackground(*surface);
     window.DrawBase(*surface);
     return surface->Finish() == 0 ? 0 : kExitWrite;
@@ -123,7 +127,7 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
     // The document kind of the input names the window; a document goes out as its own kind.
     const bool space = Extension(request.in) == ".kv3";
     const std::string document = space ? ".kv3" : ".kv2";
-    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != document) {
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != document) {
         std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
         return kExitWrite;
     }

@@ -192,8 +192,11 @@ bool NarrowBy(long double p, long double q, long double& t0, long double& t1) {
 bool View::ClipSegment(long double& x0, long double& y0, long double& x1, long double& y1) const {
     if (Inside(x0, y0) && Inside(x1, y1))
         return true;
-    const long double left = xmin + unitX, right = xmax - unitX;
-    const long double bottom = ymin + unitY, top = ymax - unitY;
+    return ClipToBox(x0, y0, x1, y1, xmin + unitX, xmax - unitX, ymin + unitY, ymax - unitY);
+}
+
+bool ClipToBox(long double& x0, long double& y0, long double& x1, long double& y1, long double left,
+               long double right, long double bottom, long double top) {
     const long double dx = x1 - x0, dy = y1 - y0;
     long double t0 = 0, t1 = 1;
     if (!NarrowBy(-dx, x0 - left, t0, t1) || !NarrowBy(dx, right - x0, t0, t1) ||

@@ -25,6 +25,11 @@ struct PixelPoint {
     std::int32_t y = 0;
 };
 
+// Cuts a segment to the box left <= x <= right, bottom <= y <= top (pixel boxes pass their
+// top edge as `bottom`); false when nothing is left.
+bool ClipToBox(long double& x0, long double& y0, long double& x1, long double& y1, long double left,
+               long double right, long double bottom, long double top);
+
 class View {
 public:
     View();

@@ -413,7 +413,20 @@ void TPlot11Win::CommandOpen() {
         ShowMessage(kCannotOpenFile);
 }
 
+void TPlot11Win::ExamplesChanged() {
+    TPlot1Win::ExamplesChanged();
+    EnableOutputCommands();
+}
+
+// There is a picture to write once the list holds something.
+void TPlot11Win::EnableOutputCommands() {
+    if (window_)
+        window_->EnableMenuItem(cmd::kPicTeX, examples_.LastExample() >= 0);
+}
+
 void TPlot11Win::OnCommand(int id) {
+    if (output_.OnCommand(id))
+        return;
     switch (id) {
     case cmd::kNew:
         if (ConfirmDiscard())
@@ -437,6 +450,7 @@ void TPlot11Win::OpenStartDocument() {
         OpenDocument(options_.startFile);
     else if (options_.openLast && !LastDocument().empty())
         OpenDocument(LastDocument());
+    EnableOutputCommands();
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "output/PictureOutput.h"
 #include "plane/DocumentState.h"
 #include "plane/TPlot1Win.h"
 #include "text/TNoteWin.h"
@@ -18,6 +19,9 @@ public:
 
     void OnCommand(int id) override;
     bool OnClose() override;
+    void ExamplesChanged() override;
+    // PiCTeX export, printing and copying of the picture.
+    PictureOutput& Output() { return output_; }
     // At set-up: the start file when the frame gave one, else the last document when
     // the frame asks for it. A failure leaves the window empty and shows nothing: the
     // window is being set up, nobody has asked it anything yet.
@@ -55,6 +59,7 @@ protected:
 private:
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();
+    void EnableOutputCommands();
     bool WorthAsking() const;
     bool AskSavePath(std::string& path);
     void CommandOpen();
@@ -84,6 +89,7 @@ private:
     };
     Carried carried_;
     std::unique_ptr<TNoteWin> notebook_;
+    PictureOutput output_{*this};
     bool hasFile_ = false; // read from or written to a file since the last Novo
 };
 

@@ -34,6 +34,9 @@ struct FileDialogSpec {
     std::string filter;
     std::string initialPath;      // folder or file name to start from; may be empty
     std::string defaultExtension; // without the dot, added to a typed name that has none
+    // Save dialogs: the toolkit's own question before an existing file is replaced; off
+    // where the caller asks its own.
+    bool confirmOverwrite = true;
     Window* owner = nullptr;
 };
 

@@ -17,6 +17,8 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Separator, nullptr, 0},
     {K::Command, "Ca&derno ...", 75},
     {K::Separator, nullptr, 0},
+    {K::Command, "Arquivo PiCTe&X ...", 70},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},

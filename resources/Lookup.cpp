@@ -9,7 +9,7 @@ namespace {
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
     for (auto table : {ShellResources(), GraphResources(), LanguageResources(), EquationResources(),
                        TrajectoryResources(), AnalysisResources(),
-                       SpaceResources(), GameResources(), TextResources(), AnimationResources()}) {
+                       SpaceResources(), GameResources(), TextResources(), AnimationResources(), OutputResources()}) {
         if (auto found = visit(table))
             return found;
     }

@@ -33,5 +33,6 @@ ResourceTable SpaceResources(); // SpaceResources.cpp: the space window and its 
 ResourceTable GameResources();       // GameResources.cpp: the guessing game
 ResourceTable TextResources(); // TextResources.cpp: text, notebook, table and data windows; protection
 ResourceTable AnimationResources();  // AnimationResources.cpp: letter sliders and animation
+ResourceTable OutputResources(); // OutputResources.cpp: PiCTeX, printing and picture size dialogs
 
 } // namespace korvane::res

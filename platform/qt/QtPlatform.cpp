@@ -243,6 +243,7 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogSpec& requ
     dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.defaultExtension.empty())
         dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

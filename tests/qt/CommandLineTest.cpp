@@ -180,12 +180,19 @@ TEST_F(CommandLineTest, ExportedPngHasTheSizeAskedForAndTheCurveInIt) {
     EXPECT_TRUE(fs::is_empty(folder.Path() / "config")) << "an export reads and writes no settings file";
 }
 
-TEST_F(CommandLineTest, ExportedSvgAndDocumentAgain) {
+TEST_F(CommandLineTest, ExportedSvgTeXAndDocumentAgain) {
     ASSERT_EQ(Start({"--export", Example("lissajous.kv2"), Out("l.svg")}).Wait(), std::optional<int>(0));
     std::ifstream svg(Out("l.svg"));
     const std::string text((std::istreambuf_iterator<char>(svg)), {});
     EXPECT_NE(text.find("<svg"), std::string::npos);
     EXPECT_NE(text.find("<polyline"), std::string::npos) << "the curve is drawn as a polyline";
+
+    ASSERT_EQ(Start({"--export", Example("onda.kv2"), Out("onda.tex"), "--size", "400x300"}).Wait(),
+              std::optional<int>(0));
+    std::ifstream tex(Out("onda.tex"), std::ios::binary);
+    const std::string picture((std::istreambuf_iterator<char>(tex)), {});
+    EXPECT_EQ(picture.rfind("\\font\\fiverm = cmr5\r\n\\input pictex\r\n\\setbox1=\\vbox{\r\n", 0), 0u);
+    EXPECT_NE(picture.find("\\plot \r\n"), std::string::npos) << "the curve";
 
     ASSERT_EQ(Start({"--export", Example("familia.kv2"), Out("f.KV2")}).Wait(), std::optional<int>(0));
     ASSERT_EQ(Start({"--export", Out("f.KV2"), Out("f.png"), "--size", "200x150"}).Wait(), std::optional<int>(0));

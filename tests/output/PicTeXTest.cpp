@@ -1,0 +1,182 @@
+// The PiCTeX back end byte for byte: the frame of each mode, and each primitive of the
+// drawing path as PiCTeX in world units on a 400 x 300 window over [-5, 5] x [-3.75, 3.75]
+// (one pixel is 0.025 units both ways).
+#include "output/PicTeXFile.h"
+#include "output/PicTeXSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace korvane {
+namespace {
+
+using platform::Point;
+
+View WindowOf(int width, int height) {
+    View view;
+    view.SetClientSize(width, height);
+    view.Recompute();
+    return view;
+}
+
+const char* const kCorners = "\\setcoordinatesystem units <0.80000cm,0.80000cm>\r\n"
+                             "\\put {\\phantom{.}} at -5.00000 -3.75000\r\n"
+                             "\\put {\\phantom{.}} at -5.00000 3.75000\r\n"
+                             "\\put {\\phantom{.}} at 5.00000 -3.75000\r\n"
+                             "\\put {\\phantom{.}} at 5.00000 3.75000\r\n"
+                             "\\setlinear\r\n";
+
+TEST(PicTeXFile, EachModeWritesItsHeaderAndEnd) {
+    const struct {
+        int mode, box;
+        std::string header, footer;
+    } rows[] = {
+        {TeXStandalone, 1,
+         "\\font\\fiverm = cmr5\r\n\\input pictex\r\n\\setbox1=\\vbox{\r\n\\beginpicture\r\n", "\\endpicture}\r\n"},
+        {LaTeXStandalone, 7,
+         "\\font\\fiverm = cmr5\r\n\\input prepictex\r\n\\input pictex\r\n\\input postpictex\r\n"
+         "\\setbox7=\\vbox{\r\n\\beginpicture\r\n",
+         "\\endpicture}\r\n"},
+        // The other two go into a document that loaded PiCTeX already.
+        {TeXCompilable, 256, "\\beginpicture\r\n", "\\endpicture\r\n"},
+        {TeXInsertable, 1, "\\beginpicture\r\n", "\\endpicture\r\n"},
+    };
+    const View view = WindowOf(400, 300);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.mode);
+        TeXSettings settings;
+        settings.mode = row.mode;
+        settings.box = row.box;
+        EXPECT_EQ(PicTeXHeader(settings, view, NumberFormat{}), row.header + kCorners);
+        EXPECT_EQ(PicTeXFooter(settings), row.footer);
+    }
+}
+
+TEST(PicTeXFile, UnitsMakeThePictureTeXWidthWideWithTheWindowsProportions) {
+    View view = WindowOf(400, 300);
+    view.SetView(0, 0, 10, 2, true); // 20 x 4 units on 400 x 300 pixels
+    TeXSettings settings;
+    settings.width = 12;
+    EXPECT_NEAR(static_cast<double>(PicTeXUnitX(settings, view)), 0.6, 1e-15);  // 12 cm over 20 units
+    EXPECT_NEAR(static_cast<double>(PicTeXUnitY(settings, view)), 2.25, 1e-15); // 9 cm over 4 units
+}
+
+struct PrimitiveRow {
+    const char* rule;
+    std::function<void(platform::Surface&)> draw;
+    std::string expected;
+};
+
+TEST(PicTeXSurface, EveryPrimitiveWritesItsLines) {
+    const auto pen = [](platform::PenStyle style) { return platform::Pen{platform::kBlack, 1, style}; };
+    const auto font = [](platform::Surface& s) { s.SetFont({"Sans", 14}); };
+    const PrimitiveRow rows[] = {
+        // Segments.
+        {"an axis-parallel segment inside is a rule",
+         [](auto& s) { s.Line({0, 150}, {400, 150}); }, "\\putrule from -5.00000 0.00000 to 5.00000 0.00000\r\n"},
+        {"an axis-parallel segment reaching outside is left out", [](auto& s) { s.Line({200, -1}, {200, 150}); }, ""},
+        {"a diagonal is a plot", [](auto& s) { s.Line({100, 50}, {300, 250}); },
+         "\\plot -2.50000 2.50000 2.50000 -2.50000 /\r\n"},
+        {"a diagonal is clipped to the window", [](auto& s) { s.Line({-200, 0}, {200, 300}); },
+         "\\plot -5.00000 0.00000 0.00000 -3.75000 /\r\n"},
+        // Polylines.
+        {"a polyline is one plot ended by a slash",
+         [](auto& s) {
+             const Point p[] = {{100, 50}, {200, 150}, {300, 250}};
+             s.Polyline(p);
+         },
+         "\\plot \r\n-2.50000 2.50000\r\n0.00000 0.00000\r\n2.50000 -2.50000\r\n/\r\n"},
+        {"a polyline leaving the window ends at its edge",
+         [](auto& s) {
+             const Point p[] = {{300, 250}, {200, 150}, {200, 450}};
+             s.Polyline(p);
+         },
+         "\\plot \r\n2.50000 -2.50000\r\n0.00000 0.00000\r\n0.00000 -3.75000\r\n/\r\n"},
+        // Line styles, written before the first line of the style and reset at the end.
+        {"dots", [&](auto& s) { s.SetPen(pen(platform::PenStyle::Dotted)), s.Line({0, 0}, {4, 4}); },
+         "\\setdots<2pt>\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"},
+        {"dashes", [&](auto& s) { s.SetPen(pen(platform::PenStyle::Dashed)), s.Line({0, 0}, {4, 4}); },
+         "\\setdashes\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"},
+        {"dash and dot",
+         [&](auto& s) {
+             s.SetPen(pen(platform::PenStyle::DashDot));
+             s.Line({0, 0}, {4, 4});
+             s.SetPen(pen(platform::PenStyle::Solid));
+             s.Line({0, 0}, {0, 4});
+         },
+         "\\setdashpattern<10pt,2pt,3pt,2pt>\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"
+         "\\putrule from -5.00000 3.75000 to -5.00000 3.65000\r\n"},
+        // Dots.
+        {"a run of pixels is one multiput",
+         [](auto& s) {
+             s.SetPixel({100, 50}, platform::kBlack);
+             s.SetPixel({300, 250}, platform::kBlack);
+             s.SetPixel({401, 250}, platform::kBlack);
+         },
+         "\\multiput {.} at\r\n-2.50000 2.50000\r\n2.50000 -2.50000\r\n/\r\n"},
+        // Labels.
+        {"numbers under an axis hang from their top, in math mode",
+         [](auto& s) {
+             s.SetTextAlign(platform::AlignCenter | platform::AlignTop);
+             s.TextOut({100, 150}, "-2.5");
+         },
+         "\\put {$-2.5$} [t] at -2.50000 0.00000\r\n"},
+        {"numbers left of an axis end at the point, their middle level with it",
+         [&](auto& s) {
+             font(s);
+             s.SetTextAlign(platform::AlignRight | platform::AlignTop);
+             s.TextOut({195, 43}, "3π/4");
+         },
+         "\\put {$3\\pi /4$} [r] at -0.12500 2.50000\r\n"},
+        {"other texts are escaped, with their accents",
+         [&](auto& s) {
+             font(s);
+             s.SetTextAlign(platform::AlignLeft | platform::AlignBottom);
+             s.TextOut({100, 57}, "x_1 & ação ∫ ≈");
+         },
+         "\\put {x\\_1 \\& a{\\c c}{\\~a}o {$\\int$} {$\\approx$}} [l] at -2.50000 2.50000\r\n"},
+        // Marks.
+        {"a filled point mark is a bullet by its size",
+         [](auto& s) {
+             s.SetBrush({platform::kBlack, platform::BrushStyle::Solid});
+             s.Ellipse({97, 47, 104, 54});
+             s.Ellipse({99, 49, 102, 52});
+             s.Ellipse({100, 50, 101, 51});
+         },
+         "\\put {$\\bullet$} at -2.50000 2.50000\r\n\\put {$\\scriptscriptstyle\\bullet$} at -2.50000 2.50000\r\n"
+         "\\put {\\fiverm .} at -2.50000 2.50000\r\n"},
+        {"a point mark filled with the background is a circle",
+         [](auto& s) {
+             s.SetBrush({platform::kWhite, platform::BrushStyle::Solid});
+             s.Ellipse({98, 48, 103, 53});
+         },
+         "\\put {$\\scriptstyle\\circ$} at -2.50000 2.50000\r\n"},
+        {"an open square mark is a rectangle",
+         [](auto& s) {
+             s.SetBrush({platform::kWhite, platform::BrushStyle::Hollow});
+             s.Rectangle({97, 47, 104, 54});
+         },
+         "\\putrectangle corners at -2.57500 2.57500 and -2.42500 2.42500\r\n"},
+        {"a filled square mark is a thick rule",
+         [](auto& s) {
+             s.SetBrush({platform::kBlack, platform::BrushStyle::Solid});
+             s.Rectangle({97, 47, 104, 54});
+         },
+         "\\linethickness = 0.12000cm\r\n\\putrule from -2.50000 2.42500 to -2.50000 2.57500\r\n"
+         "\\linethickness = 0.4pt\r\n"},
+        {"the background is the paper's", [](auto& s) { s.FillRect({0, 0, 400, 300}, platform::kWhite); }, ""},
+    };
+    const View view = WindowOf(400, 300);
+    for (const PrimitiveRow& row : rows) {
+        SCOPED_TRACE(row.rule);
+        PicTeXSurface surface(view, NumberFormat{}, platform::kWhite, nullptr, 0.8L);
+        row.draw(surface);
+        surface.Finish();
+        EXPECT_EQ(surface.Text(), row.expected);
+    }
+}
+
+} // namespace
+} // namespace korvane
