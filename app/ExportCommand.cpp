@@ -96,7 +96,8 @@ private:
 };
 
 int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
-    const bool tex = Extension(request.out) == ".tex";
+    const bool tikz = Extension(request.out) == ".tikz";
+    const bool tex = tikz || Extension(request.out) == ".tex";
     auto surface = tex ? nullptr : platform.CreateExportSurface(request.out, {request.width, request.height});
     if (!surface && !tex)
         return kExitWrite;
@@ -109,7 +110,9 @@ int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Plat
     window.DrawSettings().noPoll = true;
     // PiCTeX in its first mode with the built-in settings.
     if (tex)
-        return window.Output().WritePicTeX(request.out) == 0 ? 0 : kExitWrite;
+        return (tikz ? window.Output().WriteTikZ(request.out) : window.Output().WritePicTeX(request.out)) == 0
+                   ? 0
+                   : kExitWrite;
     window.ClearToBackground(*surface);
     window.DrawBase(*surface);
     return surface->Finish() == 0 ? 0 : kExitWrite;
@@ -127,7 +130,7 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
     // The document kind of the input names the window; a document goes out as its own kind.
     const bool space = Extension(request.in) == ".kv3";
     const std::string document = space ? ".kv3" : ".kv2";
-    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != document) {
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != ".tikz" && ext != document) {
         std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
         return kExitWrite;
     }

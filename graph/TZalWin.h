@@ -41,6 +41,9 @@ public:
     const std::string& LastDocument() const { return lastDocument_; }
     void SetLastDocument(const std::string& path) { lastDocument_ = path; }
     const platform::Placement& StoredPlacement() const { return placement_; }
+    // The header of the settings file as last read or made: its printing values and flags
+    // are the window's print settings.
+    SettingsRecord& HeaderSettings() { return stored_; }
     bool UseDefaultsForChildren() const { return useDefaults_; }
 
     void OnCommand(int id) override;

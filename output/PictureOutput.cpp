@@ -1,26 +1,57 @@
 #include "output/PictureOutput.h"
 
+#include "graph/PictureLayers.h"
 #include "output/PicTeXFile.h"
 #include "output/PicTeXSurface.h"
+#include "output/TImageSizeDlg.h"
 #include "output/TPicTeXDlg.h"
+#include "output/TPrintFormatDlg.h"
+#include "output/TZalPrintout.h"
+#include "output/TikZSurface.h"
 #include "platform/FileIO.h"
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace korvane {
 
 namespace {
 
-constexpr int kCannotSave = 12;
+constexpr int kCannotSave = 12, kNoPrinter = 2, kLostOnClose = 22;
 constexpr int kCaution = 2, kOverwriteQuestion = 13, kUntitled = 29, kSuccess = 88, kPicTeXSaved = 89;
+
+std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
 } // namespace
 
+PictureOutput::~PictureOutput() = default;
+
 bool PictureOutput::OnCommand(int id) {
     switch (id) {
-    case cmd::kPicTeX: ExportPicTeX(); return true;
+    case cmd::kPicTeX: Export(false); return true;
+    case cmd::kTikZ: Export(true); return true;
+    case cmd::kPrint: Print(false); return true;
+    case cmd::kPrintPreview: Print(true); return true;
+    case cmd::kPrintFormat: EditPrintFormat(); return true;
+    case cmd::kSelectPrinter:
+        if (platform::Printer* printer = GetPrinter())
+            printer->Setup(window_.GetWindow());
+        return true;
+    case cmd::kCopy: CopyVector(); return true;
+    case cmd::kCopyBitmap: CopyBitmap(); return true;
+    case cmd::kCopyBackground:
+        copyBackground_ = !copyBackground_;
+        RefreshMenu();
+        return true;
+    case cmd::kImageSize: SetImageSize(); return true;
     default: return false;
     }
+}
+
+void PictureOutput::RefreshMenu() {
+    if (platform::Window* w = window_.GetWindow())
+        w->CheckMenuItem(cmd::kCopyBackground, copyBackground_);
 }
 
 std::string PictureOutput::AskTargetFile(const std::string& filter, const std::string& extension) {
@@ -43,8 +74,9 @@ std::string PictureOutput::AskTargetFile(const std::string& filter, const std::s
     return *chosen;
 }
 
-void PictureOutput::ExportPicTeX() {
-    const std::string path = AskTargetFile("TeX Files (*.TEX)|*.tex", "tex");
+void PictureOutput::Export(bool tikz) {
+    const std::string path = tikz ? AskTargetFile("TikZ (*.tikz)|*.tikz", "tikz")
+                                  : AskTargetFile("TeX Files (*.TEX)|*.tex", "tex");
     if (path.empty())
         return;
     TeXSettings edited = tex_;
@@ -54,11 +86,12 @@ void PictureOutput::ExportPicTeX() {
     if (window_.GetPlatform().RunModal("PICTEX", dialog, window_.GetWindow()) != platform::ResultOk)
         return;
     tex_ = edited;
-    if (WritePicTeX(path) != 0) {
+    if ((tikz ? WriteTikZ(path) : WritePicTeX(path)) != 0) {
         window_.ShowMessage(kCannotSave);
         return;
     }
-    window_.GetPlatform().MessageBox(StringOf(kPicTeXSaved), StringOf(kSuccess), platform::MessageButtons::Ok,
+    const std::string saved = tikz ? "arquivo TikZ salvo" : StringOf(kPicTeXSaved);
+    window_.GetPlatform().MessageBox(saved, StringOf(kSuccess), platform::MessageButtons::Ok,
                                      platform::MessageIcon::Information, window_.GetWindow());
 }
 
@@ -77,9 +110,137 @@ std::string PictureOutput::PicTeXText() {
     return text;
 }
 
+std::string PictureOutput::TikZText() {
+    const View& view = window_.GetView();
+    auto measure = window_.GetPlatform().CreateSurface({1, 1});
+    TikZSurface surface(view, window_.Format(), window_.BackgroundRgb(), measure.get());
+    texOutput_ = true;
+    window_.DrawBase(surface);
+    window_.DrawOverlay(surface);
+    texOutput_ = false;
+    surface.Finish();
+    return surface.ColourDefinitions() + TikZHeader(tex_, view, window_.Format()) + surface.Text() +
+           "\\end{tikzpicture}\r\n";
+}
+
 int PictureOutput::WritePicTeX(const std::string& path) {
-    const std::string text = PicTeXText();
-    return WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end())) ? 0 : kCannotSave;
+    return WriteFileAtomically(path, BytesOf(PicTeXText())) ? 0 : kCannotSave;
+}
+
+int PictureOutput::WriteTikZ(const std::string& path) {
+    return WriteFileAtomically(path, BytesOf(TikZText())) ? 0 : kCannotSave;
+}
+
+platform::Printer* PictureOutput::GetPrinter() {
+    if (!printer_)
+        printer_ = window_.GetPlatform().CreatePrinter();
+    if (!printer_)
+        window_.ShowMessage(kNoPrinter);
+    return printer_.get();
+}
+
+int PictureOutput::PrintOn(platform::Printer& printer) {
+    platform::Surface* page = printer.BeginDocument(window_.BaseTitle());
+    if (!page)
+        return kCannotSave;
+    if (!TZalPrintout(window_).PrintPage(*page, printer.Page())) {
+        printer.Abort();
+        return 0;
+    }
+    return printer.EndDocument();
+}
+
+void PictureOutput::Print(bool preview) {
+    platform::Printer* printer = GetPrinter();
+    if (!printer)
+        return;
+    int code = 0;
+    if (preview)
+        printer->Preview(window_.GetWindow(), [this, &code](platform::Printer& p) { code = PrintOn(p); });
+    else if (printer->Choose(window_.GetWindow()))
+        code = PrintOn(*printer);
+    // The screen shows the window's own picture again.
+    window_.InvalidatePicture();
+    window_.RequestRepaint();
+    if (code != 0)
+        window_.ShowMessage(code);
+}
+
+void PictureOutput::EditPrintFormat() {
+    SettingsRecord edited = window_.HeaderSettings();
+    TPrintFormatDlg dialog(
+        edited, [this](const std::string& text, long double& value) { return window_.EvaluateNumber(text, value); },
+        [this](int code) { window_.ShowMessage(code); });
+    if (window_.GetPlatform().RunModal(printFormatDialog, dialog, window_.GetWindow()) != platform::ResultOk)
+        return;
+    SettingsRecord& settings = window_.HeaderSettings();
+    std::copy(std::begin(edited.printValues), std::end(edited.printValues), settings.printValues);
+    std::copy(std::begin(edited.printFlags), std::end(edited.printFlags), settings.printFlags);
+    window_.SetModified();
+}
+
+void PictureOutput::SetImageSize() {
+    platform::Window* w = window_.GetWindow();
+    if (!w)
+        return;
+    const platform::Size client = w->GetClientSize();
+    TImageSizeDlg dialog(
+        client, window_.GetPlatform().ScreenDpi(),
+        [this](const std::string& text, long double& value) { return window_.EvaluateNumber(text, value); },
+        [this](int code) { window_.ShowMessage(code); });
+    if (window_.GetPlatform().RunModal("TWOINPUT", dialog, w) != platform::ResultOk)
+        return;
+    // The frame and the menu keep their size: only the client area changes.
+    platform::Placement p = w->GetPlacement();
+    p.width += dialog.Chosen().width - client.width;
+    p.height += dialog.Chosen().height - client.height;
+    p.x = p.y = 10;
+    p.maximized = false;
+    w->SetPlacement(p);
+}
+
+void PictureOutput::DrawCopy(platform::Surface& surface) {
+    const View& view = window_.GetView();
+    const platform::Rect client = platform::Rect::FromSize({view.offsetX, view.offsetY}, {view.clientW, view.clientH});
+    copying_ = true;
+    surface.FillRect(client, copyBackground_ ? window_.BackgroundRgb() : platform::kWhite);
+    window_.DrawBase(surface);
+    window_.DrawOverlay(surface);
+    copying_ = false;
+    if (window_.HeaderSettings().printFlags[0]) {
+        surface.SetPen({platform::kBlack, 1, platform::PenStyle::Solid});
+        surface.SetBrush({platform::kWhite, platform::BrushStyle::Hollow});
+        surface.Rectangle(client);
+    }
+}
+
+void PictureOutput::CopyVector() {
+    const View& view = window_.GetView();
+    const platform::Size size{view.clientW, view.clientH};
+    platform::Platform& platform = window_.GetPlatform();
+    // The toolkit writes vector pictures to files: one of our own, gone at once.
+    const std::filesystem::path svgPath = std::filesystem::temp_directory_path() /
+                                          ("korvane-copy-" + std::to_string(::getpid()) + ".svg");
+    std::string svg;
+    if (auto vector = platform.CreateExportSurface(svgPath.string(), size)) {
+        DrawCopy(*vector);
+        std::vector<std::uint8_t> bytes;
+        if (vector->Finish() == 0 && ReadWholeFile(svgPath.string(), bytes))
+            svg.assign(bytes.begin(), bytes.end());
+        std::error_code ignored;
+        std::filesystem::remove(svgPath, ignored);
+    }
+    auto pixels = platform.CreateSurface(size);
+    DrawCopy(*pixels);
+    platform.GetClipboard().SetPicture(svg, *pixels);
+}
+
+void PictureOutput::CopyBitmap() {
+    const View& view = window_.GetView();
+    bitmap_ = window_.GetPlatform().CreateSurface({view.clientW, view.clientH});
+    DrawCopy(*bitmap_);
+    window_.GetPlatform().GetClipboard().SetImage(*bitmap_);
+    window_.ShowMessage(kLostOnClose);
 }
 
 } // namespace korvane

@@ -1,44 +1,80 @@
 #pragma once
-// The output commands of a graph window: the picture as a PiCTeX file (command 70). The
-// window owns one and hands it the commands; the picture comes from the window's own
-// DrawBase and DrawOverlay, drawn onto the text back end instead of a raster.
+// The output commands of a graph window: the picture as a PiCTeX or TikZ file, printed
+// (with a preview first if wished) at the place and size its print settings give,
+// copied to the clipboard as a vector picture with its pixels or as a bitmap, and the
+// window sized to a picture size in centimetres. The window owns one and hands it the
+// commands; every picture comes from the window's own DrawBase and DrawOverlay.
 #include "graph/TZalWing.h"
 #include "output/TeXSettings.h"
+#include "platform/Printer.h"
 
+#include <memory>
 #include <string>
 
 namespace korvane {
 
 namespace cmd {
 inline constexpr int kPicTeX = 70;
+inline constexpr int kTikZ = 76;
+inline constexpr int kImageSize = 90;
+inline constexpr int kSelectPrinter = 93;
+inline constexpr int kCopyBackground = 221;
+inline constexpr int kPrint = 303;
+inline constexpr int kPrintFormat = 304;
+inline constexpr int kPrintPreview = 308;
+inline constexpr int kCopyBitmap = 310;
+inline constexpr int kCopy = 311;
 } // namespace cmd
 
 class PictureOutput {
 public:
     explicit PictureOutput(TZalWing& window) : window_(window) {}
+    ~PictureOutput();
 
     TeXSettings& TeX() { return tex_; }
     // True while a picture is drawn for a file (the window's `TeXOutput`).
     bool TeXOutput() const { return texOutput_; }
+    bool Copying() const { return copying_; }
+    bool CopyBackground() const { return copyBackground_; }
+    // The print-settings dialog of the window kind ("PRNSPX1" or "PRNSPX2").
+    std::string printFormatDialog = "PRNSPX2";
 
     // Handles the output commands; false for any other id.
     bool OnCommand(int id);
-    // Command 70 with its questions and dialog.
-    void ExportPicTeX();
+    void RefreshMenu();
 
-    // The whole PiCTeX file of the current picture with the current settings.
+    // The whole file of the current picture with the current settings.
     std::string PicTeXText();
+    std::string TikZText();
     // Writes it through a temporary file; 0, or 12 when it cannot be written (nothing is
     // left behind then).
     int WritePicTeX(const std::string& path);
+    int WriteTikZ(const std::string& path);
+
+    // Prints the picture on one page of `printer`; 0, or the code of the failure.
+    int PrintOn(platform::Printer& printer);
 
 private:
+    void Export(bool tikz);
     // The save dialog and the question before an existing file goes; empty when cancelled.
     std::string AskTargetFile(const std::string& filter, const std::string& extension);
+    platform::Printer* GetPrinter();
+    void Print(bool preview);
+    void EditPrintFormat();
+    void SetImageSize();
+    // The picture as the clipboard takes it, on `surface` of the client size.
+    void DrawCopy(platform::Surface& surface);
+    void CopyVector();
+    void CopyBitmap();
 
     TZalWing& window_;
     TeXSettings tex_;
     bool texOutput_ = false;
+    bool copying_ = false;
+    bool copyBackground_ = false;
+    std::unique_ptr<platform::Printer> printer_;
+    // The copied bitmap lives with the window.
+    std::unique_ptr<platform::Surface> bitmap_;
 };
 
 } // namespace korvane

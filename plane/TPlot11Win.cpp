@@ -420,8 +420,11 @@ void TPlot11Win::ExamplesChanged() {
 
 // There is a picture to write once the list holds something.
 void TPlot11Win::EnableOutputCommands() {
-    if (window_)
-        window_->EnableMenuItem(cmd::kPicTeX, examples_.LastExample() >= 0);
+    if (!window_)
+        return;
+    window_->EnableMenuItem(cmd::kPicTeX, examples_.LastExample() >= 0);
+    window_->EnableMenuItem(cmd::kTikZ, examples_.LastExample() >= 0);
+    output_.RefreshMenu();
 }
 
 void TPlot11Win::OnCommand(int id) {

@@ -24,6 +24,9 @@ public:
 
     // Vector pictures. Sketched: the paste of pictures onto graphs will use these.
     virtual void SetSvg(const std::string& svgBytes) = 0;
+    // A picture as a vector drawing and as pixels together, in one entry, so that every
+    // program takes the form it can read.
+    virtual void SetPicture(const std::string& svgBytes, const Surface& pixels) = 0;
     virtual std::optional<std::string> GetSvg() const = 0;
 };
 

@@ -18,6 +18,17 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "Ca&derno ...", 75},
     {K::Separator, nullptr, 0},
     {K::Command, "Arquivo PiCTe&X ...", 70},
+    {K::Command, "Arquivo Ti&kZ ...", 76},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "&Visualizar impressão ...", 308},
+    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    {K::Command, "S&elecionar impressora ...", 93},
+    {K::Separator, nullptr, 0},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Command, "Co&r de fundo", 221},
+    {K::Command, "&Tamanho da imagem ...", 90},
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
@@ -182,6 +193,7 @@ constexpr Accelerator kPlot2Keys[] = {
     {'S', ModCtrl | ModShift, 24304}, {KeyF1, ModNone, 901}, {KeyF2, ModNone, 902},
     {KeyF3, ModNone, 903},    {KeyF4, ModNone, 904},       {'I', ModCtrl, 920},
     {KeyF5, ModNone, 923},    {KeyF7, ModNone, 721},
+    {'P', ModCtrl, 303},      {'P', ModCtrl | ModShift, 304},
 };
 
 constexpr MenuItem kColourWindowMenu[] = {

@@ -13,6 +13,10 @@ public:
     bool HasImage() const override { return image_.has_value(); }
     std::unique_ptr<Surface> GetImage() const override;
     void SetSvg(const std::string& svgBytes) override { svg_ = svgBytes; }
+    void SetPicture(const std::string& svgBytes, const Surface& pixels) override {
+        SetImage(pixels);
+        svg_ = svgBytes;
+    }
     std::optional<std::string> GetSvg() const override { return svg_; }
 
     void Clear();

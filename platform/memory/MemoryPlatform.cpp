@@ -136,7 +136,10 @@ void MemoryPlatform::ShowTextWindow(const std::string& title, const std::string&
 }
 
 std::unique_ptr<Printer> MemoryPlatform::CreatePrinter() {
-    return std::make_unique<MemoryPrinter>();
+    auto printer = std::make_unique<MemoryPrinter>(printerChosen_);
+    printer->SetPage(printerPage_);
+    lastPrinter_ = printer.get();
+    return printer;
 }
 
 std::string MemoryPlatform::ConfigDirectory() {

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/memory/MemoryClipboard.h"
 #include "platform/memory/MemoryDialog.h"
+#include "platform/memory/MemoryPrinter.h"
 #include "platform/memory/MemoryWindow.h"
 
 #include <deque>
@@ -104,6 +105,13 @@ public:
     // Overrides the environment's rule.
     void SetConfigDirectory(std::string path) { configDirectory_ = std::move(path); }
     MemoryClipboard& ClipboardState() { return clipboard_; }
+    // Printers made from now on have this page and answer their dialogs so.
+    void SetPrinter(const PageInfo& page, bool chosen = true) {
+        printerPage_ = page;
+        printerChosen_ = chosen;
+    }
+    // The last printer made (owned by whoever asked for it), or null.
+    MemoryPrinter* LastPrinter() const { return lastPrinter_; }
 
     // The single instance: `running` plays the instance that already runs, or null.
     void SetRunningInstance(MemoryPlatform* running) { running_ = running; }
@@ -133,6 +141,9 @@ private:
     std::vector<MemoryWindow*> windows_;
     std::vector<MemoryDialog*> dialogs_;
     MemoryClipboard clipboard_;
+    PageInfo printerPage_{300, 300, {0, 0}, {2400, 3300}};
+    bool printerChosen_ = true;
+    MemoryPrinter* lastPrinter_ = nullptr;
     Size screen_{1920, 1080};
     int dpi_ = 96;
     std::int64_t time_ = 1700000000;

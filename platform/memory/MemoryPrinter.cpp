@@ -2,11 +2,17 @@
 
 namespace korvane::platform {
 
+bool MemoryPrinter::Preview(Window*, const std::function<void(Printer&)>& print) {
+    ++previews_;
+    print(*this);
+    return chosen_;
+}
+
 Surface* MemoryPrinter::BeginDocument(const std::string& title) {
     title_ = title;
     surface_.Clear();
     pageStarts_ = {0};
-    ended_ = false;
+    ended_ = aborted_ = false;
     return &surface_;
 }
 

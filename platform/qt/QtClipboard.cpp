@@ -67,6 +67,13 @@ void QtClipboard::SetSvg(const std::string& svgBytes) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+void QtClipboard::SetPicture(const std::string& svgBytes, const Surface& pixels) {
+    auto* data = new QMimeData;
+    data->setData(kSvgMime, QByteArray(svgBytes.data(), qsizetype(svgBytes.size())));
+    data->setImageData(PixelsOf(pixels));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 std::optional<std::string> QtClipboard::GetSvg() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasFormat(kSvgMime))

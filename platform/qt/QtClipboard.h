@@ -12,6 +12,7 @@ public:
     bool HasImage() const override;
     std::unique_ptr<Surface> GetImage() const override;
     void SetSvg(const std::string& svgBytes) override;
+    void SetPicture(const std::string& svgBytes, const Surface& pixels) override;
     std::optional<std::string> GetSvg() const override;
 };
 

@@ -3,33 +3,57 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace korvane::platform {
 
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+namespace {
 
-QtPrinter::~QtPrinter() {
-    page_.reset();
+QWidget* ParentOf(Window* owner) {
+    auto* window = dynamic_cast<QtWindow*>(owner);
+    return window ? window->Widget() : nullptr;
 }
 
+} // namespace
+
+QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::ScreenResolution)) {}
+
+QtPrinter::~QtPrinter() { page_.reset(); }
+
 bool QtPrinter::Choose(Window* owner) {
-    auto* window = dynamic_cast<QtWindow*>(owner);
-    QPrintDialog dialog(printer_.get(), window ? window->Widget() : nullptr);
+    QPrintDialog dialog(printer_.get(), ParentOf(owner));
     return dialog.exec() == QDialog::Accepted;
 }
 
-Size QtPrinter::PageSize() const {
-    const QRect page = printer_->pageLayout().paintRectPixels(printer_->resolution());
-    return {page.width(), page.height()};
+bool QtPrinter::Setup(Window* owner) {
+    QPageSetupDialog dialog(printer_.get(), ParentOf(owner));
+    return dialog.exec() == QDialog::Accepted;
 }
 
-int QtPrinter::DotsPerInch() const { return printer_->resolution(); }
+bool QtPrinter::Preview(Window* owner, const std::function<void(Printer&)>& print) {
+    QPrintPreviewDialog dialog(printer_.get(), ParentOf(owner));
+    dialog.setWindowTitle(QString::fromUtf8("Visualizar impressão"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this, &print](QPrinter*) { print(*this); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PageInfo QtPrinter::Page() const {
+    const int dpi = printer_->resolution();
+    const QRect paper = printer_->pageLayout().fullRectPixels(dpi);
+    const QRect printable = printer_->pageLayout().paintRectPixels(dpi);
+    PageInfo page;
+    page.dpiX = page.dpiY = dpi;
+    page.physicalOffset = {printable.left() - paper.left(), printable.top() - paper.top()};
+    page.printable = {printable.width(), printable.height()};
+    return page;
+}
 
 Surface* QtPrinter::BeginDocument(const std::string& title) {
     printer_->setDocName(QString::fromStdString(title));
-    page_ = std::make_unique<QtSurface>(printer_.get(), PageSize());
+    page_ = std::make_unique<QtSurface>(printer_.get(), Page().printable);
     return page_.get();
 }
 
@@ -44,6 +68,14 @@ int QtPrinter::EndDocument() {
     page_->EndPainting();
     page_.reset();
     return printer_->printerState() == QPrinter::Error ? 11 : 0;
+}
+
+void QtPrinter::Abort() {
+    if (!page_)
+        return;
+    printer_->abort();
+    page_->EndPainting();
+    page_.reset();
 }
 
 } // namespace korvane::platform

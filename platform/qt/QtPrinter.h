@@ -1,6 +1,7 @@
 #pragma once
-// A print job on QPrinter (sketch: no page set-up yet). The pages are one QtSurface on the
-// printer, in printer pixels.
+// A print job on QPrinter: CUPS printers and printing to a PDF file alike. The printer
+// works at the screen's resolution, so that the pixel sizes of the drawing (widths,
+// fonts, ticks) come out as on screen, while the painter keeps the page a vector page.
 #include "platform/Printer.h"
 #include "platform/qt/QtSurface.h"
 
@@ -16,11 +17,16 @@ public:
     ~QtPrinter() override;
 
     bool Choose(Window* owner) override;
-    Size PageSize() const override;
-    int DotsPerInch() const override;
+    bool Setup(Window* owner) override;
+    bool Preview(Window* owner, const std::function<void(Printer&)>& print) override;
+    PageInfo Page() const override;
     Surface* BeginDocument(const std::string& title) override;
     void NewPage() override;
     int EndDocument() override;
+    void Abort() override;
+
+    // Tests print to a file without a dialog.
+    QPrinter& Device() { return *printer_; }
 
 private:
     std::unique_ptr<QPrinter> printer_;

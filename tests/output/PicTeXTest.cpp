@@ -3,6 +3,7 @@
 // (one pixel is 0.025 units both ways).
 #include "output/PicTeXFile.h"
 #include "output/PicTeXSurface.h"
+#include "output/TikZSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,32 @@ TEST(PicTeXSurface, EveryPrimitiveWritesItsLines) {
         surface.Finish();
         EXPECT_EQ(surface.Text(), row.expected);
     }
+}
+
+// The same picture as TikZ: the units and the clip of the window, colours named after the
+// colour table as they are first used, anchors for the label positions.
+TEST(TikZSurface, PrimitivesAndColoursAsTikZ) {
+    const View view = WindowOf(400, 300);
+    EXPECT_EQ(TikZHeader(TeXSettings{}, view, NumberFormat{}),
+              "\\begin{tikzpicture}[x=0.80000cm,y=0.80000cm]\r\n"
+              "\\clip (-5.00000,-3.75000) rectangle (5.00000,3.75000);\r\n");
+    TikZSurface surface(view, NumberFormat{}, platform::kWhite, nullptr);
+    surface.SetPen({{255, 0, 0}, 2, platform::PenStyle::Dashed});
+    surface.Line({100, 50}, {300, 250});
+    surface.SetTextColour({1, 2, 3});
+    surface.SetTextAlign(platform::AlignCenter | platform::AlignTop);
+    surface.TextOut({100, 150}, "-2.5");
+    surface.SetPen({{0, 0, 255}, 1, platform::PenStyle::Solid});
+    surface.SetBrush({{0, 0, 255}, platform::BrushStyle::Solid});
+    surface.Ellipse({97, 47, 104, 54});
+    surface.Finish();
+    EXPECT_EQ(surface.ColourDefinitions(), "\\definecolor{kvvermelho}{RGB}{255,0,0}\r\n"
+                                           "\\definecolor{kvcor1}{RGB}{1,2,3}\r\n"
+                                           "\\definecolor{kvazulreal}{RGB}{0,0,255}\r\n");
+    EXPECT_EQ(surface.Text(),
+              "\\draw[kvvermelho, line width=0.8pt, dashed] (-2.50000,2.50000) -- (2.50000,-2.50000);\r\n"
+              "\\node[anchor=north, inner sep=1pt, text=kvcor1] at (-2.50000,0.00000) {$-2.5$};\r\n"
+              "\\filldraw[kvazulreal, fill=kvazulreal] (-2.50000,2.50000) circle[radius=1.2pt];\r\n");
 }
 
 } // namespace

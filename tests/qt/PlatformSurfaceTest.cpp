@@ -1,5 +1,6 @@
 // The Qt surfaces' pixels, their export files, and the key codes of Qt keys.
 #include "platform/qt/QtExportSurface.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtKeys.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSurface.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrinter>
 
 #include <filesystem>
 #include <functional>
@@ -123,6 +125,29 @@ TEST(QtSurface, ExportFiles) {
     auto bad = QtExportSurface::Create("/nonexistent-folder/x.png", {10, 10});
     ASSERT_NE(bad, nullptr);
     EXPECT_EQ(bad->Finish(), 11);
+}
+
+// The real printer, printing to a PDF file as CUPS's "print to file" does.
+TEST(QtPrinter, PrintsAPageIntoAPdfFile) {
+    EnsureApplication();
+    const korvane::testing::ScratchFolder folder;
+    QtPrinter printer;
+    printer.Device().setOutputFormat(QPrinter::PdfFormat);
+    printer.Device().setOutputFileName(QString::fromStdString(folder.File("page.pdf")));
+    const PageInfo page = printer.Page();
+    EXPECT_GT(page.printable.width, 6 * page.dpiX) << "a sheet is wider than six inches";
+    EXPECT_GE(page.physicalOffset.x, 0);
+    Surface* surface = printer.BeginDocument("teste");
+    ASSERT_NE(surface, nullptr);
+    surface->SetPen({kRed, 2, PenStyle::Solid});
+    surface->Line({10, 10}, {page.dpiX * 4, page.dpiY * 3});
+    surface->TextOut({20, 20}, "função");
+    EXPECT_EQ(printer.EndDocument(), 0);
+    QFile file(QString::fromStdString(folder.File("page.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(pdf.contains("/MediaBox"));
 }
 
 // Qt keys in the program's codes: letters upper case with or without Shift, F-keys,

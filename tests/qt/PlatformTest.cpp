@@ -450,4 +450,10 @@ TEST(QtPlatform, ClipboardTextAndImage) {
     EXPECT_EQ(*pasted->GetPixel({12, 7}), kWhite);
     clipboard.SetSvg("<svg/>");
     EXPECT_EQ(clipboard.GetSvg(), "<svg/>");
+    // A copied picture offers both forms at once.
+    clipboard.SetText("");
+    clipboard.SetPicture("<svg></svg>", *picture);
+    EXPECT_EQ(clipboard.GetSvg(), "<svg></svg>");
+    ASSERT_TRUE(clipboard.HasImage());
+    EXPECT_EQ(*clipboard.GetImage()->GetPixel({7, 7}), (Rgb{200, 10, 20}));
 }
