@@ -34,10 +34,10 @@ struct FileDialogSpec {
     std::string filter;
     std::string initialPath;      // folder or file name to start from; may be empty
     std::string defaultExtension; // without the dot, added to a typed name that has none
+    Window* owner = nullptr;
     // Save dialogs: the toolkit's own question before an existing file is replaced; off
     // where the caller asks its own.
     bool confirmOverwrite = true;
-    Window* owner = nullptr;
 };
 
 struct FontChoice {

@@ -32,6 +32,8 @@ public:
     // again on the printer. False when it was closed without printing.
     virtual bool Preview(Window* owner, const std::function<void(Printer&)>& print) = 0;
     virtual PageInfo Page() const = 0;
+    int DotsPerInch() const { return Page().dpiX; }
+    Size PageSize() const { return Page().printable; } // printable area
     // Starts the document; the surface is the first page, valid until EndDocument.
     virtual Surface* BeginDocument(const std::string& title) = 0;
     virtual void NewPage() = 0;
