@@ -1,5 +1,7 @@
 #include "plane/TInventDlg.h"
 
+#include "plane/TableOfValues.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -79,8 +81,7 @@ void TInventDlg::UpdateButtons(platform::Dialog& dialog) {
     for (int id : {kEdit, kDelete, kCopy, kDuplicate, kShowGraph, kShowEquation, kName, kFamily})
         dialog.Enable(id, any);
     dialog.Enable(kDerive, any && TPlot1Win::CanDerive(window_.Examples()[index]));
-    // Tables of values and cobweb diagrams come later.
-    dialog.Enable(kTable, false);
+    dialog.Enable(kTable, any && HasTableOfValues(window_.Examples()[index]));
     dialog.Enable(kWeb, false);
 }
 
@@ -118,6 +119,7 @@ bool TInventDlg::Act(platform::Dialog& dialog, int id, int index) {
     case kName: SetName(dialog, index); return true;
     case kFamily: ToggleFamily(index); return true;
     case kDerive: window_.DeriveExample(index); return true;
+    case kTable: window_.ShowTable(index); return true;
     default: return false;
     }
 }

@@ -1,5 +1,8 @@
 #include "plane/TPlot1Win.h"
 
+#include "plane/TTableLoHiDlg.h"
+#include "plane/TableOfValues.h"
+
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"
 #include "graph/TFnLibDlg.h"
@@ -269,6 +272,22 @@ void TPlot1Win::ShowHelp(std::string_view name, HelpWindows::Which which, const 
         help_ = std::make_unique<HelpWindows>(platform_, window_.get(), BaseTitle());
     if (const int code = help_->Show(name, which, word); code != 0)
         ShowMessage(code);
+}
+
+void TPlot1Win::ShowTable(int index) {
+    if (index < 0 || index > examples_.LastExample() || !HasTableOfValues(examples_[index]) || !window_)
+        return;
+    ExampleRecord& example = examples_[index];
+    TTableLoHiDlg dialog(*this, example);
+    if (platform_.RunModal("TABLELOHI", dialog, window_.get()) != platform::ResultOk)
+        return;
+    SetModified();
+    if (!table_)
+        table_ = std::make_unique<TTableWin>(platform_, window_.get());
+    const std::string name = examples_.Name(index);
+    table_->SetBaseTitle(StringOf(118) + " - " + (name.empty() ? DescribeExample(example) : name));
+    table_->SetText(TableOfValues(context_, example, format_));
+    table_->ShowWindow();
 }
 
 void TPlot1Win::ShowInventory() {

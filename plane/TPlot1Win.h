@@ -7,6 +7,7 @@
 #include "plane/ExampleCompiler.h"
 #include "plane/TPlotWin.h"
 #include "text/HelpWindows.h"
+#include "text/TTableWin.h"
 
 namespace korvane {
 
@@ -54,6 +55,10 @@ public:
     // The window kind's own help text.
     virtual std::string HelpName() const { return "PLOT2HELP"; }
 
+    // "tabela": asks for the range of the example's table of values, then shows the table.
+    void ShowTable(int index);
+    TTableWin* TableWindow() { return table_.get(); }
+
     void ShowInventory();
     TInventDlg* Inventory() { return inventory_.get(); }
     // Refills an open inventory after the table changed.
@@ -74,6 +79,7 @@ protected:
     std::unique_ptr<TInventDlg> inventory_;
     std::unique_ptr<TFnLibDlg> functionDialog_;
     std::unique_ptr<HelpWindows> help_;
+    std::unique_ptr<TTableWin> table_;
 };
 
 // One line of text describing an example: the equation as the user would read it.

@@ -1,0 +1,8 @@
+#include "text/TTableWin.h"
+
+namespace korvane {
+
+TTableWin::TTableWin(platform::Platform& platform, platform::Window* owner, const std::string& title)
+    : TTextWin(platform, TextWinSpec{title, "TABLEMENU", "tabela.txt", 0, true}, owner) {}
+
+} // namespace korvane
