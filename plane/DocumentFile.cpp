@@ -67,8 +67,8 @@ void WriteSettingBlocks(BinaryWriter& w, const DocumentState& s) {
             v = s.examples.LastExample();
         else if (i == docw::kNameLength)
             v = kExampleNameLength;
-        else if (i == docw::kPassword)
-            v = s.password ? 1 : 0;
+        else if (i == docw::kPassword) // the protection bits; never 0 with a block
+            v = !s.password ? 0 : v != 0 ? v : 1;
         w.I16(v);
     }
     for (int i = 0; i < kDocumentFlags; ++i) {

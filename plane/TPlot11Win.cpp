@@ -9,6 +9,8 @@
 #include "plane/DocumentFile.h"
 #include "plane/DocumentText.h"
 #include "plane/PlaneCommands.h"
+#include "plane/TAskPwDlg.h"
+#include "plane/TSetPwDlg.h"
 #include "platform/Cp1252.h"
 #include "platform/FileIO.h"
 #include "resources/Resources.h"
@@ -18,6 +20,10 @@ namespace korvane {
 namespace {
 
 constexpr const char* kUntitled = "semnome";
+constexpr int kNotAuthorized = 27;   // "não autorizado"
+constexpr int kNotProtected = 28;    // "não protegido"
+constexpr int kProtectedMessage = 29; // "protegido"
+constexpr int kAuthorCaption = 95;   // "autor"
 constexpr int kCannotSaveFile = 12; // "não é possível salvar arquivo"
 constexpr const char* kDiscardCaption = "cuidado!";
 constexpr const char* kDiscardQuestion = "o documento foi alterado. salvar as alterações?";
@@ -241,7 +247,7 @@ DocumentState TPlot11Win::CaptureDocument() {
     ExampleTextsToDocument(s.examples);
     for (std::size_t i = 0; i < s.windowTexts.size(); ++i)
         s.windowTexts[i] = platform::Utf8ToCp1252(axes_.axisNames[i]);
-    s.password = carried_.password;
+    protection_.Store(s);
     s.letters = CopyLetterTables(context_);
     s.functions = functions_;
     s.textItems = carried_.textItems;
@@ -257,7 +263,6 @@ DocumentState TPlot11Win::CaptureDocument() {
 void TPlot11Win::ApplyLists(DocumentState& s) {
     for (std::size_t i = 0; i < s.windowTexts.size(); ++i)
         axes_.axisNames[i] = platform::Cp1252ToUtf8(s.windowTexts[i]);
-    carried_.password = std::move(s.password);
     carried_.textItems = std::move(s.textItems);
     carried_.pictures = std::move(s.pictures);
     carried_.equationLabels = std::move(s.equationLabels);
@@ -290,7 +295,11 @@ int TPlot11Win::OpenDocument(const std::string& path) {
     const int code = ReadDocument(bytes, SettingsIdentifier(), state);
     if (code != 0)
         return code;
+    DocumentProtection protection;
+    if (const int refused = DocumentProtection::Load(state, protection); refused != 0)
+        return refused;
     ApplyDocument(std::move(state));
+    protection_ = std::move(protection);
     hasFile_ = true;
     SetFileName(path);
     SetLastDocument(path);
@@ -323,6 +332,7 @@ void TPlot11Win::NewDocument() {
     functions_.Clear();
     ResetLetterParameters(context_);
     carried_ = Carried{};
+    protection_ = DocumentProtection{};
     DocumentState defaults;
     CorrectDocumentSettings(defaults);
     carried_.words = defaults.words;
@@ -341,7 +351,9 @@ void TPlot11Win::NewDocument() {
 }
 
 void TPlot11Win::ShowDocumentName() {
-    SetBaseTitle(BaseName(FileName()));
+    SetBaseTitle(BaseName(FileName()) + (protection_.Protected() ? "+" : ""));
+    if (window_)
+        window_->EnableMenuItem(cmd::kAuthor, (protection_.protection & kShowAuthor) != 0);
     if (notebook_)
         notebook_->DocumentNamed(FileName());
 }
@@ -387,6 +399,8 @@ bool TPlot11Win::AskSavePath(std::string& path) {
 }
 
 bool TPlot11Win::CommandSave(bool askPath) {
+    if (!Authorize(kProtectSave))
+        return false;
     std::string path = FileName();
     if ((askPath || !hasFile_ || IsUntitled(path)) && !AskSavePath(path))
         return false;
@@ -438,6 +452,8 @@ void TPlot11Win::OnCommand(int id) {
     case cmd::kOpen: CommandOpen(); return;
     case cmd::kSave: CommandSave(false); return;
     case cmd::kSaveAs: CommandSave(true); return;
+    case cmd::kPassword: CommandPassword(); return;
+    case cmd::kAuthor: CommandAuthor(); return;
     case cmd::kNotebook:
         if (Notebook() && Authorize(kProtectNotebook))
             notebook_->ShowWindow();
@@ -448,7 +464,42 @@ void TPlot11Win::OnCommand(int id) {
 
 bool TPlot11Win::OnClose() { return ConfirmDiscard(); }
 
+bool TPlot11Win::Authorize(int mask) {
+    if (protection_.unlocked || !protection_.Protected() || (protection_.protection & mask) == 0)
+        return true;
+    TAskPwDlg dialog;
+    if (platform_.RunModal("ASKPW", dialog, window_.get()) != platform::ResultOk)
+        return false;
+    if (!PasswordMatches(protection_.passwordHash, dialog.Typed())) {
+        ShowMessage(kNotAuthorized);
+        return false;
+    }
+    protection_.unlocked = true;
+    return true;
+}
+
+void TPlot11Win::CommandPassword() {
+    if (!Authorize(1023))
+        return;
+    TSetPwDlg dialog(*this, protection_);
+    if (platform_.RunModal("SETPW", dialog, window_.get()) == TSetPwDlg::kCancelled)
+        return;
+    ShowMessage(protection_.Protected() ? kProtectedMessage : kNotProtected);
+    protection_.unlocked = true;
+    SetModified();
+    ShowDocumentName();
+}
+
+void TPlot11Win::CommandAuthor() {
+    if ((protection_.protection & kShowAuthor) == 0)
+        return;
+    const auto& a = protection_.author;
+    platform_.MessageBox(a[0] + "\n" + a[1] + "\n" + a[2] + "\n" + a[3], StringOf(kAuthorCaption),
+                         platform::MessageButtons::Ok, platform::MessageIcon::Information, window_.get());
+}
+
 void TPlot11Win::OpenStartDocument() {
+    ShowDocumentName();
     if (!options_.startFile.empty())
         OpenDocument(options_.startFile);
     else if (options_.openLast && !LastDocument().empty())

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "output/PictureOutput.h"
+#include "plane/DocumentProtection.h"
 #include "plane/DocumentState.h"
 #include "plane/TPlot1Win.h"
 #include "text/TNoteWin.h"
@@ -42,6 +43,11 @@ public:
     // without a notebook (or without a platform window).
     TNoteWin* Notebook();
 
+    // Asks for the password when the document protects an operation of `mask` and the
+    // password was not given yet in this window.
+    bool Authorize(int mask) override;
+    const DocumentProtection& Protection() const { return protection_; }
+
     virtual std::string DocumentExtension() const { return "kv2"; }
     virtual std::string DocumentFilter() const { return "Arquivos Rovu2Z (*.KV2)|*.kv2"; }
 
@@ -65,6 +71,8 @@ private:
     void CommandOpen();
     bool CommandSave(bool askPath);
     void ShowDocumentName();
+    void CommandPassword();
+    void CommandAuthor();
     struct SettingBindings;
     SettingBindings Bindings();
     void CaptureSettingBlocks(DocumentState& s);
@@ -79,7 +87,6 @@ private:
         std::array<std::int16_t, kDocumentWords> words{};
         std::array<std::uint8_t, kDocumentFlags> flags{};
         std::array<long double, kDocumentReals> reals{};
-        std::optional<std::array<std::string, kPasswordStrings>> password;
         std::vector<std::array<std::uint8_t, kTextItemSize>> textItems;
         std::vector<StoredPicture> pictures;
         std::vector<std::array<std::uint8_t, kTextItemSize>> equationLabels;
@@ -90,6 +97,7 @@ private:
     Carried carried_;
     std::unique_ptr<TNoteWin> notebook_;
     PictureOutput output_{*this};
+    DocumentProtection protection_;
     bool hasFile_ = false; // read from or written to a file since the last Novo
 };
 

@@ -16,6 +16,8 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
     {K::Separator, nullptr, 0},
     {K::Command, "Ca&derno ...", 75},
+    {K::Command, "Sen&ha ...", 76},
+    {K::Command, "A&utor ...", 77},
     {K::Separator, nullptr, 0},
     {K::Command, "Arquivo PiCTe&X ...", 70},
     {K::Command, "Arquivo Ti&kZ ...", 76},

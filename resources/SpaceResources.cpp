@@ -19,6 +19,8 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
     {K::Separator, nullptr, 0},
     {K::Command, "Ca&derno ...", 75},
+    {K::Command, "Sen&ha ...", 76},
+    {K::Command, "A&utor ...", 77},
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},

@@ -152,19 +152,19 @@ TEST_F(Inventory, WhichButtonsAreEnabled) {
     struct Row {
         const char* what;
         int command;
-        bool derive;
+        bool derive, table;
     };
     const Row rows[] = {
-        {"explicit", cmd::kNewExplicit, true},   {"polar", cmd::kNewPolar, true},
-        {"parametric", cmd::kNewParametric, true}, {"implicit", cmd::kNewImplicit, false},
-        {"line", cmd::kNewLine, false},          {"polynomial", cmd::kNewPolynomial, false},
+        {"explicit", cmd::kNewExplicit, true, true},     {"polar", cmd::kNewPolar, true, true},
+        {"parametric", cmd::kNewParametric, true, true}, {"implicit", cmd::kNewImplicit, false, false},
+        {"line", cmd::kNewLine, false, false},           {"polynomial", cmd::kNewPolynomial, false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Add(row.command);
         ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, Examples().LastExample()));
         EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kDerive), row.derive);
-        EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kTable));
+        EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kTable), row.table);
         EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kWeb));
         EXPECT_TRUE(Dialog()->IsEnabled(TInventDlg::kDelete));
     }

@@ -119,12 +119,5 @@ TEST_F(TableOfValuesTest, ARefusedRangeKeepsTheDialogAndItsCode) {
     EXPECT_EQ(Examples()[0].I16(exo::kTableSteps), 50);
 }
 
-TEST_F(TableOfValuesTest, ImplicitExamplesHaveNoTable) {
-    Add(cmd::kNewImplicit, {{218, "xx+yy=1"}});
-    platform::MemoryDialog* inventory = platform.FindDialog("INVENT");
-    ASSERT_TRUE(inventory->Select(TInventDlg::kList, 0));
-    EXPECT_FALSE(inventory->Press(TInventDlg::kTable));
-}
-
 } // namespace
 } // namespace korvane::equationtest
