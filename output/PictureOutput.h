@@ -15,7 +15,7 @@ namespace korvane {
 
 namespace cmd {
 inline constexpr int kPicTeX = 70;
-inline constexpr int kTikZ = 76;
+inline constexpr int kTikZ = 78; // 76 is "Sen&ha ..."
 inline constexpr int kImageSize = 90;
 inline constexpr int kSelectPrinter = 93;
 inline constexpr int kCopyBackground = 221;
