@@ -98,6 +98,7 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
     // A sequence keeps its number of terms in the end field; a system its end time.
     long steps = 0;
     long double h = 0;
+    bool limited = false;
     if (e.Kind() == kSpaceRecursive) {
         steps = std::isfinite(end) ? static_cast<long>(std::clamp<long double>(std::nearbyint(end), 0, kMaxSequenceTerms)) : 0;
     } else {
@@ -107,7 +108,8 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
             return out;
         }
         const long double count = std::ceil(std::fabs(end - t) / h - 1e-9L);
-        steps = static_cast<long>(std::clamp<long double>(count, 0, kMaxTrajectorySteps));
+        steps = static_cast<long>(std::clamp<long double>(count, 0, kMaxSpaceSteps));
+        limited = count > kMaxSpaceSteps;
         if (end < t)
             h = -h;
     }
@@ -123,8 +125,8 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
         if (e.Kind() == kSpaceRecursive) {
             defined = field.At(context, p, t, next);
         } else {
-            // The last step lands on the end time.
-            const long double step = k == steps ? end - t : h;
+            // The last step lands on the end time (unless the steps ran out before it).
+            const long double step = k == steps && !limited ? end - t : h;
             SpacePoint k1, k2, k3, k4;
             defined = field.At(context, p, t, k1) && field.At(context, p + (step / 2) * k1, t + step / 2, k2) &&
                       field.At(context, p + (step / 2) * k2, t + step / 2, k3) &&
@@ -150,6 +152,8 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
             return out;
         }
     }
+    if (limited)
+        out.end = SpaceTrajectoryEnd::StepLimit;
     return out;
 }
 

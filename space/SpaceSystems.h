@@ -13,8 +13,10 @@ namespace sko {
 inline constexpr int kClip = exo::kScreenLimit; // "clip trajetórias": trajectories end at the box
 } // namespace sko
 
-// The most terms of one sequence that a drawing makes.
+// The most terms of one sequence, or steps of one path, that a drawing makes, whatever a
+// file asks: a damaged step size must not hold the window for minutes.
 inline constexpr long kMaxSequenceTerms = 1000000;
+inline constexpr long kMaxSpaceSteps = 1000000;
 
 bool IsSpaceSystem(int kind);
 
@@ -26,7 +28,7 @@ void InitialiseSpaceSystem(ExampleRecord& e, std::int16_t kind, std::int16_t col
 TrajectoryRecord MakeSpaceTrajectory(const SpacePoint& start, long double t0, long double end, long double step);
 
 // Why a trajectory ended.
-enum class SpaceTrajectoryEnd { Completed, Undefined, LeftBox, Stopped };
+enum class SpaceTrajectoryEnd { Completed, Undefined, LeftBox, Stopped, StepLimit };
 
 struct SpaceTrajectoryOutcome {
     SpaceTrajectoryEnd end = SpaceTrajectoryEnd::Completed;

@@ -41,7 +41,7 @@ int TSpaceIvpDlg::Accept(const platform::Dialog& dialog) {
     }
     if (!(v[5] > 0) || v[4] == v[3])
         return kInconsistent;
-    if (std::fabs(v[4] - v[3]) / v[5] > kMaxTrajectorySteps)
+    if (std::fabs(v[4] - v[3]) / v[5] > kMaxSpaceSteps)
         return kOutOfRange;
     result_ = MakeSpaceTrajectory({v[0], v[1], v[2]}, v[3], v[4], v[5]);
     return 0;

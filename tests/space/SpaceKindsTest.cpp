@@ -305,6 +305,9 @@ TEST(SpaceSystem, TrajectoriesFollowTheirClosedForms) {
          SpaceTrajectoryEnd::Undefined, {}, 0},
         {"leaves the box", kSpaceSystem, {"1", "0", "0"}, {0, 0, 0}, 0, 100, 0.5L, true, SpaceTrajectoryEnd::LeftBox,
          {30, 0, 0}, 1e-12},
+        // A damaged step: the path ends after the most steps a drawing makes.
+        {"a step far too small", kSpaceSystem, {"1", "0", "0"}, {0, 0, 0}, 0, 1, 1e-12L, false,
+         SpaceTrajectoryEnd::StepLimit, {kMaxSpaceSteps * 1e-12L, 0, 0}, 1e-15},
         {"a sequence undefined at once", kSpaceRecursive, {"ln(x)", "y", "z"}, {-1, 0, 0}, 0, 5, 1, false,
          SpaceTrajectoryEnd::Undefined, {-1, 0, 0}, 0},
     };
