@@ -1,19 +1,13 @@
-// Point notes: the duplicate rule, untrusted stored bytes, and notes that survive saving
-// and reopening their document byte for byte.
+// Point notes: the duplicate rule and untrusted stored bytes. Notes in documents are
+// DocumentFile's round trip and the analysis example's.
 #include "AnalysisTestSupport.h"
 
-#include "analysis/AnalysisCommands.h"
-#include "analysis/TZeroDlg.h"
 #include "plane/PointNote.h"
 #include "platform/Real80.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace korvane {
 namespace {
-
-using analysistest::AnalysisWindow;
 
 PointNote Note(std::int16_t type, long double a, long double b, std::int16_t count) {
     PointNote n;
@@ -72,32 +66,6 @@ TEST(PointNotes, StoredBytesAreLaidOutAndReadBackWithoutTrust) {
     const PointNote read = PointNote::Unpack(bytes);
     EXPECT_EQ(read.count, 4);
     EXPECT_EQ(read.label.size(), 30u);
-}
-
-using NotesInDocuments = AnalysisWindow;
-
-std::vector<char> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST_F(NotesInDocuments, SurviveSaveAndReopenByteForByte) {
-    const int e = Add(kExplicit, {{1, "x^2-2"}});
-    platform::MemoryDialog* d = Choose(cmd::kZeros, "ZEROS");
-    ASSERT_NE(d, nullptr);
-    d->Press(TZeroDlg::kNext);
-    const auto notes = window->Examples()[e].pointNotes;
-    ASSERT_EQ(notes.size(), 2u);
-    const std::string first = platform.ConfigDirectory() + "notes.kv2";
-    const std::string second = platform.ConfigDirectory() + "again.kv2";
-    ASSERT_EQ(window->SaveDocument(first), 0);
-    auto reopened = MakeWindow();
-    ASSERT_EQ(reopened->OpenDocument(first), 0);
-    EXPECT_EQ(reopened->Examples()[e].pointNotes, notes);
-    ASSERT_EQ(reopened->SaveDocument(second), 0);
-    EXPECT_EQ(FileBytes(first), FileBytes(second));
-    reopened->DeleteExample(e);
-    EXPECT_TRUE(reopened->Examples()[e].pointNotes.empty()) << "notes go with their example";
 }
 
 } // namespace
