@@ -25,7 +25,25 @@ constexpr int kMaxSide = 10000;
 struct ExportRequest {
     std::string in, out;
     int width = 800, height = 600;
+    int letter = -1; // --animate: the slot of the letter that moves
+    int frames = 23;
 };
+
+// "A".."W", or "@" for the symbol parameter.
+bool ParseLetter(const std::string& text, int& slot) {
+    if (text.size() != 1)
+        return false;
+    const int c = std::toupper(static_cast<unsigned char>(text[0]));
+    if (c < '@' || c > 'W')
+        return false;
+    slot = c - '@';
+    return true;
+}
+
+bool ParseFrames(std::string_view text, int& frames) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), frames);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && frames >= 3 && frames <= 200;
+}
 
 bool ParseSide(std::string_view text, int& out) {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
@@ -41,10 +59,18 @@ bool ParseSize(const std::string& text, ExportRequest& request) {
 bool ParseArgs(const std::vector<std::string>& args, ExportRequest& request) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool valued = args[i] == "--size" || args[i] == "--animate" || args[i] == "--frames";
+        if (valued && i + 1 >= args.size())
+            return false;
         if (args[i] == "--size") {
-            if (i + 1 >= args.size() || !ParseSize(args[i + 1], request))
+            if (!ParseSize(args[++i], request))
                 return false;
-            ++i;
+        } else if (args[i] == "--animate") {
+            if (!ParseLetter(args[++i], request.letter))
+                return false;
+        } else if (args[i] == "--frames") {
+            if (!ParseFrames(args[++i], request.frames))
+                return false;
         } else {
             paths.push_back(args[i]);
         }
@@ -95,12 +121,7 @@ private:
     bool hadPrevious_ = false;
 };
 
-int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
-    const bool tikz = Extension(request.out) == ".tikz";
-    const bool tex = tikz || Extension(request.out) == ".tex";
-    auto surface = tex ? nullptr : platform.CreateExportSurface(request.out, {request.width, request.height});
-    if (!surface && !tex)
-        return kExitWrite;
+void FitView(TPlot11Win& window, const ExportRequest& request) {
     View& view = window.GetView();
     window.SyncPixelSizes();
     view.SetClientSize(request.width, request.height);
@@ -108,6 +129,23 @@ int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Plat
     for (int i = 0; i <= window.Examples().LastExample(); ++i)
         window.FollowView(window.Examples()[i]);
     window.DrawSettings().noPoll = true;
+}
+
+int WriteAnimation(TPlot2Win& window, const ExportRequest& request) {
+    FitView(window, request);
+    PlaneAnimator& animator = window.Animator();
+    const int code = animator.WriteAnimation(request.out, request.letter, request.frames,
+                                             {request.width, request.height}, animator.Settings().slidePause);
+    return code == 0 ? 0 : kExitWrite;
+}
+
+int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
+    const bool tikz = Extension(request.out) == ".tikz";
+    const bool tex = tikz || Extension(request.out) == ".tex";
+    auto surface = tex ? nullptr : platform.CreateExportSurface(request.out, {request.width, request.height});
+    if (!surface && !tex)
+        return kExitWrite;
+    FitView(window, request);
     // PiCTeX in its first mode with the built-in settings.
     if (tex)
         return (tikz ? window.Output().WriteTikZ(request.out) : window.Output().WritePicTeX(request.out)) == 0
@@ -123,14 +161,20 @@ int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Plat
 int RunExportCommand(const std::vector<std::string>& args, platform::Platform& platform, std::FILE* err) {
     ExportRequest request;
     if (!ParseArgs(args, request)) {
-        std::fputs("uso: korvane --export ENTRADA SAIDA [--size LxA]\n", err);
+        std::fputs("uso: korvane --export ENTRADA SAIDA [--size LxA] [--animate LETRA [--frames N]]\n", err);
         return kExitWrite;
     }
     const std::string ext = Extension(request.out);
     // The document kind of the input names the window; a document goes out as its own kind.
     const bool space = Extension(request.in) == ".kv3";
     const std::string document = space ? ".kv3" : ".kv2";
-    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != ".tikz" && ext != document) {
+    // An animation is a GIF of a plane document's letter, and a GIF is always one.
+    if ((ext == ".gif") != (request.letter >= 0) || (ext == ".gif" && space)) {
+        std::fputs("korvane: uma animação (--animate) de um documento .kv2 vai para um arquivo .gif\n", err);
+        return kExitWrite;
+    }
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != ".tikz" && ext != ".gif" &&
+        ext != document) {
         std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
         return kExitWrite;
     }
@@ -147,8 +191,13 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
         std::fprintf(err, "korvane: não é possível abrir arquivo %s\n", request.in.c_str());
         return kExitRead;
     }
-    const int code = ext == document ? (window->SaveDocument(request.out) == 0 ? 0 : kExitWrite)
-                                   : DrawPicture(*window, request, platform);
+    int code = 0;
+    if (ext == document)
+        code = window->SaveDocument(request.out) == 0 ? 0 : kExitWrite;
+    else if (ext == ".gif")
+        code = WriteAnimation(static_cast<TPlot2Win&>(*window), request);
+    else
+        code = DrawPicture(*window, request, platform);
     if (code != 0)
         std::fprintf(err, "korvane: não é possível escrever %s\n", request.out.c_str());
     window.reset();

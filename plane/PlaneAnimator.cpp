@@ -11,6 +11,7 @@
 #include "plane/TPlot2Win.h"
 #include "plane/TSlideDlg.h"
 #include "platform/Dialog.h"
+#include "platform/GifWriter.h"
 #include "resources/Resources.h"
 
 namespace korvane {
@@ -508,6 +509,55 @@ bool PlaneAnimator::PaintSlide(platform::Surface& front) {
     front.Blit(window_.PictureOffset(), slide, platform::Rect::FromSize({0, 0}, slide.GetSize()));
     framePending_ = false;
     return true;
+}
+
+// --- Animations as files -------------------------------------------------------------
+
+int PlaneAnimator::WriteAnimation(const std::string& path, int slot, int frames, platform::Size size, int delay) {
+    constexpr int kCannotSave = 12; // "não é possível salvar arquivo"
+    std::unique_ptr<platform::Surface> picture = window_.GetPlatform().CreateSurface(size);
+    platform::GifWriter gif;
+    if (!picture || frames < 2 || !gif.Open(path, size))
+        return kCannotSave;
+    EvalContext& c = window_.Context();
+    const long double before = c.GetLetter(slot), low = c.letterLow[slot].re;
+    long double d = (c.letterHigh[slot].re - low) / (frames - 1);
+    if (d < kBoundSlack)
+        d = 1.0L / (frames - 1);
+    const bool noPoll = window_.DrawSettings().noPoll;
+    window_.DrawSettings().noPoll = true;
+    bool ok = true;
+    for (int k = 0; k < frames && ok; ++k) {
+        c.SetLetter(slot, low + k * d);
+        ForgetDependentPieces(Bit(slot));
+        window_.ClearToBackground(*picture);
+        picture->SetBackgroundColour(window_.BackgroundRgb());
+        window_.DrawGrid(*picture);
+        window_.DrawExamples(*picture);
+        window_.DrawOverlay(*picture);
+        ok = gif.AddFrame(*picture, delay);
+    }
+    window_.DrawSettings().noPoll = noPoll;
+    c.SetLetter(slot, before);
+    ForgetDependentPieces(Bit(slot));
+    return gif.Close() && ok ? 0 : kCannotSave;
+}
+
+void PlaneAnimator::SaveAnimationAs(int slot, int frames) {
+    Stop();
+    platform::FileDialogSpec spec;
+    spec.title = "Salvar animação";
+    spec.filter = "animações GIF (*.gif)|*.gif";
+    spec.defaultExtension = "gif";
+    spec.owner = window_.GetWindow();
+    const std::optional<std::string> path = window_.GetPlatform().SaveFileDialog(spec);
+    if (!path)
+        return;
+    window_.SetStatus(2); // "ocupado --- favor aguardar"
+    const int code = WriteAnimation(*path, slot, frames, window_.ClientSize(), settings_.slidePause);
+    window_.ClearStatus();
+    if (code != 0)
+        window_.ShowMessage(code);
 }
 
 // --- The dialogs of the menu ----------------------------------------------------------

@@ -80,6 +80,13 @@ public:
     // How often layer 2 was made again (tests see that a drag reuses it).
     int StaticRebuilds() const { return staticRebuilds_; }
 
+    // The frames of letter `slot` from its lower to its upper bound, `frames` pictures of
+    // `size` (the view's own size), as an animated GIF with `delay` hundredths of a second
+    // between frames. The letter keeps its value. 0, or 12 when the file cannot be written.
+    int WriteAnimation(const std::string& path, int slot, int frames, platform::Size size, int delay);
+    // "Salvar animação ...": asks for the file, writes the slide count's frames.
+    void SaveAnimationAs(int slot, int frames);
+
     // "Janela ligada": the window whose letters these sliders drive too. `peers` gives the
     // open plane windows (the program sets it; without it there is nothing to choose).
     void LinkWindow(PlaneAnimator* other);

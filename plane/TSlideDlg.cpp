@@ -167,6 +167,12 @@ bool TSlideDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlEve
     case kAutoCyclic:
         Animate(true);
         return true;
+    case kSaveAnimation: {
+        int count = 0;
+        if (ReadSlideCount(count) == 0)
+            animator_.SaveAnimationAs(slot_, count);
+        return true;
+    }
     default:
         return false;
     }

@@ -32,6 +32,7 @@ public:
         kAutoCyclic = 740,
         kSetLow = 804,
         kSetHigh = 805,
+        kSaveAnimation = 806,
     };
     static constexpr int kDefaultSlides = 23;
 

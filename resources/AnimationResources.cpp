@@ -15,6 +15,7 @@ constexpr ControlTemplate kSliderParam[] = {
     {C::Static, 302, "", 9},           {C::Button, 738, "auto rev", 0, true},
     {C::Button, 740, "auto cícl"},     {C::CheckBox, 271, "automostrar", 0, true},
     {C::Edit, 212, "", 5, false, 10},  {C::Static, -1, "slides"},
+    {C::Button, 806, "Salvar animação ...", 0, true},
     {C::Button, 2, "fechar", 0, true},
 };
 

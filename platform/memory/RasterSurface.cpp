@@ -359,8 +359,23 @@ void RasterSurface::Blit(Point to, const Surface& source, const Rect& from, Blit
         InvertRect(Rect::FromSize(to, {from.Width(), from.Height()}));
         return;
     }
-    // Read the source first: it may be this surface, overlapping the destination.
     const int w = std::max(0, from.Width()), h = std::max(0, from.Height());
+    // A plain copy from another raster, row by row: what every repaint and every frame of
+    // an animation does.
+    if (const auto* other = dynamic_cast<const RasterSurface*>(&source); other && other != this && op == BlitOp::Copy) {
+        for (int y = 0; y < h; ++y) {
+            const int sy = from.top + y, ty = to.y + y;
+            if (sy < 0 || sy >= other->size_.height || ty < clip_.top || ty >= clip_.bottom)
+                continue;
+            const int x0 = std::max({0, -from.left, clip_.left - to.x});
+            const int x1 = std::min({w, other->size_.width - from.left, clip_.right - to.x});
+            if (x1 > x0)
+                std::copy_n(other->pixels_.begin() + (std::ptrdiff_t(sy) * other->size_.width + from.left + x0), x1 - x0,
+                            pixels_.begin() + (std::ptrdiff_t(ty) * size_.width + to.x + x0));
+        }
+        return;
+    }
+    // Read the source first: it may be this surface, overlapping the destination.
     std::vector<std::optional<Rgb>> copy(std::size_t(w) * std::size_t(h));
     const auto* raster = dynamic_cast<const RasterSurface*>(&source);
     for (int y = 0; y < h; ++y)

@@ -15,6 +15,7 @@
 #include "resources/Resources.h"
 #include "tests/support/Tolerance.h"
 
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -328,6 +329,28 @@ TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
     EXPECT_TRUE(Near(Value(), 1, 1e-18L));
     EXPECT_EQ(Memory().GetTitle(), title);
     EXPECT_TRUE(d.IsVisible());
+}
+
+// "Salvar animação ..." writes the slide count's frames of the window's size, and the
+// letter keeps its value; a file that cannot be made says so.
+TEST_F(LetterSliders, SavesTheAnimationAsAGif) {
+    platform::MemoryDialog& d = Open();
+    ASSERT_TRUE(d.Type(D::kSlides, "4"));
+    platform.AnswerFileDialog(folder_.File("onda.gif"));
+    ASSERT_TRUE(d.Press(D::kSaveAnimation));
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(folder_.File("onda.gif").c_str(), &error);
+    ASSERT_NE(gif, nullptr);
+    ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+    EXPECT_EQ(gif->ImageCount, 4);
+    EXPECT_EQ(gif->SWidth, Memory().GetClientSize().width);
+    DGifCloseFile(gif, &error);
+    EXPECT_TRUE(Near(Value(), 2, 1e-18L));
+    EXPECT_TRUE(platform.Messages().empty());
+    platform.AnswerFileDialog(folder_.File("no/where.gif"));
+    ASSERT_TRUE(d.Press(D::kSaveAnimation));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, res::Message(12));
 }
 
 // A second window linked to this one takes every value of its sliders and redraws.

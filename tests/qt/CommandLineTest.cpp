@@ -5,6 +5,8 @@
 #include "tests/support/Process.h"
 #include "tests/support/ScratchFolder.h"
 
+#include <gif_lib.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -123,6 +125,13 @@ TEST_F(CommandLineTest, ExportExitCodesSayWhatFailed) {
         {__LINE__, {"--export", Example("onda.kv2"), Out("a.png"), "--size", "0x10"}, 2, nullptr},
         {__LINE__, {"--export", Example("onda.kv2"), Out("a.png"), "--size"}, 2, nullptr},
         {__LINE__, {"--export", Example("onda.kv2")}, 2, nullptr},
+        // An animation needs its letter, a GIF, a plane document and 3..200 frames.
+        {__LINE__, {"--export", Example("animacao.kv2"), Out("a.gif")}, 2, nullptr},
+        {__LINE__, {"--export", Example("animacao.kv2"), Out("a.png"), "--animate", "A"}, 2, nullptr},
+        {__LINE__, {"--export", Example("animacao.kv2"), Out("a.gif"), "--animate", "X"}, 2, nullptr},
+        {__LINE__, {"--export", Example("animacao.kv2"), Out("a.gif"), "--animate", "A", "--frames", "2"}, 2, nullptr},
+        {__LINE__, {"--export", Example("animacao.kv2"), Out("no/where.gif"), "--animate", "A"}, 2, nullptr},
+        {__LINE__, {"--export", Example("esfera.kv3"), Out("a.gif"), "--animate", "A"}, 2, nullptr},
     };
     CheckRows(rows);
     for (const auto& run : runs) {
@@ -134,6 +143,38 @@ TEST_F(CommandLineTest, ExportExitCodesSayWhatFailed) {
         EXPECT_EQ(ours, 1u) << run->Err();
     }
     EXPECT_FALSE(fs::exists(Out("a.png")));
+    EXPECT_FALSE(fs::exists(Out("a.gif")));
+}
+
+// --animate: the letter from its lower to its upper bound, one frame each, of the size
+// asked for; the wave moves between the first and the last frame.
+TEST_F(CommandLineTest, ExportedAnimationIsAGifOfTheFrames) {
+    ::umask(022);
+    testing::Process& run =
+        Start({"--export", Example("animacao.kv2"), Out("a.gif"), "--animate", "a", "--frames", "7", "--size", "240x180"});
+    ASSERT_EQ(run.Wait(), std::optional<int>(0)) << run.Err();
+    EXPECT_NE(fs::status(Out("a.gif")).permissions() & fs::perms::others_read, fs::perms::none)
+        << "readable by others, as the user's other files";
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(Out("a.gif").c_str(), &error);
+    ASSERT_NE(gif, nullptr);
+    ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+    EXPECT_EQ(gif->ImageCount, 7);
+    EXPECT_EQ(gif->SWidth, 240);
+    EXPECT_EQ(gif->SHeight, 180);
+    const auto colours = [gif](int frame) {
+        const SavedImage& image = gif->SavedImages[frame];
+        const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+        std::vector<int> rgb;
+        for (int i = 0; i < 240 * 180; ++i) {
+            const GifColorType c = map->Colors[image.RasterBits[i]];
+            rgb.push_back(c.Red << 16 | c.Green << 8 | c.Blue);
+        }
+        return rgb;
+    };
+    EXPECT_NE(colours(0), colours(6));
+    EXPECT_EQ(colours(0)[0], colours(6)[0]) << "the background stays";
+    DGifCloseFile(gif, &error);
 }
 
 // Pixels unlike the top-left one, which is background.
