@@ -18,7 +18,8 @@ namespace korvane {
 
 namespace {
 
-constexpr int kCannotSave = 12, kNoPrinter = 2, kLostOnClose = 22;
+constexpr int kCannotSave = 12, kCannotOpen = 11, kNoPrinter = 2, kLostOnClose = 22, kOutOfRange = 17;
+constexpr int kPrintManyCaption = 23, kPrintManyLabel = 22, kMostDocuments = 12;
 constexpr int kCaution = 2, kOverwriteQuestion = 13, kUntitled = 29, kSuccess = 88, kPicTeXSaved = 89;
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
@@ -33,6 +34,7 @@ bool PictureOutput::OnCommand(int id) {
     case cmd::kTikZ: Export(true); return true;
     case cmd::kPrint: Print(false); return true;
     case cmd::kPrintPreview: Print(true); return true;
+    case cmd::kPrintMany: PrintMany(); return true;
     case cmd::kPrintFormat: EditPrintFormat(); return true;
     case cmd::kSelectPrinter:
         if (platform::Printer* printer = GetPrinter())
@@ -164,6 +166,63 @@ void PictureOutput::Print(bool preview) {
     window_.RequestRepaint();
     if (code != 0)
         window_.ShowMessage(code);
+}
+
+std::vector<std::string> PictureOutput::ChooseDocuments() {
+    platform::Platform& platform = window_.GetPlatform();
+    const auto count = platform.InputBox(StringOf(kPrintManyCaption), StringOf(kPrintManyLabel), "2",
+                                         window_.GetWindow(), 20);
+    if (!count)
+        return {};
+    long double n = 0;
+    if (const int code = window_.EvaluateNumber(*count, n); code != 0) {
+        window_.ShowMessage(code);
+        return {};
+    }
+    if (n < 1 || n > kMostDocuments) {
+        window_.ShowMessage(kOutOfRange);
+        return {};
+    }
+    std::vector<std::string> files;
+    for (int i = 0; i < RoundToInt(n); ++i) {
+        platform::FileDialogSpec request;
+        request.title = "abrir";
+        request.filter = documents.filter ? documents.filter() : std::string();
+        request.owner = window_.GetWindow();
+        const auto chosen = platform.OpenFileDialog(request);
+        if (!chosen || chosen->empty())
+            break;
+        files.push_back(*chosen);
+    }
+    return files;
+}
+
+void PictureOutput::PrintMany() {
+    if (!documents.load || !documents.mayReplace || !documents.restore)
+        return;
+    const std::vector<std::string> files = ChooseDocuments();
+    if (files.empty() || !documents.mayReplace())
+        return;
+    platform::Printer* printer = GetPrinter();
+    platform::Window* w = window_.GetWindow();
+    if (!printer || !w || !printer->Choose(w))
+        return;
+    const platform::Placement placement = w->GetPlacement();
+    w->Hide();
+    int failure = 0;
+    for (const std::string& file : files) {
+        const int code = documents.load(file) ? PrintOn(*printer) : kCannotOpen;
+        if (failure == 0)
+            failure = code;
+    }
+    // The window's own document comes back: nothing the user had is lost to the printing.
+    documents.restore();
+    w->SetPlacement(placement);
+    w->Show();
+    window_.InvalidateLayer(window_.CurrentLevel());
+    window_.RequestRepaint();
+    if (failure != 0)
+        window_.ShowMessage(failure);
 }
 
 void PictureOutput::EditPrintFormat() {

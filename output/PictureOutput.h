@@ -8,8 +8,10 @@
 #include "output/TeXSettings.h"
 #include "platform/Printer.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -21,6 +23,7 @@ inline constexpr int kSelectPrinter = 93;
 inline constexpr int kCopyBackground = 221;
 inline constexpr int kPrint = 303;
 inline constexpr int kPrintFormat = 304;
+inline constexpr int kPrintMany = 307;
 inline constexpr int kPrintPreview = 308;
 inline constexpr int kCopyBitmap = 310;
 inline constexpr int kCopy = 311;
@@ -38,6 +41,15 @@ public:
     bool CopyBackground() const { return copyBackground_; }
     // The print-settings dialog of the window kind ("PRNSPX1" or "PRNSPX2").
     std::string printFormatDialog = "PRNSPX2";
+    // Simultaneous printing loads each document into the window. The window kind that has
+    // documents says how: whether the present one may go (it asks to save it), how one
+    // loads, and what comes back afterwards; without them the command does nothing.
+    struct DocumentHooks {
+        std::function<bool()> mayReplace;
+        std::function<bool(const std::string& path)> load;
+        std::function<void()> restore;
+        std::function<std::string()> filter; // of the open dialog
+    } documents;
 
     // Handles the output commands; false for any other id.
     bool OnCommand(int id);
@@ -60,6 +72,9 @@ private:
     std::string AskTargetFile(const std::string& filter, const std::string& extension);
     platform::Printer* GetPrinter();
     void Print(bool preview);
+    void PrintMany();
+    // The documents of command 307: 1 to 12, each from the open dialog; empty when cancelled.
+    std::vector<std::string> ChooseDocuments();
     void EditPrintFormat();
     void SetImageSize();
     // The picture as the clipboard takes it, on `surface` of the client size.

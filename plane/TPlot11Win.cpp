@@ -60,6 +60,17 @@ TPlot11Win::TPlot11Win(platform::Platform& platform, const WindowOptions& option
     CorrectDocumentSettings(defaults);
     carried_.words = defaults.words;
     carried_.reals = defaults.reals;
+    // Virtual: asked when used, once the window kind is complete.
+    output_.documents.filter = [this] { return DocumentFilter(); };
+    output_.documents.mayReplace = [this] {
+        previous_ = hasFile_ && !IsUntitled(FileName()) ? FileName() : std::string();
+        return ConfirmDiscard();
+    };
+    output_.documents.load = [this](const std::string& path) { return OpenDocument(path) == 0; };
+    output_.documents.restore = [this] {
+        if (previous_.empty() || OpenDocument(previous_) != 0)
+            NewDocument();
+    };
 }
 
 // Where each setting of the window's levels lives in the body's blocks. Every row is

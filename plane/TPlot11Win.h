@@ -98,6 +98,7 @@ private:
     std::unique_ptr<TNoteWin> notebook_;
     PictureOutput output_{*this};
     DocumentProtection protection_;
+    std::string previous_; // the document that simultaneous printing puts back
     bool hasFile_ = false; // read from or written to a file since the last Novo
 };
 

@@ -25,6 +25,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "&Imprimir ...\tCtrl+P", 303},
     {K::Command, "&Visualizar impressão ...", 308},
     {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    {K::Command, "Simul Imp&rimir ...", 307},
     {K::Command, "S&elecionar impressora ...", 93},
     {K::Separator, nullptr, 0},
     {K::Command, "C&opiar", 311},

@@ -22,6 +22,20 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "Sen&ha ...", 76},
     {K::Command, "A&utor ...", 77},
     {K::Separator, nullptr, 0},
+    {K::Command, "Arquivo PiCTe&X ...", 70},
+    {K::Command, "Arquivo Ti&kZ ...", 76},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "&Visualizar impressão ...", 308},
+    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    {K::Command, "Simul Imp&rimir ...", 307},
+    {K::Command, "S&elecionar impressora ...", 93},
+    {K::Separator, nullptr, 0},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Command, "Co&r de fundo", 221},
+    {K::Command, "&Tamanho da imagem ...", 90},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Observador", 0},
@@ -115,6 +129,7 @@ constexpr Accelerator kPlot3Keys[] = {
     {'N', ModCtrl, 24301},     {'A', ModCtrl, 24302},     {'S', ModCtrl, 24303},
     {'S', ModCtrl | ModShift, 24304}, {KeyF1, ModNone, 1001}, {KeyF2, ModNone, 1003},
     {KeyF4, ModNone, 1002},    {KeyF5, ModNone, 1016},    {'I', ModCtrl, 920},
+    {'P', ModCtrl, 303},       {'P', ModCtrl | ModShift, 304},
 };
 
 #define KV3_RANGES(a, b)                                                                                       \

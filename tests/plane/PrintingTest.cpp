@@ -117,6 +117,30 @@ TEST_F(PlanePrinting, APageIsTheWindowsPictureAndTheScreenComesBack) {
     EXPECT_GT(DrawnIn({255, 0, 0}), 0) << "the curve in its red";
 }
 
+TEST_F(PlanePrinting, SimultaneousPrintingPrintsEachFileAndPutsTheDocumentBack) {
+    ASSERT_EQ(window->SaveDocument(scratch.File("a.kv2")), 0);
+    window->Examples().Append(kExplicit, 5);
+    ASSERT_EQ(window->SaveDocument(scratch.File("b.kv2")), 0);
+    const platform::Placement placement = Memory().GetPlacement();
+    platform.AnswerInput("13");
+    Memory().SendCommand(cmd::kPrintMany);
+    EXPECT_EQ(platform.Messages().back().text, StringOf(417)) << "at most 12 files";
+    EXPECT_TRUE(platform.FileDialogs().empty());
+
+    window->Examples().Append(kExplicit, 6); // unsaved: the question comes first
+    platform.AnswerInput("2");
+    platform.AnswerFileDialog(scratch.File("b.kv2"));
+    platform.AnswerFileDialog(scratch.File("a.kv2"));
+    platform.AnswerMessage(platform::AnswerNo);
+    Memory().SendCommand(cmd::kPrintMany);
+    ASSERT_NE(platform.LastPrinter(), nullptr);
+    EXPECT_EQ(Printer().Title(), "a.kv2") << "the last file printed";
+    EXPECT_TRUE(Printer().Ended());
+    EXPECT_EQ(window->Examples().Count(), 2) << "b.kv2 is back, as saved";
+    EXPECT_TRUE(Memory().IsVisible());
+    EXPECT_EQ(Memory().GetPlacement(), placement);
+}
+
 TEST_F(PlanePrinting, TheFormatDialogRefusesWhatCannotBePrinted) {
     const struct {
         const char* rule;
