@@ -1,19 +1,15 @@
 #include "app/EmptyWindowFactory.h"
 
 #include "analysis/AnalysisTools.h"
-#include "plane/ExampleRecord.h"
-#include "app/EmptyGraphWindow.h"
 #include "app/OwnedGraphWindow.h"
+#include "plane/ExampleRecord.h"
 #include "plane/TPlot2Win.h"
 #include "space/TPlot3Win.h"
+#include "windows/TDom2Win.h"
+#include "windows/TRan2Win.h"
 #include "windows/TPlotGWin.h"
 
 namespace korvane {
-
-std::unique_ptr<OwnedWindow> EmptyWindowFactory::Make(const WindowOptions& options, const char* kind,
-                                                      platform::Window* owner) {
-    return std::make_unique<EmptyGraphWindow>(platform_, options, kind, owner);
-}
 
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
     auto plane = std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
@@ -44,11 +40,18 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperDomain(const WindowOptions& options,
                                                                     platform::Window* owner) {
-    return Make(options, "domínio", owner);
+    return std::make_unique<OwnedGraphWindow<TDom2Win>>(platform_, options, owner);
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperRange(const WindowOptions& options,
                                                                    platform::Window* owner) {
-    return Make(options, "contradomínio", owner);
+    return std::make_unique<OwnedGraphWindow<TRan2Win>>(platform_, options, owner);
+}
+
+void EmptyWindowFactory::LinkMapper(OwnedWindow& domain, OwnedWindow& range) {
+    auto* d = dynamic_cast<OwnedGraphWindow<TDom2Win>*>(&domain);
+    auto* r = dynamic_cast<OwnedGraphWindow<TRan2Win>*>(&range);
+    if (d && r)
+        d->Get().AttachRange(r->Get());
 }
 
 } // namespace korvane

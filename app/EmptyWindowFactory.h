@@ -1,6 +1,5 @@
 #pragma once
-// The factory of the program's window kinds; a kind that is not built yet opens as an
-// EmptyGraphWindow.
+// The factory of the program's window kinds, the mapper pair linked once both exist.
 #include "app/GraphWindowFactory.h"
 #include "expr/RandomGenerator.h"
 
@@ -26,9 +25,9 @@ public:
     std::unique_ptr<OwnedWindow> CreateGuess(const WindowOptions& options, platform::Window* owner) override;
     std::unique_ptr<OwnedWindow> CreateMapperDomain(const WindowOptions& options, platform::Window* owner) override;
     std::unique_ptr<OwnedWindow> CreateMapperRange(const WindowOptions& options, platform::Window* owner) override;
+    void LinkMapper(OwnedWindow& domain, OwnedWindow& range) override;
 
 private:
-    std::unique_ptr<OwnedWindow> Make(const WindowOptions& options, const char* kind, platform::Window* owner);
     // The plane windows still open, for "Janela ligada".
     std::vector<PlaneAnimator*> OpenPlanes();
 

@@ -11,6 +11,8 @@
 #include "plane/DocumentFile.h"
 #include "plane/TPlot2Win.h"
 #include "space/TPlot3Win.h"
+#include "windows/TDom2Win.h"
+#include "windows/TRan2Win.h"
 
 namespace korvane {
 
@@ -121,15 +123,17 @@ private:
     bool hadPrevious_ = false;
 };
 
-void FitView(TPlot11Win& window, const ExportRequest& request) {
+void PrepareView(TPlot11Win& window, int width, int height) {
     View& view = window.GetView();
     window.SyncPixelSizes();
-    view.SetClientSize(request.width, request.height);
+    view.SetClientSize(width, height);
     view.Recompute();
     for (int i = 0; i <= window.Examples().LastExample(); ++i)
         window.FollowView(window.Examples()[i]);
     window.DrawSettings().noPoll = true;
 }
+
+void FitView(TPlot11Win& window, const ExportRequest& request) { PrepareView(window, request.width, request.height); }
 
 int WriteAnimation(TPlot2Win& window, const ExportRequest& request) {
     FitView(window, request);
@@ -139,21 +143,56 @@ int WriteAnimation(TPlot2Win& window, const ExportRequest& request) {
     return code == 0 ? 0 : kExitWrite;
 }
 
+void DrawWindow(TPlot11Win& window, platform::Surface& surface, int width, int height) {
+    PrepareView(window, width, height);
+    window.ClearToBackground(surface);
+    window.DrawBase(surface);
+}
+
 int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {
     const bool tikz = Extension(request.out) == ".tikz";
     const bool tex = tikz || Extension(request.out) == ".tex";
-    auto surface = tex ? nullptr : platform.CreateExportSurface(request.out, {request.width, request.height});
-    if (!surface && !tex)
-        return kExitWrite;
-    FitView(window, request);
     // PiCTeX in its first mode with the built-in settings.
-    if (tex)
+    if (tex) {
+        PrepareView(window, request.width, request.height);
         return (tikz ? window.Output().WriteTikZ(request.out) : window.Output().WritePicTeX(request.out)) == 0
                    ? 0
                    : kExitWrite;
-    window.ClearToBackground(*surface);
-    window.DrawBase(*surface);
+    }
+    auto surface = platform.CreateExportSurface(request.out, {request.width, request.height});
+    if (!surface)
+        return kExitWrite;
+    DrawWindow(window, *surface, request.width, request.height);
     return surface->Finish() == 0 ? 0 : kExitWrite;
+}
+
+// The domain on the left, the range on the right, each at the requested size.
+int DrawMapperPicture(TDom2Win& domain, TRan2Win& range, const ExportRequest& request, platform::Platform& platform) {
+    const int w = request.width, h = request.height;
+    auto surface = platform.CreateExportSurface(request.out, {2 * w, h});
+    if (!surface)
+        return kExitWrite;
+    auto picture = platform.CreateSurface({w, h});
+    DrawWindow(domain, *picture, w, h);
+    surface->Blit({0, 0}, *picture, {0, 0, w, h});
+    range.GetView().SetClientSize(w, h);
+    domain.FitRange();
+    DrawWindow(range, *picture, w, h);
+    surface->Blit({w, 0}, *picture, {0, 0, w, h});
+    return surface->Finish() == 0 ? 0 : kExitWrite;
+}
+
+bool IsMapperDocument(const std::string& ext) { return ext == ".ma2" || ext == ".maz"; }
+
+int ExportMapper(const ExportRequest& request, platform::Platform& platform, const WindowOptions& options) {
+    TDom2Win domain(platform, options, nullptr);
+    TRan2Win range(platform, options, nullptr);
+    domain.AttachRange(range);
+    if (domain.OpenDocument(request.in) != 0)
+        return kExitRead;
+    if (IsMapperDocument(Extension(request.out)))
+        return domain.SaveDocument(request.out) == 0 ? 0 : kExitWrite;
+    return DrawMapperPicture(domain, range, request, platform);
 }
 
 } // namespace
@@ -167,14 +206,16 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
     const std::string ext = Extension(request.out);
     // The document kind of the input names the window; a document goes out as its own kind.
     const bool space = Extension(request.in) == ".kv3";
+    const bool mapper = IsMapperDocument(Extension(request.in));
     const std::string document = space ? ".kv3" : ".kv2";
+    const bool documentOut = mapper ? IsMapperDocument(ext) : ext == document;
     // An animation is a GIF of a plane document's letter, and a GIF is always one.
-    if ((ext == ".gif") != (request.letter >= 0) || (ext == ".gif" && space)) {
+    if ((ext == ".gif") != (request.letter >= 0) || (ext == ".gif" && (space || mapper))) {
         std::fputs("korvane: uma animação (--animate) de um documento .kv2 vai para um arquivo .gif\n", err);
         return kExitWrite;
     }
     if (ext != ".png" && ext != ".svg" && ext != ".pdf" && ext != ".tex" && ext != ".tikz" && ext != ".gif" &&
-        ext != document) {
+        !documentOut) {
         std::fprintf(err, "korvane: formato de saída desconhecido: %s\n", request.out.c_str());
         return kExitWrite;
     }
@@ -182,6 +223,14 @@ int RunExportCommand(const std::vector<std::string>& args, platform::Platform& p
     WindowOptions options;
     options.title = "export";
     options.readSettings = false;
+    if (mapper) {
+        const int code = ExportMapper(request, platform, options);
+        if (code == kExitRead)
+            std::fprintf(err, "korvane: não é possível abrir arquivo %s\n", request.in.c_str());
+        else if (code != 0)
+            std::fprintf(err, "korvane: não é possível escrever %s\n", request.out.c_str());
+        return code;
+    }
     std::unique_ptr<TPlot11Win> window;
     if (space)
         window = std::make_unique<TPlot3Win>(platform, options, nullptr);

@@ -12,9 +12,12 @@ namespace {
 constexpr short kLetterT = 'T';
 
 // Which text feeds which slot, by kind.
+bool IsSpaceKind(int kind) { return kind > 300 && kind < 400; }
+bool IsMapKind(int kind) { return kind == kMapComplex || kind == kMapPlane; }
+
 bool CompilesSlot0(int kind) {
     return kind == kParametric || kind == kSegment || kind == kLine || kind == kPoint || kind == kSystem ||
-           kind == kRecursive || kind > 300;
+           kind == kRecursive || IsSpaceKind(kind) || IsMapKind(kind);
 }
 
 bool CompilesSlot1(const ExampleRecord& e) {
@@ -23,7 +26,7 @@ bool CompilesSlot1(const ExampleRecord& e) {
         return !e.Flag(exo::kFlag59);
     // The integrand of an indefinite integral is slot 1 as well.
     return kind == kIndefiniteIntegral || kind == kParametric || kind == kSegment || kind == kLine ||
-           kind == kPoint || kind == kSystem || kind == kRecursive || kind > 300;
+           kind == kPoint || kind == kSystem || kind == kRecursive || IsSpaceKind(kind) || kind == kMapPlane;
 }
 
 bool CompilesSlot2(const ExampleRecord& e) {
@@ -31,12 +34,12 @@ bool CompilesSlot2(const ExampleRecord& e) {
     if (kind == kPoint) // the size, when one was given
         return !e.texts[2].empty();
     return kind == kPolar || kind == kImplicit || kind == kSegment || kind == kLine || kind == kSlopeField ||
-           kind > 300;
+           IsSpaceKind(kind);
 }
 
 bool CompilesSlot3(const ExampleRecord& e) {
     const int kind = e.Kind();
-    return kind == kSegment || (kind == kSystem && e.Flag(exo::kFlag50)) || (kind > 300 && !e.texts[3].empty());
+    return kind == kSegment || (kind == kSystem && e.Flag(exo::kFlag50)) || (IsSpaceKind(kind) && !e.texts[3].empty());
 }
 
 int CompileText(FormulaCompiler& compiler, const std::string& text, ExprTree& slot) {
@@ -126,6 +129,12 @@ void CompileDerivatives(EvalContext& ctx, ExampleRecord& e) {
     case kImplicit:
         Derive(ctx, e, 2, op::LetterX, 4);
         Derive(ctx, e, 2, op::LetterY, 5);
+        break;
+    case kMapComplex: Derive(ctx, e, 0, op::LetterZ, kMapDerivativeSlot); break;
+    case kMapPlane:
+        // The Jacobian: dU/dx, dU/dy, dV/dx, dV/dy.
+        for (int i = 0; i < 4; ++i)
+            Derive(ctx, e, i / 2, i % 2 == 0 ? op::LetterX : op::LetterY, kMapDerivativeSlot + i);
         break;
     default: break;
     }

@@ -11,6 +11,10 @@ namespace korvane {
 // result code. With `derivatives` slots 4..6 receive the kind's derivatives.
 int CompileExample(FormulaCompiler& compiler, ExampleRecord& example, bool derivatives);
 
+// A map record's derivatives start at this slot: F' of kind 401, and dU/dx, dU/dy, dV/dx,
+// dV/dy of kind 402 one after the other.
+inline constexpr int kMapDerivativeSlot = 3;
+
 // The derivation code of an example that "derivar" made from another one.
 inline constexpr std::int16_t kDerivativeDerivation = 1;
 

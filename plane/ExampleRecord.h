@@ -36,6 +36,8 @@ enum ExampleKind : std::int16_t {
     kSlopeField = 211, // dy/dx
     kRecursive = 212,
     kPointList = 215,
+    kMapComplex = 401, // the mapper's z -> F(z)
+    kMapPlane = 402,   // the mapper's (x, y) -> (U, V)
 };
 
 // Byte offsets of the fields.

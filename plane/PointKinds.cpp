@@ -148,9 +148,12 @@ bool MapPoint(PlaneDrawContext& context, long double& x, long double& y) {
     if (index < 0 || index > context.examples.LastExample())
         return true;
     const ExampleRecord& map = context.examples[index];
-    EvalContext& eval = context.eval;
-    if (!map.Tree(0) || (!eval.complexMode && !map.Tree(1)))
+    if (!map.Tree(0) || (!context.eval.complexMode && !map.Tree(1)))
         return true;
+    return MapPointThrough(context.eval, map, x, y);
+}
+
+bool MapPointThrough(EvalContext& eval, const ExampleRecord& map, long double& x, long double& y) {
     MapLetters guard(eval);
     if (eval.complexMode) {
         ComplexValue image;

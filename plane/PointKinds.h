@@ -25,6 +25,10 @@ void DrawPointMark(PlaneDrawContext& context, long double x, long double y, int 
 // Sends the point through the window's point-mapping example, when there is one; false
 // when the map is undefined there.
 bool MapPoint(PlaneDrawContext& context, long double& x, long double& y);
+// The point through one map record's trees (slots 0 and 1, or in complex mode slot 0 at
+// z = x + iy); the letters X, Y and Z keep their values. False where the map is undefined
+// or a tree is missing.
+bool MapPointThrough(EvalContext& eval, const ExampleRecord& map, long double& x, long double& y);
 
 // Reads a list "x = " of kind 215: entries apart by commas, semicolons or blanks; an
 // entry "(a, b)" or "[a, b]" is the point (a, b), a plain number v the point (k, v) where

@@ -62,9 +62,10 @@ protected:
     // does not hold.
     virtual void AfterDocumentChanged() {}
 
-private:
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();
+
+private:
     void EnableOutputCommands();
     bool WorthAsking() const;
     bool AskSavePath(std::string& path);

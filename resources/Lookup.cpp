@@ -9,7 +9,8 @@ namespace {
 template <typename Visit> auto FindInTables(Visit visit) -> decltype(visit(ShellResources())) {
     for (auto table : {ShellResources(), GraphResources(), LanguageResources(), EquationResources(),
                        TrajectoryResources(), AnalysisResources(),
-                       SpaceResources(), GameResources(), TextResources(), AnimationResources(), OutputResources()}) {
+                       SpaceResources(), GameResources(), TextResources(), AnimationResources(), OutputResources(),
+                       MapperResources()}) {
         if (auto found = visit(table))
             return found;
     }

@@ -34,5 +34,6 @@ ResourceTable GameResources();       // GameResources.cpp: the guessing game
 ResourceTable TextResources(); // TextResources.cpp: text, notebook, table and data windows; protection
 ResourceTable AnimationResources();  // AnimationResources.cpp: letter sliders and animation
 ResourceTable OutputResources(); // OutputResources.cpp: PiCTeX, printing and picture size dialogs
+ResourceTable MapperResources();     // MapperResources.cpp: the mapper's two windows and dialogs
 
 } // namespace korvane::res

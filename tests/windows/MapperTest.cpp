@@ -1,0 +1,366 @@
+// The mapper: map records with their derivatives, the Jacobian data, the grid and its
+// fit, and the two windows on the memory platform (drawing through the map, freehand,
+// the dialogs' refusals, documents).
+#include "expr/FormulaCompiler.h"
+#include "plane/ExampleCompiler.h"
+#include "platform/FileIO.h"
+#include "platform/memory/MemoryPlatform.h"
+#include "platform/memory/RecordingSurface.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Tolerance.h"
+#include "windows/MapJacobian.h"
+#include "windows/TDom2Win.h"
+#include "windows/TRan2Win.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace korvane {
+namespace {
+
+using testing::Close;
+using testing::Near;
+
+ExampleRecord CompiledMap(EvalContext& eval, std::int16_t kind, const char* u, const char* v = "") {
+    FormulaCompiler compiler(eval);
+    ExampleRecord map;
+    map.Initialise(kind, 0);
+    map.texts[0] = u;
+    map.texts[1] = v;
+    EXPECT_EQ(CompileExample(compiler, map, true), 0) << u << " " << v;
+    return map;
+}
+
+struct PlaneRow {
+    const char* u;
+    const char* v;
+    long double x, y;
+};
+
+// Images against the formulas evaluated independently in closed form, derivatives against
+// central differences of those closed forms.
+TEST(MapJacobian, PlaneMapsAgainstClosedForms) {
+    struct Closed {
+        PlaneRow row;
+        long double (*u)(long double, long double);
+        long double (*v)(long double, long double);
+    };
+    const Closed rows[] = {
+        {{"2x-y", "x+y", 0.5L, -1.25L}, [](long double x, long double y) { return 2 * x - y; },
+         [](long double x, long double y) { return x + y; }},
+        {{"xx-yy", "2xy", 1.5L, 0.75L}, [](long double x, long double y) { return x * x - y * y; },
+         [](long double x, long double y) { return 2 * x * y; }},
+        {{"sin(x)y", "exp(x)cos(y)", -0.3L, 2.1L}, [](long double x, long double y) { return std::sin(x) * y; },
+         [](long double x, long double y) { return std::exp(x) * std::cos(y); }},
+    };
+    for (const Closed& c : rows) {
+        SCOPED_TRACE(std::string(c.row.u) + " , " + c.row.v);
+        EvalContext eval;
+        const ExampleRecord map = CompiledMap(eval, kMapPlane, c.row.u, c.row.v);
+        const MapJacobian j = EvaluateMapJacobian(eval, map, c.row.x, c.row.y);
+        ASSERT_TRUE(j.u && j.v && j.Determinant());
+        EXPECT_TRUE(Close(*j.u, c.u(c.row.x, c.row.y), 1e-15L));
+        EXPECT_TRUE(Close(*j.v, c.v(c.row.x, c.row.y), 1e-15L));
+        const long double h = 1e-5L, x = c.row.x, y = c.row.y;
+        const long double diff[4] = {(c.u(x + h, y) - c.u(x - h, y)) / (2 * h), (c.u(x, y + h) - c.u(x, y - h)) / (2 * h),
+                                     (c.v(x + h, y) - c.v(x - h, y)) / (2 * h), (c.v(x, y + h) - c.v(x, y - h)) / (2 * h)};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(Near(*j.d[i], diff[i], 1e-8L)) << i << ": " << (double)*j.d[i] << " vs " << (double)diff[i];
+        EXPECT_TRUE(Near(*j.Determinant(), diff[0] * diff[3] - diff[1] * diff[2], 1e-7L));
+    }
+}
+
+// The default plane map has det = 3 at every point; the default complex map gives
+// F(1 + i) = 2i and |F'(1 + i)| = 2 sqrt 2, as the data window shows them.
+TEST(MapJacobian, DefaultMapsAndTheirTexts) {
+    EvalContext eval;
+    const ExampleRecord plane = CompiledMap(eval, kMapPlane, "2x-y", "x+y");
+    for (long double x : {-3.0L, 0.0L, 0.7L})
+        for (long double y : {-2.0L, 1.5L}) {
+            const auto det = EvaluateMapJacobian(eval, plane, x, y).Determinant();
+            ASSERT_TRUE(det);
+            EXPECT_EQ(*det, 3.0L) << (double)x << ", " << (double)y;
+        }
+    const std::string planeText = MapJacobianText(EvaluateMapJacobian(eval, plane, 1, 2), NumberFormat{});
+    EXPECT_EQ(planeText, "x = 1.00000\ny = 2.00000\nF(x,y) = 0.00000\nG(x,y) = 3.00000\nDxF = 2.00000\n"
+                         "DyF = -1.00000\nDxG = 1.00000\nDyG = 1.00000\ndet = 3.00000\n");
+
+    EvalContext complex;
+    complex.SetComplexMode(true);
+    const ExampleRecord square = CompiledMap(complex, kMapComplex, "zz");
+    const MapJacobian j = EvaluateMapJacobian(complex, square, 1, 1);
+    ASSERT_TRUE(j.DerivativeModulus());
+    EXPECT_TRUE(Close(*j.DerivativeModulus(), 2.8284271247461900976L, 1e-18L));
+    EXPECT_EQ(MapJacobianText(j, NumberFormat{}),
+              "z = 1.00000 + 1.00000i\nF(z) = 2.00000i\nF'(z) = 2.00000 + 2.00000i\n|F'(z)| = 2.82843\n");
+    // Where the map is undefined the text says so instead of showing a stale number.
+    const ExampleRecord inverse = CompiledMap(complex, kMapComplex, "1/z");
+    EXPECT_NE(MapJacobianText(EvaluateMapJacobian(complex, inverse, 0, 0), NumberFormat{}).find("F(z) = indefinido"),
+              std::string::npos);
+}
+
+// The fit takes the images of the grid nodes only, leaving out nodes where the map fails.
+TEST(MapGrid, ImageBoxOfTheNodes) {
+    struct Row {
+        const char* rule;
+        const char* u;
+        const char* v;
+        ImageBox expected;
+    };
+    const Row rows[] = {
+        {"the square goes to a parallelogram", "2x-y", "x+y", {-6, 6, -4, 4, 81}},
+        {"only the nodes with x >= 0", "sqrt(x)", "y", {0, std::sqrt(2.0L), -2, 2, 45}},
+        {"undefined on the whole grid", "sqrt(-1-xx)", "y", {1e18L, -1e18L, 1e18L, -1e18L, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        EvalContext eval;
+        const ExampleRecord map = CompiledMap(eval, kMapPlane, row.u, row.v);
+        const ImageBox box = GridImageBox(eval, &map, DefaultMapGrid());
+        EXPECT_EQ(box.points, row.expected.points);
+        EXPECT_TRUE(Close(box.xmin, row.expected.xmin, 1e-18L) && Close(box.xmax, row.expected.xmax, 1e-18L));
+        EXPECT_TRUE(Close(box.ymin, row.expected.ymin, 1e-18L) && Close(box.ymax, row.expected.ymax, 1e-18L));
+    }
+}
+
+class Mapper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.SetConfigDirectory(folder.WithSlash());
+        Open();
+    }
+    void Open() {
+        WindowOptions options;
+        options.readSettings = false;
+        options.title = "domínio1.ma2";
+        range.reset();
+        domain = std::make_unique<TDom2Win>(platform, options, nullptr);
+        options.title = "contradomínio";
+        range = std::make_unique<TRan2Win>(platform, options, nullptr);
+        domain->AttachRange(*range);
+    }
+    platform::MemoryWindow& DomainWindow() { return *static_cast<platform::MemoryWindow*>(domain->GetWindow()); }
+    // Accepts the map dialog with the given texts (empty: the defaults).
+    int AddMap(const char* u = nullptr, const char* v = nullptr) {
+        platform.ScriptModal([u, v](platform::MemoryDialog& d) {
+            if (u)
+                d.Type(211, u);
+            if (v)
+                d.Type(212, v);
+            d.Enter();
+        });
+        return domain->NewMap();
+    }
+    int AddSegment(const char* a, const char* b, const char* c, const char* d) {
+        const int index = domain->Examples().Append(kSegment, 5);
+        ExampleRecord& e = domain->Examples()[index];
+        const char* texts[4] = {a, b, c, d};
+        for (int i = 0; i < 4; ++i)
+            e.texts[i] = texts[i];
+        EXPECT_EQ(domain->CompileExample(index, false), 0);
+        return index;
+    }
+    // The range picture's polylines, in world coordinates of the range view.
+    std::vector<std::vector<WorldPoint>> RangeStrokes() {
+        platform::RecordingSurface surface({500, 500});
+        domain->DrawMapped(surface, range->GetView(), *range);
+        std::vector<std::vector<WorldPoint>> strokes;
+        const View& v = range->GetView();
+        for (const auto& p : surface.OfKind(platform::Primitive::Kind::Polyline)) {
+            strokes.emplace_back();
+            for (platform::Point q : p.points)
+                strokes.back().push_back({v.ToWorldX(q.x), v.ToWorldY(q.y)});
+        }
+        return strokes;
+    }
+
+    testing::ScratchFolder folder;
+    platform::MemoryPlatform platform;
+    std::unique_ptr<TDom2Win> domain;
+    std::unique_ptr<TRan2Win> range;
+};
+
+TEST_F(Mapper, WithoutAMapTheRangeShowsTheDomain) {
+    AddSegment("-1", "0.5", "1.5", "-1");
+    range->GetView() = domain->GetView();
+    platform::RecordingSurface own({500, 500}), mapped({500, 500});
+    domain->DrawExamples(own);
+    domain->DrawMapped(mapped, range->GetView(), *range);
+    EXPECT_EQ(own.OfKind(platform::Primitive::Kind::Line).size() + own.OfKind(platform::Primitive::Kind::Polyline).size(),
+              mapped.OfKind(platform::Primitive::Kind::Line).size() + mapped.OfKind(platform::Primitive::Kind::Polyline).size());
+    EXPECT_EQ(RangeStrokes().size(), 2u * 9u) << "eighteen grid lines";
+}
+
+// A segment from (0, 0) to (1, 0) goes to the segment from (0, 0) to (2, 1) under (2x - y, x + y).
+TEST_F(Mapper, SegmentsAndGridGoThroughTheMap) {
+    domain->SetGrid([] { MapGrid g = DefaultMapGrid(); g.lines[0].shown = g.lines[1].shown = false; return g; }());
+    AddSegment("0", "0", "1", "0");
+    ASSERT_EQ(AddMap(), 3);
+    EXPECT_EQ(domain->ActiveMapIndex(), 3);
+    const auto strokes = RangeStrokes();
+    ASSERT_EQ(strokes.size(), 1u);
+    const long double pixel = range->GetView().unitX * 2;
+    for (const WorldPoint& p : strokes[0])
+        EXPECT_NEAR((double)p.y, (double)(p.x / 2), (double)pixel);
+    EXPECT_NEAR((double)strokes[0].back().x, 2.0, (double)pixel);
+    const View& v = range->GetView();
+    EXPECT_TRUE(Close(v.xmax - v.xmin, 12 * 1.02L, 1e-15L)) << "fitted to the parallelogram, 2 % wider";
+    EXPECT_TRUE(Close(v.ymax - v.ymin, 8 * 1.02L, 1e-15L));
+}
+
+TEST_F(Mapper, CancelledMapLeavesNoRecord) {
+    const int before = domain->Examples().LastExample();
+    platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
+    EXPECT_EQ(domain->NewMap(), -1);
+    EXPECT_EQ(domain->Examples().LastExample(), before);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Type(211, "2x-");
+        d.Enter();
+        EXPECT_FALSE(d.Ended()) << "a formula that does not compile keeps the dialog open";
+        d.Escape();
+    });
+    EXPECT_EQ(domain->NewMap(), -1);
+    EXPECT_EQ(domain->Examples().LastExample(), before);
+}
+
+// Refused values show their code and keep the dialog open; the grid stays as it was.
+TEST_F(Mapper, GridDialogRefusals) {
+    struct Row {
+        const char* rule;
+        int field;
+        const char* text;
+        int code;
+    };
+    const Row rows[] = {
+        {"a value that does not evaluate", 211, "2+", 0},
+        {"no divisions", 213, "0", 17},
+        {"too many divisions", 216, "1001", 17},
+        {"an empty range", 215, "-2", 6},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        bool stayed = false;
+        platform.ScriptModal([&](platform::MemoryDialog& d) {
+            d.Type(row.field, row.text);
+            d.Enter();
+            stayed = !d.Ended();
+            if (stayed)
+                d.Escape();
+        });
+        const std::size_t messages = platform.Messages().size();
+        ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMapGrid));
+        EXPECT_TRUE(stayed);
+        ASSERT_EQ(platform.Messages().size(), messages + 1);
+        if (row.code != 0) {
+            EXPECT_EQ(platform.Messages().back().text, res::Message(row.code));
+        }
+        EXPECT_EQ(domain->Grid().lines[0].divisions, 8);
+    }
+}
+
+// A stroke across x = 0 under (1/x, y) breaks where the map is undefined.
+TEST_F(Mapper, FreehandBreaksWhereTheMapFails) {
+    AddMap("1/x", "y");
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMouseFreehand));
+    const View& v = domain->GetView();
+    const int y = v.ToPixelYInt(1);
+    const int zero = v.ToPixelXInt(0);
+    for (int dx : {-20, -10, 0, 10, 20}) {
+        platform::MouseEvent e;
+        e.action = dx == -20 ? platform::MouseAction::Down : dx == 20 ? platform::MouseAction::Up : platform::MouseAction::Move;
+        e.button = dx == -20 || dx == 20 ? platform::ButtonLeft : platform::ButtonNone;
+        e.position = {zero + dx, y};
+        DomainWindow().Mouse(e);
+    }
+    EXPECT_EQ(domain->Freehand().size(), 5u);
+    ASSERT_EQ(range->Freehand().size(), 4u) << "the point at x = 0 has no image";
+    EXPECT_TRUE(range->Freehand()[1].end) << "the stroke ends before the undefined point";
+    EXPECT_FALSE(range->Freehand()[0].end);
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kEraseDrawings));
+    EXPECT_TRUE(domain->Freehand().empty());
+    EXPECT_TRUE(range->Freehand().empty());
+}
+
+TEST_F(Mapper, DocumentsRoundTripByteForByte) {
+    for (bool complex : {false, true}) {
+        SCOPED_TRACE(complex ? "maz" : "ma2");
+        domain->NewMapperDocument(complex);
+        AddSegment("-1", "1", "2", "0.5");
+        AddMap();
+        const std::string first = folder.WithSlash() + (complex ? "a.maz" : "a.ma2");
+        const std::string second = folder.WithSlash() + (complex ? "b.maz" : "b.ma2");
+        ASSERT_EQ(domain->SaveDocument(first), 0);
+        Open();
+        ASSERT_EQ(domain->OpenDocument(first), 0);
+        EXPECT_EQ(domain->ComplexMode(), complex);
+        EXPECT_EQ(domain->ActiveMapIndex(), 3);
+        EXPECT_EQ(domain->DocumentExtension(), complex ? "maz" : "ma2");
+        ASSERT_EQ(domain->SaveDocument(second), 0);
+        std::vector<std::uint8_t> a, b;
+        ASSERT_TRUE(ReadWholeFile(first, a) && ReadWholeFile(second, b));
+        EXPECT_EQ(a, b);
+        // A truncated file is refused whole; the window keeps its document.
+        a.resize(a.size() - 30);
+        ASSERT_TRUE(WriteFileAtomically(second, a));
+        EXPECT_EQ(domain->OpenDocument(second), 11);
+        EXPECT_EQ(domain->ActiveMapIndex(), 3);
+    }
+}
+
+// Grid values that a damaged file puts out of range are clamped when read.
+TEST_F(Mapper, DamagedGridValuesAreClamped) {
+    ExampleTable& table = domain->Examples();
+    table[0].SetI16(exo::kFamilySteps, 30000);
+    table[1].SetReal(exo::kFamilyFirst, 5);
+    table[1].SetReal(exo::kFamilyLast, -5);
+    const MapGrid grid = domain->Grid();
+    EXPECT_EQ(grid.lines[0].divisions, kMaxGridDivisions);
+    EXPECT_EQ(ValidateGrid(grid), 0);
+}
+
+// The mapper documents of examples/: run with KORVANE_WRITE_EXAMPLES=<folder> to write them
+// again; every run checks that they open in the mapper with their map active.
+TEST_F(Mapper, ExampleDocuments) {
+    struct Example {
+        const char* file;
+        bool complex;
+        long double low, high;
+    };
+    const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
+    for (const Example& example : {Example{"cisalhamento.ma2", false, -2, 2}, Example{"quadrado.maz", true, -1.5L, 1.5L}}) {
+        SCOPED_TRACE(example.file);
+        domain->NewMapperDocument(example.complex);
+        MapGrid grid = DefaultMapGrid();
+        for (GridFamily& f : grid.lines) {
+            f.low = example.low;
+            f.high = example.high;
+            f.divisions = 12;
+        }
+        domain->SetGrid(grid);
+        const int circle = domain->Examples().Append(kParametric, 9);
+        ExampleRecord& e = domain->Examples()[circle];
+        e.texts[0] = "cos(t)";
+        e.texts[1] = "sin(t)";
+        e.SetReal(exo::kMaximum, 6.283185307179586477L);
+        e.SetI16(exo::kWidth, 2);
+        ASSERT_EQ(domain->CompileExample(circle, false), 0);
+        ExampleRecord& segment = domain->Examples()[AddSegment("-1.5", "0.5", "1.5", "0.5")];
+        segment.SetI16(exo::kWidth, 2);
+        segment.SetI16(exo::kRadio, 0); // solid
+        ASSERT_GE(AddMap(), 0);
+        for (const std::string& folderPath : {folder.WithSlash(), out ? std::string(out) + "/" : std::string()}) {
+            if (folderPath.empty())
+                continue;
+            ASSERT_EQ(domain->SaveDocument(folderPath + example.file), 0);
+        }
+        Open();
+        ASSERT_EQ(domain->OpenDocument(folder.WithSlash() + example.file), 0);
+        EXPECT_NE(domain->ActiveMap(), nullptr);
+        EXPECT_GT(RangeStrokes().size(), 26u);
+    }
+}
+
+} // namespace
+} // namespace korvane
