@@ -1,4 +1,5 @@
 #include "plane/CurveTracer.h"
+#include "plane/PointKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -462,7 +463,7 @@ private:
     }
 
     void Show(long double x, long double y) {
-        if (x < minimum_ || x > maximum_)
+        if (x < minimum_ || x > maximum_ || !MapPoint(context_, x, y))
             pen_.Lift();
         else
             pen_.Put(x, y);

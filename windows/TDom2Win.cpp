@@ -29,6 +29,7 @@ bool DrawsThroughMap(int kind) {
     case kExplicit:
     case kPolar:
     case kParametric:
+    case kIndefiniteIntegral:
     case kPoint:
     case kPointList:
     case kSegment: return true;
@@ -236,7 +237,7 @@ void TDom2Win::OnCommand(int id) {
         return;
     case cmd::kNewMap: NewMap(); return;
     case cmd::kMapGrid: EditGrid(); return;
-    case cmd::kMapTable: platform_.ShowTextWindow("tabela", GridTableText()); return;
+    case cmd::kMapTable: ShowText(tableWindow_, "tabela", "tabela.txt", GridTableText()); return;
     case cmd::kEraseDrawings:
         ClearFreehand();
         if (partner_)
@@ -300,7 +301,26 @@ void TDom2Win::ShowJacobian(platform::Point at) {
         return;
     }
     const MapJacobian j = EvaluateMapJacobian(context_, *map, view_.ToWorldX(at.x), view_.ToWorldY(at.y));
-    platform_.ShowTextWindow("data", MapJacobianText(j, format_));
+    ShowText(dataWindow_, "data", "jacobdata.txt", MapJacobianText(j, format_));
+}
+
+void TDom2Win::ShowText(std::unique_ptr<TTextWin>& window, const char* title, const char* fileName,
+                        const std::string& text) {
+    if (!window) {
+        TextWinSpec spec;
+        spec.title = title;
+        spec.fileName = fileName;
+        window = std::make_unique<TTextWin>(platform_, spec, window_.get());
+    }
+    window->SetText(text);
+    window->ShowWindow();
+}
+
+// The range shows nothing of its own: it goes with its domain.
+void TDom2Win::OnDestroy() {
+    TMap2Win::OnDestroy();
+    if (partner_ && partner_->GetWindow() && !partner_->GetWindow()->IsClosed())
+        partner_->GetWindow()->Close();
 }
 
 void TDom2Win::OnModeMouse(const platform::MouseEvent& mouse) {

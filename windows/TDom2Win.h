@@ -3,8 +3,11 @@
 // with map records, the active map, the grid of records 0 and 1 and the two mouse modes
 // that send points to the range window. Its mode (plane (x, y) or complex z) decides the
 // kind of new maps and the extension of its documents, .ma2 or .maz.
+#include "text/TTextWin.h"
 #include "windows/MapGrid.h"
 #include "windows/TMap2Win.h"
+
+#include <memory>
 
 namespace korvane {
 
@@ -48,7 +51,12 @@ public:
     std::string RangeTitle() const;
     void RefreshRange();
 
+    // The text windows "tabela" (873) and "data" (the Jacobian); null before first use.
+    TTextWin* TableWindow() const { return tableWindow_.get(); }
+    TTextWin* DataWindow() const { return dataWindow_.get(); }
+
     void OnCommand(int id) override;
+    void OnDestroy() override;
     void DrawBase(platform::Surface& surface) override;
     void ExamplesChanged() override;
     int EditExample(int index, bool isNew) override;
@@ -64,7 +72,11 @@ private:
     void CursorMouse(const platform::MouseEvent& mouse);
     void ShowJacobian(platform::Point at);
     void SendPoint(platform::Point at, bool end);
+    void ShowText(std::unique_ptr<TTextWin>& window, const char* title, const char* fileName,
+                  const std::string& text);
 
+    std::unique_ptr<TTextWin> tableWindow_;
+    std::unique_ptr<TTextWin> dataWindow_;
     int activeMap_ = -1;
     bool tracking_ = false;
 };

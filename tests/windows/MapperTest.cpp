@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -307,6 +308,30 @@ TEST_F(Mapper, DocumentsRoundTripByteForByte) {
         EXPECT_EQ(domain->OpenDocument(second), 11);
         EXPECT_EQ(domain->ActiveMapIndex(), 3);
     }
+}
+
+// The table lists every node with its image; the right button of mode 128 shows the
+// Jacobian in "data", det = 3 wherever it is clicked under the default plane map.
+TEST_F(Mapper, TableAndJacobianWindows) {
+    AddMap();
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMapTable));
+    ASSERT_NE(domain->TableWindow(), nullptr);
+    const std::string table = domain->TableWindow()->GetText();
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 81);
+    EXPECT_NE(table.find("(2.00000 , -2.00000)  ==>  (6.00000 , 0.00000)"), std::string::npos) << table;
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMouseJacobian));
+    platform::MouseEvent right;
+    right.action = platform::MouseAction::Down;
+    right.button = platform::ButtonRight;
+    right.position = {123, 77};
+    DomainWindow().Mouse(right);
+    ASSERT_NE(domain->DataWindow(), nullptr);
+    EXPECT_NE(domain->DataWindow()->GetText().find("\ndet = 3.00000\n"), std::string::npos);
+    // Closing the domain (its map not saved) takes the range with it.
+    platform.AnswerMessage(platform::AnswerNo);
+    domain->GetWindow()->Close();
+    ASSERT_TRUE(domain->GetWindow()->IsClosed());
+    EXPECT_TRUE(range->GetWindow()->IsClosed());
 }
 
 // Grid values that a damaged file puts out of range are clamped when read.
