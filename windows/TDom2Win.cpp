@@ -19,6 +19,7 @@ namespace {
 constexpr int kNoRoom = 4;
 constexpr int kMapColour = 0;
 constexpr long double kNarrowest = 1e-13L;
+constexpr int kWindowGap = 8;
 
 bool IsMapKind(int kind) { return kind == kMapComplex || kind == kMapPlane; }
 
@@ -61,6 +62,13 @@ TRan2Win* TDom2Win::Range() const { return static_cast<TRan2Win*>(partner_); }
 
 void TDom2Win::AttachRange(TRan2Win& range) {
     Link(*this, range);
+    // A range window that keeps no place of its own opens beside its domain.
+    if (window_ && range.GetWindow() && !range.SettingsWereRead()) {
+        platform::Placement beside = window_->GetPlacement();
+        beside.x += beside.width + kWindowGap;
+        beside.maximized = false;
+        range.GetWindow()->SetPlacement(beside);
+    }
     FitRange();
     RefreshRange();
 }

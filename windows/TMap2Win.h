@@ -40,6 +40,7 @@ public:
     ~TMap2Win() override;
 
     TMap2Win* Partner() const { return partner_; }
+    bool SettingsWereRead() const { return settingsRead_; }
     // Each window keeps the other; either may go first.
     static void Link(TMap2Win& domain, TMap2Win& range);
 

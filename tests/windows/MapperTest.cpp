@@ -211,6 +211,12 @@ TEST_F(Mapper, SegmentsAndGridGoThroughTheMap) {
     EXPECT_TRUE(Close(v.ymax - v.ymin, 8 * 1.02L, 1e-15L));
 }
 
+TEST_F(Mapper, RangeOpensBesideTheDomain) {
+    const platform::Placement d = domain->GetWindow()->GetPlacement(), r = range->GetWindow()->GetPlacement();
+    EXPECT_GE(r.x, d.x + d.width);
+    EXPECT_EQ(r.y, d.y);
+}
+
 TEST_F(Mapper, CancelledMapLeavesNoRecord) {
     const int before = domain->Examples().LastExample();
     platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
