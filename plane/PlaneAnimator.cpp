@@ -545,12 +545,12 @@ int PlaneAnimator::WriteAnimation(const std::string& path, int slot, int frames,
 
 void PlaneAnimator::SaveAnimationAs(int slot, int frames) {
     Stop();
-    platform::FileDialogSpec spec;
-    spec.title = "Salvar animação";
-    spec.filter = "animações GIF (*.gif)|*.gif";
-    spec.defaultExtension = "gif";
-    spec.owner = window_.GetWindow();
-    const std::optional<std::string> path = window_.GetPlatform().SaveFileDialog(spec);
+    platform::FileDialogSpec request;
+    request.title = "Salvar animação";
+    request.filter = "animações GIF (*.gif)|*.gif";
+    request.defaultExtension = "gif";
+    request.owner = window_.GetWindow();
+    const std::optional<std::string> path = window_.GetPlatform().SaveFileDialog(request);
     if (!path)
         return;
     window_.SetStatus(2); // "ocupado --- favor aguardar"

@@ -17,11 +17,11 @@ int HelpWindows::Show(std::string_view name, Which which, const std::string& wor
         text->resize(cut);
     std::unique_ptr<TTextWin>& window = windows_[which];
     if (!window) {
-        TextWinSpec spec;
-        spec.title = title_ + (which == Language ? " - ajuda da linguagem" : " - ajuda");
-        spec.fileName = StringOf(25); // "ajuda.txt"
-        spec.readOnly = true;
-        window = std::make_unique<TTextWin>(platform_, spec, owner_);
+        TextWinSetup setup;
+        setup.title = title_ + (which == Language ? " - ajuda da linguagem" : " - ajuda");
+        setup.fileName = StringOf(25); // "ajuda.txt"
+        setup.readOnly = true;
+        window = std::make_unique<TTextWin>(platform_, setup, owner_);
     }
     window->SetText(*text);
     if (!word.empty() && window->Search(word))

@@ -3,6 +3,6 @@
 namespace korvane {
 
 TDataWin::TDataWin(platform::Platform& platform, platform::Window* owner, const std::string& title)
-    : TTextWin(platform, TextWinSpec{title, "DATAMENU", "dados.txt", 0, true}, owner) {}
+    : TTextWin(platform, TextWinSetup{title, "DATAMENU", "dados.txt", 0, true}, owner) {}
 
 } // namespace korvane

@@ -5,13 +5,13 @@ namespace {
 
 constexpr int kNotebook = 93; // "caderno"
 
-TextWinSpec NotebookSpec(int fontSlot) {
-    TextWinSpec spec;
-    spec.title = StringOf(kNotebook);
-    spec.menu = "NOTEMENU";
-    spec.fileName = StringOf(kNotebook) + ".txt";
-    spec.fontSlot = fontSlot;
-    return spec;
+TextWinSetup NotebookSpec(int fontSlot) {
+    TextWinSetup setup;
+    setup.title = StringOf(kNotebook);
+    setup.menu = "NOTEMENU";
+    setup.fileName = StringOf(kNotebook) + ".txt";
+    setup.fontSlot = fontSlot;
+    return setup;
 }
 
 } // namespace

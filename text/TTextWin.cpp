@@ -20,9 +20,9 @@ constexpr int kMaxSearchWord = 256;
 constexpr const char* kDiscardCaption = "cuidado!";
 constexpr const char* kSaveQuestion = "o texto foi alterado. salvar as alterações?";
 
-WindowOptions OptionsOf(const TextWinSpec& spec) {
+WindowOptions OptionsOf(const TextWinSetup& setup) {
     WindowOptions options;
-    options.title = spec.title;
+    options.title = setup.title;
     options.readSettings = false;
     return options;
 }
@@ -67,21 +67,21 @@ private:
 
 } // namespace
 
-TTextWin::TTextWin(platform::Platform& platform, const TextWinSpec& spec, platform::Window* owner)
-    : TFontWin(platform, OptionsOf(spec), owner), spec_(spec) {
-    SetFileName(spec.fileName);
+TTextWin::TTextWin(platform::Platform& platform, const TextWinSetup& setup, platform::Window* owner)
+    : TFontWin(platform, OptionsOf(setup), owner), setup_(setup) {
+    SetFileName(setup.fileName);
     platform::WindowSpec request;
-    request.title = spec.title;
-    request.menu = spec.menu;
-    request.accelerators = spec.menu;
+    request.title = setup.title;
+    request.menu = setup.menu;
+    request.accelerators = setup.menu;
     request.owner = owner;
     request.kind = platform::WindowKind::Text;
     request.clientSize = {560, 420};
     CreatePlatformWindow(request);
     edit_ = window_->GetTextEdit();
-    edit_->SetReadOnly(spec.readOnly);
+    edit_->SetReadOnly(setup.readOnly);
     edit_->SetMaxLength(kMaxTextLength);
-    edit_->SetFont(FontSpecOf(spec.fontSlot));
+    edit_->SetFont(FontSpecOf(setup.fontSlot));
     // Half the screen width from the left, a little lower or higher each time.
     const platform::Size screen = platform_.ScreenSize();
     platform::Placement place{screen.width / 2, 40 + int(platform_.TickCount() % 50), 560, 460, false};
@@ -123,15 +123,15 @@ void TTextWin::OnTextState() {
     const platform::TextRange s = edit_->Selection();
     const auto clip = platform_.GetClipboard().GetText();
     window_->EnableMenuItem(cmd::kTextCopy, !s.Empty());
-    window_->EnableMenuItem(cmd::kTextCut, !s.Empty() && !spec_.readOnly);
-    window_->EnableMenuItem(cmd::kTextPaste, !spec_.readOnly && clip && !clip->empty());
+    window_->EnableMenuItem(cmd::kTextCut, !s.Empty() && !setup_.readOnly);
+    window_->EnableMenuItem(cmd::kTextPaste, !setup_.readOnly && clip && !clip->empty());
     window_->EnableMenuItem(cmd::kTextSelectAll, !edit_->GetText().empty());
     window_->EnableMenuItem(cmd::kTextSearchAgain, !searchWord_.empty());
-    window_->EnableMenuItem(cmd::kTextMinusSign, !spec_.readOnly);
+    window_->EnableMenuItem(cmd::kTextMinusSign, !setup_.readOnly);
 }
 
 void TTextWin::OnFontChanged(int slot) {
-    if (slot == spec_.fontSlot)
+    if (slot == setup_.fontSlot)
         edit_->SetFont(FontSpecOf(slot));
 }
 
@@ -157,7 +157,7 @@ void TTextWin::OnCommand(int id) {
         edit_->ScrollToTop();
         edit_->Select({0, 0});
         break;
-    case cmd::kTextFont: ChooseFontSlot(spec_.fontSlot); break;
+    case cmd::kTextFont: ChooseFontSlot(setup_.fontSlot); break;
     case cmd::kTextMinusSign: CommandMinusSign(); break;
     case cmd::kTextSearchHelp: CommandSearchHelp(); break;
     case cmd::kTextClose: window_->Close(); break;
@@ -168,7 +168,7 @@ void TTextWin::OnCommand(int id) {
 
 // Closing only hides; a changed text is offered for saving first.
 bool TTextWin::OnClose() {
-    if (AsksToSave() && !spec_.readOnly && edit_->IsModified()) {
+    if (AsksToSave() && !setup_.readOnly && edit_->IsModified()) {
         const auto answer = platform_.MessageBox(kSaveQuestion, kDiscardCaption, platform::MessageButtons::YesNoCancel,
                                                  platform::MessageIcon::Question, window_.get());
         if (answer == platform::AnswerCancel || (answer == platform::AnswerYes && !CommandSave(!hasFile_)))
@@ -232,7 +232,7 @@ void TTextWin::CommandSearchAgain() {
 }
 
 void TTextWin::CommandMinusSign() {
-    if (spec_.readOnly)
+    if (setup_.readOnly)
         return;
     const auto answer = platform_.InputBox(StringOf(3), StringOf(4), "150", window_.get(), 10);
     if (!answer)
@@ -275,7 +275,7 @@ void TTextWin::CommandPrint() {
     if (!printer_ || !printer_->Choose(window_.get()))
         return;
     const std::string name = FileName().substr(FileName().find_last_of('/') + 1);
-    TextPrintJob job{name, GetText(), FontSpecOf(spec_.fontSlot), Font(spec_.fontSlot).pointSize, offsets_.left,
+    TextPrintJob job{name, GetText(), FontSpecOf(setup_.fontSlot), Font(setup_.fontSlot).pointSize, offsets_.left,
                      offsets_.top};
     if (const int code = PrintText(*printer_, job); code != 0)
         ShowMessage(code);

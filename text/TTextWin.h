@@ -10,7 +10,7 @@
 
 namespace korvane {
 
-struct TextWinSpec {
+struct TextWinSetup {
     std::string title;
     std::string menu = "TEXTMENU";
     std::string fileName = "ajuda.txt"; // what the file dialogs start from
@@ -20,7 +20,7 @@ struct TextWinSpec {
 
 class TTextWin : public TFontWin {
 public:
-    TTextWin(platform::Platform& platform, const TextWinSpec& spec, platform::Window* owner);
+    TTextWin(platform::Platform& platform, const TextWinSetup& setup, platform::Window* owner);
     ~TTextWin() override;
 
     // The whole text, cut at kMaxTextLength characters; the modified mark is cleared.
@@ -34,7 +34,7 @@ public:
     bool Search(const std::string& word);
     const std::string& SearchWord() const { return searchWord_; }
     platform::TextEdit& Edit() { return *edit_; }
-    bool ReadOnly() const { return spec_.readOnly; }
+    bool ReadOnly() const { return setup_.readOnly; }
 
     void OnCommand(int id) override;
     bool OnClose() override;
@@ -63,7 +63,7 @@ private:
     void CommandPrinterSetup();
     void Status(const std::string& text);
 
-    TextWinSpec spec_;
+    TextWinSetup setup_;
     platform::TextEdit* edit_ = nullptr;
     std::string searchWord_;
     PrintOffsets offsets_;

@@ -315,10 +315,10 @@ void TDom2Win::ShowJacobian(platform::Point at) {
 void TDom2Win::ShowText(std::unique_ptr<TTextWin>& window, const char* title, const char* fileName,
                         const std::string& text) {
     if (!window) {
-        TextWinSpec spec;
-        spec.title = title;
-        spec.fileName = fileName;
-        window = std::make_unique<TTextWin>(platform_, spec, window_.get());
+        TextWinSetup setup;
+        setup.title = title;
+        setup.fileName = fileName;
+        window = std::make_unique<TTextWin>(platform_, setup, window_.get());
     }
     window->SetText(text);
     window->ShowWindow();

@@ -19,7 +19,7 @@ std::map<int, MenuItemState> MenuItems(const WindowSpec& request) {
 } // namespace
 
 MemoryWindow::MemoryWindow(MemoryPlatform* platform, const WindowSpec& request, WindowHandler& handler)
-    : platform_(platform), spec_(request), handler_(handler), accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
+    : platform_(platform), request_(request), handler_(handler), accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
       menu_(MenuItems(request)), title_(request.title), front_(request.clientSize),
       placement_{0, 0, request.clientSize.width, request.clientSize.height, false} {
     if (request.kind == WindowKind::Text)

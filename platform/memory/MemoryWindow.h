@@ -100,7 +100,7 @@ public:
     int BringToTopCount() const { return bringToTopCount_; }
     std::size_t QueuedKeys() const { return keys_.size(); }
     const std::vector<std::string>& TitleHistory() const { return titles_; }
-    const WindowSpec& Request() const { return spec_; }
+    const WindowSpec& Request() const { return request_; }
     const MenuItemState* MenuItem(int id) const; // null when the menu has no such item
     std::optional<int> TimerInterval(int id) const;
     bool AcceptsDrops() const { return acceptsDrops_; }
@@ -117,7 +117,7 @@ private:
     };
 
     MemoryPlatform* platform_;
-    WindowSpec spec_;
+    WindowSpec request_;
     WindowHandler& handler_;
     std::span<const res::Accelerator> accelerators_;
     std::vector<int> deferredCommands_;

@@ -46,7 +46,7 @@ QRect NormalRect(const QWidget& w) {
 } // namespace
 
 QtWindow::QtWindow(QtPlatform& platform, const WindowSpec& request, WindowHandler& handler)
-    : platform_(platform), spec_(request), handler_(handler),
+    : platform_(platform), request_(request), handler_(handler),
       accelerators_(request.acceleratorKeys.empty() ? res::Accelerators(request.accelerators) : request.acceleratorKeys),
       widget_(new QtWindowWidget(this, request.kind == WindowKind::Text)),
       front_(std::make_unique<QtSurface>(request.clientSize)) {
@@ -110,11 +110,11 @@ void QtWindow::BuildMenu(std::span<const res::MenuItem> items) {
 }
 
 std::string QtWindow::GetTitle() const {
-    return widget_ ? widget_->windowTitle().toStdString() : spec_.title;
+    return widget_ ? widget_->windowTitle().toStdString() : request_.title;
 }
 
 void QtWindow::SetTitle(const std::string& title) {
-    spec_.title = title;
+    request_.title = title;
     if (widget_)
         widget_->setWindowTitle(ToQString(title));
 }
@@ -268,8 +268,8 @@ void QtWindow::Close() {
 }
 
 void QtWindow::Shown() {
-    if (spec_.owner) {
-        auto* owner = static_cast<QtWindow*>(spec_.owner);
+    if (request_.owner) {
+        auto* owner = static_cast<QtWindow*>(request_.owner);
         if (owner->widget_ && widget_->windowHandle() && owner->widget_->windowHandle())
             widget_->windowHandle()->setTransientParent(owner->widget_->windowHandle());
     }

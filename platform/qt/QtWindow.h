@@ -107,7 +107,7 @@ private:
     void Command(int id);
 
     QtPlatform& platform_;
-    WindowSpec spec_;
+    WindowSpec request_;
     WindowHandler& handler_;
     std::span<const res::Accelerator> accelerators_;
     QPointer<QtWindowWidget> widget_;

@@ -25,7 +25,7 @@ using testing::ProcessEventsUntil;
 TEST(QtTextWindow, KeysCharactersAndTheLengthLimit) {
     EnsureApplication();
     platform::QtPlatform platform;
-    TTextWin win(platform, TextWinSpec{"caderno [aula.kv2]"}, nullptr);
+    TTextWin win(platform, TextWinSetup{"caderno [aula.kv2]"}, nullptr);
     auto* qt = static_cast<platform::QtWindow*>(win.GetWindow());
     QWidget* edit = qt->Widget()->Client();
     win.ShowWindow();

@@ -30,7 +30,7 @@ void PutFile(const std::string& path, const std::string& bytes) { std::ofstream(
 
 struct TextWindow : ::testing::Test {
     MemoryPlatform platform;
-    TTextWin win{platform, TextWinSpec{"texto"}, nullptr};
+    TTextWin win{platform, TextWinSetup{"texto"}, nullptr};
     platform::MemoryWindow& Window() { return *platform.Windows().front(); }
     platform::MemoryTextEdit& Edit() { return *Window().Edit(); }
     int Messages() const { return int(platform.Messages().size()); }
