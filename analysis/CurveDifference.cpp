@@ -31,9 +31,52 @@ bool Direction(const PlaneCurve& c, long double s, long double& dx, long double&
     return c.Slope(PlaneCurve::kX, s, dx) && c.Slope(PlaneCurve::kY, s, dy);
 }
 
+bool Parametrised(const PlaneCurve& c) {
+    return c.Kind() == kPolar || c.Kind() == kParametric;
+}
+
+// The acute angle between two directions.
+bool AcuteAngle(long double ux, long double uy, long double vx, long double vy,
+                long double& degrees) {
+    const long double norms = std::hypot(ux, uy) * std::hypot(vx, vy);
+    if (!(norms > 0) || !std::isfinite(norms))
+        return false;
+    const long double cosine = std::clamp(std::fabs(ux * vx + uy * vy) / norms, 0.0L, 1.0L);
+    degrees = std::acos(cosine) * 180 / std::numbers::pi_v<long double>;
+    return true;
+}
+
+// Same-parameter differences of two parametrised curves.
+void SameParameter(CurveDifference& d, const PlaneCurve* runs, const PlaneCurve* other) {
+    d.first = std::max(runs->First(), other->First());
+    d.last = std::min(runs->Last(), other->Last());
+    if (runs->Kind() == kPolar && other->Kind() == kPolar) {
+        d.g = [runs, other](long double t, long double& v) {
+            long double r1, r2;
+            if (!runs->Value(PlaneCurve::kR, t, r1) || !other->Value(PlaneCurve::kR, t, r2))
+                return false;
+            v = r1 - r2;
+            return true;
+        };
+        return;
+    }
+    d.g = [runs, other](long double t, long double& v) {
+        long double x1, y1, x2, y2;
+        if (!runs->Point(t, x1, y1) || !other->Point(t, x2, y2))
+            return false;
+        v = std::hypot(x1 - x2, y1 - y2);
+        return true;
+    };
+    d.touchLimit = 1e-12L;
+}
+
 } // namespace
 
-CurveDifference MakeCurveDifference(const PlaneCurve& a, const PlaneCurve& b) {
+bool BothParametrised(const PlaneCurve& a, const PlaneCurve& b) {
+    return Parametrised(a) && Parametrised(b);
+}
+
+CurveDifference MakeCurveDifference(const PlaneCurve& a, const PlaneCurve& b, bool sameParameter) {
     CurveDifference d;
     if (!a.Valid() || !b.Valid())
         return d;
@@ -74,16 +117,8 @@ CurveDifference MakeCurveDifference(const PlaneCurve& a, const PlaneCurve& b) {
             v = y - f;
             return true;
         };
-    } else if (runs->Kind() == kPolar && other->Kind() == kPolar) {
-        d.first = std::max(runs->First(), other->First());
-        d.last = std::min(runs->Last(), other->Last());
-        d.g = [runs, other](long double t, long double& v) {
-            long double r1, r2;
-            if (!runs->Value(PlaneCurve::kR, t, r1) || !other->Value(PlaneCurve::kR, t, r2))
-                return false;
-            v = r1 - r2;
-            return true;
-        };
+    } else if (BothParametrised(*runs, *other) && sameParameter) {
+        SameParameter(d, runs, other);
     } else {
         return d;
     }
@@ -103,15 +138,17 @@ bool IntersectionAngle(const CurveDifference& d, long double s, long double& deg
         vx = 1;
         if (!o.Slope(PlaneCurve::kY, x, vy))
             return false;
-    } else if (!Direction(o, s, vx, vy)) { // polar: the same angle t
+    } else if (!Direction(o, s, vx, vy)) { // the same parameter value
         return false;
     }
-    const long double norms = std::hypot(ux, uy) * std::hypot(vx, vy);
-    if (!(norms > 0) || !std::isfinite(norms))
-        return false;
-    const long double cosine = std::clamp(std::fabs(ux * vx + uy * vy) / norms, 0.0L, 1.0L);
-    degrees = std::acos(cosine) * 180 / std::numbers::pi_v<long double>;
-    return true;
+    return AcuteAngle(ux, uy, vx, vy, degrees);
+}
+
+bool CrossingAngle(const PlaneCurve& a, long double s, const PlaneCurve& b, long double t,
+                   long double& degrees) {
+    long double ux, uy, vx, vy;
+    return Direction(a, s, ux, uy) && Direction(b, t, vx, vy) &&
+           AcuteAngle(ux, uy, vx, vy, degrees);
 }
 
 } // namespace korvane

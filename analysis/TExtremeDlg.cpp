@@ -87,8 +87,9 @@ void TExtremeDlg::Search() {
             rules.stopWidth = (s1 - s0) * kZeroValue;
             rules.poleLimit = 1e4932L; // any change of sign of the slope is an extremum
             out = SearchCells(slope, s0, s1, rules, nextInterval);
+            // A polar example's own r, with its sign: (r, t) then names the point.
             if (out.found)
-                out.found = curve.Point(out.root, x, y);
+                out.found = curve.Point(out.root, x, y) && curve.Value(PlaneCurve::kR, out.root, r);
         }
     }
     found = out.found;
@@ -101,7 +102,7 @@ void TExtremeDlg::Search() {
     std::string text =
         StringOf(kExtremum) + " " + CoordinateLabel() + " = (" + number(x) + " , " + number(y);
     if (exampleKind != kExplicit)
-        text += " , " + number(std::sqrt(x * x + y * y)) + " , " + number(parameter);
+        text += " , " + number(r) + " , " + number(parameter);
     Show(kResult, text + ")");
     Mark(note::kExtremum, {x, y, parameter, 0}, 2, StringOf(kExtremum) + " " + CoordinateLabel(),
          example);

@@ -27,6 +27,8 @@ public:
     long double Parameter() const { return parameter; }
     long double X() const { return x; }
     long double Y() const { return y; }
+    // r as the result line shows it: a polar example's own r, else the distance from O.
+    long double R() const { return r; }
 
 protected:
     void SetUp(platform::Dialog& dialog) override;
@@ -39,7 +41,7 @@ private:
     PlaneCurve::Coordinate coordinate = PlaneCurve::kY;
     std::int16_t nextInterval = 0;
     bool found = false;
-    long double parameter = 0, x = 0, y = 0;
+    long double parameter = 0, x = 0, y = 0, r = 0;
 };
 
 } // namespace korvane

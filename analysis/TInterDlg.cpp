@@ -1,11 +1,13 @@
 #include "analysis/TInterDlg.h"
 
+#include "analysis/CurveCrossings.h"
 #include "analysis/CurveDifference.h"
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
 #include "plane/TPlot2Win.h"
 #include "platform/Dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +27,7 @@ TInterDlg::TInterDlg(TPlot2Win& owner, int* currentColour)
 void TInterDlg::SetUp(platform::Dialog& dialog) {
     FillLetters(dialog);
     dialog.SetCheck(kMarkPoint, true);
+    dialog.SetCheck(sameParameter ? kVariableT : kVariableX, true);
     nextInterval = 0;
     found = false;
 }
@@ -52,6 +55,11 @@ bool TInterDlg::Command(platform::Dialog& dialog, int id, platform::ControlEvent
         if (found && dialog.GetCheck(kMarkPoint))
             MarkPoint();
         return true;
+    case kVariableX:
+    case kVariableT:
+        sameParameter = id == kVariableT;
+        ExampleChanged();
+        return true;
     default:
         return false;
     }
@@ -66,33 +74,54 @@ void TInterDlg::Search() {
         Fail(kChooseTwo);
         return;
     }
-    SearchOutcome out;
     if (a && b) {
         PlaneCurve first(owner.Context(), *a), second(owner.Context(), *b);
-        const CurveDifference d = MakeCurveDifference(first, second);
-        if (d.valid) {
-            const RealFunction& g = d.g;
-            CellRules rules;
-            rules.stopWidth = owner.GetView().rx * kZeroValue;
-            rules.poleLimit = owner.GetView().ry; // a change of sign across a pole is no crossing
-            rules.touchLimit = kZeroValue;
-            rules.derivative = [&g](long double s, long double& v) {
-                const long double h = std::cbrt(1e-19L) * std::max(1.0L, std::fabs(s));
-                long double lo, hi;
-                if (!g(s - h, lo) || !g(s + h, hi))
-                    return false;
-                v = (hi - lo) / (2 * h);
-                return true;
-            };
-            rules.accept = d.accept;
-            out = SearchCells(g, d.first, d.last, rules, nextInterval);
-            if (out.found && d.runs->Point(out.root, x, y)) {
-                found = true;
-                if (!IntersectionAngle(d, out.root, angle))
-                    angle = std::numeric_limits<long double>::quiet_NaN();
-            }
-        }
+        found = BothParametrised(first, second) && !sameParameter
+                    ? SearchCrossing(first, second)
+                    : SearchDifference(first, second);
     }
+    ShowResult();
+}
+
+bool TInterDlg::SearchDifference(const PlaneCurve& a, const PlaneCurve& b) {
+    const CurveDifference d = MakeCurveDifference(a, b, sameParameter);
+    if (!d.valid)
+        return false;
+    const RealFunction& g = d.g;
+    CellRules rules;
+    const long double rx = owner.GetView().rx;
+    rules.stopWidth = rx * kZeroValue;
+    rules.poleLimit = owner.GetView().ry; // a change of sign across a pole is no crossing
+    rules.touchLimit = d.touchLimit > 0 ? d.touchLimit * std::max(1.0L, rx) : kZeroValue;
+    rules.derivative = [&g](long double s, long double& v) {
+        const long double h = std::cbrt(1e-19L) * std::max(1.0L, std::fabs(s));
+        long double lo, hi;
+        if (!g(s - h, lo) || !g(s + h, hi))
+            return false;
+        v = (hi - lo) / (2 * h);
+        return true;
+    };
+    rules.accept = d.accept;
+    const SearchOutcome out = SearchCells(g, d.first, d.last, rules, nextInterval);
+    if (!out.found || !d.runs->Point(out.root, x, y))
+        return false;
+    if (!IntersectionAngle(d, out.root, angle))
+        angle = std::numeric_limits<long double>::quiet_NaN();
+    return true;
+}
+
+bool TInterDlg::SearchCrossing(const PlaneCurve& a, const PlaneCurve& b) {
+    if (!a.Valid() || !b.Valid())
+        return false;
+    long double s = 0, t = 0;
+    if (!CurveCrossings(a, b).Next(nextInterval, s, t) || !a.Point(s, x, y))
+        return false;
+    if (!CrossingAngle(a, s, b, t, angle))
+        angle = std::numeric_limits<long double>::quiet_NaN();
+    return true;
+}
+
+void TInterDlg::ShowResult() {
     platform::Dialog* dialog = GetDialog();
     if (!found) {
         Show(kResult, StringOf(kNotFound));

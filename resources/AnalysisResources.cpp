@@ -58,6 +58,9 @@ constexpr ControlTemplate kExtremes[] = {
 constexpr ControlTemplate kInter[] = {
     {C::ComboBox, 295, "", 36, true},
     {C::ComboBox, 296, "", 36, true},
+    {C::Static, -1, "variável:", 0, true},
+    {C::RadioButton, 251, "x"},
+    {C::RadioButton, 252, "t"},
     {C::Button, 743, "prox interseção", 0, true},
     {C::Static, 231, "", 30},
     {C::CheckBox, 271, "ângulo de interseção em graus", 0, true},

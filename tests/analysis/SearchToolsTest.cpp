@@ -40,6 +40,7 @@ TEST_F(SearchTools, ExtremaOfEachKindAndCoordinate) {
         Curve curve;
         int coordinate;                                          // radio button
         std::vector<std::pair<long double, long double>> points; // (x, y) press after press
+        long double r = -1; // of the first press, when a polar example's own r is checked
     };
     const Row rows[] = {
         {"parabola y", {kExplicit, {{1, "x^2-2x"}}}, TExtremeDlg::kCoordinateY, {{1, -1}, {1, -1}}},
@@ -54,7 +55,13 @@ TEST_F(SearchTools, ExtremaOfEachKindAndCoordinate) {
         {"limaçon r",
          {kPolar, {{2, "2+cos(t)"}}, 0, 2 * kPi},
          TExtremeDlg::kCoordinateR,
-         {{-1, 0}}},
+         {{-1, 0}},
+         1},
+        {"rose r, negative",
+         {kPolar, {{2, "3cos(2t)"}}, 0, 2 * kPi},
+         TExtremeDlg::kCoordinateR,
+         {{0, -3}, {-3, 0}, {0, 3}},
+         -3},
         {"parabola on its side x",
          {kParametric, {{0, "t^2-2t"}, {1, "t"}}, -5, 5},
          TExtremeDlg::kCoordinateX,
@@ -81,19 +88,26 @@ TEST_F(SearchTools, ExtremaOfEachKindAndCoordinate) {
             ASSERT_TRUE(x.Found());
             EXPECT_TRUE(Near(x.X(), row.points[i].first, 1e-12L)) << static_cast<double>(x.X());
             EXPECT_TRUE(Near(x.Y(), row.points[i].second, 1e-12L)) << static_cast<double>(x.Y());
+            if (i == 0 && row.r != -1) {
+                EXPECT_TRUE(Near(x.R(), row.r, 1e-12L)) << static_cast<double>(x.R());
+            }
         }
         EXPECT_FALSE(window->Examples()[e].pointNotes.empty());
     }
 }
 
-// Rule: each pair of kinds meets where its difference function changes sign; the angle is
-// the acute one between the tangents.
+// Rule: each pair of kinds meets where its difference function changes sign, two polar or
+// parametric curves wherever their points meet ("x") or at the same parameter ("t"); the
+// angle is the acute one between the tangents.
 TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
     struct Row {
         const char* what;
         Curve a, b;
         long double x, y, degrees; // the first intersection; degrees < 0: not checked
+        int variable = TInterDlg::kVariableX;
     };
+    const Curve parabolaAlong{kParametric, {{0, "t"}, {1, "t^2"}}, -5, 5};
+    const Curve lineBack{kParametric, {{0, "2-t"}, {1, "t"}}, -5, 5};
     const Curve parabola{kExplicit, {{1, "x^2"}}};
     const Curve circle{kPolar, {{2, "2"}}, 0, 2 * kPi};
     const Row rows[] = {
@@ -123,7 +137,24 @@ TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
          {kPolar, {{2, "2cos(t)"}}, 0, 2 * kPi},
          0.5L,
          std::sqrt(3.0L) / 2,
+         60,
+         TInterDlg::kVariableT},
+        {"parametric, parametric: two circles",
+         {kParametric, {{0, "cos(t)"}, {1, "sin(t)"}}, 0, 2 * kPi},
+         {kParametric, {{0, "1+cos(t)"}, {1, "sin(t)"}}, 0, 2 * kPi},
+         0.5L,
+         std::sqrt(3.0L) / 2,
          60},
+        {"parametric, polar: a circle and a rose", // cos 2t = 2/3
+         {kParametric, {{0, "2cos(t)"}, {1, "2sin(t)"}}, 0, 2 * kPi},
+         {kPolar, {{2, "3cos(2t)"}}, 0, 2 * kPi},
+         std::sqrt(10.0L / 3),
+         std::sqrt(2.0L / 3),
+         65.90515744788929903292895836528912977L}, // atan(sqrt 5)
+        {"parametric pair meeting at different t", parabolaAlong, lineBack, -2, 4,
+         30.96375653207352141710767984083657568L}, // atan(3/5)
+        {"parametric pair at the same t", parabolaAlong, lineBack, 1, 1,
+         71.56505117707798935157219372045329467L, TInterDlg::kVariableT},
         {"segment, segment",
          {kSegment, {{0, "0"}, {1, "0"}, {2, "2"}, {3, "2"}}},
          {kSegment, {{0, "0"}, {1, "2"}, {2, "2"}, {3, "0"}}},
@@ -153,6 +184,7 @@ TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
         ASSERT_NE(d, nullptr);
         d->Select(TComboDlg::kExampleList, 0);
         d->Select(TComboDlg::kSecondList, 1);
+        d->Press(row.variable);
         d->SetCheck(TInterDlg::kShowAngle, true);
         d->Press(TInterDlg::kNext);
         const TInterDlg& x = *Tools().InterDialog();
@@ -170,7 +202,7 @@ TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
 TEST_F(SearchTools, IntersectionNeedsTwoExamples) {
     Add(kExplicit, {{1, "x"}});
     Add(kParametric, {{0, "cos(t)"}, {1, "sin(t)"}}, 0, 6);
-    Add(kParametric, {{0, "t"}, {1, "t"}}, -2, 2);
+    Add(kParametric, {{0, "t"}, {1, "t"}}, -0.5L, 0.5L);
     platform::MemoryDialog* d = Choose(cmd::kIntersections, "INTER");
     ASSERT_NE(d, nullptr);
     d->Select(TComboDlg::kExampleList, 0);
@@ -179,7 +211,7 @@ TEST_F(SearchTools, IntersectionNeedsTwoExamples) {
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, res::Message(23));
     d->Select(TComboDlg::kExampleList, 1);
-    d->Select(TComboDlg::kSecondList, 2); // two parametric curves: no difference function
+    d->Select(TComboDlg::kSecondList, 2); // two parametric curves that do not meet
     d->Press(TInterDlg::kNext);
     EXPECT_FALSE(Tools().InterDialog()->Found());
     EXPECT_EQ(d->GetText(TInterDlg::kResult), res::String(402));
