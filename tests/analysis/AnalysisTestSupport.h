@@ -1,7 +1,7 @@
 #pragma once
 // A plane window on the memory platform with its analysis tools.
 #include "analysis/AnalysisTools.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "tests/support/Tolerance.h"
 
 #include <string>

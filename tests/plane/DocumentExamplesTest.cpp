@@ -1,7 +1,7 @@
 // The example documents in examples/ are made here, by plane windows as a user would
 // fill them: run with KORVANE_WRITE_EXAMPLES=<folder> to write them again. Every run
 // checks that what the windows write opens and compiles, and that the committed files do.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "expr/LetterParameters.h"
 #include "plane/DocumentFile.h"
 #include "plane/TPlot1Win.h"
@@ -103,10 +103,8 @@ const std::vector<ExampleDocument>& Documents() {
     return documents;
 }
 
-class DocumentExamples : public ::testing::Test {
+class DocumentExamples : public planetest::PlaneWindowTest {
 protected:
-    void SetUp() override { platform.SetConfigDirectory(folder_.WithSlash()); }
-    std::unique_ptr<TPlot2Win> MakeWindow() { return planetest::MakePlaneWindow(platform); }
     // Opens the file in a fresh window and checks what the example document should hold.
     void ExpectOpensAndCompiles(const std::string& path, const ExampleDocument& d) {
         auto w = MakeWindow();
@@ -120,16 +118,13 @@ protected:
         EXPECT_TRUE(w->Axes().axesShown);
         EXPECT_TRUE(platform.Messages().empty());
     }
-
-    planetest::ScratchFolder folder_{"examples"};
-    platform::MemoryPlatform platform;
 };
 
 TEST_F(DocumentExamples, WindowsWriteDocumentsThatOpenAndCompile) {
     const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
     for (const ExampleDocument& d : Documents()) {
         SCOPED_TRACE(d.file);
-        const std::string path = (folder_.Path() / d.file).string();
+        const std::string path = PathOf(d.file);
         {
             auto w = MakeWindow();
             d.fill(*w);

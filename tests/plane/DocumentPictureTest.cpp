@@ -1,7 +1,7 @@
 // A document with system solutions, dy/dx solutions and searched implicit pieces, saved
 // and opened again in a new window, draws the very same picture: the pieces come back
 // from the file and are replayed, not searched again.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -89,10 +89,8 @@ void Fill(TPlot2Win& w) {
     }
 }
 
-class DocumentPicture : public ::testing::Test {
+class DocumentPicture : public planetest::PlaneWindowTest {
 protected:
-    void SetUp() override { platform.SetConfigDirectory(folder_.WithSlash()); }
-    std::unique_ptr<TPlot2Win> MakeWindow() { return planetest::MakePlaneWindow(platform); }
     // The base picture as a paint builds it: background, axes, every example.
     static RasterSurface Picture(TPlot2Win& w) {
         RasterSurface surface(w.ClientSize());
@@ -100,13 +98,6 @@ protected:
         w.DrawBase(surface);
         return surface;
     }
-    std::string PathOf(const char* name) const { return (folder_.Path() / name).string(); }
-
-private:
-    planetest::ScratchFolder folder_{"docpicture"};
-
-protected:
-    platform::MemoryPlatform platform;
 };
 
 // The first pixel where two pictures differ, and how many do.
@@ -130,7 +121,7 @@ protected:
 
 TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
     const std::string path = PathOf("figura.kv2");
-    auto first = MakeWindow();
+    auto& first = window;
     Fill(*first);
     ASSERT_EQ(first->RecompileAll(), 0);
     const RasterSurface searched = Picture(*first);
@@ -179,7 +170,7 @@ TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
 TEST_F(DocumentPicture, BlankWindowSizeAndViewFallBackToTheDefaults) {
     const std::string path = PathOf("em-branco.kv2");
     {
-        auto w = MakeWindow();
+        auto& w = window;
         w->Colours().slots[kSlotBackground].index = kBackColour; // not the surface's own white
         ExampleRecord& e = w->Examples()[w->Examples().Append(kImplicit, kCircleColour)];
         e.texts[4] = "xx+yy=13";

@@ -2,10 +2,8 @@
 // one, a refused file or a failed save leaves everything as it was, the close question.
 #include "plane/DocumentFile.h"
 #include "plane/PlaneCommands.h"
-#include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
-#include "platform/memory/MemoryPlatform.h"
-#include "tests/support/ScratchFolder.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "text/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -25,23 +23,20 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class DocumentWindow : public ::testing::Test {
+class DocumentWindow : public planetest::PlaneWindowTest {
 protected:
-    void SetUp() override { platform.SetConfigDirectory(dir_.WithSlash()); }
     void TearDown() override {
         std::error_code ignored;
-        fs::permissions(dir_.Path() / "locked", fs::perms::owner_all, ignored);
+        fs::permissions(folder.Path() / "locked", fs::perms::owner_all, ignored);
+        PlaneWindowOn::TearDown();
     }
-    std::unique_ptr<TPlot2Win> MakeWindow(const std::string& startFile = "", bool notebook = false) {
+    // A fresh window that opens `startFile` as the program does at start.
+    std::unique_ptr<TPlot2Win> Open(const std::string& startFile, bool notebook = false) {
         WindowOptions options;
-        options.readSettings = false;
         options.startFile = startFile;
         options.hasNotebook = notebook;
-        auto w = std::make_unique<TPlot2Win>(platform, options, nullptr);
-        w->OpenStartDocument();
-        return w;
+        return planetest::MakePlaneWindow(platform, options);
     }
-    std::string PathOf(const std::string& name) const { return dir_.File(name); }
     static Bytes Read(const std::string& path) {
         Bytes bytes;
         ReadWholeFile(path, bytes);
@@ -53,11 +48,6 @@ protected:
         w.Examples().SetName(i, "curva");
         w.SetModified();
     }
-
-    platform::MemoryPlatform platform;
-
-private:
-    testing::ScratchFolder dir_;
 };
 
 template <typename T>
@@ -142,7 +132,7 @@ const std::vector<SettingRow<long double>>& RealRows() {
 TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
     const std::string path = PathOf("ajustes.kv2");
     {
-        auto w = MakeWindow();
+        auto& w = window;
         for (const auto& row : IntRows())
             row.field(*w) = row.value;
         for (const auto& row : FlagRows())
@@ -154,7 +144,7 @@ TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
         w->Fonts()[3].pointSize = 17;
         ASSERT_EQ(w->SaveDocument(path), 0);
     }
-    auto r = MakeWindow(path);
+    auto r = Open(path);
     EXPECT_EQ(r->FileName(), path);
     for (const auto& row : IntRows()) {
         SCOPED_TRACE(row.name);
@@ -182,7 +172,7 @@ TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
 TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
     const std::string path = PathOf("acentos.kv2");
     {
-        auto w = MakeWindow();
+        auto& w = window;
         AddCurve(*w, "x");
         w->Examples().SetName(0, "função");
         w->Examples()[0].texts[4] = "ciclóide à direita";
@@ -210,7 +200,7 @@ TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
         EXPECT_TRUE(holds(row.cp1252));
         EXPECT_FALSE(holds(row.utf8));
     }
-    auto r = MakeWindow(path);
+    auto r = Open(path);
     ASSERT_EQ(r->Examples().LastExample(), 0);
     EXPECT_EQ(r->Examples().Name(0), "função");
     EXPECT_EQ(r->Examples()[0].texts[4], "ciclóide à direita");
@@ -232,7 +222,7 @@ TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
         SCOPED_TRACE(row.what);
         const std::string path = PathOf("notas.kv2");
         {
-            auto w = MakeWindow("", true);
+            auto w = Open("", true);
             w->OnCommand(cmd::kNotebook);
             ASSERT_NE(w->Notebook(), nullptr);
             EXPECT_FALSE(w->Notebook()->Hidden());
@@ -244,7 +234,7 @@ TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
         ASSERT_GT(b.size(), n + 3);
         EXPECT_EQ(std::size_t(b[b.size() - n - 3] | b[b.size() - n - 2] << 8), n + 1);
         EXPECT_EQ(std::string(b.end() - std::ptrdiff_t(n) - 1, b.end() - 1), row.stored);
-        auto r = MakeWindow(path, true);
+        auto r = Open(path, true);
         ASSERT_NE(r->Notebook(), nullptr);
         EXPECT_EQ(r->Notebook()->GetText(), row.reread);
         EXPECT_EQ(r->Notebook()->GetWindow()->GetTitle(), "caderno [notas.kv2]");
@@ -253,7 +243,7 @@ TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
 
 // Notes are part of the document: closing with changed notes asks, and "Novo" empties them.
 TEST_F(DocumentWindow, ChangedNotesAskBeforeClosingAndNewEmptiesThem) {
-    auto w = MakeWindow("", true);
+    auto w = Open("", true);
     static_cast<platform::MemoryWindow*>(w->Notebook()->GetWindow())->Edit()->Type("nota");
     platform.AnswerMessage(platform::AnswerCancel);
     EXPECT_FALSE(w->OnClose());
@@ -266,7 +256,7 @@ TEST_F(DocumentWindow, ChangedNotesAskBeforeClosingAndNewEmptiesThem) {
 TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
     const std::string good = PathOf("bom.kv2");
     {
-        auto w = MakeWindow();
+        auto& w = window;
         AddCurve(*w, "x^2");
         ASSERT_EQ(w->SaveDocument(good), 0);
     }
@@ -303,7 +293,7 @@ TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
 
 TEST_F(DocumentWindow, FailedSaveLeavesTheOldFile) {
     const std::string old = PathOf("velho.kv2");
-    auto w = MakeWindow();
+    auto& w = window;
     AddCurve(*w, "x");
     ASSERT_EQ(w->SaveDocument(old), 0);
     const Bytes oldBytes = Read(old);
@@ -340,7 +330,7 @@ TEST_F(DocumentWindow, FailedSaveLeavesTheOldFile) {
 }
 
 TEST_F(DocumentWindow, StartDocumentThatCannotBeReadLeavesTheWindowEmptyAndSilent) {
-    auto w = MakeWindow(PathOf("nao-existe.kv2"));
+    auto w = Open(PathOf("nao-existe.kv2"));
     EXPECT_EQ(w->Examples().LastExample(), -1);
     EXPECT_TRUE(platform.Messages().empty());
     EXPECT_FALSE(w->Modified());
@@ -375,7 +365,7 @@ TEST_F(DocumentWindow, CloseAsksOnlyWhenSomethingWouldBeLost) {
 }
 
 TEST_F(DocumentWindow, SaveOfAnUntitledWindowAsksForAPathFirst) {
-    auto w = MakeWindow();
+    auto& w = window;
     AddCurve(*w, "x");
     const std::string path = PathOf("escolhido.kv2");
     platform.AnswerFileDialog(path);
@@ -393,7 +383,7 @@ TEST_F(DocumentWindow, SaveOfAnUntitledWindowAsksForAPathFirst) {
 
 TEST_F(DocumentWindow, NewEmptiesTheWindowAndNamesItSemnome) {
     const std::string path = PathOf("cheio.kv2");
-    auto w = MakeWindow();
+    auto& w = window;
     AddCurve(*w, "x");
     ASSERT_EQ(w->SaveDocument(path), 0);
     w->OnCommand(cmd::kNew);

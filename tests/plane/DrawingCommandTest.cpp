@@ -1,10 +1,9 @@
 // An accelerator pressed while a curve is traced stops the drawing, and its command runs
 // after the drawing has returned: the tracer puts its saved letters back into the
 // document it drew, never into the one the command opened.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 
 #include "plane/PlaneCommands.h"
-#include "platform/memory/MemoryPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +22,16 @@ struct Row {
     long double letterA; // after the command: the value the opened document holds
 };
 
-TEST(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
+using DrawingCommand = planetest::PlaneWindowTest;
+
+TEST_F(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
     const Row rows[] = {
         {"Ctrl+A opens the document holding A = 5", 'A', 5},
         {"Ctrl+N empties the window: no letter is set", 'N', 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        planetest::ScratchFolder folder("korvane-drawing-command");
-        platform::MemoryPlatform platform;
-        platform.SetConfigDirectory(folder.WithSlash());
-        auto window = planetest::MakePlaneWindow(platform);
+        window = MakeWindow();
         MemoryWindow* front = platform.Windows().back();
         {
             ExampleRecord& e = window->Examples()[window->Examples().Append(kExplicit, 3)];
@@ -64,13 +62,10 @@ TEST(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
 
 // While a curve is traced the title says how to stop it; afterwards it is the document's
 // name again, whether the drawing ended or was stopped.
-TEST(DrawingStatus, TitleShowsHowToStopWhileACurveIsTraced) {
+TEST_F(DrawingCommand, TitleShowsHowToStopWhileACurveIsTraced) {
     for (int key : {0, int('S')}) {
         SCOPED_TRACE(key ? "stopped with S" : "drawn to the end");
-        planetest::ScratchFolder folder("korvane-drawing-status");
-        platform::MemoryPlatform platform;
-        platform.SetConfigDirectory(folder.WithSlash());
-        auto window = planetest::MakePlaneWindow(platform);
+        window = MakeWindow();
         MemoryWindow* front = platform.Windows().back();
         window->Examples()[window->Examples().Append(kExplicit, 3)].texts[1] = "sin(x)";
         ASSERT_EQ(window->RecompileAll(), 0);

@@ -2,7 +2,7 @@
 // A plane window on the memory platform for the tests of the equation dialog and the
 // inventory: settings in a folder of its own, defaults instead of a settings file, and
 // helpers that script the equation dialog as a user fills it.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TEditExmpDlg.h"
 #include "plane/TPlot2Win.h"

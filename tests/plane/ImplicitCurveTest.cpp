@@ -5,7 +5,7 @@
 #include "plane/ImplicitCurve.h"
 
 #include "tests/support/PlaneScene.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
@@ -333,7 +333,7 @@ TEST(ImplicitCurve, ExportModePolylines) {
 class ImplicitWindow : public planetest::PlaneWindowTest {
 protected:
     void SetUp() override {
-        PlaneWindowTest::SetUp();
+        PlaneWindowOn::SetUp();
         platform.RunPendingRepaints();
     }
 

@@ -7,7 +7,7 @@
 #include "plane/SlopeTrajectory.h"
 #include "plane/TIvpDlg.h"
 #include "resources/Resources.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 
 #include <gtest/gtest.h>
 

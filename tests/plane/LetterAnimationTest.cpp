@@ -3,7 +3,7 @@
 // redraw of only the examples that use a letter (pixels as a full drawing gives them),
 // keys during a live animation and a slide show, and the linked window.
 #include "plane/LetterAnimation.h"
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "expr/LetterParameters.h"
 #include "graph/TZalWing.h"
 #include "plane/PlaneAnimator.h"

@@ -3,7 +3,7 @@
 #include "plane/PointNote.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // drawn in, what the dialogs refuse, and what the clipboard holds.
 #include "output/TZalPrintout.h"
 #include "platform/memory/MemoryPlatform.h"
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 
 #include <gtest/gtest.h>
 

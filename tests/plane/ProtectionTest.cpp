@@ -1,6 +1,6 @@
 // Document protection on the memory platform: the SETPW checks, the lock on saving, the
 // inventory and the notebook, the author block, and what the file holds of the password.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 
 #include "plane/DocumentFile.h"
 #include "plane/PlaneCommands.h"

@@ -2,7 +2,7 @@
 // tangent tells the user once the paint is over, never with a box inside it; drawings
 // that show their progress ("olhar", families one member at a time) put the picture
 // drawn so far on the screen while the paint is still running.
-#include "PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "graph/TFileMsgWin.h"
 #include "plane/Cycloid.h"
 #include "plane/TPlot2Win.h"
@@ -36,15 +36,13 @@ public:
     std::vector<bool> duringPaint;
 };
 
-class PlaneWindowPaint : public ::testing::Test {
+class PlaneWindowPaint : public planetest::PlaneWindowOn<WatchingPlatform> {
 public:
     void SetUp() override {
-        platform.SetConfigDirectory(folder_.WithSlash());
-        window = planetest::MakePlaneWindow(platform);
+        PlaneWindowOn::SetUp();
         front = platform.Windows().back();
         front->RunPendingRepaint();
     }
-    void TearDown() override { window.reset(); }
     ExampleRecord& Add(std::int16_t kind, std::int16_t colour) {
         return window->Examples()[window->Examples().Append(kind, colour)];
     }
@@ -71,12 +69,6 @@ public:
     }
     bool MessageTimerRuns() const { return front->TimerInterval(kDrawingMessageTimer).has_value(); }
 
-private:
-    planetest::ScratchFolder folder_{"paint"};
-
-public:
-    WatchingPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
     MemoryWindow* front = nullptr;
 };
 

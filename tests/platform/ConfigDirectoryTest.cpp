@@ -1,10 +1,10 @@
 #include "platform/ConfigDirectory.h"
 #include "platform/memory/MemoryPlatform.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -40,16 +40,8 @@ TEST(ConfigDirectory, RuleOverTheEnvironment) {
 TEST(ConfigDirectory, PlatformCreatesTheFolderFromTheEnvironment) {
     const korvane::testing::ScratchFolder base;
     const std::string wanted = (base.Path() / "deep" / "er").string();
-    const char* saved = std::getenv("KORVANE_CONFIG_DIR");
-    const std::string savedValue = saved ? saved : "";
-    ::setenv("KORVANE_CONFIG_DIR", wanted.c_str(), 1);
-    MemoryPlatform platform;
-    const std::string dir = platform.ConfigDirectory();
-    if (saved)
-        ::setenv("KORVANE_CONFIG_DIR", savedValue.c_str(), 1);
-    else
-        ::unsetenv("KORVANE_CONFIG_DIR");
-    EXPECT_EQ(dir, wanted + "/");
+    const korvane::testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", wanted);
+    EXPECT_EQ(MemoryPlatform().ConfigDirectory(), wanted + "/");
     EXPECT_TRUE(std::filesystem::is_directory(wanted));
 }
 

@@ -2,8 +2,9 @@
 #include "platform/qt/QtExportSurface.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtKeys.h"
-#include "platform/qt/QtPlatform.h"
+#include "resources/Resources.h"
 #include "platform/qt/QtSurface.h"
+#include "tests/qt/QtEventLoop.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceContract.h"
 
@@ -25,10 +26,7 @@ namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
-void EnsureApplication() {
-    static QtPlatform platform; // makes the program's QApplication when no other test has
-    (void)platform;
-}
+using korvane::testing::EnsureApplication;
 
 using korvane::testing::SamePixels;
 

@@ -5,6 +5,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <cstdlib>
 #include <functional>
 
 #include <unistd.h>
@@ -367,9 +367,7 @@ TEST(QtPlatform, EscapeCancelsATemplateDialog) {
 // Two platforms in one process: the second start hands its path to the first.
 TEST(QtPlatform, SingleInstanceHandOver) {
     const korvane::testing::ScratchFolder dir;
-    const char* saved = std::getenv("KORVANE_CONFIG_DIR");
-    const std::string savedValue = saved ? saved : "";
-    ::setenv("KORVANE_CONFIG_DIR", dir.Path().c_str(), 1);
+    const korvane::testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", dir.Path());
     std::vector<std::string> received;
     {
         QtPlatform first;
@@ -387,10 +385,6 @@ TEST(QtPlatform, SingleInstanceHandOver) {
     // The first is gone: the next start becomes the instance.
     QtPlatform next;
     EXPECT_EQ(next.ClaimInstance("x", nullptr), InstanceRole::First);
-    if (saved)
-        ::setenv("KORVANE_CONFIG_DIR", savedValue.c_str(), 1);
-    else
-        ::unsetenv("KORVANE_CONFIG_DIR");
 }
 
 // Message boxes answer with the button pressed; their buttons are in Portuguese.

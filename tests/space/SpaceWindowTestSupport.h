@@ -1,6 +1,6 @@
 #pragma once
 // A space window on the memory platform with a settings folder of its own.
-#include "tests/plane/PlaneWindowTestSupport.h"
+#include "tests/support/PlaneWindowTestSupport.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RecordingSurface.h"
 #include "space/SpaceCommands.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of whole plane windows share: a settings folder of their own (the
 // shared scratch folder), a window that reads no settings file, and examples put through
-// the window's own compile step.
+// the window's own compile step. The platform is a memory platform or one derived from it.
 #include "plane/TPlot2Win.h"
 #include "platform/Platform.h"
 #include "platform/memory/MemoryDialog.h"
@@ -33,13 +33,14 @@ inline void ScriptOk(platform::MemoryPlatform& platform, const Typing& typing = 
     });
 }
 
-inline std::unique_ptr<TPlot2Win> MakePlaneWindow(platform::Platform& platform) {
-    WindowOptions options;
+// A window from the built-in defaults; `options` may name a start document or a notebook.
+inline std::unique_ptr<TPlot2Win> MakePlaneWindow(platform::Platform& platform, WindowOptions options = {}) {
     options.readSettings = false;
     return std::make_unique<TPlot2Win>(platform, options, nullptr);
 }
 
-class PlaneWindowTest : public ::testing::Test {
+template <class PlatformType>
+class PlaneWindowOn : public ::testing::Test {
 protected:
     void SetUp() override {
         platform.SetConfigDirectory(folder.WithSlash());
@@ -47,6 +48,7 @@ protected:
     }
     void TearDown() override { window.reset(); }
     virtual std::unique_ptr<TPlot2Win> MakeWindow() { return MakePlaneWindow(platform); }
+    std::string PathOf(const std::string& name) const { return folder.File(name); }
 
     // An example of `kind` compiled by the window; with `lo` < `hi` its own interval.
     int Add(std::int16_t kind, Formulas formulas, long double lo = 0, long double hi = 0) {
@@ -82,8 +84,10 @@ protected:
     }
 
     ScratchFolder folder;
-    platform::MemoryPlatform platform;
+    PlatformType platform;
     std::unique_ptr<TPlot2Win> window;
 };
+
+using PlaneWindowTest = PlaneWindowOn<platform::MemoryPlatform>;
 
 } // namespace korvane::planetest
