@@ -21,8 +21,8 @@ constexpr long kMaxGridCircles = 2000;
 void AxesPainter::Draw() {
     if (!settings_.axesShown && !settings_.dots && settings_.gridBits == 0)
         return;
-    surface_.SetBackgroundMode(settings_.textBackground == TextOpaque ? platform::BackgroundMode::Opaque
-                                                                      : platform::BackgroundMode::Transparent);
+    const bool opaque = settings_.textBackground == TextOpaque && !style_.transparentTexts;
+    surface_.SetBackgroundMode(opaque ? platform::BackgroundMode::Opaque : platform::BackgroundMode::Transparent);
     surface_.SetBackgroundColour(style_.background);
     ticks_ = LayOutTicks(settings_, view_);
     if (settings_.gridBits & GridRectangular)

@@ -16,6 +16,7 @@ struct AxesStyle {
     platform::FontSpec labelFont;
     platform::Rgb textColour = platform::kBlack;
     platform::Rgb background = platform::kWhite;
+    bool transparentTexts = false; // whatever the settings say
 };
 
 class AxesPainter {

@@ -79,7 +79,21 @@ template <class Array> void WriteBytes(BinaryWriter& w, const Array& a) {
 
 } // namespace
 
-std::vector<std::uint8_t> WriteSettings(const SettingsRecord& r) {
+void BoundPrintValues(long double (&v)[4]) {
+    const long double unit = std::fabs(v[0]);
+    if (!(unit >= 1e-18L && unit <= kMostPrintInches))
+        v[0] = -1 / 2.54L;
+    if (!(std::fabs(v[1]) <= kMostPrintInches))
+        v[1] = 0;
+    for (int i = 2; i < 4; ++i)
+        if (!(v[i] >= 0 && v[i] <= kMostPrintInches))
+            v[i] = 0;
+}
+
+std::vector<std::uint8_t> WriteSettings(const SettingsRecord& record) {
+    SettingsRecord r = record;
+    for (int i = 0; i < 4; ++i)
+        r.realA[kExactPrintSlot + i] = r.printValues[i];
     BinaryWriter w;
     WriteHeader(w, r);
     for (const FontSlot& f : r.fonts)
@@ -108,6 +122,7 @@ namespace {
 
 struct Counts {
     std::int32_t rgb = 0, fonts = 0, slots = 0;
+    std::int32_t print[4] = {}; // hundredths, as stored
 };
 
 bool ReadHeader(BinaryReader& rd, std::int32_t identifier, SettingsRecord& r, Counts& n) {
@@ -122,10 +137,11 @@ bool ReadHeader(BinaryReader& rd, std::int32_t identifier, SettingsRecord& r, Co
     r.maximized = rd.I32() != 0;
     r.headerFlag = rd.I32() != 0;
     n.rgb = rd.I32();
-    const std::int32_t p0 = rd.I32();
-    r.printValues[0] = p0 == 0 ? -1 / 2.54L : p0 / 100.0L;
+    for (std::int32_t& p : n.print)
+        p = rd.I32();
+    r.printValues[0] = n.print[0] == 0 ? -1 / 2.54L : n.print[0] / 100.0L;
     for (int i = 1; i < 4; ++i)
-        r.printValues[i] = rd.I32() / 100.0L;
+        r.printValues[i] = n.print[i] / 100.0L;
     r.printFlags[0] = rd.I32() != 0;
     r.printFlags[1] = rd.I32() != 0;
     n.fonts = rd.I32();
@@ -174,6 +190,16 @@ void ReadBlocks(BinaryReader& rd, SettingsRecord& r, const Counts& n) {
     r.lastPath = rd.FixedText(kPathSize);
 }
 
+// The exact values stand only beside the header's own; another writer's slots do not.
+void TakeExactPrintValues(SettingsRecord& r, const Counts& n) {
+    for (int i = 0; i < 4; ++i) {
+        const long double exact = r.realA[kExactPrintSlot + i];
+        if (n.print[i] != 0 && std::isfinite(exact) && std::fabs(exact) < 1e7L && Hundredths(exact) == n.print[i])
+            r.printValues[i] = exact;
+    }
+    BoundPrintValues(r.printValues);
+}
+
 } // namespace
 
 int ReadSettings(std::span<const std::uint8_t> bytes, std::int32_t identifier, SettingsRecord& out) {
@@ -186,6 +212,7 @@ int ReadSettings(std::span<const std::uint8_t> bytes, std::int32_t identifier, S
     // A cut file is as bad as a wrong one: nothing of it is taken.
     if (!rd.Ok())
         return kBadSettingsFile;
+    TakeExactPrintValues(r, n);
     out = std::move(r);
     return 0;
 }

@@ -61,6 +61,16 @@ struct SettingsRecord {
     std::string lastPath; // bytes as stored (code page 1252)
 };
 
+// The header keeps the print values in hundredths of an inch, so one centimetre per unit
+// would come back as 0.99 cm: real slots A[0..3] carry them exactly beside it, and are
+// taken only where they agree with the header. No window kind uses those four slots.
+inline constexpr int kExactPrintSlot = 0;
+// Print values beyond this many inches are damage, not a choice.
+inline constexpr long double kMostPrintInches = 1000;
+// Brings print values read from a file within what the print-settings dialog accepts:
+// the unit (inches per world unit) as the default, the width as unused, offsets as 0.
+void BoundPrintValues(long double (&values)[4]);
+
 // Bytes of the file; the colour-table block is always written empty.
 std::vector<std::uint8_t> WriteSettings(const SettingsRecord& record);
 // 0, or kBadSettingsFile for a wrong identifier, a format below 1 or a damaged file.

@@ -65,6 +65,7 @@ void TGridWin::DrawAxes(platform::Surface& surface) {
     style.labelFont = FontSpecOf(kFontScale);
     style.textColour = FontColour(kFontScale);
     style.background = BackgroundRgb();
+    style.transparentTexts = TransparentTexts();
     const long double tickX = axes_.tickX, tickY = axes_.tickY;
     AxesPainter(surface, view_, axes_, style).Draw();
     // The dialog shows intervals as they are drawn.

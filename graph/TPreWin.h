@@ -26,6 +26,14 @@ public:
         printing_ = printing;
         printInColour_ = inColour;
     }
+    // While the picture is drawn for the clipboard; a copy without its background draws
+    // its texts without one too, whatever "&Opaco" says.
+    bool Copying() const { return copying_; }
+    void SetCopying(bool copying, bool withBackground) {
+        copying_ = copying;
+        copyBackground_ = withBackground;
+    }
+    bool TransparentTexts() const { return copying_ && !copyBackground_; }
 
     // Layers.
     PictureLayers& Layers() { return layers_; }
@@ -72,6 +80,8 @@ protected:
     bool gridChanged_ = false;
     bool printing_ = false;
     bool printInColour_ = false;
+    bool copying_ = false;
+    bool copyBackground_ = false;
     bool statusShown_ = false;
     bool drawingStatus_ = false; // shown by the probe, not by the drawing itself
     std::unique_ptr<TColWin> colourWindow_;

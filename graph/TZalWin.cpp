@@ -51,6 +51,7 @@ bool TZalWin::ReadSettingsFile() {
         return false;
     }
     TakeRecord(record);
+    UnpackSharedSlots(record);
     UnpackSlots(record);
     settingsRead_ = true;
     return true;
@@ -110,6 +111,7 @@ void TZalWin::WriteSettingsFile() {
         return;
     settingsWritten_ = true;
     SettingsRecord record = MakeRecord();
+    PackSharedSlots(record);
     PackSlots(record);
     platform::EnsureDirectory(platform_.ConfigDirectory());
     WriteFileAtomically(SettingsPath(), WriteSettings(record));

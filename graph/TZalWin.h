@@ -57,6 +57,9 @@ protected:
     // The kind's use of the generic slots.
     virtual void PackSlots(SettingsRecord& record) { (void)record; }
     virtual void UnpackSlots(const SettingsRecord& record) { (void)record; }
+    // Slots that a level below this one fills alike for every kind under it.
+    virtual void PackSharedSlots(SettingsRecord& record) { (void)record; }
+    virtual void UnpackSharedSlots(const SettingsRecord& record) { (void)record; }
     // A screen width changed: repaint what it shows.
     virtual void OnWidthChanged(bool axes) { (void)axes; Redraw(currentLevel_); }
     virtual void OnNumberFormatChanged() {}

@@ -24,9 +24,30 @@ constexpr int kCaution = 2, kOverwriteQuestion = 13, kUntitled = 29, kSuccess = 
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
+// Slots no window kind uses for its own.
+constexpr int kTeXModeSlot = 14, kTeXBoxSlot = 15, kCopyBackgroundSlot = 16; // integers A
+constexpr int kTeXWidthSlot = 4;                                               // reals A
+
 } // namespace
 
 PictureOutput::~PictureOutput() = default;
+
+void PictureOutput::PackSlots(SettingsRecord& record) const {
+    record.intA[kTeXModeSlot] = tex_.mode;
+    record.intA[kTeXBoxSlot] = tex_.box;
+    record.intA[kCopyBackgroundSlot] = copyBackground_ ? 1 : 0;
+    record.realA[kTeXWidthSlot] = tex_.width;
+}
+
+void PictureOutput::UnpackSlots(const SettingsRecord& record) {
+    const TeXSettings defaults;
+    const std::int32_t mode = record.intA[kTeXModeSlot], box = record.intA[kTeXBoxSlot];
+    tex_.mode = mode >= TeXStandalone && mode <= TeXInsertable ? mode : defaults.mode;
+    tex_.box = box >= 0 && box <= 255 ? box : defaults.box;
+    const long double width = record.realA[kTeXWidthSlot];
+    tex_.width = width >= kLeastTeXWidth && width <= kMostTeXWidth ? width : defaults.width;
+    copyBackground_ = record.intA[kCopyBackgroundSlot] == 1;
+}
 
 bool PictureOutput::OnCommand(int id) {
     switch (id) {
@@ -261,11 +282,13 @@ void PictureOutput::SetImageSize() {
 void PictureOutput::DrawCopy(platform::Surface& surface) {
     const View& view = window_.GetView();
     const platform::Rect client = platform::Rect::FromSize({view.offsetX, view.offsetY}, {view.clientW, view.clientH});
-    copying_ = true;
-    surface.FillRect(client, copyBackground_ ? window_.BackgroundRgb() : platform::kWhite);
+    // Without its background a copy lies on whatever it is pasted onto.
+    window_.SetCopying(true, copyBackground_);
+    if (copyBackground_)
+        surface.FillRect(client, window_.BackgroundRgb());
     window_.DrawBase(surface);
     window_.DrawOverlay(surface);
-    copying_ = false;
+    window_.SetCopying(false, false);
     if (window_.HeaderSettings().printFlags[0]) {
         surface.SetPen({platform::kBlack, 1, platform::PenStyle::Solid});
         surface.SetBrush({platform::kWhite, platform::BrushStyle::Hollow});

@@ -37,7 +37,6 @@ public:
     TeXSettings& TeX() { return tex_; }
     // True while a picture is drawn for a file (the window's `TeXOutput`).
     bool TeXOutput() const { return texOutput_; }
-    bool Copying() const { return copying_; }
     bool CopyBackground() const { return copyBackground_; }
     // The print-settings dialog of the window kind ("PRNSPX1" or "PRNSPX2").
     std::string printFormatDialog = "PRNSPX2";
@@ -50,6 +49,10 @@ public:
         std::function<void()> restore;
         std::function<std::string()> filter; // of the open dialog
     } documents;
+
+    // The export settings and the copy's background in the settings file, bounded when read.
+    void PackSlots(SettingsRecord& record) const;
+    void UnpackSlots(const SettingsRecord& record);
 
     // Handles the output commands; false for any other id.
     bool OnCommand(int id);
@@ -85,7 +88,6 @@ private:
     TZalWing& window_;
     TeXSettings tex_;
     bool texOutput_ = false;
-    bool copying_ = false;
     bool copyBackground_ = false;
     std::unique_ptr<platform::Printer> printer_;
     // The copied bitmap lives with the window.

@@ -3,6 +3,8 @@
 #include "graph/NumberText.h"
 #include "graph/View.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -48,7 +50,7 @@ bool TPicTeXDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlEv
         report_(kOutOfRange);
         return true;
     }
-    if (width < 0.1L) {
+    if (width < kLeastTeXWidth || width > kMostTeXWidth) {
         report_(kOutOfRange);
         return true;
     }
@@ -58,7 +60,7 @@ bool TPicTeXDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlEv
     }
     settings_.mode = mode;
     settings_.width = width;
-    settings_.box = RoundToInt(box);
+    settings_.box = RoundToInt(std::clamp(box, -1e9L, 1e9L)); // any number where no box is named
     if (hasRadius)
         settings_.whitespace = radius;
     dialog.End(platform::ResultOk);

@@ -2,6 +2,7 @@
 
 #include "graph/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvane {
@@ -50,8 +51,10 @@ bool TPrintFormatDlg::OnCommand(platform::Dialog& dialog, int id, platform::Cont
         }
         values[i] /= kCmPerInch;
     }
+    const bool tooLarge = std::any_of(std::begin(values), std::end(values),
+                                      [](long double v) { return !(v <= kMostPrintInches); });
     if (values[1] < kMinimumInches || values[2] < kMinimumInches || values[3] < kMinimumInches ||
-        values[0] < 1e-18L) {
+        values[0] < 1e-18L || tooLarge) {
         report_(kOutOfRange);
         return true;
     }

@@ -6,6 +6,9 @@ namespace korvane {
 
 enum TeXMode : int { TeXStandalone = 0, LaTeXStandalone = 1, TeXCompilable = 2, TeXInsertable = 3 };
 
+// The narrowest picture, and the widest TeX can set (its largest box is about 575 cm).
+inline constexpr long double kLeastTeXWidth = 0.1L, kMostTeXWidth = 500;
+
 struct TeXSettings {
     int mode = TeXStandalone;
     long double width = 8; // centimetres

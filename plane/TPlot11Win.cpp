@@ -233,6 +233,7 @@ void TPlot11Win::ApplyHeader(const DocumentState& s) {
     stored_.headerFlag = s.displayToggle != 0;
     for (std::size_t i = 0; i < s.scaleFactors.size(); ++i)
         stored_.printValues[i] = s.scaleFactors[i];
+    BoundPrintValues(stored_.printValues);
     stored_.printFlags[0] = s.windowFlags[0] != 0;
     stored_.printFlags[1] = s.windowFlags[1] != 0;
     for (std::size_t i = 0; i < s.fonts.size() && i < Fonts().size(); ++i)

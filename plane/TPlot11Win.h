@@ -64,9 +64,10 @@ protected:
 
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();
+    // The export commands follow the list; the copy's check mark its setting.
+    void EnableOutputCommands();
 
 private:
-    void EnableOutputCommands();
     bool WorthAsking() const;
     bool AskSavePath(std::string& path);
     void CommandOpen();
@@ -79,6 +80,8 @@ private:
     void CaptureSettingBlocks(DocumentState& s);
     void ApplySettingBlocks(const DocumentState& s);
     void ApplyLists(DocumentState& s);
+    void PackSharedSlots(SettingsRecord& record) override { output_.PackSlots(record); }
+    void UnpackSharedSlots(const SettingsRecord& record) override { output_.UnpackSlots(record); }
     void CaptureHeader(DocumentState& s);
     void ApplyHeader(const DocumentState& s);
 

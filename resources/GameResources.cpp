@@ -10,6 +10,19 @@ using C = ControlTemplate;
 // The guessing game: its own commands, the view, and the look of a plane window.
 constexpr MenuItem kGuessMenu[] = {
     {K::Popup, "&Arquivo", 0},
+    {K::Command, "Arquivo PiCTe&X ...", 70},
+    {K::Command, "Arquivo Ti&kZ ...", 78},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "&Visualizar impressão ...", 308},
+    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    {K::Command, "S&elecionar impressora ...", 93},
+    {K::Separator, nullptr, 0},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Command, "Co&r de fundo", 221},
+    {K::Command, "&Tamanho da imagem ...", 90},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Equação", 0},
@@ -79,7 +92,7 @@ constexpr Accelerator kGuessKeys[] = {
     {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},    {KeyRight, ModNone, 323},
     {KeyDown, ModNone, 324},  {KeyUp, ModNone, 325},       {'L', ModCtrl, 111},
     {'Q', ModCtrl, 117},      {'R', ModCtrl, 103},         {'E', ModCtrl, 109},
-    {'G', ModCtrl, 320},
+    {'G', ModCtrl, 320},      {'P', ModCtrl, 303},         {'P', ModCtrl | ModShift, 304},
 };
 
 // "habilitar tipos": check box 270 + i for flag i, the two factor counts.

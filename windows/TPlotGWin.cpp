@@ -69,6 +69,7 @@ void TPlotGWin::CreateWindowFromSettings() {
     examples_.Append(kExplicit, static_cast<std::int16_t>(SlotColour(kSlotGuess)));
     examples_.SetLastExample(0);
     NewTarget();
+    EnableOutputCommands();
     window_->Show();
     RequestRepaint();
 }
@@ -205,7 +206,8 @@ void TPlotGWin::OnCommand(int id) {
     case cmd::kNew:
     case cmd::kOpen:
     case cmd::kSave:
-    case cmd::kSaveAs: return;
+    case cmd::kSaveAs:
+    case cmd::kPrintMany: return;
     default: TPlot11Win::OnCommand(id); return;
     }
 }

@@ -95,8 +95,8 @@ TEST(SettingsFile, WriteThenReadGivesTheSameRecord) {
     EXPECT_EQ(out.y, -22);
     EXPECT_TRUE(out.maximized);
     EXPECT_FALSE(out.headerFlag);
-    EXPECT_EQ(out.printValues[0], 1.23L);
-    EXPECT_EQ(out.printValues[1], -2.01L);
+    EXPECT_EQ(out.printValues[0], 1.234L) << "exact, not in hundredths";
+    EXPECT_EQ(out.printValues[1], -2.005L);
     EXPECT_TRUE(out.printFlags[1]);
     for (int i = 0; i < kFontSlots; ++i) {
         SCOPED_TRACE(i);
@@ -108,7 +108,7 @@ TEST(SettingsFile, WriteThenReadGivesTheSameRecord) {
     EXPECT_EQ(out.intA, in.intA);
     EXPECT_EQ(out.intB, in.intB);
     EXPECT_EQ(out.intC, in.intC);
-    EXPECT_EQ(out.realA, in.realA);
+    EXPECT_TRUE(std::equal(in.realA.begin() + 4, in.realA.end(), out.realA.begin() + 4));
     EXPECT_EQ(out.realB, in.realB);
     EXPECT_EQ(out.realC, in.realC);
     EXPECT_EQ(out.byteA, in.byteA);
@@ -141,12 +141,31 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheRecord) {
     }
 }
 
-TEST(SettingsFile, StoredZeroPrintValueMeansDefault) {
-    SettingsRecord r = Sample();
-    r.printValues[0] = 0;
-    SettingsRecord out;
-    ASSERT_EQ(ReadSettings(WriteSettings(r), 841, out), 0);
-    EXPECT_EQ(out.printValues[0], -1 / 2.54L);
+TEST(SettingsFile, PrintValuesComeBackExactAndWithinBounds) {
+    constexpr long double kCm = 1 / 2.54L;
+    const std::size_t exactUnit = 858 + 252; // real slot A[0]
+    const struct {
+        const char* rule;
+        long double written[4];
+        long double stray; // put into A[0] after writing, when not 0
+        long double read[4];
+    } rows[] = {
+        {"1 cm per unit stays 1 cm", {kCm, -5, 1, 0.3L}, 0, {kCm, -5, 1, 0.3L}},
+        {"another writer's slot: the header's hundredths", {kCm, -5, 1, 1}, 7, {0.39L, -5, 1, 1}},
+        {"a stored zero unit is 1 cm per unit, off", {0, 2, 1, 1}, 0, {-kCm, 2, 1, 1}},
+        {"beyond 1000 inches or left of the paper", {-2000, 1500, -1, 1001}, 0, {-kCm, 0, 0, 0}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rule);
+        SettingsRecord r = Sample(), out;
+        std::copy(std::begin(row.written), std::end(row.written), r.printValues);
+        auto bytes = WriteSettings(r);
+        if (row.stray != 0)
+            StoreReal80(row.stray, &bytes[exactUnit]);
+        ASSERT_EQ(ReadSettings(bytes, 841, out), 0);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(static_cast<double>(out.printValues[i]), static_cast<double>(row.read[i]), 1e-18) << i;
+    }
 }
 
 TEST(SettingsFile, ColourTableBytesAreReadWhenPresent) {

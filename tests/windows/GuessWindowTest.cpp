@@ -8,6 +8,7 @@
 #include "platform/memory/MemoryPlatform.h"
 #include "resources/Resources.h"
 #include "tests/support/ScratchFolder.h"
+#include "output/PictureOutput.h"
 #include "windows/GuessJudge.h"
 #include "windows/TPlotGWin.h"
 
@@ -262,6 +263,38 @@ TEST_F(Game, SettingsFile) {
     EXPECT_EQ(game->Settings().flags, expected);
     EXPECT_EQ(game->Settings().lowest, 2);
     EXPECT_EQ(game->Settings().highest, 2);
+}
+
+// The game prints, copies and exports as a plane window does, and keeps the export
+// settings and the copy's background in guess.ini, bounded when read.
+TEST_F(Game, OutputCommandsAndTheirSettings) {
+    Open();
+    Window().PressKey('P', res::ModCtrl);
+    ASSERT_NE(platform.LastPrinter(), nullptr);
+    EXPECT_TRUE(platform.LastPrinter()->Ended());
+    auto exportTeX = [&](const char* width, int mode, const char* shown, int checked) {
+        platform.AnswerFileDialog(folder.File("jogo.tex"));
+        platform.ScriptModal([=](platform::MemoryDialog& d) {
+            EXPECT_EQ(d.GetText(211), shown);
+            EXPECT_TRUE(d.GetCheck(checked));
+            d.Type(211, width), d.Press(mode), d.Enter();
+        });
+        ASSERT_TRUE(Window().ChooseMenu(cmd::kPicTeX));
+    };
+    exportTeX("12", 253, "8.00", 251);
+    ASSERT_TRUE(Window().ChooseMenu(cmd::kCopyBackground));
+    game.reset();
+    Open();
+    EXPECT_TRUE(Window().IsMenuItemChecked(cmd::kCopyBackground));
+    exportTeX("8", 251, "12.00", 253);
+    game.reset();
+    SettingsRecord record;
+    ASSERT_EQ(ReadSettings(StoredSettings(), kGuessIdentifier, record), 0);
+    record.intA[14] = 7, record.intA[16] = 5, record.realA[4] = 1e9L; // mode, background, width
+    ASSERT_TRUE(WriteFileAtomically(folder.File("guess.ini"), WriteSettings(record)));
+    Open();
+    EXPECT_FALSE(Window().IsMenuItemChecked(cmd::kCopyBackground));
+    exportTeX("8", 251, "8.00", 251);
 }
 
 TEST_F(Game, ClosesWithoutAQuestionAndOpensNoDocuments) {
