@@ -30,11 +30,13 @@ void EvalContext::SetLetter(int index, long double value) {
     if (index < 0)
         return;
     letterValues[index] = {value, 0.0L};
+    // Y keeps the real part that X set just before, so that a plane kind that sets X and
+    // then Y evaluates at z = x + iy.
     if (complexMode) {
         if (index == kSlotX)
             letterValues[kSlotZ] = {value, 0.0L};
         else if (index == kSlotY)
-            letterValues[kSlotZ] = {0.0L, value};
+            letterValues[kSlotZ].im = value;
     }
 }
 

@@ -258,13 +258,13 @@ bool CurveRangeOf(const PlaneDrawContext& context, const ExampleRecord& example,
     range.a = example.Minimum();
     range.b = example.Maximum();
     if (ClipsToWindow(context, example)) {
-        const View& view = context.view;
+        const View& view = context.SourceView();
         if (view.xmax < range.a + kTiny || range.b < view.xmin + kTiny)
             return false;
         range.a = std::max(range.a, view.xmin);
         range.b = std::min(range.b, view.xmax);
     }
-    range.n = CurveSampleCount(context.view, example, range.a, range.b);
+    range.n = CurveSampleCount(context.SourceView(), example, range.a, range.b);
     range.h = (range.b - range.a) / static_cast<long double>(range.n);
     return true;
 }
@@ -423,10 +423,11 @@ void DrawArrowHead(PlaneDrawContext& context, long double x, long double y, long
 void DrawArrow(PlaneDrawContext& context, ExampleRecord& example, const platform::Pen& pen) {
     if (example.Kind() != kParametric || !example.Flag(exo::kFlag58))
         return;
-    const View& view = context.view;
+    const View& source = context.SourceView();
     if (!context.settings.printing)
-        example.SetReal(exo::kArrowWorld, view.unitX * (example.I16(exo::kArrowSize) + 10));
-    const long double size = example.Real(exo::kArrowWorld);
+        example.SetReal(exo::kArrowWorld, source.unitX * (example.I16(exo::kArrowSize) + 10));
+    // The head keeps its size in pixels in another view.
+    const long double size = example.Real(exo::kArrowWorld) * context.view.unitX / source.unitX;
     const int slot = PlotVariable(example);
     const long double at = example.Real(exo::kArrowPosition);
     long double x = 0, y = 0, dx = 0, dy = 0;
@@ -435,7 +436,19 @@ void DrawArrow(PlaneDrawContext& context, ExampleRecord& example, const platform
         !EvaluateAt(eval, example.Tree(4), slot, at, dx) || !EvaluateAt(eval, example.Tree(5), slot, at, dy))
         return;
     // A zero direction gives no arrow.
-    if (!(std::hypot(dx, dy) > kTiny) || !view.Inside(x, y))
+    const long double speed = std::hypot(dx, dy);
+    if (!(speed > kTiny))
+        return;
+    if (context.Mapped()) {
+        // Along the image of a step of a source pixel.
+        const long double step = source.unitX / speed;
+        long double ax = x + dx * step, ay = y + dy * step;
+        if (!MapPoint(context, x, y) || !MapPoint(context, ax, ay))
+            return;
+        dx = ax - x;
+        dy = ay - y;
+    }
+    if (!context.view.Inside(x, y))
         return;
     DrawArrowHead(context, x, y, dx, dy, size, pen.colour);
     context.surface.SetPen(pen);
@@ -448,7 +461,7 @@ public:
     IntegralTracer(PlaneDrawContext& context, const ExampleRecord& example, TracePen& pen)
         : context_(context), pen_(pen), f_(example.Tree(1)), x0_(example.Real(exo::kCycloidStart)),
           minimum_(example.Minimum()), maximum_(example.Maximum()),
-          h_(context.view.unitX / 2 / std::max<int>(example.Density(), 1)) {}
+          h_(context.SourceView().unitX / 2 / std::max<int>(example.Density(), 1)) {}
 
     int Member(int key) {
         key = Pass(h_, key);
@@ -528,7 +541,7 @@ int DrawCurve(PlaneDrawContext& context, ExampleRecord& example) {
     if (!HasCurveTrees(example) || !CurveRangeOf(context, example, range))
         return 0;
     LetterGuard guard(context.eval);
-    context.eval.tolerance = example.StepTolerance() * context.view.unitX;
+    context.eval.tolerance = example.StepTolerance() * context.SourceView().unitX;
     const platform::Pen pen = ExamplePen(context, example);
     context.surface.SetPen(pen);
     CurveSampler sampler(context, example);

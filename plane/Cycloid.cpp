@@ -9,6 +9,7 @@
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "plane/CurveTracer.h"
+#include "plane/PointKinds.h"
 #include "plane/StraightKinds.h"
 
 namespace korvane {
@@ -158,7 +159,7 @@ long double ArcToFirstSample(BaseEvaluator& base, long double start, long double
 
 std::int64_t SampleCount(const PlaneDrawContext& context, const ExampleRecord& e) {
     const std::int64_t density = std::clamp<std::int64_t>(e.Density(), 1, 10000);
-    return density * (static_cast<std::int64_t>(context.view.clientW) + 1);
+    return density * (static_cast<std::int64_t>(context.SourceView().clientW) + 1);
 }
 
 // The pen that joins the samples inside the window, as the curve tracer's does: lines,
@@ -270,8 +271,9 @@ CycloidResult TraceCycloid(PlaneDrawContext& context, ExampleRecord& example) {
         std::int64_t count = 0;
         int key = 0;
         const int code = SampleCycloid(context, example, [&](const CycloidSample& p) {
-            if (p.defined && context.view.Inside(p.x, p.y))
-                trace.Put(p.x, p.y);
+            long double x = p.x, y = p.y;
+            if (p.defined && MapPoint(context, x, y) && context.view.Inside(x, y))
+                trace.Put(x, y);
             else
                 trace.Lift();
             if (++count % kPollEvery == 0) {

@@ -1,4 +1,5 @@
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 #include "plane/PlaneDrawing.h"
 #include "plane/SlopeTrajectory.h"
 #include "plane/SystemTrajectory.h"
@@ -51,8 +52,12 @@ public:
         long double dx = 0, dy = 0;
         if (!FieldAt(context_, example_, x, y, dx, dy))
             return;
-        const View& view = context_.view;
         const long double norm = std::hypot(dx, dy);
+        if (context_.Mapped()) {
+            MappedAt(x, y, dx, dy, norm);
+            return;
+        }
+        const View& view = context_.view;
         const long double cx = view.ToPixelX(x), cy = view.ToPixelY(y);
         if (!(norm > kTiny) || !std::isfinite(norm)) {
             context_.surface.SetPixel(Pixel(cx, cy), pen_.colour);
@@ -71,6 +76,33 @@ public:
     void SetPen(const platform::Pen& pen) { pen_ = pen; }
 
 private:
+    // The mark as the source window shows it, sent through the map: a slope's ends, or a
+    // vector's shaft with its head turned along the shaft's image at the tip.
+    void MappedAt(long double x, long double y, long double dx, long double dy, long double norm) {
+        platform::Point centre;
+        if (!(norm > kTiny) || !std::isfinite(norm)) {
+            if (MappedPath::ImagePixel(context_, x, y, centre))
+                context_.surface.SetPixel(centre, pen_.colour);
+            return;
+        }
+        const View& source = context_.SourceView();
+        const long double wx = length_ * dx / norm, wy = length_ * dy / norm;
+        MappedPath path(context_);
+        if (!vectors_) {
+            path.Segment(x - wx / 2, y - wy / 2, x + wx / 2, y + wy / 2);
+            return;
+        }
+        path.Segment(x, y, x + wx, y + wy);
+        path.Lift();
+        platform::Point tip, behind;
+        if (!MappedPath::ImagePixel(context_, x + wx, y + wy, tip) ||
+            !MappedPath::ImagePixel(context_, x + 0.9L * wx, y + 0.9L * wy, behind))
+            return;
+        const long double ux = tip.x - behind.x, uy = tip.y - behind.y, step = std::hypot(ux, uy);
+        if (step > 0)
+            Head(tip.x, tip.y, ux / step, uy / step, std::hypot(wx / source.unitX, wy / source.unitY));
+    }
+
     static platform::Point Pixel(long double x, long double y) {
         return {RoundToInt(std::floor(x + 0.5L)), RoundToInt(std::floor(y + 0.5L))};
     }
@@ -109,7 +141,7 @@ int DrawDirectionField(PlaneDrawContext& context, ExampleRecord& example) {
     const int mode = example.I16(exo::kRadio);
     if (mode != kSlopeMarks && mode != kVectorMarks)
         return 0;
-    const View& view = context.view;
+    const View& view = context.SourceView();
     const long double lengthPixels = example.I16(exo::kMarkLength10) * view.clientW * 0.001L;
     example.SetReal(exo::kFieldMarkWorld, lengthPixels * view.unitX);
     const int columns = example.I16(exo::kColumns);

@@ -63,8 +63,8 @@ private:
 class ImplicitSearch {
 public:
     ImplicitSearch(PlaneDrawContext& context, ExampleRecord& example)
-        : context_(context), example_(example), mask_(context.view) {
-        const long double perimeter = context.view.clientW + context.view.clientH;
+        : context_(context), example_(example), mask_(context.SourceView()) {
+        const long double perimeter = context.SourceView().clientW + context.SourceView().clientH;
         // A piece without "fronteira" may run off for ever; these ends keep it finite.
         options_.maxStepsOutside = static_cast<long>(2 * perimeter);
         options_.maxSteps = static_cast<long>(200 * perimeter);
@@ -123,7 +123,7 @@ bool ImplicitSearch::Replay() {
 // curve: there |F| grows as the bracket shrinks, so a point where it ends above the
 // larger end value is refused, and so is one where F stops being defined.
 bool ImplicitSearch::Bisect(Point2 a, Point2 b, bool signA, long double bound, Point2& start) {
-    const long double precision = 0.0001L * (context_.view.unitX + context_.view.unitY);
+    const long double precision = 0.0001L * (context_.SourceView().unitX + context_.SourceView().unitY);
     long double f = 0;
     Point2 m;
     do {
@@ -140,7 +140,7 @@ bool ImplicitSearch::Bisect(Point2 a, Point2 b, bool signA, long double bound, P
 }
 
 bool ImplicitSearch::FindStartPoint(Point2& start) {
-    const View& view = context_.view;
+    const View& view = context_.SourceView();
     RandomGenerator& random = context_.eval.random ? *context_.eval.random : RandomGenerator::Program();
     for (int attempt = 0; attempt < kImplicitAttempts; ++attempt) {
         Point2 a, b;
@@ -160,7 +160,8 @@ bool ImplicitSearch::FindStartPoint(Point2& start) {
 }
 
 bool ImplicitSearch::Visited(const Point2& p) const {
-    const int px = context_.view.ToPixelXInt(p.x), py = context_.view.ToPixelYInt(p.y);
+    const View& view = context_.SourceView();
+    const int px = view.ToPixelXInt(p.x), py = view.ToPixelYInt(p.y);
     return mask_.Any(px - 1, py - 1, px + 1, py + 1);
 }
 
@@ -170,7 +171,7 @@ void ImplicitSearch::SweepEdge(const Point2& a, long double fa, const Point2& b,
                                long double value) {
     if ((fa > 0) == (fb > 0))
         return;
-    const View& view = context_.view;
+    const View& view = context_.SourceView();
     const int ax = view.ToPixelXInt(a.x), ay = view.ToPixelYInt(a.y);
     const int bx = view.ToPixelXInt(b.x), by = view.ToPixelYInt(b.y);
     if (mask_.Any(std::min(ax, bx) - 1, std::min(ay, by) - 1, std::max(ax, bx) + 1, std::max(ay, by) + 1))
@@ -186,7 +187,7 @@ void ImplicitSearch::SweepEdge(const Point2& a, long double fa, const Point2& b,
 // Our own addition to the random search: F on a lattice of kImplicitSweepPixels, row by
 // row, and every edge where it changes sign checked for a piece.
 void ImplicitSearch::Sweep(int letter, long double value) {
-    const View& view = context_.view;
+    const View& view = context_.SourceView();
     const int columns = std::max(view.clientW / kImplicitSweepPixels, 1);
     const int rows = std::max(view.clientH / kImplicitSweepPixels, 1);
     const long double dx = (view.xmax - view.xmin) / columns, dy = (view.ymax - view.ymin) / rows;
@@ -302,7 +303,7 @@ void ImplicitSearch::Shade(ImplicitRelation relation) {
     const int style = context_.settings.shading;
     if (style <= 0 || context_.settings.exportMode)
         return;
-    const View& view = context_.view;
+    const View& view = context_.SourceView();
     const platform::Rgb colour = context_.PenColour(example_.Colour());
     for (int py = 0; py < view.clientH && !Stopped(); ++py) {
         const long double y = view.ToWorldY(py);
@@ -322,9 +323,12 @@ ImplicitDrawStats ImplicitSearch::Draw() {
         return stats_;
     const ImplicitRelation relation = FindRelation(example_.texts[4]).relation;
     strict_ = relation == ImplicitRelation::Less || relation == ImplicitRelation::Greater;
-    if (relation != ImplicitRelation::Equal)
+    // Under a map only the pieces the source window found are drawn, through the map; a
+    // shading is a pattern of pixels, which has no image.
+    const bool mapped = context_.Mapped();
+    if (relation != ImplicitRelation::Equal && !mapped)
         Shade(relation);
-    if (Stopped() || !Replay() || !example_.Flag(exo::kFlag56))
+    if (Stopped() || !Replay() || !example_.Flag(exo::kFlag56) || mapped)
         return stats_;
     options_.watch = example_.Flag(exo::kFlag57) && !context_.settings.printing;
     int letter = 0, members = 1;

@@ -50,6 +50,13 @@ struct PlaneDrawContext {
 
     // The first failure a drawing met; the window shows it once the drawing is over.
     int failureCode = 0;
+    // Under a point map, the view where the points are computed (the mapper's domain):
+    // steps, tolerances, lattices and the window's bounds come from it, the pixels from
+    // `view`. Null: `view` is both.
+    const View* sourceView = nullptr;
+
+    const View& SourceView() const { return sourceView ? *sourceView : view; }
+    bool Mapped() const { return settings.pointMapExample >= 0; }
 
     int Poll() { return settings.noPoll || !pollKey ? 0 : pollKey(); }
     void ReportFailure(int code) {

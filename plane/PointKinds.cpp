@@ -8,6 +8,7 @@
 
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 #include "plane/StraightKinds.h"
 
 namespace korvane {
@@ -40,22 +41,28 @@ private:
     ComplexValue x_, y_, z_;
 };
 
+// The dotted segments to the axes; under a map their images.
 void DrawAnchors(PlaneDrawContext& context, const ExampleRecord& e, long double x, long double y) {
     context.surface.SetPen({context.PenColour(e.Colour()), 1, platform::PenStyle::Dotted});
     const long double ends[2][4] = {{x, y, x, 0}, {x, y, 0, y}};
     for (const auto& end : ends) {
         long double x0 = end[0], y0 = end[1], x1 = end[2], y1 = end[3];
-        if (context.view.ClipSegment(x0, y0, x1, y1))
+        if (!context.SourceView().ClipSegment(x0, y0, x1, y1))
+            continue;
+        if (context.Mapped())
+            MappedPath(context).Segment(x0, y0, x1, y1);
+        else
             DrawWorldSegment(context, x0, y0, x1, y1);
     }
 }
 
 void DrawOnePoint(PlaneDrawContext& context, const ExampleRecord& e, long double x, long double y) {
-    if (!MapPoint(context, x, y) || !context.view.Inside(x, y))
+    long double mx = x, my = y;
+    if (!MapPoint(context, mx, my) || !context.view.Inside(mx, my))
         return;
     if (e.Flag(exo::kFlag59))
         DrawAnchors(context, e, x, y);
-    DrawPointMark(context, x, y, e.Colour(), e.Width(), e.PenAttribute() != 0);
+    DrawPointMark(context, mx, my, e.Colour(), e.Width(), e.PenAttribute() != 0);
 }
 
 int DrawPointMember(PlaneDrawContext& context, const ExampleRecord& e) {

@@ -1,6 +1,7 @@
 #include "plane/RecursiveSequence.h"
 
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 
 #include <array>
 #include <cmath>
@@ -167,7 +168,7 @@ namespace {
 class SequencePen {
 public:
     SequencePen(PlaneDrawContext& context, const ExampleRecord& example, const TrajectoryRecord& record)
-        : context_(context), connect_(example.Flag(exo::kFlag60)) {
+        : context_(context), connect_(example.Flag(exo::kFlag60)), mapped_(context) {
         pen_.colour = context.PenColour(record.I16(tro::kColour));
         pen_.width = record.I16(tro::kWidth) > 1 ? record.I16(tro::kWidth) : 1;
         const int size = record.I16(tro::kSetting77);
@@ -184,6 +185,7 @@ public:
         return context_.Poll();
     }
     void Finish() {
+        mapped_.Lift();
         if (polyline_.size() >= 2)
             context_.surface.Polyline(polyline_);
         polyline_.clear();
@@ -192,11 +194,18 @@ public:
 private:
     void Join(long double x, long double y) {
         long double x0 = lastX_, y0 = lastY_, x1 = x, y1 = y;
-        const View& view = context_.view;
-        if (!view.ClipSegment(x0, y0, x1, y1)) {
+        if (!context_.SourceView().ClipSegment(x0, y0, x1, y1)) {
             Finish();
             return;
         }
+        if (context_.Mapped()) {
+            context_.surface.SetPen(pen_);
+            mapped_.Segment(x0, y0, x1, y1);
+            if (x1 != x || y1 != y)
+                mapped_.Lift();
+            return;
+        }
+        const View& view = context_.view;
         const platform::Point a{view.ToPixelXInt(x0), view.ToPixelYInt(y0)};
         const platform::Point b{view.ToPixelXInt(x1), view.ToPixelYInt(y1)};
         context_.surface.SetPen(pen_);
@@ -212,8 +221,9 @@ private:
         polyline_.push_back(b);
     }
     void Mark(long double x, long double y) {
-        const View& view = context_.view;
-        const platform::Point p{view.ToPixelXInt(x), view.ToPixelYInt(y)};
+        platform::Point p;
+        if (!MappedPath::ImagePixel(context_, x, y, p))
+            return;
         if (radius_ == 0) {
             context_.surface.SetPixel(p, pen_.colour);
             return;
@@ -231,19 +241,21 @@ private:
     int radius_ = 0;
     long double lastX_ = 0, lastY_ = 0;
     std::vector<platform::Point> polyline_;
+    MappedPath mapped_;
 };
 
 } // namespace
 
 int DrawRecursive(PlaneDrawContext& context, ExampleRecord& example) {
     SequenceLimits limits;
-    limits.cycleTolerance = SequenceCycleTolerance(context.settings, context.view);
+    const View& view = context.SourceView();
+    limits.cycleTolerance = SequenceCycleTolerance(context.settings, view);
     limits.screenLimit = example.Flag(exo::kScreenLimit);
     int key = 0;
     for (TrajectoryRecord& record : example.trajectories) {
         SequencePen pen(context, example, record);
         const SequenceOutcome outcome = RunSequence(
-            context.eval, example, record, context.view, limits,
+            context.eval, example, record, view, limits,
             [&pen](int term, long double x, long double y, bool inside) { return pen.Term(term, x, y, inside); });
         pen.Finish();
         if (record.Byte(tro::kOpenEnd) != 0) {

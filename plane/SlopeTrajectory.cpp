@@ -1,6 +1,7 @@
 #include "plane/SlopeTrajectory.h"
 
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 
 #include <cmath>
 #include <vector>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int kLetterX = 'X' - 64;
 constexpr int kLetterY = 'Y' - 64;
-constexpr int kLetterZ = 'Z' - 64;
 
 bool Slope(EvalContext& eval, ExprNode* slope, long double x, long double y, long double& out) {
     eval.SetLetter(kLetterX, x);
@@ -22,48 +22,12 @@ bool Slope(EvalContext& eval, ExprNode* slope, long double x, long double y, lon
     return std::isfinite(out);
 }
 
-// The window's point map, when one is active: the mapping example's slots 0 and 1 at
-// (x, y), or in complex mode its slot 0 at z = x + iy.
-bool MapPoint(PlaneDrawContext& context, long double x, long double y, long double& mx, long double& my) {
-    mx = x;
-    my = y;
-    const int index = context.settings.pointMapExample;
-    if (index < 0 || index > context.examples.LastExample())
-        return true;
-    const ExampleRecord& map = context.examples[index];
-    ExprNode* first = map.Tree(0);
-    ExprNode* second = map.Tree(1);
-    if (!first)
-        return false;
-    EvalContext& eval = context.eval;
-    if (eval.complexMode) {
-        eval.letterValues[kLetterZ] = {x, y};
-        if (!EvaluateNode(eval, first))
-            return false;
-        mx = first->value.re;
-        my = first->value.im;
-        return true;
-    }
-    if (!second)
-        return false;
-    eval.SetLetter(kLetterX, x);
-    eval.SetLetter(kLetterY, y);
-    if (!EvaluateNode(eval, first))
-        return false;
-    mx = first->value.re;
-    eval.SetLetter(kLetterX, x);
-    eval.SetLetter(kLetterY, y);
-    if (!EvaluateNode(eval, second))
-        return false;
-    my = second->value.re;
-    return true;
-}
-
 // The pen of one solution: segments only between two inside points, and in picture
-// export one polyline per stretch inside the window.
+// export one polyline per stretch inside the window; under a map the images of those
+// segments.
 class SolutionPen {
 public:
-    explicit SolutionPen(PlaneDrawContext& context) : context_(context) {}
+    explicit SolutionPen(PlaneDrawContext& context) : context_(context), mapped_(context) {}
     ~SolutionPen() { Lift(); }
 
     void To(long double x, long double y, bool inside) {
@@ -71,15 +35,23 @@ public:
             Lift();
             return;
         }
-        const platform::Point p{context_.view.ToPixelXInt(x), context_.view.ToPixelYInt(y)};
-        if (context_.settings.exportMode)
-            stretch_.push_back(p);
-        else if (down_)
-            context_.surface.Line(last_, p);
-        last_ = p;
+        if (context_.Mapped()) {
+            if (down_)
+                mapped_.Segment(lastX_, lastY_, x, y);
+        } else {
+            const platform::Point p{context_.view.ToPixelXInt(x), context_.view.ToPixelYInt(y)};
+            if (context_.settings.exportMode)
+                stretch_.push_back(p);
+            else if (down_)
+                context_.surface.Line(last_, p);
+            last_ = p;
+        }
+        lastX_ = x;
+        lastY_ = y;
         down_ = true;
     }
     void Lift() {
+        mapped_.Lift();
         if (stretch_.size() >= 2)
             context_.surface.Polyline(stretch_);
         stretch_.clear();
@@ -88,8 +60,10 @@ public:
 
 private:
     PlaneDrawContext& context_;
+    MappedPath mapped_;
     std::vector<platform::Point> stretch_;
     platform::Point last_;
+    long double lastX_ = 0, lastY_ = 0;
     bool down_ = false;
 };
 
@@ -100,12 +74,6 @@ void SelectRecordPen(PlaneDrawContext& context, const TrajectoryRecord& record) 
     context.surface.SetPen(pen);
 }
 
-// Where the solution point shows: its mapped image, classified.
-int Place(PlaneDrawContext& context, long double x, long double y, long double& mx, long double& my) {
-    if (!MapPoint(context, x, y, mx, my))
-        return 1;
-    return ClassifyPoint(context.view, mx, my);
-}
 
 bool MayContinue(int status, bool screenLimit) { return status == 0 || (status == 1 && !screenLimit); }
 
@@ -169,9 +137,9 @@ SlopeTrajectoryResult TraceSlopeTrajectory(PlaneDrawContext& context, const Exam
     result.y = y;
     SelectRecordPen(context, record);
     SolutionPen pen(context);
-    long double mx = 0, my = 0;
-    int status = Place(context, x, y, mx, my);
-    pen.To(mx, my, status == 0);
+    const View& view = context.SourceView();
+    int status = ClassifyPoint(view, x, y);
+    pen.To(x, y, status == 0);
     while (MayContinue(status, screenLimit)) {
         if (result.key == kStopKey) {
             result.end = SlopeEnd::Stopped;
@@ -194,8 +162,8 @@ SlopeTrajectoryResult TraceSlopeTrajectory(PlaneDrawContext& context, const Exam
         ++result.steps;
         result.x = x;
         result.y = y;
-        status = Place(context, x, y, mx, my);
-        pen.To(mx, my, status == 0);
+        status = ClassifyPoint(view, x, y);
+        pen.To(x, y, status == 0);
         result.key = context.Poll();
     }
     record.SetReal(tro::kEndT, result.steps);

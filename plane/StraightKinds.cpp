@@ -6,6 +6,7 @@
 
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 #include "plane/PointKinds.h"
 
 namespace korvane {
@@ -41,33 +42,16 @@ int DrawLineMember(PlaneDrawContext& context, ExampleRecord& e) {
         return 0;
     e.SetFlag(exo::kFlag60, std::fabs(b) > kTiny);
     long double x0, y0, x1, y1;
-    if (!LineInWindow(context.view, a, b, c, x0, y0, x1, y1))
+    if (!LineInWindow(context.SourceView(), a, b, c, x0, y0, x1, y1))
         return 0;
-    DrawWorldSegment(context, x0, y0, x1, y1);
+    if (context.Mapped())
+        MappedPath(context).Segment(x0, y0, x1, y1);
+    else
+        DrawWorldSegment(context, x0, y0, x1, y1);
     StoreLineEnds(e, x0, y0, x1, y1);
     e.SetFlag(exo::kFlag55, true);
     StoreExtents(e, x0, y0, x1, y1);
     return 0;
-}
-
-// Under a point map a segment is a curve: its points are sampled a pixel column apart
-// and each is mapped; the polyline breaks where the map fails or leaves the window.
-void DrawMappedSegment(PlaneDrawContext& context, long double x0, long double y0, long double x1, long double y1) {
-    const int n = std::max(context.view.clientW, 1) + 1;
-    std::vector<platform::Point> piece;
-    const auto flush = [&] {
-        if (piece.size() >= 2)
-            context.surface.Polyline(piece);
-        piece.clear();
-    };
-    for (int i = 0; i <= n; ++i) {
-        long double x = x0 + (x1 - x0) * i / n, y = y0 + (y1 - y0) * i / n;
-        if (MapPoint(context, x, y) && context.view.Inside(x, y))
-            piece.push_back(ToPixel(context.view, x, y));
-        else
-            flush();
-    }
-    flush();
 }
 
 void MarkSegmentEnd(PlaneDrawContext& context, const ExampleRecord& e, long double x, long double y) {
@@ -81,9 +65,9 @@ int DrawSegmentMember(PlaneDrawContext& context, ExampleRecord& e, const platfor
         !EvaluateReal(context.eval, e.Tree(2), c) || !EvaluateReal(context.eval, e.Tree(3), d))
         return kEndExample;
     long double x0 = a, y0 = b, x1 = c, y1 = d;
-    if (context.settings.pointMapExample >= 0) {
+    if (context.Mapped()) {
         context.surface.SetPen(pen);
-        DrawMappedSegment(context, a, b, c, d);
+        MappedPath(context).Segment(a, b, c, d);
     } else if (context.view.ClipSegment(x0, y0, x1, y1)) {
         context.surface.SetPen(pen);
         DrawWorldSegment(context, x0, y0, x1, y1);

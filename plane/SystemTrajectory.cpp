@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "expr/Evaluator.h"
+#include "plane/MappedPath.h"
 
 namespace korvane {
 
@@ -29,7 +30,7 @@ int LetterSlot(int stored) {
 class TrajectoryStroke {
 public:
     TrajectoryStroke(PlaneDrawContext& context, const platform::Pen& pen)
-        : context_(context), exportMode_(context.settings.exportMode) {
+        : context_(context), exportMode_(context.settings.exportMode), mapped_(context) {
         context_.surface.SetPen(pen);
     }
     ~TrajectoryStroke() { Flush(); }
@@ -38,8 +39,15 @@ public:
 
     void Segment(long double x0, long double y0, long double x1, long double y1) {
         const long double endX = x1, endY = y1;
-        if (!context_.view.ClipSegment(x0, y0, x1, y1)) {
+        if (!context_.SourceView().ClipSegment(x0, y0, x1, y1)) {
             Flush();
+            return;
+        }
+        // Under a map the image of what the source window shows.
+        if (context_.Mapped()) {
+            mapped_.Segment(x0, y0, x1, y1);
+            if (x1 != endX || y1 != endY)
+                mapped_.Lift();
             return;
         }
         const platform::Point a = ToPixel(x0, y0), b = ToPixel(x1, y1);
@@ -58,6 +66,7 @@ public:
     }
 
     void Flush() {
+        mapped_.Lift();
         if (polyline_.size() == 1)
             polyline_.push_back(polyline_.front());
         if (!polyline_.empty())
@@ -73,6 +82,7 @@ private:
     PlaneDrawContext& context_;
     bool exportMode_;
     std::vector<platform::Point> polyline_;
+    MappedPath mapped_;
 };
 
 void WatchPause(PlaneDrawContext& context) {
@@ -119,7 +129,7 @@ public:
             restriction_ = example.Tree(kRestrictionSlot);
         timeIndependent_ = example.Flag(exo::kFlag53) || example.Kind() == kImplicit;
         screenLimit_ = example.Flag(exo::kScreenLimit);
-        const long double unit = context.view.unitX;
+        const long double unit = context.SourceView().unitX;
         nullTolerance_ = context.settings.nullVectorTolerance * unit;
         loopTolerance_ = context.settings.loopTolerance * unit;
         minimumTravel_ = context.settings.minimumTravel * unit;
@@ -157,7 +167,8 @@ private:
 // (F(p + d) - F(p - d)) / 2d along the component's letter, d a thousandth of a pixel.
 bool SystemTracer::Difference(const Component& c, long double x, long double y, long double& out) {
     const bool alongX = c.differenceSlot == kSlotX;
-    const long double d = 0.001L * (alongX ? context_.view.unitX : context_.view.unitY);
+    const View& view = context_.SourceView();
+    const long double d = 0.001L * (alongX ? view.unitX : view.unitY);
     const auto at = [&](long double offset, long double& f) {
         context_.eval.SetLetter(kSlotX, alongX ? x + offset : x);
         return EvaluateAt(context_.eval, c.tree, kSlotY, alongX ? y : y + offset, f);
@@ -228,12 +239,12 @@ bool SystemTracer::Step() {
         last = true;
     }
     const long double t1 = last ? end_ : t_ + dt;
-    if (screenLimit_ && !context_.view.Inside(x_, y_))
+    if (screenLimit_ && !context_.SourceView().Inside(x_, y_))
         return End(TrajectoryEnd::Screen);
     if (!RestrictionHolds(x_, y_, t_))
         return End(TrajectoryEnd::Restriction);
     const long double px = x_ + dt * vx0, py = y_ + dt * vy0;
-    if (screenLimit_ && !context_.view.Inside(px, py))
+    if (screenLimit_ && !context_.SourceView().Inside(px, py))
         return End(TrajectoryEnd::Screen);
     long double vx1 = 0, vy1 = 0;
     if (!Field(px, py, t1, vx1, vy1))
@@ -271,7 +282,7 @@ bool SystemTracer::Step() {
         return End(TrajectoryEnd::Parameter);
     if (options_.maxSteps > 0 && result_.steps >= options_.maxSteps)
         return End(TrajectoryEnd::StepLimit);
-    outsideRun_ = context_.view.Inside(x_, y_) ? 0 : outsideRun_ + 1;
+    outsideRun_ = context_.SourceView().Inside(x_, y_) ? 0 : outsideRun_ + 1;
     if (options_.maxStepsOutside > 0 && outsideRun_ >= options_.maxStepsOutside)
         return End(TrajectoryEnd::Outside);
     return true;
@@ -283,7 +294,7 @@ SystemTrajectoryResult SystemTracer::Run() {
     t_ = record_.Real(tro::kStartT);
     end_ = record_.Real(tro::kEndT);
     const int density = example_.Density() < 1 ? 1 : example_.Density();
-    h_ = context_.settings.trajectoryStep * context_.view.unitX / density;
+    h_ = context_.settings.trajectoryStep * context_.SourceView().unitX / density;
     if (end_ < t_)
         h_ = -h_;
     const bool usable = std::isfinite(x_) && std::isfinite(y_) && std::isfinite(t_) &&

@@ -23,21 +23,6 @@ constexpr int kWindowGap = 8;
 
 bool IsMapKind(int kind) { return kind == kMapComplex || kind == kMapPlane; }
 
-// Kinds whose every point the plotting code sends through the map; the others would be
-// drawn unmapped, so the range window leaves them out while a map is active.
-bool DrawsThroughMap(int kind) {
-    switch (kind) {
-    case kExplicit:
-    case kPolar:
-    case kParametric:
-    case kIndefiniteIntegral:
-    case kPoint:
-    case kPointList:
-    case kSegment: return true;
-    default: return false;
-    }
-}
-
 } // namespace
 
 TDom2Win::TDom2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
@@ -205,14 +190,15 @@ bool TDom2Win::FitRange() {
 int TDom2Win::DrawMapped(platform::Surface& surface, const View& view, TPreWin& painter) {
     PlaneDrawContext context{surface, view, context_, examples_, drawSettings_, {}, {}, {}, {}};
     context.settings.pointMapExample = ActiveMap() ? activeMap_ : -1;
+    // Points are computed where the domain shows them; only their images are the range's.
+    if (context.Mapped())
+        context.sourceView = &view_;
     context.penRgb = [&painter](int index) { return painter.PenRgb(index); };
     context.background = painter.BackgroundRgb();
     context.pollKey = [&painter] { return painter.PeekKey(); };
     int key = 0;
-    const bool mapped = context.settings.pointMapExample >= 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i)
-        if (!mapped || DrawsThroughMap(examples_[i].Kind()))
-            key = DrawExample(context, i);
+        key = DrawExample(context, i);
     return key;
 }
 

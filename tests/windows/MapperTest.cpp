@@ -169,7 +169,9 @@ protected:
         domain->DrawMapped(surface, range->GetView(), *range);
         std::vector<std::vector<WorldPoint>> strokes;
         const View& v = range->GetView();
-        for (const auto& p : surface.OfKind(platform::Primitive::Kind::Polyline)) {
+        for (const auto& p : surface.Primitives()) {
+            if (p.kind != platform::Primitive::Kind::Polyline && p.kind != platform::Primitive::Kind::Line)
+                continue;
             strokes.emplace_back();
             for (platform::Point q : p.points)
                 strokes.back().push_back({v.ToWorldX(q.x), v.ToWorldY(q.y)});
@@ -191,7 +193,7 @@ TEST_F(Mapper, WithoutAMapTheRangeShowsTheDomain) {
     domain->DrawMapped(mapped, range->GetView(), *range);
     EXPECT_EQ(own.OfKind(platform::Primitive::Kind::Line).size() + own.OfKind(platform::Primitive::Kind::Polyline).size(),
               mapped.OfKind(platform::Primitive::Kind::Line).size() + mapped.OfKind(platform::Primitive::Kind::Polyline).size());
-    EXPECT_EQ(RangeStrokes().size(), 2u * 9u) << "eighteen grid lines";
+    EXPECT_EQ(RangeStrokes().size(), 2u * 9u + 1) << "eighteen grid lines and the segment";
 }
 
 // A segment from (0, 0) to (1, 0) goes to the segment from (0, 0) to (2, 1) under (2x - y, x + y).
@@ -209,6 +211,93 @@ TEST_F(Mapper, SegmentsAndGridGoThroughTheMap) {
     const View& v = range->GetView();
     EXPECT_TRUE(Close(v.xmax - v.xmin, 12 * 1.02L, 1e-15L)) << "fitted to the parallelogram, 2 % wider";
     EXPECT_TRUE(Close(v.ymax - v.ymin, 8 * 1.02L, 1e-15L));
+}
+
+// Every kind goes through the map: each range stroke lies on the closed-form image of the
+// domain's curve, and no stroke jumps across a place where the map fails.
+TEST_F(Mapper, EveryKindDrawsItsImage) {
+    using Image = WorldPoint (*)(long double);
+    struct Row {
+        const char* rule;
+        bool complex;
+        const char *u, *v;
+        std::int16_t kind;
+        std::vector<const char*> texts;
+        Image image;
+        long double t0, t1;
+        std::size_t strokes = 1;
+    };
+    const long double pi = 3.14159265358979323846L;
+    const Row rows[] = {
+        {"x + y = 1 is V = 1 under (2x-y, x+y)", false, "2x-y", "x+y", kLine, {"1", "1", "1"},
+         [](long double t) { return WorldPoint{t, 1}; }, -20, 20},
+        {"|z| = 1 stays under zz", true, "zz", "", kImplicit, {"", "", "xx+yy-1"},
+         [](long double t) { return WorldPoint{std::cos(t), std::sin(t)}; }, 0, 2 * pi},
+        {"the cycloid stretched by (x, 2y)", false, "x", "2y", kCycloid, {},
+         [](long double t) { return WorldPoint{t - std::sin(t), 2 - 2 * std::cos(t)}; }, 0, 2 * pi},
+        {"x' = -y, y' = x from (1, 0) is an ellipse", false, "2x-y", "x+y", kSystem, {"-y", "x"},
+         [](long double t) { return WorldPoint{2 * std::cos(t) - std::sin(t), std::cos(t) + std::sin(t)}; }, 0, 2 * pi},
+        {"dy/dx = y from (0, 1) is e^x", false, "2x-y", "x+y", kSlopeField, {"", "", "y"},
+         [](long double t) { return WorldPoint{2 * t - std::exp(t), t + std::exp(t)}; }, 0, 3},
+        {"halving terms stay on y = x/2, so on V = U", false, "2x-y", "x+y", kRecursive, {"x/2", "y/2"},
+         [](long double t) { return WorldPoint{t, t}; }, 0, 8},
+        {"y = 1/2 under (1/x, y) breaks at x = 0", false, "1/x", "y", kLine, {"0", "1", "0.5"},
+         [](long double t) { return WorldPoint{t, 0.5L}; }, -200, 200, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        domain->NewMapperDocument(row.complex);
+        domain->SetGrid([] { MapGrid g = DefaultMapGrid(); g.lines[0].shown = g.lines[1].shown = false; return g; }());
+        ExampleRecord& e = domain->Examples()[domain->Examples().Append(row.kind, 5)];
+        for (std::size_t i = 0; i < row.texts.size(); ++i)
+            e.texts[i] = row.texts[i];
+        e.SetFlag(exo::kFlag56, true);
+        e.SetFlag(exo::kFlag60, true);
+        e.SetFlag(exo::kFlag53, true);
+        e.SetReal(exo::kCycloidRadius, 1);
+        e.SetReal(exo::kCycloidArm, 1);
+        e.SetI16(exo::kRadio, 0); // rolls on the left; solid lines; no field marks
+        e.SetReal(exo::kMaximum, 2 * pi);
+        TrajectoryRecord start;
+        const bool slope = row.kind == kSlopeField, sequence = row.kind == kRecursive;
+        const bool paths = slope || sequence || row.kind == kSystem;
+        start.SetI16(tro::kKind, row.kind);
+        start.SetReal(tro::kStartX, sequence ? 4 : slope ? 0 : 1);
+        start.SetReal(tro::kStartY, sequence ? 2 : slope ? 1 : 0);
+        start.SetReal(tro::kEndT, slope ? 300 : sequence ? 20 : 2 * pi);
+        start.SetReal(tro::kStepSize, 0.01L);
+        start.SetI16(tro::kMethod, 2);
+        start.SetI16(tro::kDirectionY, 1);
+        if (paths)
+            e.trajectories.push_back(start);
+        ASSERT_EQ(domain->CompileExample(domain->Examples().LastExample(), false), 0);
+        ASSERT_GE(AddMap(row.u, row.v), 0);
+        platform::RecordingSurface own({500, 500});
+        domain->DrawExamples(own); // the implicit search runs in the domain
+        const auto strokes = RangeStrokes();
+        EXPECT_GE(strokes.size(), row.strokes);
+        const View& v = range->GetView();
+        std::vector<WorldPoint> reference;
+        for (int k = 0; k <= 4000; ++k)
+            reference.push_back(row.image(row.t0 + (row.t1 - row.t0) * k / 4000));
+        std::size_t points = 0;
+        for (const auto& stroke : strokes)
+            for (std::size_t i = 0; i < stroke.size(); ++i, ++points) {
+                const WorldPoint p = stroke[i];
+                long double nearest = 1e18L;
+                for (std::size_t k = 1; k < reference.size(); ++k) {
+                    const WorldPoint a = reference[k - 1], b = reference[k];
+                    const long double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+                    const long double t = length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0L, 1.0L) : 0;
+                    nearest = std::min(nearest, std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y));
+                }
+                ASSERT_LT(nearest, 3 * std::max(v.unitX, v.unitY)) << (double)p.x << ", " << (double)p.y;
+                if (i > 0) {
+                    ASSERT_LT(std::hypot(p.x - stroke[i - 1].x, p.y - stroke[i - 1].y), (v.xmax - v.xmin) / 4);
+                }
+            }
+        EXPECT_GT(points, 20u);
+    }
 }
 
 TEST_F(Mapper, RangeOpensBesideTheDomain) {
