@@ -140,19 +140,9 @@ void TPlot2Win::CreateWindowFromSettings() {
     RequestRepaint();
 }
 
-void TPlot2Win::PackSlots(SettingsRecord& record) {
-    // Also when the frame destroys the window at exit, with no OnDestroy first.
-    plane_.mouseMode = mouseMode_;
-    PlaneLook look{axes_, format_, widths_, view_, plane_};
-    PackPlaneSlots(look, record);
-}
+void TPlot2Win::PackSlots(SettingsRecord& record) { PackPlaneLook(plane_, record); }
 
-void TPlot2Win::UnpackSlots(const SettingsRecord& record) {
-    PlaneLook look{axes_, format_, widths_, view_, plane_};
-    const platform::Size client = ClientSize();
-    UnpackPlaneSlots(record, client.width, client.height, look);
-    mouseMode_ = plane_.mouseMode;
-}
+void TPlot2Win::UnpackSlots(const SettingsRecord& record) { UnpackPlaneLook(plane_, record); }
 
 void TPlot2Win::OnCommand(int id) {
     if (animator_ && animator_->OnCommand(id))

@@ -60,6 +60,7 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "&1. Explícita ...\tF1", 1001},
     {K::Command, "&2. Paramétrica ...\tF2", 1003},
     {K::Command, "&4. Cilíndrica ...\tF4", 1002},
+    {K::Command, "&3. Implícita ...\tF3", 1005},
     {K::Command, "&5. Esférica ...\tF5", 1016},
     {K::Separator, nullptr, 0},
     {K::Command, "&Curva ...", 1004},
@@ -83,6 +84,8 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Popup, "&Um", 0},
     {K::Command, "Trajetória eq. &dif. ...", 780},
     {K::Command, "&Sequências ...", 782},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Curvas de &nível ...", 796},
     {K::End, nullptr, 0},
     {K::Popup, "&Box", 0},
     {K::Command, "&Caixa\tCtrl+B", 773},
@@ -128,7 +131,7 @@ constexpr Accelerator kPlot3Keys[] = {
     {'B', ModCtrl, 773},       {'C', ModCtrl, 775},       {'E', ModCtrl, 109},
     {'N', ModCtrl, 24301},     {'A', ModCtrl, 24302},     {'S', ModCtrl, 24303},
     {'S', ModCtrl | ModShift, 24304}, {KeyF1, ModNone, 1001}, {KeyF2, ModNone, 1003},
-    {KeyF4, ModNone, 1002},    {KeyF5, ModNone, 1016},    {'I', ModCtrl, 920},
+    {KeyF3, ModNone, 1005},    {KeyF4, ModNone, 1002},    {KeyF5, ModNone, 1016},    {'I', ModCtrl, 920},
     {'P', ModCtrl, 303},       {'P', ModCtrl | ModShift, 304},
 };
 
@@ -248,6 +251,14 @@ constexpr ControlTemplate kEqua312[] = {
     {C::Static, -1, "novo z =", 8, true}, {C::Edit, 213, "", 40, false, kFormula},
     KV3_BOX, KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
 };
+constexpr ControlTemplate kEqua305[] = {
+    {C::Static, -1, "f(x,y,z) = g(x,y,z) :", 22, true}, {C::Edit, 211, "", 40, true, kFormula},
+    {C::Static, -1, "dimensões do box", 20, true},
+    {C::Static, -1, "< x <", 6, true}, {C::Edit, 231, "", 12, false, kNumber}, {C::Edit, 232, "", 12, false, kNumber},
+    {C::Static, -1, "< y <", 6, true}, {C::Edit, 233, "", 12, false, kNumber}, {C::Edit, 234, "", 12, false, kNumber},
+    {C::Static, -1, "< z <", 6, true}, {C::Edit, 235, "", 12, false, kNumber}, {C::Edit, 236, "", 12, false, kNumber},
+    KV3_PEN, {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
 constexpr ControlTemplate kIvp310[] = {
     {C::Static, -1, "x =", 4, true}, {C::Edit, 211, "", 16, false, kFormula},
     {C::Static, -1, "y =", 4}, {C::Edit, 212, "", 16, false, kFormula},
@@ -267,6 +278,66 @@ constexpr ControlTemplate kIvp312[] = {
 #undef KV3_BOX
 #undef KV3_PEN
 
+constexpr ControlTemplate kLevels[] = {
+    {C::Static, -1, "nível constante:", 16, true}, {C::RadioButton, 271, "x"}, {C::RadioButton, 272, "y"},
+    {C::RadioButton, 273, "z"},
+    {C::Static, -1, "mín", 6, true}, {C::Edit, 221, "", 12, false, kNumber},
+    {C::Static, -1, "máx", 6}, {C::Edit, 223, "", 12, false, kNumber},
+    {C::Static, -1, "níveis", 8}, {C::Edit, 226, "", 6, false, kNumber},
+    {C::Static, -1, "corr", 6, true}, {C::Edit, 225, "", 12, false, kNumber},
+    {C::Button, 3, "nível previo"}, {C::Button, 4, "prox nível"},
+    {C::Button, 5, "buscar nível", 0, true}, {C::Button, 6, "auto"},
+    {C::ListBox, 250, "", 30, true},
+    {C::Button, 7, "ver corr", 0, true}, {C::Button, 8, "ver todas"}, {C::Button, 9, "del um"},
+    {C::Button, 10, "del todas"},
+    {C::Static, -1, "cor", 6, true}, {C::ComboBox, 241, "", 14},
+    {C::Button, 1, "manter mudanças", 0, true}, {C::Button, 2, "descartar mudanças"},
+};
+
+// The level-curve window.
+constexpr MenuItem kLevelMenu[] = {
+    {K::Popup, "&Arquivo", 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Ver", 0},
+    {K::Command, "&Ver ...\tCtrl+V", 104},
+    {K::Command, "&Afastar\tPgDn", 106},
+    {K::Command, "A&proximar\tPgUp", 107},
+    {K::Command, "&Esquerda\t\u2190", 322},
+    {K::Command, "&Direita\t\u2192", 323},
+    {K::Command, "Para &baixo\t\u2193", 324},
+    {K::Command, "Para &cima\t\u2191", 325},
+    {K::Command, "&Janela anterior\tCtrl+L", 111},
+    {K::Command, "&Quadrado\tCtrl+Q", 117},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Eixos", 0},
+    {K::Command, "&Eixos\tCtrl+E", 109},
+    {K::Command, "&Grade ...\tCtrl+G", 320},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Cores", 0},
+    {K::Command, "&Fundo ...", 200},
+    {K::Command, "&Eixos ...", 203},
+    {K::Command, "&Linhas de grade ...", 210},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Tolerância", 0},
+    {K::Command, "&Passo ...", 735},
+    {K::Command, "&Vetor nulo ...", 732},
+    {K::Command, "&Laço ...", 733},
+    {K::Command, "&Angulo critico", 734},
+    {K::End, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+};
+
+constexpr Accelerator kLevelKeys[] = {
+    {'V', ModCtrl, 104}, {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},
+    {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324}, {KeyUp, ModNone, 325}, {'L', ModCtrl, 111},
+    {'Q', ModCtrl, 117}, {'E', ModCtrl, 109}, {'G', ModCtrl, 320}, {'P', ModCtrl, 303},
+};
+
 constexpr ControlTemplate kSetObserver[] = {
     {C::Static, -1, "x", 4, true}, {C::Edit, 211, "", 20, false, kNumber},
     {C::Static, -1, "y", 4, true}, {C::Edit, 212, "", 20, false, kNumber},
@@ -283,10 +354,12 @@ constexpr ControlTemplate kAxisLength[] = {
 
 constexpr NamedMenu kMenus[] = {
     {"PLOT3MENU", kPlot3Menu},
+    {"LEVELMENU", kLevelMenu},
 };
 
 constexpr NamedAccelerators kAccelerators[] = {
     {"PLOT3MENU", kPlot3Keys},
+    {"LEVELMENU", kLevelKeys},
 };
 
 constexpr DialogTemplate kDialogs[] = {
@@ -295,6 +368,8 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA303", "superfície x(t,u) , y(t,u) , z(t,u)", kEqua303},
     {"EQUA316", "superfície r = f(t,u)", kEqua316},
     {"EQUA304", "curva x(t) , y(t) , z(t)", kEqua304},
+    {"EQUA305", "superfície implícita", kEqua305},
+    {"LEVELS", "curvas de nível", kLevels},
     {"EQUA306", "tubo em torno de (x,y,z)", kEqua306},
     {"EQUA307", "superfície de revolução", kEqua307},
     {"EQUA308", "segmento (a,b,c) a (p,q,r)", kEqua308},

@@ -6,6 +6,7 @@
 
 #include "graph/ColourTable.h"
 #include "platform/Surface.h"
+#include "space/LevelCurves.h"
 #include "space/SpaceFrame.h"
 #include "space/SurfaceRecord.h"
 
@@ -58,6 +59,8 @@ bool ClipToBox(const SpacePoint& a, const SpacePoint& b, const SpacePoint& low, 
     return true;
 }
 
+constexpr long double kImplicitHair = 0.02L;
+
 bool Marches(int kind) { return kind == kSurfaceExplicit || kind == kSurfaceCylindrical; }
 
 } // namespace
@@ -66,12 +69,18 @@ SurfaceOcclusion::SurfaceOcclusion(EvalContext& context, const SpaceView& view, 
                                    std::span<const PaintedSurface> surfaces, const HiddenTestOptions& options)
     : view_(view), pixels_(pixels), options_(options) {
     for (const PaintedSurface& s : surfaces) {
+        if (s.record && s.record->Shown() && s.record->Kind() == kSurfaceImplicit) {
+            Occluder o{s.record, s.grid, {}, nullptr, std::make_unique<LevelField>(context, *s.record)};
+            if (o.implicit->Usable())
+                occluders_.push_back(std::move(o));
+            continue;
+        }
         if (!s.record || !s.grid || s.grid->Empty() || !s.record->Shown() || !IsGridSurface(s.record->Kind()))
             continue;
         const int kind = s.record->Kind();
         if (!Marches(kind) && !options.hideParametric)
             continue;
-        Occluder o{s.record, s.grid, {}, nullptr};
+        Occluder o{s.record, s.grid, {}, nullptr, nullptr};
         if (Marches(kind))
             o.sampler = std::make_unique<SurfaceSampler>(context, *s.record);
         else
@@ -80,9 +89,11 @@ SurfaceOcclusion::SurfaceOcclusion(EvalContext& context, const SpaceView& view, 
     }
 }
 
+SurfaceOcclusion::~SurfaceOcclusion() = default;
+
 bool SurfaceOcclusion::Hidden(const SpacePoint& p) {
     for (Occluder& o : occluders_)
-        if (o.sampler ? HiddenByMarching(o, p) : HiddenByQuads(o, p))
+        if (o.sampler || o.implicit ? HiddenByMarching(o, p) : HiddenByQuads(o, p))
             return true;
     return false;
 }
@@ -130,6 +141,12 @@ bool SurfaceOcclusion::HiddenByQuads(const Occluder& o, const SpacePoint& p) con
 
 int SurfaceOcclusion::Side(Occluder& o, const SpacePoint& q) {
     const ExampleRecord& e = *o.record;
+    if (o.implicit) {
+        long double f = 0;
+        if (!InsideRecordBox(q, RecordBoxMin(e), RecordBoxMax(e)) || !o.implicit->Value(q, f))
+            return 0;
+        return f > 0 ? 1 : f < 0 ? -1 : 0;
+    }
     long double first = q.x, second = q.y;
     if (e.Kind() == kSurfaceCylindrical) {
         first = std::hypot(q.x, q.y);
@@ -152,10 +169,14 @@ bool SurfaceOcclusion::HiddenByMarching(Occluder& o, const SpacePoint& p) {
     if (!ClipToBox(p, eye, RecordBoxMin(*o.record), RecordBoxMax(*o.record), t0, t1))
         return false;
     const SpacePoint a = p + t0 * (eye - p), b = p + t1 * (eye - p);
-    const int steps = std::max(1, options_.marchSteps);
+    // A closed implicit surface hides a point behind it along a short chord: it is sampled
+    // more finely.
+    const int steps = std::max(1, o.implicit ? 4 * options_.marchSteps : options_.marchSteps);
     // A point on the surface itself has no side: its side is taken a hair towards the eye.
     // A point beside the surface's domain (a box edge) takes the first side met instead.
-    int reference = Side(o, a + (1.0L / (1000 * steps)) * (b - a));
+    // A traced level curve lies only near its surface, so its hair is longer.
+    const long double hair = o.implicit ? kImplicitHair : 1.0L / (1000 * steps);
+    int reference = Side(o, a + hair * (b - a));
     for (int i = 1; i <= steps; ++i) {
         const int side = Side(o, a + (static_cast<long double>(i) / steps) * (b - a));
         if (reference == 0)

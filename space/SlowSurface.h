@@ -19,11 +19,15 @@ struct HiddenTestOptions {
     int marchSteps = 12;
 };
 
-// The surfaces that may hide points, with what their tests need.
+class LevelField;
+
+// The surfaces that may hide points, with what their tests need. Implicit surfaces march
+// on the sign of their equation.
 class SurfaceOcclusion {
 public:
     SurfaceOcclusion(EvalContext& context, const SpaceView& view, const View& pixels,
                      std::span<const PaintedSurface> surfaces, const HiddenTestOptions& options);
+    ~SurfaceOcclusion();
     bool Hidden(const SpacePoint& p);
 
 private:
@@ -32,6 +36,7 @@ private:
         const SurfaceGrid* grid;
         ProjectedGrid projected;
         std::unique_ptr<SurfaceSampler> sampler; // marching occluders only
+        std::unique_ptr<LevelField> implicit;    // implicit surfaces
     };
     bool HiddenByQuads(const Occluder& o, const SpacePoint& p) const;
     bool HiddenByMarching(Occluder& o, const SpacePoint& p);

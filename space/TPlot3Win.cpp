@@ -3,8 +3,13 @@
 #include <cmath>
 
 #include "graph/PlaneSlotMap.h"
+#include "platform/Dialog.h"
+#include "platform/Platform.h"
 #include "platform/Window.h"
+#include "space/LevelCurves.h"
+#include "space/SpaceCommands.h"
 #include "space/SpaceSlots.h"
+#include "space/SurfaceRecord.h"
 
 namespace korvane {
 
@@ -14,7 +19,92 @@ TPlot3Win::TPlot3Win(platform::Platform& platform, const WindowOptions& options,
     CreateWindowFromSettings();
 }
 
-TPlot3Win::~TPlot3Win() { WriteSettingsFile(); }
+TPlot3Win::~TPlot3Win() {
+    CloseLevels();
+    WriteSettingsFile();
+}
+
+void TPlot3Win::CloseLevels() {
+    levelsDialog_.reset();
+    levelsHandler_.reset();
+    levelWindow_.reset();
+}
+
+ExampleRecord* TPlot3Win::LevelRecord() {
+    if (levelRecord_ < 0 || levelRecord_ >= examples_.Count() || examples_[levelRecord_].Kind() != levelKind_)
+        return nullptr;
+    return &examples_[levelRecord_];
+}
+
+LevelsHost TPlot3Win::MakeLevelsHost() {
+    LevelsHost host;
+    host.record = [this] { return LevelRecord(); };
+    host.context = &context_;
+    host.trace = [this](int axis, long double level, std::int16_t colour) {
+        return levelWindow_ ? levelWindow_->TraceLevel(axis, level, colour) : std::vector<TrajectoryRecord>{};
+    };
+    host.stopped = [this] { return levelWindow_ && levelWindow_->LastTraceStopped(); };
+    host.show = [this](const std::vector<TrajectoryRecord>& pieces, int axis) {
+        if (!levelWindow_)
+            return;
+        if (axis != levelWindow_->Axis())
+            if (const ExampleRecord* e = levelWindow_->surface())
+                levelWindow_->ShowSlice(axis, RecordBoxMin(*e), RecordBoxMax(*e));
+        levelWindow_->ShowPieces(pieces);
+    };
+    host.kept = [this] {
+        SetModified();
+        InvalidatePicture();
+        Redraw(1);
+    };
+    host.evaluate = [this](const std::string& text, long double& value) { return EvaluateNumber(text, value); };
+    host.showMessage = [this](int code) { ShowMessage(code); };
+    return host;
+}
+
+bool TPlot3Win::ShowLevels() {
+    levelRecord_ = -1;
+    for (int i = examples_.Count() - 1; i >= 0 && levelRecord_ < 0; --i)
+        if (examples_[i].Shown() && examples_[i].Kind() == kSurfaceImplicit && HasLevelFunction(examples_[i]))
+            levelRecord_ = i;
+    for (int i = examples_.Count() - 1; i >= 0 && levelRecord_ < 0; --i)
+        if (examples_[i].Shown() && HasLevelFunction(examples_[i]))
+            levelRecord_ = i;
+    if (levelRecord_ < 0) {
+        ShowMessage(9);
+        return false;
+    }
+    levelKind_ = examples_[levelRecord_].Kind();
+    if (!levelWindow_) {
+        WindowOptions options;
+        options.readSettings = options_.readSettings;
+        levelWindow_ = std::make_unique<TLevelWin>(platform_, options, window_.get());
+        levelWindow_->surface = [this]() -> const ExampleRecord* { return LevelRecord(); };
+        levelWindow_->copyLetters = [this](EvalContext& into) {
+            std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), into.letterValues);
+        };
+        // A level window that keeps no place of its own opens beside the space window.
+        if (window_ && levelWindow_->GetWindow() && !levelWindow_->SettingsWereRead()) {
+            platform::Placement beside = window_->GetPlacement();
+            beside.x += beside.width + 8;
+            beside.maximized = false;
+            levelWindow_->GetWindow()->SetPlacement(beside);
+        }
+    }
+    if (!levelsHandler_)
+        levelsHandler_ = std::make_unique<TLevelsDlg>(MakeLevelsHost());
+    if (!levelsDialog_)
+        levelsDialog_ = platform_.CreateModeless("LEVELS", *levelsHandler_, window_.get());
+    if (!levelsDialog_)
+        return false;
+    levelsHandler_->Begin(*levelsDialog_);
+    const ExampleRecord& e = examples_[levelRecord_];
+    if (levelWindow_->GetWindow())
+        levelWindow_->GetWindow()->Show();
+    levelWindow_->ShowSlice(levelsHandler_->Axis(), RecordBoxMin(e), RecordBoxMax(e));
+    levelsDialog_->Show();
+    return true;
+}
 
 std::int32_t TPlot3Win::SettingsIdentifier() const { return kSpaceIdentifier; }
 
@@ -65,9 +155,16 @@ void TPlot3Win::OnCommand(int id) {
             window_->Close();
         return;
     }
+    if (id == cmd::kLevelCurves) {
+        ShowLevels();
+        return;
+    }
     TPlotRWin::OnCommand(id);
 }
 
-void TPlot3Win::OnDestroy() { WriteSettingsFile(); }
+void TPlot3Win::OnDestroy() {
+    CloseLevels();
+    WriteSettingsFile();
+}
 
 } // namespace korvane

@@ -1,5 +1,9 @@
 #pragma once
 // The space graph window: menu PLOT3MENU, settings file "kv3.ini", documents ".kv3".
+#include <memory>
+
+#include "space/TLevelWin.h"
+#include "space/TLevelsDlg.h"
 #include "space/TPlotRWin.h"
 
 namespace korvane {
@@ -22,6 +26,12 @@ public:
     void OnCommand(int id) override;
     void OnDestroy() override;
 
+    // "Curvas de nível": the dialog LEVELS and the level-curve window for the last shown
+    // implicit (or explicit) surface; false when there is none.
+    bool ShowLevels();
+    TLevelWin* LevelWindow() const { return levelWindow_.get(); }
+    TLevelsDlg* LevelsDialog() const { return levelsHandler_.get(); }
+
 protected:
     void PackSlots(SettingsRecord& record) override;
     void UnpackSlots(const SettingsRecord& record) override;
@@ -31,6 +41,16 @@ protected:
 
 private:
     void SetUpDefaults();
+    LevelsHost MakeLevelsHost();
+    // The record the levels dialog works on, while it is still there.
+    ExampleRecord* LevelRecord();
+    void CloseLevels();
+
+    std::unique_ptr<TLevelWin> levelWindow_;
+    std::unique_ptr<TLevelsDlg> levelsHandler_;
+    std::unique_ptr<platform::Dialog> levelsDialog_;
+    int levelRecord_ = -1;
+    std::int16_t levelKind_ = 0;
     void CreateWindowFromSettings();
 };
 

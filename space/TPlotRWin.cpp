@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 #include "resources/Resources.h"
+#include "space/LevelCurves.h"
 #include "space/SceneBox.h"
 #include "space/SlowSurface.h"
 #include "space/SpaceKinds.h"
@@ -155,6 +156,8 @@ int TPlotRWin::NewSpaceObject(std::int16_t kind, int pointType) {
     const int index = examples_.Append(kind, static_cast<std::int16_t>(NextCurveColour()));
     if (IsSpaceSystem(kind))
         InitialiseSpaceSystem(examples_[index], kind, examples_[index].Colour());
+    else if (kind == kSurfaceImplicit)
+        InitialiseImplicitSurface(examples_[index], examples_[index].Colour());
     else
         InitialiseSpaceObject(examples_[index], kind, examples_[index].Colour(), pointType);
     // The first point of a window shows where it stands against the axes.
@@ -182,7 +185,7 @@ int TPlotRWin::EditExample(int index, bool isNew) {
     if (!IsSpaceKind(e.Kind()))
         return TPlotQWin::EditExample(index, isNew);
     int mask = -1;
-    if (IsBoxedFromSamples(e.Kind()) || IsSpaceSystem(e.Kind())) {
+    if (IsBoxedFromSamples(e.Kind()) || IsSpaceSystem(e.Kind()) || e.Kind() == kSurfaceImplicit) {
         TSpaceObjectDlg dialog(MakeEquationEnvironment(), e);
         if (dialog.Run(platform_, window_.get()) == 1)
             mask = dialog.ChangeMask();
@@ -250,6 +253,7 @@ void TPlotRWin::OnCommand(int id) {
     case cmd::kNewTube: NewSurface(kSurfaceTube); return;
     case cmd::kNewPlane: NewSurface(kSurfacePlane); return;
     case cmd::kNewCurve: NewSpaceObject(kSpaceCurve); return;
+    case cmd::kNewSurfaceImplicit: NewSpaceObject(kSurfaceImplicit); return;
     case cmd::kNewSegment: NewSpaceObject(kSpaceSegment); return;
     case cmd::kNewSystem: NewSpaceObject(kSpaceSystem); return;
     case cmd::kNewRecursive: NewSpaceObject(kSpaceRecursive); return;
@@ -301,6 +305,9 @@ int TPlotRWin::DrawRecords(CurveContext& c) {
         if (IsGridSurface(e.Kind())) {
             if (e.Flag(spo::kSlow) && !Dragging() && !DrawSlowSurface(context_, c, e))
                 return kDrawingStopped;
+            // Level curves z = constant of an explicit surface.
+            if (!DrawLevelCurves(context_, c, e))
+                return kDrawingStopped;
             continue;
         }
         if (const int code = DrawSpaceRecord(i, c); code != 0)
@@ -322,6 +329,8 @@ int TPlotRWin::DrawSpaceRecord(int index, CurveContext& c) {
         DrawSpaceObject(context_, c, e, !HasMarchingSurface());
     else if (IsSpaceSystem(e.Kind()))
         DrawSpaceSystem(context_, c, e);
+    else if (e.Kind() == kSurfaceImplicit && !DrawLevelCurves(context_, c, e))
+        return kDrawingStopped;
     return 0;
 }
 

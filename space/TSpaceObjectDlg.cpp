@@ -6,6 +6,7 @@
 
 #include "graph/ColourTable.h"
 #include "platform/Platform.h"
+#include "space/LevelCurves.h"
 #include "space/SpaceKinds.h"
 #include "space/SpaceSystems.h"
 #include "space/SurfaceRecord.h"
@@ -31,7 +32,7 @@ constexpr Check kChecks[] = {
     {TSpaceObjectDlg::kArcsDotted, sko::kArcsDotted},
 };
 
-int FieldCount(int kind) { return kind == kSpaceSegment ? 6 : 3; }
+int FieldCount(int kind) { return kind == kSpaceSegment ? 6 : kind == kSurfaceImplicit ? 0 : 3; }
 
 } // namespace
 
@@ -41,6 +42,7 @@ std::string DescribeSpaceObject(const ExampleRecord& e) {
     case kSpaceCurve: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
     case kSpaceSystem: return "dx/dt = " + t[0] + " , dy/dt = " + t[1] + " , dz/dt = " + t[2];
     case kSpaceRecursive: return "x = " + t[0] + " , y = " + t[1] + " , z = " + t[2];
+    case kSurfaceImplicit: return t[4];
     case kSpaceSegment: return "(" + t[0] + "," + t[1] + "," + t[2] + ") a (" + t[3] + "," + t[5] + "," + t[6] + ")";
     default: return "ponto (" + t[0] + "," + t[1] + "," + t[2] + ")";
     }
@@ -64,6 +66,8 @@ void TSpaceObjectDlg::OnInit(platform::Dialog& dialog) {
     const ExampleRecord& e = example_;
     for (int k = 0; k < FieldCount(e.Kind()); ++k)
         dialog.SetText(211 + k, e.texts[static_cast<std::size_t>(TextSlot(211 + k))]);
+    if (e.Kind() == kSurfaceImplicit)
+        dialog.SetText(211, e.texts[4]);
     dialog.SetText(221, FieldText(e.Real(exo::kMinimum)));
     dialog.SetText(223, FieldText(e.Real(exo::kMaximum)));
     dialog.SetText(225, FieldText(e.Real(sko::kArrowT)));
@@ -120,6 +124,27 @@ int TSpaceObjectDlg::ReadSystem(const platform::Dialog& dialog, ExampleRecord& c
     return 0;
 }
 
+int TSpaceObjectDlg::ReadImplicit(const platform::Dialog& dialog, ExampleRecord& copy) const {
+    std::string equation = dialog.GetText(211), difference;
+    // F = f-(g) takes three characters more than the equation.
+    if (equation.size() > static_cast<std::size_t>(kMaxFormulaLength - 3))
+        equation.resize(kMaxFormulaLength - 3);
+    if (const int code = ImplicitDifference(equation, difference); code != 0)
+        return code;
+    if (const int code = env_.compiler->CompileFormula(difference); code != 0)
+        return code;
+    SpacePoint low, high;
+    if (const int code = ReadDialogBox(env_, dialog, kBoxFirst, low, high); code != 0)
+        return code;
+    // Curves of another equation are no level curves of this one.
+    if (equation != copy.texts[4])
+        copy.trajectories.clear();
+    copy.texts[4] = equation;
+    copy.texts[2] = difference;
+    SetRecordBox(copy, low, high);
+    return 0;
+}
+
 int TSpaceObjectDlg::ReadCurve(const platform::Dialog& dialog, ExampleRecord& copy) const {
     if (const int code = ReadFormulas(dialog, copy); code != 0)
         return code;
@@ -168,12 +193,13 @@ int TSpaceObjectDlg::ReadNumbers(const platform::Dialog& dialog, ExampleRecord& 
 
 int TSpaceObjectDlg::Accept(const platform::Dialog& dialog) {
     ExampleRecord copy = example_.CopyWithoutTrees();
-    int code = copy.Kind() == kSpaceCurve   ? ReadCurve(dialog, copy)
-               : IsSpaceSystem(copy.Kind()) ? ReadSystem(dialog, copy)
-                                            : ReadNumbers(dialog, copy);
+    int code = copy.Kind() == kSpaceCurve        ? ReadCurve(dialog, copy)
+               : copy.Kind() == kSurfaceImplicit ? ReadImplicit(dialog, copy)
+               : IsSpaceSystem(copy.Kind())      ? ReadSystem(dialog, copy)
+                                                 : ReadNumbers(dialog, copy);
     int plotted = 0, width = 0;
     // A point has neither plotted points nor a line width.
-    if (code == 0 && copy.Kind() != kSpacePoint && !IsSpaceSystem(copy.Kind()))
+    if (code == 0 && copy.Kind() != kSpacePoint && !IsSpaceSystem(copy.Kind()) && copy.Kind() != kSurfaceImplicit)
         code = ReadDialogInteger(env_, dialog, 219, kMinPlotted, kMaxPlotted, plotted);
     if (code == 0 && copy.Kind() != kSpacePoint)
         code = ReadDialogInteger(env_, dialog, 227, 1, kMaxLineWidth, width);
@@ -183,12 +209,16 @@ int TSpaceObjectDlg::Accept(const platform::Dialog& dialog) {
         copy.SetI16(spo::kPlotted1, static_cast<std::int16_t>(plotted));
     if (width > 0)
         copy.SetI16(exo::kWidth, static_cast<std::int16_t>(width));
-    for (const Check& c : kChecks)
-        copy.SetFlag(c.offset, dialog.GetCheck(c.id));
-    copy.SetFlag(sko::kSolid, dialog.GetCheck(kSolid));
+    // An implicit surface has none of these checks; its byte 58 marks it as implicit.
+    if (copy.Kind() != kSurfaceImplicit) {
+        for (const Check& c : kChecks)
+            copy.SetFlag(c.offset, dialog.GetCheck(c.id));
+        copy.SetFlag(sko::kSolid, dialog.GetCheck(kSolid));
+    }
     if (const int index = dialog.ListSelection(kColour); index >= 0 && index < kColourCount)
         copy.SetI16(exo::kColour, static_cast<std::int16_t>(index));
-    copy.texts[4] = DescribeSpaceObject(copy);
+    if (copy.Kind() != kSurfaceImplicit)
+        copy.texts[4] = DescribeSpaceObject(copy);
     copy.SetShown(true);
     example_ = std::move(copy);
     changeMask_ = TEditExmpDlg::kFormulaChanged | TEditExmpDlg::kGeometryChanged | TEditExmpDlg::kStyleChanged;

@@ -1,5 +1,6 @@
 #pragma once
-// The dialogs of curves (EQUA304), segments (EQUA308) and points (EQUA309): formulas or
+// The dialogs of curves (EQUA304), segments (EQUA308), points (EQUA309) and implicit
+// surfaces (EQUA305, the equation and the fixed box): formulas or
 // numbers, the curve's range and arrow, the plotted points, the point's size and look,
 // colour and width. Works on a copy of the record and gives it back only when every
 // field passed its check.
@@ -31,6 +32,7 @@ public:
 
 private:
     int ReadCurve(const platform::Dialog& dialog, ExampleRecord& copy) const;
+    int ReadImplicit(const platform::Dialog& dialog, ExampleRecord& copy) const;
     int ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy) const;
     int ReadSystem(const platform::Dialog& dialog, ExampleRecord& copy) const;
     int ReadNumbers(const platform::Dialog& dialog, ExampleRecord& copy) const;

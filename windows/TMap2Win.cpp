@@ -51,18 +51,9 @@ void TMap2Win::CreateMapperWindow(const std::string& title, const char* menu) {
     RefreshMenuChecks();
 }
 
-void TMap2Win::PackSlots(SettingsRecord& record) {
-    plane_.mouseMode = mouseMode_;
-    PlaneLook look{axes_, format_, widths_, view_, plane_};
-    PackPlaneSlots(look, record);
-}
+void TMap2Win::PackSlots(SettingsRecord& record) { PackPlaneLook(plane_, record); }
 
-void TMap2Win::UnpackSlots(const SettingsRecord& record) {
-    PlaneLook look{axes_, format_, widths_, view_, plane_};
-    const platform::Size client = ClientSize();
-    UnpackPlaneSlots(record, client.width, client.height, look);
-    mouseMode_ = plane_.mouseMode;
-}
+void TMap2Win::UnpackSlots(const SettingsRecord& record) { UnpackPlaneLook(plane_, record); }
 
 void TMap2Win::RefreshMenuChecks() {
     TPlot11Win::RefreshMenuChecks();

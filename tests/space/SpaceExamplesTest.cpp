@@ -6,7 +6,9 @@
 
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
+#include "platform/memory/MemoryDialog.h"
 #include "space/SurfaceRecord.h"
+#include "space/TLevelsDlg.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
 
@@ -92,6 +94,22 @@ protected:
                  New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1/3"}, {215, "1/3"}, {216, "1"}});
              },
              3},
+            {"implicita.kv3",
+             [this] {
+                 using L = TLevelsDlg;
+                 New(cmd::kNewSurfaceImplicit);
+                 window->OnCommand(cmd::kLevelCurves);
+                 platform::MemoryDialog* d = platform.FindDialog("LEVELS");
+                 ASSERT_NE(d, nullptr);
+                 for (int axis : {L::kAxisZ, L::kAxisX}) {
+                     d->Press(axis);
+                     d->Type(L::kCount, "9");
+                     d->Press(L::kAuto);
+                 }
+                 d->Press(L::kKeep);
+                 window->OnCommand(cmd::kBoxShown);
+             },
+             1},
             {"lorenz.kv3",
              [this] {
                  New(cmd::kNewSystem);

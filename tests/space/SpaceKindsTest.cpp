@@ -5,9 +5,11 @@
 
 #include "platform/memory/MemoryDialog.h"
 #include "platform/memory/MemoryWindow.h"
+#include "space/LevelCurves.h"
 #include "space/SpaceKinds.h"
 #include "space/SpaceSystems.h"
 #include "space/SurfaceGrid.h"
+#include "space/TLevelsDlg.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
 
@@ -261,6 +263,8 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
         {"a plane of size 0", cmd::kNewPlane, {{215, "0"}}, {}},
         {"a plane point of two numbers", cmd::kNewPlane, {{214, "1,2"}}, {}},
         {"a tube radius that does not compile", cmd::kNewTube, {{214, "0.3+"}}, {}},
+        {"an implicit surface without =", cmd::kNewSurfaceImplicit, {{211, "xx+yy+zz"}}, {}},
+        {"an implicit box upside down", cmd::kNewSurfaceImplicit, {{235, "3"}}, {}},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.rule);
@@ -278,6 +282,95 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
         window->OnCommand(r.command);
         EXPECT_EQ(window->Examples().Count(), count);
         EXPECT_EQ(platform.Messages().size(), messages + 1);
+    }
+}
+
+// The sphere xx+yy+zz=4 cut at z = c and x = c: every point of every curve lies on the
+// circle of radius sqrt(4 - c^2) at that level; a level that misses and a level searched
+// again add nothing; "descartar mudanças" leaves the record's list as it was.
+TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
+    using L = TLevelsDlg;
+    ScriptOk();
+    window->OnCommand(cmd::kNewSurfaceImplicit);
+    window->OnCommand(cmd::kLevelCurves);
+    platform::MemoryDialog* d = platform.FindDialog("LEVELS");
+    ASSERT_NE(d, nullptr);
+    ASSERT_NE(window->LevelWindow(), nullptr);
+    const auto levels = [&] {
+        std::map<long double, int> count;
+        for (const TrajectoryRecord& r : window->LevelsDialog()->Curves())
+            ++count[LevelOf(r)];
+        return count;
+    };
+    const auto onTheSphere = [&] {
+        EvalContext& context = window->Context();
+        LevelField field(context, window->Examples()[0]);
+        long points = 0;
+        for (const TrajectoryRecord& r : window->LevelsDialog()->Curves()) {
+            const long double c = LevelOf(r);
+            const int axis = LevelAxisOf(r);
+            FollowLevelPiece(field, r, [&](const SpacePoint& p) {
+                ++points;
+                const long double level = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+                EXPECT_EQ(level, c);
+                EXPECT_NEAR(static_cast<double>(Dot(p, p)), 4.0, 2e-3) << p;
+                return true;
+            });
+        }
+        return points;
+    };
+    d->Type(L::kMinimum, "-1.5");
+    d->Type(L::kMaximum, "1.5");
+    d->Type(L::kCount, "4");
+    d->Press(L::kAuto);
+    EXPECT_EQ(levels().size(), 4u);
+    EXPECT_GT(onTheSphere(), 4 * 300);
+    const std::size_t found = window->LevelsDialog()->Curves().size();
+    struct Row {
+        const char* rule;
+        const char* current;
+    } again[] = {{"a level above the sphere", "2.05"}, {"a level found before", "0.5"}};
+    for (const Row& row : again) {
+        SCOPED_TRACE(row.rule);
+        d->Type(L::kCurrent, row.current);
+        d->Press(L::kSearch);
+        EXPECT_EQ(window->LevelsDialog()->Curves().size(), found);
+    }
+    d->Press(L::kAxisX);
+    d->Type(L::kCurrent, "1");
+    d->Press(L::kSearch);
+    const std::size_t total = window->LevelsDialog()->Curves().size();
+    EXPECT_GT(total, found);
+    EXPECT_GT(onTheSphere(), 5 * 300);
+    d->Press(L::kKeep);
+    const std::vector<TrajectoryRecord> kept = window->Examples()[0].trajectories;
+    EXPECT_EQ(kept.size(), total);
+
+    window->OnCommand(cmd::kLevelCurves);
+    d->Press(L::kDeleteAll);
+    d->Press(L::kAxisX);
+    d->Press(L::kSearch);
+    d->Press(L::kDiscard);
+    ASSERT_EQ(window->Examples()[0].trajectories.size(), kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k)
+        EXPECT_EQ(window->Examples()[0].trajectories[k].Store(), kept[k].Store());
+
+    struct Refusal {
+        const char* rule;
+        int field;
+        const char* text;
+    } refusals[] = {{"no level", L::kCount, "0"},
+                    {"more levels than kept", L::kCount, "1001"},
+                    {"a maximum below the minimum", L::kMaximum, "-3"},
+                    {"a level that does not evaluate", L::kCurrent, "1/"}};
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.rule);
+        window->OnCommand(cmd::kLevelCurves);
+        const std::size_t messages = platform.Messages().size();
+        d->Type(r.field, r.text);
+        d->Press(L::kSearch);
+        EXPECT_EQ(platform.Messages().size(), messages + 1);
+        EXPECT_EQ(window->LevelsDialog()->Curves().size(), kept.size());
     }
 }
 
