@@ -2,15 +2,9 @@
 
 #include "platform/BinaryReader.h"
 #include "platform/BinaryWriter.h"
+#include "platform/ScreenPlacement.h"
 
 namespace korvane {
-
-namespace {
-
-constexpr int kMinWidth = 120;
-constexpr int kMinHeight = 72;
-
-} // namespace
 
 std::vector<std::uint8_t> EncodeFrameSettings(const FrameSettings& settings) {
     BinaryWriter out;
@@ -42,16 +36,9 @@ std::optional<FrameSettings> DecodeFrameSettings(std::span<const std::uint8_t> b
     return settings;
 }
 
-bool PlacementFits(const platform::Placement& p, platform::Size screen) {
-    // 64-bit sums: a damaged file may hold values near INT32_MAX.
-    const auto right = std::int64_t(p.x) + p.width;
-    const auto bottom = std::int64_t(p.y) + p.height;
-    return p.x >= 0 && p.y >= 0 && p.height >= kMinHeight && p.width >= kMinWidth &&
-           right <= screen.width && bottom <= screen.height;
-}
-
-platform::Placement FallbackPlacement(std::uint32_t r, std::uint32_t rPrime) {
-    return {int(r % 30), int(rPrime % 30), kMinWidth, kMinHeight, false};
+platform::Placement FallbackPlacement(std::uint32_t r, std::uint32_t rPrime, platform::Point origin) {
+    return {origin.x + int(r % 30), origin.y + int(rPrime % 30), platform::kMinPlacementWidth,
+            platform::kMinPlacementHeight, false};
 }
 
 } // namespace korvane

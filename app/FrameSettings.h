@@ -2,6 +2,7 @@
 // The frame's settings file "kv.ini": 19 bytes, no header. The placement record (x, y,
 // width, height as little-endian int32, then the maximized byte), then the toggles
 // "A&brir última" and "&Usar padrão", one byte each.
+#include "platform/Geometry.h"
 #include "platform/Window.h"
 
 #include <cstdint>
@@ -26,9 +27,8 @@ std::vector<std::uint8_t> EncodeFrameSettings(const FrameSettings& settings);
 // say so) keeps "A&brir última" alone.
 std::optional<FrameSettings> DecodeFrameSettings(std::span<const std::uint8_t> bytes);
 
-// A placement fits when it lies on the screen and is at least 120 x 72 pixels.
-bool PlacementFits(const platform::Placement& placement, platform::Size screen);
-// The small fallback near the top-left corner: x = r mod 30, y = r' mod 30, 120 x 72.
-platform::Placement FallbackPlacement(std::uint32_t r, std::uint32_t rPrime);
+// The small fallback near the top-left corner of the primary screen's area `origin`:
+// x = r mod 30, y = r' mod 30 from there, 120 x 72.
+platform::Placement FallbackPlacement(std::uint32_t r, std::uint32_t rPrime, platform::Point origin = {});
 
 } // namespace korvane

@@ -7,6 +7,7 @@
 #include "expr/RandomGenerator.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
+#include "platform/ScreenPlacement.h"
 #include "resources/Resources.h"
 #include "space/TPlot3Win.h"
 
@@ -94,9 +95,10 @@ void TPlotFrame::ReadSettings() {
         openLast_ = stored->openLast;
         useDefaults_ = stored->useDefaults;
     }
-    if (!PlacementFits(placement_, platform_.ScreenSize())) {
+    const std::vector<platform::Rect> areas = platform_.ScreenAreas();
+    if (!platform::PlacementFits(placement_, areas)) {
         const std::uint32_t r = random_.Next();
-        placement_ = FallbackPlacement(r, random_.Next());
+        placement_ = FallbackPlacement(r, random_.Next(), {areas.front().left, areas.front().top});
     }
     maximizePending_ = stored && stored->placement.maximized;
 }

@@ -7,6 +7,7 @@
 #include "platform/ConfigDirectory.h"
 #include "platform/Cp1252.h"
 #include "platform/FileIO.h"
+#include "platform/ScreenPlacement.h"
 
 #include <algorithm>
 
@@ -35,7 +36,15 @@ void TZalWin::OpenGraphWindow(const std::string& title, const std::string& menu)
 
 void TZalWin::RestorePlacement() {
     if (settingsRead_ && placement_.width > 0 && placement_.height > 0)
-        window_->SetPlacement(placement_);
+        PlaceOnScreen(placement_);
+}
+
+void TZalWin::PlaceOnScreen(const platform::Placement& placement) {
+    const std::vector<platform::Rect> areas = platform_.ScreenAreas();
+    if (platform::PlacementFits(placement, areas))
+        window_->SetPlacement(placement);
+    else
+        window_->SetPlacement(platform::MovedInto(placement, areas.front()));
 }
 
 bool TZalWin::ReadSettingsFile() {

@@ -46,6 +46,10 @@ public:
     SettingsRecord& HeaderSettings() { return stored_; }
     bool UseDefaultsForChildren() const { return useDefaults_; }
 
+    // A placement off the screens there are now (a monitor has gone) comes onto the
+    // primary one.
+    void PlaceOnScreen(const platform::Placement& placement);
+
     void OnCommand(int id) override;
 
 protected:

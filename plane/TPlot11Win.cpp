@@ -229,7 +229,7 @@ void TPlot11Win::CaptureHeader(DocumentState& s) {
 
 void TPlot11Win::ApplyHeader(const DocumentState& s) {
     if (window_ && s.width > 0 && s.height > 0)
-        window_->SetPlacement({s.x, s.y, s.width, s.height, s.maximized});
+        PlaceOnScreen({s.x, s.y, s.width, s.height, s.maximized});
     stored_.headerFlag = s.displayToggle != 0;
     for (std::size_t i = 0; i < s.scaleFactors.size(); ++i)
         stored_.printValues[i] = s.scaleFactors[i];

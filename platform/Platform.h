@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane::platform {
 
@@ -92,6 +93,9 @@ public:
     virtual std::unique_ptr<Printer> CreatePrinter() = 0;
 
     virtual Size ScreenSize() const = 0;
+    // The area of every screen that windows may take (without panels), the primary's first;
+    // never empty.
+    virtual std::vector<Rect> ScreenAreas() const = 0;
     virtual int ScreenDpi() const = 0;
     // The folder of the settings files ("the Windows directory"), ending in '/', created
     // when missing: $KORVANE_CONFIG_DIR, else $XDG_CONFIG_HOME/korvane/, else

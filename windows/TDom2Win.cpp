@@ -52,7 +52,7 @@ void TDom2Win::AttachRange(TRan2Win& range) {
         platform::Placement beside = window_->GetPlacement();
         beside.x += beside.width + kWindowGap;
         beside.maximized = false;
-        range.GetWindow()->SetPlacement(beside);
+        range.PlaceOnScreen(beside);
     }
     FitRange();
     RefreshRange();

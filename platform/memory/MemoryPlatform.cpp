@@ -231,4 +231,10 @@ void MemoryPlatform::Unregister(MemoryDialog* dialog) {
     std::erase(dialogs_, dialog);
 }
 
+std::vector<Rect> MemoryPlatform::ScreenAreas() const {
+    if (!screenAreas_.empty())
+        return screenAreas_;
+    return {Rect::FromSize({0, 0}, screen_)};
+}
+
 } // namespace korvane::platform

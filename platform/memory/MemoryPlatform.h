@@ -64,6 +64,7 @@ public:
     Clipboard& GetClipboard() override { return clipboard_; }
     std::unique_ptr<Printer> CreatePrinter() override;
     Size ScreenSize() const override { return screen_; }
+    std::vector<Rect> ScreenAreas() const override;
     int ScreenDpi() const override { return dpi_; }
     std::string ConfigDirectory() override;
     std::int64_t CurrentTime() const override { return time_; }
@@ -100,6 +101,8 @@ public:
 
     // Settings.
     void SetScreenSize(Size size) { screen_ = size; }
+    // Screens side by side, the primary's first; none: one screen of ScreenSize.
+    void SetScreenAreas(std::vector<Rect> areas) { screenAreas_ = std::move(areas); }
     void SetTime(std::int64_t seconds) { time_ = seconds; }
     void AdvanceTicks(std::int64_t milliseconds) { ticks_ += milliseconds; }
     // Overrides the environment's rule.
@@ -145,6 +148,7 @@ private:
     bool printerChosen_ = true;
     MemoryPrinter* lastPrinter_ = nullptr;
     Size screen_{1920, 1080};
+    std::vector<Rect> screenAreas_;
     int dpi_ = 96;
     std::int64_t time_ = 1700000000;
     std::int64_t ticks_ = 0;

@@ -299,6 +299,23 @@ Size QtPlatform::ScreenSize() const {
     return {screen->geometry().width(), screen->geometry().height()};
 }
 
+std::vector<Rect> QtPlatform::ScreenAreas() const {
+    std::vector<Rect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const auto add = [&areas](const QScreen* screen) {
+        const QRect a = screen->availableGeometry();
+        areas.push_back({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()});
+    };
+    if (primary)
+        add(primary);
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != primary)
+            add(screen);
+    if (areas.empty())
+        areas.push_back(Rect::FromSize({0, 0}, ScreenSize()));
+    return areas;
+}
+
 int QtPlatform::ScreenDpi() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? int(screen->logicalDotsPerInchY() + 0.5) : 96;

@@ -52,6 +52,7 @@ public:
     Clipboard& GetClipboard() override { return clipboard_; }
     std::unique_ptr<Printer> CreatePrinter() override;
     Size ScreenSize() const override;
+    std::vector<Rect> ScreenAreas() const override;
     int ScreenDpi() const override;
     std::string ConfigDirectory() override;
     std::int64_t CurrentTime() const override;

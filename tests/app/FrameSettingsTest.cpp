@@ -63,38 +63,10 @@ TEST(FrameSettings, AnyNonZeroByteIsTrueAndTheTogglesStayExclusive) {
     EXPECT_FALSE(read->useDefaults);
 }
 
-// A placement is refused when it leaves the screen or is smaller than 120 x 72.
-TEST(FrameSettings, PlacementFits) {
-    struct Row {
-        Placement placement;
-        bool fits;
-    };
-    const platform::Size screen{1024, 768};
-    const Row rows[] = {
-        {{0, 0, 120, 72, false}, true},
-        {{100, 20, 200, 120, false}, true},
-        {{904, 696, 120, 72, false}, true},   // touches the bottom-right corner
-        {{905, 696, 120, 72, false}, false},  // one pixel too far right
-        {{904, 697, 120, 72, false}, false},
-        {{-1, 0, 200, 120, false}, false},
-        {{0, -1, 200, 120, false}, false},
-        {{10, 10, 100, 120, false}, false},   // width 100
-        {{10, 10, 119, 120, false}, false},
-        {{10, 10, 200, 71, false}, false},
-        {{2147483000, 0, 2000, 120, false}, false}, // x + width past INT32_MAX
-        {{0, 0, 1025, 200, false}, false},
-    };
-    for (const Row& row : rows) {
-        const Placement& p = row.placement;
-        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.width) + "x" +
-                     std::to_string(p.height));
-        EXPECT_EQ(PlacementFits(p, screen), row.fits);
-    }
-}
-
 TEST(FrameSettings, FallbackIsSmallAndNearTheCorner) {
     EXPECT_EQ(FallbackPlacement(0, 0), (Placement{0, 0, 120, 72, false}));
     EXPECT_EQ(FallbackPlacement(59, 2147483647), (Placement{29, 2147483647 % 30, 120, 72, false}));
+    EXPECT_EQ(FallbackPlacement(31, 2, {0, 28}), (Placement{1, 30, 120, 72, false})); // below a top panel
 }
 
 TEST(DocumentKind, ByTheFourCharactersFromTheLastDotOfTheFileName) {

@@ -78,15 +78,31 @@ TEST_F(ShellTest, MaximizedFrameIsMaximizedAtItsFirstPaintAndStoredAsSuch) {
     EXPECT_EQ(DecodeFrameSettings(bytes)->placement.width, 500); // the normal size, not the screen
 }
 
-TEST_F(ShellTest, PlacementOffTheScreenIsReplacedByTheFallback) {
-    platform.SetScreenSize({800, 600});
-    WriteBytes(IniPath(), EncodeFrameSettings({{700, 60, 200, 120, false}, false, true}));
+// The frame keeps a place on any screen there is; a place on none gets the small fallback
+// near the primary screen's corner, below its panel.
+TEST_F(ShellTest, PlacementOffTheScreensIsReplacedByTheFallback) {
+    platform.SetScreenAreas({{0, 24, 800, 600}, {800, 0, 1800, 600}});
+    const platform::Placement kept{1000, 60, 200, 120, false};
+    const platform::Placement gone[] = {{1900, 60, 200, 120, false}, {700, 500, 200, 120, false},
+                                        {10, 10, 200, 120, false}};
+    WriteBytes(IniPath(), EncodeFrameSettings({kept, false, true}));
     StartFrame();
-    const platform::Placement p = FrameWindow().GetPlacement();
-    EXPECT_EQ(p.width, 120);
-    EXPECT_EQ(p.height, 72);
-    EXPECT_LT(p.x, 30);
-    EXPECT_TRUE(frame->UseDefaults()); // the toggles of the file still count
+    EXPECT_EQ(FrameWindow().GetPlacement(), kept);
+    EXPECT_TRUE(frame->UseDefaults()); // the toggles of the file count either way
+    frame.reset();
+    for (const platform::Placement& stored : gone) {
+        SCOPED_TRACE(std::to_string(stored.x) + "," + std::to_string(stored.y));
+        WriteBytes(IniPath(), EncodeFrameSettings({stored, false, true}));
+        StartFrame();
+        const platform::Placement p = FrameWindow().GetPlacement();
+        EXPECT_EQ(p.width, 120);
+        EXPECT_EQ(p.height, 72);
+        EXPECT_LT(p.x, 30);
+        EXPECT_GE(p.y, 24);
+        EXPECT_LT(p.y, 54);
+        EXPECT_TRUE(frame->UseDefaults());
+        frame.reset();
+    }
 }
 
 TEST_F(ShellTest, TruncatedSettingsFileLeavesTheDefaults) {

@@ -22,6 +22,7 @@ public:
         request.clientSize = client;
         CreatePlatformWindow(request);
         ReadSettingsFile();
+        RestorePlacement();
         SyncPixelSizes();
         Recompute();
         CreateLayers(1);

@@ -566,6 +566,22 @@ TEST_F(GraphWindowTest, ClosingWritesAndTheNextWindowReadsTheSameLook) {
     EXPECT_TRUE(platform.Messages().empty());
 }
 
+// A window closed on a second screen reopens there while the screen is there, and on the
+// primary screen, as near as it can, once it has gone.
+TEST_F(GraphWindowTest, PlacementOnAScreenThatHasGoneComesOntoThePrimary) {
+    const platform::Rect primary{0, 0, 1280, 1024}, second{1280, 0, 2560, 1024};
+    platform.SetScreenAreas({primary, second});
+    const platform::Placement onSecond{1700, 100, 500, 400, false};
+    {
+        GraphTestWindow w(platform, options);
+        w.Memory().SetPlacement(onSecond);
+    }
+    { EXPECT_EQ(GraphTestWindow(platform, options).Memory().GetPlacement(), onSecond); }
+    platform.SetScreenAreas({primary});
+    GraphTestWindow w(platform, options);
+    EXPECT_EQ(w.Memory().GetPlacement(), (platform::Placement{780, 100, 500, 400, false}));
+}
+
 TEST_F(GraphWindowTest, PlaneFileOverSpaceFileIsBad) {
     { GraphTestWindow plane(platform, options); }
     std::filesystem::copy_file(folder.File("kv2.ini"), folder.File("kv3.ini"));
