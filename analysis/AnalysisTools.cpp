@@ -6,11 +6,11 @@
 #include "analysis/TMeasureDlg.h"
 #include "analysis/TRiemDlg.h"
 #include "analysis/TZeroDlg.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 
 namespace korvane {
 
-AnalysisTools::AnalysisTools(TPlot2Win& window) : window_(window) {}
+AnalysisTools::AnalysisTools(TPlotAWin& window) : window_(window) {}
 
 AnalysisTools::~AnalysisTools() = default;
 
@@ -114,7 +114,7 @@ void AnalysisTools::DrawOverlay(platform::Surface& surface) {
         riemann_->DrawStrips(surface);
 }
 
-void InstallAnalysisTools(TPlot2Win& window) {
+void InstallAnalysisTools(TPlotAWin& window) {
     window.SetAnalysis(std::make_unique<AnalysisTools>(window));
 }
 

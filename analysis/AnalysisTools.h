@@ -9,7 +9,7 @@
 
 namespace korvane {
 
-class TPlot2Win;
+class TPlotAWin;
 class TZeroDlg;
 class TRiemDlg;
 class TExtremeDlg;
@@ -18,7 +18,7 @@ class TMeasureDlg;
 
 class AnalysisTools : public PlaneAnalysis {
 public:
-    explicit AnalysisTools(TPlot2Win& window);
+    explicit AnalysisTools(TPlotAWin& window);
     ~AnalysisTools() override;
 
     bool OnCommand(int id) override;
@@ -41,7 +41,7 @@ public:
 private:
     bool HasKind(std::int16_t kind) const;
 
-    TPlot2Win& window_;
+    TPlotAWin& window_;
     int currentColour_ = -1;
     IntegralFields integrals_;
     std::unique_ptr<TZeroDlg> zero_;
@@ -53,6 +53,6 @@ private:
 };
 
 // Gives the window its tools.
-void InstallAnalysisTools(TPlot2Win& window);
+void InstallAnalysisTools(TPlotAWin& window);
 
 } // namespace korvane

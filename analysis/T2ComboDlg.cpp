@@ -1,6 +1,6 @@
 #include "analysis/T2ComboDlg.h"
 
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 namespace korvane {

@@ -2,13 +2,13 @@
 
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 #include "platform/Platform.h"
 
 namespace korvane {
 
-TComboDlg::TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* kinds,
+TComboDlg::TComboDlg(TPlotAWin& owner, const char* templateName, const std::int16_t* kinds,
                      bool allowPolynomials, bool allowDerived, int* currentColour)
     : owner(owner), allowPolynomials(allowPolynomials), allowDerived(allowDerived),
       templateName_(templateName), currentColour_(currentColour) {

@@ -14,7 +14,7 @@
 
 namespace korvane {
 
-class TPlot2Win;
+class TPlotAWin;
 class ExampleRecord;
 
 namespace platform {
@@ -32,7 +32,7 @@ public:
     };
 
     // `allowedKinds` ends in -1, as the tools give it.
-    TComboDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds,
+    TComboDlg(TPlotAWin& owner, const char* templateName, const std::int16_t* allowedKinds,
               bool allowPolynomials, bool allowDerived, int* currentColour);
     ~TComboDlg() override;
     TComboDlg(const TComboDlg&) = delete;
@@ -88,7 +88,7 @@ protected:
     void SaveInLetter(long double value);
     int letterSlot = 1;
 
-    TPlot2Win& owner;
+    TPlotAWin& owner;
     std::vector<std::int16_t> allowedKinds;
     bool allowPolynomials;
     bool allowDerived;

@@ -3,7 +3,7 @@
 #include "analysis/ZeroSearch.h"
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 #include <cmath>
@@ -18,7 +18,7 @@ constexpr int kNotFound = 402;
 
 } // namespace
 
-TExtremeDlg::TExtremeDlg(TPlot2Win& owner, int* currentColour)
+TExtremeDlg::TExtremeDlg(TPlotAWin& owner, int* currentColour)
     : TComboDlg(owner, "EXTREMES", kCurveKinds, true, true, currentColour) {}
 
 void TExtremeDlg::SetUp(platform::Dialog& dialog) {

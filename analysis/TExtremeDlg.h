@@ -17,7 +17,7 @@ public:
         kCoordinateR = 253,
     };
 
-    TExtremeDlg(TPlot2Win& owner, int* currentColour);
+    TExtremeDlg(TPlotAWin& owner, int* currentColour);
 
     void Search();
     void SaveAs();

@@ -4,7 +4,7 @@
 #include "analysis/CurveDifference.h"
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ constexpr int kChooseTwo = 23;
 
 } // namespace
 
-TInterDlg::TInterDlg(TPlot2Win& owner, int* currentColour)
+TInterDlg::TInterDlg(TPlotAWin& owner, int* currentColour)
     : T2ComboDlg(owner, "INTER", kInterKinds, true, true, currentColour) {}
 
 void TInterDlg::SetUp(platform::Dialog& dialog) {

@@ -23,7 +23,7 @@ public:
         kVariableT = 252,
     };
 
-    TInterDlg(TPlot2Win& owner, int* currentColour);
+    TInterDlg(TPlotAWin& owner, int* currentColour);
 
     void Search();
     void SaveAs();

@@ -2,7 +2,7 @@
 
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 namespace korvane {
@@ -32,7 +32,7 @@ MeasureInfo InfoOf(Measure m) {
 
 } // namespace
 
-TMeasureDlg::TMeasureDlg(TPlot2Win& owner, Measure measure, int* currentColour,
+TMeasureDlg::TMeasureDlg(TPlotAWin& owner, Measure measure, int* currentColour,
                          IntegralFields& fields)
     : TPreRiemDlg(owner, "MEASURE", kCurveKinds, currentColour, fields), measure_(measure) {}
 

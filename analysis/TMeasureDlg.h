@@ -11,7 +11,7 @@ class TMeasureDlg : public TPreRiemDlg {
 public:
     enum Control : int { kCompute = 761, kRemark = 237 };
 
-    TMeasureDlg(TPlot2Win& owner, Measure measure, int* currentColour, IntegralFields& fields);
+    TMeasureDlg(TPlotAWin& owner, Measure measure, int* currentColour, IntegralFields& fields);
 
     // "calcular": 0, or the code shown.
     int Compute();

@@ -2,7 +2,7 @@
 
 #include "expr/ConstantText.h"
 #include "graph/NumberText.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 namespace korvane {
@@ -14,7 +14,7 @@ constexpr long double kMostSubintervals = 2147483647;
 
 } // namespace
 
-TPreRiemDlg::TPreRiemDlg(TPlot2Win& owner, const char* templateName,
+TPreRiemDlg::TPreRiemDlg(TPlotAWin& owner, const char* templateName,
                          const std::int16_t* allowedKinds, int* currentColour,
                          IntegralFields& fields)
     : T2ComboDlg(owner, templateName, allowedKinds, false, true, currentColour), fields(fields) {}

@@ -21,7 +21,7 @@ class TPreRiemDlg : public T2ComboDlg {
 public:
     enum Control : int { kLower = 211, kUpper = 212, kCount = 213, kResult = 231 };
 
-    TPreRiemDlg(TPlot2Win& owner, const char* templateName, const std::int16_t* allowedKinds,
+    TPreRiemDlg(TPlotAWin& owner, const char* templateName, const std::int16_t* allowedKinds,
                 int* currentColour, IntegralFields& fields);
 
     // 0, storing a, b and n in the window, or the code of the first bad field (6 when

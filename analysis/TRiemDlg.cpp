@@ -8,7 +8,7 @@
 #include "graph/NumberText.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 
 #include <cmath>
@@ -30,7 +30,7 @@ constexpr std::int64_t kProgressAbove = 1000000;
 
 } // namespace
 
-TRiemDlg::TRiemDlg(TPlot2Win& owner, int* currentColour, IntegralFields& fields)
+TRiemDlg::TRiemDlg(TPlotAWin& owner, int* currentColour, IntegralFields& fields)
     : TPreRiemDlg(owner, "RIEM", kExplicitOnly, currentColour, fields) {}
 
 void TRiemDlg::OpenInMode(int mode) {

@@ -20,7 +20,7 @@ public:
     };
     static constexpr std::uint16_t kStripsBit = 64;
 
-    TRiemDlg(TPlot2Win& owner, int* currentColour, IntegralFields& fields);
+    TRiemDlg(TPlotAWin& owner, int* currentColour, IntegralFields& fields);
 
     // 1: one curve; 2: f - g. Shows the dialog in that mode.
     void OpenInMode(int mode);

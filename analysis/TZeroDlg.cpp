@@ -3,7 +3,7 @@
 #include "analysis/PlaneCurve.h"
 #include "graph/NumberText.h"
 #include "plane/PointNote.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
 #include "resources/Resources.h"
 
@@ -21,7 +21,7 @@ constexpr int kTooManyTouching = 11;
 
 } // namespace
 
-TZeroDlg::TZeroDlg(TPlot2Win& owner, int* currentColour)
+TZeroDlg::TZeroDlg(TPlotAWin& owner, int* currentColour)
     : TComboDlg(owner, "ZEROS", kZeroKinds, true, true, currentColour) {}
 
 void TZeroDlg::SetUp(platform::Dialog& dialog) {

@@ -11,7 +11,7 @@ class TZeroDlg : public TComboDlg {
 public:
     enum Control : int { kNext = 743, kResult = 231 };
 
-    TZeroDlg(TPlot2Win& owner, int* currentColour);
+    TZeroDlg(TPlotAWin& owner, int* currentColour);
 
     // One press of "próximo"; the result is shown and, when found, marked.
     void Search();

@@ -40,7 +40,9 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperDomain(const WindowOptions& options,
                                                                     platform::Window* owner) {
-    return std::make_unique<OwnedGraphWindow<TDom2Win>>(platform_, options, owner);
+    auto domain = std::make_unique<OwnedGraphWindow<TDom2Win>>(platform_, options, owner);
+    InstallAnalysisTools(domain->Get());
+    return domain;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperRange(const WindowOptions& options,
                                                                    platform::Window* owner) {

@@ -1,3 +1,4 @@
+#include "resources/PlaneMenuItems.h"
 #include "resources/ResourceTables.h"
 
 namespace korvane::res {
@@ -36,6 +37,10 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Command, "&Salvar\tCtrl+S", 24303},
     {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
     {K::Separator, nullptr, 0},
+    {K::Command, "Ca&derno ...", 75},
+    {K::Command, "Sen&ha ...", 76},
+    {K::Command, "A&utor ...", 77},
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},
@@ -44,20 +49,29 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Popup, "&Equação", 0},
     {K::Command, "&1. Explícita ...\tF1", 901},
     {K::Command, "&2. Paramétrica ...\tF2", 902},
+    {K::Command, "&3. Implícita ...\tF3", 903},
     {K::Command, "&4. Polar ...\tF4", 904},
+    {K::Separator, nullptr, 0},
     {K::Popup, "&Segmento", 0},
     {K::Command, "(&x,y) ...", 906},
     {K::Command, "(&r,t) ...", 907},
     {K::End, nullptr, 0},
+    {K::Command, "&Ciclóides ...", 908},
     {K::Command, "&Reta ...", 909},
     {K::Popup, "P&onto", 0},
     {K::Command, "(&x,y) ...", 910},
     {K::Command, "(&r,t) ...", 911},
     {K::End, nullptr, 0},
     {K::Command, "&Plotar lista ...", 915},
+    {K::Popup, "&Diferencial", 0},
+    {K::Command, "dy/d&t ...", 912},
+    {K::Command, "dy/d&x ...", 913},
+    {K::End, nullptr, 0},
+    {K::Command, "Re&cursiva ...", 914},
     {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
     {K::End, nullptr, 0},
+    KV_PLANE_TOOL_MENUS,
     {K::Popup, "&Mapa", 0},
     {K::Command, "&Nova ...", 1102},
     {K::Command, "&Grade ...", 758},
@@ -68,6 +82,7 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Popup, "&Btns", 0},
     {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},
     {K::Command, "C&oords XY LB\tRecentr RB", 125},
+    {K::Command, "T&rajetórias", 933},
     {K::Command, "&Cursor LB\tJacobiano RB", 128},
     {K::Command, "&Desenhar", 127},
     {K::End, nullptr, 0},
@@ -106,7 +121,8 @@ constexpr Accelerator kDomainKeys[] = {
     {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324},    {KeyUp, ModNone, 325},     {'L', ModCtrl, 111},
     {'Q', ModCtrl, 117},     {'R', ModCtrl, 103},         {'E', ModCtrl, 109},       {'G', ModCtrl, 320},
     {KeyF5, ModNone, 923},   {'A', ModCtrl, 24302},       {'S', ModCtrl, 24303},     {'S', ModCtrl | ModShift, 24304},
-    {KeyF1, ModNone, 901},   {KeyF2, ModNone, 902},       {KeyF4, ModNone, 904},     {'I', ModCtrl, 920},
+    {KeyF1, ModNone, 901},   {KeyF2, ModNone, 902},       {KeyF3, ModNone, 903},     {KeyF4, ModNone, 904},
+    {'I', ModCtrl, 920},     {KeyF7, ModNone, 721},
 };
 
 constexpr int kFormula = 255;

@@ -37,7 +37,10 @@ TDom2Win::TDom2Win(platform::Platform& platform, const WindowOptions& options, p
     RequestRepaint();
 }
 
-TDom2Win::~TDom2Win() { WriteSettingsFile(); }
+TDom2Win::~TDom2Win() {
+    ReleaseTools();
+    WriteSettingsFile();
+}
 
 std::string TDom2Win::DocumentFilter() const {
     return ComplexMode() ? "Arquivos MapZ (*.MAZ)|*.maz" : "Arquivos Map2 (*.MA2)|*.ma2";
@@ -322,6 +325,8 @@ void TDom2Win::OnModeMouse(const platform::MouseEvent& mouse) {
         FreehandMouse(mouse);
     else if (mouseMode_ == cmd::kMouseJacobian)
         CursorMouse(mouse);
+    else
+        TMap2Win::OnModeMouse(mouse);
 }
 
 } // namespace korvane

@@ -15,7 +15,7 @@ constexpr int kCursorArm = 6;
 } // namespace
 
 TMap2Win::TMap2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner) {
+    : TPlotAWin(platform, options, owner) {
     SetUpDefaults();
 }
 
@@ -56,7 +56,7 @@ void TMap2Win::PackSlots(SettingsRecord& record) { PackPlaneLook(plane_, record)
 void TMap2Win::UnpackSlots(const SettingsRecord& record) { UnpackPlaneLook(plane_, record); }
 
 void TMap2Win::RefreshMenuChecks() {
-    TPlot11Win::RefreshMenuChecks();
+    TPlotAWin::RefreshMenuChecks();
     if (!window_)
         return;
     window_->CheckMenuItem(cmd::kMouseJacobian, mouseMode_ == cmd::kMouseJacobian);
@@ -87,7 +87,7 @@ void TMap2Win::SetCursorPoint(std::optional<WorldPoint> point) {
 }
 
 void TMap2Win::DrawOverlay(platform::Surface& surface) {
-    TPlot11Win::DrawOverlay(surface);
+    TPlotAWin::DrawOverlay(surface);
     DrawFreehand(surface);
     DrawCursor(surface);
 }
@@ -119,6 +119,9 @@ void TMap2Win::DrawCursor(platform::Surface& surface) {
     surface.Line({c.x, c.y - kCursorArm}, {c.x, c.y + kCursorArm + 1});
 }
 
-void TMap2Win::OnDestroy() { WriteSettingsFile(); }
+void TMap2Win::OnDestroy() {
+    TPlotAWin::OnDestroy();
+    WriteSettingsFile();
+}
 
 } // namespace korvane

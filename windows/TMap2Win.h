@@ -4,7 +4,7 @@
 // of a plane window.
 #include "graph/PlaneSlotMap.h"
 #include "plane/PointKinds.h"
-#include "plane/TPlot11Win.h"
+#include "plane/TPlotAWin.h"
 
 #include <optional>
 #include <vector>
@@ -34,7 +34,7 @@ struct FreehandPoint {
     bool end = false;
 };
 
-class TMap2Win : public TPlot11Win {
+class TMap2Win : public TPlotAWin {
 public:
     TMap2Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
     ~TMap2Win() override;

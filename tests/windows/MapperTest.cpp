@@ -3,6 +3,7 @@
 // the dialogs' refusals, documents).
 #include "expr/FormulaCompiler.h"
 #include "plane/ExampleCompiler.h"
+#include "plane/PlaneCommands.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RecordingSurface.h"
@@ -427,6 +428,47 @@ TEST_F(Mapper, TableAndJacobianWindows) {
     domain->GetWindow()->Close();
     ASSERT_TRUE(domain->GetWindow()->IsClosed());
     EXPECT_TRUE(range->GetWindow()->IsClosed());
+}
+
+// The domain has the plane window's initial-value dialogs and trajectory clicks, and its
+// documents keep their protection: reopened they are locked until the password is given.
+TEST_F(Mapper, DomainSolvesAndProtectsAsAPlaneWindow) {
+    const int index = domain->Examples().Append(kSystem, 4);
+    domain->Examples()[index].texts[0] = "-y";
+    domain->Examples()[index].texts[1] = "x";
+    ASSERT_EQ(domain->CompileExample(index, false), 0);
+    AddMap();
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kTrajectoryDyDt));
+    ASSERT_TRUE(domain->IvpDialog(kSystem) && domain->IvpDialog(kSystem)->IsOpen());
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kTrajectoryMouse));
+    platform::MouseEvent click;
+    click.action = platform::MouseAction::Down;
+    click.button = platform::ButtonLeft;
+    click.position = {domain->GetView().ToPixelXInt(1), domain->GetView().ToPixelYInt(0)};
+    DomainWindow().Mouse(click);
+    ASSERT_EQ(domain->Examples()[index].trajectories.size(), 1u);
+    EXPECT_GT(RangeStrokes().size(), 18u) << "the orbit's image joins the grid's";
+
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Type(211, "abc");
+        d.Type(212, "abc");
+        d.Press(1);
+    });
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kPassword));
+    const std::string path = folder.WithSlash() + "p.ma2";
+    ASSERT_EQ(domain->SaveDocument(path), 0);
+    Open();
+    ASSERT_EQ(domain->OpenDocument(path), 0);
+    EXPECT_TRUE(domain->Protection().Protected());
+    EXPECT_EQ(domain->GetWindow()->GetTitle().back(), '+');
+    for (const char* typed : {"abd", "abc"}) {
+        platform.ScriptModal([typed](platform::MemoryDialog& d) {
+            d.Type(211, typed);
+            d.Enter();
+        });
+        EXPECT_EQ(domain->Authorize(1), std::string(typed) == "abc") << typed;
+    }
+    EXPECT_TRUE(DomainWindow().ChooseMenu(cmd::kNotebook));
 }
 
 // Grid values that a damaged file puts out of range are clamped when read.

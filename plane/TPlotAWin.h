@@ -1,0 +1,55 @@
+#pragma once
+// The plane windows that measure and solve: the tools of the menus "&Um" and "&Dois", the
+// initial-value dialogs of systems, dy/dx and sequences, and the trajectory mouse mode.
+// The plane window and the mapper's windows share this level.
+#include "plane/PlaneAnalysis.h"
+#include "plane/TIvpDlg.h"
+#include "plane/TPlot11Win.h"
+#include "plane/TSequenceDlg.h"
+
+#include <memory>
+
+namespace korvane {
+
+class TPlotAWin : public TPlot11Win {
+public:
+    TPlotAWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+    ~TPlotAWin() override;
+
+    void OnCommand(int id) override;
+    void RefreshMenuChecks() override;
+    void ExamplesChanged() override;
+    void DrawOverlay(platform::Surface& surface) override;
+    void OnDestroy() override;
+
+    // A letter was set from outside its slider (a tool's "salvar x como"): the examples
+    // that use it are drawn again.
+    virtual void LetterSet(int slot);
+
+    // The tools of the menus "&Um" and "&Dois"; the program installs them once the window
+    // exists.
+    void SetAnalysis(std::unique_ptr<PlaneAnalysis> analysis);
+    PlaneAnalysis* Analysis() const { return analysis_.get(); }
+
+    // The window's current example of a kind: the last one of that kind, or -1.
+    int CurrentExampleOf(std::int16_t kind) const;
+    // The initial-value dialog of kind 210, 211 or 212; null before its first use.
+    TIvpDlg* IvpDialog(std::int16_t kind) const;
+
+protected:
+    // Tools and dialogs go before the window's own levels.
+    void ReleaseTools();
+    void OnModeMouse(const platform::MouseEvent& mouse) override;
+
+private:
+    void OpenIvpDialog(std::int16_t kind);
+    IvpHost MakeIvpHost(std::int16_t kind);
+    SequenceOutcome AnalyseSequence(const ExampleRecord& example, const TrajectoryRecord& record);
+
+    std::unique_ptr<TIvpDlg> systemDialog_, slopeDialog_;
+    std::unique_ptr<TSequenceDlg> sequenceDialog_;
+    TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
+    std::unique_ptr<PlaneAnalysis> analysis_;
+};
+
+} // namespace korvane
