@@ -82,6 +82,12 @@ void TPreWin::SetStatus(int code, int first, int second) {
         window_->SetTitle(StatusText(code, first, second));
 }
 
+void TPreWin::SetDrawingStatus(const std::string& text) {
+    statusShown_ = drawingStatus_ = true;
+    if (window_)
+        window_->SetTitle(text);
+}
+
 void TPreWin::ClearStatus() {
     statusShown_ = drawingStatus_ = false;
     if (window_)

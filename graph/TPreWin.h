@@ -59,6 +59,8 @@ public:
     // the title back once the drawing has returned.
     int PeekKey();
     void SetStatus(int code, int first = 0, int second = 0);
+    // A drawing's own progress in the title, put back by EndDrawingStatus.
+    void SetDrawingStatus(const std::string& text);
     void ClearStatus();
     void EndDrawingStatus();
     static std::string StatusText(int code, int first, int second);

@@ -167,16 +167,27 @@ int DrawDirectionField(PlaneDrawContext& context, ExampleRecord& example) {
     return key;
 }
 
+// The title counts the steps of each solution of a long drawing.
+void StartSolution(PlaneDrawContext& context, const ExampleRecord& example, std::size_t index) {
+    context.StartProgress("trajetória " + std::to_string(index + 1) + " de " +
+                          std::to_string(example.trajectories.size()));
+}
+
 } // namespace
 
 int DrawSlopeField(PlaneDrawContext& context, ExampleRecord& example) {
     int key = 0;
-    for (TrajectoryRecord& record : example.trajectories) {
+    for (std::size_t i = 0; i < example.trajectories.size(); ++i) {
+        TrajectoryRecord& record = example.trajectories[i];
+        StartSolution(context, example, i);
         // "passos" limits the solution; the drawing then keeps the number it made.
         key = TraceSlopeTrajectory(context, example, record, true).key;
         if (key == kStopKey)
-            return key;
+            break;
     }
+    context.StartProgress({});
+    if (key == kStopKey)
+        return key;
     const int fieldKey = DrawDirectionField(context, example);
     return fieldKey != 0 ? fieldKey : key;
 }
@@ -188,13 +199,14 @@ int DrawSystem(PlaneDrawContext& context, ExampleRecord& example) {
     options.maxStepsOutside = kRunawaySteps;
     options.maxSteps = kMaxTrajectorySteps;
     int key = 0;
-    for (TrajectoryRecord& record : example.trajectories) {
+    for (std::size_t i = 0; i < example.trajectories.size() && key != kStopKey; ++i) {
+        StartSolution(context, example, i);
         // The tracer itself replaces an open end by the parameter reached.
-        const SystemTrajectoryResult result = TraceSystemTrajectory(context, example, record, options);
-        key = result.key;
-        if (key == kStopKey)
-            return key;
+        key = TraceSystemTrajectory(context, example, example.trajectories[i], options).key;
     }
+    context.StartProgress({});
+    if (key == kStopKey)
+        return key;
     const int fieldKey = DrawDirectionField(context, example);
     return fieldKey != 0 ? fieldKey : key;
 }

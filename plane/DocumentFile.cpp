@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graph/View.h"
+#include "plane/Cobweb.h"
 #include "plane/PointKinds.h"
 #include "platform/BinaryReader.h"
 #include "platform/BinaryWriter.h"
@@ -340,6 +341,8 @@ void ClampToDialogRanges(ExampleRecord& e) {
     ClampI16(e, exo::kPause, 0, 1000);
     ClampI16(e, exo::kWidth, 1, 30);
     ClampReal(e, exo::kStepTolerance, 0, 40, 1);
+    if (IsWeb(e))
+        ClampI16(e, exo::kWebSteps, 1, kMaxWebSteps);
     const int kind = e.Kind();
     for (TrajectoryRecord& t : e.trajectories) {
         ClampI16(t, tro::kWidth, -32768, 30); // a width below 1 draws as 1
@@ -359,7 +362,7 @@ void NoteExample(DocumentState& s, int index) {
         s.lastSystem = index;
     else if (kind % 100 == 11)
         s.lastSlopeField = index;
-    else if (kind % 100 == 12)
+    else if (kind % 100 == 12 && !e.IsDerived())
         s.lastRecursion = index;
     if (kind >= 401 && kind <= 403)
         s.lastMapper = index;

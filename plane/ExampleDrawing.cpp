@@ -1,11 +1,18 @@
 #include "plane/PlaneDrawing.h"
 
+#include "plane/Cobweb.h"
+
 namespace korvane {
 
 platform::Rgb PlaneDrawContext::PenColour(int index) const {
     if (settings.blackGraphs || index < 1 || index > 24)
         index = 0;
     return penRgb ? penRgb(index) : platform::kBlack;
+}
+
+void PlaneDrawContext::ShowProgress() {
+    if (showStatus)
+        showStatus(progressLabel + ": passo " + std::to_string(progressSteps) + "; pressione S para sair");
 }
 
 int DrawExample(PlaneDrawContext& context, int index) {
@@ -26,7 +33,7 @@ int DrawExample(PlaneDrawContext& context, int index) {
     case kPointList: key = DrawPoints(context, example); break;
     case kSystem: key = DrawSystem(context, example); break;
     case kSlopeField: key = DrawSlopeField(context, example); break;
-    case kRecursive: key = DrawRecursive(context, example); break;
+    case kRecursive: key = IsWeb(example) ? DrawWeb(context, example) : DrawRecursive(context, example); break;
     default: break;
     }
     if (key == 0)

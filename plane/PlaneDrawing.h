@@ -3,6 +3,7 @@
 // the routines are free functions that tests call on a recording surface.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "expr/EvalContext.h"
 #include "graph/View.h"
@@ -48,6 +49,13 @@ struct PlaneDrawContext {
     // Shows the picture drawn so far (families drawn one member at a time, "olhar").
     std::function<void()> showPicture;
 
+    // A status text in the window's title while a long drawing runs.
+    std::function<void(const std::string&)> showStatus = nullptr;
+    // What a long drawing is doing ("trajetória 2 de 5"): while it is set, every
+    // kProgressPolls polls show it in the title with the count of steps made.
+    std::string progressLabel = {};
+    long progressSteps = 0;
+
     // The first failure a drawing met; the window shows it once the drawing is over.
     int failureCode = 0;
     // Under a point map, the view where the points are computed (the mapper's domain):
@@ -58,7 +66,18 @@ struct PlaneDrawContext {
     const View& SourceView() const { return sourceView ? *sourceView : view; }
     bool Mapped() const { return settings.pointMapExample >= 0; }
 
-    int Poll() { return settings.noPoll || !pollKey ? 0 : pollKey(); }
+    static constexpr long kProgressPolls = 4096;
+    int Poll() {
+        if (!progressLabel.empty() && ++progressSteps % kProgressPolls == 0)
+            ShowProgress();
+        return settings.noPoll || !pollKey ? 0 : pollKey();
+    }
+    void ShowProgress();
+    // Sets the label of the progress shown in the title and starts counting anew.
+    void StartProgress(std::string label) {
+        progressLabel = std::move(label);
+        progressSteps = 0;
+    }
     void ReportFailure(int code) {
         if (failureCode == 0)
             failureCode = code;

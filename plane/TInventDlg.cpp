@@ -1,5 +1,6 @@
 #include "plane/TInventDlg.h"
 
+#include "plane/Cobweb.h"
 #include "plane/TableOfValues.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ void TInventDlg::UpdateButtons(platform::Dialog& dialog) {
         dialog.Enable(id, any);
     dialog.Enable(kDerive, any && TPlot1Win::CanDerive(window_.Examples()[index]));
     dialog.Enable(kTable, any && HasTableOfValues(window_.Examples()[index]));
-    dialog.Enable(kWeb, false);
+    dialog.Enable(kWeb, any && CanMakeWeb(window_.Examples()[index]));
 }
 
 bool TInventDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlEvent event) {
@@ -119,6 +120,7 @@ bool TInventDlg::Act(platform::Dialog& dialog, int id, int index) {
     case kName: SetName(dialog, index); return true;
     case kFamily: ToggleFamily(index); return true;
     case kDerive: window_.DeriveExample(index); return true;
+    case kWeb: window_.MakeWeb(index); return true;
     case kTable: window_.ShowTable(index); return true;
     default: return false;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <utility>
@@ -15,6 +16,7 @@ constexpr int kNoExample = 2;
 constexpr int kNothingToDo = 9;
 constexpr int kInconsistent = 6;
 constexpr int kOutOfRange = 17;
+constexpr int kTooManySteps = 18;
 constexpr int kSlotX = 0, kSlotY = 1;
 
 const char* TemplateOf(std::int16_t kind) {
@@ -106,6 +108,8 @@ int TIvpDlg::Add(const long double* at) {
         record.SetReal(tro::kStartX, at[0]);
         record.SetReal(tro::kStartY, at[1]);
     }
+    if (const int code = CheckWork(*example, record); code != 0)
+        return Fail(code);
     example->trajectories.push_back(record);
     if (kind_ != kRecursive && dialog_->GetCheck(kBothWays))
         example->trajectories.push_back(Reversed(record, kind_));
@@ -215,6 +219,23 @@ int TIvpDlg::ReadSlopeFields(const platform::Dialog& dialog, TrajectoryRecord& o
     out.SetReal(tro::kStepSize, h);
     out.SetReal(tro::kEndT, steps);
     out.SetI16(tro::kMethod, static_cast<std::int16_t>(method));
+    return 0;
+}
+
+// A dy/dx step that cannot cross the window, or a time-dependent system whose t range its
+// steps cannot cover, within the bound of steps; each step of such a system advances t by
+// at most the window's step.
+int TIvpDlg::CheckWork(const ExampleRecord& example, const TrajectoryRecord& record) const {
+    constexpr long double kBound = kMaxTrajectorySteps;
+    if (kind_ == kSlopeField && host_.windowWidth) {
+        const long double h = std::fabs(record.Real(tro::kStepSize));
+        return host_.windowWidth() > kBound * h ? kTooManySteps : 0;
+    }
+    if (kind_ == kSystem && !example.Flag(exo::kFlag53) && host_.trajectoryStep) {
+        const long double h = host_.trajectoryStep() / std::max<int>(1, example.Density());
+        const long double span = std::fabs(record.Real(tro::kEndT) - record.Real(tro::kStartT));
+        return span > kBound * h ? kTooManySteps : 0;
+    }
     return 0;
 }
 

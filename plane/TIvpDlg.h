@@ -26,6 +26,11 @@ struct IvpHost {
     std::function<void(int code)> showMessage;
     // A problem was added or deleted: redraw.
     std::function<void()> changed;
+    // The window's width in world units and its trajectory step in world units (before
+    // the example's density divides it): a problem that would need more than
+    // kMaxTrajectorySteps steps is refused.
+    std::function<long double()> windowWidth;
+    std::function<long double()> trajectoryStep;
 };
 
 class TIvpDlg : public platform::DialogHandler {
@@ -97,6 +102,7 @@ private:
     int ReadSystemFields(const platform::Dialog& dialog, TrajectoryRecord& out) const;
     int ReadSlopeFields(const platform::Dialog& dialog, TrajectoryRecord& out) const;
     int ReadSequenceFields(const platform::Dialog& dialog, TrajectoryRecord& out) const;
+    int CheckWork(const ExampleRecord& example, const TrajectoryRecord& record) const;
 };
 
 } // namespace korvane

@@ -1,16 +1,20 @@
 #include "plane/TPlot1Win.h"
 
+#include <cstdio>
+
 #include "plane/TTableLoHiDlg.h"
 #include "plane/TableOfValues.h"
 
 #include "expr/Opcodes.h"
 #include "expr/TreeOps.h"
 #include "graph/TFnLibDlg.h"
+#include "plane/Cobweb.h"
 #include "plane/DocumentText.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TEditExmpDlg.h"
 #include "plane/TInventDlg.h"
+#include "plane/TWebDlg.h"
 #include "platform/Dialog.h"
 
 namespace korvane {
@@ -54,6 +58,12 @@ std::string Pair(const char* a, const std::string& x, const char* b, const std::
 }
 
 bool IsPointKind(int kind) { return kind == kPoint || kind == kPointList; }
+
+std::string DescribeWeb(const ExampleRecord& web, const ExampleRecord& source) {
+    char tail[80];
+    std::snprintf(tail, sizeof tail, " (x0 = %.10Lg, %d passos)", web.Real(exo::kWebStart), web.I16(exo::kWebSteps));
+    return FitToField("web de " + source.texts[4] + tail, kMaxFormulaLength);
+}
 
 } // namespace
 
@@ -151,6 +161,8 @@ int TPlot1Win::NewExample(int command) {
 int TPlot1Win::EditExample(int index, bool isNew) {
     if (index < 0 || index > examples_.LastExample())
         return -1;
+    if (IsWeb(examples_[index]))
+        return EditWeb(index, isNew);
     TEditExmpDlg dialog(MakeEquationEnvironment(), examples_[index]);
     if (dialog.Run(platform_, window_.get()) != platform::ResultOk) {
         if (isNew && index == examples_.LastExample())
@@ -233,11 +245,51 @@ int TPlot1Win::DeriveExample(int index) {
     return derived;
 }
 
+int TPlot1Win::MakeWeb(int index) {
+    if (index < 0 || index > examples_.LastExample() || !CanMakeWeb(examples_[index]))
+        return -1;
+    const int web = examples_.Append(kRecursive, examples_[index].Colour());
+    if (web < 0) {
+        ShowMessage(4);
+        return -1;
+    }
+    ExampleRecord& w = examples_[web];
+    w.SetI16(exo::kDerivation, kWebDerivation);
+    w.SetI16(exo::kSource1, static_cast<std::int16_t>(index));
+    w.SetI16(exo::kWidth, examples_[index].Width());
+    w.SetReal(exo::kWebStart, 0.5L);
+    w.SetI16(exo::kWebSteps, 20);
+    return EditWeb(web, true) < 0 ? -1 : web;
+}
+
+int TPlot1Win::EditWeb(int index, bool isNew) {
+    TWebDlg dialog(*this, examples_[index]);
+    if (!window_ || platform_.RunModal("WEB", dialog, window_.get()) != platform::ResultOk) {
+        if (isNew && index == examples_.LastExample())
+            examples_.ReleaseLast();
+        ExamplesChanged();
+        return -1;
+    }
+    RecompileDerived(index);
+    ExampleRecord& web = examples_[index];
+    const int source = web.I16(exo::kSource1);
+    if (source >= 0 && source <= examples_.LastExample())
+        web.texts[4] = DescribeWeb(web, examples_[source]);
+    RecomputeLettersInUse();
+    SetModified();
+    ExamplesChanged();
+    Redraw(currentLevel_);
+    return TEditExmpDlg::kFormulaChanged | TEditExmpDlg::kGeometryChanged;
+}
+
 void TPlot1Win::RefreshDerivatives(int source) {
     for (int i = 0; i <= examples_.LastExample(); ++i) {
         ExampleRecord& e = examples_[i];
-        if (e.IsDerived() && (e.I16(exo::kSource1) == source || e.I16(exo::kSource2) == source))
-            RecompileDerived(i);
+        if (!e.IsDerived() || (e.I16(exo::kSource1) != source && e.I16(exo::kSource2) != source))
+            continue;
+        RecompileDerived(i);
+        if (IsWeb(e))
+            e.texts[4] = DescribeWeb(e, examples_[source]);
     }
 }
 

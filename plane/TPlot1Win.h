@@ -40,6 +40,9 @@ public:
     // A derived example of the derivative of `index` (kinds 201..203); its index, or -1.
     int DeriveExample(int index);
     static bool CanDerive(const ExampleRecord& example);
+    // "web": a cobweb of explicit example `index`, its start and steps asked for first;
+    // its index, or -1 when refused or cancelled.
+    int MakeWeb(int index);
     // Deletes the example and the examples derived from it, then redraws.
     void DeleteExample(int index);
     // A flag, the name or the family of an example changed: list and picture follow.
@@ -74,6 +77,7 @@ public:
 
 protected:
     EquationEnvironment MakeEquationEnvironment();
+    int EditWeb(int index, bool isNew);
     void SetDefaultExample(ExampleRecord& example, int command);
 
     std::unique_ptr<TInventDlg> inventory_;

@@ -64,7 +64,7 @@ void TPlotAWin::RefreshMenuChecks() {
 
 int TPlotAWin::CurrentExampleOf(std::int16_t kind) const {
     for (int i = examples_.LastExample(); i >= 0; --i)
-        if (examples_[i].Kind() == kind)
+        if (examples_[i].Kind() == kind && !examples_[i].IsDerived()) // a cobweb is no recursion to add to
             return i;
     return -1;
 }
@@ -90,6 +90,8 @@ IvpHost TPlotAWin::MakeIvpHost(std::int16_t kind) {
         SetModified();
         Redraw(currentLevel_);
     };
+    host.windowWidth = [this] { return view_.xmax - view_.xmin; };
+    host.trajectoryStep = [this] { return drawSettings_.trajectoryStep * view_.unitX; };
     return host;
 }
 

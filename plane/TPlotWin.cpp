@@ -1,6 +1,7 @@
 #include "plane/TPlotWin.h"
 
 #include "expr/ConstantText.h"
+#include "plane/Cobweb.h"
 #include "plane/EquationLabel.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
@@ -46,6 +47,8 @@ void TPlotWin::RecompileDerived(int index) {
         korvane::CompileDerivative(context_, examples_[first], e);
     if (e.Derivation() == kIntegralDerivation && valid(first))
         CompileDerivedIntegral(examples_[first], valid(second) ? &examples_[second] : nullptr, e);
+    if (IsWeb(e) && valid(first))
+        CompileDerivedIntegral(examples_[first], nullptr, e); // f's tree, as an integral takes it
 }
 
 void TPlotWin::RecomputeLettersInUse() {
@@ -69,8 +72,10 @@ PlaneDrawContext TPlotWin::MakeDrawContext(platform::Surface& surface) {
     context.background = BackgroundRgb();
     context.pollKey = [this] { return PeekKey(); };
     // Only the base layer of a paint is the window's picture; exports and prints are not.
-    if (window_ && &surface == layers_.Layer(1))
+    if (window_ && &surface == layers_.Layer(1)) {
         context.showPicture = [this] { ShowDrawing(); };
+        context.showStatus = [this](const std::string& text) { SetDrawingStatus(text); };
+    }
     return context;
 }
 

@@ -154,6 +154,13 @@ constexpr ControlTemplate kInventory[] = {
     {C::Button, 797, "derivar", 0, true}, {C::Button, 798, "web"}, {C::Button, 2, "fechar"},
 };
 
+// "web": the start of a cobweb and its number of steps.
+constexpr ControlTemplate kWeb[] = {
+    {C::Static, -1, "x0", 10, true},     {C::Edit, 211, "", 16, false, 60},
+    {C::Static, -1, "passos", 10, true}, {C::Edit, 212, "", 16, false, 30},
+    {C::Button, 1, "ok", 0, true},       {C::Button, 2, "cancelar"},
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {"EQUA201", "y = f(x)", kExplicit},
     {"EQUA202", "polar r = f(t)", kPolar},
@@ -170,6 +177,7 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA213", "polinômio", kPolynomial},
     {"EQUA215", "plotar lista", kPointList},
     {"INVENT", "inventário", kInventory},
+    {"WEB", "web", kWeb},
 };
 
 } // namespace

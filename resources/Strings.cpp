@@ -126,6 +126,7 @@ constexpr StringEntry kStrings[] = {
     {414, "valor positivo?"},
     {415, "caractere que o documento não pode guardar"},
     {417, "fora dos limites"},
+    {418, "passo pequeno demais: seriam precisos mais de 10 000 000 passos"},
     {421, "arquivo ini ruim"},
     {422, "imagem perdida ao fechar janela"},
     {423, "selecione dois"},

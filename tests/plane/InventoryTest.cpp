@@ -7,6 +7,7 @@
 #include "expr/Evaluator.h"
 #include "graph/TFnLibDlg.h"
 #include "plane/TInventDlg.h"
+#include "plane/TWebDlg.h"
 #include "platform/memory/RecordingSurface.h"
 
 #include <algorithm>
@@ -152,12 +153,12 @@ TEST_F(Inventory, WhichButtonsAreEnabled) {
     struct Row {
         const char* what;
         int command;
-        bool derive, table;
+        bool derive, table, web;
     };
     const Row rows[] = {
-        {"explicit", cmd::kNewExplicit, true, true},     {"polar", cmd::kNewPolar, true, true},
-        {"parametric", cmd::kNewParametric, true, true}, {"implicit", cmd::kNewImplicit, false, false},
-        {"line", cmd::kNewLine, false, false},           {"polynomial", cmd::kNewPolynomial, false, true},
+        {"explicit", cmd::kNewExplicit, true, true, true},     {"polar", cmd::kNewPolar, true, true, false},
+        {"parametric", cmd::kNewParametric, true, true, false}, {"implicit", cmd::kNewImplicit, false, false, false},
+        {"line", cmd::kNewLine, false, false, false},           {"polynomial", cmd::kNewPolynomial, false, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -165,13 +166,58 @@ TEST_F(Inventory, WhichButtonsAreEnabled) {
         ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, Examples().LastExample()));
         EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kDerive), row.derive);
         EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kTable), row.table);
-        EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kWeb));
+        EXPECT_EQ(Dialog()->IsEnabled(TInventDlg::kWeb), row.web);
         EXPECT_TRUE(Dialog()->IsEnabled(TInventDlg::kDelete));
     }
     // A derivative of a derivative would need slot 5 of the derived example.
     ASSERT_TRUE(Press(0, TInventDlg::kDerive));
     ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, Examples().LastExample()));
     EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kDerive));
+}
+
+// The cobweb of x(n+1) = f(x(n)) against the iteration done by hand; it follows edits of f
+// and comes back from its document.
+TEST_F(Inventory, WebDrawsTheIterationOfItsSource) {
+    using platform::Point;
+    const auto strokes = [&](platform::PenStyle style) {
+        platform::RecordingSurface picture(platform::Size{400, 300});
+        window->DrawBase(picture);
+        std::vector<std::pair<Point, Point>> lines;
+        for (const platform::Primitive& p : picture.OfKind(platform::Primitive::Line))
+            if (p.pen.colour == window->PenRgb(Examples()[1].Colour()) && p.pen.style == style)
+                lines.emplace_back(p.points[0], p.points[1]);
+        return lines;
+    };
+    const auto web = [&](std::vector<std::pair<long double, long double>> corners) {
+        const View& v = window->GetView();
+        std::vector<std::pair<Point, Point>> lines;
+        for (std::size_t i = 1; i < corners.size(); ++i)
+            lines.emplace_back(Point{v.ToPixelXInt(corners[i - 1].first), v.ToPixelYInt(corners[i - 1].second)},
+                               Point{v.ToPixelXInt(corners[i].first), v.ToPixelYInt(corners[i].second)});
+        return lines;
+    };
+    Add(cmd::kNewExplicit, {{212, "x/2+1"}});
+    ScriptOk({{TWebDlg::kStart, "0"}, {TWebDlg::kSteps, "1001"}});
+    ASSERT_TRUE(Press(0, TInventDlg::kWeb));
+    EXPECT_EQ(Examples().LastExample(), 0) << "a refused count, then cancel: no web";
+    ScriptOk({{TWebDlg::kStart, "0"}, {TWebDlg::kSteps, "3"}});
+    ASSERT_TRUE(Press(0, TInventDlg::kWeb));
+    ASSERT_EQ(Examples().LastExample(), 1);
+    // 0 -> 1 -> 1.5 -> 1.75
+    EXPECT_EQ(strokes(platform::PenStyle::Solid),
+              web({{0, 0}, {0, 1}, {1, 1}, {1, 1.5L}, {1.5L, 1.5L}, {1.5L, 1.75L}, {1.75L, 1.75L}}));
+    EXPECT_EQ(strokes(platform::PenStyle::Dotted).size(), 1u) << "y = x";
+    ScriptOk({{212, "2-x"}});
+    window->EditExample(0, false);
+    const auto cycle = web({{0, 0}, {0, 2}, {2, 2}, {2, 0}, {0, 0}, {0, 2}, {2, 2}});
+    EXPECT_EQ(strokes(platform::PenStyle::Solid), cycle);
+    EXPECT_EQ(Lines()[1], "web de y = 2-x (x0 = 0, 3 passos)");
+    const std::string path = folder.File("teia.kv2");
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    window->NewDocument();
+    ASSERT_EQ(window->OpenDocument(path), 0);
+    EXPECT_EQ(strokes(platform::PenStyle::Solid), cycle);
+    EXPECT_EQ(Lines()[1], "web de y = 2-x (x0 = 0, 3 passos)");
 }
 
 TEST_F(Inventory, DuplicateEditsACopyAndCancelGivesTheSlotBack) {

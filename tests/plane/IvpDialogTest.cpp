@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -119,6 +120,21 @@ TEST_F(IvpDialog, SlopeProblemHasTheTypedValues) {
     EXPECT_EQ(example.trajectories[2].Real(tro::kStartX), kQuarterPi);
 }
 
+// A long drawing counts the steps of its solution in the title, then puts the title back.
+TEST_F(IvpDialog, LongSolutionsCountTheirStepsInTheTitle) {
+    Add(kSlopeField, {{2, "0"}});
+    platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDx, "IVP11");
+    ASSERT_NE(dialog, nullptr);
+    TypeAll(*dialog, {{D::kStartX, "0"}, {D::kStartY, "0"}, {D::kStepSize, "10^-5"}, {D::kSteps, "10^4"}});
+    const std::string title = Memory().GetTitle();
+    EXPECT_TRUE(dialog->Press(D::kAdd));
+    EXPECT_GE(platform.RunPendingRepaints(), 1);
+    const std::vector<std::string>& titles = Memory().TitleHistory();
+    EXPECT_NE(std::find(titles.begin(), titles.end(), "trajetória 1 de 1: passo 8192; pressione S para sair"),
+              titles.end());
+    EXPECT_EQ(Memory().GetTitle(), title);
+}
+
 // A system problem with its parameter range, letter, open end and direction slots.
 TEST_F(IvpDialog, SystemProblemHasTheTypedValues) {
     const int index = Add(kSystem, {{0, "-a*y"}, {1, "a*x"}});
@@ -216,6 +232,9 @@ TEST_F(IvpDialog, BadFieldsAreRefusedWithTheirCodes) {
         {"steps negative", cmd::kTrajectoryDyDx, "IVP11", D::kSteps, "-5", 17},
         {"colour too big", cmd::kTrajectoryDyDx, "IVP11", D::kColour, "99", 17},
         {"width zero", cmd::kTrajectoryDyDx, "IVP11", D::kWidth, "0", 17},
+        // More than 10^7 steps to cross the window, or to cover t of a time-dependent system.
+        {"step too small for the window", cmd::kTrajectoryDyDx, "IVP11", D::kStepSize, "-10^-7", 18},
+        {"t range beyond the steps", cmd::kTrajectoryDyDt, "IVP10", D::kEndT, "10^9", 18},
         {"t range empty", cmd::kTrajectoryDyDt, "IVP10", D::kEndT, "0", 6},
         {"letter a sign", cmd::kTrajectoryDyDt, "IVP10", D::kLetter, "+", 17},
         {"letter a digit", cmd::kTrajectoryDyDt, "IVP10", D::kLetter, "3", 17},
@@ -224,7 +243,8 @@ TEST_F(IvpDialog, BadFieldsAreRefusedWithTheirCodes) {
         {"mark size negative", cmd::kSequences, "IVP12", D::kMarkSize, "-1", 17},
     };
     Add(kSlopeField, {{2, "x-y"}});
-    Add(kSystem, {{0, "-y"}, {1, "x"}});
+    const int system = Add(kSystem, {{0, "-y"}, {1, "x+t"}});
+    window->Examples()[system].SetFlag(exo::kFlag53, false); // "dependente do tempo"
     Add(kRecursive, {{0, "x/2"}, {1, "y"}});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
