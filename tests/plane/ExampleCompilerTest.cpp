@@ -178,13 +178,6 @@ TEST_F(CompileStep, ParametricPolarBecomesCartesian) {
     }
 }
 
-TEST_F(CompileStep, ParameterLetterOfAParametricCurve) {
-    ExampleRecord e = Make(kParametric, {"ss", "s"});
-    e.SetI16(exo::kParameterLetter, 'S' - 64); // a letter slot, as the tracer reads it
-    ASSERT_EQ(CompileExample(compiler, e, true), 0);
-    EXPECT_NEAR(static_cast<double>(Value(e, 4, 'S' - 64, 1.5L)), 3.0, 1e-17);
-}
-
 struct WrapRow {
     long double x;
     long double expected; // f(x) = x wrapped into [start, start + length)

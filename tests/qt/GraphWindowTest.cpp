@@ -7,6 +7,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
@@ -34,10 +35,8 @@ bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue()
 
 // A settings folder of the test's own, where the Qt platform will look for it.
 struct ConfigFolder : testing::ScratchFolder {
-    ConfigFolder() {
-        EnsureApplication();
-        ::setenv("KORVANE_CONFIG_DIR", Path().c_str(), 1);
-    }
+    ConfigFolder() { EnsureApplication(); }
+    testing::ScopedEnvironment variable{"KORVANE_CONFIG_DIR", Path()};
 };
 
 WindowOptions PlaneOptions() {

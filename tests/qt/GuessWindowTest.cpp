@@ -10,6 +10,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <QImage>
@@ -37,7 +38,7 @@ int CountColour(const QImage& image, platform::Rgb rgb) {
 TEST(GuessWindow, RoundWithAWrongGuess) {
     EnsureApplication();
     testing::ScratchFolder folder;
-    ::setenv("KORVANE_CONFIG_DIR", folder.Path().c_str(), 1);
+    const testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", folder.Path());
     {
         platform::QtPlatform platform;
         RandomGenerator random(20261207);
