@@ -8,7 +8,9 @@
 
 #include <stdlib.h>
 
+#include "output/PicTeXFile.h"
 #include "plane/DocumentFile.h"
+#include "platform/FileIO.h"
 #include "plane/TPlot2Win.h"
 #include "space/TPlot3Win.h"
 #include "windows/TDom2Win.h"
@@ -182,6 +184,24 @@ int DrawMapperPicture(TDom2Win& domain, TRan2Win& range, const ExportRequest& re
     return surface->Finish() == 0 ? 0 : kExitWrite;
 }
 
+// PiCTeX or TikZ: the two pictures side by side in one file, each as the window writes it.
+int WriteMapperText(TDom2Win& domain, TRan2Win& range, const ExportRequest& request) {
+    const bool tikz = Extension(request.out) == ".tikz";
+    PrepareView(domain, request.width, request.height);
+    range.GetView().SetClientSize(request.width, request.height);
+    domain.FitRange();
+    PrepareView(range, request.width, request.height);
+    std::string text;
+    if (tikz) {
+        text = domain.Output().TikZText() + "\\hspace{5mm}%\r\n" + range.Output().TikZText();
+    } else {
+        const TeXSettings whole = domain.Output().TeX();
+        domain.Output().TeX().mode = range.Output().TeX().mode = TeXInsertable;
+        text = PicTeXSideBySide(whole, domain.Output().PicTeXText(), range.Output().PicTeXText());
+    }
+    return WriteFileAtomically(request.out, std::vector<std::uint8_t>(text.begin(), text.end())) ? 0 : kExitWrite;
+}
+
 bool IsMapperDocument(const std::string& ext) { return ext == ".ma2" || ext == ".maz"; }
 
 int ExportMapper(const ExportRequest& request, platform::Platform& platform, const WindowOptions& options) {
@@ -190,8 +210,11 @@ int ExportMapper(const ExportRequest& request, platform::Platform& platform, con
     domain.AttachRange(range);
     if (domain.OpenDocument(request.in) != 0)
         return kExitRead;
-    if (IsMapperDocument(Extension(request.out)))
+    const std::string ext = Extension(request.out);
+    if (IsMapperDocument(ext))
         return domain.SaveDocument(request.out) == 0 ? 0 : kExitWrite;
+    if (ext == ".tex" || ext == ".tikz")
+        return WriteMapperText(domain, range, request);
     return DrawMapperPicture(domain, range, request, platform);
 }
 

@@ -10,6 +10,20 @@ constexpr const char* kEnd = "\r\n";
 
 bool Standalone(const TeXSettings& s) { return s.mode == TeXStandalone || s.mode == LaTeXStandalone; }
 
+// The lines of the standalone modes before the box.
+std::string Preamble(const TeXSettings& s) {
+    if (!Standalone(s))
+        return {};
+    const bool latex = s.mode == LaTeXStandalone;
+    std::string out = std::string("\\font\\fiverm = cmr5") + kEnd;
+    if (latex)
+        out += std::string("\\input prepictex") + kEnd;
+    out += std::string("\\input pictex") + kEnd;
+    if (latex)
+        out += std::string("\\input postpictex") + kEnd;
+    return out;
+}
+
 } // namespace
 
 long double PicTeXUnitX(const TeXSettings& s, const View& v) { return s.width * 0.5L / v.rx; }
@@ -22,17 +36,8 @@ std::string PicTeXHeader(const TeXSettings& s, const View& v, const NumberFormat
     const auto number = [&format](long double value) {
         return FormatFixed(value, format.fieldWidth, format.decimals);
     };
-    std::string out;
+    std::string out = Preamble(s);
     const auto line = [&out](const std::string& text) { out += text + kEnd; };
-    const bool latex = s.mode == LaTeXStandalone;
-    if (Standalone(s))
-        line("\\font\\fiverm = cmr5");
-    if (latex)
-        line("\\input prepictex");
-    if (Standalone(s))
-        line("\\input pictex");
-    if (latex)
-        line("\\input postpictex");
     if (Standalone(s))
         line("\\setbox" + FormatInt(s.box) + "=\\vbox{");
     line("\\beginpicture");
@@ -45,6 +50,13 @@ std::string PicTeXHeader(const TeXSettings& s, const View& v, const NumberFormat
 
 std::string PicTeXFooter(const TeXSettings& s) {
     return std::string("\\endpicture") + (Standalone(s) ? "}" : "") + kEnd;
+}
+
+std::string PicTeXSideBySide(const TeXSettings& s, const std::string& left, const std::string& right) {
+    const std::string pair = left + "\\hskip 5mm" + kEnd + right;
+    if (!Standalone(s))
+        return pair;
+    return Preamble(s) + "\\setbox" + FormatInt(s.box) + "=\\hbox{%" + kEnd + pair + "}" + kEnd;
 }
 
 } // namespace korvane

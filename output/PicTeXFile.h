@@ -18,5 +18,8 @@ long double PicTeXUnitY(const TeXSettings& settings, const View& view);
 std::string PicTeXHeader(const TeXSettings& settings, const View& view, const NumberFormat& format);
 // \endpicture, and the box's brace in the standalone modes.
 std::string PicTeXFooter(const TeXSettings& settings);
+// Two pictures written in an insertable mode, put side by side 5 mm apart as one picture
+// of the settings' mode: in the standalone modes one box holds both.
+std::string PicTeXSideBySide(const TeXSettings& settings, const std::string& left, const std::string& right);
 
 } // namespace korvane

@@ -25,7 +25,8 @@ using C = ControlTemplate;
         {K::Popup, "Espessura dos &eixos", 0}, {K::Command, "Espessura &tela ...", 100},                        \
         {K::Command, "Espessura &impressora ...", 101}, {K::End, nullptr, 0}, {K::Command, "&Fonte ...", 61},   \
         {K::Command, "Deci&mais ...", 105}, {K::Separator, nullptr, 0},                                         \
-        {K::Command, "Ajuda da &linguagem ...", 505}, {K::Command, "Re&desenhar\tF5", 923},                     \
+        {K::Command, "Ajuda da &linguagem ...", 505}, {K::Command, "Ajuda do &mapeador ...", 360},               \
+        {K::Command, "Re&desenhar\tF5", 923},                                                                   \
         {K::Command, "&Conectar pontos", 702}, {K::End, nullptr, 0}
 
 // The domain window: a plane window's files, view and equations, and the map's own menu.

@@ -2,7 +2,8 @@
 
 namespace korvane {
 
-TDataWin::TDataWin(platform::Platform& platform, platform::Window* owner, const std::string& title)
-    : TTextWin(platform, TextWinSetup{title, "DATAMENU", "dados.txt", 0, true}, owner) {}
+TDataWin::TDataWin(platform::Platform& platform, platform::Window* owner, const std::string& title,
+                   const std::string& fileName)
+    : TTextWin(platform, TextWinSetup{title, "DATAMENU", fileName, 0, true}, owner) {}
 
 } // namespace korvane

@@ -7,7 +7,8 @@ namespace korvane {
 
 class TDataWin : public TTextWin {
 public:
-    TDataWin(platform::Platform& platform, platform::Window* owner, const std::string& title = "dados");
+    TDataWin(platform::Platform& platform, platform::Window* owner, const std::string& title = "dados",
+             const std::string& fileName = "dados.txt");
 };
 
 } // namespace korvane

@@ -234,7 +234,7 @@ void TDom2Win::OnCommand(int id) {
         return;
     case cmd::kNewMap: NewMap(); return;
     case cmd::kMapGrid: EditGrid(); return;
-    case cmd::kMapTable: ShowText(tableWindow_, "tabela", "tabela.txt", GridTableText()); return;
+    case cmd::kMapTable: ShowTable(); return;
     case cmd::kEraseDrawings:
         ClearFreehand();
         if (partner_)
@@ -298,19 +298,17 @@ void TDom2Win::ShowJacobian(platform::Point at) {
         return;
     }
     const MapJacobian j = EvaluateMapJacobian(context_, *map, view_.ToWorldX(at.x), view_.ToWorldY(at.y));
-    ShowText(dataWindow_, "data", "jacobdata.txt", MapJacobianText(j, format_));
+    if (!dataWindow_)
+        dataWindow_ = std::make_unique<TDataWin>(platform_, window_.get(), "data", "jacobdata.txt");
+    dataWindow_->SetText(MapJacobianText(j, format_));
+    dataWindow_->ShowWindow();
 }
 
-void TDom2Win::ShowText(std::unique_ptr<TTextWin>& window, const char* title, const char* fileName,
-                        const std::string& text) {
-    if (!window) {
-        TextWinSetup setup;
-        setup.title = title;
-        setup.fileName = fileName;
-        window = std::make_unique<TTextWin>(platform_, setup, window_.get());
-    }
-    window->SetText(text);
-    window->ShowWindow();
+void TDom2Win::ShowTable() {
+    if (!tableWindow_)
+        tableWindow_ = std::make_unique<TTableWin>(platform_, window_.get());
+    tableWindow_->SetText(GridTableText());
+    tableWindow_->ShowWindow();
 }
 
 // The range shows nothing of its own: it goes with its domain.

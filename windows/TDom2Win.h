@@ -3,7 +3,8 @@
 // with map records, the active map, the grid of records 0 and 1 and the two mouse modes
 // that send points to the range window. Its mode (plane (x, y) or complex z) decides the
 // kind of new maps and the extension of its documents, .ma2 or .maz.
-#include "text/TTextWin.h"
+#include "text/TDataWin.h"
+#include "text/TTableWin.h"
 #include "windows/MapGrid.h"
 #include "windows/TMap2Win.h"
 
@@ -52,8 +53,8 @@ public:
     void RefreshRange();
 
     // The text windows "tabela" (873) and "data" (the Jacobian); null before first use.
-    TTextWin* TableWindow() const { return tableWindow_.get(); }
-    TTextWin* DataWindow() const { return dataWindow_.get(); }
+    TTableWin* TableWindow() const { return tableWindow_.get(); }
+    TDataWin* DataWindow() const { return dataWindow_.get(); }
 
     void OnCommand(int id) override;
     void OnDestroy() override;
@@ -72,11 +73,10 @@ private:
     void CursorMouse(const platform::MouseEvent& mouse);
     void ShowJacobian(platform::Point at);
     void SendPoint(platform::Point at, bool end);
-    void ShowText(std::unique_ptr<TTextWin>& window, const char* title, const char* fileName,
-                  const std::string& text);
+    void ShowTable();
 
-    std::unique_ptr<TTextWin> tableWindow_;
-    std::unique_ptr<TTextWin> dataWindow_;
+    std::unique_ptr<TTableWin> tableWindow_;
+    std::unique_ptr<TDataWin> dataWindow_;
     int activeMap_ = -1;
     bool tracking_ = false;
 };

@@ -54,6 +54,7 @@ public:
 
     void DrawOverlay(platform::Surface& surface) override;
     void OnDestroy() override;
+    std::string HelpName() const override { return "MAP2HELP"; }
 
 protected:
     void SetUpDefaults();

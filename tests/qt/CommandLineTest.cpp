@@ -235,6 +235,16 @@ TEST_F(CommandLineTest, ExportedSvgTeXAndDocumentAgain) {
     EXPECT_EQ(picture.rfind("\\font\\fiverm = cmr5\r\n\\input pictex\r\n\\setbox1=\\vbox{\r\n", 0), 0u);
     EXPECT_NE(picture.find("\\plot \r\n"), std::string::npos) << "the curve";
 
+    // A mapper document: the domain's picture and the range's in one file, side by side.
+    for (const char* name : {"q.tex", "q.tikz"}) {
+        ASSERT_EQ(Start({"--export", Example("quadrado.maz"), Out(name)}).Wait(), std::optional<int>(0)) << name;
+        std::ifstream in(Out(name), std::ios::binary);
+        const std::string pair((std::istreambuf_iterator<char>(in)), {});
+        const std::string begin = std::string(name) == "q.tex" ? "\\beginpicture" : "\\begin{tikzpicture}";
+        const std::size_t first = pair.find(begin), gap = pair.find("5mm", first), second = pair.find(begin, gap);
+        EXPECT_TRUE(first != std::string::npos && gap != std::string::npos && second != std::string::npos) << name;
+    }
+
     ASSERT_EQ(Start({"--export", Example("familia.kv2"), Out("f.KV2")}).Wait(), std::optional<int>(0));
     ASSERT_EQ(Start({"--export", Out("f.KV2"), Out("f.png"), "--size", "200x150"}).Wait(), std::optional<int>(0));
     EXPECT_GT(ForegroundPixels(QImage(QString::fromStdString(Out("f.png")))), 100);

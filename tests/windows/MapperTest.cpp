@@ -423,6 +423,12 @@ TEST_F(Mapper, TableAndJacobianWindows) {
     DomainWindow().Mouse(right);
     ASSERT_NE(domain->DataWindow(), nullptr);
     EXPECT_NE(domain->DataWindow()->GetText().find("\ndet = 3.00000\n"), std::string::npos);
+    // Both windows' help is the mapper's page, not the plane window's.
+    for (TMap2Win* w : {static_cast<TMap2Win*>(domain.get()), static_cast<TMap2Win*>(range.get())}) {
+        ASSERT_TRUE(static_cast<platform::MemoryWindow*>(w->GetWindow())->ChooseMenu(360));
+        ASSERT_TRUE(w->Help() && w->Help()->Window(HelpWindows::Own));
+        EXPECT_NE(w->Help()->Window(HelpWindows::Own)->GetText().find("MENU MAPA"), std::string::npos);
+    }
     // Closing the domain (its map not saved) takes the range with it.
     platform.AnswerMessage(platform::AnswerNo);
     domain->GetWindow()->Close();
