@@ -44,8 +44,11 @@ bool TZalPrintout::PrintPage(platform::Surface& surface, const platform::PageInf
     view.offsetX = static_cast<std::int16_t>(std::clamp(p.offsetX, -32768, 32767));
     view.offsetY = static_cast<std::int16_t>(std::clamp(p.offsetY, -32768, 32767));
     view.Recompute();
+    // Nothing beyond the picture reaches the paper, as nothing beyond the client reaches the screen.
+    surface.SetClip(platform::Rect::FromSize({view.offsetX, view.offsetY}, {p.width, p.height}));
     window_.DrawBase(surface);
     window_.DrawOverlay(surface);
+    surface.SetClip(std::nullopt);
     if (settings.printFlags[0]) {
         surface.SetPen({platform::kBlack, 1, platform::PenStyle::Solid});
         const int l = view.offsetX, t = view.offsetY, r = l + p.width - 1, b = t + p.height - 1;

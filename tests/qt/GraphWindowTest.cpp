@@ -4,9 +4,11 @@
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/Process.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -14,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -59,19 +62,26 @@ struct QtPlaneWindow {
     TPlot2Win window{platform, PlaneOptions(), nullptr};
 };
 
+// The window's client area made 400 x 300 and drawn; null when it did not happen.
+QWidget* DrawnAt400By300(TPlot2Win& window) {
+    platform::QtWindowWidget* widget = static_cast<platform::QtWindow*>(window.GetWindow())->Widget();
+    QWidget* client = widget->Client();
+    if (!ProcessEventsUntil([&] { return client->width() > 0; }))
+        return nullptr;
+    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
+    if (!ProcessEventsUntil([&] {
+            return window.GetView().clientW == 400 && window.GetView().clientH == 300 && window.PictureValid();
+        }))
+        return nullptr;
+    QApplication::processEvents();
+    return client;
+}
+
 TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
     QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
-    auto* qtWindow = static_cast<platform::QtWindow*>(window.GetWindow());
-    platform::QtWindowWidget* widget = qtWindow->Widget();
-    ASSERT_NE(widget, nullptr);
-    QWidget* client = widget->Client();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return client->width() > 0; }));
-    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
-    ASSERT_TRUE(ProcessEventsUntil([&] {
-        return window.GetView().clientW == 400 && window.GetView().clientH == 300 && window.PictureValid();
-    }));
-    QApplication::processEvents();
+    QWidget* client = DrawnAt400By300(window);
+    ASSERT_NE(client, nullptr);
     const QImage shot = client->grab().toImage();
     if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
         shot.save(QString::fromUtf8(keep) + "/graph-window.png");
@@ -89,6 +99,59 @@ TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
     EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row - 3)));
     EXPECT_FALSE(IsDark(shot.pixelColor(column + 3, sampleY)));
     EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row + 3)));
+}
+
+// The centres of the first and the last dark run of pixels along row or column `at`.
+std::pair<double, double> OuterLineCentres(const QImage& page, bool row, int at) {
+    std::vector<int> dark;
+    for (int i = 0; i < (row ? page.width() : page.height()); ++i)
+        if (qGray(row ? page.pixel(i, at) : page.pixel(at, i)) < 128)
+            dark.push_back(i);
+    if (dark.empty())
+        return {0, 0};
+    std::size_t firstEnd = 0, lastStart = dark.size() - 1;
+    while (firstEnd + 1 < dark.size() && dark[firstEnd + 1] == dark[firstEnd] + 1)
+        ++firstEnd;
+    while (lastStart > 0 && dark[lastStart - 1] == dark[lastStart] - 1)
+        --lastStart;
+    return {(dark.front() + dark[firstEnd] + 1) / 2.0, (dark[lastStart] + dark.back() + 1) / 2.0};
+}
+
+// Through the real printer into a PDF file, the page rendered by Ghostscript at 254 dpi
+// (100 pixels a centimetre): one centimetre per unit prints the 10-unit window 10 cm wide,
+// 7.5 cm high as the client's 4:3, its frame one inch from the paper's corner.
+TEST(GraphWindow, PrintedPageHasThePictureWhereAndAsLargeAsChosen) {
+    QtPlaneWindow plane;
+    TPlot2Win& window = plane.window;
+    ASSERT_NE(DrawnAt400By300(window), nullptr);
+    ASSERT_EQ(window.GetView().rx, 5);
+    SettingsRecord& settings = window.HeaderSettings();
+    settings.printValues[0] = 1 / 2.54L, settings.printValues[1] = -1;
+    settings.printValues[2] = settings.printValues[3] = 1;
+    settings.printFlags[0] = true;
+    platform::QtPrinter printer;
+    printer.Device().setOutputFormat(QPrinter::PdfFormat);
+    printer.Device().setOutputFileName(QString::fromStdString(plane.folder.File("page.pdf")));
+    ASSERT_EQ(window.Output().PrintOn(printer), 0);
+    testing::Process gs("/usr/bin/gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pnggray", "-r254",
+                                        "-sOutputFile=" + plane.folder.File("page.png"), plane.folder.File("page.pdf")});
+    ASSERT_EQ(gs.Wait(), 0);
+    const QImage page(QString::fromStdString(plane.folder.File("page.png")));
+    ASSERT_FALSE(page.isNull());
+    // The frame's lines along a row and a column inside grid cells, by their centres: pens
+    // and arrows reach past the picture's edge by half their width.
+    const auto [left, right] = OuterLineCentres(page, true, 254 + 225);  // y = 1.5
+    const auto [top, bottom] = OuterLineCentres(page, false, 254 + 250); // x = -2.5
+    EXPECT_NEAR(left, 254, 2);
+    EXPECT_NEAR(top, 254, 2);
+    EXPECT_NEAR(right - left, 1000, 4) << "10 cm";
+    EXPECT_NEAR(bottom - top, 750, 4) << "7.5 cm";
+    QRect inked;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                inked |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(QRectF(left - 3, top - 3, right - left + 6, bottom - top + 6).contains(inked)) << "arrows clipped";
 }
 
 QWidget* VisibleTopLevel(const QString& title) {
