@@ -50,6 +50,7 @@ struct ControlTemplate {
     int width = 0;     // in average characters; 0 lets the platform choose
     bool newRow = false; // start a new row before this control
     int maxLength = 0;   // edit fields: 0 for no limit
+    bool secret = false; // edit fields: typed text shown as dots (passwords)
 };
 struct DialogTemplate {
     const char* name;

@@ -73,8 +73,8 @@ constexpr ControlTemplate kPrintOffsets[] = {
 // "remover" is not control 2, the one that Escape and the close box press: leaving the
 // dialog must not take the protection away.
 constexpr ControlTemplate kSetPassword[] = {
-    {C::Static, -1, "senha", 10, true},       {C::Edit, 211, "", 24, false, 100},
-    {C::Static, -1, "confirmar", 10, true},   {C::Edit, 212, "", 24, false, 100},
+    {C::Static, -1, "senha", 10, true},       {C::Edit, 211, "", 24, false, 100, true},
+    {C::Static, -1, "confirmar", 10, true},   {C::Edit, 212, "", 24, false, 100, true},
     {C::CheckBox, 271, "salvar/renomear", 0, true}, {C::CheckBox, 272, "inventário"},
     {C::CheckBox, 273, "caderno"},            {C::CheckBox, 274, "mostrar data de gravação", 0, true},
     {C::Static, -1, "autor", 10, true},       {C::Edit, 213, "", 30, false, 100},
@@ -86,7 +86,7 @@ constexpr ControlTemplate kSetPassword[] = {
 };
 
 constexpr ControlTemplate kAskPassword[] = {
-    {C::Static, -1, "senha", 10, true}, {C::Edit, 211, "", 24, false, 100},
+    {C::Static, -1, "senha", 10, true}, {C::Edit, 211, "", 24, false, 100, true},
     {C::Button, 1, "ok", 0, true},      {C::Button, 2, "cancelar"},
 };
 

@@ -21,6 +21,7 @@ int HelpWindows::Show(std::string_view name, Which which, const std::string& wor
         setup.title = title_ + (which == Language ? " - ajuda da linguagem" : " - ajuda");
         setup.fileName = StringOf(25); // "ajuda.txt"
         setup.readOnly = true;
+        setup.fixedPitch = true;
         window = std::make_unique<TTextWin>(platform_, setup, owner_);
     }
     window->SetText(*text);

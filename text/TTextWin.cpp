@@ -81,6 +81,8 @@ TTextWin::TTextWin(platform::Platform& platform, const TextWinSetup& setup, plat
     edit_ = window_->GetTextEdit();
     edit_->SetReadOnly(setup.readOnly);
     edit_->SetMaxLength(kMaxTextLength);
+    if (setup.fixedPitch)
+        Fonts()[std::clamp(setup.fontSlot, 0, kFontSlots - 1)].font.SetFaceName("Monospace");
     edit_->SetFont(FontSpecOf(setup.fontSlot));
     // Half the screen width from the left, a little lower or higher each time.
     const platform::Size screen = platform_.ScreenSize();

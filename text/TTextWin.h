@@ -16,6 +16,7 @@ struct TextWinSetup {
     std::string fileName = "ajuda.txt"; // what the file dialogs start from
     int fontSlot = 0;
     bool readOnly = false;
+    bool fixedPitch = false; // help pages and tables line up in columns
 };
 
 class TTextWin : public TFontWin {

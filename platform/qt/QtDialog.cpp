@@ -114,6 +114,8 @@ QWidget* QtDialog::MakeControl(const res::ControlTemplate& c) {
         auto* edit = new QLineEdit(text, form_);
         if (c.maxLength > 0)
             edit->setMaxLength(c.maxLength);
+        if (c.secret)
+            edit->setEchoMode(QLineEdit::Password);
         if (c.width > 0)
             edit->setMinimumWidth(charWidth * c.width + 8);
         return edit;
