@@ -82,7 +82,9 @@ std::string PictureOutput::AskTargetFile(const std::string& filter, const std::s
     platform::FileDialogSpec request;
     request.title = "salvar como";
     request.filter = filter;
-    request.initialPath = StringOf(kUntitled) + "." + extension;
+    // Beside the document the picture comes from.
+    const std::filesystem::path folder = std::filesystem::path(window_.FileName()).parent_path();
+    request.initialPath = (folder / (StringOf(kUntitled) + "." + extension)).string();
     request.defaultExtension = extension;
     request.owner = window_.GetWindow();
     request.confirmOverwrite = false;

@@ -64,7 +64,9 @@ TEST_F(PicTeXExport, WritesTheWholePictureAndSaysSo) {
     EXPECT_FALSE(w->MenuItem(cmd::kPicTeX)->enabled) << "nothing to write yet";
     AddCurve("x");
     EXPECT_TRUE(w->MenuItem(cmd::kPicTeX)->enabled);
+    window->SetFileName(scratch.File("aula.kv2"));
     Export([](MemoryDialog& d) { d.Enter(); });
+    EXPECT_EQ(platform.FileDialogs().back().request.initialPath, scratch.File("semnome.tex")) << "beside the document";
     const std::string text = Written();
     EXPECT_EQ(text.rfind("\\font\\fiverm = cmr5\r\n\\input pictex\r\n\\setbox1=\\vbox{\r\n\\beginpicture\r\n"
                          "\\setcoordinatesystem units <0.80000cm,0.80000cm>\r\n",
