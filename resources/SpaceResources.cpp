@@ -23,7 +23,7 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "A&utor ...", 77},
     {K::Separator, nullptr, 0},
     {K::Command, "Arquivo PiCTe&X ...", 70},
-    {K::Command, "Arquivo Ti&kZ ...", 76},
+    {K::Command, "Arquivo Ti&kZ ...", 78},
     {K::Separator, nullptr, 0},
     {K::Command, "&Imprimir ...\tCtrl+P", 303},
     {K::Command, "&Visualizar impressão ...", 308},

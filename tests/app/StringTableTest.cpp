@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace korvane::res {
@@ -78,6 +79,23 @@ TEST(StringTable, MessageIsString400PlusCode) {
     EXPECT_EQ(Message(11), "não é possível abrir arquivo");
     EXPECT_EQ(Message(116), "demasiadas");
     EXPECT_EQ(Message(3), "erro 3");
+}
+
+// A command id is one command: within a menu every item with that id reads the same (the
+// space window's "Arquivo TikZ" once carried the id of "Senha").
+TEST(Menus, OneIdOneCommand) {
+    for (const char* name : {"PLOT2MENU", "PLOT3MENU", "GUESSMENU", "DOM2MENU", "RAN2MENU", "TEXTMENU", "TABLEMENU",
+                             "PLOTMENU", "COLWMENU"}) {
+        ASSERT_FALSE(Menu(name).empty()) << name;
+        std::map<int, std::string> texts;
+        for (const MenuItem& item : Menu(name)) {
+            if (item.kind != MenuItem::Command)
+                continue;
+            const std::string text = std::string(item.text).substr(0, std::string(item.text).find('\t'));
+            const auto [at, added] = texts.emplace(item.id, text);
+            EXPECT_TRUE(added || at->second == text) << name << " " << item.id << ": " << at->second << ", " << text;
+        }
+    }
 }
 
 } // namespace
