@@ -85,7 +85,7 @@ TEST(StringTable, MessageIsString400PlusCode) {
 // space window's "Arquivo TikZ" once carried the id of "Senha").
 TEST(Menus, OneIdOneCommand) {
     for (const char* name : {"PLOT2MENU", "PLOT3MENU", "GUESSMENU", "DOM2MENU", "RAN2MENU", "TEXTMENU", "TABLEMENU",
-                             "PLOTMENU", "COLWMENU"}) {
+                             "PLOTMENU", "COLWMENU", "LEVELMENU"}) {
         ASSERT_FALSE(Menu(name).empty()) << name;
         std::map<int, std::string> texts;
         for (const MenuItem& item : Menu(name)) {
