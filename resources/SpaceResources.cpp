@@ -86,6 +86,7 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Command, "&Sequências ...", 782},
     {K::Separator, nullptr, 0},
     {K::Command, "Curvas de &nível ...", 796},
+    {K::Command, "&Estereogramas aleatórios ...", 783},
     {K::End, nullptr, 0},
     {K::Popup, "&Box", 0},
     {K::Command, "&Caixa\tCtrl+B", 773},
@@ -294,6 +295,38 @@ constexpr ControlTemplate kLevels[] = {
     {C::Button, 1, "manter mudanças", 0, true}, {C::Button, 2, "descartar mudanças"},
 };
 
+constexpr ControlTemplate kRds[] = {
+    {C::ListBox, 250, "", 40, true},
+    {C::Static, -1, "profund", 18, true}, {C::Edit, 211, "", 12, false, kNumber},
+    {C::Static, -1, "densidade", 18, true}, {C::Edit, 212, "", 12, false, kNumber},
+    {C::Static, -1, "tiras", 18, true}, {C::Edit, 213, "", 12, false, kNumber},
+    {C::Static, -1, "tamanho do ponto", 18, true}, {C::Edit, 214, "", 12, false, kNumber},
+    {C::Button, 3, "traçar", 0, true}, {C::Button, 2, "fechar"},
+};
+
+// The stereogram window.
+constexpr MenuItem kRdsMenu[] = {
+    {K::Popup, "&Arquivo", 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "&Visualizar impressão ...", 308},
+    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    {K::Separator, nullptr, 0},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Separator, nullptr, 0},
+    {K::Command, "Arquivo PiCTe&X ...", 70},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Command, "&Cor de fundo ...", 200},
+    {K::Command, "&Fechar", 24310},
+};
+
+constexpr Accelerator kRdsKeys[] = {
+    {'P', ModCtrl, 303},
+    {'P', ModCtrl | ModShift, 304},
+};
+
 // The level-curve window.
 constexpr MenuItem kLevelMenu[] = {
     {K::Popup, "&Arquivo", 0},
@@ -355,11 +388,13 @@ constexpr ControlTemplate kAxisLength[] = {
 constexpr NamedMenu kMenus[] = {
     {"PLOT3MENU", kPlot3Menu},
     {"LEVELMENU", kLevelMenu},
+    {"RDSMENU", kRdsMenu},
 };
 
 constexpr NamedAccelerators kAccelerators[] = {
     {"PLOT3MENU", kPlot3Keys},
     {"LEVELMENU", kLevelKeys},
+    {"RDSMENU", kRdsKeys},
 };
 
 constexpr DialogTemplate kDialogs[] = {
@@ -370,6 +405,7 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA304", "curva x(t) , y(t) , z(t)", kEqua304},
     {"EQUA305", "superfície implícita", kEqua305},
     {"LEVELS", "curvas de nível", kLevels},
+    {"RDS", "RDS inventário", kRds},
     {"EQUA306", "tubo em torno de (x,y,z)", kEqua306},
     {"EQUA307", "superfície de revolução", kEqua307},
     {"EQUA308", "segmento (a,b,c) a (p,q,r)", kEqua308},

@@ -36,6 +36,7 @@ inline constexpr int kNewSurfaceParametric = 1003;
 inline constexpr int kNewSurfaceSpherical = 1016;
 inline constexpr int kNewSurfaceImplicit = 1005;
 inline constexpr int kLevelCurves = 796;
+inline constexpr int kStereograms = 783;
 inline constexpr int kNewCurve = 1004;
 inline constexpr int kNewTube = 1006;
 inline constexpr int kNewSegment = 1008;

@@ -44,6 +44,10 @@ void PackSpaceSlots(const SpaceLook& look, SettingsRecord& r) {
     r.intC[1] = look.slidePause;
     r.intC[2] = look.marchSteps;
     r.intC[3] = look.planarity;
+    r.intC[4] = look.stereogram.density;
+    r.intC[5] = look.stereogram.strips;
+    r.intC[6] = look.stereogram.dotSize;
+    r.realC[6] = look.stereogram.depth;
     r.realC[0] = look.space.observer.x;
     r.realC[1] = look.space.observer.y;
     r.realC[2] = look.space.observer.z;
@@ -62,6 +66,9 @@ void UnpackSpaceSlots(const SettingsRecord& r, const SpaceLook& look) {
     look.slidePause = InRange(r.intC[1], 1, 10000, 150);
     look.marchSteps = InRange(r.intC[2], 1, 1000, 12);
     look.planarity = InRange(r.intC[3], 0, 1000, 100);
+    // A file written before the stereogram was kept holds zeros: its defaults stay.
+    if (r.intC[5] != 0)
+        look.stereogram = ClampedStereogram({r.realC[6], r.intC[4], r.intC[5], r.intC[6]});
     const SpacePoint observer{r.realC[0], r.realC[1], r.realC[2]};
     // A file written before any observer was kept holds zeros: the default observer stays.
     if (Finite(observer) && L1Length(observer) > 0)

@@ -5,6 +5,7 @@
 #include "graph/View.h"
 #include "plane/DocumentState.h"
 #include "space/SpaceView.h"
+#include "space/Stereogram.h"
 
 namespace korvane {
 
@@ -16,11 +17,13 @@ struct SpaceLook {
     int& slidePause;
     int& marchSteps;
     int& planarity;
+    StereogramParameters& stereogram;
 };
 
 // kv3.ini: C[0..3] slides, pause, marching steps, planarity; real C[0..2] the observer,
 // C[3] the rotation step, C[4..5] two further reals (the approach bound of the mouse
-// wheel and the box width); bytes C[0..4] box, corner coordinates, dotted box, axes,
+// wheel and the box width); C[4..6] the stereogram's density, strips and dot size, real
+// C[6] its depth; bytes C[0..4] box, corner coordinates, dotted box, axes,
 // axis names.
 void PackSpaceSlots(const SpaceLook& look, SettingsRecord& record);
 void UnpackSpaceSlots(const SettingsRecord& record, const SpaceLook& look);

@@ -25,6 +25,9 @@ TPlot3Win::~TPlot3Win() {
 }
 
 void TPlot3Win::CloseLevels() {
+    rdsDialog_.reset();
+    rdsHandler_.reset();
+    rdsWindow_.reset();
     levelsDialog_.reset();
     levelsHandler_.reset();
     levelWindow_.reset();
@@ -83,13 +86,7 @@ bool TPlot3Win::ShowLevels() {
         levelWindow_->copyLetters = [this](EvalContext& into) {
             std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), into.letterValues);
         };
-        // A level window that keeps no place of its own opens beside the space window.
-        if (window_ && levelWindow_->GetWindow() && !levelWindow_->SettingsWereRead()) {
-            platform::Placement beside = window_->GetPlacement();
-            beside.x += beside.width + 8;
-            beside.maximized = false;
-            levelWindow_->GetWindow()->SetPlacement(beside);
-        }
+        PlaceBeside(*levelWindow_, levelWindow_->SettingsWereRead());
     }
     if (!levelsHandler_)
         levelsHandler_ = std::make_unique<TLevelsDlg>(MakeLevelsHost());
@@ -129,13 +126,86 @@ void TPlot3Win::CreateWindowFromSettings() {
     RequestRepaint();
 }
 
+std::vector<ExampleRecord*> TPlot3Win::StereogramCandidates() {
+    std::vector<ExampleRecord*> out;
+    for (int i = 0; i < examples_.Count(); ++i)
+        if (IsStereogramKind(examples_[i].Kind()))
+            out.push_back(&examples_[i]);
+    return out;
+}
+
+void TPlot3Win::ExamplesChanged() {
+    TPlotRWin::ExamplesChanged();
+    if (window_)
+        window_->EnableMenuItem(cmd::kStereograms, !StereogramCandidates().empty());
+    if (rdsHandler_ && rdsDialog_)
+        rdsHandler_->Fill(*rdsDialog_);
+}
+
+bool TPlot3Win::ShowStereogramDialog() {
+    if (StereogramCandidates().empty()) {
+        ShowMessage(9);
+        return false;
+    }
+    if (!rdsHandler_) {
+        RdsHost host;
+        host.candidates = [this] { return StereogramCandidates(); };
+        host.parameters = &stereogram_;
+        host.draw = [this] { DrawStereogramWindow(); };
+        host.selectionChanged = [this] { SetModified(); };
+        host.evaluate = [this](const std::string& text, long double& value) { return EvaluateNumber(text, value); };
+        host.showMessage = [this](int code) { ShowMessage(code); };
+        rdsHandler_ = std::make_unique<TRDSDlg>(std::move(host));
+    }
+    if (!rdsDialog_)
+        rdsDialog_ = platform_.CreateModeless("RDS", *rdsHandler_, window_.get());
+    if (!rdsDialog_)
+        return false;
+    rdsHandler_->Fill(*rdsDialog_);
+    rdsDialog_->Show();
+    return true;
+}
+
+void TPlot3Win::DrawStereogramWindow() {
+    if (!rdsWindow_) {
+        WindowOptions options;
+        options.readSettings = options_.readSettings;
+        rdsWindow_ = std::make_unique<TRDSWin>(platform_, options, window_.get());
+        rdsWindow_->records = [this] {
+            std::vector<const ExampleRecord*> out;
+            for (const ExampleRecord* e : StereogramCandidates())
+                if (TakesPartInStereogram(*e))
+                    out.push_back(e);
+            return out;
+        };
+        rdsWindow_->copyLetters = [this](EvalContext& into) {
+            std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), into.letterValues);
+        };
+        rdsWindow_->parameters = [this] { return stereogram_; };
+        PlaceBeside(*rdsWindow_, rdsWindow_->SettingsWereRead());
+    }
+    if (rdsWindow_->GetWindow())
+        rdsWindow_->GetWindow()->Show();
+    rdsWindow_->Refresh();
+}
+
+void TPlot3Win::PlaceBeside(TZalWin& other, bool hasPlace) {
+    // A window that keeps no place of its own opens beside the space window.
+    if (!window_ || !other.GetWindow() || hasPlace)
+        return;
+    platform::Placement beside = window_->GetPlacement();
+    beside.x += beside.width + 8;
+    beside.maximized = false;
+    other.GetWindow()->SetPlacement(beside);
+}
+
 void TPlot3Win::PackSlots(SettingsRecord& record) {
-    SpaceLook look{space_, axes_.axesShown, axisNames_, slideCount_, slidePause_, marchSteps_, planarity_};
+    SpaceLook look{space_, axes_.axesShown, axisNames_, slideCount_, slidePause_, marchSteps_, planarity_, stereogram_};
     PackSpaceSlots(look, record);
 }
 
 void TPlot3Win::UnpackSlots(const SettingsRecord& record) {
-    SpaceLook look{space_, axes_.axesShown, axisNames_, slideCount_, slidePause_, marchSteps_, planarity_};
+    SpaceLook look{space_, axes_.axesShown, axisNames_, slideCount_, slidePause_, marchSteps_, planarity_, stereogram_};
     UnpackSpaceSlots(record, look);
 }
 
@@ -157,6 +227,10 @@ void TPlot3Win::OnCommand(int id) {
     }
     if (id == cmd::kLevelCurves) {
         ShowLevels();
+        return;
+    }
+    if (id == cmd::kStereograms) {
+        ShowStereogramDialog();
         return;
     }
     TPlotRWin::OnCommand(id);

@@ -5,6 +5,8 @@
 #include "space/TLevelWin.h"
 #include "space/TLevelsDlg.h"
 #include "space/TPlotRWin.h"
+#include "space/TRDSDlg.h"
+#include "space/TRDSWin.h"
 
 namespace korvane {
 
@@ -31,6 +33,14 @@ public:
     bool ShowLevels();
     TLevelWin* LevelWindow() const { return levelWindow_.get(); }
     TLevelsDlg* LevelsDialog() const { return levelsHandler_.get(); }
+    // "Estereogramas aleatórios": the dialog RDS; false without an explicit or cylindrical
+    // surface.
+    bool ShowStereogramDialog();
+    // Opens or refreshes the stereogram window.
+    void DrawStereogramWindow();
+    TRDSWin* StereogramWindow() const { return rdsWindow_.get(); }
+    StereogramParameters& Stereogram() { return stereogram_; }
+    void ExamplesChanged() override;
 
 protected:
     void PackSlots(SettingsRecord& record) override;
@@ -45,7 +55,14 @@ private:
     // The record the levels dialog works on, while it is still there.
     ExampleRecord* LevelRecord();
     void CloseLevels();
+    void PlaceBeside(TZalWin& other, bool hasPlace);
 
+    std::vector<ExampleRecord*> StereogramCandidates();
+
+    StereogramParameters stereogram_;
+    std::unique_ptr<TRDSWin> rdsWindow_;
+    std::unique_ptr<TRDSDlg> rdsHandler_;
+    std::unique_ptr<platform::Dialog> rdsDialog_;
     std::unique_ptr<TLevelWin> levelWindow_;
     std::unique_ptr<TLevelsDlg> levelsHandler_;
     std::unique_ptr<platform::Dialog> levelsDialog_;

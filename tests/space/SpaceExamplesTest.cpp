@@ -110,6 +110,7 @@ protected:
                  window->OnCommand(cmd::kBoxShown);
              },
              1},
+            {"estereograma.kv3", [this] { New(cmd::kNewSurfaceExplicit, {{213, "1.5exp(-(xx+yy)/2)+0.5cos(2x)"}}); }, 1},
             {"lorenz.kv3",
              [this] {
                  New(cmd::kNewSystem);

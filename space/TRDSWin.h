@@ -1,0 +1,59 @@
+#pragma once
+// The stereogram window (menu RDSMENU, settings "rds.ini"): a random-dot stereogram of the
+// space window's explicit and cylindrical surfaces that take part, drawn row by row with
+// the progress in the title (S stops), and the two guide dots under the picture.
+#include <functional>
+#include <vector>
+
+#include "graph/PlaneSlotMap.h"
+#include "plane/TPlot11Win.h"
+#include "space/Stereogram.h"
+
+namespace korvane {
+
+namespace cmd {
+inline constexpr int kStereogramClose = 24310;
+} // namespace cmd
+
+inline constexpr std::int32_t kStereogramIdentifier = 882;
+
+class TRDSWin : public TPlot11Win {
+public:
+    TRDSWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner);
+    ~TRDSWin() override;
+
+    std::string SettingsFileName() const override { return "rds.ini"; }
+    std::int32_t SettingsIdentifier() const override { return kStereogramIdentifier; }
+    bool SettingsWereRead() const { return settingsRead_; }
+
+    // The space window's records that take part, its letters and its parameters.
+    std::function<std::vector<const ExampleRecord*>()> records;
+    std::function<void(EvalContext&)> copyLetters;
+    std::function<StereogramParameters()> parameters;
+
+    // The view about the records' box, and the picture again.
+    void Refresh();
+    // Rows drawn by the last picture, and whether S stopped it.
+    int RowsDrawn() const { return rowsDrawn_; }
+    bool Stopped() const { return stopped_; }
+
+    void DrawBase(platform::Surface& surface) override;
+    void OnCommand(int id) override;
+    // Closing only hides: the space window keeps the window for its next picture.
+    bool OnClose() override;
+    void OnDestroy() override;
+
+protected:
+    void PackSlots(SettingsRecord& record) override { PackPlaneLook(plane_, record); }
+    void UnpackSlots(const SettingsRecord& record) override { UnpackPlaneLook(plane_, record); }
+
+private:
+    bool Box(SpacePoint& low, SpacePoint& high) const;
+    void DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout);
+
+    PlaneValues plane_;
+    int rowsDrawn_ = 0;
+    bool stopped_ = false;
+};
+
+} // namespace korvane
