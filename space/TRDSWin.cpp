@@ -52,11 +52,12 @@ void TRDSWin::Refresh() {
 }
 
 void TRDSWin::DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout) {
-    // Two discs a strip apart under the picture: fused, they show three.
-    const int y = (layout.rows + 1) * layout.rowHeight + layout.rowHeight / 2;
-    const int half = static_cast<int>(std::lround(layout.scale * layout.strip / 2));
+    // Two discs a strip apart on a clear band under the picture: fused, they show three.
     const int radius = std::max(3, layout.rowHeight);
+    const int y = layout.height - 2 * radius;
+    const int half = static_cast<int>(std::lround(layout.scale * layout.strip / 2));
     const platform::Rgb ink = PenRgb(SlotColour(kSlotAxes));
+    surface.FillRect({0, y - 2 * radius, layout.width, layout.height}, BackgroundRgb());
     surface.SetPen({ink, 1, platform::PenStyle::Solid});
     surface.SetBrush({ink, platform::BrushStyle::Solid});
     for (int side : {-1, 1}) {
