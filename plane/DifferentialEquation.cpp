@@ -192,12 +192,17 @@ int DrawSlopeField(PlaneDrawContext& context, ExampleRecord& example) {
     return fieldKey != 0 ? fieldKey : key;
 }
 
-int DrawSystem(PlaneDrawContext& context, ExampleRecord& example) {
-    // A path can run off to infinity while its parameter creeps towards a finite limit
-    // (x' = x^2 with steps of equal length): after this long outside it is not coming back.
+SystemTrajectoryOptions SystemDrawingOptions() {
     SystemTrajectoryOptions options;
     options.maxStepsOutside = kRunawaySteps;
     options.maxSteps = kMaxTrajectorySteps;
+    return options;
+}
+
+int DrawSystem(PlaneDrawContext& context, ExampleRecord& example) {
+    // A path can run off to infinity while its parameter creeps towards a finite limit
+    // (x' = x^2 with steps of equal length): after this long outside it is not coming back.
+    const SystemTrajectoryOptions options = SystemDrawingOptions();
     int key = 0;
     for (std::size_t i = 0; i < example.trajectories.size() && key != kStopKey; ++i) {
         StartSolution(context, example, i);

@@ -260,7 +260,7 @@ bool SystemTracer::Step() {
         const long double nx = x_ + dt * (vx0 + vx1) / 2, ny = y_ + dt * (vy0 + vy1) / 2;
         stroke_.Segment(x_, y_, nx, ny);
         if (options_.listener)
-            options_.listener->Reached(nx, ny);
+            options_.listener->ReachedAt(nx, ny, t1);
         result_.travelled += std::hypot(nx - x_, ny - y_);
         x_ = nx;
         y_ = ny;
@@ -301,7 +301,7 @@ SystemTrajectoryResult SystemTracer::Run() {
                         std::isfinite(end_) && h_ != 0 && std::isfinite(h_);
     if (usable) {
         if (options_.listener)
-            options_.listener->Reached(x_, y_);
+            options_.listener->ReachedAt(x_, y_, t_);
         while (Step()) {
         }
     } else {

@@ -37,6 +37,11 @@ class TrajectoryListener {
 public:
     virtual ~TrajectoryListener() = default;
     virtual void Reached(long double x, long double y) = 0;
+    // The same with the parameter reached (time windows want it).
+    virtual void ReachedAt(long double x, long double y, long double t) {
+        (void)t;
+        Reached(x, y);
+    }
 };
 
 struct SystemTrajectoryOptions {
@@ -62,6 +67,10 @@ SystemTrajectoryResult TraceSystemTrajectory(PlaneDrawContext& context, ExampleR
 SystemTrajectoryResult TraceSystemTrajectory(PlaneDrawContext& context, ExampleRecord& example,
                                              TrajectoryRecord& record,
                                              const SystemTrajectoryOptions& options);
+
+// The options with which a system's trajectories are drawn: finite ends for paths that run
+// off to infinity.
+SystemTrajectoryOptions SystemDrawingOptions();
 
 // The pen of a record or an example: colour index, width, attribute (0 solid, 1 dashed,
 // 2 dotted, 3 dash-dot, 5 none).

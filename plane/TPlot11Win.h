@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "graph/PlaneSlotMap.h"
 #include "output/PictureOutput.h"
 #include "plane/DocumentProtection.h"
 #include "plane/DocumentState.h"
@@ -67,9 +66,6 @@ protected:
     bool ConfirmDiscard();
     // The export commands follow the list; the copy's check mark its setting.
     void EnableOutputCommands();
-    // The settings slots of a window with a plane look (plane, mapper, level curves).
-    void PackPlaneLook(PlaneValues& plane, SettingsRecord& record);
-    void UnpackPlaneLook(PlaneValues& plane, const SettingsRecord& record);
 
 private:
     bool WorthAsking() const;

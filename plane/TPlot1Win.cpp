@@ -390,4 +390,18 @@ void TPlot1Win::OnCommand(int id) {
     }
 }
 
+void TPlot1Win::PackPlaneLook(PlaneValues& plane, SettingsRecord& record) {
+    // Also when the frame destroys the window at exit, with no OnDestroy first.
+    plane.mouseMode = mouseMode_;
+    PlaneLook look{axes_, format_, widths_, view_, plane};
+    PackPlaneSlots(look, record);
+}
+
+void TPlot1Win::UnpackPlaneLook(PlaneValues& plane, const SettingsRecord& record) {
+    PlaneLook look{axes_, format_, widths_, view_, plane};
+    const platform::Size client = ClientSize();
+    UnpackPlaneSlots(record, client.width, client.height, look);
+    mouseMode_ = plane.mouseMode;
+}
+
 } // namespace korvane

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "graph/PlaneSlotMap.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/TPlotWin.h"
 #include "text/HelpWindows.h"
@@ -78,6 +79,9 @@ public:
 protected:
     EquationEnvironment MakeEquationEnvironment();
     int EditWeb(int index, bool isNew);
+    // The settings slots of a window with a plane look (plane, mapper, time and level windows).
+    void PackPlaneLook(PlaneValues& plane, SettingsRecord& record);
+    void UnpackPlaneLook(PlaneValues& plane, const SettingsRecord& record);
     void SetDefaultExample(ExampleRecord& example, int command);
 
     std::unique_ptr<TInventDlg> inventory_;

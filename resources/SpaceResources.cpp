@@ -84,6 +84,10 @@ constexpr MenuItem kPlot3Menu[] = {
     {K::Popup, "&Um", 0},
     {K::Command, "Trajetória eq. &dif. ...", 780},
     {K::Command, "&Sequências ...", 782},
+    {K::Command, "Janela &x(t) ...", 630},
+    {K::Command, "Janela &y(t) ...", 631},
+    {K::Command, "Janela &z(t) ...", 632},
+    {K::Command, "xyz(&t) ...", 633},
     {K::Separator, nullptr, 0},
     {K::Command, "Curvas de &nível ...", 796},
     {K::Command, "&Estereogramas aleatórios ...", 783},
@@ -327,6 +331,48 @@ constexpr Accelerator kRdsKeys[] = {
     {'P', ModCtrl | ModShift, 304},
 };
 
+// The time windows.
+constexpr MenuItem kTimeMenu[] = {
+    {K::Popup, "&Arquivo", 0},
+    {K::Command, "&Imprimir ...\tCtrl+P", 303},
+    {K::Command, "C&opiar", 311},
+    {K::Command, "Copiar &bitmap", 310},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Ver", 0},
+    {K::Command, "&Ver ...\tCtrl+V", 104},
+    {K::Command, "&Afastar\tPgDn", 106},
+    {K::Command, "A&proximar\tPgUp", 107},
+    {K::Command, "&Esquerda\t\u2190", 322},
+    {K::Command, "&Direita\t\u2192", 323},
+    {K::Command, "Para &baixo\t\u2193", 324},
+    {K::Command, "Para &cima\t\u2191", 325},
+    {K::Command, "&Janela anterior\tCtrl+L", 111},
+    {K::Separator, nullptr, 0},
+    {K::Command, "&Eixos\tCtrl+E", 109},
+    {K::Command, "&Grade ...\tCtrl+G", 320},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Btns", 0},
+    {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},
+    {K::Command, "C&oords XY LB\tRecentr RB", 125},
+    {K::End, nullptr, 0},
+    {K::Popup, "&Misc", 0},
+    {K::Command, "&Fonte ...", 61},
+    {K::Command, "&Fundo ...", 200},
+    {K::Command, "&Eixos ...", 203},
+    {K::Command, "&Linhas de grade ...", 210},
+    {K::Command, "Deci&mais ...", 105},
+    {K::End, nullptr, 0},
+    {K::Command, "&Fechar", 24310},
+};
+
+constexpr Accelerator kTimeKeys[] = {
+    {'V', ModCtrl, 104}, {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},
+    {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324}, {KeyUp, ModNone, 325}, {'L', ModCtrl, 111},
+    {'E', ModCtrl, 109}, {'G', ModCtrl, 320}, {'P', ModCtrl, 303},
+};
+
 // The level-curve window.
 constexpr MenuItem kLevelMenu[] = {
     {K::Popup, "&Arquivo", 0},
@@ -389,12 +435,14 @@ constexpr NamedMenu kMenus[] = {
     {"PLOT3MENU", kPlot3Menu},
     {"LEVELMENU", kLevelMenu},
     {"RDSMENU", kRdsMenu},
+    {"TXMENU", kTimeMenu},
 };
 
 constexpr NamedAccelerators kAccelerators[] = {
     {"PLOT3MENU", kPlot3Keys},
     {"LEVELMENU", kLevelKeys},
     {"RDSMENU", kRdsKeys},
+    {"TXMENU", kTimeKeys},
 };
 
 constexpr DialogTemplate kDialogs[] = {

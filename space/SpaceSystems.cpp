@@ -82,7 +82,7 @@ TrajectoryRecord MakeSpaceTrajectory(const SpacePoint& start, long double t0, lo
 
 SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const ExampleRecord& e,
                                              const TrajectoryRecord& trajectory,
-                                             const std::function<void(const SpacePoint&)>& visit,
+                                             const std::function<void(const SpacePoint&, long double t)>& visit,
                                              const std::function<bool()>& poll) {
     SpaceTrajectoryOutcome out;
     const Field field(e);
@@ -117,13 +117,14 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
         out.end = SpaceTrajectoryEnd::LeftBox;
         return out;
     }
-    visit(p);
+    visit(p, t);
     out.last = p;
     for (long k = 1; k <= steps; ++k) {
         SpacePoint next;
         bool defined = true;
         if (e.Kind() == kSpaceRecursive) {
             defined = field.At(context, p, t, next);
+            t += 1;
         } else {
             // The last step lands on the end time (unless the steps ran out before it).
             const long double step = k == steps && !limited ? end - t : h;
@@ -144,7 +145,7 @@ SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const Example
             return out;
         }
         p = next;
-        visit(p);
+        visit(p, t);
         out.last = p;
         out.steps = k;
         if (k % 256 == 0 && poll && poll()) {
@@ -169,7 +170,7 @@ void DrawSpaceSystem(EvalContext& context, CurveContext& c, const ExampleRecord&
         PixelPoint last;
         const SpaceTrajectoryOutcome outcome = FollowSpaceTrajectory(
             context, e, trajectory,
-            [&](const SpacePoint& p) {
+            [&](const SpacePoint& p, long double) {
                 PixelPoint at;
                 const bool shown = !c.occlusion.Hidden(p) && SpaceToPixel(c.view, c.pixels, p, at);
                 if (shown && dots)

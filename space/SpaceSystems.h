@@ -37,11 +37,11 @@ struct SpaceTrajectoryOutcome {
 };
 
 // Follows one trajectory of the record, telling `visit` every point reached (the start
-// included) and whether the line from the previous one is drawn; `poll` every 256
+// included) with its time (a sequence: its term); `poll` every 256
 // steps says whether S was pressed.
 SpaceTrajectoryOutcome FollowSpaceTrajectory(EvalContext& context, const ExampleRecord& e,
                                              const TrajectoryRecord& trajectory,
-                                             const std::function<void(const SpacePoint&)>& visit,
+                                             const std::function<void(const SpacePoint&, long double t)>& visit,
                                              const std::function<bool()>& poll);
 
 // Draws every trajectory of the record: a system as a line, a sequence as dots.

@@ -9,6 +9,7 @@
 #include "space/LevelCurves.h"
 #include "space/SpaceCommands.h"
 #include "space/SpaceSlots.h"
+#include "space/SpaceSystems.h"
 #include "space/SurfaceRecord.h"
 
 namespace korvane {
@@ -25,6 +26,8 @@ TPlot3Win::~TPlot3Win() {
 }
 
 void TPlot3Win::CloseLevels() {
+    for (auto& w : timeWindows_)
+        w.reset();
     rdsDialog_.reset();
     rdsHandler_.reset();
     rdsWindow_.reset();
@@ -134,8 +137,67 @@ std::vector<ExampleRecord*> TPlot3Win::StereogramCandidates() {
     return out;
 }
 
+TimeParent TPlot3Win::MakeTimeParent() {
+    TimeParent parent;
+    parent.dimension = 3;
+    const SpacePoint low = space_.boxMin, high = space_.boxMax;
+    const long double lows[3] = {low.x, low.y, low.z}, highs[3] = {high.x, high.y, high.z};
+    std::copy(lows, lows + 3, parent.low);
+    std::copy(highs, highs + 3, parent.high);
+    parent.documentName = FileName();
+    parent.walk = [this](const std::function<void(int)>& begin, const std::function<void(const TimePoint&)>& point) {
+        ComplexValue letters[kLetterCount];
+        std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), letters);
+        const auto poll = [this] { return window_ && PeekKey() == 'S'; };
+        bool going = true;
+        for (int i = 0; i < examples_.Count() && going; ++i) {
+            const ExampleRecord& e = examples_[i];
+            if (e.Kind() != kSpaceSystem || !e.Shown())
+                continue;
+            for (const TrajectoryRecord& r : e.trajectories) {
+                begin(r.I16(tro::kColour));
+                const SpaceTrajectoryOutcome out = FollowSpaceTrajectory(
+                    context_, e, r, [&](const SpacePoint& p, long double t) { point({t, p.x, p.y, p.z}); }, poll);
+                if (out.end == SpaceTrajectoryEnd::Stopped) {
+                    going = false;
+                    break;
+                }
+            }
+        }
+        std::copy(std::begin(letters), std::end(letters), context_.letterValues);
+    };
+    return parent;
+}
+
+TTimeWin* TPlot3Win::OpenTimeWindow(int k) {
+    if (k < 0 || k > 3)
+        return nullptr;
+    auto& slot = timeWindows_[static_cast<std::size_t>(k)];
+    if (!slot) {
+        WindowOptions options;
+        options.readSettings = options_.readSettings;
+        slot = std::make_unique<TTimeWin>(platform_, options, window_.get(), k, MakeTimeParent());
+    } else if (slot->GetWindow()) {
+        slot->GetWindow()->Show();
+        slot->ParentChanged(MakeTimeParent());
+    }
+    return slot.get();
+}
+
+void TPlot3Win::RefreshTimeWindows() {
+    for (auto& w : timeWindows_)
+        if (w)
+            w->ParentChanged(MakeTimeParent());
+}
+
+void TPlot3Win::AfterDocumentChanged() {
+    TPlotRWin::AfterDocumentChanged();
+    RefreshTimeWindows();
+}
+
 void TPlot3Win::ExamplesChanged() {
     TPlotRWin::ExamplesChanged();
+    RefreshTimeWindows();
     if (window_)
         window_->EnableMenuItem(cmd::kStereograms, !StereogramCandidates().empty());
     if (rdsHandler_ && rdsDialog_)
@@ -231,6 +293,10 @@ void TPlot3Win::OnCommand(int id) {
     }
     if (id == cmd::kStereograms) {
         ShowStereogramDialog();
+        return;
+    }
+    if (id >= cmd::kTimeWindowX && id <= cmd::kTimeWindowXYZ) {
+        OpenTimeWindow(id - cmd::kTimeWindowX);
         return;
     }
     TPlotRWin::OnCommand(id);

@@ -2,6 +2,7 @@
 // The space graph window: menu PLOT3MENU, settings file "kv3.ini", documents ".kv3".
 #include <memory>
 
+#include "plane/TTimeWin.h"
 #include "space/TLevelWin.h"
 #include "space/TLevelsDlg.h"
 #include "space/TPlotRWin.h"
@@ -41,6 +42,9 @@ public:
     TRDSWin* StereogramWindow() const { return rdsWindow_.get(); }
     StereogramParameters& Stereogram() { return stereogram_; }
     void ExamplesChanged() override;
+    // The time window of component k (630 + k), opened or brought up.
+    TTimeWin* OpenTimeWindow(int k);
+    TTimeWin* TimeWindow(int k) const { return timeWindows_[static_cast<std::size_t>(k)].get(); }
 
 protected:
     void PackSlots(SettingsRecord& record) override;
@@ -58,6 +62,11 @@ private:
     void PlaceBeside(TZalWin& other, bool hasPlace);
 
     std::vector<ExampleRecord*> StereogramCandidates();
+    TimeParent MakeTimeParent();
+    void RefreshTimeWindows();
+    void AfterDocumentChanged() override;
+
+    std::array<std::unique_ptr<TTimeWin>, 4> timeWindows_;
 
     StereogramParameters stereogram_;
     std::unique_ptr<TRDSWin> rdsWindow_;

@@ -143,6 +143,7 @@ int TPlotRWin::AddTrajectory(std::int16_t kind) {
     trajectory.SetI16(tro::kColour, examples_[index].Colour());
     examples_[index].trajectories.push_back(trajectory);
     SetModified();
+    ExamplesChanged();
     InvalidatePicture();
     Redraw(1);
     return index;

@@ -9,6 +9,8 @@
 #include "space/SpaceKinds.h"
 #include "space/SpaceSystems.h"
 #include "space/SurfaceGrid.h"
+#include "graph/ColourTable.h"
+#include "plane/TTimeWin.h"
 #include "space/TLevelsDlg.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
@@ -415,13 +417,51 @@ TEST(SpaceSystem, TrajectoriesFollowTheirClosedForms) {
         ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
         int visits = 0;
         const SpaceTrajectoryOutcome out = FollowSpaceTrajectory(
-            c.context, e, MakeSpaceTrajectory(r.start, r.t0, r.end, r.step), [&](const SpacePoint&) { ++visits; }, {});
+            c.context, e, MakeSpaceTrajectory(r.start, r.t0, r.end, r.step), [&](const SpacePoint&, long double) { ++visits; }, {});
         EXPECT_EQ(out.end, r.ending);
         EXPECT_EQ(visits, out.steps + 1);
         if (r.tolerance > 0) {
             EXPECT_NEAR((double)Length(out.last - r.last), 0, r.tolerance) << out.last;
         }
     }
+}
+
+// x' = 1, y' = 2, z' = -1 from the origin for t in 0..2: the x, y and z windows draw the
+// lines x = t, y = 2t, z = -t, the combined window all three; before the trajectory the
+// windows are empty, and the new trajectory repaints them.
+TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
+    const auto curves = [&](TTimeWin& w) {
+        auto raster = platform.CreateSurface(w.ClientSize());
+        platform::RecordingSurface out(*raster);
+        w.DrawBase(out);
+        std::vector<platform::Primitive> lines;
+        for (const platform::Primitive& p : out.OfKind(platform::Primitive::Line))
+            if (window->Examples().Count() > 0 && p.pen.colour == ColourRGB(window->Examples()[0].Colour()))
+                lines.push_back(p);
+        return lines;
+    };
+    TTimeWin* windows[4];
+    for (int k = 0; k < 4; ++k)
+        windows[k] = window->OpenTimeWindow(k);
+    ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
+    window->OnCommand(cmd::kNewSystem);
+    for (TTimeWin* w : windows)
+        EXPECT_TRUE(curves(*w).empty()) << "no trajectory yet";
+    ScriptOk({{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
+    window->OnCommand(cmd::kSystemTrajectory);
+    EXPECT_FALSE(windows[0]->PictureValid()) << "a new trajectory repaints";
+    const long double slopes[3] = {1, 2, -1};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        const View& v = windows[k]->GetView();
+        const std::vector<platform::Primitive> lines = curves(*windows[k]);
+        EXPECT_EQ(lines.size(), 200u);
+        for (const platform::Primitive& p : lines)
+            for (const platform::Point& at : p.points)
+                EXPECT_NEAR(static_cast<double>(v.ToWorldY(at.y)), static_cast<double>(slopes[k] * v.ToWorldX(at.x)),
+                            static_cast<double>(3 * (v.unitY + std::fabs(slopes[k]) * v.unitX)));
+    }
+    EXPECT_EQ(curves(*windows[3]).size(), 3 * 200u) << "three curves per trajectory";
 }
 
 // The system's menu path: the record, its initial values (refused when inconsistent),
