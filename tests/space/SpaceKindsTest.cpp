@@ -440,11 +440,11 @@ TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
                 lines.push_back(p);
         return lines;
     };
+    ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
+    window->OnCommand(cmd::kNewSystem);
     TTimeWin* windows[4];
     for (int k = 0; k < 4; ++k)
         windows[k] = window->OpenTimeWindow(k);
-    ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
-    window->OnCommand(cmd::kNewSystem);
     for (TTimeWin* w : windows)
         EXPECT_TRUE(curves(*w).empty()) << "no trajectory yet";
     ScriptOk({{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
