@@ -24,7 +24,6 @@ constexpr long double kTiny = 1e-18L;
 // Export polylines are handed to the surface in pieces of at most this many points, so a
 // dense curve never needs one huge buffer and the sample loop never allocates.
 constexpr std::size_t kPolylineChunk = 8192;
-constexpr long kPauseCosinesPerUnit = 2000;
 // An integral pass also polls this often, so that a start point far outside the interval
 // cannot freeze the window.
 constexpr std::int64_t kIntegralPollEvery = 1 << 16;
@@ -203,18 +202,6 @@ Family ReadFamily(const ExampleRecord& example) {
     return family;
 }
 
-// Where the pause's work goes, so that the compiler cannot drop it.
-volatile long double pauseSink = 0;
-
-// Busy pause between members shown one by one: a fixed amount of work per unit.
-void Pause(int units) {
-    long double sum = 0;
-    const long count = static_cast<long>(std::max(units, 0)) * kPauseCosinesPerUnit;
-    for (long i = 0; i < count; ++i)
-        sum += std::cos(static_cast<long double>(i));
-    pauseSink = sum;
-}
-
 // Runs `drawMember(key)` for every member of the example's family (once without one),
 // with the family letter at the member's value; returns the last key read.
 template <class DrawMember>
@@ -225,11 +212,8 @@ int ForEachMember(PlaneDrawContext& context, const ExampleRecord& example, DrawM
         if (family.letter != 0)
             context.eval.SetLetter(family.letter, family.first + k * family.increment);
         key = drawMember(key);
-        if (family.oneByOne && key != kStopKey) {
-            if (context.showPicture)
-                context.showPicture();
-            Pause(example.I16(exo::kPause));
-        }
+        if (family.oneByOne && key != kStopKey)
+            context.Pause(MemberPause(example));
     }
     return key;
 }

@@ -21,6 +21,7 @@ inline constexpr int kDocumentWords = 80;
 inline constexpr int kDocumentFlags = 50;
 inline constexpr int kDocumentReals = 80;
 inline constexpr int kTextItemSize = 179;
+using TextItem = std::array<std::uint8_t, kTextItemSize>;
 inline constexpr int kPicturePlacementSize = 40;
 inline constexpr int kShortListRecordSize = 37;
 inline constexpr int kReservedBlockSize = 17;

@@ -1,5 +1,7 @@
 #include "plane/EquationLabel.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -21,6 +23,35 @@ std::string EquationLabelText(std::string_view text) {
         ++characters;
     }
     return std::string(text);
+}
+
+std::vector<TextItem> TakeEquationLabels(ExampleTable& examples) {
+    std::vector<TextItem> labels;
+    for (int i = 0; i <= examples.LastExample(); ++i) {
+        ExampleRecord& e = examples[i];
+        if (!e.Flag(exo::kShowEquation))
+            continue;
+        e.SetFlag(exo::kShowEquation, false);
+        TextItem item{};
+        const std::int16_t words[2] = {static_cast<std::int16_t>(i), e.Colour()};
+        for (int w = 0; w < 2; ++w) {
+            item[static_cast<std::size_t>(2 * w)] = static_cast<std::uint8_t>(words[w] & 0xff);
+            item[static_cast<std::size_t>(2 * w + 1)] = static_cast<std::uint8_t>((words[w] >> 8) & 0xff);
+        }
+        // Document texts hold one byte per character.
+        const std::string& text = e.texts[4];
+        std::copy_n(text.begin(), std::min(text.size(), kEquationLabelCharacters), item.begin() + 4);
+        labels.push_back(item);
+    }
+    return labels;
+}
+
+void ShowListedEquations(const std::vector<TextItem>& labels, ExampleTable& examples) {
+    for (const TextItem& item : labels) {
+        const int index = static_cast<std::int16_t>(item[0] | (item[1] << 8));
+        if (index >= 0 && index <= examples.LastExample())
+            examples[index].SetFlag(exo::kShowEquation, true);
+    }
 }
 
 void DrawEquationLabels(PlaneDrawContext& context, const platform::FontSpec& font) {

@@ -2,6 +2,8 @@
 
 #include "plane/Cobweb.h"
 
+#include <cmath>
+
 namespace korvane {
 
 platform::Rgb PlaneDrawContext::PenColour(int index) const {
@@ -13,6 +15,24 @@ platform::Rgb PlaneDrawContext::PenColour(int index) const {
 void PlaneDrawContext::ShowProgress() {
     if (showStatus)
         showStatus(progressLabel + ": passo " + std::to_string(progressSteps) + "; pressione S para sair");
+}
+
+void PlaneDrawContext::Pause(long cosines) {
+    if (showPicture)
+        showPicture();
+    if (pauseHook) {
+        pauseHook(cosines);
+        return;
+    }
+    volatile long double sink = 0;
+    for (long i = 0; i < cosines; ++i)
+        sink = sink + std::cos(static_cast<long double>(i));
+}
+
+long MemberPause(const ExampleRecord& example) {
+    constexpr long kCosinesPerUnit = 2000, kDefaultUnits = 50;
+    const long units = example.I16(exo::kPause);
+    return kCosinesPerUnit * (units > 0 ? units : kDefaultUnits);
 }
 
 int DrawExample(PlaneDrawContext& context, int index) {

@@ -346,8 +346,8 @@ ImplicitDrawStats ImplicitSearch::Draw() {
     for (int member = 0; member < members && !Stopped(); ++member) {
         SearchMember(letter, value);
         value += increment;
-        if (example_.I16(exo::kFamilySteps) < 0 && context_.showPicture)
-            context_.showPicture();
+        if (example_.I16(exo::kFamilySteps) < 0)
+            context_.Pause(MemberPause(example_));
     }
     if (letter != 0)
         context_.eval.letterValues[letter] = saved;

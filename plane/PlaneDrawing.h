@@ -49,6 +49,8 @@ struct PlaneDrawContext {
     // Shows the picture drawn so far (families drawn one member at a time, "olhar").
     std::function<void()> showPicture;
 
+    // Where the pauses go instead of spending the time (tests count them).
+    std::function<void(long cosines)> pauseHook = nullptr;
     // A status text in the window's title while a long drawing runs.
     std::function<void(const std::string&)> showStatus = nullptr;
     // What a long drawing is doing ("trajetória 2 de 5"): while it is set, every
@@ -73,6 +75,9 @@ struct PlaneDrawContext {
         return settings.noPoll || !pollKey ? 0 : pollKey();
     }
     void ShowProgress();
+    // Shows the picture drawn so far, then pauses for as long as `cosines` evaluations of
+    // a cosine take (members of a family shown one at a time, watch mode).
+    void Pause(long cosines);
     // Sets the label of the progress shown in the title and starts counting anew.
     void StartProgress(std::string label) {
         progressLabel = std::move(label);
@@ -86,6 +91,12 @@ struct PlaneDrawContext {
 };
 
 inline constexpr int kStopKey = 'S';
+
+// The pause after each member of a family shown one at a time: 2000 cosines per unit of
+// the example's byte 28; kinds whose dialogs never set it take the explicit default, 50.
+long MemberPause(const ExampleRecord& example);
+// The pause after every step in watch mode: 100 per unit of the window's delay.
+inline long WatchPause(const PlaneDrawSettings& settings) { return 100L * settings.watchDelay; }
 
 // The per-kind dispatch: draws example `index` when its graph is shown; returns the last
 // key read (0 if none).

@@ -132,6 +132,7 @@ SlopeTrajectoryResult TraceSlopeTrajectory(PlaneDrawContext& context, const Exam
     const int method = record.I16(tro::kMethod);
     const int limit = StepLimitOf(record, stepLimit);
     const bool screenLimit = example.Flag(exo::kScreenLimit);
+    const bool watch = example.Flag(exo::kFlag57) && !context.settings.printing; // "olhar"
     ExprNode* slope = example.Tree(2);
     result.x = x;
     result.y = y;
@@ -164,6 +165,8 @@ SlopeTrajectoryResult TraceSlopeTrajectory(PlaneDrawContext& context, const Exam
         result.y = y;
         status = ClassifyPoint(view, x, y);
         pen.To(x, y, status == 0);
+        if (watch)
+            context.Pause(WatchPause(context.settings));
         result.key = context.Poll();
     }
     record.SetReal(tro::kEndT, result.steps);

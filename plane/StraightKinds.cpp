@@ -111,12 +111,6 @@ platform::Pen StraightPen(const PlaneDrawContext& context, const ExampleRecord& 
     return pen;
 }
 
-void FamilyPause(int units) {
-    volatile long double sink = 0;
-    for (long i = 0; i < 2000L * units; ++i)
-        sink = sink + std::cos(static_cast<long double>(i));
-}
-
 int ForEachFamilyMember(PlaneDrawContext& context, const ExampleRecord& example,
                         const std::function<int()>& member) {
     const bool family = example.IsFamily();
@@ -140,11 +134,8 @@ int ForEachFamilyMember(PlaneDrawContext& context, const ExampleRecord& example,
         key = result != 0 ? result : context.Poll();
         if (key == kStopKey)
             break;
-        if (oneAtATime) {
-            if (context.showPicture)
-                context.showPicture();
-            FamilyPause(example.I16(exo::kPause));
-        }
+        if (oneAtATime)
+            context.Pause(MemberPause(example));
     }
     if (hasLetter)
         context.eval.letterValues[letter] = saved;

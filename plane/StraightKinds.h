@@ -31,9 +31,6 @@ inline constexpr int kEndExample = -1;
 int ForEachFamilyMember(PlaneDrawContext& context, const ExampleRecord& example,
                         const std::function<int()>& member);
 
-// The pause after a member of a family shown one at a time: 2000 cosines per unit.
-void FamilyPause(int units);
-
 // Draws the world segment with the current pen: a line on screen and on paper, a
 // two-point polyline in picture-export mode.
 void DrawWorldSegment(PlaneDrawContext& context, long double x0, long double y0, long double x1,

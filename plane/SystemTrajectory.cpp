@@ -85,15 +85,6 @@ private:
     MappedPath mapped_;
 };
 
-void WatchPause(PlaneDrawContext& context) {
-    volatile long double sink = 0;
-    const long count = 100L * context.settings.watchDelay;
-    for (long i = 0; i < count; ++i)
-        sink = sink + std::sin(static_cast<long double>(i));
-    if (context.showPicture)
-        context.showPicture();
-}
-
 // One component of the field: a compiled slot, possibly negated, or the constant 0, or
 // a central difference of a tree along X or Y.
 struct Component {
@@ -277,7 +268,7 @@ bool SystemTracer::Step() {
     if (result_.key == kStopKey)
         return End(TrajectoryEnd::Stopped);
     if (options_.watch)
-        WatchPause(context_);
+        context_.Pause(WatchPause(context_.settings));
     if (last)
         return End(TrajectoryEnd::Parameter);
     if (options_.maxSteps > 0 && result_.steps >= options_.maxSteps)

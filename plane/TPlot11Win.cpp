@@ -8,6 +8,7 @@
 #include "graph/ColourTable.h"
 #include "plane/DocumentFile.h"
 #include "plane/DocumentText.h"
+#include "plane/EquationLabel.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TAskPwDlg.h"
 #include "plane/TSetPwDlg.h"
@@ -264,7 +265,7 @@ DocumentState TPlot11Win::CaptureDocument() {
     s.functions = functions_;
     s.textItems = carried_.textItems;
     s.pictures = carried_.pictures;
-    s.equationLabels = carried_.equationLabels;
+    s.equationLabels = TakeEquationLabels(s.examples);
     s.shortList = carried_.shortList;
     s.notebook = notebook_ ? platform::Utf8ToCp1252(notebook_->GetText()) : carried_.notebook;
     if (!s.notebook && options_.hasNotebook)
@@ -277,7 +278,6 @@ void TPlot11Win::ApplyLists(DocumentState& s) {
         axes_.axisNames[i] = platform::Cp1252ToUtf8(s.windowTexts[i]);
     carried_.textItems = std::move(s.textItems);
     carried_.pictures = std::move(s.pictures);
-    carried_.equationLabels = std::move(s.equationLabels);
     carried_.shortList = std::move(s.shortList);
     carried_.notebook = std::move(s.notebook);
     if (notebook_)
@@ -293,6 +293,7 @@ void TPlot11Win::ApplyDocument(DocumentState&& s) {
     RestoreLetterTables(context_, s.letters);
     functions_ = std::move(s.functions);
     ExampleTextsFromDocument(s.examples);
+    ShowListedEquations(s.equationLabels, s.examples);
     examples_ = std::move(s.examples);
     ApplyLists(s);
     SyncPixelSizes();

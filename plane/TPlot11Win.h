@@ -93,7 +93,6 @@ private:
         std::array<long double, kDocumentReals> reals{};
         std::vector<std::array<std::uint8_t, kTextItemSize>> textItems;
         std::vector<StoredPicture> pictures;
-        std::vector<std::array<std::uint8_t, kTextItemSize>> equationLabels;
         std::vector<std::array<std::uint8_t, kShortListRecordSize>> shortList;
         std::optional<std::string> notebook;
         int lastSystem = -1, lastSlopeField = -1, lastRecursion = -1;

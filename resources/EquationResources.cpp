@@ -114,7 +114,7 @@ constexpr ControlTemplate kSystem[] = {
 
 constexpr ControlTemplate kSlopeField[] = {
     {C::Static, -1, "dy/dx =", 8, true}, {C::Edit, 213, "", 40, false, kFormula},
-    {C::CheckBox, 274, "limite da tela", 0, true},
+    {C::CheckBox, 274, "limite da tela", 0, true}, {C::CheckBox, 273, "olhar"},
     {C::RadioButton, 251, "sem grade", 0, true}, {C::RadioButton, 252, "inclinações"},
     KV_FIELD_MARKS, KV_WIDTH, KV_OK_CANCEL,
 };

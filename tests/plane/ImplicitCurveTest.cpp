@@ -235,11 +235,12 @@ TEST(ImplicitCurve, FamilyMembersKeepTheirLetterValue) {
     ExampleRecord& example = picture.AddImplicit("xx+yy-a");
     example.SetFlag(exo::kIsFamily, true);
     example.SetI16(exo::kFamilyLetter, 1);
-    example.SetI16(exo::kFamilySteps, 2);
+    example.SetI16(exo::kFamilySteps, -2); // one member at a time
     example.SetReal(exo::kFamilyFirst, 4);
     example.SetReal(exo::kFamilyLast, 16);
     Search(picture, example);
     ASSERT_EQ(example.trajectories.size(), 3u);
+    EXPECT_EQ(picture.pauses, 3);
     const long double values[] = {4, 10, 16};
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);

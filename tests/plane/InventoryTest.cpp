@@ -6,7 +6,9 @@
 
 #include "expr/Evaluator.h"
 #include "graph/TFnLibDlg.h"
+#include "plane/DocumentFile.h"
 #include "plane/TInventDlg.h"
+#include "platform/FileIO.h"
 #include "plane/TWebDlg.h"
 #include "platform/memory/RecordingSurface.h"
 
@@ -252,6 +254,31 @@ TEST_F(Inventory, ShowEquationTogglesTheLabelOnThePicture) {
     ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
     EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 1);
     EXPECT_EQ(labels(), 1);
+    // The document lists it among its equation labels; the record keeps no byte of it.
+    Add(cmd::kNewPolar);
+    const std::string path = folder.File("rotulos.kv2");
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    DocumentState stored;
+    ASSERT_EQ(ReadDocument(bytes, 841, stored), 0);
+    EXPECT_EQ(stored.examples[0].Byte(exo::kShowEquation), 0);
+    ASSERT_EQ(stored.equationLabels.size(), 1u);
+    EXPECT_EQ(stored.equationLabels[0][0], 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&stored.equationLabels[0][4])), "y = xsin(x)");
+    window->NewDocument();
+    ASSERT_EQ(window->OpenDocument(path), 0);
+    EXPECT_EQ(labels(), 1);
+    EXPECT_FALSE(Examples()[1].Flag(exo::kShowEquation));
+    // An older document kept it in byte 49; an item naming no example is left out.
+    stored.examples[1].SetFlag(exo::kShowEquation, true);
+    stored.equationLabels[0][0] = 9;
+    ASSERT_TRUE(WriteFileAtomically(path, WriteDocument(stored)));
+    ASSERT_EQ(window->OpenDocument(path), 0);
+    EXPECT_FALSE(Examples()[0].Flag(exo::kShowEquation));
+    EXPECT_TRUE(Examples()[1].Flag(exo::kShowEquation));
+    ASSERT_TRUE(Press(1, TInventDlg::kShowEquation));
+    ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
     ASSERT_TRUE(Press(0, TInventDlg::kShowEquation));
     EXPECT_EQ(Examples()[0].Byte(exo::kShowEquation), 0);
     EXPECT_EQ(labels(), 0);

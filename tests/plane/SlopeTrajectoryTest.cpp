@@ -162,18 +162,23 @@ TEST(SlopeTrajectory, UndefinedSlopeEndsTheSolution) {
 }
 
 // S ends the solution after the step at which it was read; a start outside in x draws
-// nothing and makes no step; a step too small to move x ends at once.
+// nothing and makes no step; a step too small to move x ends at once. With "olhar" every
+// step shows the picture and pauses for the window's delay.
 TEST(SlopeTrajectory, StopKeyOutsideStartAndVanishingStep) {
-    {
+    for (bool watch : {false, true}) {
         PlaneScene scene;
         scene.keys = {0, 0, kStopKey};
+        scene.settings.watchDelay = 7;
         ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
+        example.SetFlag(exo::kFlag57, watch);
         TrajectoryRecord record = Problem(0, 0, 0.01L, kEulerMethod);
         PlaneDrawContext context = scene.Context();
         const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
         EXPECT_EQ(result.end, SlopeEnd::Stopped);
         EXPECT_EQ(result.key, kStopKey);
         EXPECT_EQ(result.steps, 3);
+        EXPECT_EQ(scene.pauseCosines, watch ? 3 * 700 : 0);
+        EXPECT_EQ(scene.shown, watch ? 3 : 0);
     }
     {
         PlaneScene scene;

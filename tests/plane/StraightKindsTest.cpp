@@ -186,10 +186,10 @@ TEST(LineKind, FamilyShownOneByOnePausesAndShows) {
     GeometryScene scene;
     ExampleRecord& e = AddLine(scene, "0", "1", "a");
     GeometryScene::MakeFamily(e, -2, 0, 1);
-    e.SetI16(exo::kPause, 0);
     scene.Draw(e);
     EXPECT_EQ(scene.Lines().size(), 3u);
     EXPECT_EQ(scene.shown, 3);
+    EXPECT_EQ(scene.pauseCosines, 3 * 50 * 2000L) << "a line keeps no pause of its own: the explicit default";
 }
 
 TEST(LineKind, StopKeyEndsTheFamily) {

@@ -104,6 +104,10 @@ public:
             return key;
         };
         context.showPicture = [this] { ++shown; };
+        context.pauseHook = [this](long cosines) {
+            ++pauses;
+            pauseCosines += cosines;
+        };
         return context;
     }
 
@@ -131,6 +135,8 @@ public:
     int stopAtPoll = 0;   // the poll from which on S is returned; 0: never
     int polls = 0;
     int shown = 0; // pictures shown
+    int pauses = 0;
+    long pauseCosines = 0;
 
 protected:
     // What a scene notes at every poll, before the key is read.
