@@ -9,12 +9,15 @@
 namespace korvane {
 
 bool MakeEquationExpression(std::string_view equation, std::string& out) {
-    const std::size_t equals = equation.find('=');
-    if (equation.empty() || equals == std::string_view::npos || equals + 1 >= equation.size())
+    const std::size_t at = equation.find_first_of("<>=");
+    if (at == std::string_view::npos)
         return false;
-    out = std::string(equation.substr(equals + 1));
+    const std::size_t length = equation[at] != '=' && at + 1 < equation.size() && equation[at + 1] == '=' ? 2 : 1;
+    if (at + length >= equation.size())
+        return false;
+    out = std::string(equation.substr(0, at));
     out += "-(";
-    out += equation.substr(0, equals);
+    out += equation.substr(at + length);
     out += ')';
     return true;
 }

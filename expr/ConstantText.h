@@ -8,8 +8,8 @@ namespace korvane {
 
 class FormulaCompiler;
 
-// For "L = R" writes "R-(L)"; false when there is no '=' or nothing after it (the caller
-// reports code 112).
+// For "L = R" writes "L-(R)", and so for the relations <, <=, > and >= in place of "=";
+// false when there is none or nothing after it (the caller reports code 112).
 bool MakeEquationExpression(std::string_view equation, std::string& out);
 
 // Compiles in real mode, evaluates once with the current letters; code 1 when undefined.

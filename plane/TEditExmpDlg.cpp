@@ -281,11 +281,9 @@ int TEditExmpDlg::ReadFormulas(const platform::Dialog& dialog, Reading& r) const
         std::string equation;
         if (const int code = ReadFormulaText(dialog, 218, kMaxFormulaLength - 3, equation, failedControl_); code != 0)
             return code;
-        const RelationSign sign = FindRelation(equation);
-        if (sign.length == 0)
+        std::string difference;
+        if (!MakeEquationExpression(equation, difference))
             return 112;
-        const std::string difference =
-            equation.substr(0, sign.at) + "-(" + equation.substr(sign.at + sign.length) + ")";
         if (const int code = env_.compiler->CompileFormula(difference); code != 0)
             return code;
         if (equation != e.texts[4])

@@ -282,11 +282,14 @@ TEST(Compiler, EquationExpression) {
         bool ok;
         const char* expected;
     } rows[] = {
-        {"x^2+y^2=1", true, "1-(x^2+y^2)"},
-        {"y=x", true, "x-(y)"},
-        {"=x", true, "x-()"},
+        {"x^2+y^2=1", true, "x^2+y^2-(1)"},
+        {"y=x", true, "y-(x)"},
+        {"=x", true, "-(x)"},
+        {"xx+yy<=13", true, "xx+yy-(13)"},
+        {"y>sin(x)", true, "y-(sin(x))"},
         {"x^2", false, ""},
         {"x=", false, ""},
+        {"x>=", false, ""},
         {"", false, ""},
     };
     for (const Row& row : rows) {
