@@ -149,6 +149,7 @@ void DrawWindow(TPlot11Win& window, platform::Surface& surface, int width, int h
     PrepareView(window, width, height);
     window.ClearToBackground(surface);
     window.DrawBase(surface);
+    window.DrawOverlay(surface); // the labels placed on the graph
 }
 
 int DrawPicture(TPlot11Win& window, const ExportRequest& request, platform::Platform& platform) {

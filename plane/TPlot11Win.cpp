@@ -20,6 +20,29 @@ namespace korvane {
 
 namespace {
 
+// The labels and pictures of a document; false when one of them is damaged.
+bool LoadGraphItems(const DocumentState& s, std::vector<GraphText>& texts, std::vector<PastedPicture>& pictures) {
+    texts.clear();
+    pictures.clear();
+    for (const auto& record : s.textItems) {
+        std::optional<GraphText> text = LoadGraphText(record);
+        if (!text)
+            return false;
+        texts.push_back(std::move(*text));
+    }
+    for (const StoredPicture& stored : s.pictures) {
+        std::optional<PastedPicture> picture = LoadPastedPicture(stored.placement, stored.mode, stored.data);
+        if (!picture)
+            return false;
+        pictures.push_back(std::move(*picture));
+    }
+    return true;
+}
+
+} // namespace
+
+namespace {
+
 constexpr const char* kUntitled = "semnome";
 constexpr int kNotAuthorized = 27;   // "não autorizado"
 constexpr int kNotProtected = 28;    // "não protegido"
@@ -263,8 +286,10 @@ DocumentState TPlot11Win::CaptureDocument() {
     protection_.Store(s);
     s.letters = CopyLetterTables(context_);
     s.functions = functions_;
-    s.textItems = carried_.textItems;
-    s.pictures = carried_.pictures;
+    for (const GraphText& t : texts_)
+        s.textItems.push_back(StoreGraphText(t));
+    for (const PastedPicture& p : pictures_)
+        s.pictures.push_back({StorePicturePlacement(p), static_cast<std::uint8_t>(p.format), p.data});
     s.equationLabels = TakeEquationLabels(s.examples);
     s.shortList = carried_.shortList;
     s.notebook = notebook_ ? platform::Utf8ToCp1252(notebook_->GetText()) : carried_.notebook;
@@ -276,8 +301,10 @@ DocumentState TPlot11Win::CaptureDocument() {
 void TPlot11Win::ApplyLists(DocumentState& s) {
     for (std::size_t i = 0; i < s.windowTexts.size(); ++i)
         axes_.axisNames[i] = platform::Cp1252ToUtf8(s.windowTexts[i]);
-    carried_.textItems = std::move(s.textItems);
-    carried_.pictures = std::move(s.pictures);
+    if (!LoadGraphItems(s, texts_, pictures_)) {
+        texts_.clear();
+        pictures_.clear();
+    }
     carried_.shortList = std::move(s.shortList);
     carried_.notebook = std::move(s.notebook);
     if (notebook_)
@@ -308,6 +335,10 @@ int TPlot11Win::OpenDocument(const std::string& path) {
     const int code = ReadDocument(bytes, SettingsIdentifier(), state);
     if (code != 0)
         return code;
+    std::vector<GraphText> texts;
+    std::vector<PastedPicture> pictures;
+    if (!LoadGraphItems(state, texts, pictures))
+        return kCannotOpenFile;
     DocumentProtection protection;
     if (const int refused = DocumentProtection::Load(state, protection); refused != 0)
         return refused;
@@ -345,6 +376,8 @@ void TPlot11Win::NewDocument() {
     functions_.Clear();
     ResetLetterParameters(context_);
     carried_ = Carried{};
+    texts_.clear();
+    pictures_.clear();
     protection_ = DocumentProtection{};
     DocumentState defaults;
     CorrectDocumentSettings(defaults);

@@ -91,8 +91,6 @@ private:
         std::array<std::int16_t, kDocumentWords> words{};
         std::array<std::uint8_t, kDocumentFlags> flags{};
         std::array<long double, kDocumentReals> reals{};
-        std::vector<std::array<std::uint8_t, kTextItemSize>> textItems;
-        std::vector<StoredPicture> pictures;
         std::vector<std::array<std::uint8_t, kShortListRecordSize>> shortList;
         std::optional<std::string> notebook;
         int lastSystem = -1, lastSlopeField = -1, lastRecursion = -1;

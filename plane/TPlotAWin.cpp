@@ -132,8 +132,11 @@ void TPlotAWin::OpenIvpDialog(std::int16_t kind) {
 }
 
 void TPlotAWin::OnModeMouse(const platform::MouseEvent& mouse) {
-    if (mouseMode_ != cmd::kMouseTrajectory || mouse.action != platform::MouseAction::Down ||
-        mouse.button != platform::ButtonLeft)
+    if (mouseMode_ != cmd::kMouseTrajectory) {
+        TPlot11Win::OnModeMouse(mouse);
+        return;
+    }
+    if (mouse.action != platform::MouseAction::Down || mouse.button != platform::ButtonLeft)
         return;
     TIvpDlg* target = lastIvpDialog_ && lastIvpDialog_->IsOpen() ? lastIvpDialog_ : nullptr;
     for (std::int16_t kind : {kSlopeField, kSystem, kRecursive})

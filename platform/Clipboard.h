@@ -1,9 +1,11 @@
 #pragma once
 // The system clipboard: text, pictures as pixels, and pictures as vector drawings (SVG
 // bytes stand in for the metafiles of older systems).
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvane::platform {
 
@@ -28,6 +30,9 @@ public:
     // program takes the form it can read.
     virtual void SetPicture(const std::string& svgBytes, const Surface& pixels) = 0;
     virtual std::optional<std::string> GetSvg() const = 0;
+    // The picture to paste onto a graph: SVG bytes when there is a vector drawing, else
+    // the pixels as PNG bytes; nothing without a picture.
+    virtual std::optional<std::vector<std::uint8_t>> GetPictureData() const = 0;
 };
 
 } // namespace korvane::platform

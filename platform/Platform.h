@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,13 @@ public:
     virtual std::unique_ptr<Printer> CreatePrinter() = 0;
 
     virtual Size ScreenSize() const = 0;
+    // Pictures pasted onto graphs, as PNG or SVG bytes: their own size in pixels, nothing
+    // when the bytes are no picture this platform reads.
+    virtual std::optional<Size> PictureSize(std::span<const std::uint8_t> data) const = 0;
+    // The part `part` of the picture drawn to fill `full` pixels, over `background`; null
+    // when the bytes are no picture.
+    virtual std::unique_ptr<Surface> RenderPicture(std::span<const std::uint8_t> data, Size full, const Rect& part,
+                                                   Rgb background) = 0;
     // The area of every screen that windows may take (without panels), the primary's first;
     // never empty.
     virtual std::vector<Rect> ScreenAreas() const = 0;

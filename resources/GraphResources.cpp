@@ -117,8 +117,10 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::End, nullptr, 0},
     {K::Popup, "&Btns", 0},
     {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},
-    {K::Command, "C&oords XY LB\tRecentr RB", 125},
     {K::Command, "T&rajetórias", 933},
+    {K::Command, "&Texto", 123},
+    {K::Command, "&Colar", 124},
+    {K::Command, "C&oords XY LB\tRecentr RB", 125},
     {K::End, nullptr, 0},
     {K::Popup, "&Eixos", 0},
     {K::Command, "&Eixos\tCtrl+E", 109},
@@ -245,6 +247,17 @@ constexpr ControlTemplate kFormatFwdpsn[] = {
     {C::Button, 1, "ok", 0, true},                  {C::Button, 2, "cancelar"},
 };
 
+constexpr ControlTemplate kNewText[] = {
+    {C::Static, -1, "texto", 0, true}, {C::Edit, 211, "", 40, false, 155},
+    {C::Button, 1, "ok", 0, true},     {C::Button, 3, "apagar"}, {C::Button, 2, "cancelar"},
+};
+
+constexpr ControlTemplate kPictureSize[] = {
+    {C::Static, -1, "largura", 8, true}, {C::Edit, 211, "", 16, false, 30},
+    {C::Static, -1, "altura", 8, true},  {C::Edit, 212, "", 16, false, 30},
+    {C::Button, 1, "ok", 0, true},       {C::Button, 3, "apagar"}, {C::Button, 2, "cancelar"},
+};
+
 constexpr NamedMenu kMenus[] = {
     {"PLOT2MENU", kPlot2Menu},
     {"COLWMENU", kColourWindowMenu},
@@ -262,6 +275,8 @@ constexpr DialogTemplate kDialogs[] = {
     {"DPSN", "formatar", kFormatDpsn},
     {"FWDP", "formatar", kFormatFwdp},
     {"FWDPSN", "formatar", kFormatFwdpsn},
+    {"NEWTEXT", "texto", kNewText},
+    {"METADLG", "figura", kPictureSize},
 };
 
 } // namespace

@@ -17,6 +17,13 @@ void MemoryClipboard::Clear() {
     text_.reset();
     image_.reset();
     svg_.reset();
+    pictureData_.reset();
+}
+
+std::optional<std::vector<std::uint8_t>> MemoryClipboard::GetPictureData() const {
+    if (svg_)
+        return std::vector<std::uint8_t>(svg_->begin(), svg_->end());
+    return pictureData_;
 }
 
 } // namespace korvane::platform

@@ -18,6 +18,9 @@ public:
         svg_ = svgBytes;
     }
     std::optional<std::string> GetSvg() const override { return svg_; }
+    // The SVG, else what SetPictureData gave (this clipboard writes no PNG of its own).
+    std::optional<std::vector<std::uint8_t>> GetPictureData() const override;
+    void SetPictureData(std::vector<std::uint8_t> bytes) { pictureData_ = std::move(bytes); }
 
     void Clear();
     const RasterSurface* Image() const { return image_ ? &*image_ : nullptr; }
@@ -26,6 +29,7 @@ private:
     std::optional<std::string> text_;
     std::optional<RasterSurface> image_;
     std::optional<std::string> svg_;
+    std::optional<std::vector<std::uint8_t>> pictureData_;
 };
 
 } // namespace korvane::platform

@@ -231,6 +231,49 @@ void MemoryPlatform::Unregister(MemoryDialog* dialog) {
     std::erase(dialogs_, dialog);
 }
 
+namespace {
+
+std::uint32_t BigEndian32(std::span<const std::uint8_t> d, std::size_t at) {
+    return std::uint32_t(d[at]) << 24 | std::uint32_t(d[at + 1]) << 16 | std::uint32_t(d[at + 2]) << 8 | d[at + 3];
+}
+
+// The number of `name="N"` in the SVG's text, or 0.
+int SvgAttribute(std::string_view svg, std::string_view name) {
+    const std::size_t at = svg.find(std::string(name) + "=\"");
+    if (at == std::string_view::npos)
+        return 0;
+    int value = 0;
+    for (std::size_t i = at + name.size() + 2; i < svg.size() && std::isdigit(static_cast<unsigned char>(svg[i])); ++i)
+        value = std::min(value * 10 + (svg[i] - '0'), 1 << 20);
+    return value;
+}
+
+} // namespace
+
+std::optional<Size> MemoryPlatform::PictureSize(std::span<const std::uint8_t> data) const {
+    constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
+    if (data.size() >= 24 && std::equal(std::begin(kPng), std::end(kPng), data.begin())) {
+        const std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
+        if (w == 0 || h == 0 || w > (1u << 20) || h > (1u << 20))
+            return std::nullopt;
+        return Size{int(w), int(h)};
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data.data()), data.size());
+    if (text.find("<svg") == std::string_view::npos)
+        return std::nullopt;
+    const int w = SvgAttribute(text, "width"), h = SvgAttribute(text, "height");
+    return Size{w > 0 ? w : 100, h > 0 ? h : 100};
+}
+
+std::unique_ptr<Surface> MemoryPlatform::RenderPicture(std::span<const std::uint8_t> data, Size full,
+                                                       const Rect& part, Rgb background) {
+    if (!PictureSize(data) || full.Empty() || part.Empty())
+        return nullptr;
+    auto surface = std::make_unique<RasterSurface>(Size{part.Width(), part.Height()}, background);
+    surface->FillRect(Rect::FromSize({0, 0}, surface->GetSize()), kPictureStandIn);
+    return surface;
+}
+
 std::vector<Rect> MemoryPlatform::ScreenAreas() const {
     if (!screenAreas_.empty())
         return screenAreas_;

@@ -65,6 +65,12 @@ public:
     std::unique_ptr<Printer> CreatePrinter() override;
     Size ScreenSize() const override { return screen_; }
     std::vector<Rect> ScreenAreas() const override;
+    // No picture is decoded here: the size comes from a PNG's header or an SVG's width
+    // and height, and the rendered part is painted in kPictureStandIn.
+    std::optional<Size> PictureSize(std::span<const std::uint8_t> data) const override;
+    std::unique_ptr<Surface> RenderPicture(std::span<const std::uint8_t> data, Size full, const Rect& part,
+                                           Rgb background) override;
+    static constexpr Rgb kPictureStandIn{90, 30, 150};
     int ScreenDpi() const override { return dpi_; }
     std::string ConfigDirectory() override;
     std::int64_t CurrentTime() const override { return time_; }

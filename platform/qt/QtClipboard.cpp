@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtSurface.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -79,6 +80,24 @@ std::optional<std::string> QtClipboard::GetSvg() const {
     if (!data || !data->hasFormat(kSvgMime))
         return std::nullopt;
     return data->data(kSvgMime).toStdString();
+}
+
+std::optional<std::vector<std::uint8_t>> QtClipboard::GetPictureData() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return std::nullopt;
+    QByteArray bytes;
+    if (data->hasFormat(kSvgMime)) {
+        bytes = data->data(kSvgMime);
+    } else if (data->hasImage()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!qvariant_cast<QImage>(data->imageData()).save(&buffer, "PNG"))
+            return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 } // namespace korvane::platform

@@ -14,6 +14,7 @@ public:
     void SetSvg(const std::string& svgBytes) override;
     void SetPicture(const std::string& svgBytes, const Surface& pixels) override;
     std::optional<std::string> GetSvg() const override;
+    std::optional<std::vector<std::uint8_t>> GetPictureData() const override;
 };
 
 } // namespace korvane::platform

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -314,6 +315,57 @@ std::vector<Rect> QtPlatform::ScreenAreas() const {
     if (areas.empty())
         areas.push_back(Rect::FromSize({0, 0}, ScreenSize()));
     return areas;
+}
+
+namespace {
+
+QByteArray BytesOf(std::span<const std::uint8_t> data) {
+    return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+}
+
+bool IsPng(std::span<const std::uint8_t> data) { return data.size() > 8 && data[0] == 0x89 && data[1] == 'P'; }
+
+} // namespace
+
+std::optional<Size> QtPlatform::PictureSize(std::span<const std::uint8_t> data) const {
+    if (IsPng(data)) {
+        const QImage image = QImage::fromData(BytesOf(data), "PNG");
+        if (image.isNull())
+            return std::nullopt;
+        return Size{image.width(), image.height()};
+    }
+    QSvgRenderer svg(BytesOf(data));
+    if (!svg.isValid())
+        return std::nullopt;
+    const QSize size = svg.defaultSize();
+    return Size{std::max(1, size.width()), std::max(1, size.height())};
+}
+
+std::unique_ptr<Surface> QtPlatform::RenderPicture(std::span<const std::uint8_t> data, Size full, const Rect& part,
+                                                   Rgb background) {
+    if (full.Empty() || part.Empty())
+        return nullptr;
+    QImage image;
+    std::unique_ptr<QSvgRenderer> svg;
+    if (IsPng(data))
+        image = QImage::fromData(BytesOf(data), "PNG");
+    else
+        svg = std::make_unique<QSvgRenderer>(BytesOf(data));
+    if (svg ? !svg->isValid() : image.isNull())
+        return nullptr;
+    // Only the part that shows is drawn: a picture zoomed far in is never made whole.
+    auto surface = std::make_unique<QtSurface>(Size{part.Width(), part.Height()}, background);
+    QPainter& painter = *surface->ActivePainter();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(-part.left, -part.top);
+    const QRectF target(0, 0, full.width, full.height);
+    if (svg)
+        svg->render(&painter, target);
+    else
+        painter.drawImage(target, image);
+    painter.restore();
+    return surface;
 }
 
 int QtPlatform::ScreenDpi() const {

@@ -53,6 +53,9 @@ public:
     std::unique_ptr<Printer> CreatePrinter() override;
     Size ScreenSize() const override;
     std::vector<Rect> ScreenAreas() const override;
+    std::optional<Size> PictureSize(std::span<const std::uint8_t> data) const override;
+    std::unique_ptr<Surface> RenderPicture(std::span<const std::uint8_t> data, Size full, const Rect& part,
+                                           Rgb background) override;
     int ScreenDpi() const override;
     std::string ConfigDirectory() override;
     std::int64_t CurrentTime() const override;

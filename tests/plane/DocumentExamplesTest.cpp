@@ -92,6 +92,19 @@ void Animated(TPlot2Win& w) {
     w.Context().SetLetter(1, 2);
 }
 
+// A parabola with labels placed on the graph and a pasted picture.
+void Labelled(TPlot2Win& w) {
+    Look(w, 5);
+    Add(w, kExplicit, 6, "parabola").texts[1] = "x^2/2-2";
+    w.Texts().push_back({0.3L, -2.1L, "vértice (0, -2)", kFontLabels, false});
+    w.Texts().push_back({-4.6L, 3.4L, "y = x²/2 - 2", kFontLabels, false});
+    const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='120' height='80'>"
+                            "<rect x='2' y='2' width='116' height='76' rx='10' fill='#ffe8a0' stroke='#a05000' "
+                            "stroke-width='4'/><circle cx='40' cy='40' r='22' fill='#e04020'/>"
+                            "<path d='M66 62 L92 16 L112 62 Z' fill='#2060c0'/></svg>";
+    w.Pictures().push_back({1.2L, 3.8L, 3, 2, PictureFormat::Svg, {svg.begin(), svg.end()}});
+}
+
 const std::vector<ExampleDocument>& Documents() {
     static const std::vector<ExampleDocument> documents = {
         {"onda.kv2", Wave, {kExplicit}},
@@ -99,6 +112,7 @@ const std::vector<ExampleDocument>& Documents() {
         {"lissajous.kv2", Lissajous, {kParametric}},
         {"familia.kv2", Family, {kExplicit}},
         {"animacao.kv2", Animated, {kExplicit, kExplicit}},
+        {"rotulos.kv2", Labelled, {kExplicit}},
     };
     return documents;
 }

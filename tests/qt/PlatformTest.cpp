@@ -442,6 +442,26 @@ TEST(QtPlatform, ClipboardTextAndImage) {
     EXPECT_EQ(pasted->GetSize(), (Size{30, 20}));
     EXPECT_EQ(*pasted->GetPixel({7, 7}), (Rgb{200, 10, 20}));
     EXPECT_EQ(*pasted->GetPixel({12, 7}), kWhite);
+    // Pasted onto a graph it is PNG bytes, drawn scaled and only where it shows.
+    const auto png = clipboard.GetPictureData();
+    ASSERT_TRUE(png && png->size() > 8 && (*png)[1] == 'P');
+    EXPECT_EQ(platform.PictureSize(*png), (Size{30, 20}));
+    const auto part = platform.RenderPicture(*png, {60, 40}, {10, 10, 30, 30}, Rgb{0, 0, 255});
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->GetSize(), (Size{20, 20}));
+    EXPECT_EQ(*part->GetPixel({4, 4}), (Rgb{200, 10, 20}));
+    EXPECT_EQ(*part->GetPixel({15, 15}), kWhite);
+    const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                            "<rect x='20' width='20' height='20' fill='#00ff00'/></svg>";
+    clipboard.SetSvg(svg);
+    const auto vector = clipboard.GetPictureData();
+    ASSERT_TRUE(vector.has_value());
+    EXPECT_EQ(platform.PictureSize(*vector), (Size{40, 20}));
+    const auto drawn = platform.RenderPicture(*vector, {80, 40}, {0, 0, 80, 40}, Rgb{0, 0, 255});
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(*drawn->GetPixel({60, 20}), (Rgb{0, 255, 0}));
+    EXPECT_EQ(*drawn->GetPixel({20, 20}), (Rgb{0, 0, 255})); // the background shows where it draws nothing
+    EXPECT_FALSE(platform.PictureSize(std::vector<std::uint8_t>{'G', 'I', 'F'}).has_value());
     clipboard.SetSvg("<svg/>");
     EXPECT_EQ(clipboard.GetSvg(), "<svg/>");
     // A copied picture offers both forms at once.
