@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <cstdlib>
@@ -97,6 +98,33 @@ TEST_F(ShellFrameTest, F2OpensAPlaneWindow) {
         for (int x = 0; x < picture.width(); x += 3)
             colours.insert(picture.pixel(x, y));
     EXPECT_GE(colours.size(), 3u);
+}
+
+// "&Mapeador" (405) opens the pair: the domain with the plane window's tools in its menu
+// bar, and the range named after it, showing a picture of its own.
+TEST_F(ShellFrameTest, MapperCommandOpensTheDomainAndItsRange) {
+    frame_->OnCommand(405);
+    QWidget* domain = nullptr;
+    QWidget* range = nullptr;
+    ASSERT_TRUE(ProcessEventsUntil([&] {
+        domain = TopLevelTitled(QString::fromUtf8("domínio1.ma2"));
+        range = TopLevelTitled(QString::fromUtf8("contradomínio [domínio1.ma2]"));
+        return domain && range && domain->isVisible() && range->isVisible();
+    }));
+    QStringList menus;
+    for (QMenuBar* bar : domain->findChildren<QMenuBar*>())
+        for (QAction* action : bar->actions())
+            menus << action->text();
+    EXPECT_TRUE(menus.contains("&Um") && menus.contains("&Dois") && menus.contains("&Mapa")) << menus.join(" ").toStdString();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const QImage picture = range->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = 0; x < picture.width(); x += 3)
+            colours.insert(picture.pixel(x, y));
+    EXPECT_GE(colours.size(), 3u) << "grid and axes on the range's background";
+    EXPECT_EQ(frame_->OpenWindowCount(), 2u);
 }
 
 } // namespace
