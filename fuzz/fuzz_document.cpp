@@ -1,20 +1,20 @@
 // The document reader on arbitrary bytes, as a plane and as a space document. A file it
 // accepts must write back to bytes that read again and write the same. A space document
-// is then rebuilt as the space window rebuilds it (grids, scene box, view) and painted
-// into a recording surface, which must neither fail nor take unbounded memory.
-#include "expr/EvalContext.h"
-#include "expr/FormulaCompiler.h"
-#include "graph/View.h"
+// is then opened in a space window on the memory platform and its whole picture drawn
+// into a recording surface, which must neither fail nor take unbounded memory or time.
 #include "plane/DocumentFile.h"
-#include "plane/ExampleCompiler.h"
+#include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RecordingSurface.h"
-#include "space/SceneBox.h"
-#include "space/SpaceSlots.h"
-#include "space/SurfacePainter.h"
 #include "space/SurfaceRecord.h"
+#include "space/TPlot3Win.h"
+
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -30,34 +30,31 @@ void RoundTrip(const DocumentState& state, std::int32_t tag) {
         __builtin_trap();
 }
 
-void DrawSpace(DocumentState& state) {
-    EvalContext context;
-    FormulaCompiler compiler(context);
-    SpaceView space;
-    View view;
-    view.SetClientSize(64, 48);
-    view.Recompute();
-    bool axes = false, names = false;
-    ApplySpaceDocument(state, {space, view, axes, names});
-    ExampleTable& examples = state.examples;
-    std::vector<SurfaceGrid> grids(static_cast<std::size_t>(examples.Count()));
-    std::vector<PaintedSurface> surfaces;
-    for (int i = 0; i < examples.Count(); ++i) {
-        ExampleRecord& e = examples[i];
-        if (!IsGridSurface(e.Kind()))
-            continue;
-        PrepareSurfaceTexts(e);
-        if (CompileExample(compiler, e, false) != 0 || !ComputeGrid(context, e, grids[static_cast<std::size_t>(i)]))
-            continue;
-        if (grids[static_cast<std::size_t>(i)].points.size() > static_cast<std::size_t>(kMaxGridPoints))
-            __builtin_trap();
-        surfaces.push_back({&e, &grids[static_cast<std::size_t>(i)]});
+// Opens the bytes in a space window as the program does (every record compiled, derived
+// and built, grids, boxes, the scene and the view) and draws the whole picture.
+void OpenInSpaceWindow(const std::uint8_t* data, std::size_t size) {
+    static const std::filesystem::path folder = [] {
+        auto made = std::filesystem::temp_directory_path() / ("korvane-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(made);
+        return made;
+    }();
+    const std::filesystem::path path = folder / "input.kv3";
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    ComputeSceneBox(examples, space, false);
-    // The painter's list and what it draws; the pixels are the rasteriser's business.
-    platform::RecordingSurface out(platform::Size{64, 48});
-    SurfacePainter painter;
-    painter.Paint(space, view, surfaces, {space.boxMin.z, space.boxMax.z, false}, out);
+    platform::MemoryPlatform platform;
+    platform.SetConfigDirectory(folder.string() + "/");
+    WindowOptions options;
+    options.readSettings = false;
+    TPlot3Win window(platform, options, nullptr);
+    if (window.OpenDocument(path.string()) != 0)
+        return;
+    for (int i = 0; i < window.Examples().Count(); ++i)
+        if (window.Grid(i).points.size() > static_cast<std::size_t>(kMaxGridPoints))
+            __builtin_trap();
+    platform::RecordingSurface out(window.ClientSize());
+    window.DrawAll(out);
 }
 
 } // namespace
@@ -69,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         RoundTrip(state, tag);
         if (tag == 961)
-            DrawSpace(state);
+            OpenInSpaceWindow(data, size);
     }
     return 0;
 }

@@ -81,7 +81,7 @@ void TInventDlg::UpdateButtons(platform::Dialog& dialog) {
     const bool any = index >= 0 && index <= window_.Examples().LastExample();
     for (int id : {kEdit, kDelete, kCopy, kDuplicate, kShowGraph, kShowEquation, kName, kFamily})
         dialog.Enable(id, any);
-    dialog.Enable(kDerive, any && TPlot1Win::CanDerive(window_.Examples()[index]));
+    dialog.Enable(kDerive, any && window_.CanDerive(window_.Examples()[index]));
     dialog.Enable(kTable, any && HasTableOfValues(window_.Examples()[index]));
     dialog.Enable(kWeb, any && CanMakeWeb(window_.Examples()[index]));
 }

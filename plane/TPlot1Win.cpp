@@ -207,7 +207,7 @@ int TPlot1Win::DuplicateExample(int index) {
     return EditExample(copy, true) < 0 ? -1 : copy;
 }
 
-bool TPlot1Win::CanDerive(const ExampleRecord& e) {
+bool TPlot1Win::CanDerive(const ExampleRecord& e) const {
     // Slot 5 holds d/dx of an explicit and dy/dt of a polar or parametric example: when it
     // is missing the derivative was too large to build.
     return CanMakeDerivative(e) && e.Tree(5) != nullptr && (e.Kind() == kExplicit || e.Tree(4) != nullptr);

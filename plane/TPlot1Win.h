@@ -38,14 +38,15 @@ public:
     virtual int EditExample(int index, bool isNew);
     // Copies an example into a new slot and edits the copy; its index, or -1.
     int DuplicateExample(int index);
-    // A derived example of the derivative of `index` (kinds 201..203); its index, or -1.
-    int DeriveExample(int index);
-    static bool CanDerive(const ExampleRecord& example);
+    // "derivar": a derived example of the derivative of `index` (kinds 201..203 here);
+    // its index, or -1.
+    virtual int DeriveExample(int index);
+    virtual bool CanDerive(const ExampleRecord& example) const;
     // "web": a cobweb of explicit example `index`, its start and steps asked for first;
     // its index, or -1 when refused or cancelled.
     int MakeWeb(int index);
     // Deletes the example and the examples derived from it, then redraws.
-    void DeleteExample(int index);
+    virtual void DeleteExample(int index);
     // A flag, the name or the family of an example changed: list and picture follow.
     void ExampleStyleChanged();
     // The texts that the inventory lists and "copiar" copies.

@@ -26,7 +26,7 @@ public:
     int RecompileAll();
     void RecomputeLettersInUse();
     // A derived example's trees, built again from its sources' trees.
-    void RecompileDerived(int index);
+    virtual void RecompileDerived(int index);
     const std::array<bool, 256>& LettersInUse() const { return lettersInUse_; }
 
     // An explicit or indefinite-integral example without its own interval spans the view.

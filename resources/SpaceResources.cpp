@@ -431,6 +431,11 @@ constexpr ControlTemplate kAxisLength[] = {
     {C::Button, 3, "travar", 0, true}, {C::Button, 4, "destravar"}, {C::Button, 2, "cancelar"},
 };
 
+constexpr ControlTemplate kDerive301[] = {
+    {C::RadioButton, 251, "d/dx", 0, true}, {C::RadioButton, 252, "d/dy"},
+    {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
+
 constexpr NamedMenu kMenus[] = {
     {"PLOT3MENU", kPlot3Menu},
     {"LEVELMENU", kLevelMenu},
@@ -465,6 +470,7 @@ constexpr DialogTemplate kDialogs[] = {
     {"EQUA315", "plano a(x-k)+b(y-m)+c(z-n)=0", kEqua315},
     {"SETOBS", "coordenadas observador", kSetObserver},
     {"AXLEN", "definir tamanho", kAxisLength},
+    {"DERIV301", "derivar", kDerive301},
 };
 
 } // namespace

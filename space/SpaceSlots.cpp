@@ -20,6 +20,8 @@ long double StepOrDefault(long double step) {
 namespace spaceReal {
 inline constexpr int kCentreX = 0, kCentreY = 1, kHalfWidth = 2, kLeft = 3, kRight = 4, kBottom = 5, kTop = 6;
 inline constexpr int kObserver = 11, kAxisMin = 14, kAxisMax = 17, kStep = 24;
+// Cube mode (1 on): the stored picture window and observer were made for it.
+inline constexpr int kCube = 25;
 } // namespace spaceReal
 
 namespace spaceFlag {
@@ -91,6 +93,7 @@ void CaptureSpaceDocument(const SpaceDocumentLook& look, DocumentState& s) {
     PutPoint(s.reals, spaceReal::kAxisMin, look.space.axisMin);
     PutPoint(s.reals, spaceReal::kAxisMax, look.space.axisMax);
     s.reals[spaceReal::kStep] = look.space.rotationStep;
+    s.reals[spaceReal::kCube] = look.space.cube ? 1 : 0;
     s.flags[spaceFlag::kBox] = look.space.boxShown;
     s.flags[spaceFlag::kAxes] = look.axesShown;
     s.flags[spaceFlag::kLocked] = look.space.axisLocked;
@@ -106,7 +109,8 @@ void ApplySpaceDocument(const DocumentState& s, const SpaceDocumentLook& look) {
     look.axisNames = s.flags[spaceFlag::kNames] != 0;
     space.boxCoordinates = s.flags[spaceFlag::kCorners] != 0;
     space.boxDotted = s.flags[spaceFlag::kDotted] != 0;
-    space.cube = space.hideSegments = space.hideParametric = space.rotateAboutOrigin = false;
+    space.hideSegments = space.hideParametric = space.rotateAboutOrigin = false;
+    space.cube = s.reals[spaceReal::kCube] == 1;
     const SpacePoint observer = GetPoint(s.reals, spaceReal::kObserver);
     if (Finite(observer))
         space.observer = observer;

@@ -13,8 +13,6 @@ namespace {
 constexpr int kSlotR = 'R' - 64;
 constexpr int kSlotT = 'T' - 64;
 constexpr int kSlotU = 'U' - 64;
-constexpr int kSlotX = 'X' - 64;
-constexpr int kSlotY = 'Y' - 64;
 constexpr long double kPress = 1e-13L;
 
 long double Press(long double v, long double low, long double high) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <numbers>
 
+#include "expr/Derivative.h"
+#include "expr/Opcodes.h"
+#include "expr/TreeOps.h"
 #include "space/SpaceKinds.h"
 
 namespace korvane {
@@ -138,6 +141,25 @@ SpacePoint RecordBoxMax(const ExampleRecord& e) { return ReadPoint(e, spo::kBoxM
 void SetRecordBox(ExampleRecord& e, const SpacePoint& low, const SpacePoint& high) {
     WritePoint(e, spo::kBoxMin, low);
     WritePoint(e, spo::kBoxMax, high);
+}
+
+bool CanDeriveSurface(const ExampleRecord& source) {
+    return source.Kind() == kSurfaceExplicit && source.Tree(0) && source.Tree(1) && source.Tree(2);
+}
+
+int CompileSurfaceDerivative(EvalContext& context, const ExampleRecord& source, ExampleRecord& derived) {
+    for (auto& tree : derived.compiled)
+        tree = ExprTree();
+    if (!CanDeriveSurface(source))
+        return 117;
+    const int letter = derived.I16(kDerivedVariable) == kSlotY ? op::LetterY : op::LetterX;
+    if (!Differentiate(context, source.Tree(2), letter, derived.compiled[2])) {
+        derived.compiled[2] = ExprTree();
+        return 117;
+    }
+    derived.compiled[0] = CopyTree(source.compiled[0]);
+    derived.compiled[1] = CopyTree(source.compiled[1]);
+    return 0;
 }
 
 } // namespace korvane

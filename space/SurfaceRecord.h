@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "plane/ExampleRecord.h"
+#include "expr/EvalContext.h"
 #include "space/SpacePoint.h"
 
 namespace korvane {
@@ -76,6 +77,14 @@ GridCounts SurfaceGridCounts(const ExampleRecord& e);
 int PlottedCount(const ExampleRecord& e, int which);
 // The pen width within 1..30, whatever a file says.
 int SurfaceLineWidth(const ExampleRecord& e);
+
+// "derivar" for an explicit surface z = f(x, y): the derived record keeps in byte 32 the
+// letter slot of the variable (X or Y) and its trees are x, y and the partial derivative
+// of f. 0, or 117 when the derivative cannot be built (the trees are then empty).
+inline constexpr int kDerivedVariable = exo::kParameterLetter;
+inline constexpr std::int16_t kSlotX = 'X' - 64, kSlotY = 'Y' - 64;
+bool CanDeriveSurface(const ExampleRecord& source);
+int CompileSurfaceDerivative(EvalContext& context, const ExampleRecord& source, ExampleRecord& derived);
 
 SpacePoint RecordBoxMin(const ExampleRecord& e);
 SpacePoint RecordBoxMax(const ExampleRecord& e);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "graph/ColourSlots.h"
+#include "plane/DocumentText.h"
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 #include "resources/Resources.h"
@@ -16,6 +17,7 @@
 #include "space/SpaceCommands.h"
 #include "space/SpaceFrame.h"
 #include "space/SurfaceRecord.h"
+#include "space/TDeriveDlg.h"
 #include "space/TSurfaceDlg.h"
 
 namespace korvane {
@@ -87,6 +89,10 @@ void TPlotRWin::AfterDocumentChanged() {
         ExampleRecord& e = examples_[i];
         if (!IsSpaceKind(e.Kind()))
             continue;
+        if (e.IsDerived()) { // its trees come from its source, compiled before it
+            RecompileDerived(i);
+            continue;
+        }
         // The texts that the compile step reads come from the record's own formula.
         if (IsGridSurface(e.Kind()))
             PrepareSurfaceTexts(e);
@@ -181,6 +187,65 @@ int TPlotRWin::CompileExample(int index, bool showFailure) {
     return code;
 }
 
+bool TPlotRWin::CanDerive(const ExampleRecord& e) const {
+    return IsSpaceKind(e.Kind()) ? CanDeriveSurface(e) : TPlotQWin::CanDerive(e);
+}
+
+int TPlotRWin::DeriveExample(int index) {
+    if (index < 0 || index > examples_.LastExample() || !IsSpaceKind(examples_[index].Kind()))
+        return TPlotQWin::DeriveExample(index);
+    if (!CanDeriveSurface(examples_[index]))
+        return -1;
+    TDeriveDlg choice;
+    if (platform_.RunModal("DERIV301", choice, window_.get()) != 1)
+        return -1;
+    if (examples_.Full()) {
+        ShowMessage(kTableFull);
+        return -1;
+    }
+    const std::int16_t colour = static_cast<std::int16_t>(NextCurveColour());
+    ExampleRecord derived = examples_[index].CopyWithoutTrees();
+    derived.SetI16(exo::kColour, colour);
+    derived.SetI16(exo::kDerivation, kDerivativeCode);
+    derived.SetI16(exo::kSource1, static_cast<std::int16_t>(index));
+    derived.SetI16(kDerivedVariable, choice.Variable());
+    derived.pointNotes.clear();
+    derived.texts[4] = FitToField((choice.Variable() == kSlotY ? "d/dy " : "d/dx ") + derived.texts[4],
+                                  kMaxFormulaLength);
+    if (const int code = CompileSurfaceDerivative(context_, examples_[index], derived); code != 0) {
+        ShowMessage(code);
+        return -1;
+    }
+    const int made = examples_.Append(kSurfaceExplicit, colour);
+    examples_[made] = std::move(derived);
+    RecomputeLettersInUse();
+    grids_.resize(static_cast<std::size_t>(examples_.Count()));
+    AfterRecordEdited(made);
+    SetModified();
+    ExamplesChanged();
+    InvalidatePicture();
+    Redraw(1);
+    return made;
+}
+
+void TPlotRWin::RecompileDerived(int index) {
+    ExampleRecord& e = examples_[index];
+    if (!IsSpaceKind(e.Kind())) {
+        TPlotQWin::RecompileDerived(index);
+        return;
+    }
+    const int source = e.I16(exo::kSource1);
+    if (e.Derivation() == kDerivativeCode && source >= 0 && source < index)
+        CompileSurfaceDerivative(context_, examples_[source], e);
+}
+
+void TPlotRWin::DeleteExample(int index) {
+    TPlotQWin::DeleteExample(index);
+    RebuildScene();
+    InvalidatePicture();
+    Redraw(1);
+}
+
 int TPlotRWin::EditExample(int index, bool isNew) {
     ExampleRecord& e = examples_[index];
     if (!IsSpaceKind(e.Kind()))
@@ -200,9 +265,18 @@ int TPlotRWin::EditExample(int index, bool isNew) {
             examples_.ReleaseLast();
         return -1;
     }
-    CompileExample(index);
+    if (e.IsDerived())
+        RecompileDerived(index);
+    else
+        CompileExample(index);
     RecomputeLettersInUse();
     AfterRecordEdited(index);
+    // Derived records follow their source's new formula.
+    for (int i = index + 1; i < examples_.Count(); ++i)
+        if (examples_[i].IsDerived() && examples_[i].I16(exo::kSource1) == index) {
+            RecompileDerived(i);
+            AfterRecordEdited(i);
+        }
     SetModified();
     ExamplesChanged();
     return mask;

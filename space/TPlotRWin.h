@@ -30,6 +30,13 @@ public:
     int NewSpaceObject(std::int16_t kind, int pointType = 0);
     // The compile step and what the space kinds build on it (derivatives, tubes).
     int CompileExample(int index, bool showFailure = true) override;
+    // "derivar" of an explicit surface: asks for the variable, then adds the partial
+    // derivative as a derived record that follows its source.
+    bool CanDerive(const ExampleRecord& example) const override;
+    int DeriveExample(int index) override;
+    void RecompileDerived(int index) override;
+    // The grids of the records after it move down with them.
+    void DeleteExample(int index) override;
     // Grid, box, cube mode, scene box and fitted window after a record was made or edited.
     void AfterRecordEdited(int index);
     // Every record's grid and the scene box again (a document was read).

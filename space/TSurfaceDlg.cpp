@@ -98,8 +98,10 @@ int TSurfaceDlg::Run(platform::Platform& platform, platform::Window* owner) {
 void TSurfaceDlg::OnInit(platform::Dialog& dialog) {
     const ExampleRecord& e = example_;
     for (int id = 211; id <= 214; ++id)
-        if (HasFormulaField(e.Kind(), id))
-            dialog.SetText(id, e.texts[static_cast<std::size_t>(id - 211)]);
+        if (HasFormulaField(e.Kind(), id)) {
+            dialog.SetText(id, e.IsDerived() ? e.texts[4] : e.texts[static_cast<std::size_t>(id - 211)]);
+            dialog.Enable(id, !e.IsDerived()); // its formula is its source's derivative
+        }
     if (e.Kind() == kSurfaceRevolution) {
         dialog.SetCheck(kAxisX, e.I16(sko::kRevolutionAxis) == 0);
         dialog.SetCheck(kAxisY, e.I16(sko::kRevolutionAxis) != 0);
@@ -149,7 +151,7 @@ bool TSurfaceDlg::OnCommand(platform::Dialog& dialog, int id, platform::ControlE
 
 int TSurfaceDlg::ReadFormulas(const platform::Dialog& dialog, ExampleRecord& copy, int& mask) const {
     for (int id = 211; id <= 214; ++id) {
-        if (!HasFormulaField(copy.Kind(), id))
+        if (!HasFormulaField(copy.Kind(), id) || copy.IsDerived())
             continue;
         std::string text = dialog.GetText(id);
         if (text.size() > static_cast<std::size_t>(kMaxFormulaLength))
@@ -302,7 +304,8 @@ int TSurfaceDlg::Accept(const platform::Dialog& dialog) {
     // The box as accepted, for a later "travar posição".
     WritePoint(copy, spo::kSavedBoxMin, RecordBoxMin(copy));
     WritePoint(copy, spo::kSavedBoxMax, RecordBoxMax(copy));
-    copy.texts[4] = DescribeSurface(copy);
+    if (!copy.IsDerived())
+        copy.texts[4] = DescribeSurface(copy);
     if (mask != 0)
         copy.SetShown(true);
     example_ = std::move(copy);

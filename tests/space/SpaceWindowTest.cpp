@@ -6,7 +6,11 @@
 #include "platform/memory/MemoryDialog.h"
 #include "resources/Resources.h"
 #include "space/SurfaceRecord.h"
+#include "plane/TInventDlg.h"
+#include "space/TDeriveDlg.h"
 #include "space/TSurfaceDlg.h"
+
+#include <functional>
 
 namespace korvane {
 namespace {
@@ -39,6 +43,58 @@ TEST_F(SpaceWindowTest, TallSurfaceSwitchesCubeMode) {
     window->OnCommand(cmd::kNewSurfaceExplicit);
     EXPECT_TRUE(window->Space().cube);
     EXPECT_GT(Paint(*window).size(), 500u);
+}
+
+// "derivar" of z = f(x, y) gives the partial derivative chosen in the dialog, as a record
+// that follows its source's edits and a reopened document, and goes with its source.
+TEST_F(SpaceWindowTest, DerivedSurfacesArePartialDerivatives) {
+    using Dz = std::function<long double(long double, long double)>;
+    const auto expectGrid = [](const TPlot3Win& w, int index, const Dz& z) {
+        const SurfaceGrid& g = w.Grid(index);
+        ASSERT_EQ(g.points.size(), 25u * 25u);
+        for (const SpacePoint& p : g.points)
+            ASSERT_NEAR((double)p.z, (double)z(p.x, p.y), 1e-12) << "at " << (double)p.x << ", " << (double)p.y;
+    };
+    ScriptOk({{213, "xxy"}});
+    window->OnCommand(cmd::kNewSurfaceExplicit);
+    window->OnCommand(920); // "Inventário ..."
+    for (int variable : {TDeriveDlg::kByX, TDeriveDlg::kByY}) {
+        platform.ScriptModal([variable](platform::MemoryDialog& d) {
+            d.Press(variable);
+            d.Enter();
+        });
+        platform::MemoryDialog* inventory = platform.FindDialog("INVENT");
+        ASSERT_NE(inventory, nullptr);
+        ASSERT_TRUE(inventory->Select(TInventDlg::kList, 0));
+        ASSERT_TRUE(inventory->Press(TInventDlg::kDerive));
+    }
+    ASSERT_EQ(window->Examples().Count(), 3);
+    expectGrid(*window, 1, [](long double x, long double y) { return 2 * x * y; });
+    expectGrid(*window, 2, [](long double x, long double) { return x * x; });
+    ScriptOk({{213, "xyy"}});
+    window->EditExample(0, false);
+    const Dz byX = [](long double, long double y) { return y * y; };
+    const Dz byY = [](long double x, long double y) { return 2 * x * y; };
+    expectGrid(*window, 1, byX);
+    expectGrid(*window, 2, byY);
+    const std::string path = (folder.Path() / "derivadas.kv3").string();
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    auto reopened = MakeWindow();
+    ASSERT_EQ(reopened->OpenDocument(path), 0);
+    ASSERT_TRUE(window->Space().cube) << "a tall surface";
+    const auto describe = [this](TPlot3Win& w) {
+        std::vector<std::string> rows;
+        for (const platform::Primitive& p : Paint(w))
+            rows.push_back(platform::Describe(p));
+        return rows;
+    };
+    EXPECT_EQ(describe(*reopened), describe(*window)) << "the same picture, in cube mode";
+    expectGrid(*reopened, 1, byX);
+    expectGrid(*reopened, 2, byY);
+    reopened->DeleteExample(1); // the grids of the records after it move down with them
+    expectGrid(*reopened, 1, byY);
+    reopened->DeleteExample(0);
+    EXPECT_EQ(reopened->Examples().Count(), 0);
 }
 
 // Fields out of range are refused with their codes, and the record stays as it was.
