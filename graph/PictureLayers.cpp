@@ -13,6 +13,7 @@ void ClearToBackground(platform::Surface& surface, Size size, platform::Rgb back
 void PictureLayers::CreateLayers(int level, Size size, platform::Rgb background) {
     platform::Surface* last = nullptr;
     ++baseGeneration_;
+    frontHolds_ = false;
     for (int k = 0; k <= level && k < 3; ++k) {
         bitmaps_[k] = factory_(size);
         valid_[k] = false;
@@ -47,8 +48,22 @@ void PictureLayers::BlitLayer(int level, platform::Surface& target, Point at, Si
         target.Blit(at, *layer, Rect::FromSize({0, 0}, size));
 }
 
+void PictureLayers::ShownOnFront() {
+    valid_[0] = valid_[1] = false;
+    frontHolds_ = true;
+}
+
+void PictureLayers::TakeFrontPicture(const platform::Surface& front, Point at, Size size) {
+    if (!frontHolds_ || !bitmaps_[0] || bitmaps_[0]->GetSize() != size)
+        return;
+    bitmaps_[0]->Blit({0, 0}, front, Rect::FromSize(at, size));
+    valid_[0] = true;
+    frontHolds_ = false;
+}
+
 void PictureLayers::ReleaseAll() {
     ++baseGeneration_;
+    frontHolds_ = false;
     for (int k = 0; k < 3; ++k) {
         bitmaps_[k].reset();
         valid_[k] = false;
@@ -86,6 +101,7 @@ bool PictureLayers::Paint(platform::Surface& front, const PaintRequest& request)
         valid_[1] = true;
     }
     shown.Blit({0, 0}, base, Rect::FromSize({0, 0}, request.size));
+    frontHolds_ = false;
     if (request.drawOverlay)
         request.drawOverlay(shown);
     valid_[0] = true;

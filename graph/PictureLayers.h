@@ -33,6 +33,13 @@ public:
     // Copies a layer to `target` at `at`; nothing when the layer does not exist.
     void BlitLayer(int level, platform::Surface& target, platform::Point at, platform::Size size) const;
     void ReleaseAll();
+    // A frame was drawn straight onto the window's front surface (only the examples that
+    // use a changing letter, over layer 2): layers 0 and 1 no longer hold the picture on
+    // the screen, though nothing under those examples changed.
+    void ShownOnFront();
+    // Where the front holds the picture, layer 0 takes a copy of it (before something is
+    // drawn over the front that a copy of layer 0 must wipe out again).
+    void TakeFrontPicture(const platform::Surface& front, platform::Point at, platform::Size size);
 
     struct PaintRequest {
         platform::Size size;
@@ -53,6 +60,7 @@ private:
     SurfaceFactory factory_;
     std::array<std::unique_ptr<platform::Surface>, 3> bitmaps_;
     std::array<bool, 3> valid_{false, false, false};
+    bool frontHolds_ = false;
     unsigned baseGeneration_ = 0;
 };
 

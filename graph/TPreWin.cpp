@@ -31,6 +31,8 @@ platform::Size TPreWin::ClientSize() const {
 void TPreWin::CreateLayers(int level) { layers_.CreateLayers(level, ClientSize(), BackgroundRgb()); }
 
 void TPreWin::BlitLayer(int level, platform::Surface& surface) {
+    if (level < 1 && window_)
+        layers_.TakeFrontPicture(window_->FrontSurface(), PictureOffset(), ClientSize());
     layers_.BlitLayer(level, surface, PictureOffset(), ClientSize());
 }
 

@@ -234,6 +234,37 @@ void PlaneAnimator::RedrawLetters(std::uint32_t mask) {
     window_.RequestRepaint();
 }
 
+std::vector<bool> PlaneAnimator::DependentExamples() const {
+    std::vector<bool> dependent;
+    const ExampleTable& examples = window_.Examples();
+    for (int i = 0; i <= examples.LastExample(); ++i) {
+        std::array<bool, 256> uses{};
+        MarkLettersInUse(examples[i], uses, window_.Compiler());
+        bool any = false;
+        for (int slot = 0; slot < kLetterCount && !any; ++slot)
+            any = (staticMask_ & Bit(slot)) && uses[static_cast<std::size_t>('@' + slot)];
+        dependent.push_back(any);
+    }
+    return dependent;
+}
+
+bool PlaneAnimator::PaintFrame(platform::Surface& front) {
+    PictureLayers& layers = window_.Layers();
+    const platform::Surface* still = layers.Layer(2);
+    const platform::Size size = window_.ClientSize();
+    if (!partialPending_ || !staticValid_ || layers.BaseGeneration() != staticGeneration_ || !still ||
+        still->GetSize() != size || front.GetSize() != size)
+        return false;
+    partialPending_ = false;
+    front.Blit({0, 0}, *still, platform::Rect::FromSize({0, 0}, size));
+    const std::vector<bool> dependent = DependentExamples();
+    window_.DrawExamples(
+        front, [&dependent](int i) { return dependent[static_cast<std::size_t>(i)]; }, true);
+    window_.DrawOverlay(front);
+    layers.ShownOnFront();
+    return true;
+}
+
 bool PlaneAnimator::DrawBase(platform::Surface& surface) {
     PictureLayers& layers = window_.Layers();
     if (!partialPending_ || layers.BaseGeneration() != staticGeneration_) {
@@ -250,17 +281,7 @@ bool PlaneAnimator::DrawBase(platform::Surface& surface) {
     platform::Surface* still = layers.Layer(2);
     if (!still)
         return false;
-    // Which examples use the changing letters, example by example.
-    std::vector<bool> dependent;
-    const ExampleTable& examples = window_.Examples();
-    for (int i = 0; i <= examples.LastExample(); ++i) {
-        std::array<bool, 256> uses{};
-        MarkLettersInUse(examples[i], uses, window_.Compiler());
-        bool any = false;
-        for (int slot = 0; slot < kLetterCount && !any; ++slot)
-            any = (staticMask_ & Bit(slot)) && uses[static_cast<std::size_t>('@' + slot)];
-        dependent.push_back(any);
-    }
+    const std::vector<bool> dependent = DependentExamples();
     const auto uses = [&dependent](int i) { return dependent[static_cast<std::size_t>(i)]; };
     if (!staticValid_) {
         ClearToBackground(*still, size, background);
@@ -283,11 +304,7 @@ void PlaneAnimator::StartLive(int slot, AnimationMode mode) {
     platform::Window* w = window_.GetWindow();
     if (!w)
         return;
-    std::vector<int> slots{slot};
-    if (settings_.linked[static_cast<std::size_t>(slot)])
-        for (int other = 0; other < kAnimatedLetters; ++other)
-            if (other != slot && settings_.linked[static_cast<std::size_t>(other)])
-                slots.push_back(other);
+    const std::vector<int> slots = AnimatedSlots(slot);
     if (TSlideDlg* dialog = ExistingSliderDialog(slot))
         dialog->Hide();
     animatedSlot_ = slot;
@@ -304,6 +321,15 @@ void PlaneAnimator::StartLive(int slot, AnimationMode mode) {
     }
     framePending_ = false;
     w->StartTimer(kAnimationFrameTimer, kFrameInterval);
+}
+
+std::vector<int> PlaneAnimator::AnimatedSlots(int slot) const {
+    std::vector<int> slots{slot};
+    if (settings_.linked[static_cast<std::size_t>(slot)])
+        for (int other = 0; other < kAnimatedLetters; ++other)
+            if (other != slot && settings_.linked[static_cast<std::size_t>(other)])
+                slots.push_back(other);
+    return slots;
 }
 
 void PlaneAnimator::Frame() {
@@ -407,7 +433,8 @@ void PlaneAnimator::FinishAnimation() {
         // The letter stays at the slide on the screen.
         const std::size_t shown = static_cast<std::size_t>(playback_->Current());
         if (shown < slideValues_.size())
-            window_.Context().SetLetter(animatedSlot_, slideValues_[shown]);
+            for (std::size_t j = 0; j < slideSlots_.size(); ++j)
+                window_.Context().SetLetter(slideSlots_[j], slideValues_[shown][j]);
     }
     ReleaseSlides();
     clockMode_ = false;
@@ -433,6 +460,7 @@ void PlaneAnimator::Stop() {
 void PlaneAnimator::ReleaseSlides() {
     slides_.clear();
     slideValues_.clear();
+    slideSlots_.clear();
     playback_.reset();
 }
 
@@ -463,20 +491,45 @@ int PlaneAnimator::StartSlideShow(int slot, AnimationMode mode, int count) {
     if (TSlideDlg* dialog = ExistingSliderDialog(slot))
         dialog->Hide();
     animatedSlot_ = slot;
-    const int n = static_cast<int>(slides_.size()) - 1;
-    EvalContext& c = window_.Context();
-    const long double low = c.letterLow[slot].re;
-    long double d = (c.letterHigh[slot].re - low) / n;
-    if (d < kBoundSlack)
-        d = 1.0L / n;
-    const long double before = c.GetLetter(slot);
+    slideSlots_ = AnimatedSlots(slot);
     window_.DrawSettings().noPoll = true;
+    const int n = static_cast<int>(slides_.size()) - 1;
+    if (!DrawSlides(n)) {
+        FinishAnimation();
+        return 0;
+    }
+    playback_.emplace(n, mode, settings_.slidePause);
+    window_.SetStatus(kStopStatus);
+    framePending_ = true;
+    window_.RequestRepaint();
+    w->StartTimer(kSlideTimer, std::max(settings_.slidePause, 0) * 10);
+    return 0;
+}
+
+bool PlaneAnimator::DrawSlides(int n) {
+    EvalContext& c = window_.Context();
+    // Each letter animated together runs over its own bounds in the same n steps.
+    std::vector<long double> low, step, before;
+    std::uint32_t mask = 0;
+    for (int slot : slideSlots_) {
+        const long double a = c.letterLow[slot].re;
+        long double d = (c.letterHigh[slot].re - a) / n;
+        if (d < kBoundSlack)
+            d = 1.0L / n;
+        low.push_back(a);
+        step.push_back(d);
+        before.push_back(c.GetLetter(slot));
+        mask |= Bit(slot);
+    }
+    platform::Window* w = window_.GetWindow();
     const std::string done = res::String(kSlidesDone);
     for (int k = 0; k <= n; ++k) {
-        const long double v = low + k * d;
-        slideValues_.push_back(v);
-        c.SetLetter(slot, v);
-        ForgetDependentPieces(Bit(slot));
+        std::vector<long double>& values = slideValues_.emplace_back();
+        for (std::size_t j = 0; j < slideSlots_.size(); ++j) {
+            values.push_back(low[j] + k * step[j]);
+            c.SetLetter(slideSlots_[j], values[j]);
+        }
+        ForgetDependentPieces(mask);
         platform::Surface& slide = *slides_[static_cast<std::size_t>(k)];
         window_.ClearToBackground(slide);
         slide.SetBackgroundColour(window_.BackgroundRgb());
@@ -485,18 +538,13 @@ int PlaneAnimator::StartSlideShow(int slot, AnimationMode mode, int count) {
         window_.DrawOverlay(slide);
         w->SetTitle(FormatInt(k + 1) + done + FormatInt(n + 1));
         if (window_.PeekKey() == 'S' || w->IsClosed()) {
-            c.SetLetter(slot, before);
-            ForgetDependentPieces(Bit(slot));
-            FinishAnimation();
-            return 0;
+            for (std::size_t j = 0; j < slideSlots_.size(); ++j)
+                c.SetLetter(slideSlots_[j], before[j]);
+            ForgetDependentPieces(mask);
+            return false;
         }
     }
-    playback_.emplace(n, mode, settings_.slidePause);
-    window_.SetStatus(kStopStatus);
-    framePending_ = true;
-    window_.RequestRepaint();
-    w->StartTimer(kSlideTimer, std::max(settings_.slidePause, 0) * 10);
-    return 0;
+    return true;
 }
 
 bool PlaneAnimator::PaintSlide(platform::Surface& front) {

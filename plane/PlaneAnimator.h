@@ -77,6 +77,9 @@ public:
     // The base picture when only letters changed: layer 2 (everything that does not use
     // them) and the examples that do; false for a full drawing.
     bool DrawBase(platform::Surface& surface);
+    // The same frame straight onto the window's front, in one copy of layer 2, when that
+    // layer is still good; false for a paint of the layers.
+    bool PaintFrame(platform::Surface& front);
     // How often layer 2 was made again (tests see that a drag reuses it).
     int StaticRebuilds() const { return staticRebuilds_; }
 
@@ -98,12 +101,19 @@ public:
 private:
     std::uint32_t DependentMask() const;
     void RedrawLetters(std::uint32_t mask);
+    // For each example, whether it uses a letter of `staticMask_`.
+    std::vector<bool> DependentExamples() const;
     void Frame();
     void FinishAnimation();
     void AskSteps();
     void AskLinkedLetters();
     void AskLinkedWindow();
     void ReleaseSlides();
+    // The letter and the letters animated with it ("barras ligadas").
+    std::vector<int> AnimatedSlots(int slot) const;
+    // The slides of the letters of `slideSlots_` in n steps, the progress in the title;
+    // false, with the letters as they were, when S stopped it.
+    bool DrawSlides(int n);
     void ForgetDependentPieces(std::uint32_t mask);
 
     TPlot2Win& window_;
@@ -116,7 +126,8 @@ private:
     bool framePending_ = false;
 
     std::vector<std::unique_ptr<platform::Surface>> slides_;
-    std::vector<long double> slideValues_;
+    std::vector<int> slideSlots_;
+    std::vector<std::vector<long double>> slideValues_; // per slide, per slot
     std::optional<SlidePlayback> playback_;
 
     // Layer 2: the picture without the examples that use `staticMask_`.

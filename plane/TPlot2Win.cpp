@@ -34,6 +34,11 @@ void TPlot2Win::OnPaint(platform::Surface& front) {
         animator_->Painted();
 }
 
+bool TPlot2Win::PaintChangedExamples(platform::Surface& front) {
+    return animator_ && PictureValid() && !gridChanged_ && PictureOffset() == platform::Point{0, 0} &&
+           animator_->PaintFrame(front);
+}
+
 void TPlot2Win::OnKey(const platform::KeyEvent& key) {
     if (!animator_ || !animator_->OnKey(key))
         TPlotAWin::OnKey(key);

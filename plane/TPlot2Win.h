@@ -29,6 +29,7 @@ public:
     void OnDestroy() override;
     void DrawBase(platform::Surface& surface) override;
     void OnPaint(platform::Surface& front) override;
+    bool PaintChangedExamples(platform::Surface& front) override;
     void OnKey(const platform::KeyEvent& key) override;
     void OnTimer(int id) override;
 

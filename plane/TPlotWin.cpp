@@ -114,7 +114,8 @@ void TPlotWin::OnPaint(platform::Surface& front) {
     // A message left by a drawing outside a paint (an export) is not this paint's.
     pendingMessage_ = 0;
     painting_ = true;
-    TFuncWin::OnPaint(front);
+    if (!PaintChangedExamples(front))
+        TFuncWin::OnPaint(front);
     painting_ = false;
     if (pendingMessage_ != 0 && window_) {
         messageDue_ = pendingMessage_;

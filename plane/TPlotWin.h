@@ -43,6 +43,12 @@ public:
     // A drawing that fails in a paint leaves its message for a timer after the paint, so
     // that no box opens while the picture is being built.
     void OnPaint(platform::Surface& front) override;
+    // A paint that only some examples need: drawn straight onto the front; false when
+    // the layers must be painted.
+    virtual bool PaintChangedExamples(platform::Surface& front) {
+        (void)front;
+        return false;
+    }
     void OnTimer(int id) override;
     // Redraws the examples. While the switch of command 810 is on, every drawing of the
     // examples (this one, view changes, resizing) searches implicit curves again.

@@ -248,6 +248,12 @@ TEST_F(LetterSliders, DraggingRedrawsTheDependentExamplesOverAKeptPicture) {
     ASSERT_TRUE(d.Scroll(D::kParamBar, 35));
     ASSERT_TRUE(Memory().RunPendingRepaint());
     EXPECT_EQ(window->Animator().StaticRebuilds(), made + 1) << "one picture for the whole drag";
+    // The coordinates box over a frame drawn straight on the screen goes back to that frame.
+    const auto shown = Pixels();
+    using platform::MouseAction;
+    window->OnMouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {40, 40}, 0});
+    window->OnMouse({MouseAction::Up, platform::ButtonLeft, platform::ButtonNone, 0, {40, 40}, 0});
+    EXPECT_EQ(Pixels(), shown);
     window->OnCommand(cmd::kZoomOut);
     ASSERT_TRUE(d.Scroll(D::kParamBar, 70)); // drawn whole, the view having changed
     ASSERT_TRUE(Memory().RunPendingRepaint());
@@ -289,7 +295,8 @@ TEST_F(LetterSliders, KeysDriveALiveAnimation) {
 }
 
 // The slide show: count + 1 pictures made with the progress in the title, played by the
-// slide timer; S halfway through the preparation gives everything back.
+// slide timer, the linked letters ("barras ligadas") each over its own bounds; S halfway
+// through the preparation gives everything back.
 TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
     platform::MemoryDialog& d = Open();
     ASSERT_TRUE(d.Press(D::kSlideShow));
@@ -299,6 +306,9 @@ TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
     EXPECT_EQ(platform.Messages()[0].text, res::Message(17));
     EXPECT_FALSE(window->Animator().Animating());
 
+    AnimationSettings& a = window->Animator().Settings();
+    a.linked[1] = a.linked[2] = true;
+    ASSERT_TRUE(SetLetterRange(window->Context(), 2, 0, 4));
     ASSERT_TRUE(d.Type(D::kSlides, "5"));
     ASSERT_TRUE(d.Press(D::kAutoReverse));
     EXPECT_EQ(window->Animator().SlideCount(), 5);
@@ -314,6 +324,7 @@ TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
     Memory().PressKey('S');
     EXPECT_EQ(window->Animator().SlideCount(), 0);
     EXPECT_TRUE(Near(Value(), 0, 1e-18L)) << "the letter stays at the slide shown";
+    EXPECT_TRUE(Near(window->Context().GetLetter(2), 2, 1e-18L)) << "and so does B, linked to it";
 
     const std::string title = Memory().GetTitle();
     window->Context().SetLetter(1, 1);
@@ -327,6 +338,7 @@ TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
     EXPECT_FALSE(window->Animator().Animating());
     EXPECT_EQ(window->Animator().SlideCount(), 0);
     EXPECT_TRUE(Near(Value(), 1, 1e-18L));
+    EXPECT_TRUE(Near(window->Context().GetLetter(2), 2, 1e-18L));
     EXPECT_EQ(Memory().GetTitle(), title);
     EXPECT_TRUE(d.IsVisible());
 }
