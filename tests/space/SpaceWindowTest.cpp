@@ -10,6 +10,7 @@
 #include "space/TDeriveDlg.h"
 #include "space/TSurfaceDlg.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace korvane {
@@ -95,6 +96,28 @@ TEST_F(SpaceWindowTest, DerivedSurfacesArePartialDerivatives) {
     expectGrid(*reopened, 1, byY);
     reopened->DeleteExample(0);
     EXPECT_EQ(reopened->Examples().Count(), 0);
+}
+
+// A space document keeps its lock as a plane one does: not the password, but the lock.
+TEST_F(SpaceWindowTest, ProtectionSurvivesTheDocument) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewSurfaceExplicit);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Type(211, "Segredo123");
+        d.Type(212, "Segredo123");
+        d.Press(1);
+    });
+    window->OnCommand(76); // "Sen&ha ..."
+    const std::string path = (folder.Path() / "protegido.kv3").string();
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    const std::string typed = "Segredo123";
+    EXPECT_EQ(std::search(bytes.begin(), bytes.end(), typed.begin(), typed.end()), bytes.end());
+    auto reopened = MakeWindow();
+    ASSERT_EQ(reopened->OpenDocument(path), 0);
+    EXPECT_TRUE(reopened->Protection().Protected());
+    EXPECT_EQ(reopened->GetWindow()->GetTitle().back(), '+');
 }
 
 // Fields out of range are refused with their codes, and the record stays as it was.
