@@ -1,6 +1,7 @@
 // A plane window on the real Qt platform, offscreen: the axis lines lie on the pixel row
-// and column that the mapping gives, and a picture can be kept for a look
-// (KORVANE_SCREENSHOT_DIR).
+// and column that the mapping gives, a letter's slider dragged with the mouse moves its
+// curve on the screen, and a picture can be kept for a look (KORVANE_SCREENSHOT_DIR).
+#include "expr/LetterParameters.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "windows/TDom2Win.h"
@@ -19,11 +20,16 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -154,6 +160,82 @@ TEST(GraphWindow, PrintedPageHasThePictureWhereAndAsLargeAsChosen) {
             if (qGray(page.pixel(x, y)) < 128)
                 inked |= QRect(x, y, 1, 1);
     EXPECT_TRUE(QRectF(left - 3, top - 3, right - left + 6, bottom - top + 6).contains(inked)) << "arrows clipped";
+}
+
+void SendMouse(QWidget* to, QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(to->mapToGlobal(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+// A pixel of the picture, or one next to it, is coloured: the curve, not the white
+// background nor the grey grid and black axes.
+bool InkNear(const QImage& shot, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        if (y + dy < 0 || y + dy >= shot.height())
+            continue;
+        const QColor c = shot.pixelColor(x, y + dy);
+        if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 40)
+            return true;
+    }
+    return false;
+}
+
+// y = a sin(x) with A at -2; A's slider bar dragged by its handle to 80 % of its length:
+// the crest at x = pi/2 leaves y = -2 for the height the letter now has.
+TEST(GraphWindow, DraggingASliderMovesTheCurveOnTheScreen) {
+    QtPlaneWindow plane;
+    TPlot2Win& window = plane.window;
+    QWidget* client = DrawnAt400By300(window);
+    ASSERT_NE(client, nullptr);
+    const int e = window.Examples().Append(kExplicit, 12);
+    window.Examples()[e].texts[1] = "asin(x)";
+    ASSERT_EQ(window.CompileExample(e), 0);
+    window.RecomputeLettersInUse();
+    ASSERT_TRUE(SetLetterRange(window.Context(), 1, -3, 3));
+    window.Context().SetLetter(1, -2);
+    window.RedrawExamples();
+    window.OnCommand(cmd::kSymbolSlider + 1);
+    QScrollBar* bar = nullptr;
+    ASSERT_TRUE(ProcessEventsUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (bar = w->findChild<QScrollBar*>()) != nullptr && bar->isVisible())
+                return true;
+        return false;
+    }));
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    ASSERT_FALSE(handle.isEmpty());
+    const View& view = window.GetView();
+    const int crest = view.ToPixelXInt(1.5707963267948966L);
+    const auto row = [&view](long double y) { return view.ToPixelYInt(y); };
+    EXPECT_TRUE(ProcessEventsUntil([&] { return InkNear(client->grab().toImage(), crest, row(-2)); }));
+    QPoint at = handle.center();
+    SendMouse(bar, QEvent::MouseButtonPress, at);
+    for (const int target = bar->width() * 4 / 5; at.x() < target;) {
+        at.setX(std::min(target, at.x() + 8));
+        SendMouse(bar, QEvent::MouseMove, at);
+        QApplication::processEvents();
+    }
+    SendMouse(bar, QEvent::MouseButtonRelease, at);
+    const long double a = window.Context().GetLetter(1);
+    ASSERT_GT(a, 0.5L) << "the drag moved the letter up";
+    QImage shot;
+    EXPECT_TRUE(ProcessEventsUntil([&] {
+        shot = client->grab().toImage();
+        return InkNear(shot, crest, row(a)) && !InkNear(shot, crest, row(-2));
+    })) << "A = " << static_cast<double>(a);
+    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+        shot.save(QString::fromUtf8(keep) + "/slider-drag.png");
+    window.SetModified(false); // closing asks nothing
 }
 
 QWidget* VisibleTopLevel(const QString& title) {
