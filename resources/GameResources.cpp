@@ -1,3 +1,4 @@
+#include "resources/FileMenuItems.h"
 #include "resources/ResourceTables.h"
 
 namespace korvane::res {
@@ -10,18 +11,8 @@ using C = ControlTemplate;
 // The guessing game: its own commands, the view, and the look of a plane window.
 constexpr MenuItem kGuessMenu[] = {
     {K::Popup, "&Arquivo", 0},
-    {K::Command, "Arquivo PiCTe&X ...", 70},
-    {K::Command, "Arquivo Ti&kZ ...", 78},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Imprimir ...\tCtrl+P", 303},
-    {K::Command, "&Visualizar impressão ...", 308},
-    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
-    {K::Command, "S&elecionar impressora ...", 93},
-    {K::Separator, nullptr, 0},
-    {K::Command, "C&opiar", 311},
-    {K::Command, "Copiar &bitmap", 310},
-    {K::Command, "Co&r de fundo", 221},
-    {K::Command, "&Tamanho da imagem ...", 90},
+    KV_PICTURE_OUTPUT_ITEMS,
+    KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},

@@ -1,3 +1,4 @@
+#include "resources/FileMenuItems.h"
 #include "resources/PlaneMenuItems.h"
 #include "resources/ResourceTables.h"
 
@@ -12,27 +13,13 @@ using C = ControlTemplate;
 constexpr MenuItem kPlot2Menu[] = {
     {K::Popup, "&Arquivo", 0},
     {K::Command, "&Novo\tCtrl+N", 24301},
-    {K::Command, "&Abrir ...\tCtrl+A", 24302},
-    {K::Command, "&Salvar\tCtrl+S", 24303},
-    {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
+    KV_SAVE_ITEMS,
     {K::Separator, nullptr, 0},
-    {K::Command, "Ca&derno ...", 75},
-    {K::Command, "Sen&ha ...", 76},
-    {K::Command, "A&utor ...", 77},
+    KV_NOTEBOOK_AND_LOCK_ITEMS,
     {K::Separator, nullptr, 0},
-    {K::Command, "Arquivo PiCTe&X ...", 70},
-    {K::Command, "Arquivo Ti&kZ ...", 78},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Imprimir ...\tCtrl+P", 303},
-    {K::Command, "&Visualizar impressão ...", 308},
-    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
+    KV_PICTURE_OUTPUT_ITEMS,
     {K::Command, "Simul Imp&rimir ...", 307},
-    {K::Command, "S&elecionar impressora ...", 93},
-    {K::Separator, nullptr, 0},
-    {K::Command, "C&opiar", 311},
-    {K::Command, "Copiar &bitmap", 310},
-    {K::Command, "Co&r de fundo", 221},
-    {K::Command, "&Tamanho da imagem ...", 90},
+    KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},

@@ -1,3 +1,4 @@
+#include "resources/FileMenuItems.h"
 #include "resources/PlaneMenuItems.h"
 #include "resources/ResourceTables.h"
 
@@ -34,13 +35,9 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Popup, "&Arquivo", 0},
     {K::Command, "Plano &xy", 410},
     {K::Command, "Plano &z", 411},
-    {K::Command, "&Abrir ...\tCtrl+A", 24302},
-    {K::Command, "&Salvar\tCtrl+S", 24303},
-    {K::Command, "Salvar &como ...\tCtrl+Shift+S", 24304},
+    KV_SAVE_ITEMS,
     {K::Separator, nullptr, 0},
-    {K::Command, "Ca&derno ...", 75},
-    {K::Command, "Sen&ha ...", 76},
-    {K::Command, "A&utor ...", 77},
+    KV_NOTEBOOK_AND_LOCK_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
