@@ -37,16 +37,20 @@ std::vector<std::string> Draw(const View& v, AxisSettings& s) {
     return surface.Texts();
 }
 
-// Labels every n-th tick counted from the origin; none where the axes cross.
+// Labels every n-th tick counted from the origin; none where the axes cross; the label
+// style (pi multiples, the custom minus) is the window's.
 TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
     struct Row {
         const char* what;
         int freq, kind;
+        bool pi, minus;
         std::vector<std::string> texts;
     } rows[] = {
-        {"every tick; the edge would cut -5 and 5", 1, AxesBoth, {"-4", "-3", "-2", "-1", "1", "2", "3", "4"}},
-        {"every second from the origin", 2, AxesBoth, {"-4", "-2", "2", "4"}},
-        {"origin labelled without a y axis", 2, AxesXOnly, {"-4", "-2", "0", "2", "4"}},
+        {"every tick; the edge would cut -5 and 5", 1, AxesBoth, false, false, {"-4", "-3", "-2", "-1", "1", "2", "3", "4"}},
+        {"every second from the origin", 2, AxesBoth, false, false, {"-4", "-2", "2", "4"}},
+        {"origin labelled without a y axis", 2, AxesXOnly, false, false, {"-4", "-2", "0", "2", "4"}},
+        {"the long dash", 2, AxesBoth, false, true, {"\u2013" "4", "\u2013" "2", "2", "4"}},
+        {"multiples of pi; the edge would cut 3pi/2", 1, AxesBoth, true, false, {"-\u03c0", "-\u03c0/2", "\u03c0/2", "\u03c0"}},
     };
     const View v = Window400x300();
     for (const Row& r : rows) {
@@ -54,28 +58,12 @@ TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
         AxisSettings s = LabelledAxes();
         s.freqX = r.freq;
         s.axesKind = r.kind;
+        s.minusCustom = r.minus;
+        s.piX = r.pi;
+        if (r.pi)
+            s.tickX = 3.141592653589793238L / 2;
         EXPECT_EQ(Draw(v, s), r.texts);
     }
-}
-
-TEST(AxesPainter, PiLabels) {
-    View v;
-    v.SetClientSize(400, 300);
-    v.SetCorners(0.7L, 3.5L, -1, 1);
-    AxisSettings s = LabelledAxes();
-    s.piX = true;
-    s.tickX = 3.141592653589793238L / 4;
-    const std::vector<std::string> expected{"\u03c0/4", "\u03c0/2", "3\u03c0/4", "\u03c0"};
-    EXPECT_EQ(Draw(v, s), expected);
-}
-
-TEST(AxesPainter, LongDashMinusInLabels) {
-    View v = Window400x300();
-    AxisSettings s = LabelledAxes();
-    s.minusCustom = true;
-    s.freqX = 2;
-    const std::vector<std::string> expected{"\u2013" "4", "\u2013" "2", "2", "4"};
-    EXPECT_EQ(Draw(v, s), expected);
 }
 
 TEST(AxesPainter, AxisLinesFollowTheMapping) {

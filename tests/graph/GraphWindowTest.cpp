@@ -117,8 +117,6 @@ TEST_F(GraphWindowTest, StatusTexts) {
         const char* text;
     } rows[] = {
         {1, 0, 0, "pressione S para sair"},
-        {2, 0, 0, "ocupado --- favor aguardar"},
-        {10, 0, 0, "barra de espaço para avançar, Q para sair"},
         {6, 3, 0, "preparando slides -- favor aguardar3; pressione S para sair"},
         {7, 4, 0, "slide # 4; pressione qualquer tecla"},
         {12, 2, 9, "slide #  2/9"},

@@ -7,6 +7,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
@@ -15,51 +16,49 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include <cstdlib>
-#include <set>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <memory>
+#include <set>
 
 namespace korvane {
 namespace {
-
-namespace fs = std::filesystem;
 
 using testing::EnsureApplication;
 using testing::ProcessEventsUntil;
 using testing::TopLevelTitled;
 
+// The colours of a window's picture, sampled every third pixel once its paints have come.
+std::size_t ColoursOf(QWidget* window) {
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = 0; x < picture.width(); x += 3)
+            colours.insert(picture.pixel(x, y));
+    return colours.size();
+}
+
 class ShellFrameTest : public ::testing::Test {
 protected:
     ShellFrameTest() {
-        EnsureApplication();
-        ::setenv("KORVANE_CONFIG_DIR", folder_.Path().c_str(), 1);
-        platform_ = std::make_unique<platform::QtPlatform>();
-        factory_ = std::make_unique<EmptyWindowFactory>(*platform_);
-        frame_ = std::make_unique<TPlotFrame>(*platform_, *factory_, random_, "");
         frame_->SetupWindow();
         frame_->Show();
     }
-    ~ShellFrameTest() override {
-        frame_.reset();
-        factory_.reset();
-        platform_.reset();
-        ::unsetenv("KORVANE_CONFIG_DIR");
-    }
     QWidget* FrameWidget() { return static_cast<platform::QtWindow&>(frame_->GetWindow()).Widget(); }
 
-    RandomGenerator random_{7};
-    std::unique_ptr<platform::QtPlatform> platform_;
-    std::unique_ptr<EmptyWindowFactory> factory_;
-    std::unique_ptr<TPlotFrame> frame_;
-
 private:
+    bool application_ = (EnsureApplication(), true);
     testing::ScratchFolder folder_;
+    testing::ScopedEnvironment variable_{"KORVANE_CONFIG_DIR", folder_.Path()};
+
+protected:
+    RandomGenerator random_{7};
+    platform::QtPlatform platform_;
+    EmptyWindowFactory factory_{platform_};
+    std::unique_ptr<TPlotFrame> frame_ = std::make_unique<TPlotFrame>(platform_, factory_, random_, "");
 };
 
 TEST_F(ShellFrameTest, FrameShowsItsBackground) {
@@ -88,16 +87,7 @@ TEST_F(ShellFrameTest, F2OpensAPlaneWindow) {
     // It is the plane window: a picture with axes on its background, not an empty client.
     QWidget* plane = TopLevelTitled("semnome1.kv2");
     ProcessEventsUntil([&] { return plane->isVisible(); });
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
-    const QImage picture = plane->grab().toImage();
-    if (const char* path = std::getenv("KORVANE_SCREENSHOT"))
-        picture.save(path);
-    std::set<QRgb> colours;
-    for (int y = 0; y < picture.height(); y += 3)
-        for (int x = 0; x < picture.width(); x += 3)
-            colours.insert(picture.pixel(x, y));
-    EXPECT_GE(colours.size(), 3u);
+    EXPECT_GE(ColoursOf(plane), 3u);
 }
 
 // "&Mapeador" (405) opens the pair: the domain with the plane window's tools in its menu
@@ -116,14 +106,7 @@ TEST_F(ShellFrameTest, MapperCommandOpensTheDomainAndItsRange) {
         for (QAction* action : bar->actions())
             menus << action->text();
     EXPECT_TRUE(menus.contains("&Um") && menus.contains("&Dois") && menus.contains("&Mapa")) << menus.join(" ").toStdString();
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents();
-    const QImage picture = range->grab().toImage();
-    std::set<QRgb> colours;
-    for (int y = 0; y < picture.height(); y += 3)
-        for (int x = 0; x < picture.width(); x += 3)
-            colours.insert(picture.pixel(x, y));
-    EXPECT_GE(colours.size(), 3u) << "grid and axes on the range's background";
+    EXPECT_GE(ColoursOf(range), 3u) << "grid and axes on the range's background";
     EXPECT_EQ(frame_->OpenWindowCount(), 2u);
 }
 

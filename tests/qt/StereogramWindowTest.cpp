@@ -10,12 +10,12 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 
@@ -25,7 +25,7 @@ namespace {
 TEST(StereogramWindow, PictureOfTheExampleSurface) {
     testing::EnsureApplication();
     testing::ScratchFolder folder;
-    ::setenv("KORVANE_CONFIG_DIR", folder.Path().c_str(), 1);
+    const testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", folder.Path());
     platform::QtPlatform platform;
     RandomGenerator::Program().Seed(20261208);
     WindowOptions options;
