@@ -73,98 +73,75 @@ struct PrimitiveRow {
 TEST(PicTeXSurface, EveryPrimitiveWritesItsLines) {
     const auto pen = [](platform::PenStyle style) { return platform::Pen{platform::kBlack, 1, style}; };
     const auto font = [](platform::Surface& s) { s.SetFont({"Sans", 14}); };
+    const Point diagonal[] = {{100, 50}, {200, 150}, {300, 250}}, leaving[] = {{300, 250}, {200, 150}, {200, 450}};
+    const auto styled = [&](platform::PenStyle style) {
+        return [=](platform::Surface& s) { s.SetPen(pen(style)), s.Line({0, 0}, {4, 4}); };
+    };
+    const auto text = [&](int align, Point at, const char* t) {
+        return [=](platform::Surface& s) { font(s), s.SetTextAlign(align), s.TextOut(at, t); };
+    };
+    const auto brush = [](platform::Rgb colour, platform::BrushStyle style) {
+        return [=](platform::Surface& s) { s.SetBrush({colour, style}); };
+    };
     const PrimitiveRow rows[] = {
         // Segments.
-        {"an axis-parallel segment inside is a rule",
-         [](auto& s) { s.Line({0, 150}, {400, 150}); }, "\\putrule from -5.00000 0.00000 to 5.00000 0.00000\r\n"},
+        {"an axis-parallel segment inside is a rule", [](auto& s) { s.Line({0, 150}, {400, 150}); },
+         "\\putrule from -5.00000 0.00000 to 5.00000 0.00000\r\n"},
         {"an axis-parallel segment reaching outside is left out", [](auto& s) { s.Line({200, -1}, {200, 150}); }, ""},
         {"a diagonal is a plot", [](auto& s) { s.Line({100, 50}, {300, 250}); },
          "\\plot -2.50000 2.50000 2.50000 -2.50000 /\r\n"},
         {"a diagonal is clipped to the window", [](auto& s) { s.Line({-200, 0}, {200, 300}); },
          "\\plot -5.00000 0.00000 0.00000 -3.75000 /\r\n"},
         // Polylines.
-        {"a polyline is one plot ended by a slash",
-         [](auto& s) {
-             const Point p[] = {{100, 50}, {200, 150}, {300, 250}};
-             s.Polyline(p);
-         },
+        {"a polyline is one plot ended by a slash", [&](auto& s) { s.Polyline(diagonal); },
          "\\plot \r\n-2.50000 2.50000\r\n0.00000 0.00000\r\n2.50000 -2.50000\r\n/\r\n"},
-        {"a polyline leaving the window ends at its edge",
-         [](auto& s) {
-             const Point p[] = {{300, 250}, {200, 150}, {200, 450}};
-             s.Polyline(p);
-         },
+        {"a polyline leaving the window ends at its edge", [&](auto& s) { s.Polyline(leaving); },
          "\\plot \r\n2.50000 -2.50000\r\n0.00000 0.00000\r\n0.00000 -3.75000\r\n/\r\n"},
         // Line styles, written before the first line of the style and reset at the end.
-        {"dots", [&](auto& s) { s.SetPen(pen(platform::PenStyle::Dotted)), s.Line({0, 0}, {4, 4}); },
+        {"dots", styled(platform::PenStyle::Dotted),
          "\\setdots<2pt>\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"},
-        {"dashes", [&](auto& s) { s.SetPen(pen(platform::PenStyle::Dashed)), s.Line({0, 0}, {4, 4}); },
+        {"dashes", styled(platform::PenStyle::Dashed),
          "\\setdashes\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"},
         {"dash and dot",
          [&](auto& s) {
-             s.SetPen(pen(platform::PenStyle::DashDot));
-             s.Line({0, 0}, {4, 4});
-             s.SetPen(pen(platform::PenStyle::Solid));
-             s.Line({0, 0}, {0, 4});
+             styled(platform::PenStyle::DashDot)(s);
+             s.SetPen(pen(platform::PenStyle::Solid)), s.Line({0, 0}, {0, 4});
          },
          "\\setdashpattern<10pt,2pt,3pt,2pt>\r\n\\plot -5.00000 3.75000 -4.90000 3.65000 /\r\n\\setsolid\r\n"
          "\\putrule from -5.00000 3.75000 to -5.00000 3.65000\r\n"},
         // Dots.
         {"a run of pixels is one multiput",
          [](auto& s) {
-             s.SetPixel({100, 50}, platform::kBlack);
-             s.SetPixel({300, 250}, platform::kBlack);
-             s.SetPixel({401, 250}, platform::kBlack);
+             for (Point p : {Point{100, 50}, Point{300, 250}, Point{401, 250}})
+                 s.SetPixel(p, platform::kBlack);
          },
          "\\multiput {.} at\r\n-2.50000 2.50000\r\n2.50000 -2.50000\r\n/\r\n"},
         // Labels.
         {"numbers under an axis hang from their top, in math mode",
-         [](auto& s) {
-             s.SetTextAlign(platform::AlignCenter | platform::AlignTop);
-             s.TextOut({100, 150}, "-2.5");
-         },
+         text(platform::AlignCenter | platform::AlignTop, {100, 150}, "-2.5"),
          "\\put {$-2.5$} [t] at -2.50000 0.00000\r\n"},
         {"numbers left of an axis end at the point, their middle level with it",
-         [&](auto& s) {
-             font(s);
-             s.SetTextAlign(platform::AlignRight | platform::AlignTop);
-             s.TextOut({195, 43}, "3π/4");
-         },
+         text(platform::AlignRight | platform::AlignTop, {195, 43}, "3π/4"),
          "\\put {$3\\pi /4$} [r] at -0.12500 2.50000\r\n"},
         {"other texts are escaped, with their accents",
-         [&](auto& s) {
-             font(s);
-             s.SetTextAlign(platform::AlignLeft | platform::AlignBottom);
-             s.TextOut({100, 57}, "x_1 & ação ∫ ≈");
-         },
+         text(platform::AlignLeft | platform::AlignBottom, {100, 57}, "x_1 & ação ∫ ≈"),
          "\\put {x\\_1 \\& a{\\c c}{\\~a}o {$\\int$} {$\\approx$}} [l] at -2.50000 2.50000\r\n"},
         // Marks.
         {"a filled point mark is a bullet by its size",
-         [](auto& s) {
-             s.SetBrush({platform::kBlack, platform::BrushStyle::Solid});
-             s.Ellipse({97, 47, 104, 54});
-             s.Ellipse({99, 49, 102, 52});
-             s.Ellipse({100, 50, 101, 51});
+         [&](auto& s) {
+             brush(platform::kBlack, platform::BrushStyle::Solid)(s);
+             s.Ellipse({97, 47, 104, 54}), s.Ellipse({99, 49, 102, 52}), s.Ellipse({100, 50, 101, 51});
          },
          "\\put {$\\bullet$} at -2.50000 2.50000\r\n\\put {$\\scriptscriptstyle\\bullet$} at -2.50000 2.50000\r\n"
          "\\put {\\fiverm .} at -2.50000 2.50000\r\n"},
         {"a point mark filled with the background is a circle",
-         [](auto& s) {
-             s.SetBrush({platform::kWhite, platform::BrushStyle::Solid});
-             s.Ellipse({98, 48, 103, 53});
-         },
+         [&](auto& s) { brush(platform::kWhite, platform::BrushStyle::Solid)(s), s.Ellipse({98, 48, 103, 53}); },
          "\\put {$\\scriptstyle\\circ$} at -2.50000 2.50000\r\n"},
         {"an open square mark is a rectangle",
-         [](auto& s) {
-             s.SetBrush({platform::kWhite, platform::BrushStyle::Hollow});
-             s.Rectangle({97, 47, 104, 54});
-         },
+         [&](auto& s) { brush(platform::kWhite, platform::BrushStyle::Hollow)(s), s.Rectangle({97, 47, 104, 54}); },
          "\\putrectangle corners at -2.57500 2.57500 and -2.42500 2.42500\r\n"},
         {"a filled square mark is a thick rule",
-         [](auto& s) {
-             s.SetBrush({platform::kBlack, platform::BrushStyle::Solid});
-             s.Rectangle({97, 47, 104, 54});
-         },
+         [&](auto& s) { brush(platform::kBlack, platform::BrushStyle::Solid)(s), s.Rectangle({97, 47, 104, 54}); },
          "\\linethickness = 0.12000cm\r\n\\putrule from -2.50000 2.42500 to -2.50000 2.57500\r\n"
          "\\linethickness = 0.4pt\r\n"},
         {"the background is the paper's", [](auto& s) { s.FillRect({0, 0, 400, 300}, platform::kWhite); }, ""},

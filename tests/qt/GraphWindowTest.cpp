@@ -1,11 +1,10 @@
 // A plane window on the real Qt platform, offscreen: the axis lines lie on the pixel row
-// and column that the mapping gives, a letter's slider dragged with the mouse moves its
-// curve on the screen, and a picture can be kept for a look (KORVANE_SCREENSHOT_DIR).
+// and column that the mapping gives, the printed page, a letter's slider dragged with the
+// mouse moves its curve on the screen, and a picture can be kept for a look
+// (KORVANE_SCREENSHOT_DIR).
 #include "expr/LetterParameters.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
-#include "windows/TDom2Win.h"
-#include "windows/TRan2Win.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtWindow.h"
@@ -16,28 +15,20 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
 
 namespace korvane {
 namespace {
-
-namespace fs = std::filesystem;
 
 using testing::EnsureApplication;
 using testing::ProcessEventsUntil;
@@ -265,45 +256,6 @@ TEST(GraphWindow, ViewAndGridDialogsShow) {
     ASSERT_NE(window.ViewDialog(), nullptr);
     EXPECT_EQ(window.ViewDialog()->GetText(211), "-5.00000");
     EXPECT_TRUE(window.ViewDialog()->GetCheck(251));
-}
-
-// The mapper's pair: the range window's pixels lie on the images of the domain's grid
-// lines under the shear (2x - y, x + y) of examples/cisalhamento.ma2, where x = k goes to
-// (2k - t, k + t); the line x = 1 itself is not drawn there.
-TEST(GraphWindow, MapperRangeShowsTheImageOfTheGrid) {
-    ConfigFolder folder;
-    platform::QtPlatform platform;
-    TDom2Win domain(platform, PlaneOptions(), nullptr);
-    TRan2Win range(platform, PlaneOptions(), nullptr);
-    domain.AttachRange(range);
-    ASSERT_EQ(domain.OpenDocument(KORVANE_SOURCE_DIR "/examples/cisalhamento.ma2"), 0);
-    platform::QtWindowWidget* widget = static_cast<platform::QtWindow*>(range.GetWindow())->Widget();
-    QWidget* client = widget->Client();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return client->width() > 0; }));
-    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
-    ASSERT_TRUE(ProcessEventsUntil([&] { return range.GetView().clientW == 400 && range.PictureValid(); }));
-    domain.FitRange();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return range.PictureValid(); }));
-    QApplication::processEvents();
-    const QImage shot = client->grab().toImage();
-    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
-        shot.save(QString::fromUtf8(keep) + "/mapper-range.png");
-    const View& v = range.GetView();
-    const auto drawn = [&](long double x, long double y) {
-        const int px = v.ToPixelXInt(x), py = v.ToPixelYInt(y);
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (shot.pixelColor(px + dx, py + dy) != QColor(Qt::white))
-                    return true;
-        return false;
-    };
-    for (long double t : {-1.4L, -0.6L, 0.45L, 1.3L}) {
-        EXPECT_TRUE(drawn(2 - t, 1 + t)) << "x = 1 at y = " << double(t);
-        EXPECT_TRUE(drawn(-2.0L / 3 - t, -1.0L / 3 + t)) << "x = -1/3 at y = " << double(t);
-    }
-    EXPECT_FALSE(drawn(1, 0.6L)) << "the unmapped line x = 1";
-    range.GetWindow()->Close();
-    domain.GetWindow()->Close();
 }
 
 } // namespace
