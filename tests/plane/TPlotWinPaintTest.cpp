@@ -143,51 +143,37 @@ TEST_F(PlaneWindowPaint, DrawingOutsideAPaintShowsNothing) {
 
 TEST_F(PlaneWindowPaint, ProgressReachesTheScreenDuringThePaint) {
     constexpr std::int16_t kColour = 12;
+    const auto implicit = [](bool watch) {
+        return [watch](PlaneWindowPaint& t) {
+            ExampleRecord& e = t.Add(kImplicit, kColour);
+            e.texts[4] = "xx+yy=4";
+            e.texts[2] = "xx+yy-(4)";
+            e.SetFlag(exo::kFlag56, true);
+            e.SetFlag(exo::kFlag57, watch);
+        };
+    };
+    // Negative steps draw the members one at a time.
+    const auto family = [](std::int16_t steps) {
+        return [steps](PlaneWindowPaint& t) {
+            ExampleRecord& e = t.Add(kExplicit, kColour);
+            e.texts[1] = "x/2+a";
+            e.SetFlag(exo::kIsFamily, true);
+            e.SetI16(exo::kFamilyLetter, 1);
+            e.SetI16(exo::kFamilySteps, steps);
+            e.SetReal(exo::kFamilyFirst, -1);
+            e.SetReal(exo::kFamilyLast, 1);
+            e.SetI16(exo::kPause, 0);
+        };
+    };
     const struct {
         const char* what;
         std::function<void(PlaneWindowPaint&)> fill;
         bool shown; // the curve appears on the screen before the paint ends
     } rows[] = {
-        {"implicit with olhar",
-         [](PlaneWindowPaint& t) {
-             ExampleRecord& e = t.Add(kImplicit, kColour);
-             e.texts[4] = "xx+yy=4";
-             e.texts[2] = "xx+yy-(4)";
-             e.SetFlag(exo::kFlag56, true);
-             e.SetFlag(exo::kFlag57, true);
-         },
-         true},
-        {"implicit without olhar",
-         [](PlaneWindowPaint& t) {
-             ExampleRecord& e = t.Add(kImplicit, kColour);
-             e.texts[4] = "xx+yy=4";
-             e.texts[2] = "xx+yy-(4)";
-             e.SetFlag(exo::kFlag56, true);
-         },
-         false},
-        {"family one member at a time",
-         [](PlaneWindowPaint& t) {
-             ExampleRecord& e = t.Add(kExplicit, kColour);
-             e.texts[1] = "x/2+a";
-             e.SetFlag(exo::kIsFamily, true);
-             e.SetI16(exo::kFamilyLetter, 1);
-             e.SetI16(exo::kFamilySteps, -3);
-             e.SetReal(exo::kFamilyFirst, -1);
-             e.SetReal(exo::kFamilyLast, 1);
-             e.SetI16(exo::kPause, 0);
-         },
-         true},
-        {"family all at once",
-         [](PlaneWindowPaint& t) {
-             ExampleRecord& e = t.Add(kExplicit, kColour);
-             e.texts[1] = "x/2+a";
-             e.SetFlag(exo::kIsFamily, true);
-             e.SetI16(exo::kFamilyLetter, 1);
-             e.SetI16(exo::kFamilySteps, 3);
-             e.SetReal(exo::kFamilyFirst, -1);
-             e.SetReal(exo::kFamilyLast, 1);
-         },
-         false},
+        {"implicit with olhar", implicit(true), true},
+        {"implicit without olhar", implicit(false), false},
+        {"family one member at a time", family(-3), true},
+        {"family all at once", family(3), false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

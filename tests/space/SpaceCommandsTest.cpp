@@ -21,13 +21,6 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 
 platform::MemoryWindow& Memory(TPlot3Win& w) { return *dynamic_cast<platform::MemoryWindow*>(w.GetWindow()); }
 
-std::size_t Lines(TPlot3Win& w, platform::MemoryPlatform& platform) {
-    auto raster = platform.CreateSurface(w.ClientSize());
-    platform::RecordingSurface out(*raster);
-    w.DrawAll(out);
-    return out.OfKind(platform::Primitive::Line).size();
-}
-
 // "aplicar" moves the observer and keeps the dialog open; an observer straight above the
 // focus still draws.
 TEST_F(SpaceWindowTest, ObserverDialogAppliesWhileOpen) {
@@ -48,7 +41,7 @@ TEST_F(SpaceWindowTest, ObserverDialogAppliesWhileOpen) {
         d->Press(TObserverDlg::kApply);
         EXPECT_EQ(window->Space().observer, r.observer);
         EXPECT_TRUE(d->IsVisible());
-        Lines(*window, platform);
+        Paint(*window, platform::Primitive::Line);
     }
 }
 
@@ -198,11 +191,11 @@ TEST_F(SpaceWindowTest, HiddenSegmentsLeaveOutBoxPiecesBehindSurfaces) {
     ScriptOk();
     window->OnCommand(cmd::kNewSurfaceExplicit);
     window->OnCommand(cmd::kBoxShown);
-    EXPECT_EQ(Lines(*window, platform), 12u * kFramePieces);
+    EXPECT_EQ(Paint(*window, platform::Primitive::Line).size(), 12u * kFramePieces);
     window->OnCommand(cmd::kHideSegments);
     // Seen from above, much of the bottom edges lies under the surface; the top edges
     // are all seen.
-    const std::size_t hidden = 12u * kFramePieces - Lines(*window, platform);
+    const std::size_t hidden = 12u * kFramePieces - Paint(*window, platform::Primitive::Line).size();
     EXPECT_GE(hidden, 2u * kFramePieces);
     EXPECT_LT(hidden, 8u * kFramePieces);
 }

@@ -26,12 +26,6 @@ using spacetest::Compiled;
 using spacetest::SpaceWindowTest;
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-std::size_t lines(TPlot3Win& w) {
-    auto raster = std::make_unique<platform::RecordingSurface>(w.ClientSize());
-    w.DrawAll(*raster);
-    return raster->OfKind(platform::Primitive::Line).size();
-}
-
 // Every tube point lies at distance r(t) from the curve point, square to the tangent;
 // u = 0 and u = π are opposite each other.
 TEST(Tube, PointsCircleTheCurveSquareToItsTangent) {
@@ -216,40 +210,35 @@ TEST(SpacePointRecord, ConvertsItsCoordinates) {
 // explicit surface could cut it; the curve's arrow adds its two strokes; bad fields are
 // refused and nothing is added.
 TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
-    auto lines = [&] {
-        auto raster = platform.CreateSurface(window->ClientSize());
-        platform::RecordingSurface out(*raster);
-        window->DrawAll(out);
-        return std::make_pair(out.OfKind(platform::Primitive::Line).size(), out.OfKind(platform::Primitive::Ellipse).size());
-    };
+    auto lines = [&] { return Paint(*window, platform::Primitive::Line).size(); };
     ScriptOk();
     window->OnCommand(cmd::kNewPoint);
     EXPECT_TRUE(window->Axes().axesShown);
-    EXPECT_EQ(lines().second, 1u);
+    EXPECT_EQ(Paint(*window, platform::Primitive::Ellipse).size(), 1u);
     window = MakeWindow();
     ScriptOk({{219, "40"}});
     window->OnCommand(cmd::kNewSegment);
-    EXPECT_EQ(lines().first, 1u);
+    EXPECT_EQ(lines(), 1u);
     ScriptOk({{213, "0.1x"}}, {TSurfaceDlg::kFast});
     window->OnCommand(cmd::kNewSurfaceExplicit);
     window->Examples()[1].SetShown(true);
-    const std::size_t withSurface = lines().first;
+    const std::size_t withSurface = lines();
     window->Examples()[1].SetShown(false);
-    EXPECT_EQ(lines().first, 1u) << "a hidden surface cuts nothing";
+    EXPECT_EQ(lines(), 1u) << "a hidden surface cuts nothing";
     window->Examples()[1].SetShown(true);
     EXPECT_GT(withSurface, 2u * 24 * 150) << "the slow surface's curves and the segment's 40 pieces";
 
     window = MakeWindow();
     ScriptOk({{219, "100"}});
     window->OnCommand(cmd::kNewCurve);
-    const std::size_t plain = lines().first;
+    const std::size_t plain = lines();
     EXPECT_EQ(plain, 100u);
     platform.ScriptModal([](platform::MemoryDialog& d) {
         d.Press(TSpaceObjectDlg::kArrow);
         d.Enter();
     });
     window->EditExample(0, false);
-    EXPECT_EQ(lines().first, plain + 2);
+    EXPECT_EQ(lines(), plain + 2);
 
     struct Refusal {
         const char* rule;
@@ -486,11 +475,11 @@ TEST_F(SpaceWindowTest, SystemTrajectoriesFromTheInitialValueDialog) {
         window->OnCommand(cmd::kSystemTrajectory);
         EXPECT_EQ(window->Examples()[0].trajectories.size(), r.trajectories);
     }
-    const std::size_t drawn = lines(*window);
+    const std::size_t drawn = Paint(*window, platform::Primitive::Line).size();
     EXPECT_GT(drawn, 100u);
     platform::MemoryWindow& w = *dynamic_cast<platform::MemoryWindow*>(window->GetWindow());
     w.onPeek = [](platform::MemoryWindow& m) { m.QueueKey('S'); };
-    EXPECT_LT(lines(*window), drawn);
+    EXPECT_LT(Paint(*window, platform::Primitive::Line).size(), drawn);
     w.onPeek = nullptr;
 }
 

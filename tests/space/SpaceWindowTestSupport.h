@@ -37,12 +37,13 @@ protected:
     void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
         planetest::ScriptOk(platform, typing, std::move(presses));
     }
-    // The window's picture, drawn into a recording surface over a raster.
-    std::vector<platform::Primitive> Paint(TPlot3Win& w) {
+    // The window's picture, drawn into a recording surface over a raster: its primitives
+    // of one kind.
+    std::vector<platform::Primitive> Paint(TPlot3Win& w, platform::Primitive::Kind kind = platform::Primitive::Polygon) {
         auto raster = platform.CreateSurface(w.ClientSize());
         platform::RecordingSurface out(*raster);
         w.DrawAll(out);
-        return out.OfKind(platform::Primitive::Polygon);
+        return out.OfKind(kind);
     }
 
     ScratchFolder folder;
