@@ -66,6 +66,7 @@ public:
 
     void ShowInventory();
     TInventDlg* Inventory() { return inventory_.get(); }
+    const TInventDlg* Inventory() const { return inventory_.get(); }
     // Refills an open inventory after the table changed.
     virtual void ExamplesChanged();
 

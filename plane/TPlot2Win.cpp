@@ -1,6 +1,9 @@
 #include "plane/TPlot2Win.h"
 
 #include "plane/PlaneCommands.h"
+#include "plane/SystemTrajectory.h"
+#include "plane/TInventDlg.h"
+#include "plane/TrajectoryRecord.h"
 #include "platform/Dialog.h"
 
 namespace korvane {
@@ -16,6 +19,7 @@ TPlot2Win::TPlot2Win(platform::Platform& platform, const WindowOptions& options,
 }
 
 TPlot2Win::~TPlot2Win() {
+    CloseTimeWindows();
     ReleaseTools();
     animator_.reset();
     WriteSettingsFile();
@@ -58,9 +62,17 @@ void TPlot2Win::LetterSet(int slot) {
 
 void TPlot2Win::AfterDocumentChanged() {
     TPlotAWin::AfterDocumentChanged();
+    RefreshTimeWindows();
     if (animator_)
         animator_->RefreshSliders();
 }
+
+void TPlot2Win::ExamplesChanged() {
+    TPlotAWin::ExamplesChanged();
+    RefreshTimeWindows();
+}
+
+void TPlot2Win::TrajectoriesChanged() { RefreshTimeWindows(); }
 
 namespace {
 
@@ -141,6 +153,9 @@ void TPlot2Win::OnCommand(int id) {
         if (window_)
             window_->Close();
         return;
+    case cmd::kTimeWindowX:
+    case cmd::kTimeWindowY:
+    case cmd::kTimeWindowZ: OpenTimeWindow(id - cmd::kTimeWindowX); return;
     case cmd::kRevolveInSpace:
         if (const int index = RevolutionSource(); index < 0 || !sendToSpace)
             ShowMessage(kNothingToDo);
@@ -152,19 +167,104 @@ void TPlot2Win::OnCommand(int id) {
 }
 
 int TPlot2Win::RevolutionSource() const {
-    for (int i = examples_.LastExample(); i >= 0; --i) {
+    auto turnable = [this](int i) {
         const ExampleRecord& e = examples_[i];
         const bool texts = e.Kind() == kExplicit   ? !e.texts[1].empty() && !e.Flag(exo::kFlag59)
                            : e.Kind() == kPolar    ? !e.texts[2].empty()
                            : e.Kind() == kParametric ? !e.texts[0].empty() && !e.texts[1].empty()
                                                      : false;
-        if (texts && e.Shown() && !e.IsDerived())
+        return texts && e.Shown() && !e.IsDerived();
+    };
+    // The example chosen in the open inventory; else the newest one that can be turned.
+    const TInventDlg* inventory = Inventory();
+    if (inventory && inventory->GetDialog() && inventory->GetDialog()->IsVisible())
+        if (const int chosen = inventory->Selected(); chosen >= 0 && turnable(chosen))
+            return chosen;
+    for (int i = examples_.LastExample(); i >= 0; --i)
+        if (turnable(i))
             return i;
-    }
     return -1;
 }
 
+namespace {
+
+// Hears a plane trajectory's points with their times.
+class TimeListener : public TrajectoryListener {
+public:
+    explicit TimeListener(const std::function<void(const TimePoint&)>& point) : point_(point) {}
+    void Reached(long double x, long double y) override { point_({0, x, y, 0}); }
+    void ReachedAt(long double x, long double y, long double t) override { point_({t, x, y, 0}); }
+
+private:
+    const std::function<void(const TimePoint&)>& point_;
+};
+
+} // namespace
+
+TimeParent TPlot2Win::MakeTimeParent() {
+    TimeParent parent;
+    parent.dimension = 2;
+    parent.low[0] = view_.xmin;
+    parent.high[0] = view_.xmax;
+    parent.low[1] = view_.ymin;
+    parent.high[1] = view_.ymax;
+    parent.documentName = FileName();
+    parent.walk = [this](const std::function<void(int)>& begin, const std::function<void(const TimePoint&)>& point) {
+        ComplexValue letters[kLetterCount];
+        std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), letters);
+        // The paths as this window follows them; what they would draw goes nowhere.
+        auto nowhere = platform_.CreateSurface({1, 1});
+        PlaneDrawContext draw = MakeDrawContext(*nowhere);
+        TimeListener listener(point);
+        SystemTrajectoryOptions options = SystemDrawingOptions();
+        options.listener = &listener;
+        bool going = true;
+        for (int i = 0; i <= examples_.LastExample() && going; ++i) {
+            ExampleRecord& e = examples_[i];
+            if (e.Kind() != kSystem || !e.Shown())
+                continue;
+            for (const TrajectoryRecord& stored : e.trajectories) {
+                TrajectoryRecord copy = stored;
+                begin(copy.I16(tro::kColour));
+                if (TraceSystemTrajectory(draw, e, copy, options).key == kStopKey) {
+                    going = false;
+                    break;
+                }
+            }
+        }
+        std::copy(std::begin(letters), std::end(letters), context_.letterValues);
+    };
+    return parent;
+}
+
+TTimeWin* TPlot2Win::OpenTimeWindow(int k) {
+    if (k < 0 || k > 2)
+        return nullptr;
+    auto& slot = timeWindows_[static_cast<std::size_t>(k)];
+    if (!slot) {
+        WindowOptions options;
+        options.readSettings = options_.readSettings;
+        slot = std::make_unique<TTimeWin>(platform_, options, window_.get(), k, MakeTimeParent());
+    } else if (slot->GetWindow()) {
+        slot->GetWindow()->Show();
+        slot->ParentChanged(MakeTimeParent());
+    }
+    return slot.get();
+}
+
+void TPlot2Win::RefreshTimeWindows() {
+    for (auto& w : timeWindows_)
+        if (w)
+            w->ParentChanged(MakeTimeParent());
+}
+
+void TPlot2Win::CloseTimeWindows() {
+    for (auto& w : timeWindows_)
+        w.reset();
+}
+
 void TPlot2Win::OnDestroy() {
+    CloseTimeWindows();
     if (animator_)
         animator_->Stop();
     TPlotAWin::OnDestroy();

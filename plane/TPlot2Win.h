@@ -4,7 +4,9 @@
 #include "graph/PlaneSlotMap.h"
 #include "plane/PlaneAnimator.h"
 #include "plane/TPlotAWin.h"
+#include "plane/TTimeWin.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -37,6 +39,7 @@ public:
     PlaneAnimator& Animator() { return *animator_; }
     // A letter set from outside its slider: its slider follows too.
     void LetterSet(int slot) override;
+    void ExamplesChanged() override;
 
     // Where "Revolução em 3-dim" sends a curve: a space window (the last one opened, or a
     // new one) that makes a surface of revolution of it. The program sets it.
@@ -45,19 +48,28 @@ public:
     // parametric example with formula texts, or -1.
     int RevolutionSource() const;
 
+    // The time window of component k (630 + k; 2 is the combined one), opened or brought up.
+    TTimeWin* OpenTimeWindow(int k);
+    TTimeWin* TimeWindow(int k) const { return timeWindows_[static_cast<std::size_t>(k)].get(); }
+
 protected:
     void PackSlots(SettingsRecord& record) override;
     void UnpackSlots(const SettingsRecord& record) override;
     void CaptureKindSettings(DocumentState& s) override;
     void ApplyKindSettings(const DocumentState& s) override;
     void AfterDocumentChanged() override;
+    void TrajectoriesChanged() override;
 
 private:
     void SetUpDefaults();
     void CreateWindowFromSettings();
+    TimeParent MakeTimeParent();
+    void RefreshTimeWindows();
+    void CloseTimeWindows();
 
     PlaneValues plane_;
     std::unique_ptr<PlaneAnimator> animator_;
+    std::array<std::unique_ptr<TTimeWin>, 3> timeWindows_;
 };
 
 } // namespace korvane

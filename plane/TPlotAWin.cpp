@@ -89,6 +89,7 @@ IvpHost TPlotAWin::MakeIvpHost(std::int16_t kind) {
         RecomputeLettersInUse();
         SetModified();
         Redraw(currentLevel_);
+        TrajectoriesChanged();
     };
     host.windowWidth = [this] { return view_.xmax - view_.xmin; };
     host.trajectoryStep = [this] { return drawSettings_.trajectoryStep * view_.unitX; };

@@ -40,6 +40,8 @@ protected:
     // Tools and dialogs go before the window's own levels.
     void ReleaseTools();
     void OnModeMouse(const platform::MouseEvent& mouse) override;
+    // An initial-value dialog added, changed or deleted trajectories.
+    virtual void TrajectoriesChanged() {}
 
 private:
     void OpenIvpDialog(std::int16_t kind);

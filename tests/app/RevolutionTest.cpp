@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/ShellCommands.h"
+#include "plane/TInventDlg.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryDialog.h"
 #include "space/SpaceKinds.h"
@@ -43,6 +44,17 @@ TEST_F(ShellTest, RevolutionGoesToTheLastSpaceWindow) {
         EXPECT_EQ(space.Examples()[round - 1].I16(sko::kRevolutionAxis), 1);
         EXPECT_FALSE(space.Grid(round - 1).Empty());
     }
+    // With the inventory open, the example chosen there is turned, not the newest one.
+    const int newer = plane.Examples().Append(kExplicit, 5);
+    plane.Examples()[newer].texts[1] = "cos(x)";
+    plane.Examples()[newer].SetShown(true);
+    plane.ShowInventory();
+    plane.Inventory()->GetDialog()->ListSelect(TInventDlg::kList, index);
+    platform.ScriptModal([](platform::MemoryDialog& d) { d.Enter(); });
+    ASSERT_TRUE(planeWindow->ChooseMenu(cmd::kRevolveInSpace));
+    auto& space = dynamic_cast<TPlot3Win&>(platform.FindWindow("semnome1.kv3")->Handler());
+    ASSERT_EQ(space.Examples().Count(), 3);
+    EXPECT_EQ(space.Examples()[2].texts[1], "sin(x)");
 }
 
 } // namespace

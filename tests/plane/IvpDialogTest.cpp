@@ -6,6 +6,10 @@
 #include "plane/PlaneCommands.h"
 #include "plane/SlopeTrajectory.h"
 #include "plane/TIvpDlg.h"
+#include "plane/TTimeWin.h"
+#include "graph/ColourTable.h"
+#include "platform/memory/MemoryWindow.h"
+#include "platform/memory/RecordingSurface.h"
 #include "resources/Resources.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 
@@ -294,6 +298,55 @@ TEST_F(IvpDialog, DeleteLast) {
     EXPECT_TRUE(dialog->Press(D::kDeleteLast));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages().back().text, res::Message(9));
+}
+
+// Time windows of a plane parent: x' = 1, y' = -2 from the origin for t in 0..2 is x = t
+// in the x(t) window, y = -2t in y(t) and both in xy(t); the windows are empty before the
+// dialog adds the trajectory and again after it deletes it.
+TEST_F(IvpDialog, TimeWindowsFollowTheDialogsTrajectories) {
+    Add(kSystem, {{0, "1"}, {1, "-2"}});
+    TTimeWin* windows[3];
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_TRUE(Memory().ChooseMenu(cmd::kTimeWindowX + k));
+        windows[k] = window->TimeWindow(k);
+        ASSERT_NE(windows[k], nullptr);
+    }
+    const auto points = [&](int k) {
+        auto raster = platform.CreateSurface(windows[k]->ClientSize());
+        platform::RecordingSurface out(*raster);
+        windows[k]->DrawBase(out);
+        std::vector<platform::Point> drawn;
+        for (const platform::Primitive& p : out.OfKind(platform::Primitive::Line))
+            if (p.pen.colour == ColourRGB(12))
+                drawn.insert(drawn.end(), p.points.begin(), p.points.end());
+        return drawn;
+    };
+    platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDt, "IVP10");
+    ASSERT_NE(dialog, nullptr);
+    TypeAll(*dialog, {{D::kStartX, "0"}, {D::kStartY, "0"}, {D::kStartT, "0"}, {D::kEndT, "2"}, {D::kColour, "12"}});
+    for (const bool added : {false, true, false}) {
+        for (TTimeWin* w : windows)
+            dynamic_cast<platform::MemoryWindow&>(*w->GetWindow()).RunPendingRepaint();
+        const bool change = added || window->Examples()[0].trajectories.size() == 1;
+        if (change) {
+            EXPECT_TRUE(dialog->Press(added ? D::kAdd : D::kDeleteLast));
+        }
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(::testing::Message() << "added " << added << ", window " << k);
+            EXPECT_EQ(windows[k]->PictureValid(), !change) << "a change repaints";
+            const View& v = windows[k]->GetView();
+            int onX = 0, onY = 0;
+            for (const platform::Point& at : points(k)) {
+                const long double t = v.ToWorldX(at.x), y = v.ToWorldY(at.y), slack = 3 * (v.unitY + 2 * v.unitX);
+                const bool x = std::fabs(y - t) < slack, yLine = std::fabs(y + 2 * t) < slack;
+                onX += x && !yLine; // near the origin a point is on both
+                onY += yLine && !x;
+                EXPECT_TRUE(x || yLine) << t << ", " << y;
+            }
+            EXPECT_EQ(onX > 2, added && k != 1);
+            EXPECT_EQ(onY > 2, added && k != 0);
+        }
+    }
 }
 
 // In "T&rajetórias" a left click while a dialog is open starts its problem at the
