@@ -508,6 +508,7 @@ void CorrectDocumentSettings(DocumentState& s) {
         w[39] = 112;
     if (w[40] < 2)
         w[40] = 8;
+    w[docw::kShading] = std::clamp<std::int16_t>(w[docw::kShading], 0, 3);
     auto& r = s.reals;
     if (!(r[docr::kTrajectoryStep] >= 1e-18L))
         r[docr::kTrajectoryStep] = 1;

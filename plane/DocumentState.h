@@ -33,6 +33,7 @@ inline constexpr std::size_t kMaxNotebookLength = 64001;
 namespace docw {
 inline constexpr int kDecimals = 0;
 inline constexpr int kLastExample = 9;
+inline constexpr int kShading = 23; // the shading style + 1; 0 in older documents
 inline constexpr int kNameLength = 41;
 inline constexpr int kPassword = 42;
 } // namespace docw

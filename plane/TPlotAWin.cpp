@@ -28,6 +28,18 @@ void TPlotAWin::LetterSet(int slot) {
     RedrawExamples();
 }
 
+void TPlotAWin::CaptureKindSettings(DocumentState& s) {
+    TPlot11Win::CaptureKindSettings(s);
+    s.words[docw::kShading] = static_cast<std::int16_t>(drawSettings_.shading + 1);
+}
+
+void TPlotAWin::ApplyKindSettings(const DocumentState& s) {
+    TPlot11Win::ApplyKindSettings(s);
+    // Documents older than the setting hold 0 and keep the lines they were drawn with.
+    const int stored = s.words[docw::kShading];
+    drawSettings_.shading = stored == 0 ? 1 : stored - 1;
+}
+
 void TPlotAWin::ExamplesChanged() {
     TPlot11Win::ExamplesChanged();
     if (analysis_) {

@@ -42,6 +42,8 @@ protected:
     void OnModeMouse(const platform::MouseEvent& mouse) override;
     // An initial-value dialog added, changed or deleted trajectories.
     virtual void TrajectoriesChanged() {}
+    void CaptureKindSettings(DocumentState& s) override;
+    void ApplyKindSettings(const DocumentState& s) override;
 
 private:
     void OpenIvpDialog(std::int16_t kind);

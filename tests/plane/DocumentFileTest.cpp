@@ -295,6 +295,7 @@ TEST(DocumentFile, ReaderCorrectsSettingsThatCannotBeRight) {
     } words[] = {
         {26, -3, 0}, {26, 4, 4}, {27, 0, 1}, {27, 9, 9}, {38, -1, 1}, {38, 2, 2},
         {39, 31, 112}, {39, 32, 32}, {40, 1, 8}, {40, 2, 2},
+        {23, -4, 0}, {23, 3, 3}, {23, 9, 3},
     };
     for (const WordRow& row : words) {
         SCOPED_TRACE("word " + std::to_string(row.word) + " stored " + std::to_string(row.stored));

@@ -82,6 +82,7 @@ const std::vector<SettingRow<int>>& IntRows() {
         {"grid width screen", [](TPlot2Win& w) -> int& { return w.Widths().gridScreen; }, 2},
         {"grid width printer", [](TPlot2Win& w) -> int& { return w.Widths().gridPrinter; }, 4},
         {"watch delay", [](TPlot2Win& w) -> int& { return w.DrawSettings().watchDelay; }, 250},
+        {"shading style", [](TPlot2Win& w) -> int& { return w.DrawSettings().shading; }, 0},
         {"grid colour slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotGrid].index; }, 12},
         {"background slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotBackground].index; }, 5},
     };
@@ -167,6 +168,11 @@ TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
     const std::string again = PathOf("de-novo.kv2");
     ASSERT_EQ(r->SaveDocument(again), 0);
     EXPECT_EQ(Read(again), Read(path));
+    // A document older than the shading setting keeps its lines.
+    DocumentState old = r->CaptureDocument();
+    old.words[docw::kShading] = 0;
+    r->ApplyDocument(std::move(old));
+    EXPECT_EQ(r->DrawSettings().shading, 1);
 }
 
 TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
