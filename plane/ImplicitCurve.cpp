@@ -243,17 +243,25 @@ TrajectoryRecord ImplicitSearch::NewPiece(const Point2& start, int letter, long 
     return piece;
 }
 
+// A start where F only touches 0 (xx+yy at the origin) leads nowhere: a piece that
+// travels less than a pixel is not kept.
 void ImplicitSearch::TracePiece(const Point2& start, int letter, long double value) {
-    example_.trajectories.push_back(NewPiece(start, letter, value, kImplicitParameterRange));
-    ++stats_.pieces;
-    const SystemTrajectoryResult first =
-        TraceSystemTrajectory(context_, example_, example_.trajectories.back(), options_);
-    Count(first);
-    if (Stopped() || first.closed)
-        return;
-    example_.trajectories.push_back(NewPiece(start, letter, value, -kImplicitParameterRange));
-    ++stats_.pieces;
-    Count(TraceSystemTrajectory(context_, example_, example_.trajectories.back(), options_));
+    const View& view = context_.SourceView();
+    const long double pixel = std::fmin(view.unitX, view.unitY);
+    bool closed = false;
+    for (const long double end : {kImplicitParameterRange, -kImplicitParameterRange}) {
+        if (Stopped() || closed)
+            return;
+        example_.trajectories.push_back(NewPiece(start, letter, value, end));
+        const SystemTrajectoryResult r =
+            TraceSystemTrajectory(context_, example_, example_.trajectories.back(), options_);
+        Count(r);
+        closed = r.closed;
+        if (r.travelled < pixel)
+            example_.trajectories.pop_back();
+        else
+            ++stats_.pieces;
+    }
 }
 
 // "busca longa" runs until S, so only where a key can come.
@@ -295,27 +303,57 @@ bool Holds(ImplicitRelation relation, long double f) {
     }
 }
 
+// The members of a family (one, letter 0, for an example that is none).
+struct Family {
+    int letter = 0;
+    int members = 1;
+    long double first = 0, increment = 0;
+};
+
+Family FamilyOf(const ExampleRecord& example) {
+    Family family;
+    if (!example.IsFamily())
+        return family;
+    const int stored = example.I16(exo::kFamilyLetter);
+    family.letter = stored >= 1 && stored < kLetterCount ? stored : 0;
+    const int steps = std::abs(example.I16(exo::kFamilySteps));
+    family.members = steps + 1;
+    family.first = example.Real(exo::kFamilyFirst);
+    if (steps > 0)
+        family.increment = (example.Real(exo::kFamilyLast) - family.first) / steps;
+    return family;
+}
+
 bool OnPattern(int style, int px, int py) { return style == 2 ? px % 2 == 0 && py % 2 == 0 : (px + py) % 4 == 0; }
 
 // The region where the inequality holds, decided at every pixel of a light pattern in the
 // example's colour, so that the curves beneath stay visible.
+// A family's region is the union of its members' regions, each with its own letter value.
 void ImplicitSearch::Shade(ImplicitRelation relation) {
     const int style = context_.settings.shading;
     if (style <= 0 || context_.settings.exportMode)
         return;
     const View& view = context_.SourceView();
     const platform::Rgb colour = context_.PenColour(example_.Colour());
-    for (int py = 0; py < view.clientH && !Stopped(); ++py) {
-        const long double y = view.ToWorldY(py);
-        for (int px = 0; px < view.clientW; ++px) {
-            long double f = 0;
-            if (OnPattern(style, px, py) && Evaluate({view.ToWorldX(px), y}, f) && Holds(relation, f))
-                context_.surface.SetPixel({px, py}, colour);
+    const Family family = FamilyOf(example_);
+    const ComplexValue saved = context_.eval.letterValues[family.letter];
+    long double value = family.first;
+    for (int member = 0; member < family.members && !Stopped(); ++member, value += family.increment) {
+        if (family.letter != 0)
+            context_.eval.SetLetter(family.letter, value);
+        for (int py = 0; py < view.clientH && !Stopped(); ++py) {
+            const long double y = view.ToWorldY(py);
+            for (int px = 0; px < view.clientW; ++px) {
+                long double f = 0;
+                if (OnPattern(style, px, py) && Evaluate({view.ToWorldX(px), y}, f) && Holds(relation, f))
+                    context_.surface.SetPixel({px, py}, colour);
+            }
+            if (py % 16 == 15)
+                if (const int key = context_.Poll(); key != 0)
+                    stats_.key = key;
         }
-        if (py % 16 == 15)
-            if (const int key = context_.Poll(); key != 0)
-                stats_.key = key;
     }
+    context_.eval.letterValues[family.letter] = saved;
 }
 
 ImplicitDrawStats ImplicitSearch::Draw() {
@@ -331,26 +369,17 @@ ImplicitDrawStats ImplicitSearch::Draw() {
     if (Stopped() || !Replay() || !example_.Flag(exo::kFlag56) || mapped)
         return stats_;
     options_.watch = example_.Flag(exo::kFlag57) && !context_.settings.printing;
-    int letter = 0, members = 1;
-    long double value = 0, increment = 0;
-    if (example_.IsFamily()) {
-        const int stored = example_.I16(exo::kFamilyLetter);
-        letter = stored >= 1 && stored < kLetterCount ? stored : 0;
-        const int steps = std::abs(example_.I16(exo::kFamilySteps));
-        members = steps + 1;
-        value = example_.Real(exo::kFamilyFirst);
-        if (steps > 0)
-            increment = (example_.Real(exo::kFamilyLast) - value) / steps;
-    }
-    const ComplexValue saved = context_.eval.letterValues[letter];
-    for (int member = 0; member < members && !Stopped(); ++member) {
-        SearchMember(letter, value);
-        value += increment;
+    const Family family = FamilyOf(example_);
+    const ComplexValue saved = context_.eval.letterValues[family.letter];
+    long double value = family.first;
+    for (int member = 0; member < family.members && !Stopped(); ++member) {
+        SearchMember(family.letter, value);
+        value += family.increment;
         if (example_.I16(exo::kFamilySteps) < 0)
             context_.Pause(MemberPause(example_));
     }
-    if (letter != 0)
-        context_.eval.letterValues[letter] = saved;
+    if (family.letter != 0)
+        context_.eval.letterValues[family.letter] = saved;
     example_.SetFlag(exo::kFlag56, false);
     return stats_;
 }

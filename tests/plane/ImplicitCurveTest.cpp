@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -128,12 +129,18 @@ TEST(ImplicitCurve, InequalitiesShadeExactlyTheirRegion) {
         std::function<bool(double, double)> holds;
         std::function<double(double, double)> distance; // to the boundary, world units
         bool strict;
+        bool family = false; // members a = 1, 5, 9, each shaded with its own a
+    };
+    const auto ring = [](double x, double y) {
+        const double r = std::hypot(x, y);
+        return std::min({std::fabs(r - 1), std::fabs(r - std::sqrt(5.0)), std::fabs(r - 3)});
     };
     const Row rows[] = {
         {"xx+yy<13", "xx+yy-(13)", [](double x, double y) { return x * x + y * y < 13; },
          [](double x, double y) { return std::fabs(std::hypot(x, y) - std::sqrt(13.0)); }, true},
         {"y>=sin(x)", "y-(sin(x))", [](double x, double y) { return y >= std::sin(x); },
          [](double x, double y) { return std::fabs(y - std::sin(x)) / std::sqrt(2.0); }, false},
+        {"xx+yy<a", "xx+yy-(a)", [](double x, double y) { return x * x + y * y < 9; }, ring, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.equation);
@@ -141,6 +148,13 @@ TEST(ImplicitCurve, InequalitiesShadeExactlyTheirRegion) {
         ExampleRecord& example = picture.AddImplicit(row.f);
         example.texts[4] = row.equation;
         example.SetI16(exo::kColour, 9);
+        if (row.family) {
+            example.SetFlag(exo::kIsFamily, true);
+            example.SetI16(exo::kFamilyLetter, 1);
+            example.SetI16(exo::kFamilySteps, 2);
+            example.SetReal(exo::kFamilyFirst, 1);
+            example.SetReal(exo::kFamilyLast, 9);
+        }
         Search(picture, example);
         const platform::Rgb colour = ColourOfIndex(9);
         int shaded = 0, wrong = 0;
@@ -163,13 +177,16 @@ TEST(ImplicitCurve, InequalitiesShadeExactlyTheirRegion) {
 }
 
 // Without a sign change every one of the 25 x 15 attempts costs two evaluations and
-// nothing is found; a sign change across a pole (1/x) is refused by the bisection.
+// nothing is found; a sign change across a pole (1/x) is refused by the bisection, a zero
+// that only touches stores no piece.
 TEST(ImplicitCurve, NothingToDraw) {
     struct Row {
         const char* f;
         bool exactCount;
     };
-    for (const Row& row : {Row{"xx+yy+1", true}, Row{"1/x", false}, Row{"1/(xx+yy-13)", false}}) {
+    // The last touches 0 at the lattice's corner node (-5, 5) without changing sign.
+    for (const Row& row : {Row{"xx+yy+1", true}, Row{"1/x", false}, Row{"1/(xx+yy-13)", false},
+                           Row{"(x+5)^2+(y-5)^2", false}}) {
         SCOPED_TRACE(row.f);
         PlaneScene picture;
         ExampleRecord& example = picture.AddImplicit(row.f);
