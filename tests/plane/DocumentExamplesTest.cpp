@@ -3,6 +3,7 @@
 // checks that what the windows write opens and compiles, and that the committed files do.
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "expr/LetterParameters.h"
+#include "plane/Cobweb.h"
 #include "plane/DocumentFile.h"
 #include "plane/TPlot1Win.h"
 #include "plane/TPlot2Win.h"
@@ -105,6 +106,31 @@ void Labelled(TPlot2Win& w) {
     w.Pictures().push_back({1.2L, 3.8L, 3, 2, PictureFormat::Svg, {svg.begin(), svg.end()}});
 }
 
+// Two shaded inequalities: a strict one (dotted boundary) over one with its boundary.
+void Inequalities(TPlot2Win& w) {
+    Look(w, 5);
+    ExampleRecord& ellipse = Add(w, kImplicit, 9, "elipse");
+    ellipse.texts[4] = "xx/16+yy/4<1";
+    ellipse.texts[2] = "xx/16+yy/4-(1)";
+    ExampleRecord& wave = Add(w, kImplicit, 7, "acima");
+    wave.texts[4] = "y>=sin(2x)+1";
+    wave.texts[2] = "y-(sin(2x)+1)";
+    for (ExampleRecord* e : {&ellipse, &wave})
+        e->SetFlag(exo::kFlag56, true); // searched when first drawn
+}
+
+// The cobweb of x(n+1) = 2.9x(n)(1 - x(n)) from 0.1, closing in on its fixed point.
+void Cobweb(TPlot2Win& w) {
+    Look(w, 0.6L);
+    w.SetSquareView(0.5L, 0.5L, 0.6L);
+    Add(w, kExplicit, 4, "logistica").texts[1] = "2.9x(1-x)";
+    ExampleRecord& web = Add(w, kRecursive, 6, "web");
+    web.SetI16(exo::kDerivation, kWebDerivation);
+    web.SetI16(exo::kSource1, 0);
+    web.SetReal(exo::kWebStart, 0.1L);
+    web.SetI16(exo::kWebSteps, 40);
+}
+
 const std::vector<ExampleDocument>& Documents() {
     static const std::vector<ExampleDocument> documents = {
         {"onda.kv2", Wave, {kExplicit}},
@@ -113,6 +139,8 @@ const std::vector<ExampleDocument>& Documents() {
         {"familia.kv2", Family, {kExplicit}},
         {"animacao.kv2", Animated, {kExplicit, kExplicit}},
         {"rotulos.kv2", Labelled, {kExplicit}},
+        {"desigualdades.kv2", Inequalities, {kImplicit, kImplicit}},
+        {"teia.kv2", Cobweb, {kExplicit, kRecursive}},
     };
     return documents;
 }
@@ -143,8 +171,11 @@ TEST_F(DocumentExamples, WindowsWriteDocumentsThatOpenAndCompile) {
             auto w = MakeWindow();
             d.fill(*w);
             for (int i = 0; i <= w->Examples().LastExample(); ++i)
-                w->Examples()[i].texts[4] = DescribeExample(w->Examples()[i]); // as the dialog does
+                if (!w->Examples()[i].IsDerived()) // as the dialog does
+                    w->Examples()[i].texts[4] = DescribeExample(w->Examples()[i]);
             ASSERT_EQ(w->RecompileAll(), 0);
+            for (int i = 0; i <= w->Examples().LastExample(); ++i)
+                w->RefreshDerivatives(i); // the lines of derived examples
             ASSERT_EQ(w->SaveDocument(path), 0);
             if (out) {
                 ASSERT_EQ(w->SaveDocument((fs::path(out) / d.file).string()), 0);
