@@ -37,6 +37,8 @@ public:
     // use a changing letter, over layer 2): layers 0 and 1 no longer hold the picture on
     // the screen, though nothing under those examples changed.
     void ShownOnFront();
+    // Nothing but such frames went onto the front since the last paint of the layers.
+    bool FrontHoldsFrame() const { return frontHolds_; }
     // Where the front holds the picture, layer 0 takes a copy of it (before something is
     // drawn over the front that a copy of layer 0 must wipe out again).
     void TakeFrontPicture(const platform::Surface& front, platform::Point at, platform::Size size);

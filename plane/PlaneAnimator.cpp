@@ -10,6 +10,7 @@
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "plane/TSlideDlg.h"
+#include "platform/BoundsSurface.h"
 #include "platform/Dialog.h"
 #include "platform/GifWriter.h"
 #include "resources/Resources.h"
@@ -256,11 +257,18 @@ bool PlaneAnimator::PaintFrame(platform::Surface& front) {
         still->GetSize() != size || front.GetSize() != size)
         return false;
     partialPending_ = false;
-    front.Blit({0, 0}, *still, platform::Rect::FromSize({0, 0}, size));
+    // Where the front still shows the last frame, everything outside what that frame drew
+    // is layer 2 already: only its rectangle is put back.
+    const platform::Rect whole = platform::Rect::FromSize({0, 0}, size);
+    const platform::Rect stale = layers.FrontHoldsFrame() && lastFrame_ ? *lastFrame_ : whole;
+    if (!stale.Empty())
+        front.Blit({stale.left, stale.top}, *still, stale);
     const std::vector<bool> dependent = DependentExamples();
+    platform::BoundsSurface drawn(front);
     window_.DrawExamples(
-        front, [&dependent](int i) { return dependent[static_cast<std::size_t>(i)]; }, true);
-    window_.DrawOverlay(front);
+        drawn, [&dependent](int i) { return dependent[static_cast<std::size_t>(i)]; }, true);
+    window_.DrawOverlay(drawn);
+    lastFrame_ = drawn.Bounds().value_or(platform::Rect{});
     layers.ShownOnFront();
     return true;
 }
@@ -554,6 +562,7 @@ bool PlaneAnimator::PaintSlide(platform::Surface& front) {
     if (i >= slides_.size())
         return false;
     const platform::Surface& slide = *slides_[i];
+    lastFrame_.reset();
     front.Blit(window_.PictureOffset(), slide, platform::Rect::FromSize({0, 0}, slide.GetSize()));
     framePending_ = false;
     return true;

@@ -137,6 +137,8 @@ private:
     bool staticValid_ = false;
     bool partialPending_ = false;
     int staticRebuilds_ = 0;
+    // What the last frame drew on the front (examples and overlay); empty before one.
+    std::optional<platform::Rect> lastFrame_;
 
     // The linked window, and whether it still exists.
     PlaneAnimator* linked_ = nullptr;

@@ -238,9 +238,10 @@ TEST_F(LetterSliders, DraggingRedrawsTheDependentExamplesOverAKeptPicture) {
         EXPECT_TRUE(Near(Value(), -3 + position * 0.06L, 1e-15L));
         EXPECT_EQ(d.GetText(D::kValue), window->Format().Format(Value()));
         ASSERT_TRUE(Memory().RunPendingRepaint());
-        const auto partial = Pixels();
-        EXPECT_EQ(partial, FullPicture());
     }
+    // Frames after the first put back only what the last one drew: nothing of it stays.
+    const auto frames = Pixels();
+    EXPECT_EQ(frames, FullPicture());
     const int made = window->Animator().StaticRebuilds();
     ASSERT_TRUE(d.Scroll(D::kParamBar, 20));
     ASSERT_TRUE(d.Scroll(D::kParamBar, 30)); // before the paint: only the last is drawn
