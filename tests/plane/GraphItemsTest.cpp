@@ -28,12 +28,7 @@ protected:
     }
     int StandInPixels() {
         platform.RunPendingRepaints();
-        const platform::Size size = Memory().Front().GetSize();
-        int n = 0;
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x)
-                n += Memory().Front().GetPixel({x, y}) == platform::MemoryPlatform::kPictureStandIn;
-        return n;
+        return Memory().Front().CountPixels(platform::MemoryPlatform::kPictureStandIn);
     }
     static std::vector<std::uint8_t> Png(std::uint8_t w, std::uint8_t h) {
         return {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, w, 0, 0, 0, h};

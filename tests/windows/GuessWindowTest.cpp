@@ -94,12 +94,7 @@ protected:
     std::string Title() { return Window().GetTitle(); }
     int PixelsOf(platform::Rgb colour) {
         platform.RunPendingRepaints();
-        int count = 0;
-        const platform::Size size = Window().Front().GetSize();
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x)
-                count += Window().Front().GetPixel({x, y}) == colour;
-        return count;
+        return Window().Front().CountPixels(colour);
     }
     std::vector<std::uint8_t> StoredSettings() {
         std::vector<std::uint8_t> bytes;
