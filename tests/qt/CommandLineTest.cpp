@@ -221,12 +221,15 @@ TEST_F(CommandLineTest, ExportedPngHasTheSizeAskedForAndTheCurveInIt) {
     EXPECT_TRUE(fs::is_empty(folder.Path() / "config")) << "an export reads and writes no settings file";
 }
 
-TEST_F(CommandLineTest, ExportedSvgTeXAndDocumentAgain) {
+TEST_F(CommandLineTest, ExportedSvgPdfTeXAndDocumentAgain) {
     ASSERT_EQ(Start({"--export", Example("lissajous.kv2"), Out("l.svg")}).Wait(), std::optional<int>(0));
     std::ifstream svg(Out("l.svg"));
     const std::string text((std::istreambuf_iterator<char>(svg)), {});
     EXPECT_NE(text.find("<svg"), std::string::npos);
     EXPECT_NE(text.find("<polyline"), std::string::npos) << "the curve is drawn as a polyline";
+    ASSERT_EQ(Start({"--export", Example("lissajous.kv2"), Out("l.pdf")}).Wait(), std::optional<int>(0));
+    std::ifstream pdf(Out("l.pdf"), std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(pdf)), {}).rfind("%PDF", 0), 0u);
 
     ASSERT_EQ(Start({"--export", Example("onda.kv2"), Out("onda.tex"), "--size", "400x300"}).Wait(),
               std::optional<int>(0));

@@ -1,22 +1,12 @@
-// The Qt surfaces' pixels, their export files, and the key codes of Qt keys.
-#include "platform/qt/QtExportSurface.h"
-#include "platform/qt/QtPrinter.h"
+// The Qt surface's pixels and the key codes of Qt keys. Export files and the printer are the
+// command line's and the plane window's tests.
 #include "platform/qt/QtKeys.h"
 #include "resources/Resources.h"
 #include "platform/qt/QtSurface.h"
 #include "tests/qt/QtEventLoop.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceContract.h"
 
 #include <gtest/gtest.h>
-
-#include <QFile>
-#include <QPrinter>
-
-#include <filesystem>
-#include <functional>
-
-#include <unistd.h>
 
 using namespace korvane;
 using namespace korvane::platform;
@@ -26,11 +16,9 @@ namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
-using korvane::testing::EnsureApplication;
-
-using korvane::testing::SamePixels;
-
 using korvane::testing::CountOf;
+using korvane::testing::EnsureApplication;
+using korvane::testing::SamePixels;
 
 } // namespace
 
@@ -86,66 +74,6 @@ TEST(QtSurface, SymbolFontDrawsPi) {
     latin.TextOut({5, 2}, "p");
     EXPECT_TRUE(SamePixels(symbol, unicode));
     EXPECT_FALSE(SamePixels(symbol, latin));
-}
-
-// Export files: written by Finish, nothing before it; an unwritable path gives code 11.
-TEST(QtSurface, ExportFiles) {
-    EnsureApplication();
-    const korvane::testing::ScratchFolder folder;
-    auto TempPath = [&](const std::string& name) { return folder.File(name); };
-    for (const char* ext : {"png", "svg", "pdf"}) {
-        SCOPED_TRACE(ext);
-        const std::string path = TempPath(std::string("export.") + ext);
-        std::filesystem::remove(path);
-        auto s = QtExportSurface::Create(path, {120, 80});
-        ASSERT_NE(s, nullptr);
-        s->SetPen({kRed, 2, PenStyle::Solid});
-        s->Line({0, 0}, {119, 79});
-        s->TextOut({10, 10}, "função");
-        EXPECT_EQ(s->Finish(), 0);
-        s.reset();
-        QFile file(QString::fromStdString(path));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray head = file.read(8);
-        if (std::string(ext) == "png") {
-            EXPECT_TRUE(head.startsWith("\x89PNG"));
-        }
-        if (std::string(ext) == "pdf") {
-            EXPECT_TRUE(head.startsWith("%PDF"));
-        }
-        if (std::string(ext) == "svg") {
-            file.seek(0);
-            EXPECT_TRUE(file.readAll().contains("<svg"));
-        }
-        std::filesystem::remove(path);
-    }
-    EXPECT_EQ(QtExportSurface::Create(TempPath("x.bmp"), {10, 10}), nullptr);
-    auto bad = QtExportSurface::Create("/nonexistent-folder/x.png", {10, 10});
-    ASSERT_NE(bad, nullptr);
-    EXPECT_EQ(bad->Finish(), 11);
-}
-
-// The real printer, printing to a PDF file as CUPS's "print to file" does.
-TEST(QtPrinter, PrintsAPageIntoAPdfFile) {
-    EnsureApplication();
-    const korvane::testing::ScratchFolder folder;
-    QtPrinter printer;
-    printer.Device().setOutputFormat(QPrinter::PdfFormat);
-    printer.Device().setOutputFileName(QString::fromStdString(folder.File("page.pdf")));
-    const PageInfo page = printer.Page();
-    EXPECT_GT(page.printable.width, 6 * page.dpiX) << "a sheet is wider than six inches";
-    EXPECT_GE(page.physicalOffset.x, 0);
-    Surface* surface = printer.BeginDocument("teste");
-    ASSERT_NE(surface, nullptr);
-    surface->SetPen({kRed, 2, PenStyle::Solid});
-    surface->Line({10, 10}, {page.dpiX * 4, page.dpiY * 3});
-    surface->TextOut({20, 20}, "função");
-    EXPECT_EQ(printer.EndDocument(), 0);
-    QFile file(QString::fromStdString(folder.File("page.pdf")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_TRUE(pdf.contains("/MediaBox"));
 }
 
 // Qt keys in the program's codes: letters upper case with or without Shift, F-keys,
