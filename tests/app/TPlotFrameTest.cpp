@@ -143,22 +143,18 @@ TEST_F(ShellTest, TogglesAreNeverBothOn) {
 
 // --- windows, titles and options ---------------------------------------------------------
 
+// F2 and F3 are the plane and space commands.
 TEST_F(ShellTest, PlaneAndSpaceWindowsCountSeparately) {
     StartFrame();
-    for (int command : {kCommandPlane, kCommandPlane, kCommandSpace, kCommandPlane, kCommandSpace})
+    FrameWindow().PressKey(res::KeyF2);
+    for (int command : {kCommandPlane, kCommandSpace, kCommandPlane})
         FrameWindow().SendCommand(command);
+    FrameWindow().PressKey(res::KeyF3);
     EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"semnome1.kv2", "semnome2.kv2", "semnome1.kv3",
                                                       "semnome3.kv2", "semnome2.kv3"}));
     ASSERT_NE(platform.FindWindow("semnome2.kv2"), nullptr);
     EXPECT_TRUE(platform.FindWindow("semnome2.kv2")->IsVisible());
     EXPECT_EQ(platform.FindWindow("semnome2.kv2")->Request().owner, &frame->GetWindow());
-}
-
-TEST_F(ShellTest, F2AndF3OpenPlaneAndSpace) {
-    StartFrame();
-    FrameWindow().PressKey(res::KeyF2);
-    FrameWindow().PressKey(res::KeyF3);
-    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"semnome1.kv2", "semnome1.kv3"}));
 }
 
 TEST_F(ShellTest, OptionsFollowTheTableOfEachKind) {
@@ -278,24 +274,20 @@ TEST_F(ShellTest, PendingFileOpensOnceAtTheFirstPaint) {
 
 // --- hand-over from a second start -------------------------------------------------------
 
+// A hand-over restores and raises the frame and opens the file; a name of one character
+// only raises it.
 TEST_F(ShellTest, HandOverRestoresRaisesAndOpens) {
     StartFrame();
+    for (const char* name : {"", "x", "."})
+        frame->HandOver(name);
+    EXPECT_EQ(FrameWindow().BringToTopCount(), 3);
+    EXPECT_TRUE(factory.made.empty());
     FrameWindow().Minimize();
     frame->HandOver("/d/a.kv3");
     EXPECT_FALSE(FrameWindow().IsMinimized());
-    EXPECT_EQ(FrameWindow().BringToTopCount(), 1);
+    EXPECT_EQ(FrameWindow().BringToTopCount(), 4);
     ASSERT_EQ(factory.made.size(), 1u);
     EXPECT_EQ(factory.made[0].options.startFile, "/d/a.kv3");
-}
-
-TEST_F(ShellTest, HandOverOfOneCharacterOnlyRaises) {
-    StartFrame();
-    for (const char* name : {"", "x", "."}) {
-        SCOPED_TRACE(name);
-        frame->HandOver(name);
-    }
-    EXPECT_EQ(FrameWindow().BringToTopCount(), 3);
-    EXPECT_TRUE(factory.made.empty());
 }
 
 TEST_F(ShellTest, SecondStartHandsItsFileToTheRunningOne) {

@@ -23,17 +23,6 @@ TEST(RoundToInt, PixelOfTheLanguageRounding) {
     EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
-TEST(View, Fresh400x300ShowsFiveByThreePointSevenFive) {
-    View v = FreshView();
-    EXPECT_EQ(v.xmin, -5);
-    EXPECT_EQ(v.xmax, 5);
-    EXPECT_EQ(v.ymin, -3.75L);
-    EXPECT_EQ(v.ymax, 3.75L);
-    EXPECT_EQ(v.unitX, 0.025L);
-    EXPECT_EQ(v.ToPixelXInt(0), 200);
-    EXPECT_EQ(v.ToPixelYInt(0), 150);
-}
-
 TEST(View, ZoomOutThenInAndPreviousViewsAreExact) {
     View v = FreshView();
     v.Zoom(v.zoomFactor);
@@ -112,6 +101,7 @@ TEST(View, SquareRequestWidensToFitTheRectangle) {
     EXPECT_EQ(v.rx, 4);
 }
 
+// A fresh 400 x 300 window shows [-5, 5] x [-3.75, 3.75]; far points are clamped.
 TEST(View, IntegerMappingsClampFarPoints) {
     View v = FreshView();
     struct Row {
