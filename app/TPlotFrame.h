@@ -76,6 +76,9 @@ private:
     void ShowCheckMarks();
     void ShowHelp();
     void ShowAbout();
+    // Messages and help belong to the frame itself, not to a hidden graph window: a box
+    // owned by a hidden window would be modal to nothing the user sees and could open
+    // away from the frame.
     void ShowMessage(int code);
     WindowOptions OptionsFor(std::string title, bool hasNotebook, const std::string& path) const;
     void Adopt(std::unique_ptr<OwnedWindow> window, const char* kind, const WindowOptions& options);

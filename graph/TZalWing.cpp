@@ -182,6 +182,17 @@ void TZalWing::Recentre(Point at) {
 }
 
 void TZalWing::OnMouse(const platform::MouseEvent& mouse) {
+    if (mouse.action == MouseAction::Wheel) {
+        // Away from the user is "A&proximar", about the pointer, a notch a zoom step.
+        wheelRest_ += mouse.wheelDelta;
+        for (; !dragging_ && (wheelRest_ >= 120 || wheelRest_ <= -120); wheelRest_ -= wheelRest_ > 0 ? 120 : -120) {
+            const long double oldRx = view_.rx, oldRy = view_.ry;
+            view_.ZoomAbout(view_.ToWorldX(mouse.position.x), view_.ToWorldY(mouse.position.y),
+                            wheelRest_ > 0 ? 1 / view_.zoomFactor : view_.zoomFactor);
+            AfterViewChange(oldRx, oldRy);
+        }
+        return;
+    }
     const bool viewMode = mouseMode_ == cmd::kMouseZoomBox || mouseMode_ == cmd::kMouseCoordinates;
     if (!viewMode) {
         OnModeMouse(mouse);
@@ -195,6 +206,17 @@ void TZalWing::OnMouse(const platform::MouseEvent& mouse) {
         ZoomBoxMouse(mouse);
     else
         CoordinatesMouse(mouse);
+}
+
+void TZalWing::OnKey(const platform::KeyEvent& key) {
+    if (key.key != res::KeyEscape || !dragging_ || mouseMode_ != cmd::kMouseZoomBox) {
+        TZalWin::OnKey(key);
+        return;
+    }
+    DrawRubberBand(); // erases it
+    bandShown_ = dragging_ = false;
+    if (window_)
+        window_->ReleaseMouse();
 }
 
 void TZalWing::DrawRubberBand() {
@@ -290,6 +312,7 @@ void TZalWing::CoordinatesMouse(const platform::MouseEvent& mouse) {
             BlitLayer(0, window_->FrontSurface());
             window_->Present();
         }
+        OnCoordinatesPicked(view_.ToWorldX(mouse.position.x), view_.ToWorldY(mouse.position.y));
     }
 }
 

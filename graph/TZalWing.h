@@ -49,6 +49,8 @@ public:
     void OnCommand(int id) override;
     void OnSize(platform::Size client) override;
     void OnMouse(const platform::MouseEvent& mouse) override;
+    // Escape cancels a zoom box being dragged.
+    void OnKey(const platform::KeyEvent& key) override;
 
     TViewDlg* ViewDialogHandler() { return viewHandler_.get(); }
     platform::Dialog* ViewDialog() { return viewDialog_.get(); }
@@ -62,6 +64,8 @@ protected:
     // Axis scale factors belong to the drawing level.
     virtual void ResetScaleFactors() {}
     void RefreshMenuChecks() override;
+    // Mode 125: the world point where the left button was let go.
+    virtual void OnCoordinatesPicked(long double x, long double y) { (void)x; (void)y; }
     // Mouse modes 122-124 are the kind's.
     virtual void OnModeMouse(const platform::MouseEvent& mouse) { (void)mouse; }
 
@@ -85,6 +89,7 @@ private:
 
     std::unique_ptr<TViewDlg> viewHandler_;
     std::unique_ptr<platform::Dialog> viewDialog_;
+    int wheelRest_ = 0; // wheel turns short of a notch (touchpads send small steps)
     bool dragging_ = false;
     bool bandShown_ = false;
     platform::Point pressed_, cursor_;

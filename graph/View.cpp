@@ -122,6 +122,14 @@ void View::Zoom(long double factor) {
         SetSquareView(cx, cy, rx * factor);
 }
 
+void View::ZoomAbout(long double x, long double y, long double factor) {
+    const long double newX = x + (cx - x) * factor, newY = y + (cy - y) * factor;
+    if (independent)
+        SetView(newX, newY, rx * factor, ry * factor, true);
+    else
+        SetSquareView(newX, newY, rx * factor);
+}
+
 void View::Move(long double fractionX, long double fractionY) {
     const long double newX = cx + 2 * rx * fractionX;
     const long double newY = cy + 2 * ry * fractionY;

@@ -73,6 +73,8 @@ public:
 
     // The "Ver" commands.
     void Zoom(long double factor);
+    // Zoom that keeps the world point (x, y) where it is on the screen.
+    void ZoomAbout(long double x, long double y, long double factor);
     void Move(long double fractionX, long double fractionY);
     bool MakeSquare(); // false when already square
     void RestoreDefault();

@@ -47,7 +47,7 @@ inline constexpr int kShadeImplicit = 769;
 inline constexpr int kTrajectoryDyDx = 930;
 inline constexpr int kTrajectoryDyDt = 931;
 inline constexpr int kSequences = 932;
-inline constexpr int kTrajectoryMouse = 933;
+inline constexpr int kMouseData = 126; // the example that mode 125 marks
 
 } // namespace korvane::cmd
 

@@ -71,7 +71,7 @@ bool PlaceOf(const PointNote& n, std::int16_t exampleKind, NotePlace& place) {
         place = {n.values[0], 0, false};
         return true;
     }
-    if (n.type == note::kExtremum || n.type == note::kIntersection) {
+    if (n.type == note::kExtremum || n.type == note::kIntersection || n.type == note::kCursor) {
         place = {n.values[0], n.values[1], false};
         return n.count >= 2;
     }

@@ -20,6 +20,7 @@ namespace note {
 inline constexpr std::int16_t kZero = 10;          // x
 inline constexpr std::int16_t kExtremum = 11;      // x, y, parameter
 inline constexpr std::int16_t kIntersection = 12;  // x, y, parameter on this example
+inline constexpr std::int16_t kCursor = 40;        // x, y: picked with the mouse (mode 125)
 inline constexpr std::int16_t kIntegral = 51;      // a, b, parabolic value, n
 inline constexpr std::int16_t kIntegralOfTwo = 52; // the same for f - g
 inline constexpr std::int16_t kArcLength = 61;     // a, b, value, n

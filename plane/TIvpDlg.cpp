@@ -95,7 +95,7 @@ int TIvpDlg::Fail(int code) const {
     return code;
 }
 
-int TIvpDlg::Add(const long double* at) {
+int TIvpDlg::Add(const long double* at, bool backwards) {
     if (!dialog_)
         return 0;
     ExampleRecord* example = host_.example ? host_.example() : nullptr;
@@ -110,8 +110,10 @@ int TIvpDlg::Add(const long double* at) {
     }
     if (const int code = CheckWork(*example, record); code != 0)
         return Fail(code);
-    example->trajectories.push_back(record);
-    if (kind_ != kRecursive && dialog_->GetCheck(kBothWays))
+    const bool reversible = kind_ != kRecursive;
+    if (!backwards || !reversible)
+        example->trajectories.push_back(record);
+    if (reversible && (backwards || dialog_->GetCheck(kBothWays)))
         example->trajectories.push_back(Reversed(record, kind_));
     AfterAdd(*dialog_, *example, record);
     ShowExample(*dialog_);

@@ -72,8 +72,9 @@ public:
     std::int16_t Kind() const { return kind_; }
 
     // Adds the fields' problem to the current example; with `at` from that point instead
-    // of the typed start. 0, or the code of the refusal (already shown).
-    int Add(const long double* at = nullptr);
+    // of the typed start, and with `backwards` the other way only (the right button of
+    // mouse mode 122). 0, or the code of the refusal (already shown).
+    int Add(const long double* at = nullptr, bool backwards = false);
     int DeleteLast();
     // The record the fields describe; 0 or the code of the first bad field.
     int ReadRecord(const platform::Dialog& dialog, TrajectoryRecord& out) const;

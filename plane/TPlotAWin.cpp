@@ -1,9 +1,20 @@
 #include "plane/TPlotAWin.h"
 
 #include "plane/PlaneCommands.h"
+#include "plane/PointNote.h"
 #include "platform/Dialog.h"
+#include "resources/Resources.h"
+
+#include <cmath>
 
 namespace korvane {
+
+namespace {
+constexpr int kOutOfLimits = 17;  // "fora dos limites"
+constexpr int kInputCaption = 5;  // "entrada"
+constexpr int kCursorLabel = 192; // "cursor"
+constexpr const char* kMouseExamplePrompt = "número do exemplo (0: nenhum)";
+} // namespace
 
 TPlotAWin::TPlotAWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TPlot11Win(platform, options, owner) {}
@@ -61,15 +72,13 @@ void TPlotAWin::OnCommand(int id) {
     case cmd::kTrajectoryDyDx: OpenIvpDialog(kSlopeField); return;
     case cmd::kTrajectoryDyDt: OpenIvpDialog(kSystem); return;
     case cmd::kSequences: OpenIvpDialog(kRecursive); return;
-    case cmd::kTrajectoryMouse: TPlot11Win::OnCommand(cmd::kMouseTrajectory); return;
+    case cmd::kMouseData: ChooseMouseExample(); return;
     default: TPlot11Win::OnCommand(id); return;
     }
 }
 
 void TPlotAWin::RefreshMenuChecks() {
     TPlot11Win::RefreshMenuChecks();
-    if (window_)
-        window_->CheckMenuItem(cmd::kTrajectoryMouse, mouseMode_ == cmd::kMouseTrajectory);
     if (analysis_)
         analysis_->RefreshMenu();
 }
@@ -149,7 +158,8 @@ void TPlotAWin::OnModeMouse(const platform::MouseEvent& mouse) {
         TPlot11Win::OnModeMouse(mouse);
         return;
     }
-    if (mouse.action != platform::MouseAction::Down || mouse.button != platform::ButtonLeft)
+    if (mouse.action != platform::MouseAction::Down ||
+        (mouse.button != platform::ButtonLeft && mouse.button != platform::ButtonRight))
         return;
     TIvpDlg* target = lastIvpDialog_ && lastIvpDialog_->IsOpen() ? lastIvpDialog_ : nullptr;
     for (std::int16_t kind : {kSlopeField, kSystem, kRecursive})
@@ -158,7 +168,34 @@ void TPlotAWin::OnModeMouse(const platform::MouseEvent& mouse) {
     if (!target)
         return;
     const long double at[2] = {view_.ToWorldX(mouse.position.x), view_.ToWorldY(mouse.position.y)};
-    target->Add(at);
+    target->Add(at, mouse.button == platform::ButtonRight);
+}
+
+void TPlotAWin::OnCoordinatesPicked(long double x, long double y) {
+    if (mouseExample_ < 0 || mouseExample_ > examples_.LastExample())
+        return;
+    if (AddPointNote(examples_[mouseExample_], {note::kCursor, {x, y, 0, 0}, res::String(kCursorLabel), 2})) {
+        SetModified();
+        InvalidatePicture();
+        Redraw(1);
+    }
+}
+
+void TPlotAWin::ChooseMouseExample() {
+    const std::optional<std::string> typed =
+        platform_.InputBox(res::String(kInputCaption), kMouseExamplePrompt, std::to_string(mouseExample_ + 1),
+                           window_.get(), 20);
+    if (!typed)
+        return;
+    long double n = 0;
+    int code = EvaluateNumber(*typed, n);
+    if (code == 0 && !(n >= 0 && n <= examples_.LastExample() + 1 && n == std::floor(n)))
+        code = kOutOfLimits;
+    if (code != 0) {
+        ShowMessage(code);
+        return;
+    }
+    mouseExample_ = int(n) - 1;
 }
 
 void TPlotAWin::OnDestroy() {

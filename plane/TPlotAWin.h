@@ -44,8 +44,12 @@ protected:
     virtual void TrajectoriesChanged() {}
     void CaptureKindSettings(DocumentState& s) override;
     void ApplyKindSettings(const DocumentState& s) override;
+    // Mode 125 marks the point where the button was let go on the example "&Mouse ..."
+    // names, as a note of type 40.
+    void OnCoordinatesPicked(long double x, long double y) override;
 
 private:
+    void ChooseMouseExample();
     void OpenIvpDialog(std::int16_t kind);
     IvpHost MakeIvpHost(std::int16_t kind);
     SequenceOutcome AnalyseSequence(const ExampleRecord& example, const TrajectoryRecord& record);
@@ -54,6 +58,7 @@ private:
     std::unique_ptr<TSequenceDlg> sequenceDialog_;
     TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
     std::unique_ptr<PlaneAnalysis> analysis_;
+    int mouseExample_ = -1; // the example mode 125 marks, or none
 };
 
 } // namespace korvane

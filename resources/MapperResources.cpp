@@ -80,7 +80,7 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Popup, "&Btns", 0},
     {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},
     {K::Command, "C&oords XY LB\tRecentr RB", 125},
-    {K::Command, "T&rajetórias", 933},
+    {K::Command, "T&rajetórias", 122},
     {K::Command, "&Cursor LB\tJacobiano RB", 128},
     {K::Command, "&Desenhar", 127},
     {K::End, nullptr, 0},

@@ -2,6 +2,8 @@
 
 #include "resources/Resources.h"
 
+#include <string_view>
+
 namespace korvane::platform {
 namespace {
 
@@ -20,11 +22,30 @@ constexpr NamedKey kNamedKeys[] = {
     {Qt::Key_Minus, res::KeySubtract},
 };
 
+// The letters of a US keyboard by X keycode (evdev code + 8), rows from the top.
+constexpr struct {
+    quint32 first;
+    const char* letters;
+} kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+
+int LetterAtKeycode(quint32 scanCode) {
+    for (const auto& row : kLetterRows) {
+        const std::string_view letters(row.letters);
+        if (scanCode >= row.first && scanCode < row.first + letters.size())
+            return letters[scanCode - row.first];
+    }
+    return res::KeyNone;
+}
+
 } // namespace
 
-int KeyCodeFromQt(int qtKey, Qt::KeyboardModifiers) {
+int KeyCodeFromQt(int qtKey, Qt::KeyboardModifiers, quint32 scanCode) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return 'A' + (qtKey - Qt::Key_A);
+    // Letters of other alphabets have their Unicode code as key, below the named keys.
+    if (qtKey > 0x7F && qtKey < Qt::Key_Escape)
+        if (const int letter = LetterAtKeycode(scanCode); letter != res::KeyNone)
+            return letter;
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return '0' + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)

@@ -8,7 +8,10 @@ namespace korvane::platform {
 // upper-case code whatever the Shift state; '+' and '-' give KeyAdd and KeySubtract from
 // either keyboard; other punctuation gives 0x100 + its ASCII code, clear of the codes of
 // the named keys that share the ASCII range.
-int KeyCodeFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// A key that types a letter of another alphabet (a Cyrillic or Greek layout) is the
+// Latin letter at its place on the keyboard, from its X keycode `scanCode`, so that the
+// letter keys of the commands work whatever the layout.
+int KeyCodeFromQt(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
 int ModifiersFromQt(Qt::KeyboardModifiers modifiers);
 
 } // namespace korvane::platform

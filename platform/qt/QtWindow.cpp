@@ -292,7 +292,7 @@ void QtWindow::WidgetDestroyed() {
 }
 
 void QtWindow::KeyPressed(const QKeyEvent& event) {
-    const int key = KeyCodeFromQt(event.key(), event.modifiers());
+    const int key = KeyCodeFromQt(event.key(), event.modifiers(), event.nativeScanCode());
     if (key == res::KeyNone || closed_)
         return;
     PendingKey pending{key, ModifiersFromQt(event.modifiers()), event.text().toStdString()};
@@ -335,7 +335,7 @@ void QtWindow::Command(int id) {
 }
 
 bool QtWindow::TextWindowKey(const QKeyEvent& event) {
-    const int key = KeyCodeFromQt(event.key(), event.modifiers());
+    const int key = KeyCodeFromQt(event.key(), event.modifiers(), event.nativeScanCode());
     const std::optional<int> command = FindAccelerator(accelerators_, key, ModifiersFromQt(event.modifiers()));
     if (!command || closed_)
         return false;

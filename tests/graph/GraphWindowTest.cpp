@@ -304,13 +304,42 @@ TEST_F(GraphWindowTest, ZoomBoxWithTheInvertingBand) {
     EXPECT_TRUE(v.HasPreviousView());
 }
 
-TEST_F(GraphWindowTest, ZoomBoxOfZeroWidthDoesNothing) {
+// A box of zero width, or one cancelled by Escape (the band goes), changes nothing.
+TEST_F(GraphWindowTest, ZoomBoxOfZeroWidthOrCancelledDoesNothing) {
     GraphTestWindow w(platform, options);
     w.OnCommand(121);
     w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
     w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {100, 200}});
+    w.RequestRepaint();
+    ASSERT_TRUE(w.Memory().RunPendingRepaint());
+    const auto before = *w.Memory().Front().GetPixel({149, 90});
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
+    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {150, 100}});
+    w.Memory().PressKey(res::KeyEscape);
+    EXPECT_EQ(*w.Memory().Front().GetPixel({149, 90}), before);
+    EXPECT_FALSE(w.Memory().Captured());
+    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {300, 225}});
     EXPECT_FALSE(w.GetView().independent);
     EXPECT_FALSE(w.GetView().HasPreviousView());
+}
+
+// A notch of the wheel away from the user zooms in by the zoom factor, keeping the
+// world point under the pointer where it is; touchpads' half notches add up.
+TEST_F(GraphWindowTest, WheelZoomsAboutThePointer) {
+    GraphTestWindow w(platform, options); // 400 x 300: x from -5 to 5, 0.025 a pixel
+    platform::MouseEvent wheel{MouseAction::Wheel, 0, 0, 0, {300, 60}};
+    wheel.wheelDelta = 120;
+    w.Memory().Mouse(wheel);
+    const View& v = w.GetView();
+    EXPECT_TRUE(Close(v.rx, 5 / 1.1L, 1e-17L));
+    EXPECT_TRUE(Close(v.ToWorldX(300), 2.5L, 1e-17L));
+    EXPECT_TRUE(Close(v.ToWorldY(60), 2.25L, 1e-17L));
+    wheel.wheelDelta = -60;
+    w.Memory().Mouse(wheel);
+    EXPECT_TRUE(Close(v.rx, 5 / 1.1L, 1e-17L));
+    w.Memory().Mouse(wheel);
+    EXPECT_TRUE(Close(v.rx, 5, 1e-17L));
+    EXPECT_TRUE(Close(v.cx, 0, 1e-17L));
 }
 
 TEST_F(GraphWindowTest, RightButtonRecentresAndLeftShowsCoordinates) {

@@ -1,6 +1,8 @@
 // Labels and pasted pictures on a plane window: placed, moved, edited and deleted with
 // the mouse, drawn where they belong, kept in the document.
 #include "plane/DocumentFile.h"
+#include "plane/PlaneCommands.h"
+#include "plane/PointNote.h"
 #include "platform/FileIO.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 
@@ -116,6 +118,29 @@ TEST_F(GraphItems, DocumentKeepsThemAndRefusesDamagedOnes) {
         EXPECT_EQ(reopened->Texts().size(), 1u);
         EXPECT_EQ(reopened->Pictures().size(), 1u);
     }
+}
+
+// In "C&oords XY LB" the point where the button is let go is marked on the example that
+// "&Mouse ..." names (a note of type 40, "cursor"); with none named nothing is marked.
+TEST_F(GraphItems, CoordinatesModeMarksTheMouseExample) {
+    const int index = window->Examples().Append(kExplicit, 3);
+    window->Examples()[index].texts[0] = "x";
+    Click(MouseAction::Down, platform::ButtonLeft, {100, 80});
+    Click(MouseAction::Up, platform::ButtonLeft, {100, 80});
+    EXPECT_TRUE(window->Examples()[index].pointNotes.empty());
+    platform.AnswerInput("2"); // there is one example
+    ASSERT_TRUE(Memory().ChooseMenu(cmd::kMouseData));
+    platform.AnswerInput("1");
+    ASSERT_TRUE(Memory().ChooseMenu(cmd::kMouseData));
+    EXPECT_EQ(platform.Messages().size(), 1u);
+    Click(MouseAction::Down, platform::ButtonLeft, {100, 80});
+    Click(MouseAction::Up, platform::ButtonLeft, {120, 90});
+    ASSERT_EQ(window->Examples()[index].pointNotes.size(), 1u);
+    const PointNote note = PointNote::Unpack(window->Examples()[index].pointNotes[0]);
+    EXPECT_EQ(note.type, 40);
+    EXPECT_EQ(note.label, "cursor");
+    EXPECT_EQ(note.values[0], window->GetView().ToWorldX(120));
+    EXPECT_EQ(note.values[1], window->GetView().ToWorldY(90));
 }
 
 } // namespace

@@ -350,15 +350,16 @@ TEST_F(IvpDialog, TimeWindowsFollowTheDialogsTrajectories) {
 }
 
 // In "T&rajetórias" a left click while a dialog is open starts its problem at the
-// clicked world point; without an open dialog, or in another mode, nothing happens.
+// clicked world point, a right click the same the other way only; without an open
+// dialog, or in another mode, nothing happens.
 TEST_F(IvpDialog, ClickInTrajectoryModeStartsAProblemThere) {
     const int slope = Add(kSlopeField, {{2, "x-y"}});
     const int sequence = Add(kRecursive, {{0, "x/2"}, {1, "y/2"}});
     const platform::MouseEvent click{platform::MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0,
                                      {120, 90}};
-    window->OnCommand(cmd::kTrajectoryMouse);
+    EXPECT_TRUE(Memory().ChooseMenu(cmd::kMouseTrajectory));
     EXPECT_EQ(window->MouseMode(), cmd::kMouseTrajectory);
-    EXPECT_TRUE(Memory().MenuItem(cmd::kTrajectoryMouse)->checked);
+    EXPECT_TRUE(Memory().MenuItem(cmd::kMouseTrajectory)->checked);
     Memory().Mouse(click); // no dialog yet
     EXPECT_TRUE(window->Examples()[slope].trajectories.empty());
 
@@ -366,11 +367,12 @@ TEST_F(IvpDialog, ClickInTrajectoryModeStartsAProblemThere) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->Press(D::kEuler));
     Memory().Mouse(click);
-    // A move or a right click does not start one.
     Memory().Mouse({platform::MouseAction::Move, 0, platform::ButtonLeft, 0, {130, 95}});
-    Memory().Mouse({platform::MouseAction::Down, platform::ButtonRight, platform::ButtonRight, 0, {130, 95}});
+    Memory().Mouse({platform::MouseAction::Down, platform::ButtonRight, platform::ButtonRight, 0, {120, 90}});
     const auto& problems = window->Examples()[slope].trajectories;
-    ASSERT_EQ(problems.size(), 1u);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[1].Real(tro::kStartX), problems[0].Real(tro::kStartX));
+    EXPECT_EQ(problems[1].Real(tro::kStepSize), -problems[0].Real(tro::kStepSize));
     EXPECT_EQ(problems[0].Real(tro::kStartX), window->GetView().ToWorldX(120));
     EXPECT_EQ(problems[0].Real(tro::kStartY), window->GetView().ToWorldY(90));
     EXPECT_EQ(problems[0].I16(tro::kMethod), kEulerMethod);
@@ -379,20 +381,20 @@ TEST_F(IvpDialog, ClickInTrajectoryModeStartsAProblemThere) {
     platform::MemoryDialog* sequences = Open(cmd::kSequences, "IVP12");
     ASSERT_NE(sequences, nullptr);
     Memory().Mouse(click);
-    EXPECT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems.size(), 2u);
     ASSERT_EQ(window->Examples()[sequence].trajectories.size(), 1u);
 
     // Closed dialogs take no clicks; another mode neither.
     EXPECT_TRUE(sequences->Press(D::kClose));
     Memory().Mouse(click);
-    EXPECT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems.size(), 3u);
     EXPECT_TRUE(dialog->Press(D::kClose));
     Memory().Mouse(click);
-    EXPECT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems.size(), 3u);
     window->OnCommand(cmd::kMouseCoordinates);
     Open(cmd::kTrajectoryDyDx, "IVP11");
     Memory().Mouse(click);
-    EXPECT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems.size(), 3u);
     EXPECT_EQ(window->Examples()[sequence].trajectories.size(), 1u);
 }
 

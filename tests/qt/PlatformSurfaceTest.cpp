@@ -83,6 +83,7 @@ TEST(QtKeys, CodesOfQtKeys) {
         int qt;
         Qt::KeyboardModifiers modifiers;
         int code;
+        quint32 keycode = 0; // X keycode of the key's place
     } rows[] = {
         {Qt::Key_S, Qt::NoModifier, 'S'},
         {Qt::Key_S, Qt::ShiftModifier, 'S'},
@@ -99,10 +100,17 @@ TEST(QtKeys, CodesOfQtKeys) {
         {Qt::Key_Exclam, Qt::NoModifier, 0x100 + '!'},
         {Qt::Key_Period, Qt::NoModifier, 0x100 + '.'},
         {Qt::Key_Shift, Qt::ShiftModifier, res::KeyNone},
+        // Another alphabet's letter is the Latin letter at its place; a Latin layout's own
+        // letter wins over its place (Q on the A key of a French keyboard).
+        {0x042B, Qt::NoModifier, 'S', 39},      // Cyrillic YERU
+        {0x0421, Qt::ControlModifier, 'C', 54}, // Cyrillic ES
+        {0x03A3, Qt::ShiftModifier, 'W', 25},   // Greek SIGMA
+        {Qt::Key_Q, Qt::NoModifier, 'Q', 38},
+        {0x042B, Qt::NoModifier, res::KeyNone, 10}, // no letter at that place
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.qt);
-        EXPECT_EQ(KeyCodeFromQt(row.qt, row.modifiers), row.code);
+        EXPECT_EQ(KeyCodeFromQt(row.qt, row.modifiers, row.keycode), row.code);
     }
     EXPECT_EQ(ModifiersFromQt(Qt::ShiftModifier | Qt::ControlModifier), res::ModShift | res::ModCtrl);
 }

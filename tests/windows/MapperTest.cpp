@@ -446,7 +446,7 @@ TEST_F(Mapper, DomainSolvesAndProtectsAsAPlaneWindow) {
     AddMap();
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kTrajectoryDyDt));
     ASSERT_TRUE(domain->IvpDialog(kSystem) && domain->IvpDialog(kSystem)->IsOpen());
-    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kTrajectoryMouse));
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMouseTrajectory));
     platform::MouseEvent click;
     click.action = platform::MouseAction::Down;
     click.button = platform::ButtonLeft;
