@@ -67,4 +67,16 @@ void PicTeXSurface::Square(WorldPoint c, long double half, bool filled) {
     Write("\\linethickness = 0.4pt");
 }
 
+// PiCTeX fills no areas: a box is a horizontal rule as thick as the box is high.
+void PicTeXSurface::Bars(const std::vector<std::pair<WorldPoint, WorldPoint>>& boxes, platform::Rgb) {
+    const auto& [top, bottom] = boxes.front();
+    const long double height = (top.y - bottom.y) * GetView().unitX / GetView().unitY;
+    Write("\\linethickness = " + FormatFixed(height * cmPerUnit_, 1, 5) + "cm");
+    for (const auto& [a, b] : boxes) {
+        const long double middle = (a.y + b.y) / 2;
+        Write("\\putrule from " + Pair({a.x, middle}) + " to " + Pair({b.x, middle}));
+    }
+    Write("\\linethickness = 0.4pt");
+}
+
 } // namespace korvane

@@ -22,6 +22,7 @@ protected:
     void Label(const std::string& text, bool math, TextAnchor anchor, WorldPoint at) override;
     void Mark(WorldPoint at, int size, bool filled) override;
     void Square(WorldPoint centre, long double half, bool filled) override;
+    void Bars(const std::vector<std::pair<WorldPoint, WorldPoint>>& boxes, platform::Rgb colour) override;
 
 private:
     long double cmPerUnit_;

@@ -64,7 +64,7 @@ bool TextPictureSurface::Clip(long double& x0, long double& y0, long double& x1,
 }
 
 bool TextPictureSurface::Drawing() {
-    FlushDots();
+    FlushRuns();
     if (pen_.style == platform::PenStyle::None || drawMode_ != platform::DrawMode::Copy)
         return false;
     if (pen_.style != written_) {
@@ -74,15 +74,17 @@ bool TextPictureSurface::Drawing() {
     return true;
 }
 
-void TextPictureSurface::FlushDots() {
-    if (dots_.empty())
-        return;
-    Dots(dots_);
+void TextPictureSurface::FlushRuns() {
+    if (!dots_.empty())
+        Dots(dots_);
     dots_.clear();
+    if (!bars_.empty())
+        Bars(bars_, barColour_);
+    bars_.clear();
 }
 
 void TextPictureSurface::Finish() {
-    FlushDots();
+    FlushRuns();
     if (written_ != platform::PenStyle::Solid) {
         written_ = platform::PenStyle::Solid;
         LineStyle(written_);
@@ -171,17 +173,20 @@ bool TextPictureSurface::FillsEverything(const platform::Rect& r) const {
            r.bottom >= view_.offsetY + view_.clientH;
 }
 
-void TextPictureSurface::FillRect(const platform::Rect& r, platform::Rgb colour) {
+void TextPictureSurface::FillRect(const platform::Rect& rect, platform::Rgb colour) {
     // The background is the paper's.
-    if (colour == background_ || FillsEverything(r) || r.Empty())
+    if (colour == background_ || FillsEverything(rect) || rect.Empty())
         return;
-    const platform::Pen pen = pen_;
-    const platform::Brush brush = brush_;
-    pen_ = {colour, 1, platform::PenStyle::Solid};
-    brush_ = {colour, platform::BrushStyle::Solid};
-    Rectangle({r.left, r.top, r.right + 1, r.bottom + 1});
-    pen_ = pen;
-    brush_ = brush;
+    const int left = view_.offsetX, top = view_.offsetY;
+    const platform::Rect r{std::max(rect.left, left), std::max(rect.top, top),
+                           std::min(rect.right, left + view_.clientW), std::min(rect.bottom, top + view_.clientH)};
+    if (r.Empty())
+        return;
+    if (!dots_.empty() || (!bars_.empty() && (!(colour == barColour_) || r.Height() != barHeight_)))
+        FlushRuns();
+    barColour_ = colour;
+    barHeight_ = r.Height();
+    bars_.emplace_back(ToWorld(r.left, r.top), ToWorld(r.right, r.bottom));
 }
 
 std::vector<Point> TextPictureSurface::EllipsePoints(const platform::Rect& b, double from, double sweep) const {
@@ -229,6 +234,8 @@ void TextPictureSurface::Arc(const platform::Rect& b, Point start, Point end) {
 void TextPictureSurface::SetPixel(Point p, platform::Rgb) {
     if (!Inside(p))
         return;
+    if (!bars_.empty())
+        FlushRuns();
     if (dots_.empty() && written_ != platform::PenStyle::Solid && pen_.style == platform::PenStyle::Solid) {
         written_ = platform::PenStyle::Solid;
         LineStyle(written_);
@@ -244,7 +251,7 @@ std::string TextPictureSurface::LabelText(std::string_view text, bool& math) con
 void TextPictureSurface::TextOut(Point at, std::string_view text) {
     if (text.empty() || drawMode_ != platform::DrawMode::Copy)
         return;
-    FlushDots();
+    FlushRuns();
     const platform::Size extent = TextExtent(text);
     TextAnchor anchor;
     long double y = at.y;

@@ -73,6 +73,9 @@ protected:
     virtual void Mark(WorldPoint at, int size, bool filled) = 0;
     // A square mark of half-side `half` world units (of x).
     virtual void Square(WorldPoint centre, long double half, bool filled) = 0;
+    // Filled boxes of one colour and height, each from its upper-left to its lower-right
+    // corner: the areas a raster picture fills (the dots of a stereogram, in rows).
+    virtual void Bars(const std::vector<std::pair<WorldPoint, WorldPoint>>& boxes, platform::Rgb colour) = 0;
 
     void Write(const std::string& line); // one line, CR LF after it
     std::string Number(long double value) const;
@@ -89,7 +92,8 @@ private:
     // Clips a pixel segment to the window; false when nothing is left.
     bool Clip(long double& x0, long double& y0, long double& x1, long double& y1) const;
     bool Drawing();      // false for pens that draw nothing; writes a style change
-    void FlushDots();
+    // Writes the open run of dots or of boxes.
+    void FlushRuns();
     // A closed or open pixel outline, clipped to the window in runs.
     void Outline(const std::vector<platform::Point>& points, bool closed, bool filled);
     std::vector<platform::Point> EllipsePoints(const platform::Rect& bounds, double from, double sweep) const;
@@ -110,6 +114,9 @@ private:
     platform::DrawMode drawMode_ = platform::DrawMode::Copy;
     platform::PenStyle written_ = platform::PenStyle::Solid;
     std::vector<WorldPoint> dots_;
+    std::vector<std::pair<WorldPoint, WorldPoint>> bars_;
+    platform::Rgb barColour_{};
+    int barHeight_ = 0;
 };
 
 // A label text as TeX: special characters escaped, accented letters as accents; `math`

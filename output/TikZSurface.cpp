@@ -121,4 +121,11 @@ void TikZSurface::Square(WorldPoint c, long double half, bool filled) {
           Point({c.x + half, c.y + halfY}) + ";");
 }
 
+void TikZSurface::Bars(const std::vector<std::pair<WorldPoint, WorldPoint>>& boxes, platform::Rgb colour) {
+    Write("\\fill[" + ColourOf(colour) + "]");
+    for (const auto& [a, b] : boxes)
+        Write("  " + Point(a) + " rectangle " + Point(b));
+    Write("  ;");
+}
+
 } // namespace korvane

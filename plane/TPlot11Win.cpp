@@ -473,23 +473,7 @@ void TPlot11Win::CommandOpen() {
         ShowMessage(kCannotOpenFile);
 }
 
-void TPlot11Win::ExamplesChanged() {
-    TPlot1Win::ExamplesChanged();
-    EnableOutputCommands();
-}
-
-// There is a picture to write once the list holds something.
-void TPlot11Win::EnableOutputCommands() {
-    if (!window_)
-        return;
-    window_->EnableMenuItem(cmd::kPicTeX, examples_.LastExample() >= 0);
-    window_->EnableMenuItem(cmd::kTikZ, examples_.LastExample() >= 0);
-    output_.RefreshMenu();
-}
-
 void TPlot11Win::OnCommand(int id) {
-    if (output_.OnCommand(id))
-        return;
     switch (id) {
     case cmd::kNew:
         if (ConfirmDiscard())

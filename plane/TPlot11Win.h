@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "output/PictureOutput.h"
 #include "plane/DocumentProtection.h"
 #include "plane/DocumentState.h"
 #include "plane/TPlot1Win.h"
@@ -20,9 +19,6 @@ public:
 
     void OnCommand(int id) override;
     bool OnClose() override;
-    void ExamplesChanged() override;
-    // PiCTeX export, printing and copying of the picture.
-    PictureOutput& Output() { return output_; }
     // At set-up: the start file when the frame gave one, else the last document when
     // the frame asks for it. A failure leaves the window empty and shows nothing: the
     // window is being set up, nobody has asked it anything yet.
@@ -64,8 +60,6 @@ protected:
 
     // Yes saves first, No discards, Cancel keeps the document: false means stop.
     bool ConfirmDiscard();
-    // The export commands follow the list; the copy's check mark its setting.
-    void EnableOutputCommands();
 
 private:
     bool WorthAsking() const;
@@ -80,8 +74,6 @@ private:
     void CaptureSettingBlocks(DocumentState& s);
     void ApplySettingBlocks(const DocumentState& s);
     void ApplyLists(DocumentState& s);
-    void PackSharedSlots(SettingsRecord& record) override { output_.PackSlots(record); }
-    void UnpackSharedSlots(const SettingsRecord& record) override { output_.UnpackSlots(record); }
     void CaptureHeader(DocumentState& s);
     void ApplyHeader(const DocumentState& s);
 
@@ -97,7 +89,6 @@ private:
     };
     Carried carried_;
     std::unique_ptr<TNoteWin> notebook_;
-    PictureOutput output_{*this};
     DocumentProtection protection_;
     std::string previous_; // the document that simultaneous printing puts back
     bool hasFile_ = false; // read from or written to a file since the last Novo

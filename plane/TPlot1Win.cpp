@@ -351,6 +351,15 @@ void TPlot1Win::ShowInventory() {
 void TPlot1Win::ExamplesChanged() {
     if (inventory_)
         inventory_->Refresh();
+    EnableOutputCommands();
+}
+
+void TPlot1Win::EnableOutputCommands() {
+    if (!window_)
+        return;
+    window_->EnableMenuItem(cmd::kPicTeX, HasPicture());
+    window_->EnableMenuItem(cmd::kTikZ, HasPicture());
+    output_.RefreshMenu();
 }
 
 void TPlot1Win::ToggleAll(bool points) {
@@ -366,6 +375,8 @@ void TPlot1Win::ToggleAll(bool points) {
 }
 
 void TPlot1Win::OnCommand(int id) {
+    if (output_.OnCommand(id))
+        return;
     if (FindNewExample(id)) {
         NewExample(id);
         return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/PlaneSlotMap.h"
+#include "output/PictureOutput.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/TPlotWin.h"
 #include "text/HelpWindows.h"
@@ -69,6 +70,8 @@ public:
     const TInventDlg* Inventory() const { return inventory_.get(); }
     // Refills an open inventory after the table changed.
     virtual void ExamplesChanged();
+    // PiCTeX and TikZ export, printing and copying of the picture.
+    PictureOutput& Output() { return output_; }
 
     // Commands 921 and 922: hide all points, or all other examples, or show them again.
     void ToggleAll(bool points);
@@ -85,11 +88,18 @@ protected:
     void PackPlaneLook(PlaneValues& plane, SettingsRecord& record);
     void UnpackPlaneLook(PlaneValues& plane, const SettingsRecord& record);
     void SetDefaultExample(ExampleRecord& example, int command);
+    // The export commands follow HasPicture; the copy's check mark its setting.
+    void EnableOutputCommands();
+    // Whether there is a picture to write: once the list holds something.
+    virtual bool HasPicture() const { return examples_.LastExample() >= 0; }
+    void PackSharedSlots(SettingsRecord& record) override { output_.PackSlots(record); }
+    void UnpackSharedSlots(const SettingsRecord& record) override { output_.UnpackSlots(record); }
 
     std::unique_ptr<TInventDlg> inventory_;
     std::unique_ptr<TFnLibDlg> functionDialog_;
     std::unique_ptr<HelpWindows> help_;
     std::unique_ptr<TTableWin> table_;
+    PictureOutput output_{*this};
 };
 
 // One line of text describing an example: the equation as the user would read it.

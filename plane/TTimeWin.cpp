@@ -42,6 +42,7 @@ TTimeWin::TTimeWin(platform::Platform& platform, const WindowOptions& options, p
     SetUpView();
     CreateLayers(1);
     RefreshMenuChecks();
+    EnableOutputCommands();
     window_->Show();
     RequestRepaint();
 }

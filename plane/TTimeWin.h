@@ -59,6 +59,8 @@ public:
     static std::string Title(int k, int dimension, const std::string& documentName);
 
 protected:
+    // The axes alone are a picture worth printing or writing.
+    bool HasPicture() const override { return true; }
     void PackSlots(SettingsRecord& record) override { PackPlaneLook(plane_, record); }
     void UnpackSlots(const SettingsRecord& record) override { UnpackPlaneLook(plane_, record); }
 

@@ -298,14 +298,8 @@ constexpr ControlTemplate kRds[] = {
 // The stereogram window.
 constexpr MenuItem kRdsMenu[] = {
     {K::Popup, "&Arquivo", 0},
-    {K::Command, "&Imprimir ...\tCtrl+P", 303},
-    {K::Command, "&Visualizar impressão ...", 308},
-    {K::Command, "&Formatar ...\tCtrl+Shift+P", 304},
-    {K::Separator, nullptr, 0},
-    {K::Command, "C&opiar", 311},
-    {K::Command, "Copiar &bitmap", 310},
-    {K::Separator, nullptr, 0},
-    {K::Command, "Arquivo PiCTe&X ...", 70},
+    KV_PICTURE_OUTPUT_ITEMS,
+    KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
@@ -321,9 +315,8 @@ constexpr Accelerator kRdsKeys[] = {
 // The time windows.
 constexpr MenuItem kTimeMenu[] = {
     {K::Popup, "&Arquivo", 0},
-    {K::Command, "&Imprimir ...\tCtrl+P", 303},
-    {K::Command, "C&opiar", 311},
-    {K::Command, "Copiar &bitmap", 310},
+    KV_PICTURE_OUTPUT_ITEMS,
+    KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
@@ -357,15 +350,14 @@ constexpr MenuItem kTimeMenu[] = {
 constexpr Accelerator kTimeKeys[] = {
     {'V', ModCtrl, 104}, {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},
     {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324}, {KeyUp, ModNone, 325}, {'L', ModCtrl, 111},
-    {'E', ModCtrl, 109}, {'G', ModCtrl, 320}, {'P', ModCtrl, 303},
+    {'E', ModCtrl, 109}, {'G', ModCtrl, 320}, {'P', ModCtrl, 303}, {'P', ModCtrl | ModShift, 304},
 };
 
 // The level-curve window.
 constexpr MenuItem kLevelMenu[] = {
     {K::Popup, "&Arquivo", 0},
-    {K::Command, "&Imprimir ...\tCtrl+P", 303},
-    {K::Command, "C&opiar", 311},
-    {K::Command, "Copiar &bitmap", 310},
+    KV_PICTURE_OUTPUT_ITEMS,
+    KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
@@ -402,6 +394,7 @@ constexpr Accelerator kLevelKeys[] = {
     {'V', ModCtrl, 104}, {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},
     {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324}, {KeyUp, ModNone, 325}, {'L', ModCtrl, 111},
     {'Q', ModCtrl, 117}, {'E', ModCtrl, 109}, {'G', ModCtrl, 320}, {'P', ModCtrl, 303},
+    {'P', ModCtrl | ModShift, 304},
 };
 
 constexpr ControlTemplate kSetObserver[] = {

@@ -34,6 +34,7 @@ TLevelWin::TLevelWin(platform::Platform& platform, const WindowOptions& options,
     Recompute();
     CreateLayers(1);
     RefreshMenuChecks();
+    EnableOutputCommands();
     window_->Show();
     RequestRepaint();
 }
@@ -70,6 +71,7 @@ void TLevelWin::ShowSlice(int axis, const SpacePoint& low, const SpacePoint& hig
     shown_.clear();
     SetView(cx, cy, rx, ry, false);
     SetBaseTitle(std::string("curvas de nível: ") + kAxisNames[axis_] + " constante");
+    EnableOutputCommands();
     InvalidatePicture();
     Redraw(1);
 }
@@ -119,6 +121,7 @@ std::vector<TrajectoryRecord> TLevelWin::TraceLevel(int axis, long double level,
         BlitLayer(1, window_->FrontSurface());
         window_->Present();
     }
+    EnableOutputCommands();
     InvalidatePicture();
     Redraw(1);
     return found;
@@ -127,6 +130,7 @@ std::vector<TrajectoryRecord> TLevelWin::TraceLevel(int axis, long double level,
 void TLevelWin::ShowPieces(std::vector<TrajectoryRecord> pieces) {
     shown_ = std::move(pieces);
     examples_.Clear();
+    EnableOutputCommands();
     InvalidatePicture();
     Redraw(1);
 }

@@ -50,6 +50,7 @@ public:
     void OnDestroy() override;
 
 protected:
+    bool HasPicture() const override { return !shown_.empty() || examples_.LastExample() >= 0; }
     void PackSlots(SettingsRecord& record) override;
     void UnpackSlots(const SettingsRecord& record) override;
 

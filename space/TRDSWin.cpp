@@ -10,8 +10,16 @@
 
 namespace korvane {
 
+namespace {
+
+int GuideRadius(const StereogramLayout& layout) { return std::max(3, layout.rowHeight); }
+// The clear band under the picture that holds the guide dots.
+int GuideBandTop(const StereogramLayout& layout) { return layout.height - 4 * GuideRadius(layout); }
+
+} // namespace
+
 TRDSWin::TRDSWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner) {
+    : TPlot11Win(platform, options, owner), seed_(RandomGenerator::Program().Next()) {
     colours_.slots[kSlotBackground].index = 1;
     colours_.slots[kSlotAxes].index = 0;
     axes_.axesShown = false;
@@ -22,6 +30,7 @@ TRDSWin::TRDSWin(platform::Platform& platform, const WindowOptions& options, pla
     Recompute();
     CreateLayers(1);
     RefreshMenuChecks();
+    EnableOutputCommands();
     window_->Show();
 }
 
@@ -42,6 +51,8 @@ bool TRDSWin::Box(SpacePoint& low, SpacePoint& high) const {
 
 // The view shows the box's x extent across the window, centred on the box.
 void TRDSWin::Refresh() {
+    seed_ = RandomGenerator::Program().Next();
+    EnableOutputCommands();
     SpacePoint low, high;
     if (Box(low, high)) {
         view_.aspect = 1;
@@ -53,15 +64,16 @@ void TRDSWin::Refresh() {
 
 void TRDSWin::DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout) {
     // Two discs a strip apart on a clear band under the picture: fused, they show three.
-    const int radius = std::max(3, layout.rowHeight);
-    const int y = layout.height - 2 * radius;
+    const int radius = GuideRadius(layout);
+    const int left = view_.offsetX, top = view_.offsetY;
+    const int y = top + layout.height - 2 * radius;
     const int half = static_cast<int>(std::lround(layout.scale * layout.strip / 2));
     const platform::Rgb ink = PenRgb(SlotColour(kSlotAxes));
-    surface.FillRect({0, y - 2 * radius, layout.width, layout.height}, BackgroundRgb());
+    surface.FillRect({left, top + GuideBandTop(layout), left + layout.width, top + layout.height}, BackgroundRgb());
     surface.SetPen({ink, 1, platform::PenStyle::Solid});
     surface.SetBrush({ink, platform::BrushStyle::Solid});
     for (int side : {-1, 1}) {
-        const int x = layout.width / 2 + side * half;
+        const int x = left + layout.width / 2 + side * half;
         surface.Ellipse({x - radius, y - radius, x + radius + 1, y + radius + 1});
     }
 }
@@ -81,27 +93,48 @@ void TRDSWin::DrawBase(platform::Surface& surface) {
         copyLetters(context_);
     const std::vector<const ExampleRecord*> shown = records();
     const bool poll = !Printing() && window_;
-    StereogramTarget target;
-    const bool printing = Printing();
-    target.dot = [&](int x, int y, int size, const ExampleRecord& e) {
-        const platform::Rgb colour = PenRgb(e.Colour());
-        if (size == 1 || printing) {
-            for (int dy = 0; dy < size; ++dy)
-                for (int dx = 0; dx < size; ++dx)
-                    surface.SetPixel({x + dx, y + dy}, colour);
-        } else {
-            surface.FillRect({x, y, x + size, y + size}, colour);
+    // A row's touching dots of one colour make one bar, so that a file holds rows of bars
+    // rather than a rule per pixel; on a raster the pixels are the same. Nothing goes
+    // under the guide dots, where a file could not clear it.
+    std::vector<int> row(static_cast<std::size_t>(layout.width), -1);
+    int rowY = -1, rowSize = 1;
+    const int left = view_.offsetX, top = view_.offsetY, bandTop = GuideBandTop(layout);
+    const auto flush = [&] {
+        for (int x = 0; x < layout.width;) {
+            const int colour = row[static_cast<std::size_t>(x)];
+            int end = x + 1;
+            while (end < layout.width && row[static_cast<std::size_t>(end)] == colour)
+                ++end;
+            if (colour >= 0)
+                surface.FillRect({left + x, top + rowY, left + end, top + rowY + rowSize}, PenRgb(colour));
+            x = end;
         }
+        std::fill(row.begin(), row.end(), -1);
     };
-    target.poll = [&](int row, int rows) {
-        rowsDrawn_ = row + 1;
+    StereogramTarget target;
+    target.dot = [&](int x, int y, int size, const ExampleRecord& e) {
+        if (y != rowY) {
+            flush();
+            rowY = y;
+        }
+        rowSize = size;
+        if (y + size > bandTop)
+            return;
+        const int end = std::min(x + size, layout.width);
+        std::fill(row.begin() + std::max(x, 0), row.begin() + std::max(end, 0), e.Colour());
+    };
+    target.poll = [&](int drawn, int rows) {
+        flush();
+        rowsDrawn_ = drawn + 1;
         if (!poll)
             return true;
-        window_->SetTitle("estereograma: linha " + std::to_string(row + 1) + " de " + std::to_string(rows + 1) +
+        window_->SetTitle("estereograma: linha " + std::to_string(drawn + 1) + " de " + std::to_string(rows + 1) +
                           "; " + StatusText(1, 0, 0));
         return PeekKey() != 'S';
     };
-    stopped_ = !DrawStereogram(context_, shown, layout, p, view_.ymax, RandomGenerator::Program(), target);
+    RandomGenerator random(seed_);
+    stopped_ = !DrawStereogram(context_, shown, layout, p, view_.ymax, random, target);
+    flush();
     if (poll)
         ClearStatus();
     if (!stopped_)

@@ -44,6 +44,7 @@ public:
     void OnDestroy() override;
 
 protected:
+    bool HasPicture() const override { return records && !records().empty(); }
     void PackSlots(SettingsRecord& record) override { PackPlaneLook(plane_, record); }
     void UnpackSlots(const SettingsRecord& record) override { UnpackPlaneLook(plane_, record); }
 
@@ -52,6 +53,9 @@ private:
     void DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout);
 
     PlaneValues plane_;
+    // The dots of every picture until the next Refresh: a copy, a print preview or a file
+    // shows the dots of the screen.
+    std::uint64_t seed_ = 0;
     int rowsDrawn_ = 0;
     bool stopped_ = false;
 };

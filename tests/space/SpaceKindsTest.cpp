@@ -5,6 +5,9 @@
 
 #include "platform/memory/MemoryDialog.h"
 #include "platform/memory/MemoryWindow.h"
+#include "platform/FileIO.h"
+#include "space/TLevelWin.h"
+#include "space/TRDSWin.h"
 #include "space/LevelCurves.h"
 #include "space/SpaceKinds.h"
 #include "space/SpaceSystems.h"
@@ -16,7 +19,10 @@
 #include "space/TSurfaceDlg.h"
 
 #include <cmath>
+#include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <sstream>
 #include <numbers>
 
 namespace korvane {
@@ -451,6 +457,156 @@ TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
                             static_cast<double>(3 * (v.unitY + std::fabs(slopes[k]) * v.unitX)));
     }
     EXPECT_EQ(curves(*windows[3]).size(), 3 * 200u) << "three curves per trajectory";
+}
+
+// The world points of a PiCTeX picture's rules and plots, and the rules' total length.
+std::vector<std::pair<double, double>> PicTeXPoints(const std::string& text, double& ruled) {
+    std::vector<std::pair<double, double>> points;
+    std::istringstream in(text);
+    std::string line;
+    bool plot = false;
+    ruled = 0;
+    while (std::getline(in, line)) {
+        line.erase(line.find_last_not_of('\r') + 1);
+        const bool rule = line.rfind("\\putrule from ", 0) == 0;
+        if (rule || line.rfind("\\plot ", 0) == 0)
+            plot = !rule && line == "\\plot ";
+        else if (!plot || (plot = line != "/") == false)
+            continue;
+        std::istringstream numbers(line.substr(line.find_first_of("-0123456789")));
+        std::vector<double> v;
+        for (std::string word; numbers >> word;)
+            if (word != "to" && word != "/")
+                v.push_back(std::stod(word));
+        for (std::size_t i = 0; i + 1 < v.size(); i += 2)
+            points.emplace_back(v[i], v[i + 1]);
+        if (rule && v.size() == 4)
+            ruled += std::hypot(v[2] - v[0], v[3] - v[1]);
+    }
+    return points;
+}
+
+// The level-curve, time and stereogram windows write their pictures from their menus in
+// world units, and print them where the print settings place them on the page: the
+// x(t) = t line of x' = 1, the circle x^2 + y^2 = 4 where the sphere meets z = 0, and
+// the stereogram's dots, the screen's own, as bars a dot high.
+TEST_F(SpaceWindowTest, TheSmallWindowsWriteAndPrintTheirPictures) {
+    const std::string path = folder.File("janela.tex");
+    struct Row {
+        const char* rule;
+        std::function<TPlot1Win*()> open;
+        std::function<void(TPlot1Win&, const std::string&)> check;
+    } rows[] = {
+        {"time: x(t) = t",
+         [&] {
+             ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
+             window->OnCommand(cmd::kNewSystem);
+             ScriptOk({{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
+             window->OnCommand(cmd::kSystemTrajectory);
+             return static_cast<TPlot1Win*>(window->OpenTimeWindow(0));
+         },
+         [](TPlot1Win& w, const std::string& text) {
+             EXPECT_NE(text.find("\\setcoordinatesystem units <0.34783cm,"), std::string::npos) << "8 cm over 23";
+             double ruled = 0;
+             const auto points = PicTeXPoints(text, ruled);
+             EXPECT_GT(points.size(), 50u);
+             const View& v = w.GetView();
+             for (const auto& [t, x] : points) {
+                 EXPECT_NEAR(x, t, 2 * static_cast<double>(v.unitX + v.unitY));
+                 EXPECT_TRUE(t > -0.1 && t < 2.1) << t;
+             }
+         }},
+        {"level: the sphere at z = 0",
+         [&] {
+             ScriptOk();
+             window->OnCommand(cmd::kNewSurfaceImplicit);
+             window->OnCommand(cmd::kLevelCurves);
+             TLevelWin* level = window->LevelWindow();
+             EXPECT_FALSE(static_cast<platform::MemoryWindow*>(level->GetWindow())->MenuItem(cmd::kPicTeX)->enabled);
+             level->TraceLevel(2, 0, 4);
+             return static_cast<TPlot1Win*>(level);
+         },
+         [](TPlot1Win& w, const std::string& text) {
+             double ruled = 0;
+             const auto points = PicTeXPoints(text, ruled);
+             EXPECT_GT(points.size(), 100u);
+             for (const auto& [x, y] : points)
+                 EXPECT_NEAR(std::hypot(x, y), 2.0, 2 * static_cast<double>(w.GetView().unitX));
+         }},
+        {"stereogram: the screen's dots",
+         [&] {
+             ScriptOk();
+             window->OnCommand(cmd::kNewSurfaceExplicit);
+             window->Examples()[0].SetI16(exo::kColour, 4); // red, the guide dots black
+             window->DrawStereogramWindow();
+             return static_cast<TPlot1Win*>(window->StereogramWindow());
+         },
+         [&](TPlot1Win& w, const std::string& text) {
+             const View& v = w.GetView();
+             char thickness[64];
+             std::snprintf(thickness, sizeof thickness, "\\linethickness = %.5fcm\r\n\\putrule", 8.0 / v.clientW);
+             EXPECT_NE(text.find(thickness), std::string::npos) << "one dot high";
+             auto raster = platform.CreateSurface(w.ClientSize());
+             w.DrawBase(*raster);
+             double ruled = 0;
+             const auto ends = PicTeXPoints(text, ruled);
+             std::vector<char> filed(static_cast<std::size_t>(v.clientW * v.clientH), 0);
+             for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+                 const auto column = [&](double x) { return static_cast<int>(std::lround((x - v.xmin) / v.unitX)); };
+                 const int y = static_cast<int>(std::lround((v.ymax - ends[i].second) / v.unitY - 0.5));
+                 for (int x = column(ends[i].first); x < column(ends[i + 1].first); ++x)
+                     filed[static_cast<std::size_t>(y * v.clientW + x)] = 1;
+             }
+             long dots = 0, differ = 0;
+             for (int y = 0; y < v.clientH; ++y)
+                 for (int x = 0; x < v.clientW; ++x) {
+                     const bool ink = raster->GetPixel({x, y}) == platform::Rgb{255, 0, 0};
+                     dots += ink;
+                     differ += ink != static_cast<bool>(filed[static_cast<std::size_t>(y * v.clientW + x)]);
+                 }
+             const std::size_t rules = ends.size() / 2;
+             EXPECT_GT(dots, v.clientW * v.clientH / 20);
+             EXPECT_EQ(differ, 0) << "the file's bars are the screen's dots";
+             EXPECT_LT(rules, dots / 2) << "touching dots make one bar";
+         }},
+    };
+    platform.SetPrinter({300, 300, {50, 40}, {2400, 3300}});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        window = MakeWindow();
+        TPlot1Win* w = row.open();
+        ASSERT_NE(w, nullptr);
+        w->Axes().axesShown = false;
+        auto& memory = *static_cast<platform::MemoryWindow*>(w->GetWindow());
+        EXPECT_TRUE(memory.MenuItem(cmd::kPicTeX)->enabled);
+        platform.AnswerFileDialog(path);
+        platform.ScriptModal([](platform::MemoryDialog& d) { d.Enter(); });
+        memory.SendCommand(cmd::kPicTeX);
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(ReadWholeFile(path, bytes));
+        row.check(*w, std::string(bytes.begin(), bytes.end()));
+        // One centimetre a unit, one inch from the paper's corner (250, 260 on the page).
+        SettingsRecord& settings = w->HeaderSettings();
+        settings.printValues[0] = 1 / 2.54L;
+        settings.printValues[1] = -1;
+        settings.printValues[2] = settings.printValues[3] = 1;
+        memory.SendCommand(cmd::kPrint);
+        ASSERT_TRUE(platform.LastPrinter()->Ended());
+        const long double width = 300 / 2.54L * 2 * w->GetView().rx;
+        int drawn = 0;
+        for (const platform::Primitive& p : platform.LastPrinter()->Recording().Primitives()) {
+            std::vector<platform::Point> at = p.points;
+            if (p.kind == platform::Primitive::FillRect && p.colour == platform::kWhite)
+                continue; // the paper
+            if (p.kind == platform::Primitive::FillRect || p.kind == platform::Primitive::Ellipse)
+                at = {{p.rect.left, p.rect.top}, {p.rect.right - 1, p.rect.bottom - 1}};
+            for (const platform::Point& q : at) {
+                EXPECT_TRUE(q.x >= 250 && q.x <= 251 + width && q.y >= 260) << Describe(p);
+                ++drawn;
+            }
+        }
+        EXPECT_GT(drawn, 20);
+    }
 }
 
 // The system's menu path: the record, its initial values (refused when inconsistent),

@@ -91,7 +91,10 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
         auto raster = platform.CreateSurface(w.ClientSize());
         platform::RecordingSurface out(*raster);
         w.DrawBase(out);
-        return out.OfKind(kind).size();
+        const auto drawn = out.OfKind(kind);
+        return static_cast<std::size_t>(std::count_if(drawn.begin(), drawn.end(), [](const platform::Primitive& p) {
+            return !(p.colour == platform::kWhite); // not the paper
+        }));
     };
     EXPECT_FALSE(window->ShowStereogramDialog()) << "no surface yet";
     ScriptOk();
@@ -115,17 +118,17 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
     d->Press(TRDSDlg::kDraw);
     TRDSWin* rds = window->StereogramWindow();
     ASSERT_NE(rds, nullptr);
-    EXPECT_GT(paint(*rds, platform::Primitive::SetPixel), 1000u);
+    EXPECT_GT(paint(*rds, platform::Primitive::FillRect), 1000u);
     EXPECT_EQ(paint(*rds, platform::Primitive::Ellipse), 2u);
     EXPECT_FALSE(rds->Stopped());
     static_cast<platform::MemoryWindow*>(rds->GetWindow())->QueueKey('S');
-    paint(*rds, platform::Primitive::SetPixel);
+    paint(*rds, platform::Primitive::FillRect);
     EXPECT_TRUE(rds->Stopped());
     EXPECT_EQ(rds->RowsDrawn(), 1);
 
     ScriptOk({{213, "sqrt(-1-xx)"}});
     window->EditExample(0, false);
-    EXPECT_EQ(paint(*rds, platform::Primitive::SetPixel), 0u);
+    EXPECT_EQ(paint(*rds, platform::Primitive::FillRect), 0u);
 }
 
 } // namespace
