@@ -13,15 +13,19 @@ namespace korvane {
 
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreatePlane(const WindowOptions& options, platform::Window* owner) {
     auto plane = std::make_unique<OwnedGraphWindow<TPlot2Win>>(platform_, options, owner);
-    InstallAnalysisTools(plane->Get());
-    plane->Get().sendToSpace = [this](const ExampleRecord& e) {
+    InstallPlaneTools(plane->Get());
+    return plane;
+}
+
+void EmptyWindowFactory::InstallPlaneTools(TPlotAWin& window) {
+    InstallAnalysisTools(window);
+    window.sendToSpace = [this](const ExampleRecord& e) {
         if (TPlotRWin* space = spaceTarget ? spaceTarget() : nullptr)
             space->AddRevolution(e);
     };
-    PlaneAnimator& animator = plane->Get().Animator();
+    PlaneAnimator& animator = window.Animator();
     planes_.emplace_back(&animator, animator.AliveToken());
     animator.peers = [this] { return OpenPlanes(); };
-    return plane;
 }
 
 std::vector<PlaneAnimator*> EmptyWindowFactory::OpenPlanes() {
@@ -41,7 +45,7 @@ std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateGuess(const WindowOptions
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperDomain(const WindowOptions& options,
                                                                     platform::Window* owner) {
     auto domain = std::make_unique<OwnedGraphWindow<TDom2Win>>(platform_, options, owner);
-    InstallAnalysisTools(domain->Get());
+    InstallPlaneTools(domain->Get());
     return domain;
 }
 std::unique_ptr<OwnedWindow> EmptyWindowFactory::CreateMapperRange(const WindowOptions& options,

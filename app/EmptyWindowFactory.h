@@ -13,6 +13,7 @@ namespace platform {
 class Platform;
 }
 class PlaneAnimator;
+class TPlotAWin;
 
 class EmptyWindowFactory : public GraphWindowFactory {
 public:
@@ -28,6 +29,8 @@ public:
     void LinkMapper(OwnedWindow& domain, OwnedWindow& range) override;
 
 private:
+    // The tools, sliders and "Revolução em 3-dim" of a plane window or a mapper's domain.
+    void InstallPlaneTools(TPlotAWin& window);
     // The plane windows still open, for "Janela ligada".
     std::vector<PlaneAnimator*> OpenPlanes();
 

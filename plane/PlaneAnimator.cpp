@@ -8,7 +8,7 @@
 #include "graph/NumberText.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
-#include "plane/TPlot2Win.h"
+#include "plane/TPlotAWin.h"
 #include "plane/TSlideDlg.h"
 #include "platform/BoundsSurface.h"
 #include "platform/Dialog.h"
@@ -123,7 +123,7 @@ public:
 
 } // namespace
 
-PlaneAnimator::PlaneAnimator(TPlot2Win& window) : window_(window) {}
+PlaneAnimator::PlaneAnimator(TPlotAWin& window) : window_(window) {}
 
 PlaneAnimator::~PlaneAnimator() {
     // No timer may reach a window that is going away.
@@ -221,6 +221,7 @@ void PlaneAnimator::LetterChanged(int slot) {
 }
 
 void PlaneAnimator::RedrawLetters(std::uint32_t mask) {
+    window_.LettersAnimated();
     if ((DependentMask() & mask) == 0)
         return;
     ForgetDependentPieces(mask);

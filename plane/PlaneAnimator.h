@@ -17,7 +17,7 @@
 
 namespace korvane {
 
-class TPlot2Win;
+class TPlotAWin;
 class TSlideDlg;
 
 inline constexpr int kAnimationFrameTimer = 7320;
@@ -36,12 +36,12 @@ struct AnimationSettings {
 
 class PlaneAnimator {
 public:
-    explicit PlaneAnimator(TPlot2Win& window);
+    explicit PlaneAnimator(TPlotAWin& window);
     ~PlaneAnimator();
     PlaneAnimator(const PlaneAnimator&) = delete;
     PlaneAnimator& operator=(const PlaneAnimator&) = delete;
 
-    TPlot2Win& Window() { return window_; }
+    TPlotAWin& Window() { return window_; }
     AnimationSettings& Settings() { return settings_; }
 
     // Commands of the "Anim" menu; false when not one of them.
@@ -116,7 +116,7 @@ private:
     bool DrawSlides(int n);
     void ForgetDependentPieces(std::uint32_t mask);
 
-    TPlot2Win& window_;
+    TPlotAWin& window_;
     AnimationSettings settings_;
     std::array<std::unique_ptr<TSlideDlg>, kAnimatedLetters> sliders_;
     std::unique_ptr<LetterAnimation> live_;

@@ -2,6 +2,7 @@
 
 #include "plane/PlaneCommands.h"
 #include "plane/PointNote.h"
+#include "plane/TInventDlg.h"
 #include "platform/Dialog.h"
 #include "resources/Resources.h"
 
@@ -14,15 +15,22 @@ constexpr int kOutOfLimits = 17;  // "fora dos limites"
 constexpr int kInputCaption = 5;  // "entrada"
 constexpr int kCursorLabel = 192; // "cursor"
 constexpr const char* kMouseExamplePrompt = "número do exemplo (0: nenhum)";
+constexpr int kNothingToDo = 9;
+// The letters animated together, one bit per slot, in two words of the document body
+// that no other setting uses.
+constexpr int kLinkedWordLow = 24;
+constexpr int kLinkedWordHigh = 25;
+
 } // namespace
 
 TPlotAWin::TPlotAWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner) {}
+    : TPlot11Win(platform, options, owner), animator_(std::make_unique<PlaneAnimator>(*this)) {}
 
 TPlotAWin::~TPlotAWin() { ReleaseTools(); }
 
 void TPlotAWin::ReleaseTools() {
     analysis_.reset(); // its dialogs refer to this window
+    animator_.reset();
     lastIvpDialog_ = nullptr;
     systemDialog_.reset();
     slopeDialog_.reset();
@@ -35,21 +43,99 @@ void TPlotAWin::SetAnalysis(std::unique_ptr<PlaneAnalysis> analysis) {
 }
 
 void TPlotAWin::LetterSet(int slot) {
-    (void)slot;
-    RedrawExamples();
+    if (animator_)
+        animator_->LetterChanged(slot);
+    else
+        RedrawExamples();
+}
+
+void TPlotAWin::DrawBase(platform::Surface& surface) {
+    if (!animator_ || !animator_->DrawBase(surface))
+        TPlot11Win::DrawBase(surface);
+}
+
+void TPlotAWin::OnPaint(platform::Surface& front) {
+    if (animator_ && animator_->PaintSlide(front))
+        return;
+    TPlot11Win::OnPaint(front);
+    if (animator_)
+        animator_->Painted();
+}
+
+bool TPlotAWin::PaintChangedExamples(platform::Surface& front) {
+    return animator_ && PictureValid() && !gridChanged_ && PictureOffset() == platform::Point{0, 0} &&
+           animator_->PaintFrame(front);
+}
+
+void TPlotAWin::OnKey(const platform::KeyEvent& key) {
+    if (!animator_ || !animator_->OnKey(key))
+        TPlot11Win::OnKey(key);
+}
+
+void TPlotAWin::OnTimer(int id) {
+    if (!animator_ || !animator_->OnTimer(id))
+        TPlot11Win::OnTimer(id);
+}
+
+void TPlotAWin::AfterDocumentChanged() {
+    TPlot11Win::AfterDocumentChanged();
+    if (animator_)
+        animator_->RefreshSliders();
 }
 
 void TPlotAWin::CaptureKindSettings(DocumentState& s) {
     TPlot11Win::CaptureKindSettings(s);
     s.words[docw::kShading] = static_cast<std::int16_t>(drawSettings_.shading + 1);
+    if (!animator_)
+        return;
+    const AnimationSettings& a = animator_->Settings();
+    s.reals[docr::kShortSteps] = a.shortSteps;
+    s.reals[docr::kMediumSteps] = a.mediumSteps;
+    std::uint32_t bits = 0;
+    for (int slot = 0; slot < kAnimatedLetters; ++slot)
+        if (a.linked[static_cast<std::size_t>(slot)])
+            bits |= std::uint32_t{1} << slot;
+    s.words[kLinkedWordLow] = static_cast<std::int16_t>(bits & 0xFFF);
+    s.words[kLinkedWordHigh] = static_cast<std::int16_t>(bits >> 12);
 }
 
 void TPlotAWin::ApplyKindSettings(const DocumentState& s) {
     TPlot11Win::ApplyKindSettings(s);
-    // Documents older than the setting hold 0 and keep the lines they were drawn with.
+    // Documents older than the shading setting hold 0 and keep the lines they were drawn with.
     const int stored = s.words[docw::kShading];
     drawSettings_.shading = stored == 0 ? 1 : stored - 1;
+    if (!animator_)
+        return;
+    AnimationSettings& a = animator_->Settings();
+    // The reader has put both in range already.
+    a.shortSteps = static_cast<int>(s.reals[docr::kShortSteps]);
+    a.mediumSteps = static_cast<int>(s.reals[docr::kMediumSteps]);
+    const std::uint32_t bits = (static_cast<std::uint32_t>(s.words[kLinkedWordLow]) & 0xFFF) |
+                               ((static_cast<std::uint32_t>(s.words[kLinkedWordHigh]) & 0xFFF) << 12);
+    for (int slot = 0; slot < kAnimatedLetters; ++slot)
+        a.linked[static_cast<std::size_t>(slot)] = (bits >> slot) & 1;
 }
+
+int TPlotAWin::RevolutionSource() const {
+    auto turnable = [this](int i) {
+        const ExampleRecord& e = examples_[i];
+        const bool texts = e.Kind() == kExplicit     ? !e.texts[1].empty() && !e.Flag(exo::kFlag59)
+                           : e.Kind() == kPolar      ? !e.texts[2].empty()
+                           : e.Kind() == kParametric ? !e.texts[0].empty() && !e.texts[1].empty()
+                                                     : false;
+        return texts && e.Shown() && !e.IsDerived();
+    };
+    // The example chosen in the open inventory; else the newest one that can be turned.
+    const TInventDlg* inventory = Inventory();
+    if (inventory && inventory->GetDialog() && inventory->GetDialog()->IsVisible())
+        if (const int chosen = inventory->Selected(); chosen >= 0 && turnable(chosen))
+            return chosen;
+    for (int i = examples_.LastExample(); i >= 0; --i)
+        if (turnable(i))
+            return i;
+    return -1;
+}
+
 
 void TPlotAWin::ExamplesChanged() {
     TPlot11Win::ExamplesChanged();
@@ -66,9 +152,20 @@ void TPlotAWin::DrawOverlay(platform::Surface& surface) {
 }
 
 void TPlotAWin::OnCommand(int id) {
+    if (animator_ && animator_->OnCommand(id))
+        return;
+    // Any other command ends an animation first, as a key of the menu stops a drawing.
+    if (animator_)
+        animator_->Stop();
     if (analysis_ && analysis_->OnCommand(id))
         return;
     switch (id) {
+    case cmd::kRevolveInSpace:
+        if (const int index = RevolutionSource(); index < 0 || !sendToSpace)
+            ShowMessage(kNothingToDo);
+        else
+            sendToSpace(examples_[index]);
+        return;
     case cmd::kTrajectoryDyDx: OpenIvpDialog(kSlopeField); return;
     case cmd::kTrajectoryDyDt: OpenIvpDialog(kSystem); return;
     case cmd::kSequences: OpenIvpDialog(kRecursive); return;
@@ -199,6 +296,8 @@ void TPlotAWin::ChooseMouseExample() {
 }
 
 void TPlotAWin::OnDestroy() {
+    if (animator_)
+        animator_->Stop();
     if (analysis_)
         analysis_->WindowClosing();
 }

@@ -1,15 +1,22 @@
 #pragma once
 // The plane windows that measure and solve: the tools of the menus "&Um" and "&Dois", the
-// initial-value dialogs of systems, dy/dx and sequences, and the trajectory mouse mode.
-// The plane window and the mapper's windows share this level.
+// initial-value dialogs of systems, dy/dx and sequences, the trajectory mouse mode, the
+// letters' sliders and animations ("A&nim") and "Revolução em 3-dim". The plane window and
+// the mapper's windows share this level.
 #include "plane/PlaneAnalysis.h"
+#include "plane/PlaneAnimator.h"
 #include "plane/TIvpDlg.h"
 #include "plane/TPlot11Win.h"
 #include "plane/TSequenceDlg.h"
 
+#include <functional>
 #include <memory>
 
 namespace korvane {
+
+namespace cmd {
+inline constexpr int kRevolveInSpace = 24320;
+} // namespace cmd
 
 class TPlotAWin : public TPlot11Win {
 public:
@@ -19,12 +26,29 @@ public:
     void OnCommand(int id) override;
     void RefreshMenuChecks() override;
     void ExamplesChanged() override;
+    void DrawBase(platform::Surface& surface) override;
     void DrawOverlay(platform::Surface& surface) override;
+    void OnPaint(platform::Surface& front) override;
+    bool PaintChangedExamples(platform::Surface& front) override;
+    void OnKey(const platform::KeyEvent& key) override;
+    void OnTimer(int id) override;
     void OnDestroy() override;
 
+    // The sliders and animations of the letters.
+    PlaneAnimator& Animator() { return *animator_; }
     // A letter was set from outside its slider (a tool's "salvar x como"): the examples
-    // that use it are drawn again.
+    // that use it are drawn again and its slider follows.
     virtual void LetterSet(int slot);
+    // The animator changed letters and redraws what uses them; a window that shows the
+    // examples elsewhere too redraws that.
+    virtual void LettersAnimated() {}
+
+    // Where "Revolução em 3-dim" sends a curve: a space window (the last one opened, or a
+    // new one) that makes a surface of revolution of it. The program sets it.
+    std::function<void(const ExampleRecord&)> sendToSpace;
+    // The example that "Revolução em 3-dim" turns: the one chosen in the open inventory,
+    // else the last shown explicit, polar or parametric example with formula texts; or -1.
+    int RevolutionSource() const;
 
     // The tools of the menus "&Um" and "&Dois"; the program installs them once the window
     // exists.
@@ -47,6 +71,7 @@ protected:
     // Mode 125 marks the point where the button was let go on the example "&Mouse ..."
     // names, as a note of type 40.
     void OnCoordinatesPicked(long double x, long double y) override;
+    void AfterDocumentChanged() override;
 
 private:
     void ChooseMouseExample();
@@ -59,6 +84,7 @@ private:
     TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
     std::unique_ptr<PlaneAnalysis> analysis_;
     int mouseExample_ = -1; // the example mode 125 marks, or none
+    std::unique_ptr<PlaneAnimator> animator_;
 };
 
 } // namespace korvane

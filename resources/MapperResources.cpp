@@ -39,6 +39,10 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Separator, nullptr, 0},
     KV_NOTEBOOK_AND_LOCK_ITEMS,
     {K::Separator, nullptr, 0},
+    KV_PICTURE_OUTPUT_ITEMS,
+    {K::Command, "Simul Imp&rimir ...", 307},
+    KV_PICTURE_COPY_ITEMS,
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},
@@ -50,6 +54,7 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Command, "&3. Implícita ...\tF3", 903},
     {K::Command, "&4. Polar ...\tF4", 904},
     {K::Separator, nullptr, 0},
+    {K::Command, "Polino&mial ...", 905},
     {K::Popup, "&Segmento", 0},
     {K::Command, "(&x,y) ...", 906},
     {K::Command, "(&r,t) ...", 907},
@@ -66,10 +71,12 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Command, "dy/d&x ...", 913},
     {K::End, nullptr, 0},
     {K::Command, "Re&cursiva ...", 914},
+    {K::Command, "Revolução em &3-dim ...", 24320},
     {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
     {K::End, nullptr, 0},
     KV_PLANE_TOOL_MENUS,
+    KV_ANIM_MENU,
     {K::Popup, "&Mapa", 0},
     {K::Command, "&Nova ...", 1102},
     {K::Command, "&Grade ...", 758},
@@ -87,9 +94,13 @@ constexpr MenuItem kDomainMenu[] = {
     KV_LOOK_MENUS,
 };
 
-// The range window: the view, "E&nquadrar janela" and the look; no equations.
+// The range window: its picture's output, the view, "E&nquadrar janela" and the look; no
+// equations.
 constexpr MenuItem kRangeMenu[] = {
     {K::Popup, "&Arquivo", 0},
+    KV_PICTURE_OUTPUT_ITEMS,
+    KV_PICTURE_COPY_ITEMS,
+    {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},
@@ -111,7 +122,7 @@ constexpr Accelerator kViewKeys[] = {
     {'V', ModCtrl, 104},     {KeyPageDown, ModNone, 106}, {KeyPageUp, ModNone, 107}, {KeyLeft, ModNone, 322},
     {KeyRight, ModNone, 323}, {KeyDown, ModNone, 324},    {KeyUp, ModNone, 325},     {'L', ModCtrl, 111},
     {'Q', ModCtrl, 117},     {'R', ModCtrl, 103},         {'E', ModCtrl, 109},       {'G', ModCtrl, 320},
-    {KeyF5, ModNone, 923},
+    {KeyF5, ModNone, 923},   {'P', ModCtrl, 303},         {'P', ModCtrl | ModShift, 304},
 };
 
 constexpr Accelerator kDomainKeys[] = {
@@ -120,7 +131,7 @@ constexpr Accelerator kDomainKeys[] = {
     {'Q', ModCtrl, 117},     {'R', ModCtrl, 103},         {'E', ModCtrl, 109},       {'G', ModCtrl, 320},
     {KeyF5, ModNone, 923},   {'A', ModCtrl, 24302},       {'S', ModCtrl, 24303},     {'S', ModCtrl | ModShift, 24304},
     {KeyF1, ModNone, 901},   {KeyF2, ModNone, 902},       {KeyF3, ModNone, 903},     {KeyF4, ModNone, 904},
-    {'I', ModCtrl, 920},     {KeyF7, ModNone, 721},
+    {'I', ModCtrl, 920},     {KeyF7, ModNone, 721},       {'P', ModCtrl, 303},       {'P', ModCtrl | ModShift, 304},
 };
 
 constexpr int kFormula = 255;

@@ -25,3 +25,36 @@
     {K::Command, "&Interseções ...", 710}, \
     {K::Command, "I&ntegrações ...", 722}, \
     {K::End, nullptr, 0}
+
+// The popup "A&nim": the letters' sliders and how they animate.
+#define KV_ANIM_MENU \
+    {K::Popup, "A&nim", 0}, \
+    {K::Command, "&A ...", 601}, \
+    {K::Command, "&B ...", 602}, \
+    {K::Command, "&C ...", 603}, \
+    {K::Command, "&D ...", 604}, \
+    {K::Command, "&E ...", 605}, \
+    {K::Command, "&F ...", 606}, \
+    {K::Command, "&G ...", 607}, \
+    {K::Command, "&H ...", 608}, \
+    {K::Command, "&I ...", 609}, \
+    {K::Command, "&J ...", 610}, \
+    {K::Command, "&K ...", 611}, \
+    {K::Command, "&L ...", 612}, \
+    {K::Command, "&M ...", 613}, \
+    {K::Command, "&N ...", 614}, \
+    {K::Command, "&O ...", 615}, \
+    {K::Command, "&P ...", 616}, \
+    {K::Command, "&Q ...", 617}, \
+    {K::Command, "&R ...", 618}, \
+    {K::Command, "&S ...", 619}, \
+    {K::Command, "&T ...", 620}, \
+    {K::Command, "&U ...", 621}, \
+    {K::Command, "&V ...", 622}, \
+    {K::Command, "&W ...", 623}, \
+    {K::Command, "@ ...", 600}, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "&1=Unidades da barra ...", 1169}, \
+    {K::Command, "&2=Simultânea ...", 627}, \
+    {K::Command, "&0=Janela ligada ...", 874}, \
+    {K::End, nullptr, 0}

@@ -88,6 +88,7 @@ void TDom2Win::InstallGrid(const MapGrid& grid) {
 }
 
 void TDom2Win::AfterDocumentChanged() {
+    TMap2Win::AfterDocumentChanged();
     SetUpMapperState();
     FitRange();
     RefreshRange();
@@ -210,6 +211,7 @@ std::string TDom2Win::RangeTitle() const { return "contradomínio [" + BaseTitle
 void TDom2Win::RefreshRange() {
     if (TRan2Win* range = Range()) {
         range->SetBaseTitle(RangeTitle());
+        range->RemapFreehand();
         range->RedrawExamples();
     }
 }
@@ -221,7 +223,17 @@ void TDom2Win::DrawBase(platform::Surface& surface) {
         Range()->RedrawExamples();
 }
 
+// A letter in motion moves the map's picture too (the map may use it).
+void TDom2Win::LettersAnimated() {
+    if (TRan2Win* range = Range()) {
+        range->RemapFreehand();
+        range->RedrawExamples();
+    }
+}
+
 void TDom2Win::OnCommand(int id) {
+    // Every command ends an animation first; those of the sliders start afresh.
+    Animator().Stop();
     switch (id) {
     case cmd::kMapperClose:
         if (window_)
@@ -253,9 +265,10 @@ void TDom2Win::OnCommand(int id) {
 }
 
 void TDom2Win::SendPoint(platform::Point at, bool end) {
-    AddFreehand(at, end);
+    const WorldPoint p{view_.ToWorldX(at.x), view_.ToWorldY(at.y)};
+    AddFreehand(p, end);
     if (TRan2Win* range = Range())
-        range->AddImage(view_.ToWorldX(at.x), view_.ToWorldY(at.y), end);
+        range->AddImage(p.x, p.y, end);
 }
 
 void TDom2Win::FreehandMouse(const platform::MouseEvent& mouse) {

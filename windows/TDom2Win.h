@@ -61,6 +61,7 @@ public:
     void DrawBase(platform::Surface& surface) override;
     void ExamplesChanged() override;
     int EditExample(int index, bool isNew) override;
+    void LettersAnimated() override;
 
 protected:
     void OnModeMouse(const platform::MouseEvent& mouse) override;

@@ -3,6 +3,7 @@
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
@@ -11,6 +12,8 @@ namespace {
 // A stroke of a hand that never lets go must not eat the memory.
 constexpr std::size_t kMaxFreehandPoints = 1000000;
 constexpr int kCursorArm = 6;
+// Pixels beyond this are no place to draw a stroke to.
+constexpr long double kFarPixel = 1e6L;
 
 } // namespace
 
@@ -63,7 +66,7 @@ void TMap2Win::RefreshMenuChecks() {
     window_->CheckMenuItem(cmd::kMouseFreehand, mouseMode_ == cmd::kMouseFreehand);
 }
 
-void TMap2Win::AddFreehand(platform::Point at, bool end) {
+void TMap2Win::AddFreehand(WorldPoint at, bool end) {
     if (freehand_.size() >= kMaxFreehandPoints)
         return;
     freehand_.push_back({at, end});
@@ -92,7 +95,8 @@ void TMap2Win::DrawOverlay(platform::Surface& surface) {
     DrawCursor(surface);
 }
 
-// Strokes in the window's pen colour; an end flag starts a new stroke after its point.
+// Strokes in the window's pen colour; an end flag starts a new stroke after its point, and
+// so does a point the view cannot place.
 void TMap2Win::DrawFreehand(platform::Surface& surface) {
     const int width = std::max(1, Printing() ? widths_.axesPrinter : 1);
     surface.SetPen({PenRgb(SlotColour(kSlotAxes)), width, platform::PenStyle::Solid});
@@ -103,7 +107,12 @@ void TMap2Win::DrawFreehand(platform::Surface& surface) {
         stroke.clear();
     };
     for (const FreehandPoint& p : freehand_) {
-        stroke.push_back(p.at);
+        const long double px = view_.ToPixelX(p.at.x), py = view_.ToPixelY(p.at.y);
+        if (!(std::fabs(px) < kFarPixel) || !(std::fabs(py) < kFarPixel)) {
+            flush();
+            continue;
+        }
+        stroke.push_back({static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py))});
         if (p.end)
             flush();
     }

@@ -27,10 +27,10 @@ inline constexpr int kMapperClose = 24310;
 inline constexpr std::int32_t kDomainIdentifier = 871;
 inline constexpr std::int32_t kRangeIdentifier = 872;
 
-// A pixel of a freehand stroke; `end` closes the stroke (or, in the range window, marks a
-// point where the map failed).
+// A point of a freehand stroke, in world coordinates so that the strokes follow the view;
+// `end` closes the stroke (or, in the range window, marks a point where the map failed).
 struct FreehandPoint {
-    platform::Point at;
+    WorldPoint at;
     bool end = false;
 };
 
@@ -45,7 +45,7 @@ public:
     static void Link(TMap2Win& domain, TMap2Win& range);
 
     const std::vector<FreehandPoint>& Freehand() const { return freehand_; }
-    void AddFreehand(platform::Point at, bool end);
+    void AddFreehand(WorldPoint at, bool end);
     void ClearFreehand();
     // The stroke drawn so far ends at its last point.
     void MarkFreehandBreak();

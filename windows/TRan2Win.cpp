@@ -10,8 +10,6 @@ namespace korvane {
 namespace {
 
 constexpr long double kEnlarge = 1.02L;
-// Pixels beyond this are no place to draw a stroke to.
-constexpr long double kFarPixel = 1e6L;
 
 } // namespace
 
@@ -44,12 +42,14 @@ void TRan2Win::AddImage(long double x, long double y, bool end) {
         MarkFreehandBreak();
         return;
     }
-    const long double px = view_.ToPixelX(x), py = view_.ToPixelY(y);
-    if (!(std::fabs(px) < kFarPixel) || !(std::fabs(py) < kFarPixel)) {
-        MarkFreehandBreak();
-        return;
-    }
-    AddFreehand({static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py))}, end);
+    AddFreehand({x, y}, end);
+}
+
+void TRan2Win::RemapFreehand() {
+    ClearFreehand();
+    if (TDom2Win* domain = Domain())
+        for (const FreehandPoint& p : domain->Freehand())
+            AddImage(p.at.x, p.at.y, p.end);
 }
 
 void TRan2Win::ShowImageOf(WorldPoint p) {

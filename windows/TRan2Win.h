@@ -23,6 +23,8 @@ public:
     // A freehand point of the domain: its image joins the strokes; where the map fails
     // the stroke ends.
     void AddImage(long double x, long double y, bool end);
+    // The images of all the domain's strokes again, after the map or its letters changed.
+    void RemapFreehand();
     // The domain's cursor: its image is shown, or nothing where the map fails.
     void ShowImageOf(WorldPoint p);
 

@@ -375,9 +375,51 @@ TEST_F(Mapper, FreehandBreaksWhereTheMapFails) {
     ASSERT_EQ(range->Freehand().size(), 4u) << "the point at x = 0 has no image";
     EXPECT_TRUE(range->Freehand()[1].end) << "the stroke ends before the undefined point";
     EXPECT_FALSE(range->Freehand()[0].end);
+    // Strokes are kept in world coordinates: a zoom moves their pixels, a new map their images.
+    const WorldPoint first = domain->Freehand()[0].at;
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kZoomOut));
+    platform::RecordingSurface overlay({500, 500});
+    domain->DrawOverlay(overlay);
+    const auto drawn = overlay.OfKind(platform::Primitive::Kind::Polyline);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].points[0], (platform::Point{v.ToPixelXInt(first.x), v.ToPixelYInt(first.y)}));
+    EXPECT_NE(drawn[0].points[0].x, zero - 20);
+    AddMap("x", "2y");
+    ASSERT_EQ(range->Freehand().size(), 5u);
+    EXPECT_TRUE(Close(range->Freehand()[0].at.y, 2 * first.y, 1e-18L));
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kEraseDrawings));
     EXPECT_TRUE(domain->Freehand().empty());
     EXPECT_TRUE(range->Freehand().empty());
+}
+
+// The domain's sliders move the range too when the letter is in the map, and its
+// "Revolução em 3-dim" sends the domain's curve.
+TEST_F(Mapper, DomainLettersAndRevolution) {
+    const int curve = domain->Examples().Append(kExplicit, 9);
+    domain->Examples()[curve].texts[1] = "0.75";
+    ASSERT_EQ(domain->CompileExample(curve, false), 0);
+    domain->Context().SetLetter(1, 1);
+    AddMap("x", "ay");
+    auto& rangeWindow = *static_cast<platform::MemoryWindow*>(range->GetWindow());
+    const auto curvePixelsNear = [&](long double y) {
+        const View& v = range->GetView();
+        const int row = v.ToPixelYInt(y);
+        return rangeWindow.Front().CountPixels(range->PenRgb(9), {0, row - 2, 500, row + 3});
+    };
+    rangeWindow.RunPendingRepaint();
+    EXPECT_GT(curvePixelsNear(0.75L), 50);
+    ASSERT_TRUE(DomainWindow().ChooseMenu(601));
+    ASSERT_NE(domain->Animator().ExistingSliderDialog(1), nullptr);
+    domain->Context().SetLetter(1, -1);
+    domain->Animator().LetterChanged(1);
+    ASSERT_TRUE(rangeWindow.RunPendingRepaint());
+    EXPECT_EQ(curvePixelsNear(0.75L), 0);
+    EXPECT_GT(curvePixelsNear(-0.75L), 50);
+
+    std::string sent;
+    domain->sendToSpace = [&sent](const ExampleRecord& e) { sent = e.texts[1]; };
+    ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kRevolveInSpace));
+    EXPECT_EQ(sent, "0.75");
 }
 
 TEST_F(Mapper, DocumentsRoundTripByteForByte) {
