@@ -415,6 +415,10 @@ constexpr ControlTemplate kDerive301[] = {
     {C::RadioButton, 251, "d/dx", 0, true}, {C::RadioButton, 252, "d/dy"},
     {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
 };
+constexpr ControlTemplate kDerive305[] = {
+    {C::RadioButton, 251, "d/dx", 0, true}, {C::RadioButton, 252, "d/dy"}, {C::RadioButton, 253, "d/dz"},
+    {C::Button, 1, "ok", 0, true}, {C::Button, 2, "cancelar"},
+};
 
 constexpr NamedMenu kMenus[] = {
     {"PLOT3MENU", kPlot3Menu},
@@ -451,6 +455,7 @@ constexpr DialogTemplate kDialogs[] = {
     {"SETOBS", "coordenadas observador", kSetObserver},
     {"AXLEN", "definir tamanho", kAxisLength},
     {"DERIV301", "derivar", kDerive301},
+    {"DERIV305", "derivar", kDerive305},
 };
 
 } // namespace

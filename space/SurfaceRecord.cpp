@@ -144,7 +144,8 @@ void SetRecordBox(ExampleRecord& e, const SpacePoint& low, const SpacePoint& hig
 }
 
 bool CanDeriveSurface(const ExampleRecord& source) {
-    return source.Kind() == kSurfaceExplicit && source.Tree(0) && source.Tree(1) && source.Tree(2);
+    return (source.Kind() == kSurfaceExplicit && source.Tree(0) && source.Tree(1) && source.Tree(2)) ||
+           (source.Kind() == kSurfaceImplicit && source.Tree(2));
 }
 
 int CompileSurfaceDerivative(EvalContext& context, const ExampleRecord& source, ExampleRecord& derived) {
@@ -152,13 +153,18 @@ int CompileSurfaceDerivative(EvalContext& context, const ExampleRecord& source, 
         tree = ExprTree();
     if (!CanDeriveSurface(source))
         return 117;
-    const int letter = derived.I16(kDerivedVariable) == kSlotY ? op::LetterY : op::LetterX;
+    const std::int16_t variable = derived.I16(kDerivedVariable);
+    if (variable == kSlotZ && source.Kind() != kSurfaceImplicit)
+        return 117;
+    const int letter = variable == kSlotY ? op::LetterY : variable == kSlotZ ? op::LetterZ : op::LetterX;
     if (!Differentiate(context, source.Tree(2), letter, derived.compiled[2])) {
         derived.compiled[2] = ExprTree();
         return 117;
     }
-    derived.compiled[0] = CopyTree(source.compiled[0]);
-    derived.compiled[1] = CopyTree(source.compiled[1]);
+    if (source.Tree(0))
+        derived.compiled[0] = CopyTree(source.compiled[0]);
+    if (source.Tree(1))
+        derived.compiled[1] = CopyTree(source.compiled[1]);
     return 0;
 }
 

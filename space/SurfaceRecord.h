@@ -80,9 +80,12 @@ int SurfaceLineWidth(const ExampleRecord& e);
 
 // "derivar" for an explicit surface z = f(x, y): the derived record keeps in byte 32 the
 // letter slot of the variable (X or Y) and its trees are x, y and the partial derivative
-// of f. 0, or 117 when the derivative cannot be built (the trees are then empty).
+// of f. For an implicit surface F = 0 (X, Y or Z) the derived record is the implicit
+// surface dF/dv = 0: where it meets F = 0 the surface's tangent plane holds the v axis,
+// so its level curves there mark the outline of F = 0 seen along that axis.
+// 0, or 117 when the derivative cannot be built (the trees are then empty).
 inline constexpr int kDerivedVariable = exo::kParameterLetter;
-inline constexpr std::int16_t kSlotX = 'X' - 64, kSlotY = 'Y' - 64;
+inline constexpr std::int16_t kSlotX = 'X' - 64, kSlotY = 'Y' - 64, kSlotZ = 'Z' - 64;
 bool CanDeriveSurface(const ExampleRecord& source);
 int CompileSurfaceDerivative(EvalContext& context, const ExampleRecord& source, ExampleRecord& derived);
 

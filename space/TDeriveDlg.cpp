@@ -12,7 +12,7 @@ void TDeriveDlg::OnInit(platform::Dialog& dialog) {
 
 void TDeriveDlg::OnClose(platform::Dialog& dialog, int result) {
     if (result == 1)
-        variable_ = dialog.GetCheck(kByY) ? kSlotY : kSlotX;
+        variable_ = dialog.GetCheck(kByY) ? kSlotY : dialog.GetCheck(kByZ) ? kSlotZ : kSlotX;
 }
 
 } // namespace korvane

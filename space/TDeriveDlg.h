@@ -1,5 +1,6 @@
 #pragma once
-// "derivar" of an explicit surface z = f(x, y): which partial derivative, d/dx or d/dy.
+// "derivar" of an explicit surface z = f(x, y) or an implicit one F = 0: which partial
+// derivative, d/dx or d/dy (or d/dz of an implicit surface).
 #include <cstdint>
 
 #include "platform/DialogHandler.h"
@@ -8,7 +9,7 @@ namespace korvane {
 
 class TDeriveDlg : public platform::DialogHandler {
 public:
-    static constexpr int kByX = 251, kByY = 252;
+    static constexpr int kByX = 251, kByY = 252, kByZ = 253;
 
     void OnInit(platform::Dialog& dialog) override;
     void OnClose(platform::Dialog& dialog, int result) override;

@@ -18,7 +18,6 @@ namespace korvane {
 
 namespace {
 
-constexpr int kSlotZ = 'Z' - op::LetterAt;
 const char* const kAxisNames[3] = {"x", "y", "z"};
 
 long double Component(const SpacePoint& p, int k) { return k == 0 ? p.x : k == 1 ? p.y : p.z; }

@@ -30,6 +30,13 @@ constexpr int kNothingToDo = 9;
 // The colour slot of the box.
 constexpr int kSlotBox = 4;
 
+// The inventory's line of a derived record: the derivative and its source's formula.
+std::string DerivedText(const ExampleRecord& derived, const std::string& source) {
+    const std::int16_t v = derived.I16(kDerivedVariable);
+    const std::string by = v == kSlotY ? "d/dy " : v == kSlotZ ? "d/dz " : "d/dx ";
+    return FitToField(derived.Kind() == kSurfaceImplicit ? by + "(" + source + ")" : by + source, kMaxFormulaLength);
+}
+
 } // namespace
 
 TPlotRWin::TPlotRWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
@@ -196,8 +203,9 @@ int TPlotRWin::DeriveExample(int index) {
         return TPlotQWin::DeriveExample(index);
     if (!CanDeriveSurface(examples_[index]))
         return -1;
+    const std::int16_t kind = examples_[index].Kind();
     TDeriveDlg choice;
-    if (platform_.RunModal("DERIV301", choice, window_.get()) != 1)
+    if (platform_.RunModal(kind == kSurfaceImplicit ? "DERIV305" : "DERIV301", choice, window_.get()) != 1)
         return -1;
     if (examples_.Full()) {
         ShowMessage(kTableFull);
@@ -210,13 +218,13 @@ int TPlotRWin::DeriveExample(int index) {
     derived.SetI16(exo::kSource1, static_cast<std::int16_t>(index));
     derived.SetI16(kDerivedVariable, choice.Variable());
     derived.pointNotes.clear();
-    derived.texts[4] = FitToField((choice.Variable() == kSlotY ? "d/dy " : "d/dx ") + derived.texts[4],
-                                  kMaxFormulaLength);
+    derived.trajectories.clear(); // level curves of the source lie on another surface
+    derived.texts[4] = DerivedText(derived, derived.texts[4]);
     if (const int code = CompileSurfaceDerivative(context_, examples_[index], derived); code != 0) {
         ShowMessage(code);
         return -1;
     }
-    const int made = examples_.Append(kSurfaceExplicit, colour);
+    const int made = examples_.Append(kind, colour);
     examples_[made] = std::move(derived);
     RecomputeLettersInUse();
     grids_.resize(static_cast<std::size_t>(examples_.Count()));
@@ -271,9 +279,16 @@ int TPlotRWin::EditExample(int index, bool isNew) {
         CompileExample(index);
     RecomputeLettersInUse();
     AfterRecordEdited(index);
-    // Derived records follow their source's new formula.
+    // Derived records follow their source's new formula; an implicit one's level curves
+    // lie on the old surface.
     for (int i = index + 1; i < examples_.Count(); ++i)
         if (examples_[i].IsDerived() && examples_[i].I16(exo::kSource1) == index) {
+            ExampleRecord& derived = examples_[i];
+            derived.texts[2] = e.texts[2];
+            const std::string text = DerivedText(derived, e.texts[4]);
+            if (derived.Kind() == kSurfaceImplicit && text != derived.texts[4])
+                derived.trajectories.clear();
+            derived.texts[4] = text;
             RecompileDerived(i);
             AfterRecordEdited(i);
         }

@@ -66,8 +66,10 @@ void TSpaceObjectDlg::OnInit(platform::Dialog& dialog) {
     const ExampleRecord& e = example_;
     for (int k = 0; k < FieldCount(e.Kind()); ++k)
         dialog.SetText(211 + k, e.texts[static_cast<std::size_t>(TextSlot(211 + k))]);
-    if (e.Kind() == kSurfaceImplicit)
+    if (e.Kind() == kSurfaceImplicit) {
         dialog.SetText(211, e.texts[4]);
+        dialog.Enable(211, !e.IsDerived()); // its equation is its source's derivative
+    }
     dialog.SetText(221, FieldText(e.Real(exo::kMinimum)));
     dialog.SetText(223, FieldText(e.Real(exo::kMaximum)));
     dialog.SetText(225, FieldText(e.Real(sko::kArrowT)));
@@ -125,6 +127,13 @@ int TSpaceObjectDlg::ReadSystem(const platform::Dialog& dialog, ExampleRecord& c
 }
 
 int TSpaceObjectDlg::ReadImplicit(const platform::Dialog& dialog, ExampleRecord& copy) const {
+    SpacePoint low, high;
+    if (copy.IsDerived()) {
+        if (const int code = ReadDialogBox(env_, dialog, kBoxFirst, low, high); code != 0)
+            return code;
+        SetRecordBox(copy, low, high);
+        return 0;
+    }
     std::string equation = dialog.GetText(211), difference;
     // F = f-(g) takes three characters more than the equation.
     if (equation.size() > static_cast<std::size_t>(kMaxFormulaLength - 3))
@@ -133,7 +142,6 @@ int TSpaceObjectDlg::ReadImplicit(const platform::Dialog& dialog, ExampleRecord&
         return code;
     if (const int code = env_.compiler->CompileFormula(difference); code != 0)
         return code;
-    SpacePoint low, high;
     if (const int code = ReadDialogBox(env_, dialog, kBoxFirst, low, high); code != 0)
         return code;
     // Curves of another equation are no level curves of this one.

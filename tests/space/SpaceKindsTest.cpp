@@ -14,6 +14,8 @@
 #include "space/SurfaceGrid.h"
 #include "graph/ColourTable.h"
 #include "plane/TTimeWin.h"
+#include "plane/TInventDlg.h"
+#include "space/TDeriveDlg.h"
 #include "space/TLevelsDlg.h"
 #include "space/TSpaceObjectDlg.h"
 #include "space/TSurfaceDlg.h"
@@ -369,6 +371,46 @@ TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
         EXPECT_EQ(platform.Messages().size(), messages + 1);
         EXPECT_EQ(window->LevelsDialog()->Curves().size(), kept.size());
     }
+}
+
+// "derivar" of F = 0 is the implicit surface dF/dv = 0, without the source's level curves;
+// it follows an edit of its source and a reopened document.
+TEST_F(SpaceWindowTest, DerivedImplicitSurfaceIsThePartialDerivative) {
+    ScriptOk();
+    window->OnCommand(cmd::kNewSurfaceImplicit);
+    window->Examples()[0].trajectories.emplace_back();
+    window->OnCommand(920); // "Inventário ..."
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        d.Press(TDeriveDlg::kByZ);
+        d.Enter();
+    });
+    platform::MemoryDialog* inventory = platform.FindDialog("INVENT");
+    ASSERT_NE(inventory, nullptr);
+    ASSERT_TRUE(inventory->Select(TInventDlg::kList, 0));
+    ASSERT_TRUE(inventory->Press(TInventDlg::kDerive));
+    using Derivative = long double (*)(const SpacePoint&);
+    const auto expectDerivative = [](TPlot3Win& w, Derivative dF) {
+        ASSERT_EQ(w.Examples().Count(), 2);
+        const ExampleRecord& d = w.Examples()[1];
+        EXPECT_EQ(d.Kind(), kSurfaceImplicit);
+        EXPECT_TRUE(d.trajectories.empty());
+        LevelField field(w.Context(), d);
+        for (const SpacePoint& p : {SpacePoint{1, 2, 3}, SpacePoint{-0.5L, 0.25L, -2}}) {
+            long double f = 0;
+            ASSERT_TRUE(field.Value(p, f)) << p;
+            EXPECT_NEAR(static_cast<double>(f), static_cast<double>(dF(p)), 1e-15) << p;
+        }
+    };
+    expectDerivative(*window, [](const SpacePoint& p) { return 2 * p.z; });
+    ScriptOk({{211, "xx+yy+zzz=4"}});
+    window->EditExample(0, false);
+    const Derivative cubic = [](const SpacePoint& p) { return 3 * p.z * p.z; };
+    expectDerivative(*window, cubic);
+    const std::string path = (folder.Path() / "derivada.kv3").string();
+    ASSERT_EQ(window->SaveDocument(path), 0);
+    auto reopened = MakeWindow();
+    ASSERT_EQ(reopened->OpenDocument(path), 0);
+    expectDerivative(*reopened, cubic);
 }
 
 // Systems by Runge-Kutta against their closed forms, sequences term by term; a path
