@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "expr/Derivative.h"
+#include "expr/Evaluator.h"
 #include "expr/Opcodes.h"
 #include "expr/RealProgram.h"
 #include "expr/TreeOps.h"
@@ -208,8 +209,15 @@ void InitialiseSpaceObject(ExampleRecord& e, std::int16_t kind, std::int16_t col
     }
 }
 
-int FinishSpaceCompile(EvalContext& context, ExampleRecord& e) {
+int FinishSpaceCompile(FormulaCompiler& compiler, ExampleRecord& e) {
+    EvalContext& context = compiler.Context();
     switch (e.Kind()) {
+    case kSpaceSegment:
+        for (const int slot : {kSegmentQSlot, kSegmentRSlot})
+            e.compiled[static_cast<std::size_t>(slot)] =
+                compiler.CompileFormula(e.texts[static_cast<std::size_t>(slot)]) == 0 ? compiler.TakeResult()
+                                                                                     : ExprTree();
+        return 0;
     case kSpaceCurve:
         for (int k = 0; k < 3; ++k) {
             ExprTree& d = e.compiled[static_cast<std::size_t>(4 + k)];
@@ -289,8 +297,10 @@ bool PlaneFormulas(const SpacePoint& normal, const SpacePoint& at, long double s
     return true;
 }
 
-SpacePoint PointPosition(const ExampleRecord& e) {
-    const SpacePoint v = ReadPoint(e, sko::kPointAt);
+namespace {
+
+// The cartesian position of a point typed as (x, y, z), (r, θ, z) or (ρ, θ, φ).
+SpacePoint PointFromTyped(const ExampleRecord& e, const SpacePoint& v) {
     switch (e.I16(sko::kPointType)) {
     case 1: return {v.x * std::cos(v.y), v.x * std::sin(v.y), v.z};
     case 2: return {v.x * std::sin(v.z) * std::cos(v.y), v.x * std::sin(v.z) * std::sin(v.y), v.x * std::cos(v.z)};
@@ -298,29 +308,58 @@ SpacePoint PointPosition(const ExampleRecord& e) {
     }
 }
 
+// A segment's two ends or a point (in `from`) at the current letters, so that each member
+// of a family stands where its letter puts it; as stored when a formula is missing. False
+// when a formula is undefined for this member.
+bool ObjectAt(EvalContext& context, const ExampleRecord& e, SpacePoint& from, SpacePoint& to) {
+    const bool segment = e.Kind() == kSpaceSegment;
+    static constexpr int kSlots[6] = {0, 1, 2, 3, kSegmentQSlot, kSegmentRSlot};
+    const int count = segment ? 6 : 3;
+    long double v[6] = {};
+    for (int k = 0; k < count; ++k) {
+        ExprNode* tree = e.Tree(kSlots[k]);
+        if (!tree) {
+            from = ReadPoint(e, segment ? sko::kSegmentFrom : sko::kPointAt);
+            to = ReadPoint(e, sko::kSegmentTo);
+            return true;
+        }
+        if (!EvaluateNode(context, tree) || !std::isfinite(tree->value.re))
+            return false;
+        v[k] = tree->value.re;
+    }
+    from = {v[0], v[1], v[2]};
+    to = {v[3], v[4], v[5]};
+    return true;
+}
+
+} // namespace
+
+SpacePoint PointPosition(const ExampleRecord& e) { return PointFromTyped(e, ReadPoint(e, sko::kPointAt)); }
+
 void ComputeSampledBox(EvalContext& context, ExampleRecord& e, bool axesShown) {
     if (!e.Flag(spo::kAutoBox) || !IsBoxedFromSamples(e.Kind()))
         return;
     SpacePoint low{1e18L, 1e18L, 1e18L}, high{-1e18L, -1e18L, -1e18L};
-    if (e.Kind() == kSpacePoint) {
-        const SpacePoint p = PointPosition(e), quarter{0.25L, 0.25L, 0.25L};
-        low = p - quarter;
-        high = p + quarter;
-    } else {
+    const SpacePoint quarter{0.25L, 0.25L, 0.25L};
+    const CurveSampler curve(e, 0);
+    // Every member of a family.
+    ForEachMember(context, e, [&] {
+        SpacePoint from, to;
         if (e.Kind() == kSpaceCurve) {
-            const CurveSampler curve(e, 0);
             const long double t0 = e.Real(exo::kMinimum), t1 = e.Real(exo::kMaximum);
-            for (int i = 0; i <= 100; ++i) {
-                SpacePoint p;
-                if (curve.At(context, t0 + i * (t1 - t0) / 100, p))
-                    Widen(low, high, p);
-            }
-        } else {
-            Widen(low, high, ReadPoint(e, sko::kSegmentFrom));
-            Widen(low, high, ReadPoint(e, sko::kSegmentTo));
+            for (int i = 0; i <= 100; ++i)
+                if (curve.At(context, t0 + i * (t1 - t0) / 100, from))
+                    Widen(low, high, from);
+        } else if (ObjectAt(context, e, from, to)) {
+            const bool point = e.Kind() == kSpacePoint;
+            Widen(low, high, point ? PointFromTyped(e, from) - quarter : from);
+            Widen(low, high, point ? PointFromTyped(e, from) + quarter : to);
         }
-        if (!(low.x <= high.x))
-            return; // nothing defined: the box stays as it was
+        return true;
+    });
+    if (!(low.x <= high.x))
+        return; // nothing defined: the box stays as it was
+    if (e.Kind() != kSpacePoint) {
         long double* lows[3] = {&low.x, &low.y, &low.z};
         long double* highs[3] = {&high.x, &high.y, &high.z};
         for (int k = 0; k < 3; ++k) {
@@ -381,9 +420,8 @@ void DrawArrow(EvalContext& context, CurveContext& c, const ExampleRecord& e, co
     }
 }
 
-void DrawPoint(CurveContext& c, const ExampleRecord& e, platform::Pen pen) {
-    const SpacePoint p = PointPosition(e);
-    const SpacePoint v = ReadPoint(e, sko::kPointAt);
+void DrawPoint(CurveContext& c, const ExampleRecord& e, platform::Pen pen, const SpacePoint& v) {
+    const SpacePoint p = PointFromTyped(e, v);
     platform::Pen dotted = pen;
     dotted.style = platform::PenStyle::Dotted;
     auto segment = [&](const SpacePoint& a, const SpacePoint& b) {
@@ -444,14 +482,21 @@ void DrawSpaceObject(EvalContext& context, CurveContext& c, const ExampleRecord&
         });
         return;
     }
-    case kSpaceSegment: {
-        const SpacePoint a = ReadPoint(e, sko::kSegmentFrom), b = ReadPoint(e, sko::kSegmentTo);
-        DrawParameterCurve(
-            c, [&](long double s, SpacePoint& p) { return p = a + s * (b - a), true; }, 0, 1,
-            straightSegments ? 1 : PlottedCount(e, 0));
+    case kSpaceSegment:
+    case kSpacePoint:
+        ForEachMember(context, e, [&] {
+            SpacePoint a, b;
+            if (!ObjectAt(context, e, a, b))
+                return !(c.poll && c.poll());
+            if (e.Kind() == kSpacePoint)
+                DrawPoint(c, e, pen, a);
+            else
+                DrawParameterCurve(
+                    c, [&](long double s, SpacePoint& p) { return p = a + s * (b - a), true; }, 0, 1,
+                    straightSegments ? 1 : PlottedCount(e, 0));
+            return !(c.poll && c.poll());
+        });
         return;
-    }
-    case kSpacePoint: DrawPoint(c, e, pen); return;
     default: return;
     }
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "expr/FormulaCompiler.h"
 #include "space/SlowSurface.h"
 
 namespace korvane {
@@ -32,6 +33,9 @@ inline constexpr int kRevolutionOfX = 357;    // byte
 inline constexpr int kRevolutionLetter = 359; // 16-bit letter code
 } // namespace sko
 
+// A segment's q and r (its texts 5 and 6) compile into these slots.
+inline constexpr int kSegmentQSlot = 5, kSegmentRSlot = 6;
+
 inline constexpr int kMaxArrowSize = 200;
 inline constexpr int kMaxPointSize = 100;
 
@@ -41,10 +45,11 @@ bool IsBoxedFromSamples(int kind);
 // A new curve, segment or point (sub-type 0..2) with its defaults.
 void InitialiseSpaceObject(ExampleRecord& e, std::int16_t kind, std::int16_t colour, int pointType = 0);
 
-// After the compile step: a curve's derivatives (for its arrow) into slots 4..6; a tube's
+// After the compile step: a segment's q and r into their slots (without them it stands
+// where its stored numbers say); a curve's derivatives (for its arrow) into slots 4..6; a tube's
 // three formulas of (t, u) from its curve and radius; a revolution's from its plane
 // curve and axis. 0, or the code of a failure.
-int FinishSpaceCompile(EvalContext& context, ExampleRecord& e);
+int FinishSpaceCompile(FormulaCompiler& compiler, ExampleRecord& e);
 
 // A surface of revolution of a plane example (explicit, polar or parametric) about the x
 // (axis 0) or the y axis: the texts of its plane curve, its parameter range and its
@@ -56,14 +61,14 @@ bool MakeRevolution(const ExampleRecord& plane, int axis, std::int16_t colour, E
 // `normal`, of side `size`; false when the normal vanishes.
 bool PlaneFormulas(const SpacePoint& normal, const SpacePoint& at, long double size, std::string (&out)[3]);
 
-// A point record's cartesian position.
+// A point record's cartesian position, as stored.
 SpacePoint PointPosition(const ExampleRecord& e);
 
 // The automatic box of a curve, segment or point; with a fixed box nothing changes.
 void ComputeSampledBox(EvalContext& context, ExampleRecord& e, bool axesShown);
 
-// Draws a curve (with its arrow), a segment or a point. `straightSegments`: no surface
-// can cut a segment, which is then one stroke.
+// Draws a curve (with its arrow), a segment or a point, each member of its letter family.
+// `straightSegments`: no surface can cut a segment, which is then one stroke.
 void DrawSpaceObject(EvalContext& context, CurveContext& c, const ExampleRecord& e, bool straightSegments);
 
 } // namespace korvane

@@ -187,7 +187,7 @@ int TPlotRWin::NewSpaceObject(std::int16_t kind, int pointType) {
 int TPlotRWin::CompileExample(int index, bool showFailure) {
     int code = TPlotQWin::CompileExample(index, showFailure);
     if (code == 0 && IsSpaceKind(examples_[index].Kind())) {
-        code = FinishSpaceCompile(context_, examples_[index]);
+        code = FinishSpaceCompile(compiler_, examples_[index]);
         if (code != 0 && showFailure)
             ShowMessage(code);
     }

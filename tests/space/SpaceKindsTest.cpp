@@ -57,7 +57,7 @@ TEST(Tube, PointsCircleTheCurveSquareToItsTangent) {
         Compiled c;
         ExampleRecord e;
         c.Make(e, kSurfaceTube, r.texts);
-        ASSERT_EQ(FinishSpaceCompile(c.context, e), 0);
+        ASSERT_EQ(FinishSpaceCompile(c.compiler, e), 0);
         SurfaceSampler sampler(c.context, e);
         ASSERT_TRUE(sampler.Usable());
         for (long double t : {0.0L, 0.7L, 2.0L, 5.5L}) {
@@ -109,7 +109,7 @@ TEST(Revolution, PointsKeepTheCurvesDistanceFromTheAxis) {
         EXPECT_EQ(e.Real(exo::kMaximum), 3);
         Compiled c;
         ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
-        ASSERT_EQ(FinishSpaceCompile(c.context, e), 0);
+        ASSERT_EQ(FinishSpaceCompile(c.compiler, e), 0);
         SurfaceSampler sampler(c.context, e);
         for (long double t : {-2.0L, 0.5L, 3.0L})
             for (long double u : {0.0L, 1.0L, 4.0L}) {
@@ -164,23 +164,25 @@ TEST(Plane, ParallelogramLiesInThePlaneWithSquareSides) {
     EXPECT_FALSE(PlaneFormulas({0, 0, 0}, {1, 1, 1}, 2, none));
 }
 
-// Automatic boxes of curves, segments and points.
+// Automatic boxes of curves, segments and points, of every member of a family.
 TEST(SampledBox, CurvesSegmentsAndPoints) {
     struct Row {
         const char* rule;
         std::int16_t kind;
-        std::vector<std::string> texts; // curve formulas
-        SpacePoint a, b;                // segment ends, or the point
+        std::vector<std::string> texts; // formulas, or a segment's or point's numbers
         bool axes;
+        long double familyLast; // not 0: a family of A = 0, familyLast / 2, familyLast
         SpacePoint low, high;
         double tolerance;
     } rows[] = {
         // A curve in the plane z = 2: height 1 around it, then 1 % at each end.
-        {"flat circle", kSpaceCurve, {"cos(t)", "sin(t)", "2"}, {}, {}, false, {-1.02L, -1.02L, 1.49L}, {1.02L, 1.02L, 2.51L}, 1e-3},
-        {"helix", kSpaceCurve, {}, {}, {}, false, {-1.02L, -1.02L, -0.02L * kPi}, {1.02L, 1.02L, 2.02L * kPi}, 2e-3},
-        {"segment", kSpaceSegment, {}, {0, 1, 2}, {2, 1, 4}, false, {-0.02L, 0.49L, 1.98L}, {2.02L, 1.51L, 4.02L}, 1e-15},
-        {"point", kSpacePoint, {}, {1, 2, 3}, {}, false, {0.75L, 1.75L, 2.75L}, {1.25L, 2.25L, 3.25L}, 1e-15},
-        {"point with the axes", kSpacePoint, {}, {1, 2, 3}, {}, true, {0, 0, 0}, {1.25L, 2.25L, 3.25L}, 1e-15},
+        {"flat circle", kSpaceCurve, {"cos(t)", "sin(t)", "2"}, false, 0, {-1.02L, -1.02L, 1.49L}, {1.02L, 1.02L, 2.51L}, 1e-3},
+        {"helix", kSpaceCurve, {}, false, 0, {-1.02L, -1.02L, -0.02L * kPi}, {1.02L, 1.02L, 2.02L * kPi}, 2e-3},
+        {"segment", kSpaceSegment, {"0", "1", "2", "2", "", "1", "4"}, false, 0, {-0.02L, 0.49L, 1.98L}, {2.02L, 1.51L, 4.02L}, 1e-15},
+        {"point", kSpacePoint, {"1", "2", "3"}, false, 0, {0.75L, 1.75L, 2.75L}, {1.25L, 2.25L, 3.25L}, 1e-15},
+        {"point with the axes", kSpacePoint, {"1", "2", "3"}, true, 0, {0, 0, 0}, {1.25L, 2.25L, 3.25L}, 1e-15},
+        {"family of segments", kSpaceSegment, {"0", "0", "0", "A", "", "1", "0"}, false, 2, {-0.02L, -0.01L, -0.51L}, {2.02L, 1.01L, 0.51L}, 1e-15},
+        {"family of points", kSpacePoint, {"0", "A", "0"}, false, 2, {-0.25L, -0.25L, -0.25L}, {0.25L, 2.25L, 0.25L}, 1e-15},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.rule);
@@ -189,9 +191,11 @@ TEST(SampledBox, CurvesSegmentsAndPoints) {
         InitialiseSpaceObject(e, r.kind, 4);
         for (std::size_t k = 0; k < r.texts.size(); ++k)
             e.texts[k] = r.texts[k];
+        e.SetFlag(exo::kIsFamily, r.familyLast != 0);
+        e.SetI16(exo::kFamilySteps, 2);
+        e.SetReal(exo::kFamilyLast, r.familyLast);
         ASSERT_EQ(CompileExample(c.compiler, e, false), 0);
-        WritePoint(e, sko::kSegmentFrom, r.a);
-        WritePoint(e, sko::kSegmentTo, r.b);
+        ASSERT_EQ(FinishSpaceCompile(c.compiler, e), 0);
         ComputeSampledBox(c.context, e, r.axes);
         const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
         EXPECT_NEAR((double)Length(low - r.low), 0, r.tolerance) << low;
@@ -227,6 +231,9 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
     ScriptOk({{219, "40"}});
     window->OnCommand(cmd::kNewSegment);
     EXPECT_EQ(lines(), 1u);
+    window->Examples()[0].SetFlag(exo::kIsFamily, true); // A from 0 to 1 in 20 steps
+    EXPECT_EQ(lines(), 21u) << "a stroke per member";
+    window->Examples()[0].SetFlag(exo::kIsFamily, false);
     ScriptOk({{213, "0.1x"}}, {TSurfaceDlg::kFast});
     window->OnCommand(cmd::kNewSurfaceExplicit);
     window->Examples()[1].SetShown(true);
