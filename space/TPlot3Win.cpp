@@ -91,6 +91,8 @@ bool TPlot3Win::ShowLevels() {
         };
         PlaceBeside(*levelWindow_, levelWindow_->SettingsWereRead());
     }
+    // A field typed in the level-curve window knows the user's functions as here.
+    levelWindow_->Functions() = functions_;
     if (!levelsHandler_)
         levelsHandler_ = std::make_unique<TLevelsDlg>(MakeLevelsHost());
     if (!levelsDialog_)
