@@ -79,8 +79,10 @@ void TInventDlg::Fill(platform::Dialog& dialog, int select) {
 void TInventDlg::UpdateButtons(platform::Dialog& dialog) {
     const int index = dialog.ListSelection(kList);
     const bool any = index >= 0 && index <= window_.Examples().LastExample();
-    for (int id : {kEdit, kDelete, kCopy, kDuplicate, kShowGraph, kShowEquation, kName, kFamily})
+    for (int id : {kEdit, kDelete, kCopy, kDuplicate, kShowGraph, kShowEquation, kName})
         dialog.Enable(id, any);
+    // A cobweb draws one orbit: a family of it would draw nothing more.
+    dialog.Enable(kFamily, any && !IsWeb(window_.Examples()[index]));
     dialog.Enable(kDerive, any && window_.CanDerive(window_.Examples()[index]));
     dialog.Enable(kTable, any && HasTableOfValues(window_.Examples()[index]));
     dialog.Enable(kWeb, any && CanMakeWeb(window_.Examples()[index]));

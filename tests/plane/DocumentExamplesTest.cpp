@@ -123,8 +123,10 @@ void Inequalities(TPlot2Win& w) {
 void Cobweb(TPlot2Win& w) {
     Look(w, 0.6L);
     w.SetSquareView(0.5L, 0.5L, 0.6L);
+    w.Axes().decimalsX = w.Axes().decimalsY = 1;
+    w.Axes().tickX = w.Axes().tickY = 0.2L;
     Add(w, kExplicit, 4, "logistica").texts[1] = "2.9x(1-x)";
-    ExampleRecord& web = Add(w, kRecursive, 6, "web");
+    ExampleRecord& web = Add(w, kRecursive, 6, "teia");
     web.SetI16(exo::kDerivation, kWebDerivation);
     web.SetI16(exo::kSource1, 0);
     web.SetReal(exo::kWebStart, 0.1L);

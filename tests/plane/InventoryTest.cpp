@@ -205,6 +205,8 @@ TEST_F(Inventory, WebDrawsTheIterationOfItsSource) {
     ScriptOk({{TWebDlg::kStart, "0"}, {TWebDlg::kSteps, "3"}});
     ASSERT_TRUE(Press(0, TInventDlg::kWeb));
     ASSERT_EQ(Examples().LastExample(), 1);
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 1));
+    EXPECT_FALSE(Dialog()->IsEnabled(TInventDlg::kFamily));
     // 0 -> 1 -> 1.5 -> 1.75
     EXPECT_EQ(strokes(platform::PenStyle::Solid),
               web({{0, 0}, {0, 1}, {1, 1}, {1, 1.5L}, {1.5L, 1.5L}, {1.5L, 1.75L}, {1.75L, 1.75L}}));
