@@ -260,26 +260,6 @@ TEST_F(GraphWindowTest, DialogRefusals) {
     }
 }
 
-TEST_F(GraphWindowTest, ZoomFactorAndStepDialogs) {
-    GraphTestWindow w(platform, options);
-    platform.AnswerInput("2");
-    w.OnCommand(108);
-    ASSERT_EQ(platform.Inputs().size(), 1u);
-    EXPECT_EQ(platform.Inputs()[0].prompt, res::String(17));
-    EXPECT_EQ(platform.Inputs()[0].initial, "1.10000");
-    EXPECT_EQ(w.GetView().zoomFactor, 2);
-    platform.AnswerInput("0");
-    w.OnCommand(108);
-    EXPECT_EQ(w.GetView().zoomFactor, 2);
-    ASSERT_EQ(platform.Messages().size(), 1u);
-    EXPECT_EQ(platform.Messages()[0].text, Message(code::NotUnderstood));
-    platform.AnswerInput("10");
-    w.OnCommand(321);
-    EXPECT_EQ(platform.Inputs()[2].initial, "5.00");
-    EXPECT_EQ(platform.Inputs()[2].prompt, res::String(18));
-    EXPECT_TRUE(Close(w.GetView().step, 0.1L, 1e-18L));
-}
-
 TEST_F(GraphWindowTest, ZoomBoxWithTheInvertingBand) {
     GraphTestWindow w(platform, options);
     w.OnCommand(121);
@@ -424,42 +404,6 @@ TEST_F(GraphWindowTest, GridDialogWithoutChangeDoesNotRedraw) {
     EXPECT_FALSE(w.Memory().RepaintPending());
 }
 
-TEST_F(GraphWindowTest, PiAndMinusCodes) {
-    struct Row {
-        const char* what;
-        int command;
-        std::optional<std::string> answer;
-        int piChar, minusChar;
-        bool minusCustom;
-        int message; // the result code shown, 0: none
-    } rows[] = {
-        {"pi 80", 73, "80", 80, 150, false, 0},
-        {"pi 31", 73, "31", 112, 150, false, code::OutOfLimits},
-        {"minus 151", 92, "151", 112, 151, true, 0},
-        {"minus 256", 92, "256", 112, 150, false, code::OutOfLimits},
-        {"minus 31", 92, "31", 112, 150, false, code::OutOfLimits},
-        {"minus cancelled", 92, std::nullopt, 112, 150, false, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        const auto fresh = FreshPlatform();
-        MemoryPlatform& local = *fresh;
-        GraphTestWindow w(local, options);
-        local.AnswerInput(r.answer);
-        w.OnCommand(r.command);
-        EXPECT_EQ(w.Axes().piChar, r.piChar);
-        EXPECT_EQ(w.Axes().minusChar, r.minusChar);
-        EXPECT_EQ(w.Axes().minusCustom, r.minusCustom);
-        EXPECT_EQ(w.Memory().IsMenuItemChecked(92), r.minusCustom);
-        if (r.message) {
-            ASSERT_EQ(local.Messages().size(), 1u);
-            EXPECT_EQ(local.Messages()[0].text, Message(r.message));
-        } else {
-            EXPECT_TRUE(local.Messages().empty());
-        }
-    }
-}
-
 TEST_F(GraphWindowTest, TogglesAndTheirChecks) {
     GraphTestWindow w(platform, options);
     EXPECT_TRUE(w.Memory().IsMenuItemChecked(220));
@@ -596,18 +540,43 @@ TEST_F(GraphWindowTest, UseDefaultsSkipsReading) {
     EXPECT_EQ(w.Axes().tickLen, 10);
 }
 
-TEST_F(GraphWindowTest, LineWidthCommands) {
+// Commands that ask one number in an input box, showing the value in use: a refused
+// answer shows its code and keeps the value.
+TEST_F(GraphWindowTest, InputBoxCommands) {
+    using Value = long double (*)(GraphTestWindow&);
+    const Value zoom = [](GraphTestWindow& w) { return w.GetView().zoomFactor; };
+    const Value step = [](GraphTestWindow& w) { return w.GetView().step; };
+    const Value pi = [](GraphTestWindow& w) { return (long double)w.Axes().piChar; };
+    // The custom minus's code, negative while the standard one is in use.
+    const Value minus = [](GraphTestWindow& w) {
+        return (long double)(w.Axes().minusCustom ? w.Axes().minusChar : -w.Axes().minusChar);
+    };
+    const Value axesScreen = [](GraphTestWindow& w) { return (long double)w.Widths().axesScreen; };
+    const Value axesPrinter = [](GraphTestWindow& w) { return (long double)w.Widths().axesPrinter; };
+    const Value gridPrinter = [](GraphTestWindow& w) { return (long double)w.Widths().gridPrinter; };
     struct Row {
         const char* what;
         int command;
-        const char* answer;
-        int expected;
-        int message; // the result code shown, 0: none
+        std::optional<std::string> answer;
+        Value value;
+        long double expected;
+        int message;              // the result code shown, 0: none
+        const char* initial = ""; // the value shown in the box, when checked
+        int prompt = 0;           // its string, when checked
     } rows[] = {
-        {"screen axes", 100, "3", 3, 0},
-        {"negative", 100, "-1", 1, kNotPositive},
-        {"printer below one", 101, "0", 1, 0},
-        {"grid printer", 151, "4", 4, 0},
+        {"zoom factor", 108, "2", zoom, 2, 0, "1.10000", 17},
+        {"zoom factor 0", 108, "0", zoom, 1.1L, code::NotUnderstood},
+        {"step in per cent", 321, "10", step, 0.1L, 0, "5.00", 18},
+        {"pi 80", 73, "80", pi, 80, 0},
+        {"pi 31", 73, "31", pi, 112, code::OutOfLimits},
+        {"minus 151", 92, "151", minus, 151, 0},
+        {"minus 256", 92, "256", minus, -150, code::OutOfLimits},
+        {"minus 31", 92, "31", minus, -150, code::OutOfLimits},
+        {"minus cancelled", 92, std::nullopt, minus, -150, 0},
+        {"screen axes", 100, "3", axesScreen, 3, 0},
+        {"negative", 100, "-1", axesScreen, 1, kNotPositive},
+        {"printer below one", 101, "0", axesPrinter, 1, 0},
+        {"grid printer", 151, "4", gridPrinter, 4, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -616,11 +585,13 @@ TEST_F(GraphWindowTest, LineWidthCommands) {
         GraphTestWindow w(local, options);
         local.AnswerInput(r.answer);
         w.OnCommand(r.command);
-        const int actual = r.command == 100   ? w.Widths().axesScreen
-                           : r.command == 101 ? w.Widths().axesPrinter
-                                              : w.Widths().gridPrinter;
-        EXPECT_EQ(actual, r.expected);
+        EXPECT_TRUE(Close(r.value(w), r.expected, 1e-18L)) << static_cast<double>(r.value(w));
+        EXPECT_EQ(w.Memory().IsMenuItemChecked(92), w.Axes().minusCustom);
         ASSERT_EQ(local.Inputs().size(), 1u);
+        if (*r.initial) {
+            EXPECT_EQ(local.Inputs()[0].initial, r.initial);
+            EXPECT_EQ(local.Inputs()[0].prompt, res::String(r.prompt));
+        }
         if (r.message) {
             ASSERT_EQ(local.Messages().size(), 1u);
             EXPECT_EQ(local.Messages()[0].text, Message(r.message));
