@@ -98,16 +98,6 @@ TEST_F(FnLibDlgTest, RefusalsShowTheirMessageAndFocusTheField) {
     }
 }
 
-TEST_F(FnLibDlgTest, EnterAppendsAndRefillsTheList) {
-    MemoryDialog& d = Open();
-    Define(d, "f", "x^2-1");
-    Define(d, "g", "x^2+y^2", true);
-    EXPECT_TRUE(platform.Messages().empty());
-    EXPECT_EQ(ListLines(d), (std::vector<std::string>{"F(X) = X^2-1", "G(X,Y) = X^2+Y^2"}));
-    ASSERT_EQ(library.Count(), 2u);
-    EXPECT_EQ(library.At(1).kind, kFunctionOfXY);
-}
-
 // Warnings do not block: the record is stored after them.
 TEST_F(FnLibDlgTest, WarningsWithoutXOrY) {
     MemoryDialog& d = Open();
@@ -120,10 +110,12 @@ TEST_F(FnLibDlgTest, WarningsWithoutXOrY) {
     EXPECT_EQ(library.Count(), 2u);
 }
 
+// "enter" appends and refills the list; "editar" loads a record that "enter" overwrites.
 TEST_F(FnLibDlgTest, EditOverwritesTheSelectedRecord) {
     MemoryDialog& d = Open();
     Define(d, "f", "x+1");
     Define(d, "g", "x*y", true);
+    EXPECT_EQ(ListLines(d), (std::vector<std::string>{"F(X) = X+1", "G(X,Y) = X*Y"}));
     ASSERT_TRUE(d.Select(Dlg::kList, 1));
     d.Press(Dlg::kEdit);
     EXPECT_EQ(d.GetText(Dlg::kName), "G");
