@@ -114,6 +114,11 @@ void AnalysisTools::DrawOverlay(platform::Surface& surface) {
         riemann_->DrawStrips(surface);
 }
 
+void AnalysisTools::DrawOverlayThrough(PlaneDrawContext& context) {
+    if (riemann_)
+        riemann_->DrawStrips(context.surface, &context);
+}
+
 void InstallAnalysisTools(TPlotAWin& window) {
     window.SetAnalysis(std::make_unique<AnalysisTools>(window));
 }

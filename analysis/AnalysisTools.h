@@ -25,6 +25,7 @@ public:
     void RefreshMenu() override;
     void ExamplesChanged() override;
     void DrawOverlay(platform::Surface& surface) override;
+    void DrawOverlayThrough(PlaneDrawContext& context) override;
 
     TZeroDlg* ZeroDialog() const { return zero_.get(); }
     TRiemDlg* RiemannDialog() const { return riemann_.get(); }

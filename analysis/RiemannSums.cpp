@@ -12,7 +12,6 @@ namespace korvane {
 
 namespace {
 
-constexpr int kStopKey = 'S';
 constexpr int kParabolaPieces = 8;
 
 } // namespace
@@ -66,32 +65,31 @@ RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& r
     return out;
 }
 
-void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule,
-                       long double a, long double b, std::int64_t n,
-                       const std::function<bool(long double x, long double& y)>& g) {
+void RiemannStripOutlines(const View& view, RiemannRule rule, long double a, long double b, std::int64_t n,
+                          const std::function<bool(long double x, long double& y)>& g,
+                          const std::function<void(const std::vector<WorldPoint>&)>& outline) {
     const std::int64_t strips =
         std::max<std::int64_t>(1, std::min<std::int64_t>(n, view.clientW / 4));
     const long double h = (b - a) / static_cast<long double>(strips);
-    const auto px = [&](long double x) { return view.ToPixelXInt(x); };
-    const auto py = [&](long double y) {
-        // Far beyond the window a strip is only its side: keep the pixel in range.
-        return view.ToPixelYInt(std::clamp(y, view.ymin - 2 * view.ry, view.ymax + 2 * view.ry));
+    // Far beyond the window a strip is only its side: keep its height in range.
+    const auto at = [&](long double x, long double y) {
+        return WorldPoint{x, std::clamp(y, view.ymin - 2 * view.ry, view.ymax + 2 * view.ry)};
     };
     RandomGenerator random(1); // the same picture at every repaint
-    std::vector<platform::Point> outline;
+    std::vector<WorldPoint> path;
     for (std::int64_t i = 0; i < strips; ++i) {
         const long double x0 = a + static_cast<long double>(i) * h;
         const long double x1 = i + 1 == strips ? b : x0 + h;
         long double y0 = 0, y1 = 0, ym = 0;
         const bool d0 = g(x0, y0), d1 = g(x1, y1), dm = g((x0 + x1) / 2, ym);
-        outline.clear();
-        outline.push_back({px(x0), py(0)});
+        path.clear();
+        path.push_back(at(x0, 0));
         switch (rule) {
         case kTrapezoidal:
             if (!d0 || !d1)
                 continue;
-            outline.push_back({px(x0), py(y0)});
-            outline.push_back({px(x1), py(y1)});
+            path.push_back(at(x0, y0));
+            path.push_back(at(x1, y1));
             break;
         case kParabolic:
             if (!d0 || !d1 || !dm)
@@ -101,7 +99,7 @@ void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule
                 // The parabola through the ends and the midpoint, in Lagrange form.
                 const long double y =
                     y0 * (1 - t) * (1 - 2 * t) + ym * 4 * t * (1 - t) + y1 * t * (2 * t - 1);
-                outline.push_back({px(x0 + t * (x1 - x0)), py(y)});
+                path.push_back(at(x0 + t * (x1 - x0), y));
             }
             break;
         default: {
@@ -121,13 +119,13 @@ void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule
             }
             if (!defined)
                 continue;
-            outline.push_back({px(x0), py(height)});
-            outline.push_back({px(x1), py(height)});
+            path.push_back(at(x0, height));
+            path.push_back(at(x1, height));
             break;
         }
         }
-        outline.push_back({px(x1), py(0)});
-        surface.Polyline(outline);
+        path.push_back(at(x1, 0));
+        outline(path);
     }
 }
 

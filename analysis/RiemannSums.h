@@ -3,11 +3,13 @@
 // 3n + 1 evaluations (left, midpoint, right, trapezoidal, parabolic, random point), and
 // the strips that show one rule on the graph.
 #include "graph/View.h"
+#include "plane/PointKinds.h"
 #include "platform/Surface.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace korvane {
 
@@ -50,9 +52,10 @@ RiemannResults RiemannSums(EvalContext& context, ExprNode* g, RandomGenerator& r
 inline constexpr std::int64_t kRiemannProgressEvery = 1 << 18;
 
 // The strips of one rule over [a, b]: n of them, at most a quarter of the window's width
-// in pixels, outlined with the current pen. `g` gives the value at a point.
-void DrawRiemannStrips(platform::Surface& surface, const View& view, RiemannRule rule,
-                       long double a, long double b, std::int64_t n,
-                       const std::function<bool(long double x, long double& y)>& g);
+// in pixels, each outline handed over as a closed-off path of world points (from the foot
+// at a strip's left end round to the foot at its right end). `g` gives the value at a point.
+void RiemannStripOutlines(const View& view, RiemannRule rule, long double a, long double b, std::int64_t n,
+                          const std::function<bool(long double x, long double& y)>& g,
+                          const std::function<void(const std::vector<WorldPoint>&)>& outline);
 
 } // namespace korvane

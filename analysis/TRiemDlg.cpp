@@ -7,6 +7,7 @@
 #include "expr/TreeOps.h"
 #include "graph/NumberText.h"
 #include "plane/ExampleCompiler.h"
+#include "plane/MappedPath.h"
 #include "plane/PointNote.h"
 #include "plane/TPlotAWin.h"
 #include "platform/Dialog.h"
@@ -212,7 +213,7 @@ int TRiemDlg::MakeIndefiniteIntegral() {
     return 0;
 }
 
-void TRiemDlg::DrawStrips(platform::Surface& surface) {
+void TRiemDlg::DrawStrips(platform::Surface& surface, PlaneDrawContext* through) {
     if (!IsOpen() || !(fields.methodMask & kStripsBit))
         return;
     ExampleRecord *f = nullptr, *second = nullptr;
@@ -237,7 +238,21 @@ void TRiemDlg::DrawStrips(platform::Surface& surface) {
     };
     surface.SetPen(
         {owner.PenRgb(owner.SlotColour(kStripColourSlot)), 1, platform::PenStyle::Solid});
-    DrawRiemannStrips(surface, owner.GetView(), rule, fields.lower, fields.upper, fields.count, g);
+    const View& view = owner.GetView();
+    std::vector<platform::Point> pixels;
+    const auto outline = [&](const std::vector<WorldPoint>& path) {
+        if (through) {
+            MappedPath image(*through);
+            for (std::size_t i = 1; i < path.size(); ++i)
+                image.Segment(path[i - 1].x, path[i - 1].y, path[i].x, path[i].y);
+            return;
+        }
+        pixels.clear();
+        for (const WorldPoint& p : path)
+            pixels.push_back({view.ToPixelXInt(p.x), view.ToPixelYInt(p.y)});
+        surface.Polyline(pixels);
+    };
+    RiemannStripOutlines(view, rule, fields.lower, fields.upper, fields.count, g, outline);
     context.letterValues[kLetterX] = saved;
 }
 

@@ -33,8 +33,9 @@ public:
     int MakeIndefiniteIntegral();
     const RiemannResults& Last() const { return last_; }
 
-    // The strips, while the dialog is open and "visualizar" is on.
-    void DrawStrips(platform::Surface& surface);
+    // The strips, while the dialog is open and "visualizar" is on; with `through`, their
+    // images under that drawing's point map, on its surface and view.
+    void DrawStrips(platform::Surface& surface, PlaneDrawContext* through = nullptr);
 
     // Closing takes the strips away.
     void OnClose(platform::Dialog& dialog, int result) override;

@@ -1,5 +1,6 @@
 #include "plane/PointNote.h"
 
+#include "plane/MappedPath.h"
 #include "platform/Cp1252.h"
 #include "platform/Real80.h"
 
@@ -87,12 +88,44 @@ bool Finite(long double v) {
     return std::isfinite(v) && std::fabs(v) < 1e18L;
 }
 
+// Under a point map the ticks of an interval are the images of the domain's ticks and
+// the marks sit at the images of their points.
+void DrawOneMapped(PlaneDrawContext& c, const PointNote& n, const NotePlace& p, const NumberFormat& format) {
+    const View& source = c.SourceView();
+    platform::Surface& s = c.surface;
+    const std::string text = ShortLabel(n, format);
+    if (p.interval) {
+        const long double half = kTickHalf * source.unitY;
+        MappedPath ticks(c);
+        for (long double x : {p.x, p.y}) {
+            ticks.Segment(x, -half, x, half);
+            ticks.Lift();
+        }
+        platform::Point mid;
+        if (MappedPath::ImagePixel(c, (p.x + p.y) / 2, 0, mid)) {
+            s.SetTextAlign(platform::AlignCenter | platform::AlignTop);
+            s.TextOut({mid.x, mid.y + kTickHalf + 2}, text);
+        }
+        return;
+    }
+    platform::Point at;
+    if (!MappedPath::ImagePixel(c, p.x, p.y, at))
+        return;
+    s.Ellipse({at.x - kMarkRadius, at.y - kMarkRadius, at.x + kMarkRadius + 1, at.y + kMarkRadius + 1});
+    s.SetTextAlign(platform::AlignLeft | platform::AlignBottom);
+    s.TextOut({at.x + kMarkRadius + 2, at.y - kMarkRadius}, text);
+}
+
 void DrawOne(PlaneDrawContext& c, const PointNote& n, const NotePlace& p,
              const NumberFormat& format) {
     const View& v = c.view;
     platform::Surface& s = c.surface;
     if (!Finite(p.x) || !Finite(p.y))
         return;
+    if (c.Mapped()) {
+        DrawOneMapped(c, n, p, format);
+        return;
+    }
     const std::string text = ShortLabel(n, format);
     if (p.interval) {
         if (!(v.ymin <= 0 && v.ymax >= 0))

@@ -1,7 +1,9 @@
 #include "windows/TDom2Win.h"
 
+#include "plane/EquationLabel.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
+#include "plane/PointNote.h"
 #include "plane/TEditExmpDlg.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
@@ -191,7 +193,7 @@ bool TDom2Win::FitRange() {
     return true;
 }
 
-int TDom2Win::DrawMapped(platform::Surface& surface, const View& view, TPreWin& painter) {
+PlaneDrawContext TDom2Win::MappedContext(platform::Surface& surface, const View& view, TPreWin& painter) {
     PlaneDrawContext context{surface, view, context_, examples_, drawSettings_, {}, {}, {}, {}};
     context.settings.pointMapExample = ActiveMap() ? activeMap_ : -1;
     // Points are computed where the domain shows them; only their images are the range's.
@@ -200,10 +202,32 @@ int TDom2Win::DrawMapped(platform::Surface& surface, const View& view, TPreWin& 
     context.penRgb = [&painter](int index) { return painter.PenRgb(index); };
     context.background = painter.BackgroundRgb();
     context.pollKey = [&painter] { return painter.PeekKey(); };
+    return context;
+}
+
+int TDom2Win::DrawMapped(platform::Surface& surface, const View& view, TPreWin& painter) {
+    PlaneDrawContext context = MappedContext(surface, view, painter);
     int key = 0;
     for (int i = 0; i <= examples_.LastExample() && key != kStopKey; ++i)
         key = DrawExample(context, i);
+    if (key != kStopKey)
+        DrawPointNotes(context, FontSpecOf(kFontNames), format_);
+    DrawEquationLabels(context, FontSpecOf(kFontNames));
     return key;
+}
+
+void TDom2Win::DrawMappedOverlay(platform::Surface& surface, const View& view, TPreWin& painter) {
+    if (!Analysis())
+        return;
+    PlaneDrawContext context = MappedContext(surface, view, painter);
+    Analysis()->DrawOverlayThrough(context);
+}
+
+// What the tools show over the domain (the strips of a sum) shows in the range too.
+void TDom2Win::DrawOverlay(platform::Surface& surface) {
+    TMap2Win::DrawOverlay(surface);
+    if (Range() && !Printing())
+        Range()->Redraw(0);
 }
 
 std::string TDom2Win::RangeTitle() const { return "contradomínio [" + BaseTitle() + "]"; }

@@ -45,9 +45,11 @@ public:
     // The range window's view around the images of the grid nodes; false when no node
     // has an image (the view is then left alone).
     bool FitRange();
-    // The domain's examples drawn onto the range window's surface in its view, each point
-    // through the active map.
+    // The domain's examples with their marks drawn onto the range window's surface in its
+    // view, each point through the active map.
     int DrawMapped(platform::Surface& surface, const View& view, TPreWin& painter);
+    // What the tools draw over the domain, through the map the same way.
+    void DrawMappedOverlay(platform::Surface& surface, const View& view, TPreWin& painter);
     // The title the range window shows: "contradomínio [" + this title + "]".
     std::string RangeTitle() const;
     void RefreshRange();
@@ -59,6 +61,7 @@ public:
     void OnCommand(int id) override;
     void OnDestroy() override;
     void DrawBase(platform::Surface& surface) override;
+    void DrawOverlay(platform::Surface& surface) override;
     void ExamplesChanged() override;
     int EditExample(int index, bool isNew) override;
     void LettersAnimated() override;
@@ -68,6 +71,7 @@ protected:
     void AfterDocumentChanged() override;
 
 private:
+    PlaneDrawContext MappedContext(platform::Surface& surface, const View& view, TPreWin& painter);
     void SetUpMapperState();
     void InstallGrid(const MapGrid& grid);
     void FreehandMouse(const platform::MouseEvent& mouse);

@@ -67,6 +67,12 @@ void TRan2Win::DrawBase(platform::Surface& surface) {
     EndDrawingStatus();
 }
 
+void TRan2Win::DrawOverlay(platform::Surface& surface) {
+    if (TDom2Win* domain = Domain())
+        domain->DrawMappedOverlay(surface, view_, *this);
+    TMap2Win::DrawOverlay(surface);
+}
+
 void TRan2Win::OnCommand(int id) {
     switch (id) {
     case cmd::kMapperClose:

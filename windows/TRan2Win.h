@@ -30,6 +30,7 @@ public:
 
     void OnCommand(int id) override;
     void DrawBase(platform::Surface& surface) override;
+    void DrawOverlay(platform::Surface& surface) override;
     // Closing the range window alone loses nothing: the domain holds the document.
     bool OnClose() override { return true; }
 

@@ -11,6 +11,8 @@
 #include "platform/memory/RecordingSurface.h"
 #include "resources/Resources.h"
 
+#include <algorithm>
+
 namespace korvane {
 namespace {
 
@@ -202,6 +204,20 @@ TEST_F(RiemannDialog, StripsOfTheLeftRuleInColourSlotThirteen) {
                   (platform::Point{view.ToPixelXInt(x0), view.ToPixelYInt(x0)}))
             << i;
         EXPECT_EQ(strips[i].pen.colour, window->PenRgb(window->SlotColour(13)));
+    }
+    // Through a point map (the mapper's range) each corner goes to its image under
+    // (2x - y, x + y): the top left corner (x0, x0) to (x0, 2 x0).
+    const int map = Add(kMapPlane, {{0, "2x-y"}, {1, "x+y"}});
+    platform::RecordingSurface mapped(platform::Size{500, 500});
+    PlaneDrawContext context{mapped, view, window->Context(), window->Examples(), {}, {}, {}, {}, {}};
+    context.settings.pointMapExample = map;
+    Riem().DrawStrips(mapped, &context);
+    const auto images = mapped.OfKind(platform::Primitive::Polyline);
+    ASSERT_EQ(images.size(), 4u);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const long double x0 = 0.5L * static_cast<long double>(i);
+        const platform::Point corner{view.ToPixelXInt(x0), view.ToPixelYInt(2 * x0)};
+        EXPECT_NE(std::find(images[i].points.begin(), images[i].points.end(), corner), images[i].points.end()) << i;
     }
     d->Press(TComboDlg::kClose);
     surface.Clear();

@@ -4,6 +4,7 @@
 #include "expr/FormulaCompiler.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
+#include "plane/PointNote.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RecordingSurface.h"
@@ -390,6 +391,25 @@ TEST_F(Mapper, FreehandBreaksWhereTheMapFails) {
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kEraseDrawings));
     EXPECT_TRUE(domain->Freehand().empty());
     EXPECT_TRUE(range->Freehand().empty());
+}
+
+// A zero marked on y = x - 1 sits at the image of (1, 0), (2, 1) under (2x - y, x + y).
+TEST_F(Mapper, MarksGoThroughTheMap) {
+    const int curve = domain->Examples().Append(kExplicit, 9);
+    domain->Examples()[curve].texts[1] = "x-1";
+    ASSERT_EQ(domain->CompileExample(curve, false), 0);
+    PointNote zero;
+    zero.type = note::kZero;
+    zero.values[0] = 1;
+    ASSERT_TRUE(AddPointNote(domain->Examples()[curve], zero));
+    AddMap();
+    platform::RecordingSurface surface({500, 500});
+    domain->DrawMapped(surface, range->GetView(), *range);
+    const auto marks = surface.OfKind(platform::Primitive::Kind::Ellipse);
+    ASSERT_EQ(marks.size(), 1u);
+    const View& v = range->GetView();
+    EXPECT_EQ((marks[0].rect.left + marks[0].rect.right - 1) / 2, v.ToPixelXInt(2));
+    EXPECT_EQ((marks[0].rect.top + marks[0].rect.bottom - 1) / 2, v.ToPixelYInt(1));
 }
 
 // The domain's sliders move the range too when the letter is in the map, and its
