@@ -557,9 +557,12 @@ TEST_F(Mapper, ExampleDocuments) {
         const char* file;
         bool complex;
         long double low, high;
+        const char *u = nullptr, *v = nullptr;
+        bool moreKinds = false; // a line, an ellipse, an orbit and a parabola with its zeros
     };
     const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
-    for (const Example& example : {Example{"cisalhamento.ma2", false, -2, 2}, Example{"quadrado.maz", true, -1.5L, 1.5L}}) {
+    for (const Example& example : {Example{"cisalhamento.ma2", false, -2, 2}, Example{"quadrado.maz", true, -1.5L, 1.5L},
+                                   Example{"tipos.ma2", false, -2, 2, "x+yy/4", "y", true}}) {
         SCOPED_TRACE(example.file);
         domain->NewMapperDocument(example.complex);
         MapGrid grid = DefaultMapGrid();
@@ -579,7 +582,41 @@ TEST_F(Mapper, ExampleDocuments) {
         ExampleRecord& segment = domain->Examples()[AddSegment("-1.5", "0.5", "1.5", "0.5")];
         segment.SetI16(exo::kWidth, 2);
         segment.SetI16(exo::kRadio, 0); // solid
-        ASSERT_GE(AddMap(), 0);
+        if (example.moreKinds) {
+            struct Kind {
+                std::int16_t kind;
+                int colour;
+                std::vector<const char*> texts;
+            };
+            for (const Kind& k : {Kind{kLine, 7, {"1", "1", "1"}}, Kind{kImplicit, 2, {"", "", "xx/4+yy-1"}},
+                                  Kind{kSystem, 13, {"-y", "x"}}, Kind{kExplicit, 8, {"", "xx/2-1"}}}) {
+                ExampleRecord& added = domain->Examples()[domain->Examples().Append(k.kind, static_cast<std::int16_t>(k.colour))];
+                for (std::size_t i = 0; i < k.texts.size(); ++i)
+                    added.texts[i] = k.texts[i];
+                added.SetI16(exo::kWidth, 2);
+                added.SetI16(exo::kRadio, 0);
+                added.SetFlag(exo::kFlag56, true); // the ellipse is searched for
+                if (k.kind == kSystem) {
+                    TrajectoryRecord orbit;
+                    orbit.SetI16(tro::kKind, kSystem);
+                    orbit.SetReal(tro::kStartX, 0.5L);
+                    orbit.SetReal(tro::kEndT, 6.3L);
+                    orbit.SetReal(tro::kStepSize, 0.01L);
+                    orbit.SetI16(tro::kMethod, 2);
+                    orbit.SetI16(tro::kDirectionY, 1);
+                    added.trajectories.push_back(orbit);
+                }
+                for (long double zero : {-1.4142135623730950488L, 1.4142135623730950488L}) {
+                    PointNote mark;
+                    mark.type = note::kZero;
+                    mark.values[0] = zero;
+                    if (k.kind == kExplicit)
+                        AddPointNote(added, mark);
+                }
+                ASSERT_EQ(domain->CompileExample(domain->Examples().LastExample(), false), 0);
+            }
+        }
+        ASSERT_GE(AddMap(example.u, example.v), 0);
         for (const std::string& folderPath : {folder.WithSlash(), out ? std::string(out) + "/" : std::string()}) {
             if (folderPath.empty())
                 continue;
