@@ -274,13 +274,6 @@ void QtWindow::Shown() {
             widget_->windowHandle()->setTransientParent(owner->widget_->windowHandle());
     }
     RequestRepaint();
-    // A window manager that draws no frame never frames it: after a while the window's
-    // own geometry is the truth, so that the user's moves are stored.
-    std::weak_ptr<int> alive = alive_;
-    QTimer::singleShot(3000, widget_, [this, alive] {
-        if (!alive.expired())
-            wantedPlacement_.reset();
-    });
 }
 
 void QtWindow::WidgetDestroyed() {
@@ -434,18 +427,28 @@ void QtWindow::SetPlacement(const Placement& p) {
     const Size inner = InnerSizeOf({p.width, p.height}, m);
     widget_->move(p.x, p.y);
     widget_->resize(inner.width, inner.height);
-    if (!framed)
+    if (!framed) {
         wantedPlacement_ = p;
+        placedRect_ = QRect(p.x, p.y, inner.width, inner.height);
+    }
     if (p.maximized)
         Maximize();
 }
 
 void QtWindow::FrameChanged() {
-    if (!wantedPlacement_ || !widget_ || !Framed(*widget_))
+    if (!wantedPlacement_ || !widget_)
         return;
-    platform_.SetLastFrameMargins(MarginsOf(*widget_));
-    const Placement wanted = *wantedPlacement_;
-    SetPlacement(wanted);
+    if (Framed(*widget_)) {
+        platform_.SetLastFrameMargins(MarginsOf(*widget_));
+        const Placement wanted = *wantedPlacement_;
+        SetPlacement(wanted);
+        return;
+    }
+    // Moved or sized by someone else while unframed (the user, under a manager that draws
+    // no frame): its own geometry is the truth from now on. No timeout: a manager may frame
+    // a window seconds late (a loaded machine, a manager started after the program).
+    if (widget_->isVisible() && !widget_->isMaximized() && widget_->geometry() != placedRect_)
+        wantedPlacement_.reset();
 }
 
 bool QtWindow::IsMinimized() const { return widget_ && widget_->isMinimized(); }

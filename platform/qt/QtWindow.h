@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QRect>
 
 #include <deque>
 #include <map>
@@ -119,6 +120,7 @@ private:
     std::set<int> pendingTimers_;
     std::optional<Size> pendingSize_;
     std::optional<Placement> wantedPlacement_; // asked for before the frame was known
+    QRect placedRect_;                          // the geometry given for it
     std::shared_ptr<int> alive_ = std::make_shared<int>(0); // expires with this object
     bool repaintWanted_ = false;
     bool repaintPosted_ = false;
