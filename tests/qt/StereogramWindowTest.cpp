@@ -52,9 +52,8 @@ TEST(StereogramWindow, PictureOfTheExampleSurface) {
     EXPECT_GT(dots, shot.width() * shot.height() / 20) << "about a tenth of the picture in dots";
     EXPECT_FALSE(rds->Stopped());
 
-    // Printed at 1 cm a unit one inch from the paper's corner, into a PDF read back at
-    // 100 dots a centimetre: the dots and guide dots fill the picture's place to its
-    // edges and stay inside it.
+    // Printed into a PDF at 1 cm a unit, an inch from the corner, read back at 100 dots a
+    // centimetre: the dots and the guide dots fill the picture's place to its edges.
     SettingsRecord& settings = rds->HeaderSettings();
     settings.printValues[0] = 1 / 2.54L, settings.printValues[1] = -1;
     settings.printValues[2] = settings.printValues[3] = 1;
@@ -62,17 +61,16 @@ TEST(StereogramWindow, PictureOfTheExampleSurface) {
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     printer.Device().setOutputFileName(QString::fromStdString(folder.File("page.pdf")));
     ASSERT_EQ(rds->Output().PrintOn(printer), 0);
-    testing::Process gs("/usr/bin/gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pnggray", "-r254",
-                                        "-sOutputFile=" + folder.File("page.png"), folder.File("page.pdf")});
-    ASSERT_EQ(gs.Wait(), 0);
+    ASSERT_EQ(testing::Process("/usr/bin/gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pnggray", "-r254",
+                                               "-sOutputFile=" + folder.File("page.png"), folder.File("page.pdf")})
+                  .Wait(),
+              0);
     const QImage page(QString::fromStdString(folder.File("page.png")));
-    ASSERT_FALSE(page.isNull());
     const QRectF place(254, 254, 200 * rds->GetView().rx, 200 * rds->GetView().ry);
     QRect inked;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                inked |= QRect(x, y, 1, 1);
+            inked |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
     EXPECT_TRUE(place.adjusted(-3, -3, 3, 3).contains(inked)) << "within the picture's place";
     EXPECT_GT(inked.right(), place.right() - place.width() / 20) << "to its right edge";
     EXPECT_GT(inked.bottom(), place.bottom() - place.height() / 20) << "the guide dots at its foot";
