@@ -83,7 +83,8 @@ std::string PictureOutput::AskTargetFile(const std::string& filter, const std::s
     request.title = "salvar como";
     request.filter = filter;
     // Beside the document the picture comes from.
-    const std::filesystem::path folder = std::filesystem::path(window_.FileName()).parent_path();
+    const std::filesystem::path folder =
+        std::filesystem::path(besideDocument ? besideDocument() : window_.FileName()).parent_path();
     request.initialPath = (folder / (StringOf(kUntitled) + "." + extension)).string();
     request.defaultExtension = extension;
     request.owner = window_.GetWindow();

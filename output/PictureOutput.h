@@ -49,6 +49,9 @@ public:
         std::function<void()> restore;
         std::function<std::string()> filter; // of the open dialog
     } documents;
+    // The document whose folder the save dialogs start in, when not the window's own (a
+    // window that shows another window's document).
+    std::function<std::string()> besideDocument;
 
     // The export settings and the copy's background in the settings file, bounded when read.
     void PackSlots(SettingsRecord& record) const;

@@ -26,6 +26,7 @@ std::string TTimeWin::Title(int k, int dimension, const std::string& documentNam
 TTimeWin::TTimeWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner, int k,
                    TimeParent parent)
     : TPlot1Win(platform, options, owner), k_(std::clamp(k, 0, parent.dimension)), parent_(std::move(parent)) {
+    output_.besideDocument = [this] { return parent_.documentName; };
     colours_.slots[kSlotBackground].index = 1;
     colours_.slots[kSlotAxes].index = 0;
     colours_.slots[kSlotGrid].index = 18;

@@ -85,6 +85,7 @@ bool TPlot3Win::ShowLevels() {
         WindowOptions options;
         options.readSettings = options_.readSettings;
         levelWindow_ = std::make_unique<TLevelWin>(platform_, options, window_.get());
+        levelWindow_->Output().besideDocument = [this] { return FileName(); };
         levelWindow_->surface = [this]() -> const ExampleRecord* { return LevelRecord(); };
         levelWindow_->copyLetters = [this](EvalContext& into) {
             std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), into.letterValues);
@@ -235,6 +236,7 @@ void TPlot3Win::DrawStereogramWindow() {
         WindowOptions options;
         options.readSettings = options_.readSettings;
         rdsWindow_ = std::make_unique<TRDSWin>(platform_, options, window_.get());
+        rdsWindow_->Output().besideDocument = [this] { return FileName(); };
         rdsWindow_->records = [this] {
             std::vector<const ExampleRecord*> out;
             for (const ExampleRecord* e : StereogramCandidates())

@@ -562,11 +562,13 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
     };
     for (const auto& row : rows) {
         window = MakeWindow();
+        window->SetFileName(folder.File("aula.kv3"));
         TPlot1Win& w = *row.open();
         w.Axes().axesShown = false;
         platform.AnswerFileDialog(folder.File("janela.tex"));
         platform.ScriptModal([](platform::MemoryDialog& d) { d.Enter(); });
         ASSERT_TRUE(static_cast<platform::MemoryWindow*>(w.GetWindow())->ChooseMenu(cmd::kPicTeX)) << "enabled";
+        EXPECT_EQ(platform.FileDialogs().back().request.initialPath, folder.File("semnome.tex")) << "by the document";
         std::vector<std::uint8_t> bytes;
         ASSERT_TRUE(ReadWholeFile(folder.File("janela.tex"), bytes));
         // The numbers after \setlinear, but for those of \linethickness and of marks, in pairs.
