@@ -22,6 +22,7 @@ constexpr long double kTiny = 1e-18L;
 // The tangent of a slice vanishes at its singular points: a tenth of a step ends a piece
 // there, as the plane tracer's null-vector tolerance of a tenth of a pixel does.
 constexpr long double kNullShare = 0.1L;
+constexpr long kPointsPerPoll = 1024;
 
 short LetterOf(int axis) { return static_cast<short>(op::LetterX + axis); }
 
@@ -248,6 +249,11 @@ bool DrawLevelCurves(EvalContext& context, CurveContext& c, const ExampleRecord&
         long count = 0;
         PixelPoint last;
         FollowLevelPiece(field, r, [&](const SpacePoint& p) {
+            // A piece may run to a million steps: S stops it on the way.
+            if (count % kPointsPerPoll == kPointsPerPoll - 1 && c.poll && c.poll()) {
+                going = false;
+                return false;
+            }
             if (count++ == 0)
                 first = p;
             end = p;
@@ -259,6 +265,8 @@ bool DrawLevelCurves(EvalContext& context, CurveContext& c, const ExampleRecord&
             last = pixel;
             return true;
         });
+        if (!going)
+            break;
         // A piece that came back to its start was closed by the plane tracer.
         PixelPoint home;
         if (count > 2 && previous && L1Length(end - first) < 2 * r.Real(tro::kStepSize) &&

@@ -378,6 +378,15 @@ TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
         EXPECT_EQ(platform.Messages().size(), messages + 1);
         EXPECT_EQ(window->LevelsDialog()->Curves().size(), kept.size());
     }
+    // A piece of a million tiny steps: S stops it on the way.
+    TrajectoryRecord& piece = window->Examples()[0].trajectories.at(0);
+    piece.SetReal(tro::kStepSize, 1e-6L);
+    piece.SetReal(tro::kStartT, 0);
+    piece.SetReal(tro::kEndT, 1e6L);
+    auto& memory = dynamic_cast<platform::MemoryWindow&>(*window->GetWindow());
+    memory.onPeek = [](platform::MemoryWindow& m) { m.QueueKey('S'); };
+    EXPECT_LT(Paint(*window, platform::Primitive::Line).size(), 2048u);
+    memory.onPeek = nullptr;
 }
 
 // "derivar" of F = 0 is the implicit surface dF/dv = 0, without the source's level curves;
