@@ -36,6 +36,9 @@ void TMap2Win::SetUpDefaults() {
     colours_.slots[kSlotBackground].index = 1;
     colours_.slots[kSlotAxes].index = 0;
     colours_.slots[kSlotGrid].index = 18;
+    // The strips of Riemann sums, as the plane window draws them.
+    colours_.slots[kSlotStrips].index = 4;
+    colours_.Name(kSlotStrips, 107, 0);
     axes_.axesShown = true;
     axes_.scaleBits = ScaleLabelsX | ScaleLabelsY;
     axes_.gridBits = 0;
