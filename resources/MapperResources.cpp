@@ -30,7 +30,7 @@ using C = ControlTemplate;
         {K::Command, "Re&desenhar\tF5", 923},                                                                   \
         {K::Command, "&Conectar pontos", 702}, {K::End, nullptr, 0}
 
-// The domain window: a plane window's files, view and equations, and the map's own menu.
+// The domain window: a plane window's menus, and the map's own.
 constexpr MenuItem kDomainMenu[] = {
     {K::Popup, "&Arquivo", 0},
     {K::Command, "Plano &xy", 410},
@@ -74,6 +74,10 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Command, "Revolução em &3-dim ...", 24320},
     {K::Separator, nullptr, 0},
     {K::Command, "&Inventário ...\tCtrl+I", 920},
+    {K::Popup, "Ocultar/mostrar &tudo", 0},
+    {K::Command, "&Pontos", 921},
+    {K::Command, "&Equações", 922},
+    {K::End, nullptr, 0},
     {K::End, nullptr, 0},
     KV_PLANE_TOOL_MENUS,
     KV_ANIM_MENU,
@@ -91,7 +95,7 @@ constexpr MenuItem kDomainMenu[] = {
     {K::Command, "&Cursor LB\tJacobiano RB", 128},
     {K::Command, "&Desenhar", 127},
     {K::End, nullptr, 0},
-    KV_LOOK_MENUS,
+    KV_PLANE_LOOK_MENUS("Ajuda do &mapeador ..."),
 };
 
 // The range window: its picture's output, the view, "E&nquadrar janela" and the look; no

@@ -58,3 +58,53 @@
     {K::Command, "&2=Simultânea ...", 627}, \
     {K::Command, "&0=Janela ligada ...", 874}, \
     {K::End, nullptr, 0}
+
+// The popups "&Eixos" and "&Misc" of the plane window and the mapper's domain; `help` is
+// the text of command 360, the window's own help page.
+#define KV_PLANE_LOOK_MENUS(help) \
+    {K::Popup, "&Eixos", 0}, \
+    {K::Command, "&Eixos\tCtrl+E", 109}, \
+    {K::Command, "&Grade ...\tCtrl+G", 320}, \
+    {K::Command, "&Setas sólidas", 110}, \
+    {K::Command, "&Nome ...", 102}, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "Símbolo &pi ...", 73}, \
+    {K::Command, "&Sinal menos ...", 92}, \
+    {K::Command, "&Opaco", 220}, \
+    {K::End, nullptr, 0}, \
+    {K::Popup, "&Misc", 0}, \
+    {K::Popup, "&Cores", 0}, \
+    {K::Command, "&Fundo ...", 200}, \
+    {K::Command, "&Eixos ...", 203}, \
+    {K::Command, "&Linhas de grade ...", 210}, \
+    {K::End, nullptr, 0}, \
+    {K::Popup, "Espessura dos &eixos", 0}, \
+    {K::Command, "Espessura &tela ...", 100}, \
+    {K::Command, "Espessura &impressora ...", 101}, \
+    {K::End, nullptr, 0}, \
+    {K::Popup, "Espessura da &grade", 0}, \
+    {K::Command, "Espessura &tela ...", 150}, \
+    {K::Command, "Espessura &impressora ...", 151}, \
+    {K::End, nullptr, 0}, \
+    {K::Command, "&Fonte ...", 61}, \
+    {K::Command, "Deci&mais ...", 105}, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "Linhas &pontilhadas", 71}, \
+    {K::Command, "C&or ...", 72}, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "&Usar padrão ...", 49}, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "&Funções ...", 506}, \
+    {K::Command, "Ajuda da &linguagem ...", 505}, \
+    {K::Command, help, 360}, \
+    {K::Command, "Re&desenhar\tF5", 923}, \
+    {K::Command, "&Conectar pontos", 702}, \
+    {K::Popup, "T&olerância", 0}, \
+    {K::Command, "&Vetor Nulo ...", 732}, \
+    {K::Command, "&Terminar repetição ...", 733}, \
+    {K::Command, "Ângulos &Abruptos", 734}, \
+    {K::Command, "&Inclinação infinita", 790}, \
+    {K::Command, "Rede&senhar implícitas", 810}, \
+    {K::Command, "Sombrear i&mplícitas ...", 769}, \
+    {K::End, nullptr, 0}, \
+    {K::End, nullptr, 0}
