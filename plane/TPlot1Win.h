@@ -72,6 +72,7 @@ public:
     virtual void ExamplesChanged();
     // PiCTeX and TikZ export, printing and copying of the picture.
     PictureOutput& Output() { return output_; }
+    bool PictureExport() const override { return output_.TeXOutput(); }
 
     // Commands 921 and 922: hide all points, or all other examples, or show them again.
     void ToggleAll(bool points);

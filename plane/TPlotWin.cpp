@@ -68,6 +68,7 @@ void TPlotWin::FollowView(ExampleRecord& example) const {
 PlaneDrawContext TPlotWin::MakeDrawContext(platform::Surface& surface) {
     PlaneDrawContext context{surface, view_, context_, examples_, drawSettings_, {}, {}, {}, {}};
     context.settings.printing = Printing();
+    context.settings.exportMode = PictureExport();
     context.penRgb = [this](int index) { return PenRgb(index); };
     context.background = BackgroundRgb();
     context.pollKey = [this] { return PeekKey(); };

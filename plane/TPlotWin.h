@@ -38,6 +38,8 @@ public:
     // The base picture below the examples: grid and axes.
     void DrawGrid(platform::Surface& surface) { TFuncWin::DrawBase(surface); }
     PlaneDrawContext MakeDrawContext(platform::Surface& surface);
+    // True while the picture goes to a PiCTeX or TikZ file.
+    virtual bool PictureExport() const { return false; }
 
     void DrawBase(platform::Surface& surface) override;
     // A drawing that fails in a paint leaves its message for a timer after the paint, so
