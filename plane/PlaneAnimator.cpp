@@ -8,7 +8,7 @@
 #include "graph/NumberText.h"
 #include "plane/ExampleCompiler.h"
 #include "plane/PlaneCommands.h"
-#include "plane/TPlotAWin.h"
+#include "plane/TPlotWin.h"
 #include "plane/TSlideDlg.h"
 #include "platform/BoundsSurface.h"
 #include "platform/Dialog.h"
@@ -123,7 +123,7 @@ public:
 
 } // namespace
 
-PlaneAnimator::PlaneAnimator(TPlotAWin& window) : window_(window) {}
+PlaneAnimator::PlaneAnimator(TPlotWin& window) : window_(window) {}
 
 PlaneAnimator::~PlaneAnimator() {
     // No timer may reach a window that is going away.
@@ -180,6 +180,8 @@ void PlaneAnimator::RefreshSliders() {
 // --- Redrawing what a letter changes ------------------------------------------------
 
 std::uint32_t PlaneAnimator::DependentMask() const {
+    if (ownPicture)
+        return ownPicture->letters ? ownPicture->letters() : 0;
     const auto& inUse = window_.LettersInUse();
     std::uint32_t mask = 0;
     for (int slot = 0; slot < kLetterCount; ++slot)
@@ -221,9 +223,17 @@ void PlaneAnimator::LetterChanged(int slot) {
 }
 
 void PlaneAnimator::RedrawLetters(std::uint32_t mask) {
-    window_.LettersAnimated();
+    if (lettersAnimated)
+        lettersAnimated();
     if ((DependentMask() & mask) == 0)
         return;
+    if (ownPicture) {
+        window_.InvalidatePicture();
+        window_.InvalidateLayer(1);
+        framePending_ = true;
+        window_.RequestRepaint();
+        return;
+    }
     ForgetDependentPieces(mask);
     PictureLayers& layers = window_.Layers();
     if (layers.BaseGeneration() != staticGeneration_ || mask != staticMask_)
@@ -539,12 +549,7 @@ bool PlaneAnimator::DrawSlides(int n) {
             c.SetLetter(slideSlots_[j], values[j]);
         }
         ForgetDependentPieces(mask);
-        platform::Surface& slide = *slides_[static_cast<std::size_t>(k)];
-        window_.ClearToBackground(slide);
-        slide.SetBackgroundColour(window_.BackgroundRgb());
-        window_.DrawGrid(slide);
-        window_.DrawExamples(slide);
-        window_.DrawOverlay(slide);
+        DrawWhole(*slides_[static_cast<std::size_t>(k)]);
         w->SetTitle(FormatInt(k + 1) + done + FormatInt(n + 1));
         if (window_.PeekKey() == 'S' || w->IsClosed()) {
             for (std::size_t j = 0; j < slideSlots_.size(); ++j)
@@ -554,6 +559,19 @@ bool PlaneAnimator::DrawSlides(int n) {
         }
     }
     return true;
+}
+
+void PlaneAnimator::DrawWhole(platform::Surface& picture) {
+    window_.ClearToBackground(picture);
+    picture.SetBackgroundColour(window_.BackgroundRgb());
+    if (ownPicture) {
+        if (ownPicture->draw)
+            ownPicture->draw(picture);
+        return;
+    }
+    window_.DrawGrid(picture);
+    window_.DrawExamples(picture);
+    window_.DrawOverlay(picture);
 }
 
 bool PlaneAnimator::PaintSlide(platform::Surface& front) {
@@ -588,11 +606,7 @@ int PlaneAnimator::WriteAnimation(const std::string& path, int slot, int frames,
     for (int k = 0; k < frames && ok; ++k) {
         c.SetLetter(slot, low + k * d);
         ForgetDependentPieces(Bit(slot));
-        window_.ClearToBackground(*picture);
-        picture->SetBackgroundColour(window_.BackgroundRgb());
-        window_.DrawGrid(*picture);
-        window_.DrawExamples(*picture);
-        window_.DrawOverlay(*picture);
+        DrawWhole(*picture);
         ok = gif.AddFrame(*picture, delay);
     }
     window_.DrawSettings().noPoll = noPoll;

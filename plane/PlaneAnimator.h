@@ -17,7 +17,7 @@
 
 namespace korvane {
 
-class TPlotAWin;
+class TPlotWin;
 class TSlideDlg;
 
 inline constexpr int kAnimationFrameTimer = 7320;
@@ -36,12 +36,12 @@ struct AnimationSettings {
 
 class PlaneAnimator {
 public:
-    explicit PlaneAnimator(TPlotAWin& window);
+    explicit PlaneAnimator(TPlotWin& window);
     ~PlaneAnimator();
     PlaneAnimator(const PlaneAnimator&) = delete;
     PlaneAnimator& operator=(const PlaneAnimator&) = delete;
 
-    TPlotAWin& Window() { return window_; }
+    TPlotWin& Window() { return window_; }
     AnimationSettings& Settings() { return settings_; }
 
     // Commands of the "Anim" menu; false when not one of them.
@@ -98,6 +98,18 @@ public:
     std::weak_ptr<int> AliveToken() const { return alive_; }
     std::function<std::vector<PlaneAnimator*>()> peers;
 
+    // The window's own work when letters were animated (a window that shows its examples
+    // elsewhere too redraws that).
+    std::function<void()> lettersAnimated;
+    // A window whose picture is not drawn from its own examples says which letters it uses
+    // (bit k for slot k) and draws the whole picture itself: each frame and slide is then a
+    // whole picture, never the kept layer with the changed examples drawn over it.
+    struct OwnPicture {
+        std::function<std::uint32_t()> letters;
+        std::function<void(platform::Surface&)> draw;
+    };
+    std::optional<OwnPicture> ownPicture;
+
 private:
     std::uint32_t DependentMask() const;
     void RedrawLetters(std::uint32_t mask);
@@ -115,8 +127,10 @@ private:
     // false, with the letters as they were, when S stopped it.
     bool DrawSlides(int n);
     void ForgetDependentPieces(std::uint32_t mask);
+    // The whole picture with the letters as they are, into a slide or a frame of a file.
+    void DrawWhole(platform::Surface& picture);
 
-    TPlotAWin& window_;
+    TPlotWin& window_;
     AnimationSettings settings_;
     std::array<std::unique_ptr<TSlideDlg>, kAnimatedLetters> sliders_;
     std::unique_ptr<LetterAnimation> live_;

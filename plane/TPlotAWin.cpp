@@ -24,7 +24,9 @@ constexpr int kLinkedWordHigh = 25;
 } // namespace
 
 TPlotAWin::TPlotAWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner), animator_(std::make_unique<PlaneAnimator>(*this)) {}
+    : TPlot11Win(platform, options, owner), animator_(std::make_unique<PlaneAnimator>(*this)) {
+    animator_->lettersAnimated = [this] { LettersAnimated(); };
+}
 
 TPlotAWin::~TPlotAWin() { ReleaseTools(); }
 

@@ -3,7 +3,7 @@
 #include "expr/ConstantText.h"
 #include "expr/LetterParameters.h"
 #include "plane/PlaneAnimator.h"
-#include "plane/TPlotAWin.h"
+#include "plane/TPlotWin.h"
 #include "platform/Dialog.h"
 
 namespace korvane {
@@ -51,7 +51,7 @@ void TSlideDlg::OnInit(platform::Dialog& dialog) {
 void TSlideDlg::Refresh() {
     if (!dialog_)
         return;
-    TPlotAWin& w = animator_.Window();
+    TPlotWin& w = animator_.Window();
     const EvalContext& c = w.Context();
     const int steps = animator_.Settings().shortSteps;
     const long double low = c.letterLow[slot_].re, high = c.letterHigh[slot_].re,
@@ -65,7 +65,7 @@ void TSlideDlg::Refresh() {
 }
 
 int TSlideDlg::Evaluate(const std::string& text, long double& v) {
-    TPlotAWin& w = animator_.Window();
+    TPlotWin& w = animator_.Window();
     if (w.EvaluateNumber(text, v) == 0)
         return 0;
     w.ShowMessage(kNotUnderstood);
@@ -109,7 +109,7 @@ int TSlideDlg::SetBound(const std::string& text, bool upper) {
 }
 
 void TSlideDlg::Scrolled(int position) {
-    TPlotAWin& w = animator_.Window();
+    TPlotWin& w = animator_.Window();
     EvalContext& c = w.Context();
     const long double v = SliderValue(c.letterLow[slot_].re, c.letterHigh[slot_].re,
                                       animator_.Settings().shortSteps, position);
@@ -121,7 +121,7 @@ void TSlideDlg::Scrolled(int position) {
 }
 
 int TSlideDlg::ReadSlideCount(int& count) const {
-    TPlotAWin& w = animator_.Window();
+    TPlotWin& w = animator_.Window();
     long n = 0;
     const std::string text = dialog_ ? dialog_->GetText(kSlides) : std::to_string(kDefaultSlides);
     if (const int code = EvaluateIntegerText(w.Compiler(), text, 3, 200, n); code != 0) {

@@ -29,6 +29,15 @@
 // The popup "A&nim": the letters' sliders and how they animate.
 #define KV_ANIM_MENU \
     {K::Popup, "A&nim", 0}, \
+    KV_LETTER_SLIDER_ITEMS, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "&1=Unidades da barra ...", 1169}, \
+    {K::Command, "&2=Simultânea ...", 627}, \
+    {K::Command, "&0=Janela ligada ...", 874}, \
+    {K::End, nullptr, 0}
+
+// The sliders of A..W and of the symbol parameter.
+#define KV_LETTER_SLIDER_ITEMS \
     {K::Command, "&A ...", 601}, \
     {K::Command, "&B ...", 602}, \
     {K::Command, "&C ...", 603}, \
@@ -52,12 +61,7 @@
     {K::Command, "&U ...", 621}, \
     {K::Command, "&V ...", 622}, \
     {K::Command, "&W ...", 623}, \
-    {K::Command, "@ ...", 600}, \
-    {K::Separator, nullptr, 0}, \
-    {K::Command, "&1=Unidades da barra ...", 1169}, \
-    {K::Command, "&2=Simultânea ...", 627}, \
-    {K::Command, "&0=Janela ligada ...", 874}, \
-    {K::End, nullptr, 0}
+    {K::Command, "@ ...", 600}
 
 // The popups "&Eixos" and "&Misc" of the plane window and the mapper's domain; `help` is
 // the text of command 360, the window's own help page.

@@ -1,4 +1,5 @@
 #include "resources/FileMenuItems.h"
+#include "resources/PlaneMenuItems.h"
 #include "resources/ResourceTables.h"
 
 namespace korvane::res {
@@ -302,6 +303,11 @@ constexpr MenuItem kRdsMenu[] = {
     KV_PICTURE_COPY_ITEMS,
     {K::Separator, nullptr, 0},
     {K::Command, "&Fechar", 24310},
+    {K::End, nullptr, 0},
+    {K::Popup, "A&nim", 0},
+    KV_LETTER_SLIDER_ITEMS,
+    {K::Separator, nullptr, 0},
+    {K::Command, "&0=Unidades de barra ...", 1169},
     {K::End, nullptr, 0},
     {K::Command, "&Cor de fundo ...", 200},
     {K::Command, "&Fechar", 24310},

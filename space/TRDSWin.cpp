@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "graph/ColourSlots.h"
+#include "plane/ExampleCompiler.h"
 #include "platform/Surface.h"
 #include "platform/Window.h"
+#include "plane/TSlideDlg.h"
 #include "space/SurfaceRecord.h"
 
 namespace korvane {
@@ -31,10 +33,27 @@ TRDSWin::TRDSWin(platform::Platform& platform, const WindowOptions& options, pla
     CreateLayers(1);
     RefreshMenuChecks();
     EnableOutputCommands();
+    animator_ = std::make_unique<PlaneAnimator>(*this);
+    animator_->ownPicture = PlaneAnimator::OwnPicture{[this] { return LettersOfRecords(); },
+                                                     [this](platform::Surface& s) { DrawBase(s); }};
     window_->Show();
 }
 
-TRDSWin::~TRDSWin() { WriteSettingsFile(); }
+TRDSWin::~TRDSWin() {
+    animator_.reset(); // its dialogs refer to this window
+    WriteSettingsFile();
+}
+
+std::uint32_t TRDSWin::LettersOfRecords() {
+    std::array<bool, 256> uses{};
+    for (const ExampleRecord* e : records ? records() : std::vector<const ExampleRecord*>{})
+        MarkLettersInUse(*e, uses, Compiler());
+    std::uint32_t mask = 0;
+    for (int slot = 0; slot < kLetterCount; ++slot)
+        if (uses[static_cast<std::size_t>('@' + slot)])
+            mask |= std::uint32_t{1} << slot;
+    return mask;
+}
 
 bool TRDSWin::Box(SpacePoint& low, SpacePoint& high) const {
     low = {1e18L, 1e18L, 1e18L};
@@ -51,7 +70,11 @@ bool TRDSWin::Box(SpacePoint& low, SpacePoint& high) const {
 
 // The view shows the box's x extent across the window, centred on the box.
 void TRDSWin::Refresh() {
+    animator_->Stop();
     seed_ = RandomGenerator::Program().Next();
+    if (copyLetters)
+        copyLetters(context_);
+    animator_->RefreshSliders();
     EnableOutputCommands();
     SpacePoint low, high;
     if (Box(low, high)) {
@@ -82,6 +105,8 @@ void TRDSWin::DrawBase(platform::Surface& surface) {
     ClearToBackground(surface);
     rowsDrawn_ = 0;
     stopped_ = false;
+    if (shareLetters)
+        shareLetters(context_);
     SpacePoint low, high;
     if (!Box(low, high) || !parameters)
         return;
@@ -89,10 +114,9 @@ void TRDSWin::DrawBase(platform::Surface& surface) {
     const StereogramLayout layout = ComputeStereogramLayout(p, view_.clientW, view_.clientH, low, high);
     if (!layout.usable)
         return;
-    if (copyLetters)
-        copyLetters(context_);
     const std::vector<const ExampleRecord*> shown = records();
-    const bool poll = !Printing() && window_;
+    // An animation draws whole pictures and polls the keyboard itself.
+    const bool poll = !Printing() && window_ && !drawSettings_.noPoll;
     // A row's touching dots of one colour make one bar, so that a file holds rows of bars
     // rather than a rule per pixel; on a raster the pixels are the same. Nothing goes
     // under the guide dots, where a file could not clear it.
@@ -141,7 +165,27 @@ void TRDSWin::DrawBase(platform::Surface& surface) {
         DrawGuideDots(surface, layout);
 }
 
+void TRDSWin::OnPaint(platform::Surface& front) {
+    if (animator_->PaintSlide(front))
+        return;
+    TPlot11Win::OnPaint(front);
+    animator_->Painted();
+}
+
+void TRDSWin::OnKey(const platform::KeyEvent& key) {
+    if (!animator_->OnKey(key))
+        TPlot11Win::OnKey(key);
+}
+
+void TRDSWin::OnTimer(int id) {
+    if (!animator_->OnTimer(id))
+        TPlot11Win::OnTimer(id);
+}
+
 void TRDSWin::OnCommand(int id) {
+    if (animator_->OnCommand(id))
+        return;
+    animator_->Stop();
     if (id == cmd::kStereogramClose) {
         OnClose();
         return;
@@ -150,11 +194,18 @@ void TRDSWin::OnCommand(int id) {
 }
 
 bool TRDSWin::OnClose() {
+    animator_->Stop();
+    for (int slot = 0; slot < kAnimatedLetters; ++slot)
+        if (TSlideDlg* slider = animator_->ExistingSliderDialog(slot))
+            slider->Hide();
     if (window_)
         window_->Hide();
     return false;
 }
 
-void TRDSWin::OnDestroy() { WriteSettingsFile(); }
+void TRDSWin::OnDestroy() {
+    animator_->Stop();
+    WriteSettingsFile();
+}
 
 } // namespace korvane

@@ -3,9 +3,11 @@
 // space window's explicit and cylindrical surfaces that take part, drawn row by row with
 // the progress in the title (S stops), and the two guide dots under the picture.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "graph/PlaneSlotMap.h"
+#include "plane/PlaneAnimator.h"
 #include "plane/TPlot11Win.h"
 #include "space/Stereogram.h"
 
@@ -26,9 +28,13 @@ public:
     std::int32_t SettingsIdentifier() const override { return kStereogramIdentifier; }
     bool SettingsWereRead() const { return settingsRead_; }
 
-    // The space window's records that take part, its letters and its parameters.
+    // The space window's records that take part, its letters and its parameters. The
+    // letters are copied when the picture is made ("traçar"); a picture drawn after this
+    // window's sliders moved them first gives them back through `shareLetters`, since the
+    // space window computes the records' boxes, which clamp the relief, from its letters.
     std::function<std::vector<const ExampleRecord*>()> records;
     std::function<void(EvalContext&)> copyLetters;
+    std::function<void(const EvalContext&)> shareLetters;
     std::function<StereogramParameters()> parameters;
 
     // The view about the records' box, and the picture again.
@@ -37,7 +43,12 @@ public:
     int RowsDrawn() const { return rowsDrawn_; }
     bool Stopped() const { return stopped_; }
 
+    PlaneAnimator& Animator() { return *animator_; }
+
     void DrawBase(platform::Surface& surface) override;
+    void OnPaint(platform::Surface& front) override;
+    void OnKey(const platform::KeyEvent& key) override;
+    void OnTimer(int id) override;
     void OnCommand(int id) override;
     // Closing only hides: the space window keeps the window for its next picture.
     bool OnClose() override;
@@ -51,6 +62,7 @@ protected:
 private:
     bool Box(SpacePoint& low, SpacePoint& high) const;
     void DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout);
+    std::uint32_t LettersOfRecords();
 
     PlaneValues plane_;
     // The dots of every picture until the next Refresh: a copy, a print preview or a file
@@ -58,6 +70,7 @@ private:
     std::uint64_t seed_ = 0;
     int rowsDrawn_ = 0;
     bool stopped_ = false;
+    std::unique_ptr<PlaneAnimator> animator_;
 };
 
 } // namespace korvane

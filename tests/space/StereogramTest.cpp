@@ -2,9 +2,11 @@
 // here from the surface's closed form, density and dot size, and the window with its dialog.
 #include "SpaceWindowTestSupport.h"
 #include "SurfaceTestSupport.h"
+#include "tests/support/SurfaceContract.h"
 
 #include "platform/memory/MemoryDialog.h"
 #include "platform/memory/MemoryWindow.h"
+#include "plane/TSlideDlg.h"
 #include "space/Stereogram.h"
 #include "space/TRDSDlg.h"
 
@@ -125,6 +127,36 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
     paint(*rds, platform::Primitive::FillRect);
     EXPECT_TRUE(rds->Stopped());
     EXPECT_EQ(rds->RowsDrawn(), 1);
+
+    // The window's sliders move a letter of the surface: the chains shift and the space
+    // window takes the letter (its box of the surface follows); a letter the surface does
+    // not use draws nothing.
+    auto& screen = *static_cast<platform::MemoryWindow*>(rds->GetWindow());
+    constexpr int kSliders = 600, kSliderSteps = 1169; // the symbol parameter's, then A..W
+    for (int id : {kSliders, kSliders + 1, kSliders + 23, kSliderSteps})
+        EXPECT_TRUE(screen.MenuItem(id) && screen.MenuItem(id)->enabled) << id;
+    ScriptOk({{213, "A*x*y"}});
+    window->EditExample(0, false);
+    window->ShowStereogramDialog();
+    d->Press(TRDSDlg::kDraw);
+    screen.RunPendingRepaint();
+    const auto shown = [&] {
+        auto copy = platform.CreateSurface(screen.Front().GetSize());
+        copy->Blit({0, 0}, screen.Front(), platform::Rect::FromSize({0, 0}, copy->GetSize()));
+        return copy;
+    };
+    const auto before = shown();
+    for (int slot : {2, 1}) {
+        rds->OnCommand(kSliders + slot);
+        auto* slider = static_cast<platform::MemoryDialog*>(rds->Animator().SliderDialog(slot).GetDialog());
+        ASSERT_NE(slider, nullptr);
+        slider->Type(TSlideDlg::kValue, "3");
+        slider->Press(TSlideDlg::kOk);
+        EXPECT_EQ(screen.RunPendingRepaint(), slot == 1) << slot;
+    }
+    EXPECT_FALSE(testing::SamePixels(*shown(), *before));
+    EXPECT_EQ(window->Context().GetLetter(1), 3);
+    EXPECT_GT(RecordBoxMax(window->Examples()[0]).z, 2); // 3xy on the default square
 
     ScriptOk({{213, "sqrt(-1-xx)"}});
     window->EditExample(0, false);
