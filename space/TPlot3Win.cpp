@@ -251,13 +251,6 @@ void TPlot3Win::DrawStereogramWindow() {
             std::copy(std::begin(context_.letterHigh), std::end(context_.letterHigh), into.letterHigh);
         };
         rdsWindow_->shareLetters = [this](const EvalContext& from) {
-            const auto same = [](const ComplexValue(&a)[kLetterCount], const ComplexValue(&b)[kLetterCount]) {
-                return std::equal(std::begin(a), std::end(a), std::begin(b),
-                                  [](const ComplexValue& x, const ComplexValue& y) { return x.re == y.re && x.im == y.im; });
-            };
-            if (same(from.letterValues, context_.letterValues) && same(from.letterLow, context_.letterLow) &&
-                same(from.letterHigh, context_.letterHigh))
-                return;
             std::copy(std::begin(from.letterValues), std::end(from.letterValues), context_.letterValues);
             std::copy(std::begin(from.letterLow), std::end(from.letterLow), context_.letterLow);
             std::copy(std::begin(from.letterHigh), std::end(from.letterHigh), context_.letterHigh);

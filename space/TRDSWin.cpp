@@ -44,6 +44,20 @@ TRDSWin::~TRDSWin() {
     WriteSettingsFile();
 }
 
+bool TRDSWin::NoteSharedLetters() {
+    bool moved = false;
+    const auto note = [&moved](const ComplexValue(&now)[kLetterCount], ComplexValue(&shared)[kLetterCount]) {
+        for (int i = 0; i < kLetterCount; ++i) {
+            moved = moved || now[i].re != shared[i].re || now[i].im != shared[i].im;
+            shared[i] = now[i];
+        }
+    };
+    note(context_.letterValues, sharedValues_);
+    note(context_.letterLow, sharedLow_);
+    note(context_.letterHigh, sharedHigh_);
+    return moved;
+}
+
 std::uint32_t TRDSWin::LettersOfRecords() {
     std::array<bool, 256> uses{};
     for (const ExampleRecord* e : records ? records() : std::vector<const ExampleRecord*>{})
@@ -74,6 +88,7 @@ void TRDSWin::Refresh() {
     seed_ = RandomGenerator::Program().Next();
     if (copyLetters)
         copyLetters(context_);
+    NoteSharedLetters();
     animator_->RefreshSliders();
     EnableOutputCommands();
     SpacePoint low, high;
@@ -105,7 +120,7 @@ void TRDSWin::DrawBase(platform::Surface& surface) {
     ClearToBackground(surface);
     rowsDrawn_ = 0;
     stopped_ = false;
-    if (shareLetters)
+    if (NoteSharedLetters() && shareLetters)
         shareLetters(context_);
     SpacePoint low, high;
     if (!Box(low, high) || !parameters)

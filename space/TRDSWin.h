@@ -32,6 +32,7 @@ public:
     // letters are copied when the picture is made ("traçar"); a picture drawn after this
     // window's sliders moved them first gives them back through `shareLetters`, since the
     // space window computes the records' boxes, which clamp the relief, from its letters.
+    // Letters the space window changed itself are never overwritten with older ones.
     std::function<std::vector<const ExampleRecord*>()> records;
     std::function<void(EvalContext&)> copyLetters;
     std::function<void(const EvalContext&)> shareLetters;
@@ -63,6 +64,8 @@ private:
     bool Box(SpacePoint& low, SpacePoint& high) const;
     void DrawGuideDots(platform::Surface& surface, const StereogramLayout& layout);
     std::uint32_t LettersOfRecords();
+    // Remembers the letters as the space window has them now; true when they had moved here.
+    bool NoteSharedLetters();
 
     PlaneValues plane_;
     // The dots of every picture until the next Refresh: a copy, a print preview or a file
@@ -71,6 +74,8 @@ private:
     int rowsDrawn_ = 0;
     bool stopped_ = false;
     std::unique_ptr<PlaneAnimator> animator_;
+    // The letters as last taken from or given to the space window.
+    ComplexValue sharedValues_[kLetterCount]{}, sharedLow_[kLetterCount]{}, sharedHigh_[kLetterCount]{};
 };
 
 } // namespace korvane

@@ -157,6 +157,9 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
     EXPECT_FALSE(testing::SamePixels(*shown(), *before));
     EXPECT_EQ(window->Context().GetLetter(1), 3);
     EXPECT_GT(RecordBoxMax(window->Examples()[0]).z, 2); // 3xy on the default square
+    window->Context().SetLetter(1, 1); // as a document read there would
+    paint(*rds, platform::Primitive::FillRect);
+    EXPECT_EQ(window->Context().GetLetter(1), 1) << "an older letter of the stereogram came back";
 
     ScriptOk({{213, "sqrt(-1-xx)"}});
     window->EditExample(0, false);
