@@ -40,66 +40,66 @@ void BoundsSurface::TouchPoints(std::span<const Point> points) {
 void BoundsSurface::SetPen(const Pen& pen) {
     // Wide pens reach half their width beyond the path, square caps a little more.
     penMargin_ = std::max(1, pen.width) + 1;
-    target_.SetPen(pen);
+    ForwardingSurface::SetPen(pen);
 }
 
 void BoundsSurface::Line(Point from, Point to) {
     const Point ends[] = {from, to};
     TouchPoints(ends);
-    target_.Line(from, to);
+    ForwardingSurface::Line(from, to);
 }
 
 void BoundsSurface::Polyline(std::span<const Point> points) {
     TouchPoints(points);
-    target_.Polyline(points);
+    ForwardingSurface::Polyline(points);
 }
 
 void BoundsSurface::Polygon(std::span<const Point> points) {
     TouchPoints(points);
-    target_.Polygon(points);
+    ForwardingSurface::Polygon(points);
 }
 
 void BoundsSurface::Rectangle(const Rect& rect) {
     Touch(rect, penMargin_);
-    target_.Rectangle(rect);
+    ForwardingSurface::Rectangle(rect);
 }
 
 void BoundsSurface::FillRect(const Rect& rect, Rgb colour) {
     Touch(rect, 0);
-    target_.FillRect(rect, colour);
+    ForwardingSurface::FillRect(rect, colour);
 }
 
 void BoundsSurface::Ellipse(const Rect& bounds) {
     Touch(bounds, penMargin_);
-    target_.Ellipse(bounds);
+    ForwardingSurface::Ellipse(bounds);
 }
 
 void BoundsSurface::Arc(const Rect& bounds, Point start, Point end) {
     Touch(bounds, penMargin_);
-    target_.Arc(bounds, start, end);
+    ForwardingSurface::Arc(bounds, start, end);
 }
 
 void BoundsSurface::SetPixel(Point p, Rgb colour) {
     Touch({p.x, p.y, p.x + 1, p.y + 1}, 0);
-    target_.SetPixel(p, colour);
+    ForwardingSurface::SetPixel(p, colour);
 }
 
 void BoundsSurface::InvertRect(const Rect& rect) {
     Touch(rect, 0);
-    target_.InvertRect(rect);
+    ForwardingSurface::InvertRect(rect);
 }
 
 void BoundsSurface::TextOut(Point at, std::string_view text) {
     // Whatever the alignment, the text lies within its extent of the reference point.
-    const Size extent = target_.TextExtent(text);
-    const int reach = std::max(extent.height, target_.GetFontMetrics().height) + 1;
+    const Size extent = ForwardingSurface::TextExtent(text);
+    const int reach = std::max(extent.height, ForwardingSurface::GetFontMetrics().height) + 1;
     Touch({at.x - extent.width, at.y - reach, at.x + extent.width, at.y + reach}, 2);
-    target_.TextOut(at, text);
+    ForwardingSurface::TextOut(at, text);
 }
 
 void BoundsSurface::Blit(Point to, const Surface& source, const Rect& from, BlitOp op) {
     Touch(Rect::FromSize(to, {from.Width(), from.Height()}), 0);
-    target_.Blit(to, source, from, op);
+    ForwardingSurface::Blit(to, source, from, op);
 }
 
 } // namespace korvane::platform
