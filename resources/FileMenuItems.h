@@ -28,3 +28,12 @@
     {K::Command, "Copiar &bitmap", 310}, \
     {K::Command, "Co&r de fundo", 221}, \
     {K::Command, "&Tamanho da imagem ...", 90}
+
+// The whole "&Arquivo" menu of a window that only shows a picture.
+#define KV_PICTURE_FILE_POPUP \
+    {K::Popup, "&Arquivo", 0}, \
+    KV_PICTURE_OUTPUT_ITEMS, \
+    KV_PICTURE_COPY_ITEMS, \
+    {K::Separator, nullptr, 0}, \
+    {K::Command, "&Fechar", 24310}, \
+    {K::End, nullptr, 0}

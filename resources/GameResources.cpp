@@ -1,4 +1,5 @@
 #include "resources/FileMenuItems.h"
+#include "resources/ViewMenuItems.h"
 #include "resources/ResourceTables.h"
 
 namespace korvane::res {
@@ -10,12 +11,7 @@ using C = ControlTemplate;
 
 // The guessing game: its own commands, the view, and the look of a plane window.
 constexpr MenuItem kGuessMenu[] = {
-    {K::Popup, "&Arquivo", 0},
-    KV_PICTURE_OUTPUT_ITEMS,
-    KV_PICTURE_COPY_ITEMS,
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Fechar", 24310},
-    {K::End, nullptr, 0},
+    KV_PICTURE_FILE_POPUP,
     {K::Popup, "&Equação", 0},
     {K::Command, "&Novo exemplo\tF2", 791},
     {K::Command, "&Adivinhar ...\tF4", 404},
@@ -26,21 +22,7 @@ constexpr MenuItem kGuessMenu[] = {
     {K::Command, "R&estaurar", 871},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},
-    {K::Command, "&Ver ...\tCtrl+V", 104},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Afastar\tPgDn", 106},
-    {K::Command, "A&proximar\tPgUp", 107},
-    {K::Command, "&Fator ...", 108},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Esquerda\t\u2190", 322},
-    {K::Command, "&Direita\t\u2192", 323},
-    {K::Command, "Para &baixo\t\u2193", 324},
-    {K::Command, "Para &cima\t\u2191", 325},
-    {K::Command, "&Passo ...", 321},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Janela anterior\tCtrl+L", 111},
-    {K::Command, "&Quadrado\tCtrl+Q", 117},
-    {K::Command, "&Restaurar\tCtrl+R", 103},
+    KV_VIEW_COMMANDS,
     {K::End, nullptr, 0},
     {K::Popup, "&Btns", 0},
     {K::Command, "&Arrastar box LB\tRecentr zoom RB", 121},

@@ -1,4 +1,5 @@
 #include "resources/FileMenuItems.h"
+#include "resources/ViewMenuItems.h"
 #include "resources/PlaneMenuItems.h"
 #include "resources/ResourceTables.h"
 
@@ -24,21 +25,7 @@ constexpr MenuItem kPlot2Menu[] = {
     {K::Command, "&Fechar", 24310},
     {K::End, nullptr, 0},
     {K::Popup, "&Ver", 0},
-    {K::Command, "&Ver ...\tCtrl+V", 104},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Afastar\tPgDn", 106},
-    {K::Command, "A&proximar\tPgUp", 107},
-    {K::Command, "&Fator ...", 108},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Esquerda\t\u2190", 322},
-    {K::Command, "&Direita\t\u2192", 323},
-    {K::Command, "Para &baixo\t\u2193", 324},
-    {K::Command, "Para &cima\t\u2191", 325},
-    {K::Command, "&Passo ...", 321},
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Janela anterior\tCtrl+L", 111},
-    {K::Command, "&Quadrado\tCtrl+Q", 117},
-    {K::Command, "&Restaurar\tCtrl+R", 103},
+    KV_VIEW_COMMANDS,
     {K::End, nullptr, 0},
     {K::Popup, "&Equação", 0},
     {K::Command, "&1. Explícita ...\tF1", 901},

@@ -1,5 +1,6 @@
 #include "resources/FileMenuItems.h"
 #include "resources/PlaneMenuItems.h"
+#include "resources/ViewMenuItems.h"
 #include "resources/ResourceTables.h"
 
 namespace korvane::res {
@@ -8,15 +9,6 @@ namespace {
 
 using K = MenuItem::Kind;
 using C = ControlTemplate;
-
-#define KV_VIEW_COMMANDS                                                                                     \
-    {K::Command, "&Ver ...\tCtrl+V", 104}, {K::Separator, nullptr, 0}, {K::Command, "&Afastar\tPgDn", 106},   \
-        {K::Command, "A&proximar\tPgUp", 107}, {K::Command, "&Fator ...", 108}, {K::Separator, nullptr, 0},     \
-        {K::Command, "&Esquerda\t\u2190", 322}, {K::Command, "&Direita\t\u2192", 323},                           \
-        {K::Command, "Para &baixo\t\u2193", 324}, {K::Command, "Para &cima\t\u2191", 325},                       \
-        {K::Command, "&Passo ...", 321}, {K::Separator, nullptr, 0},                                            \
-        {K::Command, "&Janela anterior\tCtrl+L", 111}, {K::Command, "&Quadrado\tCtrl+Q", 117},                  \
-        {K::Command, "&Restaurar\tCtrl+R", 103}
 
 #define KV_LOOK_MENUS                                                                                         \
     {K::Popup, "&Eixos", 0}, {K::Command, "&Eixos\tCtrl+E", 109}, {K::Command, "&Grade ...\tCtrl+G", 320},     \
@@ -101,12 +93,7 @@ constexpr MenuItem kDomainMenu[] = {
 // The range window: its picture's output, the view, "E&nquadrar janela" and the look; no
 // equations.
 constexpr MenuItem kRangeMenu[] = {
-    {K::Popup, "&Arquivo", 0},
-    KV_PICTURE_OUTPUT_ITEMS,
-    KV_PICTURE_COPY_ITEMS,
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Fechar", 24310},
-    {K::End, nullptr, 0},
+    KV_PICTURE_FILE_POPUP,
     {K::Popup, "&Ver", 0},
     KV_VIEW_COMMANDS,
     {K::Separator, nullptr, 0},
@@ -119,7 +106,6 @@ constexpr MenuItem kRangeMenu[] = {
     KV_LOOK_MENUS,
 };
 
-#undef KV_VIEW_COMMANDS
 #undef KV_LOOK_MENUS
 
 constexpr Accelerator kViewKeys[] = {

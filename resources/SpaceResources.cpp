@@ -298,12 +298,7 @@ constexpr ControlTemplate kRds[] = {
 
 // The stereogram window.
 constexpr MenuItem kRdsMenu[] = {
-    {K::Popup, "&Arquivo", 0},
-    KV_PICTURE_OUTPUT_ITEMS,
-    KV_PICTURE_COPY_ITEMS,
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Fechar", 24310},
-    {K::End, nullptr, 0},
+    KV_PICTURE_FILE_POPUP,
     {K::Popup, "A&nim", 0},
     KV_LETTER_SLIDER_ITEMS,
     {K::Separator, nullptr, 0},
@@ -320,12 +315,7 @@ constexpr Accelerator kRdsKeys[] = {
 
 // The time windows.
 constexpr MenuItem kTimeMenu[] = {
-    {K::Popup, "&Arquivo", 0},
-    KV_PICTURE_OUTPUT_ITEMS,
-    KV_PICTURE_COPY_ITEMS,
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Fechar", 24310},
-    {K::End, nullptr, 0},
+    KV_PICTURE_FILE_POPUP,
     {K::Popup, "&Ver", 0},
     {K::Command, "&Ver ...\tCtrl+V", 104},
     {K::Command, "&Afastar\tPgDn", 106},
@@ -361,12 +351,7 @@ constexpr Accelerator kTimeKeys[] = {
 
 // The level-curve window.
 constexpr MenuItem kLevelMenu[] = {
-    {K::Popup, "&Arquivo", 0},
-    KV_PICTURE_OUTPUT_ITEMS,
-    KV_PICTURE_COPY_ITEMS,
-    {K::Separator, nullptr, 0},
-    {K::Command, "&Fechar", 24310},
-    {K::End, nullptr, 0},
+    KV_PICTURE_FILE_POPUP,
     {K::Popup, "&Ver", 0},
     {K::Command, "&Ver ...\tCtrl+V", 104},
     {K::Command, "&Afastar\tPgDn", 106},
