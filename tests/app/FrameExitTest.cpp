@@ -32,7 +32,6 @@ const ExitRow kExitRows[] = {
     {"save the first, cancel at the second", {platform::AnswerYes, platform::AnswerCancel}, false, {true, false}},
     // Every window answered: the program ends.
     {"discard both", {platform::AnswerNo, platform::AnswerNo}, true, {false, false}},
-    {"save both", {platform::AnswerYes, platform::AnswerYes}, true, {true, true}},
     {"save one, discard the other", {platform::AnswerNo, platform::AnswerYes}, true, {false, true}},
 };
 

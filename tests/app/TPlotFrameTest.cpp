@@ -11,21 +11,9 @@
 #include "platform/FileIO.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace korvane::testing {
 namespace {
-
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    ReadWholeFile(path, bytes);
-    return bytes;
-}
 
 // --- kv.ini -----------------------------------------------------------------------------
 
@@ -43,15 +31,6 @@ TEST_F(ShellTest, WithoutSettingsTheFrameStartsAtItsRandomPlace) {
     EXPECT_FALSE(frame->MaximizePending());
 }
 
-TEST_F(ShellTest, SettingsReadAtSetUpPlaceTheFrame) {
-    WriteBytes(IniPath(), EncodeFrameSettings({{50, 60, 500, 300, false}, true, false}));
-    StartFrame();
-    EXPECT_EQ(FrameWindow().GetPlacement(), (platform::Placement{50, 60, 500, 300, false}));
-    EXPECT_TRUE(frame->OpenLast());
-    EXPECT_TRUE(FrameWindow().IsMenuItemChecked(kCommandOpenLast));
-    EXPECT_FALSE(FrameWindow().IsMenuItemChecked(kCommandUseDefaults));
-}
-
 TEST_F(ShellTest, WrittenSettingsAreReadBackAfterRestart) {
     StartFrame();
     FrameWindow().SetPlacement({70, 80, 333, 222, false});
@@ -61,10 +40,11 @@ TEST_F(ShellTest, WrittenSettingsAreReadBackAfterRestart) {
     EXPECT_EQ(FrameWindow().GetPlacement(), (platform::Placement{70, 80, 333, 222, false}));
     EXPECT_TRUE(frame->OpenLast());
     EXPECT_FALSE(frame->UseDefaults());
+    EXPECT_TRUE(FrameWindow().IsMenuItemChecked(kCommandOpenLast));
 }
 
 TEST_F(ShellTest, MaximizedFrameIsMaximizedAtItsFirstPaintAndStoredAsSuch) {
-    WriteBytes(IniPath(), EncodeFrameSettings({{50, 60, 500, 300, true}, false, false}));
+    WriteFileAtomically(IniPath(), EncodeFrameSettings({{50, 60, 500, 300, true}, false, false}));
     StartFrame();
     EXPECT_TRUE(frame->MaximizePending());
     EXPECT_FALSE(FrameWindow().IsMaximized());
@@ -72,7 +52,8 @@ TEST_F(ShellTest, MaximizedFrameIsMaximizedAtItsFirstPaintAndStoredAsSuch) {
     EXPECT_FALSE(frame->MaximizePending());
     EXPECT_TRUE(FrameWindow().IsMaximized());
     CloseFrame();
-    const auto bytes = ReadBytes(IniPath());
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(IniPath(), bytes));
     ASSERT_EQ(bytes.size(), kFrameSettingsSize);
     EXPECT_EQ(bytes[16], 1);
     EXPECT_EQ(DecodeFrameSettings(bytes)->placement.width, 500); // the normal size, not the screen
@@ -85,14 +66,14 @@ TEST_F(ShellTest, PlacementOffTheScreensIsReplacedByTheFallback) {
     const platform::Placement kept{1000, 60, 200, 120, false};
     const platform::Placement gone[] = {{1900, 60, 200, 120, false}, {700, 500, 200, 120, false},
                                         {10, 10, 200, 120, false}};
-    WriteBytes(IniPath(), EncodeFrameSettings({kept, false, true}));
+    WriteFileAtomically(IniPath(), EncodeFrameSettings({kept, false, true}));
     StartFrame();
     EXPECT_EQ(FrameWindow().GetPlacement(), kept);
     EXPECT_TRUE(frame->UseDefaults()); // the toggles of the file count either way
     frame.reset();
     for (const platform::Placement& stored : gone) {
         SCOPED_TRACE(std::to_string(stored.x) + "," + std::to_string(stored.y));
-        WriteBytes(IniPath(), EncodeFrameSettings({stored, false, true}));
+        WriteFileAtomically(IniPath(), EncodeFrameSettings({stored, false, true}));
         StartFrame();
         const platform::Placement p = FrameWindow().GetPlacement();
         EXPECT_EQ(p.width, 120);
@@ -103,16 +84,6 @@ TEST_F(ShellTest, PlacementOffTheScreensIsReplacedByTheFallback) {
         EXPECT_TRUE(frame->UseDefaults());
         frame.reset();
     }
-}
-
-TEST_F(ShellTest, TruncatedSettingsFileLeavesTheDefaults) {
-    auto bytes = EncodeFrameSettings({{50, 60, 500, 300, true}, true, false});
-    bytes.resize(12);
-    WriteBytes(IniPath(), bytes);
-    StartFrame();
-    EXPECT_FALSE(frame->OpenLast());
-    EXPECT_FALSE(frame->MaximizePending());
-    EXPECT_EQ(FrameWindow().GetPlacement().width, 200);
 }
 
 // --- the toggles 48 and 49 --------------------------------------------------------------
@@ -143,18 +114,22 @@ TEST_F(ShellTest, TogglesAreNeverBothOn) {
 
 // --- windows, titles and options ---------------------------------------------------------
 
-// F2 and F3 are the plane and space commands.
-TEST_F(ShellTest, PlaneAndSpaceWindowsCountSeparately) {
+// F2 and F3 are the plane and space commands; the mapper is a pair, the domain first.
+TEST_F(ShellTest, EachKindCountsItsOwnWindows) {
     StartFrame();
     FrameWindow().PressKey(res::KeyF2);
-    for (int command : {kCommandPlane, kCommandSpace, kCommandPlane})
+    for (int command : {kCommandPlane, kCommandSpace, kCommandPlane, kCommandMapper, kCommandMapper})
         FrameWindow().SendCommand(command);
     FrameWindow().PressKey(res::KeyF3);
     EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"semnome1.kv2", "semnome2.kv2", "semnome1.kv3",
-                                                      "semnome3.kv2", "semnome2.kv3"}));
+                                                      "semnome3.kv2", "domínio1.ma2", "contradomínio",
+                                                      "domínio2.ma2", "contradomínio", "semnome2.kv3"}));
     ASSERT_NE(platform.FindWindow("semnome2.kv2"), nullptr);
     EXPECT_TRUE(platform.FindWindow("semnome2.kv2")->IsVisible());
     EXPECT_EQ(platform.FindWindow("semnome2.kv2")->Request().owner, &frame->GetWindow());
+    ASSERT_NE(platform.FindWindow("domínio2.ma2"), nullptr);
+    EXPECT_TRUE(platform.FindWindow("domínio2.ma2")->IsVisible());
+    EXPECT_EQ(frame->OpenWindowCount(), 9u);
 }
 
 TEST_F(ShellTest, OptionsFollowTheTableOfEachKind) {
@@ -198,17 +173,6 @@ TEST_F(ShellTest, OptionsFollowTheTableOfEachKind) {
     EXPECT_EQ(factory.links, 1);
 }
 
-TEST_F(ShellTest, MapperPairIsShownDomainFirst) {
-    StartFrame();
-    FrameWindow().SendCommand(kCommandMapper);
-    FrameWindow().SendCommand(kCommandMapper);
-    EXPECT_EQ(MadeTitles(), (std::vector<std::string>{"domínio1.ma2", "contradomínio", "domínio2.ma2",
-                                                      "contradomínio"}));
-    ASSERT_NE(platform.FindWindow("domínio2.ma2"), nullptr);
-    EXPECT_TRUE(platform.FindWindow("domínio2.ma2")->IsVisible());
-    EXPECT_EQ(frame->OpenWindowCount(), 4u);
-}
-
 TEST_F(ShellTest, FailedCreationLeavesTheCounterAsItWas) {
     StartFrame();
     factory.failing = {"plane", "range"};
@@ -223,18 +187,8 @@ TEST_F(ShellTest, FailedCreationLeavesTheCounterAsItWas) {
     EXPECT_TRUE(platform.Messages().empty());
 }
 
-TEST_F(ShellTest, ClosingTheFrameClosesEveryWindow) {
-    StartFrame();
-    FrameWindow().SendCommand(kCommandPlane);
-    FrameWindow().SendCommand(kCommandMapper);
-    EXPECT_EQ(platform.Windows().size(), 4u);
-    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
-    EXPECT_TRUE(FrameWindow().IsClosed());
-    EXPECT_TRUE(platform.QuitRequested());
-    EXPECT_EQ(platform.Windows().size(), 1u); // only the frame's own, until it is deleted
-}
-
-TEST_F(ShellTest, WindowClosedByTheUserIsForgotten) {
+// A window closed by the user is forgotten; closing the frame closes the others.
+TEST_F(ShellTest, ClosedWindowsAreForgottenAndTheFrameClosesTheRest) {
     StartFrame();
     FrameWindow().SendCommand(kCommandPlane);
     FrameWindow().SendCommand(kCommandPlane);
@@ -242,6 +196,12 @@ TEST_F(ShellTest, WindowClosedByTheUserIsForgotten) {
     EXPECT_EQ(frame->OpenWindowCount(), 1u);
     FrameWindow().SendCommand(kCommandPlane);
     EXPECT_EQ(MadeTitles().back(), "semnome3.kv2"); // counters only grow
+    FrameWindow().SendCommand(kCommandMapper);
+    EXPECT_EQ(platform.Windows().size(), 5u);
+    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
+    EXPECT_TRUE(FrameWindow().IsClosed());
+    EXPECT_TRUE(platform.QuitRequested());
+    EXPECT_EQ(platform.Windows().size(), 1u); // only the frame's own, until it is deleted
 }
 
 // --- documents by extension --------------------------------------------------------------
@@ -310,7 +270,6 @@ TEST_F(ShellTest, SecondStartHandsItsFileToTheRunningOne) {
 
 TEST_F(ShellTest, StartOpensTheCommandLineDocumentAfterTheFrameShows) {
     TPlot app(platform, factory, random, "/d/c.kv2");
-    EXPECT_EQ(app.StartFile(), "/d/c.kv2");
     EXPECT_EQ(app.Run(), 0);
     ASSERT_NE(app.Frame(), nullptr);
     EXPECT_EQ(app.Frame()->GetWindow().GetTitle(), "Korvane");
@@ -340,12 +299,6 @@ TEST_F(ShellTest, AboutShowsTheVersion) {
     EXPECT_NE(platform.Messages()[0].text.find("Korvane 0."), std::string::npos);
 }
 
-} // namespace
-} // namespace korvane::testing
-
-namespace korvane {
-namespace {
-
 TEST(StartFileFrom, RelativePathsBecomeAbsoluteShortNamesStay) {
     const std::string cwd = std::filesystem::current_path().string();
     struct Row {
@@ -366,12 +319,6 @@ TEST(StartFileFrom, RelativePathsBecomeAbsoluteShortNamesStay) {
         EXPECT_EQ(StartFileFrom(row.argument), row.expected);
     }
 }
-
-} // namespace
-} // namespace korvane
-
-namespace korvane::testing {
-namespace {
 
 // "Janela ligada" offers the other open plane windows; the chosen one follows the sliders.
 TEST_F(ShellTest, JanelaLigadaOffersTheOtherPlaneWindows) {
