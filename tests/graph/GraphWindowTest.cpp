@@ -45,7 +45,7 @@ protected:
     WindowOptions options;
 };
 
-TEST_F(GraphWindowTest, TogglingAxesRebuildsTheBase) {
+TEST_F(GraphWindowTest, TogglingAxesAndResizingRebuildTheBase) {
     GraphTestWindow w(platform, options);
     w.Memory().RunPendingRepaint();
     w.OnPaint(w.Memory().Front());
@@ -57,14 +57,9 @@ TEST_F(GraphWindowTest, TogglingAxesRebuildsTheBase) {
     EXPECT_EQ(w.BaseRebuilds(), before + 1);
     // The y axis lies on pixel column 200 of a fresh 400 x 300 window.
     EXPECT_EQ(*w.Memory().Front().GetPixel({200, 40}), platform::kBlack);
-}
-
-TEST_F(GraphWindowTest, ResizeInvalidatesAndRepaints) {
-    GraphTestWindow w(platform, options);
-    w.OnPaint(w.Memory().Front());
     w.Memory().Resize({300, 200});
     ASSERT_TRUE(w.Memory().RunPendingRepaint());
-    EXPECT_EQ(w.BaseRebuilds(), 2);
+    EXPECT_EQ(w.BaseRebuilds(), before + 2);
     EXPECT_EQ(w.Layers().Layer(0)->GetSize(), (platform::Size{300, 200}));
 }
 
@@ -93,9 +88,8 @@ TEST_F(GraphWindowTest, KeysStopALongDrawing) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        const auto fresh = FreshPlatform();
-        MemoryPlatform& local = *fresh;
-        GraphTestWindow w(local, options);
+        const auto local = FreshPlatform();
+        GraphTestWindow w(*local, options);
         int probes = 0;
         w.Memory().onPeek = [&](platform::MemoryWindow& m) {
             if (++probes == 6)
@@ -131,7 +125,7 @@ TEST_F(GraphWindowTest, StatusTexts) {
     EXPECT_EQ(w.Memory().GetTitle(), "teste");
 }
 
-TEST_F(GraphWindowTest, ColourWindowSetsTheSlot) {
+TEST_F(GraphWindowTest, ColourWindowSetsTheSlotAndTheBackgroundReachesTheBase) {
     GraphTestWindow w(platform, options);
     w.OnPaint(w.Memory().Front());
     w.OnCommand(203);
@@ -149,11 +143,6 @@ TEST_F(GraphWindowTest, ColourWindowSetsTheSlot) {
     EXPECT_TRUE(w.Modified());
     ASSERT_TRUE(w.Memory().RunPendingRepaint());
     EXPECT_EQ(w.BaseRebuilds(), 2);
-}
-
-TEST_F(GraphWindowTest, BackgroundColourReachesTheBase) {
-    GraphTestWindow w(platform, options);
-    w.OnPaint(w.Memory().Front());
     w.SetSlotColour(kSlotBackground, 3);
     w.OnPaint(w.Memory().Front());
     EXPECT_EQ(*w.Memory().Front().GetPixel({5, 5}), (platform::Rgb{255, 255, 0}));
@@ -238,11 +227,10 @@ TEST_F(GraphWindowTest, DialogRefusals) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        const auto fresh = FreshPlatform();
-        MemoryPlatform& local = *fresh;
-        GraphTestWindow w(local, options);
+        const auto local = FreshPlatform();
+        GraphTestWindow w(*local, options);
         w.OnCommand(104);
-        platform::MemoryDialog* d = local.FindDialog("VIEWALL");
+        platform::MemoryDialog* d = local->FindDialog("VIEWALL");
         ASSERT_NE(d, nullptr);
         if (r.corners) {
             d->Press(252);
@@ -252,42 +240,21 @@ TEST_F(GraphWindowTest, DialogRefusals) {
             d->Type(217, r.a);
         }
         d->Press(1);
-        ASSERT_EQ(local.Messages().size(), 1u);
-        EXPECT_EQ(local.Messages()[0].text, Message(r.code));
+        ASSERT_EQ(local->Messages().size(), 1u);
+        EXPECT_EQ(local->Messages()[0].text, Message(r.code));
         EXPECT_FALSE(w.GetView().independent);
         EXPECT_EQ(w.GetView().xmin, -5);
         EXPECT_FALSE(w.GetView().HasPreviousView());
     }
 }
 
+// A box of zero width, or one cancelled by Escape (the band goes), changes nothing; the
+// band's corner inverts the picture under it while it is dragged.
 TEST_F(GraphWindowTest, ZoomBoxWithTheInvertingBand) {
     GraphTestWindow w(platform, options);
     w.OnCommand(121);
     EXPECT_TRUE(w.Memory().IsMenuItemChecked(121));
     EXPECT_FALSE(w.Memory().IsMenuItemChecked(125));
-    w.RequestRepaint();
-    ASSERT_TRUE(w.Memory().RunPendingRepaint());
-    const auto before = *w.Memory().Front().GetPixel({149, 90});
-    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
-    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {150, 100}});
-    // The band's corner inverts the picture under it.
-    EXPECT_NE(*w.Memory().Front().GetPixel({149, 90}), before);
-    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {300, 225}});
-    EXPECT_EQ(*w.Memory().Front().GetPixel({149, 90}), before);
-    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {300, 225}});
-    const View& v = w.GetView();
-    EXPECT_TRUE(v.independent);
-    EXPECT_EQ(v.xmin, -2.5L);
-    EXPECT_EQ(v.xmax, 2.5L);
-    EXPECT_EQ(v.ymin, -1.875L);
-    EXPECT_EQ(v.ymax, 1.875L);
-    EXPECT_TRUE(v.HasPreviousView());
-}
-
-// A box of zero width, or one cancelled by Escape (the band goes), changes nothing.
-TEST_F(GraphWindowTest, ZoomBoxOfZeroWidthOrCancelledDoesNothing) {
-    GraphTestWindow w(platform, options);
-    w.OnCommand(121);
     w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
     w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {100, 200}});
     w.RequestRepaint();
@@ -295,12 +262,25 @@ TEST_F(GraphWindowTest, ZoomBoxOfZeroWidthOrCancelledDoesNothing) {
     const auto before = *w.Memory().Front().GetPixel({149, 90});
     w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
     w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {150, 100}});
+    EXPECT_NE(*w.Memory().Front().GetPixel({149, 90}), before);
     w.Memory().PressKey(res::KeyEscape);
     EXPECT_EQ(*w.Memory().Front().GetPixel({149, 90}), before);
     EXPECT_FALSE(w.Memory().Captured());
     w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {300, 225}});
-    EXPECT_FALSE(w.GetView().independent);
-    EXPECT_FALSE(w.GetView().HasPreviousView());
+    const View& v = w.GetView();
+    EXPECT_FALSE(v.independent);
+    EXPECT_FALSE(v.HasPreviousView());
+    w.Memory().Mouse({MouseAction::Down, platform::ButtonLeft, platform::ButtonLeft, 0, {100, 75}});
+    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {150, 100}});
+    w.Memory().Mouse({MouseAction::Move, 0, platform::ButtonLeft, 0, {300, 225}});
+    EXPECT_EQ(*w.Memory().Front().GetPixel({149, 90}), before);
+    w.Memory().Mouse({MouseAction::Up, platform::ButtonLeft, 0, 0, {300, 225}});
+    EXPECT_TRUE(v.independent);
+    EXPECT_EQ(v.xmin, -2.5L);
+    EXPECT_EQ(v.xmax, 2.5L);
+    EXPECT_EQ(v.ymin, -1.875L);
+    EXPECT_EQ(v.ymax, 1.875L);
+    EXPECT_TRUE(v.HasPreviousView());
 }
 
 // A notch of the wheel away from the user zooms in by the zoom factor, keeping the
@@ -371,34 +351,23 @@ TEST_F(GraphWindowTest, GridDialogFillsAndApplies) {
     EXPECT_TRUE(w.Modified());
     ASSERT_TRUE(w.Memory().RunPendingRepaint());
     EXPECT_EQ(w.BaseRebuilds(), 2);
-    d->Press(2);
-    EXPECT_FALSE(d->IsVisible());
-}
-
-// Enter applies as "aplicar" does: what was typed is kept, the dialog stays.
-TEST_F(GraphWindowTest, EnterInTheGridDialogApplies) {
-    GraphTestWindow w(platform, options);
-    w.OnPaint(w.Memory().Front());
-    w.OnCommand(320);
-    platform::MemoryDialog* d = platform.FindDialog("SETGRID");
-    ASSERT_NE(d, nullptr);
+    // Enter applies as "aplicar" does: what was typed is kept, the dialog stays.
     d->Type(212, "0.25");
-    d->Type(213, "2");
     ASSERT_TRUE(d->Enter());
     EXPECT_EQ(w.Axes().tickX, 0.25L);
-    EXPECT_EQ(w.Axes().decimalsX, 2);
     EXPECT_TRUE(d->IsVisible());
-    d->Escape();
+    ASSERT_TRUE(d->Escape());
     EXPECT_FALSE(d->IsVisible());
 }
 
+// Decimals of labels that are not shown change nothing worth a redraw.
 TEST_F(GraphWindowTest, GridDialogWithoutChangeDoesNotRedraw) {
     GraphTestWindow w(platform, options);
     w.OnPaint(w.Memory().Front());
     w.OnCommand(320);
     platform::MemoryDialog* d = platform.FindDialog("SETGRID");
     ASSERT_NE(d, nullptr);
-    d->Type(213, "4"); // decimals of labels that are not shown
+    d->Type(213, "4");
     d->Press(91);
     EXPECT_FALSE(w.Modified());
     EXPECT_FALSE(w.Memory().RepaintPending());
@@ -580,23 +549,22 @@ TEST_F(GraphWindowTest, InputBoxCommands) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        const auto fresh = FreshPlatform();
-        MemoryPlatform& local = *fresh;
-        GraphTestWindow w(local, options);
-        local.AnswerInput(r.answer);
+        const auto local = FreshPlatform();
+        GraphTestWindow w(*local, options);
+        local->AnswerInput(r.answer);
         w.OnCommand(r.command);
         EXPECT_TRUE(Close(r.value(w), r.expected, 1e-18L)) << static_cast<double>(r.value(w));
         EXPECT_EQ(w.Memory().IsMenuItemChecked(92), w.Axes().minusCustom);
-        ASSERT_EQ(local.Inputs().size(), 1u);
+        ASSERT_EQ(local->Inputs().size(), 1u);
         if (*r.initial) {
-            EXPECT_EQ(local.Inputs()[0].initial, r.initial);
-            EXPECT_EQ(local.Inputs()[0].prompt, res::String(r.prompt));
+            EXPECT_EQ(local->Inputs()[0].initial, r.initial);
+            EXPECT_EQ(local->Inputs()[0].prompt, res::String(r.prompt));
         }
         if (r.message) {
-            ASSERT_EQ(local.Messages().size(), 1u);
-            EXPECT_EQ(local.Messages()[0].text, Message(r.message));
+            ASSERT_EQ(local->Messages().size(), 1u);
+            EXPECT_EQ(local->Messages()[0].text, Message(r.message));
         } else {
-            EXPECT_TRUE(local.Messages().empty());
+            EXPECT_TRUE(local->Messages().empty());
         }
     }
 }

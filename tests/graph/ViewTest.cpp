@@ -23,21 +23,6 @@ TEST(RoundToInt, PixelOfTheLanguageRounding) {
     EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
-TEST(View, ZoomOutThenInAndPreviousViewsAreExact) {
-    View v = FreshView();
-    v.Zoom(v.zoomFactor);
-    EXPECT_TRUE(testing::Close(v.rx, 5.5L, 1e-18L));
-    v.Zoom(1 / v.zoomFactor);
-    EXPECT_TRUE(testing::Close(v.rx, 5, 1e-18L));
-    const long double zoomedOut = 5 * 1.1L; // popped views come back bit for bit
-    ASSERT_TRUE(v.PopView());
-    EXPECT_EQ(v.rx, zoomedOut);
-    ASSERT_TRUE(v.PopView());
-    EXPECT_EQ(v.rx, 5);
-    EXPECT_EQ(v.ry, 3.75L);
-    EXPECT_FALSE(v.PopView());
-}
-
 TEST(View, CornersThenSquareKeepsCentreAndHalfWidth) {
     View v = FreshView();
     v.SetView(5, 0.5L, 5, 0.5L, true);
