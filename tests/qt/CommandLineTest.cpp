@@ -50,10 +50,7 @@ protected:
 
     void CheckRows(const std::vector<Row>& rows) {
         for (const Row& row : rows) {
-            std::string shown;
-            for (const std::string& a : row.args)
-                shown += " [" + a + "]";
-            SCOPED_TRACE(::testing::Message() << "row at line " << row.line << ":" << shown);
+            SCOPED_TRACE(::testing::Message() << "row at line " << row.line);
             testing::Process& run = Start(row.args);
             EXPECT_EQ(run.Wait(), std::optional<int>(row.exit)) << run.Err();
             if (row.out) {

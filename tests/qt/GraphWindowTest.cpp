@@ -11,8 +11,6 @@
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
 #include "tests/support/Process.h"
-#include "tests/support/ScopedEnvironment.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
 #include <QImage>
@@ -30,16 +28,10 @@
 namespace korvane {
 namespace {
 
-using testing::EnsureApplication;
 using testing::ProcessEventsUntil;
+using testing::TopLevelTitled;
 
 bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
-
-// A settings folder of the test's own, where the Qt platform will look for it.
-struct ConfigFolder : testing::ScratchFolder {
-    ConfigFolder() { EnsureApplication(); }
-    testing::ScopedEnvironment variable{"KORVANE_CONFIG_DIR", Path()};
-};
 
 WindowOptions PlaneOptions() {
     WindowOptions options;
@@ -51,12 +43,9 @@ WindowOptions PlaneOptions() {
 // A plane window on the Qt platform that reads no settings; closed, and its folder
 // removed, at the end of the test.
 struct QtPlaneWindow {
-    QtPlaneWindow() = default;
     ~QtPlaneWindow() { window.GetWindow()->Close(); }
-    QtPlaneWindow(const QtPlaneWindow&) = delete;
-    QtPlaneWindow& operator=(const QtPlaneWindow&) = delete;
 
-    ConfigFolder folder;
+    testing::ConfigFolder folder;
     platform::QtPlatform platform;
     TPlot2Win window{platform, PlaneOptions(), nullptr};
 };
@@ -229,13 +218,6 @@ TEST(GraphWindow, DraggingASliderMovesTheCurveOnTheScreen) {
     window.SetModified(false); // closing asks nothing
 }
 
-QWidget* VisibleTopLevel(const QString& title) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowTitle() == title && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 // The modeless view and grid dialogs open as windows of their own and stay open.
 TEST(GraphWindow, ViewAndGridDialogsShow) {
     QtPlaneWindow plane;
@@ -249,7 +231,7 @@ TEST(GraphWindow, ViewAndGridDialogsShow) {
         SCOPED_TRACE(r.title);
         window.OnCommand(r.command);
         QWidget* dialog = nullptr;
-        ASSERT_TRUE(ProcessEventsUntil([&] { return (dialog = VisibleTopLevel(QString::fromUtf8(r.title))) != nullptr; }));
+        ASSERT_TRUE(ProcessEventsUntil([&] { return (dialog = TopLevelTitled(QString::fromUtf8(r.title))) != nullptr; }));
         if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
             dialog->grab().toImage().save(QString::fromUtf8(keep) + r.shot);
     }

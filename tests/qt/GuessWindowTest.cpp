@@ -10,8 +10,6 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
-#include "tests/support/ScopedEnvironment.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <QImage>
 
@@ -23,7 +21,6 @@
 namespace korvane {
 namespace {
 
-using testing::EnsureApplication;
 using testing::ProcessEventsUntil;
 
 int CountColour(const QImage& image, platform::Rgb rgb) {
@@ -36,9 +33,7 @@ int CountColour(const QImage& image, platform::Rgb rgb) {
 }
 
 TEST(GuessWindow, RoundWithAWrongGuess) {
-    EnsureApplication();
-    testing::ScratchFolder folder;
-    const testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", folder.Path());
+    const testing::ConfigFolder folder;
     {
         platform::QtPlatform platform;
         RandomGenerator random(20261207);

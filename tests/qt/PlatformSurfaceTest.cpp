@@ -60,20 +60,15 @@ TEST(QtSurface, TextInItsBox) {
 // A symbol font draws byte 112 as pi, as the same font draws the Unicode pi.
 TEST(QtSurface, SymbolFontDrawsPi) {
     EnsureApplication();
-    QtSurface symbol({40, 30}), unicode({40, 30}), latin({40, 30});
-    FontSpec font{"Sans", 20};
-    for (QtSurface* s : {&symbol, &unicode, &latin})
+    const auto drawn = [](bool symbol, const char* text) {
+        auto s = std::make_unique<QtSurface>(Size{40, 30});
         s->SetBackgroundMode(BackgroundMode::Transparent);
-    FontSpec symbolFont = font;
-    symbolFont.symbol = true;
-    symbol.SetFont(symbolFont);
-    unicode.SetFont(font);
-    latin.SetFont(font);
-    symbol.TextOut({5, 2}, "p");
-    unicode.TextOut({5, 2}, "π");
-    latin.TextOut({5, 2}, "p");
-    EXPECT_TRUE(SamePixels(symbol, unicode));
-    EXPECT_FALSE(SamePixels(symbol, latin));
+        s->SetFont({.face = "Sans", .height = 20, .symbol = symbol});
+        s->TextOut({5, 2}, text);
+        return s;
+    };
+    EXPECT_TRUE(SamePixels(*drawn(true, "p"), *drawn(false, "π")));
+    EXPECT_FALSE(SamePixels(*drawn(true, "p"), *drawn(false, "p")));
 }
 
 // Qt keys in the program's codes: letters upper case with or without Shift, F-keys,

@@ -5,15 +5,11 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
-#include "tests/support/ScopedEnvironment.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -23,8 +19,6 @@
 #include <QTimer>
 
 #include <functional>
-
-#include <unistd.h>
 
 using namespace korvane;
 using namespace korvane::platform;
@@ -307,6 +301,11 @@ struct Form : DialogHandler {
     }
 };
 
+// Escape into the modal window that opens next.
+void EscapeNextModal() {
+    QTimer::singleShot(0, [] { PostKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
+}
+
 void Type(QWidget* to, const QString& text) {
     for (QChar c : text)
         QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(c)));
@@ -315,7 +314,7 @@ void Type(QWidget* to, const QString& text) {
 } // namespace
 
 // A dialog built from a template shows its controls in rows, in order, and returns OK
-// with the texts the user typed.
+// with the texts the user typed; Escape cancels it.
 TEST(QtPlatform, TemplateDialogShowsItsControlsAndReturnsTheTypedTexts) {
     QtPlatform platform;
     Form form;
@@ -342,8 +341,7 @@ TEST(QtPlatform, TemplateDialogShowsItsControlsAndReturnsTheTypedTexts) {
         Type(second, "-5");
         static_cast<QRadioButton*>(form.dialog->ControlWidget(21))->click();
         static_cast<QListWidget*>(form.dialog->ControlWidget(30))->setCurrentRow(1);
-        QCoreApplication::postEvent(form.dialog->Widget(),
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+        PostKey(form.dialog->Widget(), Qt::Key_Return);
     });
     EXPECT_EQ(platform.RunModal(kDialog, form, nullptr), ResultOk);
     EXPECT_TRUE(checkedLayout);
@@ -351,23 +349,15 @@ TEST(QtPlatform, TemplateDialogShowsItsControlsAndReturnsTheTypedTexts) {
     EXPECT_EQ(form.from, "-5");
     EXPECT_TRUE(form.corners);
     EXPECT_EQ(form.selected, 1);
-}
-
-TEST(QtPlatform, EscapeCancelsATemplateDialog) {
-    QtPlatform platform;
-    Form form;
-    QTimer::singleShot(0, [&] {
-        QCoreApplication::postEvent(form.dialog->Widget(),
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    });
-    EXPECT_EQ(platform.RunModal(kDialog, form, nullptr), ResultCancel);
-    EXPECT_EQ(form.selected, -2) << "OK was never pressed";
+    Form cancelled;
+    EscapeNextModal();
+    EXPECT_EQ(platform.RunModal(kDialog, cancelled, nullptr), ResultCancel);
+    EXPECT_EQ(cancelled.selected, -2) << "OK was never pressed";
 }
 
 // Two platforms in one process: the second start hands its path to the first.
 TEST(QtPlatform, SingleInstanceHandOver) {
-    const korvane::testing::ScratchFolder dir;
-    const korvane::testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", dir.Path());
+    const korvane::testing::ConfigFolder dir;
     std::vector<std::string> received;
     {
         QtPlatform first;
@@ -387,8 +377,9 @@ TEST(QtPlatform, SingleInstanceHandOver) {
     EXPECT_EQ(next.ClaimInstance("x", nullptr), InstanceRole::First);
 }
 
-// Message boxes answer with the button pressed; their buttons are in Portuguese.
-TEST(QtPlatform, MessageBoxAnswers) {
+// Message boxes answer with the button pressed, their buttons in Portuguese; an input box
+// gives the typed text or nothing.
+TEST(QtPlatform, MessageAndInputBoxesAnswer) {
     QtPlatform platform;
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -403,28 +394,18 @@ TEST(QtPlatform, MessageBoxAnswers) {
     EXPECT_EQ(platform.MessageBox("salvar?", "hmm...", MessageButtons::YesNoCancel), AnswerNo);
     seen.sort();
     EXPECT_EQ(seen, (QStringList{"Cancelar", "Não", "Sim"}));
-    QTimer::singleShot(0, [] {
-        QCoreApplication::postEvent(QApplication::activeModalWidget(),
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    });
+    EscapeNextModal();
     EXPECT_EQ(platform.MessageBox("erro", "hmm...", MessageButtons::OkCancel), AnswerCancel);
-}
-
-TEST(QtPlatform, InputBoxGivesTheTypedTextOrNothing) {
-    QtPlatform platform;
     QTimer::singleShot(0, [] {
         auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->text(), "112");
         EXPECT_EQ(edit->maxLength(), 10);
         edit->setText("960");
-        QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+        PostKey(edit, Qt::Key_Return);
     });
     EXPECT_EQ(platform.InputBox("símbolo pi", "usa valores ASCII", "112", nullptr, 10), "960");
-    QTimer::singleShot(0, [] {
-        QCoreApplication::postEvent(QApplication::activeModalWidget(),
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    });
+    EscapeNextModal();
     EXPECT_EQ(platform.InputBox("x", "y", "z"), std::nullopt);
 }
 

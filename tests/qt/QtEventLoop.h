@@ -1,7 +1,10 @@
 #pragma once
-// The event-loop helpers of the suites that run the real Qt platform offscreen: one
-// application for the whole run, waiting for a condition instead of a fixed time, and
-// keys posted as the user types them.
+// The helpers of the suites that run the real Qt platform offscreen: one application for
+// the whole run, a settings folder of the test's own, waiting for a condition instead of a
+// fixed time, and keys posted as the user types them.
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ScratchFolder.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -20,6 +23,12 @@ inline void EnsureApplication() {
     static QApplication* application = new QApplication(argc, argv); // lives for the whole run
     (void)application;
 }
+
+// A settings folder of the test's own, where the Qt platform will look for it.
+struct ConfigFolder : ScratchFolder {
+    ConfigFolder() { EnsureApplication(); }
+    ScopedEnvironment variable{"KORVANE_CONFIG_DIR", Path()};
+};
 
 // Runs the event loop until `done` holds or `ms` have passed; gives `done()` then.
 inline bool ProcessEventsUntil(const std::function<bool()>& done, int ms = 3000) {

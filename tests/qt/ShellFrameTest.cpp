@@ -7,8 +7,6 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
-#include "tests/support/ScopedEnvironment.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,7 +23,6 @@
 namespace korvane {
 namespace {
 
-using testing::EnsureApplication;
 using testing::ProcessEventsUntil;
 using testing::TopLevelTitled;
 
@@ -50,9 +47,7 @@ protected:
     QWidget* FrameWidget() { return static_cast<platform::QtWindow&>(frame_->GetWindow()).Widget(); }
 
 private:
-    bool application_ = (EnsureApplication(), true);
-    testing::ScratchFolder folder_;
-    testing::ScopedEnvironment variable_{"KORVANE_CONFIG_DIR", folder_.Path()};
+    testing::ConfigFolder folder_;
 
 protected:
     RandomGenerator random_{7};
@@ -61,7 +56,8 @@ protected:
     std::unique_ptr<TPlotFrame> frame_ = std::make_unique<TPlotFrame>(platform_, factory_, random_, "");
 };
 
-TEST_F(ShellFrameTest, FrameShowsItsBackground) {
+// The frame paints its background; F2 opens a plane window.
+TEST_F(ShellFrameTest, FrameShowsItsBackgroundAndF2OpensAPlaneWindow) {
     QWidget* widget = FrameWidget();
     ASSERT_NE(widget, nullptr);
     ASSERT_TRUE(ProcessEventsUntil([&] { return widget->isVisible(); }));
@@ -74,12 +70,6 @@ TEST_F(ShellFrameTest, FrameShowsItsBackground) {
     })) << "the centre stays " << shot.pixelColor(shot.width() / 2, shot.height() - 10).name().toStdString();
     if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
         shot.save(QString::fromUtf8(keep) + "/frame.png");
-}
-
-TEST_F(ShellFrameTest, F2OpensAPlaneWindow) {
-    QWidget* widget = FrameWidget();
-    ASSERT_NE(widget, nullptr);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return widget->isVisible(); }));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     ASSERT_TRUE(ProcessEventsUntil([] { return TopLevelTitled("semnome1.kv2") != nullptr; }));

@@ -29,23 +29,17 @@ struct Process : korvane::testing::Process {
         : korvane::testing::Process(KORVANE_BINARY, args, environment, workingFolder) {}
 };
 
-std::vector<std::string> Lines(const fs::path& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// Waits until the log has `count` lines; gives what it has then.
-std::vector<std::string> WaitForLines(const fs::path& path, std::size_t count, std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    std::vector<std::string> lines = Lines(path);
-    while (lines.size() < count && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(20ms);
-        lines = Lines(path);
+// Waits until the log has `count` lines, for 20 s at most; gives what it has then.
+std::vector<std::string> WaitForLines(const fs::path& path, std::size_t count) {
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    for (;; std::this_thread::sleep_for(20ms)) {
+        std::vector<std::string> lines;
+        std::ifstream in(path);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        if (lines.size() >= count || std::chrono::steady_clock::now() >= end)
+            return lines;
     }
-    return lines;
 }
 
 class ShellProcessTest : public ::testing::Test {
@@ -65,15 +59,14 @@ TEST_F(ShellProcessTest, SecondStartHandsItsFileOverAndEnds) {
     const std::string first = (dir / "first.kv2").string();
     Process running({first}, environment);
     // The command-line document opens at the first paint, after the instance is claimed.
-    auto lines = WaitForLines(log, 1, 20s);
-    ASSERT_EQ(lines, std::vector<std::string>{"plane\tsemnome1.kv2\t" + first});
+    std::vector<std::string> opened{"plane\tsemnome1.kv2\t" + first};
+    ASSERT_EQ(WaitForLines(log, 1), opened);
 
     const std::string second = (dir / "second.KV3").string();
     Process secondStart({second}, environment);
     EXPECT_EQ(secondStart.Wait(20s), std::optional<int>(0));
-    lines = WaitForLines(log, 2, 20s);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "space\tsemnome1.kv3\t" + second);
+    opened.push_back("space\tsemnome1.kv3\t" + second);
+    EXPECT_EQ(WaitForLines(log, 2), opened);
 
     // A one-character name only raises the frame.
     Process other({"x"}, environment);
@@ -82,16 +75,14 @@ TEST_F(ShellProcessTest, SecondStartHandsItsFileOverAndEnds) {
     const std::string dotted = (dir / "aulas.2026" / "parabola.kv2").string();
     Process inDottedFolder({dotted}, environment);
     EXPECT_EQ(inDottedFolder.Wait(20s), std::optional<int>(0));
-    lines = WaitForLines(log, 3, 20s);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "plane\tsemnome2.kv2\t" + dotted);
+    opened.push_back("plane\tsemnome2.kv2\t" + dotted);
+    EXPECT_EQ(WaitForLines(log, 3), opened);
     // A relative path is resolved in the folder of the start that names it.
     fs::create_directories(dir / "sub");
     Process relative({"../third.kv2"}, environment, dir / "sub");
     EXPECT_EQ(relative.Wait(20s), std::optional<int>(0));
-    lines = WaitForLines(log, 4, 20s);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[3], "plane\tsemnome3.kv2\t" + (dir / "third.kv2").string());
+    opened.push_back("plane\tsemnome3.kv2\t" + (dir / "third.kv2").string());
+    EXPECT_EQ(WaitForLines(log, 4), opened);
 
     EXPECT_TRUE(running.Running());
 }

@@ -11,9 +11,7 @@
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "tests/qt/QtEventLoop.h"
-#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/Process.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -26,9 +24,7 @@ namespace korvane {
 namespace {
 
 TEST(StereogramWindow, PictureOfTheExampleSurface) {
-    testing::EnsureApplication();
-    testing::ScratchFolder folder;
-    const testing::ScopedEnvironment variable("KORVANE_CONFIG_DIR", folder.Path());
+    const testing::ConfigFolder folder;
     platform::QtPlatform platform;
     RandomGenerator::Program().Seed(20261208);
     WindowOptions options;

@@ -19,16 +19,31 @@
 namespace korvane {
 namespace {
 
-struct JudgeRow {
-    const char* rule;
-    const char* target;
-    const char* guess;
-    bool correct;
-};
+View DefaultView() {
+    View view;
+    view.SetClientSize(480, 360);
+    view.Recompute();
+    return view;
+}
+
+GuessVerdict Judge(const char* target, const std::string& guess, RandomGenerator& random) {
+    EvalContext context;
+    FormulaCompiler compiler(context);
+    EXPECT_EQ(compiler.CompileFormula(target), 0);
+    ExprTree t = compiler.TakeResult();
+    EXPECT_EQ(compiler.CompileFormula(guess), 0) << guess;
+    ExprTree g = compiler.TakeResult();
+    return JudgeGuess(context, t.root, g.root, DefaultView(), random);
+}
 
 // The Part's comparison: 25 points of the view, undefined points skipped, 0.001.
 TEST(GuessJudge, Rows) {
-    const JudgeRow rows[] = {
+    const struct Row {
+        const char* rule;
+        const char* target;
+        const char* guess;
+        bool correct;
+    } rows[] = {
         {"the same formula", "x", "x", true},
         {"another way of writing it", "sin(x)", "cos(x-pi/2)", true},
         {"within the tolerance", "x", "x+0.0009", true},
@@ -37,39 +52,22 @@ TEST(GuessJudge, Rows) {
         {"target undefined on half the view", "sqrt(x)sqrt(x)", "x", true},
         {"guess defined nowhere is no answer", "x", "sqrt(-1-xx)", false},
     };
-    View view;
-    view.SetClientSize(480, 360);
-    view.Recompute();
-    for (const JudgeRow& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.rule) + ": " + row.target + " against " + row.guess);
-        EvalContext context;
-        FormulaCompiler compiler(context);
-        ASSERT_EQ(compiler.CompileFormula(row.target), 0);
-        ExprTree target = compiler.TakeResult();
-        ASSERT_EQ(compiler.CompileFormula(row.guess), 0);
-        ExprTree guess = compiler.TakeResult();
         RandomGenerator random(99);
-        EXPECT_EQ(JudgeGuess(context, target.root, guess.root, view, random).correct, row.correct);
+        EXPECT_EQ(Judge(row.target, row.guess, random).correct, row.correct);
     }
 }
 
 // A guess off by more than 0.001 at one of the 25 points only is wrong.
 TEST(GuessJudge, OnePointOffIsWrong) {
-    View view;
-    view.SetClientSize(480, 360);
-    view.Recompute();
+    const View view = DefaultView();
     for (const char* bump : {"0.0011", "0.0009"}) {
         RandomGenerator random(4242), copy = random;
         const long double first = view.xmin + 2 * view.rx * copy.Uniform(0.0L, 1.0L);
         char text[160];
         std::snprintf(text, sizeof text, "x+%sexp(-((x-(%.21Lg))/0.000001)^2)", bump, first);
-        EvalContext context;
-        FormulaCompiler compiler(context);
-        ASSERT_EQ(compiler.CompileFormula("x"), 0);
-        ExprTree target = compiler.TakeResult();
-        ASSERT_EQ(compiler.CompileFormula(text), 0) << text;
-        ExprTree guess = compiler.TakeResult();
-        const GuessVerdict verdict = JudgeGuess(context, target.root, guess.root, view, random);
+        const GuessVerdict verdict = Judge("x", text, random);
         EXPECT_EQ(verdict.usedPoints, kGuessPoints);
         EXPECT_EQ(verdict.correct, std::string(bump) == "0.0009") << text;
     }

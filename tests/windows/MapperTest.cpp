@@ -36,37 +36,31 @@ ExampleRecord CompiledMap(EvalContext& eval, std::int16_t kind, const char* u, c
     return map;
 }
 
-struct PlaneRow {
-    const char* u;
-    const char* v;
-    long double x, y;
-};
-
 // Images against the formulas evaluated independently in closed form, derivatives against
 // central differences of those closed forms.
 TEST(MapJacobian, PlaneMapsAgainstClosedForms) {
-    struct Closed {
-        PlaneRow row;
-        long double (*u)(long double, long double);
-        long double (*v)(long double, long double);
-    };
-    const Closed rows[] = {
-        {{"2x-y", "x+y", 0.5L, -1.25L}, [](long double x, long double y) { return 2 * x - y; },
+    using F = long double (*)(long double, long double);
+    const struct Row {
+        const char *f, *g;
+        long double x, y;
+        F u, v;
+    } rows[] = {
+        {"2x-y", "x+y", 0.5L, -1.25L, [](long double x, long double y) { return 2 * x - y; },
          [](long double x, long double y) { return x + y; }},
-        {{"xx-yy", "2xy", 1.5L, 0.75L}, [](long double x, long double y) { return x * x - y * y; },
+        {"xx-yy", "2xy", 1.5L, 0.75L, [](long double x, long double y) { return x * x - y * y; },
          [](long double x, long double y) { return 2 * x * y; }},
-        {{"sin(x)y", "exp(x)cos(y)", -0.3L, 2.1L}, [](long double x, long double y) { return std::sin(x) * y; },
+        {"sin(x)y", "exp(x)cos(y)", -0.3L, 2.1L, [](long double x, long double y) { return std::sin(x) * y; },
          [](long double x, long double y) { return std::exp(x) * std::cos(y); }},
     };
-    for (const Closed& c : rows) {
-        SCOPED_TRACE(std::string(c.row.u) + " , " + c.row.v);
+    for (const Row& c : rows) {
+        SCOPED_TRACE(std::string(c.f) + " , " + c.g);
         EvalContext eval;
-        const ExampleRecord map = CompiledMap(eval, kMapPlane, c.row.u, c.row.v);
-        const MapJacobian j = EvaluateMapJacobian(eval, map, c.row.x, c.row.y);
+        const ExampleRecord map = CompiledMap(eval, kMapPlane, c.f, c.g);
+        const long double h = 1e-5L, x = c.x, y = c.y;
+        const MapJacobian j = EvaluateMapJacobian(eval, map, x, y);
         ASSERT_TRUE(j.u && j.v && j.Determinant());
-        EXPECT_TRUE(Close(*j.u, c.u(c.row.x, c.row.y), 1e-15L));
-        EXPECT_TRUE(Close(*j.v, c.v(c.row.x, c.row.y), 1e-15L));
-        const long double h = 1e-5L, x = c.row.x, y = c.row.y;
+        EXPECT_TRUE(Close(*j.u, c.u(x, y), 1e-15L));
+        EXPECT_TRUE(Close(*j.v, c.v(x, y), 1e-15L));
         const long double diff[4] = {(c.u(x + h, y) - c.u(x - h, y)) / (2 * h), (c.u(x, y + h) - c.u(x, y - h)) / (2 * h),
                                      (c.v(x + h, y) - c.v(x - h, y)) / (2 * h), (c.v(x, y + h) - c.v(x, y - h)) / (2 * h)};
         for (int i = 0; i < 4; ++i)
@@ -187,7 +181,11 @@ protected:
     std::unique_ptr<TRan2Win> range;
 };
 
+// The range opens beside the domain and, without a map, shows the domain's picture.
 TEST_F(Mapper, WithoutAMapTheRangeShowsTheDomain) {
+    const platform::Placement d = domain->GetWindow()->GetPlacement(), r = range->GetWindow()->GetPlacement();
+    EXPECT_GE(r.x, d.x + d.width);
+    EXPECT_EQ(r.y, d.y);
     AddSegment("-1", "0.5", "1.5", "-1");
     range->GetView() = domain->GetView();
     platform::RecordingSurface own({500, 500}), mapped({500, 500});
@@ -302,12 +300,6 @@ TEST_F(Mapper, EveryKindDrawsItsImage) {
     }
 }
 
-TEST_F(Mapper, RangeOpensBesideTheDomain) {
-    const platform::Placement d = domain->GetWindow()->GetPlacement(), r = range->GetWindow()->GetPlacement();
-    EXPECT_GE(r.x, d.x + d.width);
-    EXPECT_EQ(r.y, d.y);
-}
-
 TEST_F(Mapper, CancelledMapLeavesNoRecord) {
     const int before = domain->Examples().LastExample();
     platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
@@ -366,11 +358,10 @@ TEST_F(Mapper, FreehandBreaksWhereTheMapFails) {
     const int y = v.ToPixelYInt(1);
     const int zero = v.ToPixelXInt(0);
     for (int dx : {-20, -10, 0, 10, 20}) {
-        platform::MouseEvent e;
-        e.action = dx == -20 ? platform::MouseAction::Down : dx == 20 ? platform::MouseAction::Up : platform::MouseAction::Move;
-        e.button = dx == -20 || dx == 20 ? platform::ButtonLeft : platform::ButtonNone;
-        e.position = {zero + dx, y};
-        DomainWindow().Mouse(e);
+        using enum platform::MouseAction;
+        DomainWindow().Mouse({.action = dx == -20 ? Down : dx == 20 ? Up : Move,
+                              .button = std::abs(dx) == 20 ? platform::ButtonLeft : platform::ButtonNone,
+                              .position = {zero + dx, y}});
     }
     EXPECT_EQ(domain->Freehand().size(), 5u);
     ASSERT_EQ(range->Freehand().size(), 4u) << "the point at x = 0 has no image";
@@ -478,11 +469,8 @@ TEST_F(Mapper, TableAndJacobianWindows) {
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 81);
     EXPECT_NE(table.find("(2.00000 , -2.00000)  ==>  (6.00000 , 0.00000)"), std::string::npos) << table;
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMouseJacobian));
-    platform::MouseEvent right;
-    right.action = platform::MouseAction::Down;
-    right.button = platform::ButtonRight;
-    right.position = {123, 77};
-    DomainWindow().Mouse(right);
+    using enum platform::MouseAction;
+    DomainWindow().Mouse({.action = Down, .button = platform::ButtonRight, .position = {123, 77}});
     ASSERT_NE(domain->DataWindow(), nullptr);
     EXPECT_NE(domain->DataWindow()->GetText().find("\ndet = 3.00000\n"), std::string::npos);
     // Both windows' help is the mapper's page, not the plane window's.
@@ -509,11 +497,9 @@ TEST_F(Mapper, DomainSolvesAndProtectsAsAPlaneWindow) {
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kTrajectoryDyDt));
     ASSERT_TRUE(domain->IvpDialog(kSystem) && domain->IvpDialog(kSystem)->IsOpen());
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMouseTrajectory));
-    platform::MouseEvent click;
-    click.action = platform::MouseAction::Down;
-    click.button = platform::ButtonLeft;
-    click.position = {domain->GetView().ToPixelXInt(1), domain->GetView().ToPixelYInt(0)};
-    DomainWindow().Mouse(click);
+    const View& v = domain->GetView();
+    DomainWindow().Mouse({.action = platform::MouseAction::Down, .button = platform::ButtonLeft,
+                          .position = {v.ToPixelXInt(1), v.ToPixelYInt(0)}});
     ASSERT_EQ(domain->Examples()[index].trajectories.size(), 1u);
     EXPECT_GT(RangeStrokes().size(), 18u) << "the orbit's image joins the grid's";
 
@@ -617,10 +603,9 @@ TEST_F(Mapper, ExampleDocuments) {
             }
         }
         ASSERT_GE(AddMap(example.u, example.v), 0);
-        for (const std::string& folderPath : {folder.WithSlash(), out ? std::string(out) + "/" : std::string()}) {
-            if (folderPath.empty())
-                continue;
-            ASSERT_EQ(domain->SaveDocument(folderPath + example.file), 0);
+        ASSERT_EQ(domain->SaveDocument(folder.WithSlash() + example.file), 0);
+        if (out) {
+            ASSERT_EQ(domain->SaveDocument(std::string(out) + "/" + example.file), 0);
         }
         Open();
         ASSERT_EQ(domain->OpenDocument(folder.WithSlash() + example.file), 0);
