@@ -26,6 +26,9 @@ TEST(QtSurface, KeepsTheSurfaceContract) {
     EnsureApplication();
     korvane::testing::CheckSurfaceContract(
         [](Size size, Rgb fill) -> std::unique_ptr<Surface> { return std::make_unique<QtSurface>(size, fill); });
+    QtSurface filled({20, 20}, kWhite); // FillRect leaves the right and bottom edges too
+    filled.FillRect({2, 3, 6, 7}, kRed);
+    EXPECT_EQ(CountOf(filled, kRed), 4 * 4);
 }
 
 // Text lies inside the box that TextExtent and the alignment give, in the text colour,

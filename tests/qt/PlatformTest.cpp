@@ -1,5 +1,5 @@
-// The Qt platform, offscreen: the queued repaint and its busy gate, PeekKey, the front
-// surface on screen, dialogs from templates, and the single-instance hand-over.
+// The Qt platform, offscreen: the queued repaint and its busy gate, PeekKey, the menu
+// marks, dialogs from templates, and the single-instance hand-over.
 #include "platform/qt/QtDialog.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtWindow.h"
@@ -216,27 +216,6 @@ TEST(QtPlatform, InputTimersAndCloseWaitForTheDrawing) {
     EXPECT_TRUE(w.window->IsClosed());
 }
 
-// The widget shows what the handler drew on the front surface.
-TEST(QtPlatform, TheScreenShowsTheFrontSurface) {
-    Shown w;
-    w.handler.atStep = [](Surface& front, int) {
-        front.FillRect({0, 0, 200, 150}, {0, 0, 255});
-        front.FillRect({10, 20, 60, 40}, {255, 0, 0});
-        front.SetPen({{0, 255, 0}, 1, PenStyle::Solid});
-        front.Line({0, 100}, {199, 100});
-    };
-    w.handler.maxSteps = 1;
-    ASSERT_TRUE(w.Repaint());
-    QApplication::processEvents();
-    const QImage shot = w.Client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_GE(shot.width(), 200);
-    EXPECT_EQ(QColor(shot.pixel(30, 30)), QColor(255, 0, 0));
-    EXPECT_EQ(QColor(shot.pixel(5, 5)), QColor(0, 0, 255));
-    EXPECT_EQ(QColor(shot.pixel(60, 30)), QColor(0, 0, 255)) << "right edge excluded";
-    EXPECT_EQ(QColor(shot.pixel(150, 100)), QColor(0, 255, 0));
-    EXPECT_EQ(QColor(shot.pixel(199, 100)), QColor(0, 255, 0)) << "the line's last point is drawn";
-}
-
 // A size change gives OnSize with the new client size, then a paint on a front of that size.
 TEST(QtPlatform, ResizeRecreatesTheFrontThenPaints) {
     Shown w;
@@ -251,16 +230,13 @@ TEST(QtPlatform, ResizeRecreatesTheFrontThenPaints) {
     EXPECT_EQ(w.window->FrontSurface().GetSize(), (Size{300, 120}));
 }
 
-TEST(QtPlatform, MenuMarksAndTitle) {
+TEST(QtPlatform, MenuMarks) {
     Shown w;
     w.window->CheckMenuItem(71, true);
     EXPECT_TRUE(w.window->IsMenuItemChecked(71));
     w.window->CheckMenuItem(71, false);
     EXPECT_FALSE(w.window->IsMenuItemChecked(71));
     EXPECT_FALSE(w.window->IsMenuItemChecked(999));
-    w.window->SetTitle("ocupado --- favor aguardar");
-    EXPECT_EQ(w.window->GetTitle(), "ocupado --- favor aguardar");
-    EXPECT_EQ(w.qt->Widget()->windowTitle(), QString::fromUtf8("ocupado --- favor aguardar"));
 }
 
 namespace {
