@@ -15,6 +15,7 @@ namespace {
 constexpr long double kNearZero = 1e-13L;
 constexpr long double kTwoPi = 6.283185307179586476925286766559005768L;
 constexpr long kMaxGridCircles = 2000;
+constexpr int kLabelGap = 4; // pixels between two labels of an axis
 
 } // namespace
 
@@ -190,6 +191,26 @@ void AxesPainter::Label(const std::string& text, Point at, int align) {
     surface_.TextOut(at, text);
 }
 
+std::int64_t AxesPainter::LabelStride(bool xAxis, const TickRange& range, const LabelStyle& style) {
+    const int freq = xAxis ? settings_.freqX : settings_.freqY;
+    const long double tick = xAxis ? settings_.tickX : settings_.tickY;
+    const long double origin = xAxis ? settings_.originX : settings_.originY;
+    const long double spacing = std::fabs(freq * tick * (xAxis ? view_.pixX : view_.pixY));
+    surface_.SetFont(style_.labelFont);
+    int room = 0;
+    for (std::int64_t k = range.first; k <= range.last; ++k)
+        if (k % freq == 0) {
+            const platform::Size extent = surface_.TextExtent(TickLabel(origin + k * tick, style));
+            room = std::max(room, xAxis ? extent.width : extent.height);
+        }
+    room += kLabelGap;
+    // Only every m-th label is written, m the first of 1, 2, 5, 10, 20, ... that leaves room.
+    for (std::int64_t decade = 1;; decade *= 10)
+        for (const std::int64_t m : {decade, 2 * decade, 5 * decade})
+            if (m * spacing >= room || m > range.last - range.first)
+                return freq * m;
+}
+
 void AxesPainter::DrawXAxis() {
     const bool visible = XAxisVisible();
     const bool onFrame = (settings_.scaleBits & ScaleOnFrame) != 0;
@@ -218,13 +239,14 @@ void AxesPainter::DrawXAxis() {
     const LabelStyle style{settings_.decimalsX, settings_.piX, settings_.piChar, settings_.minusCustom,
                            settings_.minusChar};
     const bool yShown = YAxisVisible();
+    const std::int64_t stride = LabelStride(true, ticks_.x, style);
     for (std::int64_t k = first; k <= ticks_.x.last; ++k) {
         const long double x = settings_.originX + k * settings_.tickX;
         const int px = view_.ToPixelXInt(x);
         const bool atZero = std::fabs(x) <= kNearZero;
         if (visible && settings_.ticks && (!atZero || settings_.axesKind == AxesXOnly || settings_.axesKind == AxesBoth))
             surface_.Line({px, py - half}, {px, py + half});
-        const bool labelled = (settings_.scaleBits & ScaleLabelsX) && k % settings_.freqX == 0 && (!atZero || !yShown);
+        const bool labelled = (settings_.scaleBits & ScaleLabelsX) && k % stride == 0 && (!atZero || !yShown);
         if (!labelled)
             continue;
         if (onFrame)
@@ -262,13 +284,14 @@ void AxesPainter::DrawYAxis() {
     const bool xShown = XAxisVisible();
     surface_.SetFont(style_.labelFont);
     const int textMiddle = surface_.GetFontMetrics().height / 2;
+    const std::int64_t stride = LabelStride(false, ticks_.y, style);
     for (std::int64_t k = first; k <= ticks_.y.last; ++k) {
         const long double y = settings_.originY + k * settings_.tickY;
         const int py = view_.ToPixelYInt(y);
         const bool atZero = std::fabs(y) <= kNearZero;
         if (visible && settings_.ticks && (!atZero || settings_.axesKind == AxesYOnly || settings_.axesKind == AxesBoth))
             surface_.Line({px - half, py}, {px + half, py});
-        const bool labelled = (settings_.scaleBits & ScaleLabelsY) && k % settings_.freqY == 0 && (!atZero || !xShown);
+        const bool labelled = (settings_.scaleBits & ScaleLabelsY) && k % stride == 0 && (!atZero || !xShown);
         if (!labelled)
             continue;
         if (onFrame)

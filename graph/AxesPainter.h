@@ -41,6 +41,9 @@ private:
     void Line(long double x0, long double y0, long double x1, long double y1);
     void ArrowHead(platform::Point tip, int dx, int dy);
     void Label(const std::string& text, platform::Point at, int align);
+    // The tick count between two labels of an axis: its label frequency, widened so that
+    // its labels do not run into each other.
+    std::int64_t LabelStride(bool xAxis, const TickRange& range, const LabelStyle& style);
     bool QuadrantOn(int quadrant) const;
     void GridLineX(long double x);
     void GridLineY(long double y);

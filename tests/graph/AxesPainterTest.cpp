@@ -45,12 +45,17 @@ TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
         int freq, kind;
         bool pi, minus;
         std::vector<std::string> texts;
+        int decimals = 0;
+        long double tick = 1;
     } rows[] = {
         {"every tick; the edge would cut -5 and 5", 1, AxesBoth, false, false, {"-4", "-3", "-2", "-1", "1", "2", "3", "4"}},
         {"every second from the origin", 2, AxesBoth, false, false, {"-4", "-2", "2", "4"}},
         {"origin labelled without a y axis", 2, AxesXOnly, false, false, {"-4", "-2", "0", "2", "4"}},
         {"the long dash", 2, AxesBoth, false, true, {"\u2013" "4", "\u2013" "2", "2", "4"}},
         {"multiples of pi; the edge would cut 3pi/2", 1, AxesBoth, true, false, {"-\u03c0", "-\u03c0/2", "\u03c0/2", "\u03c0"}},
+        // ticks 10 pixels apart, labels like "-4.75" 35 wide: every 5th tick, not every 2nd
+        {"crowded ticks of 0.25", 1, AxesBoth, false, false,
+         {"-3.75", "-2.50", "-1.25", "1.25", "2.50", "3.75"}, 2, 0.25L},
     };
     const View v = Window400x300();
     for (const Row& r : rows) {
@@ -60,8 +65,8 @@ TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
         s.axesKind = r.kind;
         s.minusCustom = r.minus;
         s.piX = r.pi;
-        if (r.pi)
-            s.tickX = 3.141592653589793238L / 2;
+        s.tickX = r.pi ? 3.141592653589793238L / 2 : r.tick;
+        s.decimalsX = r.decimals;
         EXPECT_EQ(Draw(v, s), r.texts);
     }
 }
