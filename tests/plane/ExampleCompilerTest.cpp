@@ -52,6 +52,7 @@ struct SlotRow {
     int slot;
     int letter;
     Reference reference;
+    int flag = 0; // a switch set before compiling
 };
 
 const std::vector<SlotRow>& Rows() {
@@ -101,6 +102,16 @@ const std::vector<SlotRow>& Rows() {
         {"recursive new x", kRecursive, {"1+abs(x)-y", "x"}, 0, kX,
          [](long double x, long double y) { return 1 + std::fabs(x) - y; }},
         {"recursive new y", kRecursive, {"1+abs(x)-y", "x"}, 1, kX, [](long double x, long double) { return x; }},
+        {"system restriction", kSystem, {"x", "y", "", "1-xx-yy"}, 3, kX,
+         [](long double x, long double y) { return 1 - x * x - y * y; }, exo::kFlag50},
+        // Polar parametric becomes cartesian; the derivatives follow the cartesian form.
+        {"polar parametric x", kParametric, {"1+t", "2t"}, 0, kT,
+         [](long double t, long double) { return (1 + t) * std::cos(2 * t); }, exo::kFlag60},
+        {"polar parametric y", kParametric, {"1+t", "2t"}, 1, kT,
+         [](long double t, long double) { return (1 + t) * std::sin(2 * t); }, exo::kFlag60},
+        {"polar parametric x'", kParametric, {"1+t", "2t"}, 4, kT,
+         [](long double t, long double) { return std::cos(2 * t) - 2 * (1 + t) * std::sin(2 * t); },
+         exo::kFlag60},
     };
     return rows;
 }
@@ -110,6 +121,8 @@ TEST_F(CompileStep, EachKindFillsItsSlots) {
     for (const SlotRow& row : Rows()) {
         SCOPED_TRACE(row.what);
         ExampleRecord e = Make(row.kind, row.texts);
+        if (row.flag != 0)
+            e.SetFlag(row.flag, true);
         ASSERT_EQ(CompileExample(compiler, e, true), 0);
         ASSERT_NE(e.Tree(row.slot), nullptr);
         for (long double at : kAt) {
@@ -122,15 +135,18 @@ TEST_F(CompileStep, EachKindFillsItsSlots) {
     }
 }
 
-struct EmptyRow {
-    const char* what;
-    std::int16_t kind;
-    std::vector<std::string> texts;
-    std::vector<int> emptySlots;
-};
-
-TEST_F(CompileStep, SlotsThatAKindLeavesEmpty) {
-    const EmptyRow rows[] = {
+// Slots a kind leaves empty; a polynomial has no formula tree; no derivatives unless
+// asked for; a failure gives its code and leaves no tree at all.
+TEST_F(CompileStep, SlotsLeftEmpty) {
+    const struct {
+        const char* what;
+        std::int16_t kind;
+        std::vector<std::string> texts;
+        std::vector<int> emptySlots;
+        int flag = 0;
+        bool derivatives = true;
+        int code = 0;
+    } rows[] = {
         {"explicit", kExplicit, {"9", "x", "9", "9"}, {0, 2, 3, 6}},
         {"polar", kPolar, {"9", "9", "t", "9"}, {3}},
         {"implicit", kImplicit, {"9", "9", "x-y", "9"}, {0, 1, 3, 6}},
@@ -138,43 +154,19 @@ TEST_F(CompileStep, SlotsThatAKindLeavesEmpty) {
         {"system without restriction", kSystem, {"x", "y", "", "x+y"}, {2, 3}},
         {"dy/dx", kSlopeField, {"9", "9", "x", "9"}, {0, 1, 3}},
         {"list", kPointList, {"", "", "", "1, 2, 3"}, {0, 1, 2, 3}},
+        {"polynomial", kExplicit, {"", "x"}, {1, 5}, exo::kFlag59},
+        {"no derivatives", kParametric, {"t", "tt"}, {4, 5, 6}, 0, false},
+        {"failure", kParametric, {"t", "sin("}, {0, 1, 2, 3, 4, 5, 6}, 0, true,
+         code::UnmatchedParentheses},
     };
-    for (const EmptyRow& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ExampleRecord e = Make(row.kind, row.texts);
-        ASSERT_EQ(CompileExample(compiler, e, true), 0);
+        if (row.flag != 0)
+            e.SetFlag(row.flag, true);
+        ASSERT_EQ(CompileExample(compiler, e, row.derivatives), row.code);
         for (int slot : row.emptySlots)
             EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
-    }
-}
-
-TEST_F(CompileStep, PolynomialHasNoFormulaTree) {
-    ExampleRecord e = Make(kExplicit, {"", "x"});
-    e.SetFlag(exo::kFlag59, true);
-    ASSERT_EQ(CompileExample(compiler, e, true), 0);
-    EXPECT_EQ(e.Tree(1), nullptr);
-    EXPECT_EQ(e.Tree(5), nullptr);
-}
-
-TEST_F(CompileStep, SystemRestrictionOnlyWhenSwitchedOn) {
-    ExampleRecord e = Make(kSystem, {"x", "y", "", "1-xx-yy"});
-    e.SetFlag(exo::kFlag50, true);
-    ASSERT_EQ(CompileExample(compiler, e, true), 0);
-    ASSERT_NE(e.Tree(3), nullptr);
-    EXPECT_NEAR(static_cast<double>(Value(e, 3, kX, 0.5L, 0.5L)), 0.5, 1e-18);
-}
-
-TEST_F(CompileStep, ParametricPolarBecomesCartesian) {
-    ExampleRecord e = Make(kParametric, {"1+t", "2t"});
-    e.SetFlag(exo::kFlag60, true);
-    ASSERT_EQ(CompileExample(compiler, e, true), 0);
-    for (long double t : {-1.0L, 0.4L, 2.5L}) {
-        SCOPED_TRACE(static_cast<double>(t));
-        EXPECT_NEAR(static_cast<double>(Value(e, 0, kT, t)), static_cast<double>((1 + t) * std::cos(2 * t)), 1e-15);
-        EXPECT_NEAR(static_cast<double>(Value(e, 1, kT, t)), static_cast<double>((1 + t) * std::sin(2 * t)), 1e-15);
-        // The derivatives follow the cartesian form.
-        const long double dx = std::cos(2 * t) - 2 * (1 + t) * std::sin(2 * t);
-        EXPECT_NEAR(static_cast<double>(Value(e, 4, kT, t)), static_cast<double>(dx), 1e-14);
     }
 }
 
@@ -203,20 +195,6 @@ TEST_F(CompileStep, PeriodicWrapRepeatsThePeriodAndBreaksAtItsEnds) {
     context.nearBreak = false;
     Value(e, 1, kX, 0.2L);
     EXPECT_FALSE(context.nearBreak);
-}
-
-TEST_F(CompileStep, NoDerivativesWhenSwitchedOff) {
-    ExampleRecord e = Make(kParametric, {"t", "tt"});
-    ASSERT_EQ(CompileExample(compiler, e, false), 0);
-    for (int slot = 4; slot < 7; ++slot)
-        EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
-}
-
-TEST_F(CompileStep, FailureGivesItsCodeAndLeavesNoTree) {
-    ExampleRecord e = Make(kParametric, {"t", "sin("});
-    EXPECT_EQ(CompileExample(compiler, e, true), code::UnmatchedParentheses);
-    for (int slot = 0; slot < 7; ++slot)
-        EXPECT_EQ(e.Tree(slot), nullptr) << "slot " << slot;
 }
 
 TEST_F(CompileStep, RecompilingReplacesTheOldTrees) {

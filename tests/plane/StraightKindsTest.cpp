@@ -78,6 +78,9 @@ TEST(LineKind, ClippedEndsAndExtents) {
         {"1", "2", "8", {kEdge, (8 - kEdge) / 2, 8 - 2 * kEdge, kEdge}, true},
         // -2x + y = 8: top at x = -1.525, left at y = -1.9.
         {"-2", "1", "8", {-1.525L, kEdge, -kEdge, 8 - 2 * kEdge}, true},
+        // |a| just above the threshold: meeting y = +-R would put the ends some 1e17 away
+        // and lose every digit of the crossing.
+        {"0.00000000000000001", "1", "1", {kEdge, 1, -kEdge, 1}, true},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(std::string(row.a) + "x + " + row.b + "y = " + row.c);
@@ -101,21 +104,6 @@ TEST(LineKind, ClippedEndsAndExtents) {
         EXPECT_TRUE(e.Flag(exo::kFlag55));
         EXPECT_EQ(e.Flag(exo::kFlag60), row.nonVertical);
     }
-}
-
-// |a| just above the threshold: meeting y = +-R would put the ends some 1e17 away and lose
-// every digit of the crossing; the line is y = 1 to within 1e-16 across the window.
-TEST(LineKind, NearlyHorizontalLineKeepsItsDigits) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "0.00000000000000001", "1", "1");
-    scene.Draw(e);
-    ASSERT_EQ(scene.Lines().size(), 1u);
-    const Ends got = StoredLineEnds(e);
-    EXPECT_NEAR(got.y0, 1, 1e-15L);
-    EXPECT_NEAR(got.y1, 1, 1e-15L);
-    EXPECT_NEAR(std::fabs(got.x0 - got.x1), 2 * kEdge, 1e-12L);
-    EXPECT_EQ(scene.Lines()[0].points[0].y, 80);
-    EXPECT_EQ(scene.Lines()[0].points[1].y, 80);
 }
 
 TEST(StraightPen, LineStyleColourAndWidth) {
@@ -163,33 +151,29 @@ TEST(LineKind, EndsOnePixelInsideTheBorders) {
     }
 }
 
+// Negative steps show the members one at a time, with the explicit default pause: a
+// line keeps no pause of its own.
 TEST(LineKind, FamilyDrawsEveryMemberAndPollsAfterEach) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "0", "1", "a");
-    GeometryScene::MakeFamily(e, 4, -2, 2);
-    scene.eval.SetLetter(1, 0.25L);
-    scene.Draw(e);
-    const auto lines = scene.Lines();
-    ASSERT_EQ(lines.size(), 5u);
-    for (int k = 0; k < 5; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(lines[static_cast<std::size_t>(k)].points[0].y, 100 - 20 * (k - 2));
+    for (const int steps : {4, -4}) {
+        SCOPED_TRACE(steps);
+        GeometryScene scene;
+        ExampleRecord& e = AddLine(scene, "0", "1", "a");
+        GeometryScene::MakeFamily(e, steps, -2, 2);
+        scene.eval.SetLetter(1, 0.25L);
+        scene.Draw(e);
+        const auto lines = scene.Lines();
+        ASSERT_EQ(lines.size(), 5u);
+        for (int k = 0; k < 5; ++k) {
+            SCOPED_TRACE(k);
+            EXPECT_EQ(lines[static_cast<std::size_t>(k)].points[0].y, 100 - 20 * (k - 2));
+        }
+        EXPECT_GE(scene.polls, 5);
+        // The last member is what the example keeps.
+        EXPECT_NEAR(e.Real(exo::kMinimum2), 2, kClose);
+        EXPECT_EQ(scene.eval.letterValues[1].re, 0.25L);
+        EXPECT_EQ(scene.shown, steps < 0 ? 5 : 0);
+        EXPECT_EQ(scene.pauseCosines, steps < 0 ? 5 * 50 * 2000L : 0);
     }
-    EXPECT_GE(scene.polls, 5);
-    // The last member is what the example keeps.
-    EXPECT_NEAR(e.Real(exo::kMinimum2), 2, kClose);
-    EXPECT_EQ(scene.eval.letterValues[1].re, 0.25L);
-    EXPECT_EQ(scene.shown, 0);
-}
-
-TEST(LineKind, FamilyShownOneByOnePausesAndShows) {
-    GeometryScene scene;
-    ExampleRecord& e = AddLine(scene, "0", "1", "a");
-    GeometryScene::MakeFamily(e, -2, 0, 1);
-    scene.Draw(e);
-    EXPECT_EQ(scene.Lines().size(), 3u);
-    EXPECT_EQ(scene.shown, 3);
-    EXPECT_EQ(scene.pauseCosines, 3 * 50 * 2000L) << "a line keeps no pause of its own: the explicit default";
 }
 
 TEST(LineKind, StopKeyEndsTheFamily) {
@@ -273,16 +257,6 @@ TEST(SegmentKind, PointsMarkTheEndsInsideTheWindow) {
     EXPECT_EQ(marks[0].brush.colour, ColourOfIndex(5));
     EXPECT_EQ(marks[0].pen.style, platform::PenStyle::Solid);
     EXPECT_EQ(marks[0].rect, (platform::Rect{79, 79, 82, 82}));
-}
-
-TEST(SegmentKind, ExportModeDrawsAPolyline) {
-    GeometryScene scene;
-    scene.settings.exportMode = true;
-    ExampleRecord& e = AddSegment(scene, "0", "0", "8", "0");
-    scene.Draw(e);
-    const auto polylines = scene.Of(Primitive::Polyline);
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_EQ(polylines[0].points, (std::vector<Point>{{100, 100}, {199, 100}}));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// The system integrator: closed orbits, runs in time to the end parameter, the ends at a
-// vanishing field, at the screen, at the restriction, at sharp angles, at undefined
-// values and at the key S, the record's letter, pen, density and open end, and what it
-// draws on screen and in export mode.
+// The system integrator: how and where a trajectory ends, the record's letter, pen,
+// density and open end, and what it draws on screen and in export mode.
 #include "plane/PlaneDrawing.h"
 #include "plane/SystemTrajectory.h"
 
@@ -45,148 +43,136 @@ SystemTrajectoryResult Trace(PlaneScene& picture, ExampleRecord& example, Trajec
     return TraceSystemTrajectory(context, example, record, options);
 }
 
-// A time-independent system goes round x' = -y, y' = x once and closes at its start.
-TEST(SystemTrajectory, ClosedOrbitStopsAtTheLoopTest) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddSystem("-y", "x", true);
-    TrajectoryRecord record = Problem(1, 0, 0, 1e18L);
-    const SystemTrajectoryResult r = Trace(picture, example, record);
-    EXPECT_EQ(r.end, TrajectoryEnd::Closed);
-    EXPECT_TRUE(r.closed);
-    EXPECT_NEAR(static_cast<double>(r.travelled), static_cast<double>(kTwoPi), 2 * kPixel);
-    EXPECT_NEAR(r.steps, static_cast<double>(kTwoPi / kPixel), 2);
-    // Drawn at radius 50 pixels round the centre (250, 250).
-    for (const platform::Point p : {platform::Point{300, 250}, {250, 200}, {200, 250}, {250, 300}}) {
-        SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
-        int near = 0;
-        for (int d = -1; d <= 1; ++d)
-            near += picture.raster.GetPixel({p.x + d, p.y}) != platform::kWhite ||
-                    picture.raster.GetPixel({p.x, p.y + d}) != platform::kWhite;
-        EXPECT_GT(near, 0);
-    }
-}
-
-// "dependente do tempo": no loop test, the run ends exactly at the end parameter, on
-// the circle at the angle it reached.
-TEST(SystemTrajectory, TimeDependentRunsToTheEndParameter) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddSystem("-y", "x", false);
-    TrajectoryRecord record = Problem(1, 0, 0, 10);
-    const SystemTrajectoryResult r = Trace(picture, example, record);
-    EXPECT_EQ(r.end, TrajectoryEnd::Parameter);
-    EXPECT_FALSE(r.closed);
-    EXPECT_EQ(r.endParameter, 10.0L);
-    EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(kCos10), 2e-3);
-    EXPECT_NEAR(static_cast<double>(r.y), static_cast<double>(kSin10), 2e-3);
-    // dt = h / (|V| + 1) = 0.01 on the unit circle.
-    EXPECT_NEAR(r.steps, 1000, 1);
-}
-
-// A field that vanishes at the start ends a time-independent trajectory there.
-TEST(SystemTrajectory, VanishingFieldEndsATimeIndependentSystem) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddSystem("-x", "-y", true);
-    TrajectoryRecord record = Problem(0, 0, 0, 1);
-    const SystemTrajectoryResult r = Trace(picture, example, record);
-    EXPECT_EQ(r.end, TrajectoryEnd::NullVector);
-    EXPECT_EQ(r.steps, 0);
-    EXPECT_EQ(r.x, 0.0L);
-    EXPECT_EQ(r.y, 0.0L);
-}
-
-// A time-dependent system passes a vanishing field: x' = t from t = 0, the first step
-// sees a null vector and does not move; the rest of the run follows x = t^2 / 2 (improved
-// Euler is exact for a field linear in t).
-TEST(SystemTrajectory, TimeDependentSystemPassesAVanishingField) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddSystem("t", "0", false);
-    TrajectoryRecord record = Problem(0, 0, 0, 2);
-    const SystemTrajectoryResult r = Trace(picture, example, record);
-    EXPECT_EQ(r.end, TrajectoryEnd::Parameter);
-    EXPECT_NEAR(static_cast<double>(r.x), 2.0, 1e-3);
-    EXPECT_LT(r.x, 2.0L);
-}
-
-// "fronteira" ends a path at the window's edge; without it the path goes on (clipped)
-// to its end parameter, or to the safety end for steps outside.
-TEST(SystemTrajectory, ScreenLimitAndPathsOutside) {
-    struct Row {
-        const char* name;
-        bool screenLimit;
-        long double end;
-        long maxOutside;
-        TrajectoryEnd expected;
-        long double x;
-    };
-    const Row rows[] = {
-        {"fronteira", true, 1e18L, 0, TrajectoryEnd::Screen, 5},
-        {"runs on outside", false, 20, 0, TrajectoryEnd::Parameter, 20},
-        {"ten steps outside", false, 1e18L, 10, TrajectoryEnd::Outside, 5 + 10 * kPixel},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+// x' = -y, y' = x from (1, 0): time-independent it goes round once and closes at its
+// start; "dependente do tempo" has no loop test and ends exactly at the end parameter, on
+// the circle at the angle it reached (dt = h / (|V| + 1) = 0.01: 1000 steps).
+TEST(SystemTrajectory, RotationClosesOnlyWhenTimeIndependent) {
+    for (const bool independent : {true, false}) {
+        SCOPED_TRACE(independent);
         PlaneScene picture;
-        ExampleRecord& example = picture.AddSystem("1", "0", true);
-        example.SetFlag(exo::kScreenLimit, row.screenLimit);
-        TrajectoryRecord record = Problem(0, 0, 0, row.end);
-        SystemTrajectoryOptions options;
-        options.maxStepsOutside = row.maxOutside;
-        const SystemTrajectoryResult r = Trace(picture, example, record, options);
-        EXPECT_EQ(r.end, row.expected);
-        EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(row.x), 1.5 * kPixel);
-        // One row of pixels, from the centre to the right edge, nothing else.
-        EXPECT_EQ(picture.Drawn(), picture.raster.CountPixels(ColourOfIndex(7), {250, 250, 500, 251}));
-        EXPECT_GE(picture.Drawn(), 245);
-    }
-}
-
-// With the restriction flag, r(x, y, t) <= 0 ends the path; without the flag slot 3 is
-// not looked at.
-TEST(SystemTrajectory, RestrictionEndsWhereItTurnsNonPositive) {
-    for (const bool active : {true, false}) {
-        SCOPED_TRACE(active ? "restriction on" : "restriction off");
-        PlaneScene picture;
-        ExampleRecord& example = picture.AddSystem("1", "0", true);
-        ASSERT_TRUE(picture.Compile(example, 3, "1-x"));
-        example.SetFlag(exo::kFlag50, active);
-        TrajectoryRecord record = Problem(0, 0, 0, 2);
+        ExampleRecord& example = picture.AddSystem("-y", "x", independent);
+        TrajectoryRecord record = Problem(1, 0, 0, independent ? 1e18L : 10);
         const SystemTrajectoryResult r = Trace(picture, example, record);
-        if (active) {
-            EXPECT_EQ(r.end, TrajectoryEnd::Restriction);
-            EXPECT_GE(r.x, 1.0L);
-            EXPECT_LE(r.x, 1.0L + kPixel + 1e-12L);
-        } else {
+        EXPECT_EQ(r.closed, independent);
+        if (!independent) {
             EXPECT_EQ(r.end, TrajectoryEnd::Parameter);
-            EXPECT_NEAR(static_cast<double>(r.x), 2.0, 1e-9);
+            EXPECT_EQ(r.endParameter, 10.0L);
+            EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(kCos10), 2e-3);
+            EXPECT_NEAR(static_cast<double>(r.y), static_cast<double>(kSin10), 2e-3);
+            EXPECT_NEAR(r.steps, 1000, 1);
+            continue;
+        }
+        EXPECT_EQ(r.end, TrajectoryEnd::Closed);
+        EXPECT_NEAR(static_cast<double>(r.travelled), static_cast<double>(kTwoPi), 2 * kPixel);
+        EXPECT_NEAR(r.steps, static_cast<double>(kTwoPi / kPixel), 2);
+        // Drawn at radius 50 pixels round the centre (250, 250).
+        for (const platform::Point p : {platform::Point{300, 250}, {250, 200}, {200, 250}, {250, 300}}) {
+            SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
+            int near = 0;
+            for (int d = -1; d <= 1; ++d)
+                near += picture.raster.GetPixel({p.x + d, p.y}) != platform::kWhite ||
+                        picture.raster.GetPixel({p.x, p.y + d}) != platform::kWhite;
+            EXPECT_GT(near, 0);
         }
     }
 }
 
-// A field that reverses across x = 0: with "Ângulos Abruptos" the path ends there, without
-// it the averaged step stands still until the parameter is used up.
-TEST(SystemTrajectory, SharpAngleSwitch) {
-    for (const bool sharp : {true, false}) {
-        SCOPED_TRACE(sharp ? "switch on" : "switch off");
+// A field vanishing at the start ends a time-independent path there; a time-dependent
+// one passes it (x' = t: the first step does not move, the rest follows x = t^2 / 2,
+// exact for improved Euler); an undefined field ends quietly, keeping what it drew.
+TEST(SystemTrajectory, VanishingAndUndefinedFields) {
+    const struct {
+        const char *f, *g;
+        bool independent;
+        long double end;
+        TrajectoryEnd expected;
+        long double above, atMost; // where x ends
+    } rows[] = {
+        {"-x", "-y", true, 1, TrajectoryEnd::NullVector, -1e-30L, 0},
+        {"t", "0", false, 2, TrajectoryEnd::Parameter, 2 - 1e-3L, std::nextafter(2.0L, 0.0L)},
+        {"1", "sqrt(1-x)", false, 10, TrajectoryEnd::Undefined, 1 - 2 * kPixel, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.g);
         PlaneScene picture;
-        picture.settings.sharpAngles = sharp;
-        ExampleRecord& example = picture.AddSystem("-x/abs(x)", "0", true);
-        TrajectoryRecord record = Problem(0.51L, 0, 0, 2);
+        ExampleRecord& example = picture.AddSystem(row.f, row.g, row.independent);
+        TrajectoryRecord record = Problem(0, 0, 0, row.end);
         const SystemTrajectoryResult r = Trace(picture, example, record);
-        EXPECT_EQ(r.end, sharp ? TrajectoryEnd::SharpAngle : TrajectoryEnd::Parameter);
-        EXPECT_NEAR(static_cast<double>(r.x), 0.0, static_cast<double>(kPixel));
-        EXPECT_NEAR(r.steps, sharp ? 25 : 100, 1);
+        EXPECT_EQ(r.end, row.expected);
+        EXPECT_GT(r.x, row.above);
+        EXPECT_LE(r.x, row.atMost);
+        EXPECT_EQ(r.steps == 0, row.independent);
+        EXPECT_EQ(picture.Drawn() == 0, row.independent);
     }
 }
 
-TEST(SystemTrajectory, UndefinedFieldEndsQuietly) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddSystem("1", "sqrt(1-x)", false);
-    TrajectoryRecord record = Problem(0, 0, 0, 10);
-    const SystemTrajectoryResult r = Trace(picture, example, record);
-    EXPECT_EQ(r.end, TrajectoryEnd::Undefined);
-    EXPECT_LE(r.x, 1.0L);
-    EXPECT_GT(r.x, 1.0L - 2 * kPixel);
-    EXPECT_GT(picture.Drawn(), 0);
+// How a path of x' = f, y' = 0 from (x0, 0) ends. "fronteira" ends it at the window's
+// edge; without it it goes on (clipped) to the end parameter, or to the safety end for
+// steps outside. With the restriction flag r = 1 - x <= 0 ends it. A field reversing
+// across 0 ends it with "Ângulos Abruptos"; without, the averaged step stands still
+// until the parameter is used up. The step is the trajectory step in pixels times UnitX
+// over the density; an end below the start runs backwards.
+TEST(SystemTrajectory, EndsAndSteps) {
+    struct Row {
+        const char* name;
+        const char* f = "1";
+        long double x0 = 0, end = 2;
+        bool screenLimit = false, restriction = false, sharp = false;
+        int density = 1;
+        long double step = 1;
+        long maxOutside = 0;
+        TrajectoryEnd expected = TrajectoryEnd::Parameter;
+        long double x = 0, tolerance = 1e-9L;
+        int steps = -1;      // -1: not counted
+        bool oneRow = false; // draws one row of pixels from the centre to the right edge
+    };
+    using E = TrajectoryEnd;
+    const Row rows[] = {
+        {.name = "fronteira", .end = 1e18L, .screenLimit = true, .expected = E::Screen, .x = 5,
+         .tolerance = 1.5L * kPixel, .oneRow = true},
+        {.name = "runs on outside", .end = 20, .x = 20, .tolerance = 1.5L * kPixel, .oneRow = true},
+        {.name = "ten steps outside", .end = 1e18L, .maxOutside = 10, .expected = E::Outside,
+         .x = 5 + 10 * kPixel, .tolerance = 1.5L * kPixel, .oneRow = true},
+        {.name = "restriction", .restriction = true, .expected = E::Restriction,
+         .x = 1 + kPixel / 2, .tolerance = kPixel / 2 + 1e-12L},
+        {.name = "restriction off", .x = 2},
+        {.name = "sharp", .f = "-x/abs(x)", .x0 = 0.51L, .sharp = true, .expected = E::SharpAngle,
+         .tolerance = kPixel, .steps = 25},
+        {.name = "not sharp", .f = "-x/abs(x)", .x0 = 0.51L, .tolerance = kPixel, .steps = 100},
+        {.name = "density 1", .end = 1, .x = 1, .steps = 50},
+        {.name = "density 2", .end = 1, .density = 2, .x = 1, .steps = 100},
+        {.name = "step 2", .end = 1, .step = 2, .x = 1, .steps = 25},
+        {.name = "backwards", .end = -1, .x = -1, .steps = 50},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PlaneScene picture;
+        picture.settings.sharpAngles = row.sharp;
+        picture.settings.trajectoryStep = row.step;
+        ExampleRecord& example = picture.AddSystem(row.f, "0", true);
+        example.SetFlag(exo::kScreenLimit, row.screenLimit);
+        example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
+        ASSERT_TRUE(picture.Compile(example, 3, "1-x"));
+        example.SetFlag(exo::kFlag50, row.restriction);
+        TrajectoryRecord record = Problem(row.x0, 0, 0, row.end);
+        SystemTrajectoryOptions options;
+        options.maxStepsOutside = row.maxOutside;
+        const SystemTrajectoryResult r = Trace(picture, example, record, options);
+        EXPECT_EQ(r.end, row.expected);
+        EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(row.x),
+                    static_cast<double>(row.tolerance));
+        if (row.steps >= 0) {
+            EXPECT_NEAR(r.steps, row.steps, 1);
+        }
+        if (row.expected == E::Parameter && row.end < 1e18L) {
+            EXPECT_EQ(r.endParameter, row.end);
+        }
+        if (row.oneRow) {
+            const platform::Rect centreToRight{250, 250, 500, 251};
+            EXPECT_EQ(picture.Drawn(), picture.raster.CountPixels(ColourOfIndex(7), centreToRight));
+            EXPECT_GE(picture.Drawn(), 245);
+        }
+    }
 }
 
 // The record's letter (an index or a letter code) holds its value during the run and
@@ -203,31 +189,6 @@ TEST(SystemTrajectory, RecordLetterIsSetAndRestored) {
         const SystemTrajectoryResult r = Trace(picture, example, record);
         EXPECT_NEAR(static_cast<double>(r.x), 3.0, 1e-9);
         EXPECT_EQ(picture.eval.GetLetter(1), 7.0L);
-    }
-}
-
-// The step is the trajectory step in pixels times UnitX over the density; an end
-// parameter below the start runs backwards.
-TEST(SystemTrajectory, StepDensityAndDirection) {
-    struct Row {
-        int density;
-        long double multiplier;
-        long double end;
-        int steps;
-    };
-    for (const Row& row : {Row{1, 1, 1, 50}, Row{2, 1, 1, 100}, Row{1, 2, 1, 25}, Row{1, 1, -1, 50}}) {
-        SCOPED_TRACE(::testing::Message() << "density " << row.density << " step " << static_cast<double>(row.multiplier)
-                                        << " end " << static_cast<double>(row.end));
-        PlaneScene picture;
-        picture.settings.trajectoryStep = row.multiplier;
-        ExampleRecord& example = picture.AddSystem("1", "0", true);
-        example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
-        TrajectoryRecord record = Problem(0, 0, 0, row.end);
-        const SystemTrajectoryResult r = Trace(picture, example, record);
-        EXPECT_EQ(r.end, TrajectoryEnd::Parameter);
-        EXPECT_EQ(r.endParameter, row.end);
-        EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(row.end), 1e-9);
-        EXPECT_NEAR(r.steps, row.steps, 1);
     }
 }
 
@@ -259,8 +220,7 @@ TEST(SystemTrajectory, RecordPen) {
         int minPixels, maxPixels;
     };
     for (const Row& row : {Row{7, 1, 0, 240, 260}, Row{12, 3, 0, 700, 800}, Row{7, 1, 5, 0, 0}}) {
-        SCOPED_TRACE(::testing::Message() << "colour " << row.colour << " width " << row.width << " attribute "
-                                        << row.attribute);
+        SCOPED_TRACE(::testing::Message() << row.colour << " " << row.width << " " << row.attribute);
         PlaneScene picture;
         ExampleRecord& example = picture.AddSystem("1", "0", true);
         TrajectoryRecord record = Problem(0, 0, 0, 5);
