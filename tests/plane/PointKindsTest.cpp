@@ -47,15 +47,18 @@ TEST(PointMark, RadiusFollowsWidthAndClientWidth) {
     }
 }
 
+// The mark is drawn in export mode too.
 TEST(PointKind, FilledOrOpenMark) {
     struct Row {
         int attribute;
         platform::Rgb brush;
+        bool exportMode = false;
     };
-    const Row rows[] = {{0, ColourOfIndex(6)}, {1, kTestBackground}};
+    const Row rows[] = {{0, ColourOfIndex(6)}, {1, kTestBackground}, {0, ColourOfIndex(6), true}};
     for (const Row& row : rows) {
-        SCOPED_TRACE("attribute " + std::to_string(row.attribute));
+        SCOPED_TRACE(::testing::Message() << row.attribute << " " << row.exportMode);
         GeometryScene scene;
+        scene.settings.exportMode = row.exportMode;
         ExampleRecord& e = AddPoint(scene, "1", "2");
         e.SetI16(exo::kColour, 6);
         e.SetI16(exo::kWidth, 5);
@@ -123,28 +126,25 @@ TEST(PointKind, AnchorToAnAxisOutsideTheWindowIsClipped) {
     EXPECT_EQ(lines[1].points[1], (platform::Point{1, 100}));
 }
 
+// The point map moves the point first, and gives X its value back; where the map is
+// undefined the point is skipped.
 TEST(PointKind, PointMapMovesThePointFirst) {
-    GeometryScene scene;
-    ExampleRecord& map = scene.Add(kParametric, {{0, "x+1"}, {1, "2y"}});
-    (void)map;
-    scene.settings.pointMapExample = 0;
-    scene.eval.SetLetter('X' - 64, 7);
-    ExampleRecord& e = AddPoint(scene, "1", "1");
-    scene.Draw(e);
-    const auto marks = scene.Marks();
-    ASSERT_EQ(marks.size(), 1u);
-    EXPECT_EQ(marks[0].rect.left + 1, 140); // (2, 2)
-    EXPECT_EQ(marks[0].rect.top + 1, 60);
-    EXPECT_EQ(scene.eval.letterValues['X' - 64].re, 7);
-}
-
-TEST(PointKind, PointMapUndefinedSkipsThePoint) {
-    GeometryScene scene;
-    scene.Add(kParametric, {{0, "sqrt(x)"}, {1, "y"}});
-    scene.settings.pointMapExample = 0;
-    ExampleRecord& e = AddPoint(scene, "-1", "1");
-    scene.Draw(e);
-    EXPECT_TRUE(scene.Marks().empty());
+    for (const bool defined : {true, false}) {
+        SCOPED_TRACE(defined);
+        GeometryScene scene;
+        scene.Add(kParametric, {{0, defined ? "x+1" : "sqrt(x)"}, {1, "2y"}});
+        scene.settings.pointMapExample = 0;
+        scene.eval.SetLetter('X' - 64, 7);
+        ExampleRecord& e = AddPoint(scene, defined ? "1" : "-1", "1");
+        scene.Draw(e);
+        const auto marks = scene.Marks();
+        ASSERT_EQ(marks.size(), defined ? 1u : 0u);
+        if (defined) {
+            EXPECT_EQ(marks[0].rect.left + 1, 140); // (2, 2)
+            EXPECT_EQ(marks[0].rect.top + 1, 60);
+        }
+        EXPECT_EQ(scene.eval.letterValues['X' - 64].re, 7);
+    }
 }
 
 TEST(PointKind, FamilyMarksEveryMember) {
@@ -160,14 +160,6 @@ TEST(PointKind, FamilyMarksEveryMember) {
         EXPECT_EQ(marks[k].rect.left + 1, 20 + 40 * static_cast<int>(k));
     }
     EXPECT_EQ(scene.shown, 5);
-}
-
-TEST(PointKind, ExportModeDrawsTheMarks) {
-    GeometryScene scene;
-    scene.settings.exportMode = true;
-    ExampleRecord& e = AddPoint(scene, "0", "0");
-    scene.Draw(e);
-    EXPECT_EQ(scene.Marks().size(), 1u);
 }
 
 TEST(PointList, Parse) {

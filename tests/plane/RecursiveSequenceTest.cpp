@@ -1,6 +1,5 @@
-// Recursive sequences: term counts, the ends at an undefined term, at the screen and at
-// S, the cycle test against fixed points and 2-cycles known in closed form, the texts
-// that report an end, and the picture of connected and separate terms.
+// Recursive sequences: term counts, how they end, the cycle test against fixed points and
+// cycles known in closed form, and the picture of connected and separate terms.
 #include "plane/RecursiveSequence.h"
 
 #include "tests/support/PlaneScene.h"
@@ -155,31 +154,19 @@ TEST(RecursiveSequence, NoCycleWhereThereIsNone) {
 }
 
 TEST(RecursiveSequence, TextsReportTheEnd) {
-    SequenceOutcome cycle;
-    cycle.end = SequenceEnd::Cycle;
-    cycle.period = 1;
-    cycle.terms = 17;
-    cycle.x = 0.25L;
-    cycle.y = -2;
-    SequenceOutcome undefined;
-    undefined.end = SequenceEnd::Undefined;
-    undefined.terms = 4;
-    SequenceOutcome stopped;
-    stopped.end = SequenceEnd::Stopped;
-    stopped.terms = 9;
-    struct Row {
+    using E = SequenceEnd;
+    const struct {
         SequenceOutcome outcome;
         const char* text;
     } rows[] = {
-        {cycle, "período da sequência é 1 (0.25, -2); sequência interrompida no termo 17"},
-        {undefined, "sequência interrompida no termo 4"},
-        {stopped, "sequência interrompida no termo 9"},
-        {SequenceOutcome{}, ""},
+        {{.end = E::Cycle, .terms = 17, .period = 1, .x = 0.25L, .y = -2},
+         "período da sequência é 1 (0.25, -2); sequência interrompida no termo 17"},
+        {{.end = E::Undefined, .terms = 4}, "sequência interrompida no termo 4"},
+        {{.end = E::Stopped, .terms = 9}, "sequência interrompida no termo 9"},
+        {{}, ""},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
+    for (const auto& row : rows)
         EXPECT_EQ(DescribeSequenceEnd(row.outcome), row.text);
-    }
 }
 
 // The cycle test of a window works in pixels: 0.7 pixels of a 500-pixel window on

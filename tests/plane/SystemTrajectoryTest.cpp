@@ -111,7 +111,10 @@ TEST(SystemTrajectory, VanishingAndUndefinedFields) {
 // steps outside. With the restriction flag r = 1 - x <= 0 ends it. A field reversing
 // across 0 ends it with "Ângulos Abruptos"; without, the averaged step stands still
 // until the parameter is used up. The step is the trajectory step in pixels times UnitX
-// over the density; an end below the start runs backwards.
+// over the density; an end below the start runs backwards. The record's letter (an index
+// or a letter code) holds its value during the run and gets the window's value back
+// after it. The record's pen: its colour on every pixel, its width; attribute 5 draws
+// nothing.
 TEST(SystemTrajectory, EndsAndSteps) {
     struct Row {
         const char* name;
@@ -121,9 +124,11 @@ TEST(SystemTrajectory, EndsAndSteps) {
         int density = 1;
         long double step = 1;
         long maxOutside = 0;
+        int letter = 0, colour = 7, width = 1, attribute = 0;
         TrajectoryEnd expected = TrajectoryEnd::Parameter;
         long double x = 0, tolerance = 1e-9L;
-        int steps = -1;      // -1: not counted
+        int steps = -1; // -1: not counted
+        int minPixels = 0, maxPixels = 1 << 20;
         bool oneRow = false; // draws one row of pixels from the centre to the right edge
     };
     using E = TrajectoryEnd;
@@ -143,21 +148,37 @@ TEST(SystemTrajectory, EndsAndSteps) {
         {.name = "density 2", .end = 1, .density = 2, .x = 1, .steps = 100},
         {.name = "step 2", .end = 1, .step = 2, .x = 1, .steps = 25},
         {.name = "backwards", .end = -1, .x = -1, .steps = 50},
+        {.name = "letter 1", .f = "a", .end = 1, .letter = 1, .x = 3},
+        {.name = "letter code A", .f = "a", .end = 1, .letter = 'A', .x = 3},
+        {.name = "pen", .end = 5, .x = 5, .minPixels = 240, .maxPixels = 260},
+        {.name = "pen 12, width 3", .end = 5, .colour = 12, .width = 3, .x = 5, .minPixels = 700,
+         .maxPixels = 800},
+        {.name = "attribute 5", .end = 5, .attribute = 5, .x = 5, .maxPixels = 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         PlaneScene picture;
         picture.settings.sharpAngles = row.sharp;
         picture.settings.trajectoryStep = row.step;
+        picture.eval.SetLetter(1, 7);
         ExampleRecord& example = picture.AddSystem(row.f, "0", true);
         example.SetFlag(exo::kScreenLimit, row.screenLimit);
         example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
         ASSERT_TRUE(picture.Compile(example, 3, "1-x"));
         example.SetFlag(exo::kFlag50, row.restriction);
         TrajectoryRecord record = Problem(row.x0, 0, 0, row.end);
+        record.SetI16(tro::kLetter, static_cast<std::int16_t>(row.letter));
+        record.SetReal(tro::kLetterValue, 3);
+        record.SetI16(tro::kColour, static_cast<std::int16_t>(row.colour));
+        record.SetI16(tro::kWidth, static_cast<std::int16_t>(row.width));
+        record.SetI16(tro::kPenAttribute, static_cast<std::int16_t>(row.attribute));
         SystemTrajectoryOptions options;
         options.maxStepsOutside = row.maxOutside;
         const SystemTrajectoryResult r = Trace(picture, example, record, options);
+        EXPECT_EQ(picture.eval.GetLetter(1), 7.0L);
+        EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(row.colour)), picture.Drawn());
+        EXPECT_GE(picture.Drawn(), row.minPixels);
+        EXPECT_LE(picture.Drawn(), row.maxPixels);
         EXPECT_EQ(r.end, row.expected);
         EXPECT_NEAR(static_cast<double>(r.x), static_cast<double>(row.x),
                     static_cast<double>(row.tolerance));
@@ -172,23 +193,6 @@ TEST(SystemTrajectory, EndsAndSteps) {
             EXPECT_EQ(picture.Drawn(), picture.raster.CountPixels(ColourOfIndex(7), centreToRight));
             EXPECT_GE(picture.Drawn(), 245);
         }
-    }
-}
-
-// The record's letter (an index or a letter code) holds its value during the run and
-// gets the window's value back after it.
-TEST(SystemTrajectory, RecordLetterIsSetAndRestored) {
-    for (const int stored : {1, int{'A'}}) {
-        SCOPED_TRACE(stored);
-        PlaneScene picture;
-        picture.eval.SetLetter(1, 7);
-        ExampleRecord& example = picture.AddSystem("a", "0", false);
-        TrajectoryRecord record = Problem(0, 0, 0, 1);
-        record.SetI16(tro::kLetter, static_cast<std::int16_t>(stored));
-        record.SetReal(tro::kLetterValue, 3);
-        const SystemTrajectoryResult r = Trace(picture, example, record);
-        EXPECT_NEAR(static_cast<double>(r.x), 3.0, 1e-9);
-        EXPECT_EQ(picture.eval.GetLetter(1), 7.0L);
     }
 }
 
@@ -210,29 +214,6 @@ TEST(SystemTrajectory, OpenEndStoresTheParameterReached) {
     EXPECT_EQ(replay.steps, first.steps);
     EXPECT_NEAR(static_cast<double>(replay.x), static_cast<double>(first.x), 1e-12);
     EXPECT_EQ(record.Real(tro::kEndT), first.endParameter);
-}
-
-// The record's pen: its colour index on every pixel, its width, and attribute 5 draws
-// nothing.
-TEST(SystemTrajectory, RecordPen) {
-    struct Row {
-        int colour, width, attribute;
-        int minPixels, maxPixels;
-    };
-    for (const Row& row : {Row{7, 1, 0, 240, 260}, Row{12, 3, 0, 700, 800}, Row{7, 1, 5, 0, 0}}) {
-        SCOPED_TRACE(::testing::Message() << row.colour << " " << row.width << " " << row.attribute);
-        PlaneScene picture;
-        ExampleRecord& example = picture.AddSystem("1", "0", true);
-        TrajectoryRecord record = Problem(0, 0, 0, 5);
-        record.SetI16(tro::kColour, static_cast<std::int16_t>(row.colour));
-        record.SetI16(tro::kWidth, static_cast<std::int16_t>(row.width));
-        record.SetI16(tro::kPenAttribute, static_cast<std::int16_t>(row.attribute));
-        Trace(picture, example, record);
-        const int drawn = picture.Drawn();
-        EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(row.colour)), drawn);
-        EXPECT_GE(drawn, row.minPixels);
-        EXPECT_LE(drawn, row.maxPixels);
-    }
 }
 
 // A circle of radius 6 shows as four arcs in the window -5..5: four polylines in export
