@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -16,97 +15,63 @@
 namespace korvane {
 namespace {
 
+using testing::ExpectValues;
 using testing::Letter;
-
-struct Row {
-    std::string text;
-    std::vector<Letter> letters;
-    bool defined;
-    ComplexValue expected;
-    int line;
-};
-
-void ExpectRows(const std::vector<Row>& rows, bool complexMode, bool optimize) {
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "line " << row.line << ": \"" << row.text << "\"");
-        testing::Formulas formulas(complexMode, optimize);
-        for (const Letter& l : row.letters)
-            formulas.ctx.letterValues[l.name - '@'] = l.value;
-        const testing::Outcome out = formulas.Run(row.text);
-        ASSERT_EQ(out.code, 0);
-        EXPECT_EQ(out.defined, row.defined);
-        if (row.defined && out.defined) {
-            EXPECT_TRUE(testing::Close(out.value, row.expected, 1e-15L))
-                << "actual " << testing::Show(out.value) << ", expected "
-                << testing::Show(row.expected);
-        }
-    }
-}
 
 // The guards of Multiply and Divide (their rows are in ArithmeticTest) reach every formula;
 // sums keep their size, and an undefined operand makes the whole undefined.
 TEST(Evaluator, UndefinedConventionAndGuards) {
-    const std::vector<Row> rows = {
-        {"1/0", {}, false, {}, __LINE__},
-        {"a*b", {{'A', {1e18L, 0}}, {'B', {1e18L, 0}}}, false, {}, __LINE__},
-        {"a/b", {{'A', {1, 0}}, {'B', {1e-19L, 0}}}, false, {}, __LINE__},
-        {"a+b", {{'A', {1e30L, 0}}, {'B', {1, 0}}}, true, {1e30L, 0}, __LINE__},
-        {"sqrt(-1-xx)", {}, false, {}, __LINE__},
-        {"ln(x)+1", {{'X', {-1, 0}}}, false, {}, __LINE__},
-        {"1+ln(x)", {{'X', {-1, 0}}}, false, {}, __LINE__},
-        {"x^2", {{'X', {-3, 0}}}, true, {9, 0}, __LINE__},
-        {"x^a", {{'X', {-3, 0}}, {'A', {2, 0}}}, true, {9, 0}, __LINE__},
-        {"x^a", {{'X', {-3, 0}}, {'A', {2.5L, 0}}}, false, {}, __LINE__},
-        {"1/tan(2)", {}, true, {-0.457657554360285763750277410432L, 0}, __LINE__},
-    };
-    ExpectRows(rows, false, true);
-    ExpectRows(rows, false, false);
+    ExpectValues({
+        {"1/0", {}, false}, {"a*b", {{'A', {1e18L, 0}}, {'B', {1e18L, 0}}}, false},
+        {"a/b", {{'A', {1, 0}}, {'B', {1e-19L, 0}}}, false},
+        {"a+b", {{'A', {1e30L, 0}}, {'B', {1, 0}}}, true, 1e30L}, {"sqrt(-1-xx)", {}, false},
+        {"ln(x)+1", {{'X', {-1, 0}}}, false}, {"1+ln(x)", {{'X', {-1, 0}}}, false},
+        {"x^2", {{'X', {-3, 0}}}, true, 9}, {"x^a", {{'X', {-3, 0}}, {'A', {2, 0}}}, true, 9},
+        {"x^a", {{'X', {-3, 0}}, {'A', {2.5L, 0}}}, false},
+        {"1/tan(2)", {}, true, -0.457657554360285763750277410432L},
+    });
 }
 
 // The optimiser folds 0 * anything to 0, so the tiny-times-huge rule is seen unoptimised.
 TEST(Evaluator, TinyTimesHugeGoesThroughLogarithms) {
-    ExpectRows({{"10^-20*10^20", {}, true, {1, 0}, __LINE__}}, false, false);
-    ExpectRows({{"10^-20*10^20", {}, true, {0, 0}, __LINE__}}, false, true);
+    const testing::Outcome plain = testing::Evaluate("10^-20*10^20", {}, false, false);
+    EXPECT_TRUE(plain.defined);
+    EXPECT_TRUE(testing::Close(plain.value, {1, 0}, 1e-15L)) << testing::Show(plain.value);
+    const testing::Outcome folded = testing::Evaluate("10^-20*10^20");
+    EXPECT_TRUE(folded.defined);
+    EXPECT_TRUE(testing::Close(folded.value, {0, 0}, 1e-15L)) << testing::Show(folded.value);
 }
 
 // Complex mode: x and y are the parts of Z; products flush to zero; the divisor is the
 // true |b|^2.
 TEST(Evaluator, ComplexMode) {
-    const std::vector<Row> rows = {
-        {"x", {{'Z', {2, 3}}}, true, {2, 0}, __LINE__},
-        {"y", {{'Z', {2, 3}}}, true, {3, 0}, __LINE__},
-        {"z*z", {{'Z', {2, 3}}}, true, {-5, 12}, __LINE__},
-        {"i*i", {}, true, {-1, 0}, __LINE__},
-        {"1/a", {{'A', {1e-10L, 0}}}, true, {1e10L, 0}, __LINE__},
-        {"a/b", {{'A', {1, 1}}, {'B', {1, -1}}}, true, {0, 1}, __LINE__},
-        {"a*b", {{'A', {1e17L, 0}}, {'B', {100, 0}}}, false, {}, __LINE__},
-        {"re(z)+im(z)", {{'Z', {2, 3}}}, true, {5, 0}, __LINE__},
-        {"arg(z)", {{'Z', {0, 2}}}, true, {1.57079632679489661923132169164L, 0}, __LINE__},
-    };
-    ExpectRows(rows, true, true);
-    ExpectRows(rows, true, false);
+    ExpectValues({
+        {"x", {{'Z', {2, 3}}}, true, 2}, {"y", {{'Z', {2, 3}}}, true, 3},
+        {"z*z", {{'Z', {2, 3}}}, true, -5, 12}, {"i*i", {}, true, -1},
+        {"1/a", {{'A', {1e-10L, 0}}}, true, 1e10L},
+        {"a/b", {{'A', {1, 1}}, {'B', {1, -1}}}, true, 0, 1},
+        {"a*b", {{'A', {1e17L, 0}}, {'B', {100, 0}}}, false},
+        {"re(z)+im(z)", {{'Z', {2, 3}}}, true, 5},
+        {"arg(z)", {{'Z', {0, 2}}}, true, 1.57079632679489661923132169164L},
+    }, true);
 }
 
 // joinx(f|c, g|d, h) is f for x < c, g for c <= x < d, h from d on; the branch not chosen
-// may be undefined.
+// may be undefined; a stray bar is 0.
 TEST(Evaluator, JoinFamily) {
-    const std::string join = "joinx(x+1|0,1-x^2|2,-1)";
-    std::vector<Row> rows;
-    const long double xs[] = {-1, 0, 1, 2, 5};
-    const long double expected[] = {0, 1, 0, -1, -1};
-    for (int i = 0; i < 5; ++i)
-        rows.push_back({join, {{'X', {xs[i], 0}}}, true, {expected[i], 0}, __LINE__});
-    rows.push_back({"joinx(sqrt(x)|0,-x)", {{'X', {-4, 0}}}, false, {}, __LINE__});
-    rows.push_back({"joinx(-x|0,sqrt(x))", {{'X', {-4, 0}}}, true, {4, 0}, __LINE__});
-    rows.push_back({"joinx(sqrt(x)|0,-x)", {{'X', {4, 0}}}, true, {-4, 0}, __LINE__});
-    rows.push_back({"joinx(ln(0-1)|0,1)", {{'X', {-1, 0}}}, false, {}, __LINE__});
-    rows.push_back({"joinx(1|ln(x),2)", {{'X', {-1, 0}}}, false, {}, __LINE__});
-    rows.push_back({"joint(1|0,2)", {{'T', {-1, 0}}, {'X', {5, 0}}}, true, {1, 0}, __LINE__});
-    rows.push_back({"joinr(1|0,2)", {{'R', {0, 0}}}, true, {2, 0}, __LINE__});
-    rows.push_back({"joinu(1|0,2)", {{'U', {-0.5L, 0}}}, true, {1, 0}, __LINE__});
-    rows.push_back({"1|2", {}, true, {0, 0}, __LINE__}); // a stray bar is 0
-    ExpectRows(rows, false, true);
-    ExpectRows(rows, false, false);
+    const char* join = "joinx(x+1|0,1-x^2|2,-1)";
+    ExpectValues({
+        {join, {{'X', {-1, 0}}}, true, 0}, {join, {{'X', {0, 0}}}, true, 1},
+        {join, {{'X', {1, 0}}}, true, 0}, {join, {{'X', {2, 0}}}, true, -1},
+        {join, {{'X', {5, 0}}}, true, -1}, {"joinx(sqrt(x)|0,-x)", {{'X', {-4, 0}}}, false},
+        {"joinx(-x|0,sqrt(x))", {{'X', {-4, 0}}}, true, 4},
+        {"joinx(sqrt(x)|0,-x)", {{'X', {4, 0}}}, true, -4},
+        {"joinx(ln(0-1)|0,1)", {{'X', {-1, 0}}}, false},
+        {"joinx(1|ln(x),2)", {{'X', {-1, 0}}}, false},
+        {"joint(1|0,2)", {{'T', {-1, 0}}, {'X', {5, 0}}}, true, 1},
+        {"joinr(1|0,2)", {{'R', {0, 0}}}, true, 2}, {"joinu(1|0,2)", {{'U', {-0.5L, 0}}}, true, 1},
+        {"1|2", {}, true, 0},
+    });
 }
 
 TEST(Evaluator, JoinSetsNearBreakCloseToItsBreakpoint) {
@@ -244,12 +209,7 @@ TEST(Evaluator, IterateDerivativeAndPeriodicExtension) {
     EXPECT_FALSE(EvaluateNode(ctx, noPeriod));
 }
 
-bool SameBits(long double a, long double b) {
-    return std::memcmp(&a, &b, 10) == 0; // the 80 bits of the x87 format, not the padding
-}
-
-// Evaluates one tree by EvaluateAt in one context and by EvaluateNode in a twin context,
-// and wants the same flag, the same bits, the same nearBreak, letters and random state.
+// Evaluates one tree by EvaluateAt in one context and by EvaluateNode in a twin context.
 void ExpectSameAsGeneral(ExprNode* root, std::initializer_list<Letter> letters,
                          std::initializer_list<long double> xs, bool nearBreakBefore = false) {
     for (long double x : xs) {
@@ -258,24 +218,13 @@ void ExpectSameAsGeneral(ExprNode* root, std::initializer_list<Letter> letters,
         testing::Formulas general;
         fast.Set(letters);
         general.Set(letters);
-        fast.ctx.nearBreak = nearBreakBefore;
-        general.ctx.nearBreak = nearBreakBefore;
+        fast.ctx.nearBreak = general.ctx.nearBreak = nearBreakBefore;
         long double out = 0;
         const bool fastDefined = EvaluateAt(fast.ctx, root, 'X' - '@', x, out);
         general.ctx.SetLetter('X' - '@', x);
         const bool generalDefined = EvaluateNode(general.ctx, root);
-        EXPECT_EQ(fastDefined, generalDefined);
-        if (generalDefined) {
-            EXPECT_TRUE(SameBits(out, root->value.re))
-                << static_cast<double>(out) << " vs " << static_cast<double>(root->value.re);
-        }
-        EXPECT_EQ(fast.ctx.nearBreak, general.ctx.nearBreak);
-        EXPECT_EQ(fast.random.State(), general.random.State());
-        for (int slot = 0; slot < kLetterCount; ++slot) {
-            SCOPED_TRACE(::testing::Message() << "letter slot " << slot);
-            EXPECT_TRUE(SameBits(fast.ctx.letterValues[slot].re, general.ctx.letterValues[slot].re));
-            EXPECT_TRUE(SameBits(fast.ctx.letterValues[slot].im, general.ctx.letterValues[slot].im));
-        }
+        testing::ExpectSameRun(fast, fastDefined, out, general, generalDefined, root->value.re,
+                               false);
     }
 }
 
@@ -293,39 +242,22 @@ TEST(Evaluator, RealPathKeepsGeneralFlagsAndLetters) {
                                              2, 2.0009L, 2.002L, 5};
     const std::vector<long double> wide = {-1e19L, -3, -1e-20L, 0, 1e-10L, 0.5L, 2, 1e9L, 1e18L};
     const Case cases[] = {
-        {"xsin(x)", wide},
-        {"x^-3", wide},
-        {"(x-1)(x-2)(x+1)/(x+3)", wide},
-        {"exp(-xx/2)/sqrt(2pi)", wide},
-        {"x^40", wide},
-        {"cis(x)+x", wide},
-        {"max(x,a)*a", wide},
-        {"joinx(x+1|0,1-x^2|2,-1)", breaks},
-        {"joinx(1/x|0,sqrt(x-1)|2,ln(x-3))", breaks},
+        {"xsin(x)", wide}, {"x^-3", wide}, {"(x-1)(x-2)(x+1)/(x+3)", wide},
+        {"exp(-xx/2)/sqrt(2pi)", wide}, {"x^40", wide}, {"cis(x)+x", wide}, {"max(x,a)*a", wide},
+        {"joinx(x+1|0,1-x^2|2,-1)", breaks}, {"joinx(1/x|0,sqrt(x-1)|2,ln(x-3))", breaks},
         {"joinx(1|1/(x-1),2)", {0.5L, 1, 1.0005L, 2}},
         {"joint(t|x,2t)+joinr(r|x,3)+joinu(u|x,4)", {-1, 0, 0.0001L, 0.9995L, 1, 3}},
         {"sum(joinx(1|n,2),n,1,3)", {0.9995L, 1, 2, 4}},
         {"joinx(1|0,2)+sum(n,n,1,2)", {-0.0001L, 0, 1}},
-        {"sum(n,n,1,2)+joinx(1|0,2)", {-0.0001L, 0, 1}},
-        {"sum(1/n,n,-2,2)", {0}},
-        {"sum(1/n,n,1,3)", {0}},
-        {"sum(n,n,x,3)", {1, 1.5L, 3, 4, 1e10L, -3e9L, 1 + 1e-10L}},
-        {"prod(n,n,1,x)", {0, 1, 5, 5.0000000001L, 20}},
-        {"prod(1e19,n,1,x)", {1, 2}},
-        {"prod(x,n,1,3)", {1e-7L, 1e-20L, 1e7L, 1e19L}},
-        {"n+sum(n,n,1,3)+n", {0}},
-        {"n+sum(a*n,n,1,3)", {0, 2}},
-        {"n+sum(n,n,1,3)+a", {0}},
-        {"sum(sum(n*k,k,1,n),n,1,4)+k", {0}},
-        {"iter(3,x^2)", {-2, 0.5L, 2, 1e6L, 1e10L}},
-        {"iter(3,1/(x-1))", {0, 2, 3}},
-        {"iter(1,x+1)+x", {7}},
-        {"iter(2,x+a)+x", {1}},
-        {"x+iter(3,sum(x+n,n,1,2))", {-1, 2}},
-        {"iter(3,joinx(x/2|1,x+1))", {0, 0.9995L, 1, 4}},
-        {"sum(iter(2,x*n),n,1,3)", {0.5L}},
-        {"rnd(1)+x*a", {1}},
-        {"rnd(1)+sum(a*n,n,1,2)", {1}},
+        {"sum(n,n,1,2)+joinx(1|0,2)", {-0.0001L, 0, 1}}, {"sum(1/n,n,-2,2)", {0}},
+        {"sum(1/n,n,1,3)", {0}}, {"sum(n,n,x,3)", {1, 1.5L, 3, 4, 1e10L, -3e9L, 1 + 1e-10L}},
+        {"prod(n,n,1,x)", {0, 1, 5, 5.0000000001L, 20}}, {"prod(1e19,n,1,x)", {1, 2}},
+        {"prod(x,n,1,3)", {1e-7L, 1e-20L, 1e7L, 1e19L}}, {"n+sum(n,n,1,3)+n", {0}},
+        {"n+sum(a*n,n,1,3)", {0, 2}}, {"n+sum(n,n,1,3)+a", {0}},
+        {"sum(sum(n*k,k,1,n),n,1,4)+k", {0}}, {"iter(3,x^2)", {-2, 0.5L, 2, 1e6L, 1e10L}},
+        {"iter(3,1/(x-1))", {0, 2, 3}}, {"iter(1,x+1)+x", {7}}, {"iter(2,x+a)+x", {1}},
+        {"x+iter(3,sum(x+n,n,1,2))", {-1, 2}}, {"iter(3,joinx(x/2|1,x+1))", {0, 0.9995L, 1, 4}},
+        {"sum(iter(2,x*n),n,1,3)", {0.5L}}, {"rnd(1)+x*a", {1}}, {"rnd(1)+sum(a*n,n,1,2)", {1}},
     };
     for (const Case& c : cases) {
         for (ComplexValue a : {ComplexValue{1.5L, 0}, ComplexValue{1.5L, -0.0L},

@@ -1,13 +1,18 @@
 #pragma once
 // Compiles and evaluates formula texts for the compiler and evaluator tests.
+#include <gtest/gtest.h>
+
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "expr/EvalContext.h"
 #include "expr/Evaluator.h"
 #include "expr/FormulaCompiler.h"
 #include "expr/RandomGenerator.h"
+#include "tests/support/Tolerance.h"
 
 namespace korvane::testing {
 
@@ -62,6 +67,54 @@ inline Outcome Evaluate(const std::string& text, std::initializer_list<Letter> l
 inline int CompileCode(const std::string& text, bool complexMode = false) {
     Formulas formulas(complexMode);
     return formulas.compiler.CompileFormula(text);
+}
+
+struct ValueRow {
+    std::string text;
+    std::vector<Letter> letters;
+    bool defined;
+    long double re = 0, im = 0;
+};
+
+// Every row compiled with its letters set and evaluated, optimised and not.
+inline void ExpectValues(const std::vector<ValueRow>& rows, bool complexMode = false,
+                         long double tolerance = 1e-15L) {
+    for (const ValueRow& row : rows) {
+        for (bool optimize : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << '"' << row.text << "\" = " << row.re << " + "
+                                              << row.im << "i, optimize " << optimize);
+            Formulas formulas(complexMode, optimize);
+            for (const Letter& l : row.letters)
+                formulas.ctx.letterValues[l.name - '@'] = l.value;
+            const Outcome out = formulas.Run(row.text);
+            ASSERT_EQ(out.code, 0);
+            EXPECT_EQ(out.defined, row.defined);
+            if (row.defined && out.defined) {
+                EXPECT_TRUE(Close(out.value, {row.re, row.im}, tolerance)) << Show(out.value);
+            }
+        }
+    }
+}
+
+inline bool SameBits(long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0; // the 80 bits of the x87 format, not the padding
+}
+
+// Two evaluations that must agree in the flag, the value's bits (also of an undefined value
+// when `undefinedBits`), nearBreak, every letter and the random state.
+inline void ExpectSameRun(const Formulas& a, bool aDefined, long double aValue, const Formulas& b,
+                          bool bDefined, long double bValue, bool undefinedBits) {
+    EXPECT_EQ(aDefined, bDefined);
+    if (bDefined || undefinedBits) {
+        EXPECT_TRUE(SameBits(aValue, bValue)) << double(aValue) << " vs " << double(bValue);
+    }
+    EXPECT_EQ(a.ctx.nearBreak, b.ctx.nearBreak);
+    EXPECT_EQ(a.random.State(), b.random.State());
+    for (int slot = 0; slot < kLetterCount; ++slot) {
+        const ComplexValue& u = a.ctx.letterValues[slot];
+        const ComplexValue& v = b.ctx.letterValues[slot];
+        EXPECT_TRUE(SameBits(u.re, v.re) && SameBits(u.im, v.im)) << "letter slot " << slot;
+    }
 }
 
 } // namespace korvane::testing
