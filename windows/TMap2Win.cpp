@@ -55,6 +55,7 @@ void TMap2Win::CreateMapperWindow(const std::string& title, const char* menu) {
     Recompute();
     CreateLayers(1);
     RefreshMenuChecks();
+    Output().RefreshMenu(); // the range opens no document that would mark it
 }
 
 void TMap2Win::PackSlots(SettingsRecord& record) { PackPlaneLook(plane_, record); }

@@ -128,9 +128,9 @@ protected:
         platform.SetConfigDirectory(folder.WithSlash());
         Open();
     }
-    void Open() {
+    void Open(bool readSettings = false) {
         WindowOptions options;
-        options.readSettings = false;
+        options.readSettings = readSettings;
         options.title = "domínio1.ma2";
         range.reset();
         domain = std::make_unique<TDom2Win>(platform, options, nullptr);
@@ -139,6 +139,7 @@ protected:
         domain->AttachRange(*range);
     }
     platform::MemoryWindow& DomainWindow() { return *static_cast<platform::MemoryWindow*>(domain->GetWindow()); }
+    platform::MemoryWindow& RangeWindow() { return *static_cast<platform::MemoryWindow*>(range->GetWindow()); }
     // Accepts the map dialog with the given texts (empty: the defaults).
     int AddMap(const char* u = nullptr, const char* v = nullptr) {
         platform.ScriptModal([u, v](platform::MemoryDialog& d) {
@@ -194,6 +195,13 @@ TEST_F(Mapper, WithoutAMapTheRangeShowsTheDomain) {
     EXPECT_EQ(own.OfKind(platform::Primitive::Kind::Line).size() + own.OfKind(platform::Primitive::Kind::Polyline).size(),
               mapped.OfKind(platform::Primitive::Kind::Line).size() + mapped.OfKind(platform::Primitive::Kind::Polyline).size());
     EXPECT_EQ(RangeStrokes().size(), 2u * 9u + 1) << "eighteen grid lines and the segment";
+}
+
+// The range's "Co&r de fundo" comes back checked from its settings file.
+TEST_F(Mapper, RangeMarksItsStoredCopyBackground) {
+    ASSERT_TRUE(RangeWindow().ChooseMenu(cmd::kCopyBackground));
+    Open(true);
+    EXPECT_TRUE(RangeWindow().IsMenuItemChecked(cmd::kCopyBackground));
 }
 
 // A segment from (0, 0) to (1, 0) goes to the segment from (0, 0) to (2, 1) under (2x - y, x + y).
