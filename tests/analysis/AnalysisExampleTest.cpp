@@ -28,17 +28,13 @@ TEST_F(AnalysisExample, ToolsLeaveTheirNotesInTheDocument) {
     const int line = Add(kExplicit, {{1, "x"}});
     window->Examples()[parabola].SetI16(exo::kColour, 6); // "azul real"
     window->Examples()[line].SetI16(exo::kColour, 7);     // "verde escuro"
-    platform::MemoryDialog* zeros = Choose(cmd::kZeros, "ZEROS");
-    ASSERT_NE(zeros, nullptr);
+    platform::MemoryDialog* zeros = Opened(cmd::kZeros, "ZEROS");
     zeros->Press(TZeroDlg::kNext);
-    platform::MemoryDialog* extremes = Choose(cmd::kExtremes, "EXTREMES");
-    ASSERT_NE(extremes, nullptr);
-    platform::MemoryDialog* inter = Choose(cmd::kIntersections, "INTER");
-    ASSERT_NE(inter, nullptr);
+    Opened(cmd::kExtremes, "EXTREMES");
+    platform::MemoryDialog* inter = Opened(cmd::kIntersections, "INTER");
     inter->Press(TInterDlg::kNext);
     inter->Press(TInterDlg::kNext);
-    platform::MemoryDialog* riem = Choose(cmd::kIntegrate, "RIEM");
-    ASSERT_NE(riem, nullptr);
+    platform::MemoryDialog* riem = Opened(cmd::kIntegrate, "RIEM");
     riem->Type(TRiemDlg::kLower, "-1");
     riem->Type(TRiemDlg::kUpper, "2");
     riem->SetCheck(TRiemDlg::kLeftBox + 4, true);

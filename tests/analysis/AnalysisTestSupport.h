@@ -4,6 +4,7 @@
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "tests/support/Tolerance.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace korvane::analysistest {
@@ -20,6 +21,13 @@ protected:
     void Paint() {
         window->Redraw(1);
         Memory().RunPendingRepaint();
+    }
+    // The dialog a menu command opens; the test fails at once when it does not open.
+    platform::MemoryDialog* Opened(int command, const char* name) {
+        platform::MemoryDialog* d = Choose(command, name);
+        if (d == nullptr)
+            throw std::runtime_error(std::string(name) + " did not open");
+        return d;
     }
     std::string Message(std::size_t i) const {
         return i < platform.Messages().size() ? platform.Messages()[i].text : std::string("(none)");

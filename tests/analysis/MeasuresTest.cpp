@@ -45,10 +45,9 @@ std::vector<ReferenceRow> ReadReference() {
 using Measures = AnalysisWindow;
 
 TEST_F(Measures, AgreeWithQuadratureForEachKind) {
-    const std::map<std::string, int> commands = {{"arc", cmd::kArcLength},
-                                                 {"sector", cmd::kSectorArea},
-                                                 {"volume", cmd::kVolume},
-                                                 {"surface", cmd::kSurfaceArea}};
+    const std::map<std::string, int> commands = {
+        {"arc", cmd::kArcLength}, {"sector", cmd::kSectorArea}, {"volume", cmd::kVolume},
+        {"surface", cmd::kSurfaceArea}};
     const std::vector<ReferenceRow> rows = ReadReference();
     ASSERT_EQ(rows.size(), 16u);
     for (const ReferenceRow& row : rows) {

@@ -20,7 +20,7 @@ PointNote Note(std::int16_t type, long double a, long double b, std::int16_t cou
 
 // Rule: a note is dropped when one of the same type has its first `count` values each
 // within 1e-13 of the new ones.
-TEST(PointNotes, DuplicatesWithinOneTenTrillionthAreDropped) {
+TEST(PointNotes, DuplicatesDroppedAndBytesReadBackWithoutTrust) {
     struct Row {
         const char* what;
         PointNote added;
@@ -48,9 +48,7 @@ TEST(PointNotes, DuplicatesWithinOneTenTrillionthAreDropped) {
             EXPECT_EQ(e.pointNotes.front(), row.added.Pack());
         }
     }
-}
-
-TEST(PointNotes, StoredBytesAreLaidOutAndReadBackWithoutTrust) {
+    // Stored bytes are laid out and read back without trust.
     PointNote n = Note(51, 0, 3, 4);
     n.values[2] = 9;
     n.label = "(esquerdo,direito,valor,subint)"; // 31 characters: 29 are kept

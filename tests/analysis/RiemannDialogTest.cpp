@@ -23,7 +23,7 @@ using D = TRiemDlg;
 class RiemannDialog : public AnalysisWindow {
 protected:
     TRiemDlg& Riem() { return *static_cast<AnalysisTools*>(window->Analysis())->RiemannDialog(); }
-    platform::MemoryDialog* Open(int command = cmd::kIntegrate) { return Choose(command, "RIEM"); }
+    platform::MemoryDialog* Open(int command = cmd::kIntegrate) { return Opened(command, "RIEM"); }
     // Types the fields, ticks the rules of `mask` and presses "definida".
     void Define(platform::MemoryDialog& d, const char* a, const char* b, const char* n,
                 int mask = 0x3F) {
@@ -39,13 +39,11 @@ protected:
     }
 };
 
-// Rule: one pass gives all six rules; Simpson is exact for polynomials up to cubics.
+// Rule: one pass gives all six rules, those ticked shown; Simpson is exact for polynomials
+// up to cubics.
 TEST_F(RiemannDialog, SixSumsAgainstClosedForms) {
     struct Row {
-        const char* f;
-        const char* a;
-        const char* b;
-        const char* n;
+        const char *f, *a, *b, *n;
         long double left, mid, right, trapezoid, parabolic;
     };
     const Row rows[] = {
@@ -58,13 +56,11 @@ TEST_F(RiemannDialog, SixSumsAgainstClosedForms) {
         window->Examples().Clear();
         Add(kExplicit, {{1, row.f}});
         platform::MemoryDialog* d = Open();
-        ASSERT_NE(d, nullptr);
         d->Select(TComboDlg::kExampleList, 0);
         Define(*d, row.a, row.b, row.n);
         ASSERT_TRUE(platform.Messages().empty()) << Message(0);
         const auto& sums = Riem().Last().sums;
-        if (row.left != 0 ||
-            row.right != 0) { // rounding-free rows: Simpson gives the value exactly
+        if (row.left != 0 || row.right != 0) { // rounding-free rows: Simpson is exact
             EXPECT_EQ(sums[kParabolic], row.parabolic);
         }
         EXPECT_TRUE(Near(sums[kParabolic], row.parabolic, 1e-17L));
@@ -79,12 +75,10 @@ TEST_F(RiemannDialog, SixSumsAgainstClosedForms) {
         EXPECT_TRUE(Near(Shown(*d, kMidpoint), row.mid, 1e-5L))
             << d->GetText(D::kLeftResult + int{kMidpoint});
     }
-}
-
-TEST_F(RiemannDialog, UncheckedRulesShowNothing) {
+    // Unchecked rules show nothing.
+    window->Examples().Clear();
     Add(kExplicit, {{1, "x^2"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     Define(*d, "0", "3", "3", 0x10);
     for (int rule = 0; rule < kRuleCount; ++rule)
         EXPECT_EQ(d->GetText(D::kLeftResult + rule).empty(), rule != kParabolic) << rule;
@@ -94,9 +88,7 @@ TEST_F(RiemannDialog, UncheckedRulesShowNothing) {
 // Rule: a bad field shows its code's message and keeps the window's values.
 TEST_F(RiemannDialog, BadFieldsAreRefusedAndChangeNothing) {
     struct Row {
-        const char* a;
-        const char* b;
-        const char* n;
+        const char *a, *b, *n;
         int code;
     };
     const Row rows[] = {
@@ -105,7 +97,6 @@ TEST_F(RiemannDialog, BadFieldsAreRefusedAndChangeNothing) {
     };
     Add(kExplicit, {{1, "x"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     Define(*d, "pi", "2pi", "4");
     ASSERT_TRUE(platform.Messages().empty());
     const IntegralFields before = Riem().Fields();
@@ -124,7 +115,6 @@ TEST_F(RiemannDialog, BadFieldsAreRefusedAndChangeNothing) {
 TEST_F(RiemannDialog, UndefinedSamplesAreLeftOutCountedAndLeaveNoNote) {
     const int e = Add(kExplicit, {{1, "sqrt(x)"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     Define(*d, "-1", "1", "2");
     // x = -1, the midpoint -1/2 and the random point of the first subinterval.
     EXPECT_EQ(Riem().Last().undefined, 3);
@@ -134,10 +124,9 @@ TEST_F(RiemannDialog, UndefinedSamplesAreLeftOutCountedAndLeaveNoNote) {
 
 // Rule: the keyboard is polled after every subinterval; S stops the sums where they are,
 // and what was summed is shown, said to be partial, and noted nowhere.
-TEST_F(RiemannDialog, KeySStopsTheSumsAfterTheSubintervalsDone) {
+TEST_F(RiemannDialog, KeySStopsLongSumsThatShowTheirProgress) {
     const int e = Add(kExplicit, {{1, "1"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     Memory().onPeek = [](platform::MemoryWindow& w) {
         if (w.PeekCount() == 10)
             w.QueueKey('S');
@@ -150,14 +139,8 @@ TEST_F(RiemannDialog, KeySStopsTheSumsAfterTheSubintervalsDone) {
     EXPECT_NE(d->GetText(D::kUndefinedText).find("10 de 1000"), std::string::npos)
         << d->GetText(D::kUndefinedText);
     EXPECT_TRUE(window->Examples()[e].pointNotes.empty());
-}
-
-// Rule: above a million subintervals the title shows how far the sums are; the title
-// comes back afterwards.
-TEST_F(RiemannDialog, LongSumsShowTheirProgressInTheTitle) {
-    Add(kExplicit, {{1, "1"}});
-    platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
+    // Rule: above a million subintervals the title shows how far the sums are; the title
+    // comes back afterwards.
     const std::string title = Memory().GetTitle();
     Define(*d, "0", "1", "1100000");
     bool progress = false;
@@ -172,7 +155,6 @@ TEST_F(RiemannDialog, DifferenceOfTwoCurvesNotesBoth) {
     const int f = Add(kExplicit, {{1, "x^2"}});
     const int g = Add(kExplicit, {{1, "x"}});
     platform::MemoryDialog* d = Open(cmd::kIntegrateTwo);
-    ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->Control(TComboDlg::kSecondList)->shown);
     d->Select(TComboDlg::kExampleList, 0);
     d->Select(TComboDlg::kSecondList, 1);
@@ -191,7 +173,6 @@ TEST_F(RiemannDialog, DifferenceOfTwoCurvesNotesBoth) {
 TEST_F(RiemannDialog, StripsOfTheLeftRuleInColourSlotThirteen) {
     Add(kExplicit, {{1, "x"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     Define(*d, "0", "2", "4", 0x41);
     platform::RecordingSurface surface(platform::Size{500, 500});
     window->DrawOverlay(surface);
@@ -228,7 +209,6 @@ TEST_F(RiemannDialog, StripsOfTheLeftRuleInColourSlotThirteen) {
 TEST_F(RiemannDialog, IndefiniteIntegralFollowsItsSource) {
     const int f = Add(kExplicit, {{1, "cos(x)"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     d->Type(D::kLower, "1");
     d->Press(D::kIndefinite);
     ASSERT_EQ(window->Examples().Count(), 2);

@@ -58,15 +58,13 @@ TEST_F(SearchTools, ExtremaOfEachKindAndCoordinate) {
         SCOPED_TRACE(row.what);
         window->Examples().Clear();
         const int e = AddCurve(row.curve);
-        platform::MemoryDialog* d = Choose(cmd::kExtremes, "EXTREMES");
-        ASSERT_NE(d, nullptr);
+        platform::MemoryDialog* d = Opened(cmd::kExtremes, "EXTREMES");
         d->Select(TComboDlg::kExampleList, 0);
         d->Press(row.coordinate);
         for (std::size_t i = 0; i < row.points.size(); ++i) {
             SCOPED_TRACE("press " + std::to_string(i));
-            if (i > 0) {
+            if (i > 0)
                 d->Press(TExtremeDlg::kNext);
-            }
             const TExtremeDlg& x = *Tools().ExtremeDialog();
             ASSERT_TRUE(x.Found());
             EXPECT_TRUE(Near(x.X(), row.points[i].first, 1e-12L)) << static_cast<double>(x.X());
@@ -125,8 +123,7 @@ TEST_F(SearchTools, IntersectionsOfEachPairOfKinds) {
         window->Examples().Clear();
         const int a = AddCurve(row.a), b = AddCurve(row.b);
         Paint(); // lines record the stretch they drew
-        platform::MemoryDialog* d = Choose(cmd::kIntersections, "INTER");
-        ASSERT_NE(d, nullptr);
+        platform::MemoryDialog* d = Opened(cmd::kIntersections, "INTER");
         d->Select(TComboDlg::kExampleList, 0);
         d->Select(TComboDlg::kSecondList, 1);
         d->Press(row.variable);
@@ -148,8 +145,7 @@ TEST_F(SearchTools, IntersectionNeedsTwoExamples) {
     Add(kExplicit, {{1, "x"}});
     Add(kParametric, {{0, "cos(t)"}, {1, "sin(t)"}}, 0, 6);
     Add(kParametric, {{0, "t"}, {1, "t"}}, -0.5L, 0.5L);
-    platform::MemoryDialog* d = Choose(cmd::kIntersections, "INTER");
-    ASSERT_NE(d, nullptr);
+    platform::MemoryDialog* d = Opened(cmd::kIntersections, "INTER");
     d->Select(TComboDlg::kExampleList, 0);
     d->Select(TComboDlg::kSecondList, 0);
     d->Press(TInterDlg::kNext);

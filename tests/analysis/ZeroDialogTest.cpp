@@ -22,7 +22,7 @@ using analysistest::Near;
 class ZeroDialog : public AnalysisWindow {
 protected:
     TZeroDlg& Zero() { return *static_cast<AnalysisTools*>(window->Analysis())->ZeroDialog(); }
-    platform::MemoryDialog* Open() { return Choose(cmd::kZeros, "ZEROS"); }
+    platform::MemoryDialog* Open() { return Opened(cmd::kZeros, "ZEROS"); }
     std::vector<long double> NoteXs(int index) {
         std::vector<long double> xs;
         for (const auto& bytes : window->Examples()[index].pointNotes)
@@ -34,7 +34,6 @@ protected:
 TEST_F(ZeroDialog, FindsTheZerosToTheRightInTurnAndMarksEachOnce) {
     const int e = Add(kExplicit, {{1, "x^2-2"}});
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     const long double expected[] = {-kSqrt2, kSqrt2, -kSqrt2, kSqrt2};
     for (std::size_t press = 0; press < std::size(expected); ++press) {
         SCOPED_TRACE("press " + std::to_string(press));
@@ -51,34 +50,42 @@ TEST_F(ZeroDialog, FindsTheZerosToTheRightInTurnAndMarksEachOnce) {
 
 // Rule: a sign change is a zero only below the window's half height; where the curve
 // does not cross, the derivative finds a zero that touches; a curve along the axis is
-// "demasiadas".
+// "demasiadas"; segments and lines cross where their line does.
 TEST_F(ZeroDialog, ResultOfOnePressPerCurve) {
     struct Row {
-        const char* f;
+        std::int16_t kind;
+        Formulas formulas;
         bool found;
         long double root;
-        int message; // string shown when nothing is found
+        int message = 0; // string shown when nothing is found
     };
     const Row rows[] = {
-        {"x^2", true, 0, 0},
-        {"(x-1)^2", true, 1, 0},
-        {"1/x", false, 0, 402},
-        {"0", false, 0, 516},
-        {"sqrt(x-10)", false, 0, 402},
-        {"x^3-2x-5", true, 2.09455148154232659148238654057930296L, 0}, // mpmath findroot
-        {"tan(x)", true, -analysistest::kPi, 0}, // the pole at -3pi/2 is refused
+        {kExplicit, {{1, "x^2"}}, true, 0},
+        {kExplicit, {{1, "(x-1)^2"}}, true, 1},
+        {kExplicit, {{1, "1/x"}}, false, 0, 402},
+        {kExplicit, {{1, "0"}}, false, 0, 516},
+        {kExplicit, {{1, "sqrt(x-10)"}}, false, 0, 402},
+        {kExplicit, {{1, "x^3-2x-5"}}, true, 2.09455148154232659148238654057930296L}, // mpmath
+        {kExplicit, {{1, "tan(x)"}}, true, -analysistest::kPi}, // the pole at -3pi/2 is refused
+        {kSegment, {{0, "-1"}, {1, "-1"}, {2, "3"}, {3, "1"}}, true, 1},
+        {kSegment, {{0, "-1"}, {1, "1"}, {2, "3"}, {3, "2"}}, false, 0}, // above the axis
+        {kLine, {{0, "2"}, {1, "1"}, {2, "3"}}, true, 1.5L},
+        {kLine, {{0, "1"}, {1, "0"}, {2, "2"}}, true, 2}, // vertical: x = 2 crosses at 2
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.f);
+        SCOPED_TRACE(row.formulas.back().second);
         window->Examples().Clear();
-        Add(kExplicit, {{1, row.f}});
+        if (row.kind != kExplicit)
+            Add(kExplicit, {{1, "x"}}); // the command needs an explicit example
+        const int e = Add(row.kind, row.formulas);
+        Paint(); // the drawing records the extents that the search reads
         platform::MemoryDialog* d = Open();
-        ASSERT_NE(d, nullptr);
-        d->Select(TComboDlg::kExampleList, 0);
+        d->Select(TComboDlg::kExampleList, e);
         EXPECT_EQ(Zero().Found(), row.found);
         if (row.found) {
-            EXPECT_TRUE(Near(Zero().Root(), row.root, 1e-9L)) << static_cast<double>(Zero().Root());
-        } else {
+            const long double tolerance = row.kind == kExplicit ? 1e-9L : 1e-15L;
+            EXPECT_TRUE(Near(Zero().Root(), row.root, tolerance)) << (double)Zero().Root();
+        } else if (row.message != 0) {
             EXPECT_EQ(d->GetText(TZeroDlg::kResult), res::String(row.message));
         }
     }
@@ -90,7 +97,6 @@ TEST_F(ZeroDialog, ResultOfOnePressPerCurve) {
 TEST_F(ZeroDialog, VisitsOneHundredAndOneCellsInTurn) {
     Add(kExplicit, {{1, "sin(pi(x-0.5))"}}, 0, 101);
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     for (int k = 0; k <= 101; ++k) {
         SCOPED_TRACE("press " + std::to_string(k));
         if (k > 0)
@@ -101,36 +107,6 @@ TEST_F(ZeroDialog, VisitsOneHundredAndOneCellsInTurn) {
     }
 }
 
-TEST_F(ZeroDialog, SegmentsAndLinesCrossWhereTheirLineDoes) {
-    struct Row {
-        std::int16_t kind;
-        Formulas formulas;
-        bool found;
-        long double root;
-    };
-    const Row rows[] = {
-        {kSegment, {{0, "-1"}, {1, "-1"}, {2, "3"}, {3, "1"}}, true, 1},
-        {kSegment, {{0, "-1"}, {1, "1"}, {2, "3"}, {3, "2"}}, false, 0}, // above the axis
-        {kLine, {{0, "2"}, {1, "1"}, {2, "3"}}, true, 1.5L},
-        {kLine, {{0, "1"}, {1, "0"}, {2, "2"}}, true, 2}, // vertical: x = 2 crosses at 2
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.kind);
-        window->Examples().Clear();
-        Add(kExplicit, {{1, "x"}}); // the command needs an explicit example
-        Add(row.kind, row.formulas);
-        Paint(); // the drawing records the extents that the search reads
-        platform::MemoryDialog* d = Open();
-        ASSERT_NE(d, nullptr);
-        d->Select(TComboDlg::kExampleList, 1);
-        EXPECT_EQ(Zero().Found(), row.found);
-        if (row.found) {
-            EXPECT_TRUE(Near(Zero().Root(), row.root, 1e-15L))
-                << static_cast<double>(Zero().Root());
-        }
-    }
-}
-
 // The open slider of that letter follows.
 TEST_F(ZeroDialog, SavesTheZeroInTheChosenLetter) {
     Add(kExplicit, {{1, "x^2-2"}});
@@ -138,7 +114,6 @@ TEST_F(ZeroDialog, SavesTheZeroInTheChosenLetter) {
     platform::MemoryDialog* slider = platform.FindDialog("SPARAM");
     ASSERT_NE(slider, nullptr);
     platform::MemoryDialog* d = Open();
-    ASSERT_NE(d, nullptr);
     d->Press(TZeroDlg::kNext); // +sqrt 2
     ASSERT_TRUE(d->Select(TZeroDlg::kLetterList, 2));
     ASSERT_TRUE(d->Press(TZeroDlg::kSaveAs));
@@ -148,18 +123,15 @@ TEST_F(ZeroDialog, SavesTheZeroInTheChosenLetter) {
     EXPECT_EQ(slider->GetText(TSlideDlg::kValue), window->Format().Format(kSqrt2));
 }
 
-TEST_F(ZeroDialog, CommandNeedsAnExplicitExample) {
+// The command needs an explicit example; the zero's mark is drawn on the axis in the
+// example's colour.
+TEST_F(ZeroDialog, NeedsAnExplicitExampleAndMarksTheAxis) {
     Add(kPolar, {{2, "3cos(2t)"}});
     EXPECT_FALSE(Memory().MenuItem(cmd::kZeros)->enabled);
-    EXPECT_EQ(Open(), nullptr);
-    Add(kExplicit, {{1, "x"}});
-    EXPECT_TRUE(Memory().MenuItem(cmd::kZeros)->enabled);
-    EXPECT_NE(Open(), nullptr);
-}
-
-TEST_F(ZeroDialog, MarkIsDrawnOnTheAxisInTheExampleColour) {
+    EXPECT_EQ(Choose(cmd::kZeros, "ZEROS"), nullptr);
     const int e = Add(kExplicit, {{1, "x-1"}});
-    ASSERT_NE(Open(), nullptr);
+    EXPECT_TRUE(Memory().MenuItem(cmd::kZeros)->enabled);
+    Open();
     ASSERT_EQ(NoteXs(e).size(), 1u);
     platform::RecordingSurface surface(platform::Size{500, 500});
     window->DrawExamples(surface);

@@ -29,7 +29,7 @@ const char* const kCorners = "\\setcoordinatesystem units <0.80000cm,0.80000cm>\
                              "\\put {\\phantom{.}} at 5.00000 3.75000\r\n"
                              "\\setlinear\r\n";
 
-TEST(PicTeXFile, EachModeWritesItsHeaderAndEnd) {
+TEST(PicTeXFile, EachModeWritesItsHeaderAndEndAndTheUnits) {
     const struct {
         int mode, box;
         std::string header, footer;
@@ -44,7 +44,7 @@ TEST(PicTeXFile, EachModeWritesItsHeaderAndEnd) {
         {TeXCompilable, 256, "\\beginpicture\r\n", "\\endpicture\r\n"},
         {TeXInsertable, 1, "\\beginpicture\r\n", "\\endpicture\r\n"},
     };
-    const View view = WindowOf(400, 300);
+    View view = WindowOf(400, 300);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.mode);
         TeXSettings settings;
@@ -53,10 +53,7 @@ TEST(PicTeXFile, EachModeWritesItsHeaderAndEnd) {
         EXPECT_EQ(PicTeXHeader(settings, view, NumberFormat{}), row.header + kCorners);
         EXPECT_EQ(PicTeXFooter(settings), row.footer);
     }
-}
-
-TEST(PicTeXFile, UnitsMakeThePictureTeXWidthWideWithTheWindowsProportions) {
-    View view = WindowOf(400, 300);
+    // The units make the picture TeX width wide with the window's proportions.
     view.SetView(0, 0, 10, 2, true); // 20 x 4 units on 400 x 300 pixels
     TeXSettings settings;
     settings.width = 12;

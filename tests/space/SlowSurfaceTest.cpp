@@ -34,7 +34,7 @@ struct SlowScene {
 };
 
 // An explicit surface hides what lies under it from an observer above, by marching.
-TEST(SurfaceOcclusion, ExplicitSurfaceHidesWhatIsBelowIt) {
+TEST(SurfaceOcclusion, ExplicitAndParametricSurfacesHideWhatIsBehind) {
     SlowScene s(kSurfaceExplicit, {"0.1x"}, {0.5L, 0.3L, 30});
     const PaintedSurface surfaces[] = {{&s.e, &s.grid}};
     SurfaceOcclusion occlusion(s.c.context, s.view, s.pixels, surfaces, {});
@@ -45,22 +45,20 @@ TEST(SurfaceOcclusion, ExplicitSurfaceHidesWhatIsBelowIt) {
                 {{1, 1, 0.1L + 1e-9L}, false}, {{0.5L, 0.5L, 0.05L}, false}};
     for (const Row& r : rows)
         EXPECT_EQ(occlusion.Hidden(r.p), r.hidden) << r.p;
-}
 
-// The sphere hides a point behind it only with "Ocultar paramétricas"; its own front
-// points stay.
-TEST(SurfaceOcclusion, ParametricSphereHidesBehindItWhenAsked) {
+    // The sphere hides a point behind it only with "Ocultar paramétricas"; its own front
+    // points stay.
     const SpacePoint observer{60, 80, 60};
-    SlowScene s(kSurfaceParametric, {}, observer);
-    const PaintedSurface surfaces[] = {{&s.e, &s.grid}};
+    SlowScene sphere(kSurfaceParametric, {}, observer);
+    const PaintedSurface spheres[] = {{&sphere.e, &sphere.grid}};
     const SpacePoint toward = (1 / Length(observer)) * observer;
     const SpacePoint behind = -2.0L * toward, front = 1.0L * toward;
     HiddenTestOptions on;
     on.hideParametric = true;
-    SurfaceOcclusion hiding(s.c.context, s.view, s.pixels, surfaces, on);
+    SurfaceOcclusion hiding(sphere.c.context, sphere.view, sphere.pixels, spheres, on);
     EXPECT_TRUE(hiding.Hidden(behind));
     EXPECT_FALSE(hiding.Hidden(front));
-    SurfaceOcclusion off(s.c.context, s.view, s.pixels, surfaces, {});
+    SurfaceOcclusion off(sphere.c.context, sphere.view, sphere.pixels, spheres, {});
     EXPECT_FALSE(off.Hidden(behind));
 }
 

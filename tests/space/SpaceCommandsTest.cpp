@@ -28,9 +28,7 @@ TEST_F(SpaceWindowTest, ObserverDialogAppliesWhileOpen) {
     platform::MemoryDialog* d = platform.FindDialog("SETOBS");
     ASSERT_NE(d, nullptr);
     struct Row {
-        const char* x;
-        const char* y;
-        const char* z;
+        const char *x, *y, *z;
         SpacePoint observer;
     } rows[] = {{"10", "20", "2*15", {10, 20, 30}}, {"1", "1", "9", {1, 1, 9}}, {"sin(", "0", "0", {1, 1, 9}}};
     for (const Row& r : rows) {
@@ -45,8 +43,9 @@ TEST_F(SpaceWindowTest, ObserverDialogAppliesWhileOpen) {
     }
 }
 
-// Input boxes: the rotation step in degrees, the slide count within 2..200.
-TEST_F(SpaceWindowTest, StepAndSlideCountFromInputBoxes) {
+// Input boxes: the rotation step in degrees, the slide count within 2..200; the settings
+// file keeps them.
+TEST_F(SpaceWindowTest, StepAndSlideCountFromInputBoxesKeptInSettings) {
     struct Row {
         int command;
         const char* answer;
@@ -67,6 +66,16 @@ TEST_F(SpaceWindowTest, StepAndSlideCountFromInputBoxes) {
         EXPECT_EQ(window->SlideCount(), r.slides);
         EXPECT_EQ(platform.Messages().size() - before, r.refused ? 1u : 0u);
     }
+    // kv3.ini keeps them and the observer.
+    window->OnCommand(cmd::kTurnRight);
+    window->OnCommand(cmd::kRaise);
+    const SpacePoint observer = window->Space().observer;
+    window.reset();
+    WindowOptions options;
+    TPlot3Win again(platform, options, nullptr);
+    EXPECT_EQ(again.Space().observer, observer);
+    EXPECT_NEAR((double)again.Space().rotationStep, (double)(12 * kPi / 180), 1e-15);
+    EXPECT_EQ(again.SlideCount(), 4);
 }
 
 // "travar" fixes the axis extent against the box, "destravar" lets it follow again.
@@ -131,19 +140,14 @@ TEST_F(SpaceWindowTest, SlideShowRestoresTheObserver) {
 // Dragging turns the observer by the angle the pointer moved and draws slow surfaces
 // fast meanwhile; the wheel approaches.
 TEST_F(SpaceWindowTest, MouseTurnsTheScene) {
-    ScriptOk({{216, "8"}, {217, "8"}}, {TSurfaceDlg::kFast});
-    window->OnCommand(cmd::kNewSurfaceExplicit);
+    New(cmd::kNewSurfaceExplicit, {{216, "8"}, {217, "8"}}, {TSurfaceDlg::kFast});
     ASSERT_TRUE(window->Examples()[0].Flag(spo::kSlow));
     const platform::Size size = window->ClientSize();
-    auto azimuth = [&] {
+    auto angles = [&] { // azimuth and elevation
         const SpacePoint d = window->Space().observer - window->Space().focus;
-        return std::atan2(d.y, d.x);
+        return std::pair{std::atan2(d.y, d.x), std::atan2(d.z, std::hypot(d.x, d.y))};
     };
-    auto elevation = [&] {
-        const SpacePoint d = window->Space().observer - window->Space().focus;
-        return std::atan2(d.z, std::hypot(d.x, d.y));
-    };
-    const long double a0 = azimuth(), e0 = elevation();
+    const auto [a0, e0] = angles();
     using platform::MouseAction;
     auto send = [&](MouseAction action, int x, int y) {
         platform::MouseEvent m;
@@ -154,13 +158,13 @@ TEST_F(SpaceWindowTest, MouseTurnsTheScene) {
     };
     send(MouseAction::Down, 10, 10);
     send(MouseAction::Move, 10 + size.width / 4, 10);
-    EXPECT_NEAR((double)(azimuth() - a0), (double)(-kPi / 4), 1e-12);
+    EXPECT_NEAR((double)(angles().first - a0), (double)(-kPi / 4), 1e-12);
     EXPECT_EQ(Paint(*window).size(), 64u) << "a slow surface is drawn fast while dragging";
     send(MouseAction::Up, 10 + size.width / 4, 10);
     EXPECT_TRUE(Paint(*window).empty());
     send(MouseAction::Down, 10, 10);
     send(MouseAction::Up, 10, 10 + size.height / 8);
-    EXPECT_GT(elevation(), e0);
+    EXPECT_GT(angles().second, e0);
     window = MakeWindow();
     platform::MouseEvent wheel;
     wheel.action = MouseAction::Wheel;
@@ -169,27 +173,9 @@ TEST_F(SpaceWindowTest, MouseTurnsTheScene) {
     EXPECT_EQ(window->Space().observer, (SpacePoint{30.5L, 40.5L, 30.5L}));
 }
 
-// kv3.ini keeps the observer, the rotation step and the slide settings.
-TEST_F(SpaceWindowTest, SettingsFileKeepsTheObserver) {
-    platform.AnswerInput("7");
-    window->OnCommand(cmd::kRotationStep);
-    platform.AnswerInput("12");
-    window->OnCommand(cmd::kSlideCount);
-    window->OnCommand(cmd::kTurnRight);
-    window->OnCommand(cmd::kRaise);
-    const SpacePoint observer = window->Space().observer;
-    window.reset();
-    WindowOptions options;
-    TPlot3Win again(platform, options, nullptr);
-    EXPECT_EQ(again.Space().observer, observer);
-    EXPECT_NEAR((double)again.Space().rotationStep, (double)(7 * kPi / 180), 1e-15);
-    EXPECT_EQ(again.SlideCount(), 12);
-}
-
 // "Esconder segmentos": the box edges behind the surface are left out.
 TEST_F(SpaceWindowTest, HiddenSegmentsLeaveOutBoxPiecesBehindSurfaces) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceExplicit);
+    New(cmd::kNewSurfaceExplicit);
     window->OnCommand(cmd::kBoxShown);
     EXPECT_EQ(Paint(*window, platform::Primitive::Line).size(), 12u * kFramePieces);
     window->OnCommand(cmd::kHideSegments);

@@ -4,7 +4,6 @@
 // that the committed files open and draw.
 #include "SpaceWindowTestSupport.h"
 
-#include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
 #include "platform/memory/MemoryDialog.h"
 #include "space/SurfaceRecord.h"
@@ -24,78 +23,56 @@ class SpaceExamples : public spacetest::SpaceWindowTest {
 protected:
     struct Example {
         const char* file;
-        std::function<void()> fill;
         int records;
+        std::function<void()> fill;
     };
-
-    void New(int command, const spacetest::Typing& typing = {}, std::vector<int> presses = {}) {
-        ScriptOk(typing, std::move(presses));
-        window->OnCommand(command);
-    }
 
     std::vector<Example> Examples() {
         using D = TSurfaceDlg;
         return {
-            {"superficie.kv3",
-             [this] {
+            {"superficie.kv3", 1, [this] {
                  New(cmd::kNewSurfaceExplicit);
                  window->OnCommand(cmd::kBoxShown);
                  window->OnCommand(cmd::kTurnBack);
                  window->OnCommand(cmd::kRaise);
-             },
-             1},
-            {"cilindrica.kv3",
-             [this] {
+             }},
+            {"cilindrica.kv3", 1, [this] {
                  New(cmd::kNewSurfaceCylindrical, {{217, "48"}});
                  window->OnCommand(cmd::kApproach);
-             },
-             1},
-            {"esfera.kv3",
-             [this] {
+             }},
+            {"esfera.kv3", 1, [this] {
                  New(cmd::kNewSurfaceParametric, {}, {D::kFast});
                  window->OnCommand(cmd::kAxes);
-             },
-             1},
-            {"lenta.kv3",
-             [this] {
+             }},
+            {"lenta.kv3", 1, [this] {
                  New(cmd::kNewSurfaceExplicit, {{213, "cos(x)sin(y)"}, {216, "16"}, {217, "16"}}, {D::kFast});
                  window->OnCommand(cmd::kBoxShown);
-             },
-             1},
-            {"entrelacadas.kv3",
-             [this] {
+             }},
+            {"entrelacadas.kv3", 2, [this] {
                  New(cmd::kNewSurfaceExplicit, {{213, "cos(x)cos(y)"}});
                  New(cmd::kNewSurfaceExplicit, {{213, "0.25x+0.25y"}}, {D::kSpectrum, D::kShade});
                  window->OnCommand(cmd::kBoxShown);
-             },
-             2},
-            {"helice.kv3",
-             [this] {
+             }},
+            {"helice.kv3", 3, [this] {
                  New(cmd::kNewCurve, {{219, "800"}, {225, "4"}, {226, "14"}, {227, "2"}},
                      {TSpaceObjectDlg::kArrow});
                  New(cmd::kNewPoint, {{211, "1"}, {212, "0"}, {213, "2pi"}}, {TSpaceObjectDlg::kAnchors});
                  New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1"}, {215, "0"}, {216, "2pi"}});
                  window->OnCommand(cmd::kBoxShown);
-             },
-             3},
-            {"tubo.kv3",
-             [this] {
+             }},
+            {"tubo.kv3", 1, [this] {
                  New(cmd::kNewTube, {{211, "cos(3t)"}, {212, "sin(3t)"}, {213, "t/3"}, {214, "0.2+0.1sin(t)"}},
                      {D::kShade});
                  window->OnCommand(cmd::kRaise);
-             },
-             1},
-            {"plano.kv3",
-             [this] {
+             }},
+            {"plano.kv3", 3, [this] {
                  New(cmd::kNewPlane, {{211, "1"}, {212, "1"}, {213, "3"}, {214, "0,0,0"}, {215, "4"}, {216, "8"},
                                       {217, "8"}});
                  New(cmd::kNewSphericalPoint, {{211, "2"}, {212, "pi/3"}, {213, "pi/4"}},
                      {TSpaceObjectDlg::kArcs, TSpaceObjectDlg::kAnchors, TSpaceObjectDlg::kAnchorsDotted});
                  New(cmd::kNewSegment, {{211, "0"}, {212, "0"}, {213, "0"}, {214, "1/3"}, {215, "1/3"}, {216, "1"}});
-             },
-             3},
-            {"implicita.kv3",
-             [this] {
+             }},
+            {"implicita.kv3", 1, [this] {
                  using L = TLevelsDlg;
                  New(cmd::kNewSurfaceImplicit);
                  window->OnCommand(cmd::kLevelCurves);
@@ -108,16 +85,15 @@ protected:
                  }
                  d->Press(L::kKeep);
                  window->OnCommand(cmd::kBoxShown);
-             },
-             1},
-            {"estereograma.kv3", [this] { New(cmd::kNewSurfaceExplicit, {{213, "1.5exp(-(xx+yy)/2)+0.5cos(2x)"}}); }, 1},
-            {"lorenz.kv3",
-             [this] {
+             }},
+            {"estereograma.kv3", 1, [this] {
+                 New(cmd::kNewSurfaceExplicit, {{213, "1.5exp(-(xx+yy)/2)+0.5cos(2x)"}});
+             }},
+            {"lorenz.kv3", 1, [this] {
                  New(cmd::kNewSystem);
                  New(cmd::kSystemTrajectory);
                  window->OnCommand(cmd::kBoxShown);
-             },
-             1},
+             }},
         };
     }
 
@@ -135,6 +111,7 @@ protected:
 
 TEST_F(SpaceExamples, DocumentsOpenWithTheSameObserverAndPicture) {
     const char* out = std::getenv("KORVANE_WRITE_EXAMPLES");
+    const fs::path examples = fs::path(KORVANE_SOURCE_DIR) / "examples";
     for (const Example& example : Examples()) {
         SCOPED_TRACE(example.file);
         window = MakeWindow();
@@ -160,27 +137,14 @@ TEST_F(SpaceExamples, DocumentsOpenWithTheSameObserverAndPicture) {
         ASSERT_TRUE(ReadWholeFile(again, second));
         EXPECT_EQ(first, second);
     }
-}
-
-TEST_F(SpaceExamples, CommittedExamplesOpenAndDraw) {
-    const fs::path folder = fs::path(KORVANE_SOURCE_DIR) / "examples";
+    // The committed files open and draw.
     for (const Example& example : Examples()) {
         SCOPED_TRACE(example.file);
-        auto w = MakeWindow();
-        ASSERT_EQ(w->OpenDocument((folder / example.file).string()), 0);
-        EXPECT_EQ(w->Examples().Count(), example.records);
-        EXPECT_GT(Picture(*w).size(), 100u);
+        auto committed = MakeWindow();
+        ASSERT_EQ(committed->OpenDocument((examples / example.file).string()), 0);
+        EXPECT_EQ(committed->Examples().Count(), example.records);
+        EXPECT_GT(Picture(*committed).size(), 100u);
     }
-}
-
-// A plane document is refused by the space window, and a space document by the plane one.
-TEST_F(SpaceExamples, PlaneAndSpaceDocumentsRefuseEachOther) {
-    const fs::path folder = fs::path(KORVANE_SOURCE_DIR) / "examples";
-    EXPECT_EQ(window->OpenDocument((folder / "onda.kv2").string()), 11);
-    WindowOptions options;
-    options.readSettings = false;
-    TPlot2Win plane(platform, options, nullptr);
-    EXPECT_EQ(plane.OpenDocument((folder / "superficie.kv3").string()), 11);
 }
 
 } // namespace

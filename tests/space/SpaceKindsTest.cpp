@@ -164,8 +164,9 @@ TEST(Plane, ParallelogramLiesInThePlaneWithSquareSides) {
     EXPECT_FALSE(PlaneFormulas({0, 0, 0}, {1, 1, 1}, 2, none));
 }
 
-// Automatic boxes of curves, segments and points, of every member of a family.
-TEST(SampledBox, CurvesSegmentsAndPoints) {
+// Automatic boxes of curves, segments and points, of every member of a family; points
+// typed in cylindrical and spherical coordinates.
+TEST(SampledBox, CurvesSegmentsAndPointsInEachCoordinates) {
     struct Row {
         const char* rule;
         std::int16_t kind;
@@ -201,16 +202,13 @@ TEST(SampledBox, CurvesSegmentsAndPoints) {
         EXPECT_NEAR((double)Length(low - r.low), 0, r.tolerance) << low;
         EXPECT_NEAR((double)Length(high - r.high), 0, r.tolerance) << high;
     }
-}
-
-// Points in cylindrical and spherical coordinates.
-TEST(SpacePointRecord, ConvertsItsCoordinates) {
-    struct Row {
+    // Points in cylindrical and spherical coordinates.
+    struct Typed {
         int type;
         SpacePoint typed, at;
-    } rows[] = {{0, {1, 2, 3}, {1, 2, 3}}, {1, {2, kPi / 2, 5}, {0, 2, 5}}, {2, {2, 0, kPi / 2}, {2, 0, 0}},
-                {2, {3, kPi / 2, 0}, {0, 0, 3}}};
-    for (const Row& r : rows) {
+    } points[] = {{0, {1, 2, 3}, {1, 2, 3}}, {1, {2, kPi / 2, 5}, {0, 2, 5}},
+                  {2, {2, 0, kPi / 2}, {2, 0, 0}}, {2, {3, kPi / 2, 0}, {0, 0, 3}}};
+    for (const Typed& r : points) {
         ExampleRecord e;
         InitialiseSpaceObject(e, kSpacePoint, 4, r.type);
         WritePoint(e, sko::kPointAt, r.typed);
@@ -223,19 +221,16 @@ TEST(SpacePointRecord, ConvertsItsCoordinates) {
 // refused and nothing is added.
 TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
     auto lines = [&] { return Paint(*window, platform::Primitive::Line).size(); };
-    ScriptOk();
-    window->OnCommand(cmd::kNewPoint);
+    New(cmd::kNewPoint);
     EXPECT_TRUE(window->Axes().axesShown);
     EXPECT_EQ(Paint(*window, platform::Primitive::Ellipse).size(), 1u);
     window = MakeWindow();
-    ScriptOk({{219, "40"}});
-    window->OnCommand(cmd::kNewSegment);
+    New(cmd::kNewSegment, {{219, "40"}});
     EXPECT_EQ(lines(), 1u);
     window->Examples()[0].SetFlag(exo::kIsFamily, true); // A from 0 to 1 in 20 steps
     EXPECT_EQ(lines(), 21u) << "a stroke per member";
     window->Examples()[0].SetFlag(exo::kIsFamily, false);
-    ScriptOk({{213, "0.1x"}}, {TSurfaceDlg::kFast});
-    window->OnCommand(cmd::kNewSurfaceExplicit);
+    New(cmd::kNewSurfaceExplicit, {{213, "0.1x"}}, {TSurfaceDlg::kFast});
     window->Examples()[1].SetShown(true);
     const std::size_t withSurface = lines();
     window->Examples()[1].SetShown(false);
@@ -244,8 +239,7 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
     EXPECT_GT(withSurface, 2u * 24 * 150) << "the slow surface's curves and the segment's 40 pieces";
 
     window = MakeWindow();
-    ScriptOk({{219, "100"}});
-    window->OnCommand(cmd::kNewCurve);
+    New(cmd::kNewCurve, {{219, "100"}});
     const std::size_t plain = lines();
     EXPECT_EQ(plain, 100u);
     platform.ScriptModal([](platform::MemoryDialog& d) {
@@ -296,8 +290,7 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
 // again add nothing; "descartar mudanças" leaves the record's list as it was.
 TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
     using L = TLevelsDlg;
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceImplicit);
+    New(cmd::kNewSurfaceImplicit);
     window->OnCommand(cmd::kLevelCurves);
     platform::MemoryDialog* d = platform.FindDialog("LEVELS");
     ASSERT_NE(d, nullptr);
@@ -392,8 +385,7 @@ TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
 // "derivar" of F = 0 is the implicit surface dF/dv = 0, without the source's level curves;
 // it follows an edit of its source and a reopened document.
 TEST_F(SpaceWindowTest, DerivedImplicitSurfaceIsThePartialDerivative) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceImplicit);
+    New(cmd::kNewSurfaceImplicit);
     window->Examples()[0].trajectories.emplace_back();
     window->OnCommand(920); // "Inventário ..."
     platform.ScriptModal([](platform::MemoryDialog& d) {
@@ -479,10 +471,11 @@ TEST(SpaceSystem, TrajectoriesFollowTheirClosedForms) {
     }
 }
 
-// x' = 1, y' = 2, z' = -1 from the origin for t in 0..2: the x, y and z windows draw the
-// lines x = t, y = 2t, z = -t, the combined window all three; before the trajectory the
-// windows are empty, and the new trajectory repaints them.
-TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
+// x' = 1, y' = 2, z' = -1 from the origin for t in 0..2 from the menu: inconsistent initial
+// values are refused; the x, y and z windows draw the lines x = t, y = 2t, z = -t, the
+// combined window all three; before the trajectory the windows are empty, and the new
+// trajectory repaints them; S stops the space window's drawing.
+TEST_F(SpaceWindowTest, SystemTrajectoriesAndTheirTimeWindows) {
     const auto curves = [&](TTimeWin& w) {
         auto raster = platform.CreateSurface(w.ClientSize());
         platform::RecordingSurface out(*raster);
@@ -493,15 +486,29 @@ TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
                 lines.push_back(p);
         return lines;
     };
-    ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
-    window->OnCommand(cmd::kNewSystem);
+    New(cmd::kNewSystem, {{211, "1"}, {212, "2"}, {213, "-1"}});
+    EXPECT_EQ(RecordBoxMax(window->Examples()[0]), (SpacePoint{30, 30, 50}));
     TTimeWin* windows[4];
     for (int k = 0; k < 4; ++k)
         windows[k] = window->OpenTimeWindow(k);
-    for (TTimeWin* w : windows)
-        EXPECT_TRUE(curves(*w).empty()) << "no trajectory yet";
-    ScriptOk({{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
-    window->OnCommand(cmd::kSystemTrajectory);
+    struct Row {
+        spacetest::Typing typing;
+        std::size_t trajectories;
+    } rows[] = {{{{216, "0"}}, 0}, {{{215, "0"}}, 0}, {{{216, "1/"}}, 0},
+                {{{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}}, 1}};
+    for (const Row& r : rows) {
+        for (TTimeWin* w : windows)
+            EXPECT_TRUE(curves(*w).empty()) << "no trajectory yet";
+        platform.ScriptModal([&](platform::MemoryDialog& d) {
+            for (const auto& [id, text] : r.typing)
+                d.Type(id, text);
+            d.Enter();
+            if (!d.Ended())
+                d.Escape();
+        });
+        window->OnCommand(cmd::kSystemTrajectory);
+        EXPECT_EQ(window->Examples()[0].trajectories.size(), r.trajectories);
+    }
     EXPECT_FALSE(windows[0]->PictureValid()) << "a new trajectory repaints";
     const long double slopes[3] = {1, 2, -1};
     for (int k = 0; k < 3; ++k) {
@@ -515,6 +522,14 @@ TEST_F(SpaceWindowTest, TimeWindowsOfASpaceSystem) {
                             static_cast<double>(3 * (v.unitY + std::fabs(slopes[k]) * v.unitX)));
     }
     EXPECT_EQ(curves(*windows[3]).size(), 3 * 200u) << "three curves per trajectory";
+    New(cmd::kNewSystem); // the default system's path is long
+    New(cmd::kSystemTrajectory);
+    const std::size_t drawn = Paint(*window, platform::Primitive::Line).size();
+    EXPECT_GT(drawn, 100u);
+    platform::MemoryWindow& w = *dynamic_cast<platform::MemoryWindow*>(window->GetWindow());
+    w.onPeek = [](platform::MemoryWindow& m) { m.QueueKey('S'); };
+    EXPECT_LT(Paint(*window, platform::Primitive::Line).size(), drawn);
+    w.onPeek = nullptr;
 }
 
 // The level-curve, time and stereogram windows (axes off) write their pictures from the
@@ -527,10 +542,9 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
         std::function<void(const View&, const Pairs&)> check;
     } rows[] = {
         {[&] {
-             ScriptOk({{211, "1"}, {212, "2"}, {213, "-1"}});
-             window->OnCommand(cmd::kNewSystem);
-             ScriptOk({{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
-             window->OnCommand(cmd::kSystemTrajectory);
+             New(cmd::kNewSystem, {{211, "1"}, {212, "2"}, {213, "-1"}});
+             New(cmd::kSystemTrajectory,
+                 {{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}});
              return static_cast<TPlot1Win*>(window->OpenTimeWindow(0));
          },
          [](const View& v, const Pairs& p) {
@@ -538,8 +552,7 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
                  EXPECT_TRUE(std::fabs(x - t) < 2 * (v.unitX + v.unitY) && t > -0.1 && t < 2.1) << t << " " << x;
          }},
         {[&] {
-             ScriptOk();
-             window->OnCommand(cmd::kNewSurfaceImplicit);
+             New(cmd::kNewSurfaceImplicit);
              window->OnCommand(cmd::kLevelCurves);
              window->LevelWindow()->TraceLevel(2, 0, 4);
              return static_cast<TPlot1Win*>(window->LevelWindow());
@@ -549,8 +562,7 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
                  EXPECT_NEAR(std::hypot(x, y), 2.0, 2 * v.unitX);
          }},
         {[&] {
-             ScriptOk();
-             window->OnCommand(cmd::kNewSurfaceExplicit);
+             New(cmd::kNewSurfaceExplicit);
              window->Examples()[0].SetI16(exo::kColour, 4); // red, the guide dots black
              window->DrawStereogramWindow();
              return static_cast<TPlot1Win*>(window->StereogramWindow());
@@ -594,36 +606,6 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
         EXPECT_GT(pairs.size(), 50u);
         row.check(w.GetView(), pairs);
     }
-}
-
-// The system's menu path: the record, its initial values (refused when inconsistent),
-// the trajectory drawn; S stops it.
-TEST_F(SpaceWindowTest, SystemTrajectoriesFromTheInitialValueDialog) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSystem);
-    ASSERT_EQ(window->Examples().Count(), 1);
-    EXPECT_EQ(RecordBoxMax(window->Examples()[0]), (SpacePoint{30, 30, 50}));
-    struct Row {
-        spacetest::Typing typing;
-        std::size_t trajectories;
-    } rows[] = {{{{216, "0"}}, 0}, {{{215, "0"}}, 0}, {{{216, "1/"}}, 0}, {{}, 1}};
-    for (const Row& r : rows) {
-        platform.ScriptModal([&](platform::MemoryDialog& d) {
-            for (const auto& [id, text] : r.typing)
-                d.Type(id, text);
-            d.Enter();
-            if (!d.Ended())
-                d.Escape();
-        });
-        window->OnCommand(cmd::kSystemTrajectory);
-        EXPECT_EQ(window->Examples()[0].trajectories.size(), r.trajectories);
-    }
-    const std::size_t drawn = Paint(*window, platform::Primitive::Line).size();
-    EXPECT_GT(drawn, 100u);
-    platform::MemoryWindow& w = *dynamic_cast<platform::MemoryWindow*>(window->GetWindow());
-    w.onPeek = [](platform::MemoryWindow& m) { m.QueueKey('S'); };
-    EXPECT_LT(Paint(*window, platform::Primitive::Line).size(), drawn);
-    w.onPeek = nullptr;
 }
 
 } // namespace

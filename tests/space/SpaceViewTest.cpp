@@ -45,10 +45,12 @@ SpaceView ViewFrom(SpacePoint observer, SpacePoint focus, SpacePoint low, SpaceP
 }
 
 // The projection is the meeting of the eye's ray with the picture plane, for observers
-// on every side and points in front of and behind the plane.
+// on every side and points in front of and behind the plane; in cube mode the box is
+// scaled to a unit cube about the focus first.
 TEST(SpaceViewProjection, MeetsTheRayThroughThePoint) {
     struct Row {
         SpacePoint observer, focus, point;
+        bool cube = false;
     } rows[] = {
         {{60, 80, 60}, {1, 1, 1}, {2, 0, 1.5L}},
         {{60, 80, 60}, {1, 1, 1}, {0, 2, 2}},
@@ -56,31 +58,22 @@ TEST(SpaceViewProjection, MeetsTheRayThroughThePoint) {
         {{3, -40, 9}, {0, 0, 0}, {-1, 0.25L, 3}},
         {{0.1L, 0.2L, 50}, {0, 0, 0}, {1, -1, 0.5L}},
         {{1e5L, -2e5L, 3e4L}, {10, 20, 30}, {11, 19, 29}},
+        {{20, 30, 40}, {0, 0.5L, 10}, {3, 1, 30}, true},
+        {{20, 30, 40}, {0, 0.5L, 10}, {-3, 0, -10}, true},
+        {{20, 30, 40}, {0, 0.5L, 10}, {1, 0.2L, 12}, true},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << "observer " << (double)r.observer.x << "," << (double)r.observer.y << ","
-                                        << (double)r.observer.z << " point " << (double)r.point.x << ","
-                                        << (double)r.point.y << "," << (double)r.point.z);
-        const SpaceView view = ViewFrom(r.observer, r.focus, {-1, -1, -1}, {2, 2, 2});
+        SCOPED_TRACE(testing::Message() << r.observer << " " << r.point);
+        const SpacePoint low = r.cube ? SpacePoint{-3, 0, -10} : SpacePoint{-1, -1, -1};
+        const SpacePoint high = r.cube ? SpacePoint{3, 1, 30} : SpacePoint{2, 2, 2};
+        const SpaceView view = ViewFrom(r.observer, r.focus, low, high, r.cube);
+        auto scaled = [&](SpacePoint p) {
+            const SpacePoint d = p - r.focus;
+            return r.cube ? SpacePoint{d.x / 6, d.y / 1, d.z / 40} : p;
+        };
         long double u = 0, v = 0, eu = 0, ev = 0;
         ASSERT_TRUE(view.Project(r.point, u, v));
-        RayPlane(r.observer, r.focus, r.point, eu, ev);
-        ExpectNear(u, eu);
-        ExpectNear(v, ev);
-    }
-}
-
-// In cube mode the box is scaled to a unit cube about the focus before the same projection.
-TEST(SpaceViewProjection, CubeModeProjectsTheScaledScene) {
-    const SpacePoint low{-3, 0, -10}, high{3, 1, 30}, focus{0, 0.5L, 10}, observer{20, 30, 40};
-    const SpaceView view = ViewFrom(observer, focus, low, high, true);
-    auto scaled = [&](SpacePoint p) {
-        return SpacePoint{(p.x - focus.x) / 6, (p.y - focus.y) / 1, (p.z - focus.z) / 40};
-    };
-    for (SpacePoint p : {SpacePoint{3, 1, 30}, SpacePoint{-3, 0, -10}, SpacePoint{1, 0.2L, 12}}) {
-        long double u = 0, v = 0, eu = 0, ev = 0;
-        ASSERT_TRUE(view.Project(p, u, v));
-        RayPlane(scaled(observer), {0, 0, 0}, scaled(p), eu, ev);
+        RayPlane(scaled(r.observer), scaled(r.focus), scaled(r.point), eu, ev);
         ExpectNear(u, eu);
         ExpectNear(v, ev);
     }
@@ -102,16 +95,14 @@ TEST(SpaceViewProjection, ObserverOnOrAboveTheFocus) {
     EXPECT_NEAR((double)std::hypot(u, v), 0.0, 1e-6);
 }
 
-TEST(SpaceViewObserver, ApproachHalvesTheWayUnlessAboveTheBox) {
-    SpaceView view;
-    ASSERT_TRUE(view.Approach());
-    EXPECT_EQ(view.observer, (SpacePoint{30.5L, 40.5L, 30.5L}));
+// Approaching halves the way unless it would end above the box.
+TEST(SpaceViewObserver, ApproachAndMoveAwayKeepTheirBounds) {
+    SpaceView near;
+    ASSERT_TRUE(near.Approach());
+    EXPECT_EQ(near.observer, (SpacePoint{30.5L, 40.5L, 30.5L}));
     SpaceView above = ViewFrom({1.5L, 1.5L, 9}, {1, 1, 1}, {0, 0, 0}, {2, 2, 2});
     EXPECT_FALSE(above.Approach());
     EXPECT_EQ(above.observer, (SpacePoint{1.5L, 1.5L, 9}));
-}
-
-TEST(SpaceViewObserver, MoveAwayDoublesTheDistanceWithinItsBounds) {
     struct Row {
         const char* rule;
         SpacePoint observer, expected;
@@ -126,11 +117,8 @@ TEST(SpaceViewObserver, MoveAwayDoublesTheDistanceWithinItsBounds) {
         view.MoveAway();
         EXPECT_EQ(view.observer, r.expected);
     }
-}
-
-// A tiny box far from the origin can never meet the distance bound by halving; an observer
-// on the z axis above a box around the origin can never leave it by doubling.
-TEST(SpaceViewObserver, MoveAwayEndsWhereItsBoundsCannotBeMet) {
+    // A tiny box far from the origin can never meet the distance bound by halving; an
+    // observer on the z axis above a box around the origin can never leave it by doubling.
     SpaceView far = ViewFrom({1e6L + 1, 1e6L, 1e6L}, {1e6L, 1e6L, 1e6L}, {1e6L, 1e6L, 1e6L},
                              {1e6L + 1e-9L, 1e6L + 1e-9L, 1e6L + 1e-9L});
     far.MoveAway();
@@ -140,7 +128,7 @@ TEST(SpaceViewObserver, MoveAwayEndsWhereItsBoundsCannotBeMet) {
     EXPECT_EQ(axis.observer.x, 0);
 }
 
-TEST(SpaceViewObserver, VeryFarAndIsometric) {
+TEST(SpaceViewObserver, FarIsometricTurnedRaisedAndLowered) {
     SpaceView view;
     view.MoveVeryFar();
     EXPECT_NEAR((double)Length(view.observer - view.focus), 6000.0, 1e-9);
@@ -148,36 +136,32 @@ TEST(SpaceViewObserver, VeryFarAndIsometric) {
     EXPECT_NEAR((double)(direction.y / direction.x), 79.0 / 59.0, 1e-12);
     view.Isometric();
     EXPECT_EQ(view.observer, (SpacePoint{48000, 48000, 48000}));
-}
-
-TEST(SpaceViewObserver, TurnKeepsHeightAndDistanceAboutTheChosenAxis) {
-    SpaceView view;
-    view.Turn(kPi / 2);
-    EXPECT_NEAR((double)view.observer.x, 1 - 79.0, 1e-12);
-    EXPECT_NEAR((double)view.observer.y, 1 + 59.0, 1e-12);
-    EXPECT_EQ(view.observer.z, 60);
+    // Turning keeps height and distance about the chosen axis.
+    SpaceView turned;
+    turned.Turn(kPi / 2);
+    EXPECT_NEAR((double)turned.observer.x, 1 - 79.0, 1e-12);
+    EXPECT_NEAR((double)turned.observer.y, 1 + 59.0, 1e-12);
+    EXPECT_EQ(turned.observer.z, 60);
     SpaceView origin;
     origin.rotateAboutOrigin = true;
     origin.Turn(-kPi / 2);
     EXPECT_NEAR((double)origin.observer.x, 80.0, 1e-12);
     EXPECT_NEAR((double)origin.observer.y, -60.0, 1e-12);
-}
-
-// One step down undoes one step up for a non-negative elevation; above the focus nothing moves.
-TEST(SpaceViewObserver, UpThenDownRestoresTheElevation) {
+    // One step down undoes one step up for a non-negative elevation; above the focus
+    // nothing moves.
     for (long double z : {1.0L, 60.0L, 300.0L}) {
-        SpaceView view = ViewFrom({60, 80, z}, {1, 1, 1}, {0, 0, 0}, {2, 2, 2});
-        ASSERT_TRUE(view.Raise());
-        EXPECT_GT(view.observer.z, z);
-        ASSERT_TRUE(view.Lower());
-        EXPECT_NEAR((double)view.observer.z, (double)z, 1e-12 * (double)z);
+        SpaceView raised = ViewFrom({60, 80, z}, {1, 1, 1}, {0, 0, 0}, {2, 2, 2});
+        ASSERT_TRUE(raised.Raise());
+        EXPECT_GT(raised.observer.z, z);
+        ASSERT_TRUE(raised.Lower());
+        EXPECT_NEAR((double)raised.observer.z, (double)z, 1e-12 * (double)z);
     }
     SpaceView vertical = ViewFrom({1, 1, 9}, {1, 1, 1}, {0, 0, 0}, {2, 2, 2});
     EXPECT_FALSE(vertical.Raise());
     EXPECT_EQ(vertical.observer.z, 9);
 }
 
-TEST(SpaceViewFit, AxisExtentFollowsTheBoxThroughTheOrigin) {
+TEST(SpaceViewFit, AxesFollowTheBoxAndTheWindowHoldsItsCorners) {
     SpaceView view = ViewFrom({60, 80, 60}, {1, 1, 1}, {0.5L, -2, 0}, {3, -1, 4});
     view.FollowBox();
     EXPECT_EQ(view.axisMin, (SpacePoint{-1, 1.3L * -2, 0}));
@@ -186,11 +170,8 @@ TEST(SpaceViewFit, AxisExtentFollowsTheBoxThroughTheOrigin) {
     view.boxMax = {9, 9, 9};
     view.FollowBox();
     EXPECT_EQ(view.axisMax.x, 1.3L * 3);
-}
-
-// The fitted window is centred on the projected corners, 10 % wider than they reach.
-TEST(SpaceViewFit, WindowHoldsTheProjectedCorners) {
-    const SpaceView view;
+    // The fitted window is centred on the projected corners, 10 % wider than they reach.
+    view = SpaceView{};
     PictureWindow window;
     ASSERT_TRUE(view.FitWindow(false, window));
     long double umin = 1e18L, umax = -1e18L, vmin = 1e18L, vmax = -1e18L;

@@ -2,7 +2,6 @@
 #include "SurfaceTestSupport.h"
 
 #include "expr/ConstantText.h"
-#include "platform/FileIO.h"
 #include "platform/memory/MemoryDialog.h"
 #include "resources/Resources.h"
 #include "space/SurfaceRecord.h"
@@ -10,7 +9,6 @@
 #include "space/TDeriveDlg.h"
 #include "space/TSurfaceDlg.h"
 
-#include <algorithm>
 #include <functional>
 
 namespace korvane {
@@ -18,24 +16,20 @@ namespace {
 
 using spacetest::SpaceWindowTest;
 
-// F1 and "ok" make the default explicit surface: sampled, boxed, fitted and painted.
+// A cancelled dialog adds nothing; F1 and "ok" make the default explicit surface: sampled,
+// boxed, fitted and painted.
 TEST_F(SpaceWindowTest, NewExplicitSurfaceIsGriddedAndPainted) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceExplicit);
-    ASSERT_EQ(window->Examples().Count(), 1);
-    const ExampleRecord& e = window->Examples()[0];
-    EXPECT_EQ(e.Kind(), kSurfaceExplicit);
-    EXPECT_EQ(window->Grid(0).points.size(), 25u * 25u);
-    EXPECT_NEAR((double)window->Space().boxMax.z, 1.02, 1e-12);
-    // Every one of the 24 x 24 quadrilaterals lies in the fitted window and is filled.
-    EXPECT_EQ(Paint(*window).size(), 24u * 24u);
-}
-
-TEST_F(SpaceWindowTest, CancelledNewSurfaceLeavesNothing) {
     platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
     window->OnCommand(cmd::kNewSurfaceParametric);
     EXPECT_EQ(window->Examples().Count(), 0);
     EXPECT_TRUE(Paint(*window).empty());
+    New(cmd::kNewSurfaceExplicit);
+    ASSERT_EQ(window->Examples().Count(), 1);
+    EXPECT_EQ(window->Examples()[0].Kind(), kSurfaceExplicit);
+    EXPECT_EQ(window->Grid(0).points.size(), 25u * 25u);
+    EXPECT_NEAR((double)window->Space().boxMax.z, 1.02, 1e-12);
+    // Every one of the 24 x 24 quadrilaterals lies in the fitted window and is filled.
+    EXPECT_EQ(Paint(*window).size(), 24u * 24u);
 }
 
 // "derivar" of z = f(x, y) gives the partial derivative chosen in the dialog, as a record
@@ -48,8 +42,7 @@ TEST_F(SpaceWindowTest, DerivedSurfacesArePartialDerivatives) {
         for (const SpacePoint& p : g.points)
             ASSERT_NEAR((double)p.z, (double)z(p.x, p.y), 1e-12) << "at " << (double)p.x << ", " << (double)p.y;
     };
-    ScriptOk({{213, "xxy"}});
-    window->OnCommand(cmd::kNewSurfaceExplicit);
+    New(cmd::kNewSurfaceExplicit, {{213, "xxy"}});
     window->OnCommand(920); // "Inventário ..."
     for (int variable : {TDeriveDlg::kByX, TDeriveDlg::kByY}) {
         platform.ScriptModal([variable](platform::MemoryDialog& d) {
@@ -89,28 +82,6 @@ TEST_F(SpaceWindowTest, DerivedSurfacesArePartialDerivatives) {
     expectGrid(*reopened, 1, byY);
     reopened->DeleteExample(0);
     EXPECT_EQ(reopened->Examples().Count(), 0);
-}
-
-// A space document keeps its lock as a plane one does: not the password, but the lock.
-TEST_F(SpaceWindowTest, ProtectionSurvivesTheDocument) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceExplicit);
-    platform.ScriptModal([](platform::MemoryDialog& d) {
-        d.Type(211, "Segredo123");
-        d.Type(212, "Segredo123");
-        d.Press(1);
-    });
-    window->OnCommand(76); // "Sen&ha ..."
-    const std::string path = (folder.Path() / "protegido.kv3").string();
-    ASSERT_EQ(window->SaveDocument(path), 0);
-    std::vector<std::uint8_t> bytes;
-    ASSERT_TRUE(ReadWholeFile(path, bytes));
-    const std::string typed = "Segredo123";
-    EXPECT_EQ(std::search(bytes.begin(), bytes.end(), typed.begin(), typed.end()), bytes.end());
-    auto reopened = MakeWindow();
-    ASSERT_EQ(reopened->OpenDocument(path), 0);
-    EXPECT_TRUE(reopened->Protection().Protected());
-    EXPECT_EQ(reopened->GetWindow()->GetTitle().back(), '+');
 }
 
 // Fields out of range are refused with their codes, and the record stays as it was.

@@ -37,6 +37,11 @@ protected:
     void ScriptOk(const Typing& typing = {}, std::vector<int> presses = {}) {
         planetest::ScriptOk(platform, typing, std::move(presses));
     }
+    // A command whose dialog is filled in and accepted.
+    void New(int command, const Typing& typing = {}, std::vector<int> presses = {}) {
+        ScriptOk(typing, std::move(presses));
+        window->OnCommand(command);
+    }
     // The window's picture, drawn into a recording surface over a raster: its primitives
     // of one kind.
     std::vector<platform::Primitive> Paint(TPlot3Win& w, platform::Primitive::Kind kind = platform::Primitive::Polygon) {

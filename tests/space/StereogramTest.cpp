@@ -99,8 +99,7 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
         }));
     };
     EXPECT_FALSE(window->ShowStereogramDialog()) << "no surface yet";
-    ScriptOk();
-    window->OnCommand(cmd::kNewSurfaceExplicit);
+    New(cmd::kNewSurfaceExplicit);
     window->OnCommand(cmd::kStereograms);
     platform::MemoryDialog* d = platform.FindDialog("RDS");
     ASSERT_NE(d, nullptr);

@@ -13,9 +13,7 @@ using spacetest::Compiled;
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
 void ExpectPoint(const SpacePoint& actual, const SpacePoint& expected) {
-    EXPECT_NEAR((double)actual.x, (double)expected.x, 1e-15) << actual << " vs " << expected;
-    EXPECT_NEAR((double)actual.y, (double)expected.y, 1e-15) << actual << " vs " << expected;
-    EXPECT_NEAR((double)actual.z, (double)expected.z, 1e-15) << actual << " vs " << expected;
+    EXPECT_NEAR((double)Length(actual - expected), 0, 1e-15) << actual << " vs " << expected;
 }
 
 // Each kind maps its two parameters to space as its definition says.
@@ -42,9 +40,7 @@ TEST(SurfacePoint, EveryKindPlacesItsParameters) {
         ASSERT_TRUE(SurfacePoint(c.context, e, t, u, p));
         ExpectPoint(p, r.expected);
     }
-}
-
-TEST(SurfacePoint, UndefinedWhereAFormulaIsAndLettersComeBack) {
+    // Undefined where a formula is; the letters come back.
     Compiled c;
     ExampleRecord e;
     c.Make(e, kSurfaceExplicit, {"ln(x)+y"});
@@ -56,7 +52,7 @@ TEST(SurfacePoint, UndefinedWhereAFormulaIsAndLettersComeBack) {
 }
 
 // The automatic box holds every sample and 1 % more of its extent on each side.
-TEST(ComputeGrid, AutomaticBoxIsTheSamplesEnlargedByOnePercent) {
+TEST(ComputeGrid, AutomaticBoxOrFixedOne) {
     Compiled c;
     ExampleRecord e;
     c.Make(e, kSurfaceExplicit);
@@ -67,16 +63,12 @@ TEST(ComputeGrid, AutomaticBoxIsTheSamplesEnlargedByOnePercent) {
     ExpectPoint(grid.points[grid.Index(3, 12)], {-0.75L * kPi, 0, 1});
     ExpectPoint(RecordBoxMin(e), {-1.02L * kPi, -1.02L * kPi, -1.02L});
     ExpectPoint(RecordBoxMax(e), {1.02L * kPi, 1.02L * kPi, 1.02L});
-}
 
-// A fixed box presses outside points just beyond its faces, so that only the cap draws them.
-TEST(ComputeGrid, FixedBoxPressesPointsOntoItsFaces) {
-    Compiled c;
-    ExampleRecord e;
+    // A fixed box presses outside points just beyond its faces, so that only the cap draws
+    // them.
     c.Make(e, kSurfaceExplicit, {"3x"});
     e.SetFlag(spo::kAutoBox, false);
     SetRecordBox(e, {-4, -4, -1}, {4, 4, 1});
-    SurfaceGrid grid;
     ASSERT_TRUE(ComputeGrid(c.context, e, grid));
     const SpacePoint low = RecordBoxMin(e), high = RecordBoxMax(e);
     EXPECT_EQ(high.z, 1) << "a fixed box stays";
@@ -86,21 +78,6 @@ TEST(ComputeGrid, FixedBoxPressesPointsOntoItsFaces) {
     const SpacePoint middle = grid.points[grid.Index(12, 0)]; // x = 0, z = 0
     EXPECT_NEAR((double)middle.z, 0, 1e-15);
     EXPECT_TRUE(InsideRecordBox(middle, low, high));
-}
-
-TEST(ComputeGrid, UndefinedEverywhereLeavesAnEmptyBoxAndNoScene) {
-    Compiled c;
-    ExampleTable table;
-    const int index = table.Append(kSurfaceExplicit, 4);
-    ExampleRecord& e = table[index];
-    c.Make(e, kSurfaceExplicit, {"ln(-1-xx)"});
-    SurfaceGrid grid;
-    ASSERT_TRUE(ComputeGrid(c.context, e, grid));
-    for (std::uint8_t d : grid.defined)
-        EXPECT_EQ(d, 0);
-    SpaceView view;
-    EXPECT_FALSE(ComputeSceneBox(table, view));
-    EXPECT_EQ(view.boxMax, (SpacePoint{2, 2, 2}));
 }
 
 // Counts from a damaged file are cut to what the program samples: at most 3000 points.
@@ -123,7 +100,7 @@ TEST(ComputeGrid, DivisionCountsAreClampedWhateverTheRecordSays) {
     }
 }
 
-TEST(ComputeSceneBox, UnionOfShownRecordsWithFlatAxesWidened) {
+TEST(ComputeSceneBox, UnionOfShownRecordsFlatAxesWidenedNoneUndefined) {
     ExampleTable table;
     auto add = [&](SpacePoint low, SpacePoint high, bool shown) {
         const int i = table.Append(kSurfaceExplicit, 4);
@@ -145,6 +122,19 @@ TEST(ComputeSceneBox, UnionOfShownRecordsWithFlatAxesWidened) {
     SetRecordBox(flat[i], {1, 1, 2}, {3, 1, 2});
     ASSERT_TRUE(ComputeSceneBox(flat, view));
     EXPECT_EQ(view.boxMax, (SpacePoint{3, 2, 3}));
+
+    // A surface undefined everywhere leaves an empty box and no scene.
+    Compiled c;
+    ExampleTable undefined;
+    ExampleRecord& e = undefined[undefined.Append(kSurfaceExplicit, 4)];
+    c.Make(e, kSurfaceExplicit, {"ln(-1-xx)"});
+    SurfaceGrid grid;
+    ASSERT_TRUE(ComputeGrid(c.context, e, grid));
+    for (std::uint8_t d : grid.defined)
+        EXPECT_EQ(d, 0);
+    SpaceView none;
+    EXPECT_FALSE(ComputeSceneBox(undefined, none));
+    EXPECT_EQ(none.boxMax, (SpacePoint{2, 2, 2}));
 }
 
 } // namespace

@@ -15,13 +15,6 @@ namespace {
 
 using platform::Primitive;
 
-View PixelView(int w, int h, long double cx, long double cy, long double rx) {
-    View v;
-    v.SetClientSize(w, h);
-    v.SetSquareView(cx, cy, rx);
-    return v;
-}
-
 // A strip of quadrilaterals along x at heights z, one record, its grid made by hand.
 struct Strip {
     ExampleRecord record;
@@ -39,6 +32,23 @@ struct Strip {
         grid.defined.assign(grid.points.size(), 1);
     }
 };
+
+// The strips seen from `observer` towards `focus`, painted on a square of `size` pixels
+// over [-rx, rx].
+int PaintSeen(std::vector<const Strip*> strips, SpacePoint observer, SpacePoint focus, int size,
+              long double rx, platform::Surface& out, PainterOptions options = {}) {
+    SpaceView view;
+    view.observer = observer;
+    view.focus = focus;
+    view.ObserverChanged();
+    View pixels;
+    pixels.SetClientSize(size, size);
+    pixels.SetSquareView(0, 0, rx);
+    std::vector<PaintedSurface> surfaces;
+    for (const Strip* s : strips)
+        surfaces.push_back({&s->record, &s->grid});
+    return SurfacePainter().Paint(view, pixels, surfaces, options, out);
+}
 
 TEST(HeapSortByDepth, AscendingForAnyOrderAndTies) {
     std::mt19937 random(7);
@@ -67,15 +77,8 @@ TEST(SurfacePainter, TwoSurfacesAreInterleavedByDepth) {
     }
     SetRecordBox(near.record, {-10, -10, -10}, {10, 10, 10});
     SetRecordBox(far.record, {-10, -10, -10}, {10, 10, 10});
-    SpaceView view;
-    view.observer = {100, 0.5L, 3};
-    view.focus = {2.5L, 0.5L, 0};
-    view.ObserverChanged();
-    const View pixels = PixelView(200, 200, 0, 0, 0.5L);
-    const PaintedSurface surfaces[] = {{&near.record, &near.grid}, {&far.record, &far.grid}};
     platform::RecordingSurface out(platform::Size{200, 200});
-    SurfacePainter painter;
-    ASSERT_EQ(painter.Paint(view, pixels, surfaces, {}, out), 0);
+    ASSERT_EQ(PaintSeen({&near, &far}, {100, 0.5L, 3}, {2.5L, 0.5L, 0}, 200, 0.5L, out), 0);
     std::vector<platform::Rgb> pens;
     for (const Primitive& p : out.OfKind(Primitive::Polygon))
         pens.push_back(p.pen.colour);
@@ -85,19 +88,12 @@ TEST(SurfacePainter, TwoSurfacesAreInterleavedByDepth) {
 
 // The spectrum gives the lowest quadrilateral 20 % of the colour and the highest all of it.
 TEST(SurfacePainter, SpectrumRunsFromTwentyToOneHundredPercent) {
-    const long double zs[] = {-3, 5};
-    for (long double z : zs) {
+    for (long double z : {-3.0L, 5.0L}) {
         Strip s({0, 1}, 12, z);
         s.record.SetFlag(spo::kSpectrum, true);
         s.record.SetFlag(spo::kGridEdges, false);
-        SpaceView view;
-        view.observer = {5, 20, 30};
-        view.focus = {0.5L, 0.5L, z};
-        view.ObserverChanged();
         platform::RecordingSurface out(platform::Size{100, 100});
-        SurfacePainter painter;
-        const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
-        ASSERT_EQ(painter.Paint(view, PixelView(100, 100, 0, 0, 2), surfaces, {-3, 5, false}, out), 0);
+        ASSERT_EQ(PaintSeen({&s}, {5, 20, 30}, {0.5L, 0.5L, z}, 100, 2, out, {-3, 5, false}), 0);
         const auto polygons = out.OfKind(Primitive::Polygon);
         ASSERT_EQ(polygons.size(), 1u);
         const platform::Rgb full = ColourRGB(12);
@@ -126,16 +122,9 @@ TEST(SurfacePainter, ShadingBySideAndSkippedQuadrilaterals) {
     s.record.SetFlag(spo::kCap, false);
     SetRecordBox(s.record, {-1, -1, -1}, {2.5L, 2, 1});
     s.grid.defined[s.grid.Index(0, 0)] = 0;
-    const View pixels = PixelView(100, 100, 0, 0, 3);
     for (long double height : {40.0L, -40.0L}) {
-        SpaceView view;
-        view.observer = {1, -20, height};
-        view.focus = {1.5L, 0.5L, 0};
-        view.ObserverChanged();
         platform::RecordingSurface out(platform::Size{100, 100});
-        SurfacePainter painter;
-        const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
-        ASSERT_EQ(painter.Paint(view, pixels, surfaces, {}, out), 0);
+        ASSERT_EQ(PaintSeen({&s}, {1, -20, height}, {1.5L, 0.5L, 0}, 100, 3, out), 0);
         const auto polygons = out.OfKind(Primitive::Polygon);
         ASSERT_EQ(polygons.size(), 1u) << "only the quadrilateral from x = 1 to 2 is whole";
         // (B - A) is +y and (D - A) is +x, so the determinant's positive side faces down.
@@ -145,17 +134,11 @@ TEST(SurfacePainter, ShadingBySideAndSkippedQuadrilaterals) {
 
 // An observer on the focus or grids of nothing draw nothing and do not fail.
 TEST(SurfacePainter, DegenerateScenesDrawNothing) {
-    Strip s({0, 1}, 4);
-    SpaceView onFocus;
-    onFocus.observer = onFocus.focus;
-    onFocus.ObserverChanged();
+    Strip s({0, 1}, 4), none({0, 1}, 4);
+    none.grid = SurfaceGrid{};
     platform::RecordingSurface out(platform::Size{50, 50});
-    SurfacePainter painter;
-    const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
-    EXPECT_EQ(painter.Paint(onFocus, PixelView(50, 50, 0, 0, 1), surfaces, {}, out), 0);
-    SurfaceGrid empty;
-    const PaintedSurface none[] = {{&s.record, &empty}};
-    EXPECT_EQ(painter.Paint(SpaceView{}, PixelView(50, 50, 0, 0, 1), none, {}, out), 0);
+    EXPECT_EQ(PaintSeen({&s}, {1, 1, 1}, {1, 1, 1}, 50, 1, out), 0);
+    EXPECT_EQ(PaintSeen({&none}, {60, 80, 60}, {1, 1, 1}, 50, 1, out), 0);
     EXPECT_TRUE(out.Primitives().empty());
 }
 
@@ -164,14 +147,8 @@ TEST(SurfacePainter, DegenerateScenesDrawNothing) {
 TEST(SurfacePainter, LineWidthFromAFileIsClamped) {
     Strip s({0, 1}, 4);
     s.record.SetI16(exo::kWidth, 32767);
-    SpaceView view;
-    view.observer = {5, 20, 30};
-    view.focus = {0.5L, 0.5L, 0};
-    view.ObserverChanged();
     platform::RecordingSurface out(platform::Size{100, 100});
-    SurfacePainter painter;
-    const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
-    ASSERT_EQ(painter.Paint(view, PixelView(100, 100, 0, 0, 2), surfaces, {}, out), 0);
+    ASSERT_EQ(PaintSeen({&s}, {5, 20, 30}, {0.5L, 0.5L, 0}, 100, 2, out), 0);
     const auto polygons = out.OfKind(Primitive::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
     EXPECT_EQ(polygons[0].pen.width, 30);
@@ -182,14 +159,8 @@ TEST(SurfacePainter, FillsTheRasterUnderTheSurface) {
     Strip s({-1, 1}, 2);
     s.grid.points = {{-1, -1, 0}, {-1, 1, 0}, {1, -1, 0}, {1, 1, 0}};
     s.record.SetFlag(spo::kShade, true);
-    SpaceView view;
-    view.observer = {0.001L, -0.001L, 1000};
-    view.focus = {0, 0, 0};
-    view.ObserverChanged();
     platform::RasterSurface raster(platform::Size{40, 40});
-    SurfacePainter painter;
-    const PaintedSurface surfaces[] = {{&s.record, &s.grid}};
-    ASSERT_EQ(painter.Paint(view, PixelView(40, 40, 0, 0, 2), surfaces, {}, raster), 0);
+    ASSERT_EQ(PaintSeen({&s}, {0.001L, -0.001L, 1000}, {0, 0, 0}, 40, 2, raster), 0);
     EXPECT_EQ(raster.GetPixel({20, 20}), ColourRGB(6));
     EXPECT_EQ(raster.GetPixel({2, 2}), platform::kWhite);
 }

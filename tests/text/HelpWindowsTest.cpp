@@ -9,7 +9,8 @@ namespace korvane {
 namespace {
 
 // Every help command of every window kind finds its text, in the right one of the two
-// windows; a missing text is code 11 and shows nothing.
+// windows; a missing text is code 11 and shows nothing; a word asked for is selected and
+// scrolled past.
 TEST(HelpWindows, EachKindsHelpShowsInItsWindow) {
     const struct {
         const char* name;
@@ -34,11 +35,7 @@ TEST(HelpWindows, EachKindsHelpShowsInItsWindow) {
     EXPECT_EQ(help.Window(HelpWindows::Own)->GetWindow()->GetTitle(), "2-dim - ajuda");
     EXPECT_EQ(help.Show("NENHUMA"), 11);
     EXPECT_EQ(platform.Windows().size(), 2u);
-}
-
-TEST(HelpWindows, AWordIsFoundAndScrolledPast) {
-    platform::MemoryPlatform platform;
-    HelpWindows help(platform, nullptr, "2-dim");
+    // A word is found and scrolled past.
     ASSERT_EQ(help.Show("PLOT2HELP", HelpWindows::Own, "afastar (pgdn)"), 0);
     platform::TextEdit& edit = help.Window(HelpWindows::Own)->Edit();
     const platform::TextRange at = edit.Selection();

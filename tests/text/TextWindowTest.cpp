@@ -58,7 +58,7 @@ TEST(TextSearch, FindsWithoutRegardToCaseFromTheCursorOn) {
     }
 }
 
-TEST(TextSearch, PagesEndAtFormFeedsAndAtTheirLineCount) {
+TEST(TextSearch, PagesEndAtFormFeedsAndAtTheirLineCountAlsoPrinted) {
     struct Row {
         std::u32string text;
         int lines;
@@ -82,9 +82,15 @@ TEST(TextSearch, PagesEndAtFormFeedsAndAtTheirLineCount) {
     // 10 inches on a page at most 9 wide, else 7.5; less the top offset.
     EXPECT_EQ(LinesPerPage(8.5, 0.5, 300, 50), 9.5 * 300 / 50);
     EXPECT_EQ(LinesPerPage(11, 0.5, 300, 50), 7 * 300 / 50);
+    // Printed, a form feed starts a new page.
+    platform::MemoryPrinter printer;
+    TextPrintJob job{"t", "um\ndois\fpágina dois", {}, 12, 0.1, 1.0};
+    ASSERT_EQ(PrintText(printer, job), 0);
+    ASSERT_EQ(printer.PageStarts().size(), 2u);
+    EXPECT_EQ(printer.Title(), "t");
 }
 
-TEST(TextFile, BytesReadAsUtf8ElseWindows1252UpToAZero) {
+TEST(TextFile, BytesReadAsUtf8ElseWindows1252UpToAZeroAndWrittenAsUtf8) {
     struct Row {
         std::string bytes, text;
     } rows[] = {
@@ -97,9 +103,7 @@ TEST(TextFile, BytesReadAsUtf8ElseWindows1252UpToAZero) {
     bool cut = false;
     EXPECT_EQ(Utf8ToU32(DecodeTextBytes(std::string(64001, 'x'), &cut)).size(), 64000u);
     EXPECT_TRUE(cut);
-}
-
-TEST(TextFile, SavedTextIsPlainUtf8AndReadsBack) {
+    // Saved text is plain UTF-8 and reads back.
     korvane::testing::ScratchFolder folder;
     const std::string path = folder.File("t.txt");
     ASSERT_EQ(WriteTextFile(path, "ação-1\n"), 0);
@@ -111,7 +115,7 @@ TEST(TextFile, SavedTextIsPlainUtf8AndReadsBack) {
     EXPECT_EQ(WriteTextFile(folder.File("nada/t.txt"), "x"), 12);
 }
 
-TEST_F(TextWindow, SearchAgainWaitsForAWordAndFindsTheNextOne) {
+TEST_F(TextWindow, SearchAgainWaitsForAWordAndClipboardCommandsForWhatTheyActOn) {
     win.SetText("ab xx AB xx ab");
     EXPECT_FALSE(Window().ChooseMenu(cmd::kTextSearchAgain));
     platform.AnswerInput("Ab");
@@ -127,12 +131,23 @@ TEST_F(TextWindow, SearchAgainWaitsForAWordAndFindsTheNextOne) {
     EXPECT_EQ(platform.Messages()[0].caption, res::String(402));
     Window().PressKey(res::KeyF2);
     EXPECT_EQ(Edit().Selection(), (TextRange{0, 0}));
+    // The clipboard commands are offered only when they can act.
+    win.SetText("abc");
+    platform.ClipboardState().Clear();
+    win.OnTextState();
+    for (int id : {cmd::kTextCopy, cmd::kTextCut, cmd::kTextPaste})
+        EXPECT_FALSE(Window().MenuItem(id)->enabled) << id;
+    Edit().Select({1, 3});
+    EXPECT_TRUE(Window().ChooseMenu(cmd::kTextCut));
+    EXPECT_EQ(win.GetText(), "a");
+    EXPECT_TRUE(Window().ChooseMenu(cmd::kTextPaste));
+    EXPECT_EQ(win.GetText(), "abc");
+    EXPECT_TRUE(Edit().IsModified());
 }
 
 TEST_F(TextWindow, MinusSignTakesCodesTwoTo255) {
     struct Row {
-        const char* answer;
-        const char* text;
+        const char *answer, *text;
     } rows[] = {
         {"1", "a-b"}, {"256", "a-b"}, {"2.5", "a-b"}, {"x", "a-b"}, // refused, message 1
         {"2", "a\x02" "b"}, {"150", "a\xE2\x80\x93" "b"},           // 150 is the en dash
@@ -146,20 +161,6 @@ TEST_F(TextWindow, MinusSignTakesCodesTwoTo255) {
         EXPECT_EQ(win.GetText(), r.text);
         EXPECT_EQ(Messages(), std::string(r.text) == "a-b" ? 1 : 0);
     }
-}
-
-TEST_F(TextWindow, ClipboardCommandsOnlyWhenTheyCanAct) {
-    win.SetText("abc");
-    platform.ClipboardState().Clear();
-    win.OnTextState();
-    for (int id : {cmd::kTextCopy, cmd::kTextCut, cmd::kTextPaste})
-        EXPECT_FALSE(Window().MenuItem(id)->enabled) << id;
-    Edit().Select({1, 3});
-    EXPECT_TRUE(Window().ChooseMenu(cmd::kTextCut));
-    EXPECT_EQ(win.GetText(), "a");
-    EXPECT_TRUE(Window().ChooseMenu(cmd::kTextPaste));
-    EXPECT_EQ(win.GetText(), "abc");
-    EXPECT_TRUE(Edit().IsModified());
 }
 
 TEST_F(TextWindow, TextsAreCutAt64000CharactersOnTheWayIn) {
@@ -195,14 +196,6 @@ TEST_F(TextWindow, ClosingHidesAndAsksToSaveAChangedText) {
     EXPECT_TRUE(Window().ChooseMenu(cmd::kTextClose)); // unchanged: no question
     EXPECT_TRUE(win.Hidden());
     EXPECT_EQ(Messages(), 1);
-}
-
-TEST(TextPrinting, AFormFeedStartsANewPage) {
-    platform::MemoryPrinter printer;
-    TextPrintJob job{"t", "um\ndois\fpágina dois", {}, 12, 0.1, 1.0};
-    ASSERT_EQ(PrintText(printer, job), 0);
-    ASSERT_EQ(printer.PageStarts().size(), 2u);
-    EXPECT_EQ(printer.Title(), "t");
 }
 
 } // namespace
