@@ -37,6 +37,13 @@ std::vector<std::string> Draw(const View& v, AxisSettings& s) {
     return surface.Texts();
 }
 
+std::vector<Primitive> Drawn(const View& v, AxisSettings& s, Primitive::Kind kind) {
+    RecordingSurface surface({400, 300});
+    AxesStyle style;
+    AxesPainter(surface, v, s, style).Draw();
+    return surface.OfKind(kind);
+}
+
 // Labels every n-th tick counted from the origin; none where the axes cross; the label
 // style (pi multiples, the custom minus) is the window's.
 TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
@@ -76,10 +83,7 @@ TEST(AxesPainter, AxisLinesFollowTheMapping) {
     AxisSettings s;
     s.axesShown = true;
     s.gridBits = 0;
-    RecordingSurface surface({400, 300});
-    AxesStyle style;
-    AxesPainter(surface, v, s, style).Draw();
-    const auto lines = surface.OfKind(Primitive::Line);
+    const auto lines = Drawn(v, s, Primitive::Line);
     const int y0 = v.ToPixelYInt(0), x0 = v.ToPixelXInt(0);
     const bool hasX = std::any_of(lines.begin(), lines.end(), [&](const Primitive& p) {
         return p.points[0].y == y0 && p.points[1].y == y0 && p.points[1].x - p.points[0].x > 390;
@@ -106,11 +110,8 @@ TEST(AxesPainter, ArrowsStrokedAndSolid) {
         s.solidArrows = solid;
         s.ticks = false;
         s.gridBits = 0;
-        RecordingSurface surface({400, 300});
-        AxesStyle style;
-        AxesPainter(surface, v, s, style).Draw();
-        EXPECT_EQ(surface.OfKind(Primitive::Polygon).size(), solid ? 2u : 0u);
-        EXPECT_EQ(surface.OfKind(Primitive::Line).size(), solid ? 2u : 6u);
+        EXPECT_EQ(Drawn(v, s, Primitive::Polygon).size(), solid ? 2u : 0u);
+        EXPECT_EQ(Drawn(v, s, Primitive::Line).size(), solid ? 2u : 6u);
     }
 }
 
@@ -146,17 +147,12 @@ TEST(AxesPainter, PolarGridSectorsAndCircles) {
     AxisSettings s;
     s.gridBits = GridPolar | GridQuadrants;
     s.polarSectors = 4;
-    RecordingSurface surface({400, 300});
-    AxesStyle style;
-    AxesPainter(surface, v, s, style).Draw();
-    EXPECT_EQ(surface.OfKind(Primitive::Line).size(), 4u);
+    EXPECT_EQ(Drawn(v, s, Primitive::Line).size(), 4u);
     // Circles of radius 1 .. 6 reach the farthest corner (6.25 away).
-    EXPECT_EQ(surface.OfKind(Primitive::Ellipse).size(), 6u);
+    EXPECT_EQ(Drawn(v, s, Primitive::Ellipse).size(), 6u);
     s.gridBits = GridPolar | GridQuadrant1;
-    RecordingSurface quarter({400, 300});
-    AxesPainter(quarter, v, s, style).Draw();
-    EXPECT_EQ(quarter.OfKind(Primitive::Arc).size(), 6u);
-    EXPECT_EQ(quarter.OfKind(Primitive::Line).size(), 1u);
+    EXPECT_EQ(Drawn(v, s, Primitive::Arc).size(), 6u);
+    EXPECT_EQ(Drawn(v, s, Primitive::Line).size(), 1u);
 }
 
 TEST(AxesPainter, DotsAtTickCrossings) {
@@ -164,10 +160,7 @@ TEST(AxesPainter, DotsAtTickCrossings) {
     AxisSettings s;
     s.dots = true;
     s.gridBits = 0;
-    RecordingSurface surface({400, 300});
-    AxesStyle style;
-    AxesPainter(surface, v, s, style).Draw();
-    EXPECT_EQ(surface.OfKind(Primitive::SetPixel).size(), 11u * 7u);
+    EXPECT_EQ(Drawn(v, s, Primitive::SetPixel).size(), 11u * 7u);
 }
 
 TEST(AxesPainter, FarWindowSwitchesTicksOff) {

@@ -86,35 +86,13 @@ TEST(SettingsFile, HeaderOffsets) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[path])), "/tmp/exemplo.kv2");
 }
 
+// What is read writes the same bytes again: no field is lost or moved on the way.
 TEST(SettingsFile, WriteThenReadGivesTheSameRecord) {
-    const SettingsRecord in = Sample();
+    const auto bytes = WriteSettings(Sample());
     SettingsRecord out;
-    ASSERT_EQ(ReadSettings(WriteSettings(in), 841, out), 0);
-    EXPECT_EQ(out.format, 3);
-    EXPECT_EQ(out.x, 11);
-    EXPECT_EQ(out.y, -22);
-    EXPECT_TRUE(out.maximized);
-    EXPECT_FALSE(out.headerFlag);
+    ASSERT_EQ(ReadSettings(bytes, 841, out), 0);
     EXPECT_EQ(out.printValues[0], 1.234L) << "exact, not in hundredths";
-    EXPECT_EQ(out.printValues[1], -2.005L);
-    EXPECT_TRUE(out.printFlags[1]);
-    for (int i = 0; i < kFontSlots; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(out.fonts[i].pointSize, in.fonts[i].pointSize);
-        EXPECT_EQ(out.fonts[i].colour, in.fonts[i].colour);
-        EXPECT_EQ(out.fonts[i].font.bytes, in.fonts[i].font.bytes);
-    }
-    EXPECT_EQ(out.colourSlots, in.colourSlots);
-    EXPECT_EQ(out.intA, in.intA);
-    EXPECT_EQ(out.intB, in.intB);
-    EXPECT_EQ(out.intC, in.intC);
-    EXPECT_TRUE(std::equal(in.realA.begin() + 4, in.realA.end(), out.realA.begin() + 4));
-    EXPECT_EQ(out.realB, in.realB);
-    EXPECT_EQ(out.realC, in.realC);
-    EXPECT_EQ(out.byteA, in.byteA);
-    EXPECT_EQ(out.byteB, in.byteB);
-    EXPECT_EQ(out.byteC, in.byteC);
-    EXPECT_EQ(out.lastPath, in.lastPath);
+    EXPECT_TRUE(WriteSettings(out) == bytes);
 }
 
 TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheRecord) {

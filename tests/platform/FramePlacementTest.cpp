@@ -1,7 +1,6 @@
 #include "platform/Geometry.h"
 #include "platform/ScreenPlacement.h"
 
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -37,12 +36,8 @@ TEST(FramePlacement, FitsTheUnionOfTheScreens) {
         {&two, {2200, 100, 600, 400, false}, false},  // off the right edge
         {&two, {2400, 100, 600, 400, false}, false},  // on a screen that has gone
     };
-    for (const Row& row : rows) {
-        const Placement& p = row.placement;
-        SCOPED_TRACE(std::to_string(row.screens->size()) + " screens: " + std::to_string(p.x) + "," +
-                     std::to_string(p.y) + " " + std::to_string(p.width) + "x" + std::to_string(p.height));
-        EXPECT_EQ(PlacementFits(p, *row.screens), row.fits);
-    }
+    for (const Row& row : rows)
+        EXPECT_EQ(PlacementFits(row.placement, *row.screens), row.fits) << "row " << &row - rows;
 }
 
 // What does not fit comes onto the primary screen's area by the shortest way.

@@ -29,13 +29,6 @@ PixelSet Painted(const RasterSurface& s) {
     return out;
 }
 
-std::string Show(const PixelSet& pixels) {
-    std::string out;
-    for (auto [x, y] : pixels)
-        out += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-    return out;
-}
-
 } // namespace
 
 TEST(RasterSurface, KeepsTheSurfaceContract) {
@@ -62,7 +55,7 @@ TEST(RasterSurface, LinePixels) {
         SCOPED_TRACE(row.name);
         RasterSurface s({8, 8});
         s.Line(row.from, row.to);
-        EXPECT_EQ(Show(Painted(s)), Show(row.expected));
+        EXPECT_EQ(Painted(s), row.expected);
     }
 }
 

@@ -117,18 +117,9 @@ inline void CheckBlitOperations(const MakeSurface& make) {
 }
 
 inline void CheckSurfaceContract(const MakeSurface& make) {
-    {
-        SCOPED_TRACE("line and rectangle edges");
-        CheckLineAndRectangleEdges(make);
-    }
-    {
-        SCOPED_TRACE("inverting modes");
-        CheckInvertingModesRestore(make);
-    }
-    {
-        SCOPED_TRACE("blit operations");
-        CheckBlitOperations(make);
-    }
+    CheckLineAndRectangleEdges(make);
+    CheckInvertingModesRestore(make);
+    CheckBlitOperations(make);
 }
 
 } // namespace korvane::testing
