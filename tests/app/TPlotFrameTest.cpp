@@ -250,33 +250,6 @@ TEST_F(ShellTest, HandOverRestoresRaisesAndOpens) {
     EXPECT_EQ(factory.made[0].options.startFile, "/d/a.kv3");
 }
 
-TEST_F(ShellTest, SecondStartHandsItsFileToTheRunningOne) {
-    TPlot first(platform, factory, random, "");
-    std::vector<std::string> opened;
-    ASSERT_TRUE(first.Start([&](const std::string&, const std::string&, const std::string& path) {
-        opened.push_back(path);
-    }));
-
-    platform::MemoryPlatform secondPlatform;
-    secondPlatform.SetRunningInstance(&platform);
-    RecordingFactory secondFactory(secondPlatform);
-    TPlot second(secondPlatform, secondFactory, random, "/d/b.kv2");
-    EXPECT_EQ(second.Run(), 0);
-    EXPECT_EQ(second.Frame(), nullptr);
-    EXPECT_TRUE(secondPlatform.Windows().empty());
-    EXPECT_EQ(opened, std::vector<std::string>{"/d/b.kv2"});
-    EXPECT_EQ(static_cast<platform::MemoryWindow&>(first.Frame()->GetWindow()).BringToTopCount(), 1);
-}
-
-TEST_F(ShellTest, StartOpensTheCommandLineDocumentAfterTheFrameShows) {
-    TPlot app(platform, factory, random, "/d/c.kv2");
-    EXPECT_EQ(app.Run(), 0);
-    ASSERT_NE(app.Frame(), nullptr);
-    EXPECT_EQ(app.Frame()->GetWindow().GetTitle(), "Korvane");
-    EXPECT_TRUE(app.Frame()->GetWindow().IsVisible());
-    EXPECT_EQ(MadeTitles(), std::vector<std::string>{"semnome1.kv2"});
-}
-
 // --- help and information ----------------------------------------------------------------
 
 TEST_F(ShellTest, HelpShowsTheFrameHelpCutAtTheMark) {
