@@ -373,33 +373,6 @@ TEST_F(GraphWindowTest, GridDialogWithoutChangeDoesNotRedraw) {
     EXPECT_FALSE(w.Memory().RepaintPending());
 }
 
-TEST_F(GraphWindowTest, TogglesAndTheirChecks) {
-    GraphTestWindow w(platform, options);
-    EXPECT_TRUE(w.Memory().IsMenuItemChecked(220));
-    w.OnCommand(220);
-    EXPECT_EQ(w.Axes().textBackground, TextTransparent);
-    EXPECT_FALSE(w.Memory().IsMenuItemChecked(220));
-    w.OnCommand(110);
-    EXPECT_TRUE(w.Axes().solidArrows);
-    EXPECT_TRUE(w.Memory().IsMenuItemChecked(110));
-    w.OnCommand(71);
-    EXPECT_TRUE(w.Axes().dottedLines);
-    EXPECT_TRUE(w.Memory().IsMenuItemChecked(71));
-}
-
-TEST_F(GraphWindowTest, AxisNamesDialog) {
-    GraphTestWindow w(platform, options);
-    platform.ScriptModal([](platform::MemoryDialog& d) {
-        EXPECT_EQ(d.GetText(211), "x");
-        d.Type(211, "tempo");
-        d.Enter();
-    });
-    w.OnCommand(102);
-    EXPECT_EQ(w.Axes().axisNames[0], "tempo");
-    EXPECT_EQ(w.Axes().axisNames[1], "y");
-    EXPECT_TRUE(w.Modified());
-}
-
 // A file of a window kind with fewer fonts or colour slots gives those it holds; the
 // others keep the window's own defaults, not zeros.
 TEST_F(GraphWindowTest, FileWithFewerFontsAndSlotsKeepsTheDefaultsOfTheRest) {
@@ -569,8 +542,30 @@ TEST_F(GraphWindowTest, InputBoxCommands) {
     }
 }
 
-TEST_F(GraphWindowTest, NumberFormatDialog) {
+// The axis names dialog; toggles keep their checks; the number format dialog refuses and applies.
+TEST_F(GraphWindowTest, TogglesAndSmallDialogs) {
     GraphTestWindow w(platform, options);
+    platform.ScriptModal([](platform::MemoryDialog& d) {
+        EXPECT_EQ(d.GetText(211), "x");
+        d.Type(211, "tempo");
+        d.Enter();
+    });
+    w.OnCommand(102);
+    EXPECT_EQ(w.Axes().axisNames[0], "tempo");
+    EXPECT_EQ(w.Axes().axisNames[1], "y");
+    EXPECT_TRUE(w.Modified());
+
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(220));
+    w.OnCommand(220);
+    EXPECT_EQ(w.Axes().textBackground, TextTransparent);
+    EXPECT_FALSE(w.Memory().IsMenuItemChecked(220));
+    w.OnCommand(110);
+    EXPECT_TRUE(w.Axes().solidArrows);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(110));
+    w.OnCommand(71);
+    EXPECT_TRUE(w.Axes().dottedLines);
+    EXPECT_TRUE(w.Memory().IsMenuItemChecked(71));
+
     platform.ScriptModal([](platform::MemoryDialog& d) {
         EXPECT_EQ(d.GetText(211), "5");
         EXPECT_EQ(d.GetText(212), "7");
@@ -583,8 +578,8 @@ TEST_F(GraphWindowTest, NumberFormatDialog) {
         d.Enter();
     });
     w.OnCommand(105);
-    ASSERT_EQ(platform.ModalRuns().size(), 1u);
-    EXPECT_EQ(platform.ModalRuns()[0], "FWDP");
+    ASSERT_EQ(platform.ModalRuns().size(), 2u);
+    EXPECT_EQ(platform.ModalRuns()[1], "FWDP");
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, Message(code::OutOfLimits));
     EXPECT_EQ(w.Format().decimals, 3);

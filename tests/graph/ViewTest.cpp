@@ -23,7 +23,7 @@ TEST(RoundToInt, PixelOfTheLanguageRounding) {
     EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
-TEST(View, CornersThenSquareKeepsCentreAndHalfWidth) {
+TEST(View, CornersThenSquareThenRestore) {
     View v = FreshView();
     v.SetView(5, 0.5L, 5, 0.5L, true);
     EXPECT_TRUE(v.independent);
@@ -38,6 +38,13 @@ TEST(View, CornersThenSquareKeepsCentreAndHalfWidth) {
     EXPECT_EQ(v.rx, 5);
     EXPECT_EQ(v.ry, 3.75L);
     EXPECT_FALSE(v.MakeSquare());
+    // "restaurar" goes back to the first view and forgets the way there.
+    v.SetCorners(0, 10, 0, 1);
+    v.RestoreDefault();
+    EXPECT_FALSE(v.HasPreviousView());
+    EXPECT_FALSE(v.independent);
+    EXPECT_EQ(v.rx, 5);
+    EXPECT_EQ(v.ry, 3.75L);
 }
 
 TEST(View, ResizeKeepsRadiusInSquareModeAndCornersInCornerMode) {
@@ -138,16 +145,6 @@ TEST(View, ZeroClientSizeIsRaisedToOne) {
     EXPECT_EQ(v.clientW, 1);
     EXPECT_EQ(v.clientH, 1);
     EXPECT_TRUE(std::isfinite(static_cast<double>(v.pixX)));
-}
-
-TEST(View, RestoreDefaultClearsHistory) {
-    View v = FreshView();
-    v.SetCorners(0, 10, 0, 1);
-    v.RestoreDefault();
-    EXPECT_FALSE(v.HasPreviousView());
-    EXPECT_FALSE(v.independent);
-    EXPECT_EQ(v.rx, 5);
-    EXPECT_EQ(v.ry, 3.75L);
 }
 
 } // namespace
