@@ -5,7 +5,6 @@
 #include "graph/TFuncWin.h"
 #include "platform/memory/MemoryPlatform.h"
 
-#include <functional>
 #include <string>
 
 namespace korvane::testing {
@@ -36,14 +35,6 @@ public:
     bool SettingsWereRead() const { return settingsRead_; }
     platform::MemoryWindow& Memory() { return static_cast<platform::MemoryWindow&>(*window_); }
     PlaneValues plane;
-
-    // A long drawing for the key tests: steps until PeekKey gives S.
-    std::function<void(platform::Surface&)> baseDrawing;
-    void DrawBase(platform::Surface& surface) override {
-        TFuncWin::DrawBase(surface);
-        if (baseDrawing)
-            baseDrawing(surface);
-    }
 
 protected:
     void PackSlots(SettingsRecord& record) override {

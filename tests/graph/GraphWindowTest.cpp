@@ -5,7 +5,6 @@
 #include "expr/CompileCodes.h"
 #include "graph/ColourTable.h"
 #include "platform/FileIO.h"
-#include "platform/memory/RecordingSurface.h"
 #include "resources/Resources.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Tolerance.h"
@@ -20,8 +19,6 @@ namespace {
 
 using platform::MemoryPlatform;
 using platform::MouseAction;
-using platform::Primitive;
-using platform::RecordingSurface;
 using res::Message;
 
 constexpr int kNotPositive = 14;
@@ -61,48 +58,6 @@ TEST_F(GraphWindowTest, TogglingAxesAndResizingRebuildTheBase) {
     ASSERT_TRUE(w.Memory().RunPendingRepaint());
     EXPECT_EQ(w.BaseRebuilds(), before + 2);
     EXPECT_EQ(w.Layers().Layer(0)->GetSize(), (platform::Size{300, 200}));
-}
-
-// A long drawing asks PeekKey after every step and stops at S.
-struct LongDrawing {
-    int steps = 0;
-    int lastKey = 0;
-    void Run(GraphTestWindow& w) {
-        for (steps = 0; steps < 1000; ++steps) {
-            lastKey = w.PeekKey();
-            if (lastKey == 'S')
-                return;
-        }
-    }
-};
-
-TEST_F(GraphWindowTest, KeysStopALongDrawing) {
-    struct Row {
-        const char* what;
-        int key, modifiers, steps, zoomed;
-    } rows[] = {
-        {"S", 'S', res::ModNone, 5, 0},
-        {"Shift+S", 'S', res::ModShift, 5, 0},
-        {"an accelerator runs and stops", res::KeyPageDown, res::ModNone, 5, 1},
-        {"another key goes on", 'X', res::ModNone, 1000, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        const auto local = FreshPlatform();
-        GraphTestWindow w(*local, options);
-        int probes = 0;
-        w.Memory().onPeek = [&](platform::MemoryWindow& m) {
-            if (++probes == 6)
-                m.QueueKey(r.key, r.modifiers);
-        };
-        LongDrawing drawing;
-        w.baseDrawing = [&](platform::Surface&) { drawing.Run(w); };
-        w.OnPaint(w.Memory().Front());
-        EXPECT_EQ(drawing.steps, r.steps);
-        EXPECT_EQ(w.GetView().rx, 5) << "nothing runs inside the drawing";
-        w.Memory().RunDeferredCommands();
-        EXPECT_EQ(Close(w.GetView().rx, 5.5L, 1e-18L), r.zoomed == 1);
-    }
 }
 
 TEST_F(GraphWindowTest, StatusTexts) {
