@@ -33,38 +33,26 @@ TEST(UserFunctionDefine, RefusalsInTheirOrder) {
     struct Row {
         const char* name;
         const char* definition;
-        std::uint16_t kind;
         int code;
         Field field;
-        int line;
     };
-    const std::string tenLetters = "ABCDEFGHIJ";
     const std::string sixtyOne(61, 'X');
     const std::string sixty(60, 'X');
     const Row rows[] = {
-        {"", "X", 1, 24, Field::Name, __LINE__},
-        {"G", "", 1, 24, Field::Definition, __LINE__},
-        {"", "", 1, 24, Field::Definition, __LINE__},
-        {"ABCDEFGHIJ", "X", 1, 116, Field::Name, __LINE__},
-        {"G", sixtyOne.c_str(), 1, 116, Field::Definition, __LINE__},
-        {"ABCDEFGHIJ", sixtyOne.c_str(), 1, 116, Field::Definition, __LINE__},
-        {"G2", "X", 1, 144, Field::Name, __LINE__},
-        {"G H", "X", 1, 144, Field::Name, __LINE__},
-        {"G(X)", "X", 1, 144, Field::Name, __LINE__},
-        {"É", "X", 1, 144, Field::Name, __LINE__},
-        {"G2", "", 1, 24, Field::Definition, __LINE__},
-        {"SIN", "X", 1, 122, Field::Name, __LINE__},
-        {"pi", "X", 1, 122, Field::Name, __LINE__},
-        {"f", "X", 1, 122, Field::Name, __LINE__},
-        {"G", "X?", 1, 6, Field::Definition, __LINE__},
-        {"ABCDEFGHI", sixty.c_str(), 1, 0, Field::None, __LINE__},
+        {"", "X", 24, Field::Name}, {"G", "", 24, Field::Definition},
+        {"", "", 24, Field::Definition}, {"ABCDEFGHIJ", "X", 116, Field::Name},
+        {"G", sixtyOne.c_str(), 116, Field::Definition},
+        {"ABCDEFGHIJ", sixtyOne.c_str(), 116, Field::Definition}, {"G2", "X", 144, Field::Name},
+        {"G H", "X", 144, Field::Name}, {"G(X)", "X", 144, Field::Name},
+        {"É", "X", 144, Field::Name}, {"G2", "", 24, Field::Definition},
+        {"SIN", "X", 122, Field::Name}, {"pi", "X", 122, Field::Name}, {"f", "X", 122, Field::Name},
+        {"G", "X?", 6, Field::Definition}, {"ABCDEFGHI", sixty.c_str(), 0, Field::None},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << "line " << row.line << ": " << row.name << " = " << row.definition);
+        SCOPED_TRACE(testing::Message() << row.name << " = " << row.definition);
         UserFunctionLibrary lib = WithF();
         FakeCompiler compiler;
-        const DefinitionResult result = DefineFunction(lib, row.name, row.definition, row.kind,
+        const DefinitionResult result = DefineFunction(lib, row.name, row.definition, kFunctionOfX,
                                                        std::nullopt, compiler.Callback());
         EXPECT_EQ(result.code, row.code);
         EXPECT_EQ(result.field, row.field);
@@ -109,64 +97,45 @@ TEST(UserFunctionDefine, FieldsAreReadUpTo255Characters) {
     EXPECT_EQ(DefineFunction(lib, "G", typed, 1, std::nullopt, compiler.Callback()).code, 116);
 }
 
-TEST(UserFunctionDefine, NewDefinitionCompilesWithTheWholeLibrary) {
+// A new definition compiles with the whole library. An edited record may keep its name but
+// not take another's; it only sees the records before it, as its calls will.
+TEST(UserFunctionDefine, NewAndEditedRecords) {
     UserFunctionLibrary lib = WithF();
     lib.Append(UserFunction::Make("K", "F(X)*2", kFunctionOfX));
     FakeCompiler compiler;
     ASSERT_EQ(DefineFunction(lib, "M", "K(X)", 1, std::nullopt, compiler.Callback()).code, 0);
     EXPECT_EQ(compiler.visibleCounts, (std::vector<std::size_t>{2}));
-}
 
-// An edited record may keep its name; it only sees the records before it, as its calls will.
-TEST(UserFunctionDefine, EditingOverwritesTheRecord) {
-    UserFunctionLibrary lib = WithF();
-    lib.Append(UserFunction::Make("K", "F(X)*2", kFunctionOfX));
-    FakeCompiler compiler;
-    const DefinitionResult result = DefineFunction(lib, "F", "x-1", 1, 0, compiler.Callback());
-    EXPECT_EQ(result.code, 0);
-    ASSERT_EQ(lib.Count(), 2u);
+    EXPECT_EQ(DefineFunction(lib, "F", "x-1", 1, 0, compiler.Callback()).code, 0);
+    ASSERT_EQ(lib.Count(), 3u);
     EXPECT_EQ(ListEntryText(lib.At(0)), "F(X) = X-1");
-    EXPECT_EQ(compiler.visibleCounts, (std::vector<std::size_t>{0}));
+    EXPECT_EQ(compiler.visibleCounts.back(), 0u);
 
     EXPECT_EQ(DefineFunction(lib, "H", "x*y", 2, 1, compiler.Callback()).code, 0);
     EXPECT_EQ(ListEntryText(lib.At(1)), "H(X,Y) = X*Y");
     EXPECT_EQ(compiler.visibleCounts.back(), 1u);
-}
 
-TEST(UserFunctionDefine, EditingCannotTakeAnotherName) {
-    UserFunctionLibrary lib = WithF();
-    lib.Append(UserFunction::Make("K", "X*2", kFunctionOfX));
-    FakeCompiler compiler;
     EXPECT_EQ(DefineFunction(lib, "F", "x", 1, 1, compiler.Callback()).code, 122);
     EXPECT_EQ(DefineFunction(lib, "COS", "x", 1, 1, compiler.Callback()).code, 122);
-    EXPECT_EQ(ListEntryText(lib.At(1)), "K(X) = X*2");
+    EXPECT_EQ(ListEntryText(lib.At(1)), "H(X,Y) = X*Y");
 }
 
 TEST(UserFunctionDefinitionText, CommandLineForm) {
-    struct Row {
+    const struct {
         const char* text;
-        bool ok;
-        const char* name;
-        const char* definition;
-        std::uint16_t kind;
+        const char* name = nullptr; // refused
+        const char* definition = "";
+        std::uint16_t kind = 0;
+    } rows[] = {
+        {"F(x)=x^2-1", "F", "x^2-1", 1}, {"g(X,Y)=x*y", "G", "x*y", 2},
+        {" h ( x , y ) = x + y", "H", " x + y", 2}, {"F(x)=", "F", "", 1}, {"(x)=x", "", "x", 1},
+        {"F=x+1"}, {"F(x)"}, {"F(t)=t"}, {"F(x,y,z)=x"}, {"F(y)=y"},
     };
-    const Row rows[] = {
-        {"F(x)=x^2-1", true, "F", "x^2-1", 1},
-        {"g(X,Y)=x*y", true, "G", "x*y", 2},
-        {" h ( x , y ) = x + y", true, "H", " x + y", 2},
-        {"F(x)=", true, "F", "", 1},
-        {"(x)=x", true, "", "x", 1},
-        {"F=x+1", false, "", "", 0},
-        {"F(x)", false, "", "", 0},
-        {"F(t)=t", false, "", "", 0},
-        {"F(x,y,z)=x", false, "", "", 0},
-        {"F(y)=y", false, "", "", 0},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         DefinitionText parsed;
-        ASSERT_EQ(ParseDefinitionText(row.text, parsed), row.ok);
-        if (!row.ok)
+        ASSERT_EQ(ParseDefinitionText(row.text, parsed), row.name != nullptr);
+        if (!row.name)
             continue;
         EXPECT_EQ(parsed.name, row.name);
         EXPECT_EQ(parsed.definition, row.definition);
