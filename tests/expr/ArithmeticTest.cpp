@@ -20,33 +20,21 @@ constexpr bool kComplex = true;
 TEST(Arithmetic, MagnitudeClassesByTheSumOfBothParts) {
     const long double e5000 = std::exp(5000.0L);
     struct Row {
-        int line;
         ComplexValue v;
         int expected;
     } rows[] = {
-        {__LINE__, {0, 0}, 1},
-        {__LINE__, {1 / e5000, 0}, 1},
-        {__LINE__, {1e-300L, 0}, 2},
-        {__LINE__, {0, -1e-18L}, 2},
-        {__LINE__, {1.1e-18L, 0}, 3},
-        {__LINE__, {6e-19L, 6e-19L}, 3},
-        {__LINE__, {-5, 7}, 3},
-        {__LINE__, {std::numeric_limits<long double>::quiet_NaN(), 0}, 3},
-        {__LINE__, {9.9e17L, 0}, 3},
-        {__LINE__, {1e18L, 0}, 4},
-        {__LINE__, {6e17L, -6e17L}, 4},
-        {__LINE__, {-1e2000L, 0}, 4},
-        {__LINE__, {e5000, 0}, 5},
-        {__LINE__, {0, 1e2200L}, 5},
+        {{0, 0}, 1}, {{1 / e5000, 0}, 1}, {{1e-300L, 0}, 2}, {{0, -1e-18L}, 2}, {{1.1e-18L, 0}, 3},
+        {{6e-19L, 6e-19L}, 3}, {{-5, 7}, 3},
+        {{std::numeric_limits<long double>::quiet_NaN(), 0}, 3}, {{9.9e17L, 0}, 3}, {{1e18L, 0}, 4},
+        {{6e17L, -6e17L}, 4}, {{-1e2000L, 0}, 4}, {{e5000, 0}, 5}, {{0, 1e2200L}, 5},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "row at line " << row.line << ": " << testing::Show(row.v));
+        SCOPED_TRACE(testing::Show(row.v));
         EXPECT_EQ(MagnitudeClass(row.v), row.expected);
     }
 }
 
 struct OperationRow {
-    int line;
     const char* text;
     bool complexMode;
     ComplexValue a, b;
@@ -56,7 +44,7 @@ struct OperationRow {
 
 void CheckOperation(bool (*operation)(bool, const ComplexValue&, const ComplexValue&, ComplexValue&),
                     const OperationRow& row) {
-    SCOPED_TRACE(::testing::Message() << "row at line " << row.line << ": " << row.text);
+    SCOPED_TRACE(row.text);
     ComplexValue result;
     ASSERT_EQ(operation(row.complexMode, row.a, row.b, result), row.defined) << "got " << testing::Show(result);
     if (row.defined) {
@@ -69,25 +57,25 @@ void CheckOperation(bool (*operation)(bool, const ComplexValue&, const ComplexVa
 // through logarithms.
 TEST(Arithmetic, MultiplyFollowsTheMagnitudeClasses) {
     const OperationRow rows[] = {
-        {__LINE__, "2 * 3 = 6", kReal, {2, 0}, {3, 0}, true, {6, 0}},
-        {__LINE__, "1e17 * 100 = 1e19, huge times normal", kReal, {1e17L, 0}, {100, 0}, true, {1e19L, 0}},
-        {__LINE__, "1e20 * 3 = 3e20, huge times normal", kReal, {1e20L, 0}, {3, 0}, true, {3e20L, 0}},
-        {__LINE__, "3 * 1e20 = 3e20, normal times huge", kReal, {3, 0}, {1e20L, 0}, true, {3e20L, 0}},
-        {__LINE__, "1e18 * 1e18 undefined", kReal, {1e18L, 0}, {1e18L, 0}, false, {}},
-        {__LINE__, "1e-20 * 1e20 = 1 by logarithms", kReal, {1e-20L, 0}, {1e20L, 0}, true, {1, 0}},
-        {__LINE__, "-1e-20 * 1e20 = -1", kReal, {-1e-20L, 0}, {1e20L, 0}, true, {-1, 0}},
-        {__LINE__, "1e20 * -1e-30 = -1e-10", kReal, {1e20L, 0}, {-1e-30L, 0}, true, {-1e-10L, 0}},
-        {__LINE__, "1e-100 * 1e19: logarithm sum beyond 42, undefined", kReal, {1e-100L, 0}, {1e19L, 0}, false, {}},
-        {__LINE__, "0 * 1e20 undefined", kReal, {0, 0}, {1e20L, 0}, false, {}},
-        {__LINE__, "1e-20 * 1e-20 = 1e-40, tiny times tiny", kReal, {1e-20L, 0}, {1e-20L, 0}, true, {1e-40L, 0}},
-        {__LINE__, "0 * 5 = 0", kReal, {0, 0}, {5, 0}, true, {0, 0}},
-        {__LINE__, "enormous * 1 undefined", kReal, {1e2200L, 0}, {1, 0}, false, {}},
-        {__LINE__, "(1 + 2i)(3 - i) = 5 + 5i", kComplex, {1, 2}, {3, -1}, true, {5, 5}},
-        {__LINE__, "complex 1e10 * 1e10 above 1e18 undefined", kComplex, {1e10L, 0}, {0, 1e10L}, false, {}},
-        {__LINE__, "complex 1e-10 * 1e-10 flushed to 0", kComplex, {1e-10L, 0}, {1e-10L, 0}, true, {0, 0}},
-        {__LINE__, "complex huge operand undefined", kComplex, {1e18L, 0}, {1e-5L, 0}, false, {}},
-        {__LINE__, "a NaN operand gives no number: undefined", kReal, {std::numeric_limits<long double>::quiet_NaN(), 0}, {2, 0}, false, {}},
-        {__LINE__, "a NaN operand gives no number: undefined (complex)", kComplex, {0, std::numeric_limits<long double>::quiet_NaN()}, {2, 0}, false, {}},
+        {"2 * 3 = 6", kReal, {2, 0}, {3, 0}, true, {6, 0}},
+        {"1e17 * 100 = 1e19, huge times normal", kReal, {1e17L, 0}, {100, 0}, true, {1e19L, 0}},
+        {"1e20 * 3 = 3e20, huge times normal", kReal, {1e20L, 0}, {3, 0}, true, {3e20L, 0}},
+        {"3 * 1e20 = 3e20, normal times huge", kReal, {3, 0}, {1e20L, 0}, true, {3e20L, 0}},
+        {"1e18 * 1e18 undefined", kReal, {1e18L, 0}, {1e18L, 0}, false, {}},
+        {"1e-20 * 1e20 = 1 by logarithms", kReal, {1e-20L, 0}, {1e20L, 0}, true, {1, 0}},
+        {"-1e-20 * 1e20 = -1", kReal, {-1e-20L, 0}, {1e20L, 0}, true, {-1, 0}},
+        {"1e20 * -1e-30 = -1e-10", kReal, {1e20L, 0}, {-1e-30L, 0}, true, {-1e-10L, 0}},
+        {"1e-100 * 1e19: logarithm sum beyond 42, undefined", kReal, {1e-100L, 0}, {1e19L, 0}, false, {}},
+        {"0 * 1e20 undefined", kReal, {0, 0}, {1e20L, 0}, false, {}},
+        {"1e-20 * 1e-20 = 1e-40, tiny times tiny", kReal, {1e-20L, 0}, {1e-20L, 0}, true, {1e-40L, 0}},
+        {"0 * 5 = 0", kReal, {0, 0}, {5, 0}, true, {0, 0}},
+        {"enormous * 1 undefined", kReal, {1e2200L, 0}, {1, 0}, false, {}},
+        {"(1 + 2i)(3 - i) = 5 + 5i", kComplex, {1, 2}, {3, -1}, true, {5, 5}},
+        {"complex 1e10 * 1e10 above 1e18 undefined", kComplex, {1e10L, 0}, {0, 1e10L}, false, {}},
+        {"complex 1e-10 * 1e-10 flushed to 0", kComplex, {1e-10L, 0}, {1e-10L, 0}, true, {0, 0}},
+        {"complex huge operand undefined", kComplex, {1e18L, 0}, {1e-5L, 0}, false, {}},
+        {"a NaN operand gives no number: undefined", kReal, {std::numeric_limits<long double>::quiet_NaN(), 0}, {2, 0}, false, {}},
+        {"a NaN operand gives no number: undefined (complex)", kComplex, {0, std::numeric_limits<long double>::quiet_NaN()}, {2, 0}, false, {}},
     };
     for (const OperationRow& row : rows)
         CheckOperation(Multiply, row);
@@ -95,21 +83,21 @@ TEST(Arithmetic, MultiplyFollowsTheMagnitudeClasses) {
 
 TEST(Arithmetic, DivideRefusesHugeDividendsAndTinyDivisors) {
     const OperationRow rows[] = {
-        {__LINE__, "1/0 undefined", kReal, {1, 0}, {0, 0}, false, {}},
-        {__LINE__, "0/5 = 0", kReal, {0, 0}, {5, 0}, true, {0, 0}},
-        {__LINE__, "7/2 = 3.5", kReal, {7, 0}, {2, 0}, true, {3.5L, 0}},
-        {__LINE__, "2e18 / 4 undefined: dividend above 1e18", kReal, {2e18L, 0}, {4, 0}, false, {}},
-        {__LINE__, "1 / 5e-19 undefined: divisor below 1e-18", kReal, {1, 0}, {5e-19L, 0}, false, {}},
-        {__LINE__, "1e10 / 1e-9 undefined: quotient above 1e18", kReal, {1e10L, 0}, {1e-9L, 0}, false, {}},
-        {__LINE__, "1e-10 / 1e10 flushed to 0", kReal, {1e-10L, 0}, {1e10L, 0}, true, {0, 0}},
-        {__LINE__, "(5 + 5i)/(3 - i) = 1 + 2i", kComplex, {5, 5}, {3, -1}, true, {1, 2}},
-        {__LINE__, "complex 1/1e-10 = 1e10, by the true |b|^2", kComplex, {1, 0}, {1e-10L, 0}, true, {1e10L, 0}},
-        {__LINE__, "complex 1e-12/(1e-12 i) = -i", kComplex, {1e-12L, 0}, {0, 1e-12L}, true, {0, -1}},
-        {__LINE__, "complex 1/(2e-18 + 0i) = 5e17", kComplex, {1, 0}, {2e-18L, 0}, true, {5e17L, 0}},
-        {__LINE__, "complex divisor |Re| + |Im| below 1e-18 undefined", kComplex, {1, 0}, {4e-19L, 4e-19L}, false, {}},
-        {__LINE__, "complex 1 / 1e2400 flushed to 0 without overflow", kComplex, {1, 0}, {1e2400L, 1e2400L}, true, {0, 0}},
-        {__LINE__, "complex 1e17 / (1e-2 i) undefined", kComplex, {1e17L, 0}, {0, 1e-2L}, false, {}},
-        {__LINE__, "a NaN divisor gives no number: undefined", kReal, {1, 0}, {std::numeric_limits<long double>::quiet_NaN(), 0}, false, {}},
+        {"1/0 undefined", kReal, {1, 0}, {0, 0}, false, {}},
+        {"0/5 = 0", kReal, {0, 0}, {5, 0}, true, {0, 0}},
+        {"7/2 = 3.5", kReal, {7, 0}, {2, 0}, true, {3.5L, 0}},
+        {"2e18 / 4 undefined: dividend above 1e18", kReal, {2e18L, 0}, {4, 0}, false, {}},
+        {"1 / 5e-19 undefined: divisor below 1e-18", kReal, {1, 0}, {5e-19L, 0}, false, {}},
+        {"1e10 / 1e-9 undefined: quotient above 1e18", kReal, {1e10L, 0}, {1e-9L, 0}, false, {}},
+        {"1e-10 / 1e10 flushed to 0", kReal, {1e-10L, 0}, {1e10L, 0}, true, {0, 0}},
+        {"(5 + 5i)/(3 - i) = 1 + 2i", kComplex, {5, 5}, {3, -1}, true, {1, 2}},
+        {"complex 1/1e-10 = 1e10, by the true |b|^2", kComplex, {1, 0}, {1e-10L, 0}, true, {1e10L, 0}},
+        {"complex 1e-12/(1e-12 i) = -i", kComplex, {1e-12L, 0}, {0, 1e-12L}, true, {0, -1}},
+        {"complex 1/(2e-18 + 0i) = 5e17", kComplex, {1, 0}, {2e-18L, 0}, true, {5e17L, 0}},
+        {"complex divisor |Re| + |Im| below 1e-18 undefined", kComplex, {1, 0}, {4e-19L, 4e-19L}, false, {}},
+        {"complex 1 / 1e2400 flushed to 0 without overflow", kComplex, {1, 0}, {1e2400L, 1e2400L}, true, {0, 0}},
+        {"complex 1e17 / (1e-2 i) undefined", kComplex, {1e17L, 0}, {0, 1e-2L}, false, {}},
+        {"a NaN divisor gives no number: undefined", kReal, {1, 0}, {std::numeric_limits<long double>::quiet_NaN(), 0}, false, {}},
     };
     for (const OperationRow& row : rows)
         CheckOperation(Divide, row);
@@ -137,22 +125,16 @@ TEST(Arithmetic, RoundHalfDown) {
 
 TEST(Arithmetic, IsExactIntegerWithinTheZeroTolerance) {
     const struct {
-        int line;
         ComplexValue v;
         bool expected;
         long double n;
     } rows[] = {
-        {__LINE__, {3, 0}, true, 3},
-        {__LINE__, {-4, 0}, true, -4},
-        {__LINE__, {3 + 1e-17L, 0}, false, 3},
-        {__LINE__, {3, 1e-17L}, false, 3},
-        {__LINE__, {3, 5e-19L}, true, 3},
-        {__LINE__, {2.5L, 0}, false, 2},
-        {__LINE__, {3e9L, 0}, false, 2147483647.0L},
-        {__LINE__, {2147483647.0L, 0}, true, 2147483647.0L},
+        {{3, 0}, true, 3}, {{-4, 0}, true, -4}, {{3 + 1e-17L, 0}, false, 3},
+        {{3, 1e-17L}, false, 3}, {{3, 5e-19L}, true, 3}, {{2.5L, 0}, false, 2},
+        {{3e9L, 0}, false, 2147483647.0L}, {{2147483647.0L, 0}, true, 2147483647.0L},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "row at line " << row.line);
+        SCOPED_TRACE(testing::Show(row.v));
         long double n = 0;
         EXPECT_EQ(IsExactInteger(row.v, n), row.expected);
         EXPECT_EQ(n, row.n);
@@ -164,15 +146,8 @@ TEST(Arithmetic, PointAngle) {
     const struct {
         long double x, y, expected;
     } rows[] = {
-        {1, 0, 0},
-        {-1, 0, kPi},
-        {-1, -0.0L, kPi},
-        {-1, 1, 3 * kPi / 4},
-        {-1, -1, -3 * kPi / 4},
-        {0, 0, kPi / 2},
-        {0, -2, -kPi / 2},
-        {1e-19L, -5, -kPi / 2},
-        {-1e-19L, 5, kPi / 2},
+        {1, 0, 0}, {-1, 0, kPi}, {-1, -0.0L, kPi}, {-1, 1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4},
+        {0, 0, kPi / 2}, {0, -2, -kPi / 2}, {1e-19L, -5, -kPi / 2}, {-1e-19L, 5, kPi / 2},
         {2, 2, kPi / 4},
     };
     for (const auto& row : rows) {
@@ -185,27 +160,21 @@ TEST(Arithmetic, PointAngle) {
 // Binary exponentiation with Multiply; a negative exponent takes the reciprocal first.
 TEST(Arithmetic, IntegerPowerMultipliesWithTheGuards) {
     const struct {
-        int line;
         bool complexMode;
         ComplexValue base;
         long double n;
         bool defined;
         ComplexValue expected;
     } rows[] = {
-        {__LINE__, kReal, {2, 0}, 10, true, {1024, 0}},
-        {__LINE__, kReal, {2, 0}, -2, true, {0.25L, 0}},
-        {__LINE__, kReal, {-3, 0}, 3, true, {-27, 0}},
-        {__LINE__, kReal, {0, 0}, 0, true, {1, 0}},
-        {__LINE__, kReal, {0, 0}, -1, false, {}},
-        {__LINE__, kReal, {1e5L, 0}, 4, true, {1e20L, 0}},
-        {__LINE__, kReal, {1e5L, 0}, 8, false, {}},
-        {__LINE__, kReal, {1.0000001L, 0}, 2147483647.0L, false, {}},
-        {__LINE__, kComplex, {1, 1}, 8, true, {16, 0}},
-        {__LINE__, kComplex, {0, 1}, -3, true, {0, 1}},
-        {__LINE__, kComplex, {1e5L, 0}, 4, false, {}},
+        {kReal, {2, 0}, 10, true, {1024, 0}}, {kReal, {2, 0}, -2, true, {0.25L, 0}},
+        {kReal, {-3, 0}, 3, true, {-27, 0}}, {kReal, {0, 0}, 0, true, {1, 0}},
+        {kReal, {0, 0}, -1, false, {}}, {kReal, {1e5L, 0}, 4, true, {1e20L, 0}},
+        {kReal, {1e5L, 0}, 8, false, {}}, {kReal, {1.0000001L, 0}, 2147483647.0L, false, {}},
+        {kComplex, {1, 1}, 8, true, {16, 0}}, {kComplex, {0, 1}, -3, true, {0, 1}},
+        {kComplex, {1e5L, 0}, 4, false, {}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "row at line " << row.line);
+        SCOPED_TRACE(::testing::Message() << testing::Show(row.base) << "^" << row.n);
         ComplexValue result;
         ASSERT_EQ(IntegerPower(row.complexMode, row.base, row.n, result), row.defined) << testing::Show(result);
         if (row.defined) {
