@@ -1,6 +1,7 @@
 // The command line, run as the built program: a row per option and exit code of --eval,
 // --export, --help and --version, and the pictures --export writes. The values behind
-// --eval are the compiler's and the evaluator's, tested in tests/expr.
+// --eval are the compiler's and the evaluator's, tested in tests/expr. A second start
+// hands its file to the running one.
 #include "resources/Resources.h"
 #include "tests/support/Process.h"
 #include "tests/support/ScratchFolder.h"
@@ -11,17 +12,21 @@
 
 #include <QImage>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 std::string Error(int code) { return "erro " + std::to_string(code) + ": " + res::Message(code) + "\n"; }
 
@@ -248,6 +253,57 @@ TEST_F(CommandLineTest, ExportedSvgPdfTeXAndDocumentAgain) {
     ASSERT_EQ(Start({"--export", Example("familia.kv2"), Out("f.KV2")}).Wait(), std::optional<int>(0));
     ASSERT_EQ(Start({"--export", Out("f.KV2"), Out("f.png"), "--size", "200x150"}).Wait(), std::optional<int>(0));
     EXPECT_GT(ForegroundPixels(QImage(QString::fromStdString(Out("f.png")))), 100);
+}
+
+// Waits until the log has `count` lines, for 20 s at most; gives what it has then.
+std::vector<std::string> WaitForLines(const fs::path& path, std::size_t count) {
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    for (;; std::this_thread::sleep_for(20ms)) {
+        std::vector<std::string> lines;
+        std::ifstream in(path);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        if (lines.size() >= count || std::chrono::steady_clock::now() >= end)
+            return lines;
+    }
+}
+
+// A second start hands its file to the running one and ends with 0; the running one
+// reports what it opened through KORVANE_OPEN_LOG.
+TEST_F(CommandLineTest, SecondStartHandsItsFileOverAndEnds) {
+    const fs::path dir = folder.Path(), log = dir / "open.log";
+    const std::vector<std::string> environment = {
+        "KORVANE_CONFIG_DIR=" + (dir / "config").string(), "KORVANE_OPEN_LOG=" + log.string(),
+        "QT_QPA_PLATFORM=offscreen"};
+    const auto start = [&](const std::string& path, const fs::path& cwd = {}) {
+        const std::vector<std::string> args{path};
+        return std::make_unique<testing::Process>(KORVANE_BINARY, args, environment, cwd);
+    };
+    const std::string first = (dir / "first.kv2").string();
+    const auto running = start(first);
+    // The command-line document opens at the first paint, after the instance is claimed.
+    std::vector<std::string> opened{"plane\tsemnome1.kv2\t" + first};
+    ASSERT_EQ(WaitForLines(log, 1), opened);
+
+    const std::string second = (dir / "second.KV3").string();
+    EXPECT_EQ(start(second)->Wait(20s), std::optional<int>(0));
+    opened.push_back("space\tsemnome1.kv3\t" + second);
+    EXPECT_EQ(WaitForLines(log, 2), opened);
+
+    // A one-character name only raises the frame.
+    EXPECT_EQ(start("x")->Wait(20s), std::optional<int>(0));
+    // A folder with a dot in its name is no extension.
+    const std::string dotted = (dir / "aulas.2026" / "parabola.kv2").string();
+    EXPECT_EQ(start(dotted)->Wait(20s), std::optional<int>(0));
+    opened.push_back("plane\tsemnome2.kv2\t" + dotted);
+    EXPECT_EQ(WaitForLines(log, 3), opened);
+    // A relative path is resolved in the folder of the start that names it.
+    fs::create_directories(dir / "sub");
+    EXPECT_EQ(start("../third.kv2", dir / "sub")->Wait(20s), std::optional<int>(0));
+    opened.push_back("plane\tsemnome3.kv2\t" + (dir / "third.kv2").string());
+    EXPECT_EQ(WaitForLines(log, 4), opened);
+
+    EXPECT_TRUE(running->Running());
 }
 
 } // namespace

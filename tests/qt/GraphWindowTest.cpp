@@ -1,10 +1,22 @@
-// A plane window on the real Qt platform, offscreen: the axis lines lie on the pixel row
-// and column that the mapping gives, the printed page, a letter's slider dragged with the
-// mouse moves its curve on the screen, and a picture can be kept for a look
-// (KORVANE_SCREENSHOT_DIR).
+// Windows on the real Qt platform, offscreen. The frame paints its background, F2 opens a
+// plane window and "&Mapeador" the mapper's pair. The plane window: the axis lines lie on
+// the pixel row and column that the mapping gives, the printed page, a letter's slider
+// dragged with the mouse moves its curve on the screen (pictures for a look with
+// KORVANE_SCREENSHOT_DIR). A round of the game with a wrong guess shows the target, the
+// guess in red and the asymptote in blue; the stereogram of the example surface is random
+// dots over the two guide discs (with KORVANE_WRITE_EXAMPLES, examples/adivinhar.png and
+// examples/estereograma.png).
+// The core's headers come before Qt's, whose "slots" is a macro.
+#include "app/EmptyWindowFactory.h"
+#include "app/TPlotFrame.h"
 #include "expr/LetterParameters.h"
+#include "expr/RandomGenerator.h"
+#include "graph/ColourTable.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
+#include "space/TPlot3Win.h"
+#include "windows/TPlotGWin.h"
+
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtWindow.h"
@@ -14,6 +26,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -24,6 +38,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <memory>
+#include <set>
 
 namespace korvane {
 namespace {
@@ -32,6 +49,10 @@ using testing::ProcessEventsUntil;
 using testing::TopLevelTitled;
 
 bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
+
+int CountRgb(const QImage& image, platform::Rgb rgb) {
+    return testing::CountColour(image, QColor(rgb.r, rgb.g, rgb.b));
+}
 
 WindowOptions PlaneOptions() {
     WindowOptions options;
@@ -50,43 +71,20 @@ struct QtPlaneWindow {
     TPlot2Win window{platform, PlaneOptions(), nullptr};
 };
 
-// The window's client area made 400 x 300 and drawn; null when it did not happen.
-QWidget* DrawnAt400By300(TPlot2Win& window) {
+// The window's client area made `width` x `height` and drawn; null when it did not happen.
+template <class Window> QWidget* DrawnAt(Window& window, int width = 400, int height = 300) {
     platform::QtWindowWidget* widget = static_cast<platform::QtWindow*>(window.GetWindow())->Widget();
     QWidget* client = widget->Client();
     if (!ProcessEventsUntil([&] { return client->width() > 0; }))
         return nullptr;
-    widget->resize(widget->width() + 400 - client->width(), widget->height() + 300 - client->height());
+    widget->resize(widget->size() + QSize(width, height) - client->size());
+    const View& view = window.GetView();
     if (!ProcessEventsUntil([&] {
-            return window.GetView().clientW == 400 && window.GetView().clientH == 300 && window.PictureValid();
+            return view.clientW == width && view.clientH == height && window.PictureValid();
         }))
         return nullptr;
     QApplication::processEvents();
     return client;
-}
-
-TEST(GraphWindow, AxisLinesLieWhereTheMappingPutsThem) {
-    QtPlaneWindow plane;
-    TPlot2Win& window = plane.window;
-    QWidget* client = DrawnAt400By300(window);
-    ASSERT_NE(client, nullptr);
-    const QImage shot = client->grab().toImage();
-    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
-        shot.save(QString::fromUtf8(keep) + "/graph-window.png");
-    ASSERT_EQ(shot.width(), 400);
-    ASSERT_EQ(shot.height(), 300);
-
-    const View& view = window.GetView();
-    const int row = view.ToPixelYInt(0), column = view.ToPixelXInt(0);
-    EXPECT_EQ(row, 150);
-    EXPECT_EQ(column, 200);
-    // Away from ticks, grid lines and labels: x = -3.5 and y = 2.5.
-    const int sampleX = view.ToPixelXInt(-3.5L), sampleY = view.ToPixelYInt(2.5L);
-    EXPECT_TRUE(IsDark(shot.pixelColor(sampleX, row))) << "x axis at row " << row;
-    EXPECT_TRUE(IsDark(shot.pixelColor(column, sampleY))) << "y axis at column " << column;
-    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row - 3)));
-    EXPECT_FALSE(IsDark(shot.pixelColor(column + 3, sampleY)));
-    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row + 3)));
 }
 
 // The centres of the first and the last dark run of pixels along row or column `at`.
@@ -105,26 +103,62 @@ std::pair<double, double> OuterLineCentres(const QImage& page, bool row, int at)
     return {(dark.front() + dark[firstEnd] + 1) / 2.0, (dark[lastStart] + dark.back() + 1) / 2.0};
 }
 
-// Through the real printer into a PDF file, the page rendered by Ghostscript at 254 dpi
-// (100 pixels a centimetre): one centimetre per unit prints the 10-unit window 10 cm wide,
-// 7.5 cm high as the client's 4:3, its frame one inch from the paper's corner.
-TEST(GraphWindow, PrintedPageHasThePictureWhereAndAsLargeAsChosen) {
-    QtPlaneWindow plane;
-    TPlot2Win& window = plane.window;
-    ASSERT_NE(DrawnAt400By300(window), nullptr);
-    ASSERT_EQ(window.GetView().rx, 5);
-    SettingsRecord& settings = window.HeaderSettings();
+// `print` into a PDF file at 1 cm a unit, an inch from the paper's corner, the page
+// rendered by Ghostscript at 254 dpi (100 pixels a centimetre).
+QImage PrintedPage(SettingsRecord& settings, const testing::ScratchFolder& folder,
+                   const std::function<int(platform::QtPrinter&)>& print) {
     settings.printValues[0] = 1 / 2.54L, settings.printValues[1] = -1;
     settings.printValues[2] = settings.printValues[3] = 1;
-    settings.printFlags[0] = true;
     platform::QtPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
-    printer.Device().setOutputFileName(QString::fromStdString(plane.folder.File("page.pdf")));
-    ASSERT_EQ(window.Output().PrintOn(printer), 0);
+    printer.Device().setOutputFileName(QString::fromStdString(folder.File("page.pdf")));
+    EXPECT_EQ(print(printer), 0);
     testing::Process gs("/usr/bin/gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pnggray", "-r254",
-                                        "-sOutputFile=" + plane.folder.File("page.png"), plane.folder.File("page.pdf")});
-    ASSERT_EQ(gs.Wait(), 0);
-    const QImage page(QString::fromStdString(plane.folder.File("page.png")));
+                                        "-sOutputFile=" + folder.File("page.png"), folder.File("page.pdf")});
+    EXPECT_EQ(gs.Wait(), 0);
+    return QImage(QString::fromStdString(folder.File("page.png")));
+}
+
+// The smallest rectangle holding every dark pixel of the page.
+QRect Inked(const QImage& page) {
+    QRect inked;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                inked |= QRect(x, y, 1, 1);
+    return inked;
+}
+
+// The axis lines lie where the mapping puts them. Through the real printer, one centimetre
+// per unit prints the 10-unit window 10 cm wide, 7.5 cm high as the client's 4:3, its frame
+// one inch from the paper's corner.
+TEST(GraphWindow, AxesOnTheScreenAndOnThePrintedPage) {
+    QtPlaneWindow plane;
+    TPlot2Win& window = plane.window;
+    QWidget* client = DrawnAt(window);
+    ASSERT_NE(client, nullptr);
+    const QImage shot = client->grab().toImage();
+    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+        shot.save(QString::fromUtf8(keep) + "/graph-window.png");
+    ASSERT_EQ(shot.width(), 400);
+    ASSERT_EQ(shot.height(), 300);
+
+    const View& view = window.GetView();
+    const int row = view.ToPixelYInt(0), column = view.ToPixelXInt(0);
+    EXPECT_EQ(row, 150);
+    EXPECT_EQ(column, 200);
+    // Away from ticks, grid lines and labels: x = -3.5 and y = 2.5.
+    const int sampleX = view.ToPixelXInt(-3.5L), sampleY = view.ToPixelYInt(2.5L);
+    EXPECT_TRUE(IsDark(shot.pixelColor(sampleX, row))) << "x axis at row " << row;
+    EXPECT_TRUE(IsDark(shot.pixelColor(column, sampleY))) << "y axis at column " << column;
+    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row - 3)));
+    EXPECT_FALSE(IsDark(shot.pixelColor(column + 3, sampleY)));
+    EXPECT_FALSE(IsDark(shot.pixelColor(sampleX, row + 3)));
+
+    ASSERT_EQ(view.rx, 5);
+    window.HeaderSettings().printFlags[0] = true;
+    const auto print = [&](platform::QtPrinter& p) { return window.Output().PrintOn(p); };
+    const QImage page = PrintedPage(window.HeaderSettings(), plane.folder, print);
     ASSERT_FALSE(page.isNull());
     // The frame's lines along a row and a column inside grid cells, by their centres: pens
     // and arrows reach past the picture's edge by half their width.
@@ -134,12 +168,8 @@ TEST(GraphWindow, PrintedPageHasThePictureWhereAndAsLargeAsChosen) {
     EXPECT_NEAR(top, 254, 2);
     EXPECT_NEAR(right - left, 1000, 4) << "10 cm";
     EXPECT_NEAR(bottom - top, 750, 4) << "7.5 cm";
-    QRect inked;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                inked |= QRect(x, y, 1, 1);
-    EXPECT_TRUE(QRectF(left - 3, top - 3, right - left + 6, bottom - top + 6).contains(inked)) << "arrows clipped";
+    EXPECT_TRUE(QRectF(left - 3, top - 3, right - left + 6, bottom - top + 6).contains(Inked(page)))
+        << "arrows clipped";
 }
 
 void SendMouse(QWidget* to, QEvent::Type type, QPoint at) {
@@ -166,7 +196,7 @@ bool InkNear(const QImage& shot, int x, int y) {
 TEST(GraphWindow, DraggingASliderMovesTheCurveOnTheScreen) {
     QtPlaneWindow plane;
     TPlot2Win& window = plane.window;
-    QWidget* client = DrawnAt400By300(window);
+    QWidget* client = DrawnAt(window);
     ASSERT_NE(client, nullptr);
     const int e = window.Examples().Append(kExplicit, 12);
     window.Examples()[e].texts[1] = "asin(x)";
@@ -218,24 +248,141 @@ TEST(GraphWindow, DraggingASliderMovesTheCurveOnTheScreen) {
     window.SetModified(false); // closing asks nothing
 }
 
-// The modeless view and grid dialogs open as windows of their own and stay open.
-TEST(GraphWindow, ViewAndGridDialogsShow) {
-    QtPlaneWindow plane;
-    TPlot2Win& window = plane.window;
-    struct Row {
-        int command;
-        const char* title;
-        const char* shot;
-    } rows[] = {{104, "janela", "/view-dialog.png"}, {320, "grade", "/grid-dialog.png"}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.title);
-        window.OnCommand(r.command);
-        QWidget* dialog = nullptr;
-        ASSERT_TRUE(ProcessEventsUntil([&] { return (dialog = TopLevelTitled(QString::fromUtf8(r.title))) != nullptr; }));
-        if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
-            dialog->grab().toImage().save(QString::fromUtf8(keep) + r.shot);
+TEST(GuessWindow, RoundWithAWrongGuess) {
+    const testing::ConfigFolder folder;
+    platform::QtPlatform platform;
+    RandomGenerator random(20261207);
+    WindowOptions options;
+    options.title = "adivinhe minha equação";
+    options.readSettings = false;
+    TPlotGWin game(platform, options, nullptr, random);
+    QWidget* client = DrawnAt(game, 560, 420);
+    ASSERT_NE(client, nullptr);
+    // A rational function of three factors: its pole gives a vertical asymptote.
+    game.Settings().flags.fill(false);
+    game.Settings().flags[kFamilyRational] = true;
+    game.Settings().lowest = game.Settings().highest = 3;
+    game.NewTarget();
+    ASSERT_FALSE(game.Target().verticals.empty()) << game.Target().text;
+    game.JudgeGuessText("(x-1)(x+2)/(x-3)");
+    ASSERT_EQ(game.Examples().LastExample(), 1) << "the guess is wrong";
+    ASSERT_TRUE(ProcessEventsUntil([&] { return game.PictureValid(); }));
+    QApplication::processEvents();
+    const QImage shot = client->grab().toImage();
+    if (const char* out = std::getenv("KORVANE_WRITE_EXAMPLES"))
+        shot.save(QString::fromUtf8(out) + "/adivinhar.png");
+    EXPECT_GT(CountRgb(shot, ColourRGB(0)), 200) << "the target in black";
+    EXPECT_GT(CountRgb(shot, ColourRGB(4)), 200) << "the guess in red";
+    const int column = game.GetView().ToPixelXInt(game.Target().verticals.front());
+    EXPECT_GT(CountRgb(shot.copy(column, 0, 1, shot.height()), {0, 0, 255}), 50)
+        << "the asymptote, dashed";
+    game.GetWindow()->Close();
+}
+
+TEST(StereogramWindow, PictureOfTheExampleSurface) {
+    const testing::ConfigFolder folder;
+    platform::QtPlatform platform;
+    RandomGenerator::Program().Seed(20261208);
+    WindowOptions options;
+    options.readSettings = false;
+    TPlot3Win space(platform, options, nullptr);
+    ASSERT_EQ(space.OpenDocument(std::string(KORVANE_SOURCE_DIR) + "/examples/estereograma.kv3"), 0);
+    space.DrawStereogramWindow();
+    TRDSWin* rds = space.StereogramWindow();
+    ASSERT_NE(rds, nullptr);
+    QWidget* client = static_cast<platform::QtWindow*>(rds->GetWindow())->Widget()->Client();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return rds->PictureValid() && client->width() > 0; }));
+    QApplication::processEvents();
+    const QImage shot = client->grab().toImage();
+    if (const char* out = std::getenv("KORVANE_WRITE_EXAMPLES"))
+        shot.save(QString::fromUtf8(out) + "/estereograma.png");
+    const int dots = CountRgb(shot, ColourRGB(space.Examples()[0].Colour()));
+    EXPECT_GT(dots, shot.width() * shot.height() / 20) << "about a tenth of the picture in dots";
+    EXPECT_FALSE(rds->Stopped());
+
+    // Printed into a PDF at 1 cm a unit, an inch from the corner, read back at 100 dots a
+    // centimetre: the dots and the guide dots fill the picture's place to its edges.
+    const auto print = [&](platform::QtPrinter& p) { return rds->Output().PrintOn(p); };
+    const QRect inked = Inked(PrintedPage(rds->HeaderSettings(), folder, print));
+    const QRectF place(254, 254, 200 * rds->GetView().rx, 200 * rds->GetView().ry);
+    EXPECT_TRUE(place.adjusted(-3, -3, 3, 3).contains(inked)) << "within the picture's place";
+    EXPECT_GT(inked.right(), place.right() - place.width() / 20) << "to its right edge";
+    EXPECT_GT(inked.bottom(), place.bottom() - place.height() / 20) << "the guide dots at its foot";
+}
+
+
+// The colours of a window's picture, sampled every third pixel once its paints have come.
+std::size_t ColoursOf(QWidget* window) {
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = 0; x < picture.width(); x += 3)
+            colours.insert(picture.pixel(x, y));
+    return colours.size();
+}
+
+class ShellFrameTest : public ::testing::Test {
+protected:
+    ShellFrameTest() {
+        frame_->SetupWindow();
+        frame_->Show();
     }
-    EXPECT_NE(window.ViewDialog(), nullptr);
+    QWidget* FrameWidget() { return static_cast<platform::QtWindow&>(frame_->GetWindow()).Widget(); }
+
+private:
+    testing::ConfigFolder folder_;
+
+protected:
+    RandomGenerator random_{7};
+    platform::QtPlatform platform_;
+    EmptyWindowFactory factory_{platform_};
+    std::unique_ptr<TPlotFrame> frame_ = std::make_unique<TPlotFrame>(platform_, factory_, random_, "");
+};
+
+// The frame paints its background; F2 opens a plane window.
+TEST_F(ShellFrameTest, FrameShowsItsBackgroundAndF2OpensAPlaneWindow) {
+    QWidget* widget = FrameWidget();
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return widget->isVisible(); }));
+    // The first paint comes when it comes: wait for the background colour, not for a time.
+    QImage shot;
+    const QColor background(64, 128, 128);
+    EXPECT_TRUE(ProcessEventsUntil([&] {
+        shot = widget->grab().toImage();
+        return shot.pixelColor(shot.width() / 2, shot.height() - 10) == background;
+    })) << "the centre stays " << shot.pixelColor(shot.width() / 2, shot.height() - 10).name().toStdString();
+    if (const char* keep = std::getenv("KORVANE_SCREENSHOT_DIR"))
+        shot.save(QString::fromUtf8(keep) + "/frame.png");
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    ASSERT_TRUE(ProcessEventsUntil([] { return TopLevelTitled("semnome1.kv2") != nullptr; }));
+    EXPECT_EQ(frame_->OpenWindowCount(), 1u);
+    // It is the plane window: a picture with axes on its background, not an empty client.
+    QWidget* plane = TopLevelTitled("semnome1.kv2");
+    ProcessEventsUntil([&] { return plane->isVisible(); });
+    EXPECT_GE(ColoursOf(plane), 3u);
+}
+
+// "&Mapeador" (405) opens the pair: the domain with the plane window's tools in its menu
+// bar, and the range named after it, showing a picture of its own.
+TEST_F(ShellFrameTest, MapperCommandOpensTheDomainAndItsRange) {
+    frame_->OnCommand(405);
+    QWidget* domain = nullptr;
+    QWidget* range = nullptr;
+    ASSERT_TRUE(ProcessEventsUntil([&] {
+        domain = TopLevelTitled(QString::fromUtf8("domínio1.ma2"));
+        range = TopLevelTitled(QString::fromUtf8("contradomínio [domínio1.ma2]"));
+        return domain && range && domain->isVisible() && range->isVisible();
+    }));
+    QStringList menus;
+    for (QMenuBar* bar : domain->findChildren<QMenuBar*>())
+        for (QAction* action : bar->actions())
+            menus << action->text();
+    EXPECT_TRUE(menus.contains("&Um") && menus.contains("&Dois") && menus.contains("&Mapa")) << menus.join(" ").toStdString();
+    EXPECT_GE(ColoursOf(range), 3u) << "grid and axes on the range's background";
+    EXPECT_EQ(frame_->OpenWindowCount(), 2u);
 }
 
 } // namespace
