@@ -1,6 +1,7 @@
 // A document with system solutions, dy/dx solutions and searched implicit pieces, saved
 // and opened again in a new window, draws the very same picture: the pieces come back
 // from the file and are replayed, not searched again.
+#include "PictureTestSupport.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "plane/TPlot2Win.h"
 #include "platform/FileIO.h"
@@ -100,31 +101,12 @@ protected:
     }
 };
 
-// The first pixel where two pictures differ, and how many do.
-::testing::AssertionResult SamePicture(const RasterSurface& a, const RasterSurface& b) {
-    if (a.GetSize() != b.GetSize())
-        return ::testing::AssertionFailure() << "sizes differ";
-    int differing = 0;
-    std::string first;
-    for (int y = 0; y < a.GetSize().height; ++y)
-        for (int x = 0; x < a.GetSize().width; ++x) {
-            const auto pa = a.GetPixel({x, y}), pb = b.GetPixel({x, y});
-            if (pa == pb)
-                continue;
-            if (differing++ == 0)
-                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-        }
-    if (differing == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << differing << " pixels differ, the first at " << first;
-}
-
 TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
     const std::string path = PathOf("figura.kv2");
     auto& first = window;
     Fill(*first);
     ASSERT_EQ(first->RecompileAll(), 0);
-    const RasterSurface searched = Picture(*first);
+    const auto searched = planetest::PixelsOf(Picture(*first));
     std::vector<std::size_t> pieces;
     for (int i = 0; i <= first->Examples().LastExample(); ++i) {
         const ExampleRecord& e = first->Examples()[i];
@@ -134,15 +116,14 @@ TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
         }
         pieces.push_back(e.trajectories.size());
     }
-    const RasterSurface replayed = Picture(*first);
-    EXPECT_TRUE(SamePicture(searched, replayed)) << "a replay of the stored pieces";
+    EXPECT_TRUE(planetest::PixelsOf(Picture(*first)) == searched) << "the pieces replayed";
     ASSERT_EQ(first->SaveDocument(path), 0);
 
     auto second = MakeWindow();
     ASSERT_EQ(second->OpenDocument(path), 0);
     ASSERT_EQ(second->Examples().LastExample(), first->Examples().LastExample());
     const RasterSurface reopened = Picture(*second);
-    EXPECT_TRUE(SamePicture(searched, reopened)) << "the reopened document";
+    EXPECT_TRUE(planetest::PixelsOf(reopened) == searched) << "the reopened document";
     // Each kind left its mark, so that an empty picture cannot pass for the same one.
     const struct {
         const char* what;
@@ -169,15 +150,12 @@ TEST_F(DocumentPicture, ReopenedDocumentDrawsTheSamePicture) {
 // of zero give the default window and view, whose picture holds the whole curve.
 TEST_F(DocumentPicture, BlankWindowSizeAndViewFallBackToTheDefaults) {
     const std::string path = PathOf("em-branco.kv2");
-    {
-        auto& w = window;
-        w->Colours().slots[kSlotBackground].index = kBackColour; // not the surface's own white
-        ExampleRecord& e = w->Examples()[w->Examples().Append(kImplicit, kCircleColour)];
-        e.texts[4] = "xx+yy=13";
-        e.texts[2] = "xx+yy-(13)";
-        e.SetFlag(exo::kFlag56, true);
-        ASSERT_EQ(w->SaveDocument(path), 0);
-    }
+    window->Colours().slots[kSlotBackground].index = kBackColour; // not the surface's own white
+    ExampleRecord& e = window->Examples()[window->Examples().Append(kImplicit, kCircleColour)];
+    e.texts[4] = "xx+yy=13";
+    e.texts[2] = "xx+yy-(13)";
+    e.SetFlag(exo::kFlag56, true);
+    ASSERT_EQ(window->SaveDocument(path), 0);
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile(path, bytes));
     constexpr std::size_t kRealsAt = 80 + 10 * (4 + 60 + 4) + 4 * 17 + 15 * 2 + 160 + 50;

@@ -4,13 +4,13 @@
 // redraw of a plane window with and without command 810.
 #include "plane/ImplicitCurve.h"
 
+#include "PictureTestSupport.h"
 #include "tests/support/PlaneScene.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/RasterSurface.h"
-#include "platform/memory/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,6 @@
 namespace korvane {
 namespace {
 
-using platform::Primitive;
 using testing::PlaneScene;
 using testing::ColourOfIndex;
 
@@ -35,24 +34,29 @@ ImplicitDrawStats Search(PlaneScene& picture, ExampleRecord& example) {
 // The sweep's lattice over the 500 x 500 picture.
 constexpr long kLatticeNodes = (500 / kImplicitSweepPixels + 1) * (500 / kImplicitSweepPixels + 1);
 
-// Every pixel of the picture, for comparing two drawings.
-std::vector<platform::Rgb> Pixels(const platform::RasterSurface& surface) {
-    std::vector<platform::Rgb> out;
-    const platform::Size size = surface.GetSize();
-    for (int y = 0; y < size.height; ++y)
-        for (int x = 0; x < size.width; ++x)
-            out.push_back(*surface.GetPixel({x, y}));
-    return out;
-}
-
 // xx+yy=13 lies inside the window: the first start point gives one piece that closes, so
-// the second direction is never traced, and every later start point lies on it.
+// the second direction is never traced, and every later start point lies on it. The piece's
+// record: start point on the curve, the tangent (-dF/dY, dF/dX) as slots 5 negated and 4,
+// the example's pen. Without derivative trees (symbolic derivatives off, or a derivative too
+// large to build) the tangent comes from central differences of F, to the same circle.
 TEST(ImplicitCurve, CircleIsOneClosedPieceTracedOneWay) {
-    for (const std::uint64_t seed : {1u, 2u, 3u, 12345u}) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    struct Row {
+        std::uint64_t seed;
+        bool derivatives;
+        std::int16_t width;
+    };
+    for (const Row row : {Row{1, true, 2}, Row{2, true, 1}, Row{3, true, 1}, Row{12345, true, 1},
+                          Row{12345, false, 1}}) {
+        SCOPED_TRACE(::testing::Message() << "seed " << row.seed << " trees " << row.derivatives);
         PlaneScene picture;
-        picture.random.Seed(seed);
+        picture.random.Seed(row.seed);
         ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+        example.SetI16(exo::kColour, 9);
+        example.SetI16(exo::kWidth, row.width);
+        if (!row.derivatives) {
+            example.compiled[4] = ExprTree();
+            example.compiled[5] = ExprTree();
+        }
         const ImplicitDrawStats stats = Search(picture, example);
         ASSERT_EQ(example.trajectories.size(), 1u);
         EXPECT_EQ(stats.pieces, 1);
@@ -63,44 +67,21 @@ TEST(ImplicitCurve, CircleIsOneClosedPieceTracedOneWay) {
         EXPECT_EQ(piece.Byte(tro::kOpenEnd), 0);
         EXPECT_GT(piece.Real(tro::kEndT), 0);
         EXPECT_LT(piece.Real(tro::kEndT), kImplicitParameterRange);
+        const long double x = piece.Real(tro::kStartX), y = piece.Real(tro::kStartY);
+        EXPECT_NEAR(static_cast<double>(x * x + y * y), 13.0, 1e-3);
+        EXPECT_EQ(piece.Kind(), kImplicit);
+        EXPECT_EQ(piece.I16(tro::kDirectionX), 8 + 5);
+        EXPECT_EQ(piece.I16(tro::kDirectionY), 4);
+        EXPECT_EQ(piece.I16(tro::kDirectionZ), -1);
+        EXPECT_EQ(piece.I16(tro::kColour), 9);
+        EXPECT_EQ(piece.I16(tro::kWidth), row.width);
+        EXPECT_EQ(piece.Real(tro::kStartT), 0);
+        EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(9)), picture.Drawn());
         // About the circle's length in pixels: 2 pi sqrt(13) / 0.02.
-        EXPECT_NEAR(picture.Drawn(), 1133, 120);
+        if (row.width == 1) {
+            EXPECT_NEAR(picture.Drawn(), 1133, 120);
+        }
     }
-}
-
-// The record of a piece: start point on the curve, the tangent (-dF/dY, dF/dX) as slots
-// 5 negated and 4, the example's pen.
-TEST(ImplicitCurve, PieceRecord) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
-    example.SetI16(exo::kColour, 9);
-    example.SetI16(exo::kWidth, 2);
-    Search(picture, example);
-    ASSERT_EQ(example.trajectories.size(), 1u);
-    const TrajectoryRecord& piece = example.trajectories[0];
-    const long double x = piece.Real(tro::kStartX), y = piece.Real(tro::kStartY);
-    EXPECT_NEAR(static_cast<double>(x * x + y * y), 13.0, 1e-3);
-    EXPECT_EQ(piece.Kind(), kImplicit);
-    EXPECT_EQ(piece.I16(tro::kDirectionX), 8 + 5);
-    EXPECT_EQ(piece.I16(tro::kDirectionY), 4);
-    EXPECT_EQ(piece.I16(tro::kDirectionZ), -1);
-    EXPECT_EQ(piece.I16(tro::kColour), 9);
-    EXPECT_EQ(piece.I16(tro::kWidth), 2);
-    EXPECT_EQ(piece.Real(tro::kStartT), 0);
-    EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(9)), picture.Drawn());
-}
-
-// With symbolic derivatives off, or a derivative too large to build, the tangent comes
-// from central differences of F: the circle is traced all the same.
-TEST(ImplicitCurve, WithoutDerivativeTreesTheTangentComesFromF) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
-    example.compiled[4] = ExprTree();
-    example.compiled[5] = ExprTree();
-    const ImplicitDrawStats stats = Search(picture, example);
-    EXPECT_EQ(stats.pieces, 1);
-    ASSERT_EQ(example.trajectories.size(), 1u);
-    EXPECT_NEAR(picture.Drawn(), 1133, 120);
 }
 
 // Curves on a grid line or an axis: the picture is not empty there, but no piece of the
@@ -213,7 +194,7 @@ TEST(ImplicitCurve, ReplayDrawsTheSamePictureWithoutSearching) {
         const ImplicitDrawStats search = Search(picture, example);
         EXPECT_GE(search.pieces, 4);
         EXPECT_EQ(search.pieces % 2, 0);
-        const std::vector<platform::Rgb> searched = Pixels(picture.raster);
+        const std::vector<platform::Rgb> searched = planetest::PixelsOf(picture.raster);
         const std::size_t pieces = example.trajectories.size();
         for (const TrajectoryRecord& piece : example.trajectories) {
             EXPECT_EQ(piece.Byte(tro::kOpenEnd), 0);
@@ -228,20 +209,31 @@ TEST(ImplicitCurve, ReplayDrawsTheSamePictureWithoutSearching) {
         EXPECT_EQ(replay.pieces, 0);
         EXPECT_EQ(replay.startPoints, 0);
         EXPECT_LT(replay.evaluations, search.evaluations);
-        EXPECT_TRUE(Pixels(picture.raster) == searched);
+        EXPECT_TRUE(planetest::PixelsOf(picture.raster) == searched);
     }
 }
 
-// A pending search after a replay adds pieces only where the picture is still empty.
-TEST(ImplicitCurve, SearchAgainSkipsDrawnPieces) {
+// A pending search after a replay adds pieces only where the picture is still empty; S
+// while replaying ends the drawing before any search, and the search stays pending.
+TEST(ImplicitCurve, SearchAfterAReplay) {
     PlaneScene picture;
-    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
+    ExampleRecord& example = picture.AddImplicit("xy-1");
     Search(picture, example);
+    const std::size_t pieces = example.trajectories.size();
     example.SetFlag(exo::kFlag56, true);
     const ImplicitDrawStats again = Search(picture, example);
-    EXPECT_EQ(example.trajectories.size(), 1u);
+    EXPECT_EQ(example.trajectories.size(), pieces);
     EXPECT_EQ(again.pieces, 0);
     EXPECT_EQ(again.skipped, again.startPoints);
+
+    example.SetFlag(exo::kFlag56, true);
+    picture.polls = 0;
+    picture.stopAtPoll = 5;
+    const std::uint64_t state = picture.random.State();
+    EXPECT_EQ(Search(picture, example).key, kStopKey);
+    EXPECT_EQ(picture.random.State(), state);
+    EXPECT_EQ(example.trajectories.size(), pieces);
+    EXPECT_TRUE(example.Flag(exo::kFlag56));
 }
 
 // A family of circles xx+yy=a, a = 4, 10, 16: one closed piece each, carrying the member's
@@ -294,23 +286,6 @@ TEST(ImplicitCurve, LongSearchRunsUntilS) {
     EXPECT_EQ(Search(quiet, same).evaluations, 2L * kImplicitTries * kImplicitAttempts + kLatticeNodes);
 }
 
-// S while replaying ends the drawing before any search; the search stays pending.
-TEST(ImplicitCurve, KeyStopDuringReplay) {
-    PlaneScene picture;
-    ExampleRecord& example = picture.AddImplicit("xy-1");
-    Search(picture, example);
-    example.SetFlag(exo::kFlag56, true);
-    picture.polls = 0;
-    picture.stopAtPoll = 5;
-    const std::size_t pieces = example.trajectories.size();
-    const std::uint64_t state = picture.random.State();
-    const ImplicitDrawStats stats = Search(picture, example);
-    EXPECT_EQ(stats.key, kStopKey);
-    EXPECT_EQ(picture.random.State(), state);
-    EXPECT_EQ(example.trajectories.size(), pieces);
-    EXPECT_TRUE(example.Flag(exo::kFlag56));
-}
-
 // "olhar" shows the picture as the search draws, not while printing and not in a replay.
 TEST(ImplicitCurve, WatchShowsThePicture) {
     struct Row {
@@ -331,21 +306,6 @@ TEST(ImplicitCurve, WatchShowsThePicture) {
     }
 }
 
-// In picture-export mode the pieces are polylines.
-TEST(ImplicitCurve, ExportModePolylines) {
-    PlaneScene picture;
-    picture.settings.exportMode = true;
-    ExampleRecord& example = picture.AddImplicit("xx+yy-13");
-    platform::RecordingSurface recording(picture.raster);
-    PlaneDrawContext context = picture.ContextOn(recording);
-    DrawImplicitCounted(context, example);
-    EXPECT_TRUE(recording.OfKind(Primitive::Line).empty());
-    const auto polylines = recording.OfKind(Primitive::Polyline);
-    ASSERT_EQ(polylines.size(), 1u);
-    EXPECT_GT(polylines[0].points.size(), 500u);
-    EXPECT_EQ(polylines[0].points.front(), polylines[0].points.back());
-}
-
 // A plane window on the memory platform: a redraw (F5) replays the pieces; with command
 // 810 on it searches again from new random points.
 class ImplicitWindow : public planetest::PlaneWindowTest {
@@ -356,15 +316,7 @@ protected:
     }
 
     ExampleRecord& AddCircle(const char* f = "xx+yy-13") {
-        ExampleTable& table = window->Examples();
-        const int index = table.Append(kImplicit, 1);
-        ExampleRecord& e = table[index];
-        EvalContext eval;
-        FormulaCompiler compiler(eval);
-        EXPECT_EQ(compiler.CompileFormula(f), 0);
-        e.compiled[2] = compiler.TakeResult();
-        Differentiate(eval, e.compiled[2], 'X', e.compiled[4]);
-        Differentiate(eval, e.compiled[2], 'Y', e.compiled[5]);
+        ExampleRecord& e = window->Examples()[Add(kImplicit, {{2, f}})];
         e.SetFlag(exo::kFlag56, true);
         return e;
     }
@@ -372,7 +324,6 @@ protected:
     long double FirstStartX(const ExampleRecord& e) const {
         return e.trajectories.empty() ? 0 : e.trajectories[0].Real(tro::kStartX);
     }
-
 };
 
 TEST_F(ImplicitWindow, RedrawReplaysUnlessResearchIsOn) {
