@@ -42,6 +42,9 @@ protected:
         ReadWholeFile(path, bytes);
         return bytes;
     }
+    static void TypeNotes(TPlot2Win& w, const std::string& text) {
+        static_cast<platform::MemoryWindow*>(w.Notebook()->GetWindow())->Edit()->Type(text);
+    }
     static void AddCurve(TPlot2Win& w, const char* formula) {
         const int i = w.Examples().Append(kExplicit, 3);
         w.Examples()[i].texts[0] = formula;
@@ -52,113 +55,83 @@ protected:
 
 template <typename T>
 struct SettingRow {
-    const char* name;
+    const char* path; // from the window to the field
     std::function<T&(TPlot2Win&)> field;
     T value; // unlike the default
 };
 
+#define FIELD(path, value) {#path, [](TPlot2Win& w) -> auto& { return w.path; }, value}
+
 const std::vector<SettingRow<int>>& IntRows() {
     static const std::vector<SettingRow<int>> rows = {
-        {"decimals", [](TPlot2Win& w) -> int& { return w.Format().decimals; }, 9},
-        {"field width", [](TPlot2Win& w) -> int& { return w.Format().fieldWidth; }, 14},
-        {"axes kind", [](TPlot2Win& w) -> int& { return w.Axes().axesKind; }, AxesPolar},
-        {"scale bits", [](TPlot2Win& w) -> int& { return w.Axes().scaleBits; }, 3},
-        {"grid bits", [](TPlot2Win& w) -> int& { return w.Axes().gridBits; }, GridPolar},
-        {"y decimals", [](TPlot2Win& w) -> int& { return w.Axes().decimalsY; }, 4},
-        {"x decimals", [](TPlot2Win& w) -> int& { return w.Axes().decimalsX; }, 3},
-        {"x frequency", [](TPlot2Win& w) -> int& { return w.Axes().freqX; }, 2},
-        {"y frequency", [](TPlot2Win& w) -> int& { return w.Axes().freqY; }, 5},
-        {"tick length", [](TPlot2Win& w) -> int& { return w.Axes().tickLen; }, 13},
-        {"arrow length", [](TPlot2Win& w) -> int& { return w.Axes().arrowLen; }, 11},
-        {"mark size", [](TPlot2Win& w) -> int& { return w.Axes().markSize; }, 8},
-        {"pi character", [](TPlot2Win& w) -> int& { return w.Axes().piChar; }, 182},
-        {"minus character", [](TPlot2Win& w) -> int& { return w.Axes().minusChar; }, 45},
-        {"text background", [](TPlot2Win& w) -> int& { return w.Axes().textBackground; }, 2},
-        {"dotted colour", [](TPlot2Win& w) -> int& { return w.Axes().dottedColour; }, 7},
-        {"polar sectors", [](TPlot2Win& w) -> int& { return w.Axes().polarSectors; }, 16},
-        {"interval state", [](TPlot2Win& w) -> int& { return w.Axes().intervalState; }, 1},
-        {"axes width screen", [](TPlot2Win& w) -> int& { return w.Widths().axesScreen; }, 3},
-        {"axes width printer", [](TPlot2Win& w) -> int& { return w.Widths().axesPrinter; }, 6},
-        {"grid width screen", [](TPlot2Win& w) -> int& { return w.Widths().gridScreen; }, 2},
-        {"grid width printer", [](TPlot2Win& w) -> int& { return w.Widths().gridPrinter; }, 4},
-        {"watch delay", [](TPlot2Win& w) -> int& { return w.DrawSettings().watchDelay; }, 250},
-        {"shading style", [](TPlot2Win& w) -> int& { return w.DrawSettings().shading; }, 0},
-        {"grid colour slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotGrid].index; }, 12},
-        {"background slot", [](TPlot2Win& w) -> int& { return w.Colours().slots[kSlotBackground].index; }, 5},
+        FIELD(Format().decimals, 9), FIELD(Format().fieldWidth, 14),
+        FIELD(Axes().axesKind, AxesPolar), FIELD(Axes().scaleBits, 3),
+        FIELD(Axes().gridBits, GridPolar), FIELD(Axes().decimalsY, 4), FIELD(Axes().decimalsX, 3),
+        FIELD(Axes().freqX, 2), FIELD(Axes().freqY, 5), FIELD(Axes().tickLen, 13),
+        FIELD(Axes().arrowLen, 11), FIELD(Axes().markSize, 8), FIELD(Axes().piChar, 182),
+        FIELD(Axes().minusChar, 45), FIELD(Axes().textBackground, 2), FIELD(Axes().dottedColour, 7),
+        FIELD(Axes().polarSectors, 16), FIELD(Axes().intervalState, 1),
+        FIELD(Widths().axesScreen, 3), FIELD(Widths().axesPrinter, 6),
+        FIELD(Widths().gridScreen, 2), FIELD(Widths().gridPrinter, 4),
+        FIELD(DrawSettings().watchDelay, 250), FIELD(DrawSettings().shading, 0),
+        FIELD(Colours().slots[kSlotGrid].index, 12),
+        FIELD(Colours().slots[kSlotBackground].index, 5),
+        FIELD(Animator().Settings().shortSteps, 400), FIELD(Animator().Settings().mediumSteps, 25),
     };
     return rows;
 }
 
 const std::vector<SettingRow<bool>>& FlagRows() {
     static const std::vector<SettingRow<bool>> rows = {
-        {"axes shown", [](TPlot2Win& w) -> bool& { return w.Axes().axesShown; }, true},
-        {"ticks", [](TPlot2Win& w) -> bool& { return w.Axes().ticks; }, false},
-        {"arrows", [](TPlot2Win& w) -> bool& { return w.Axes().arrows; }, true},
-        {"solid arrows", [](TPlot2Win& w) -> bool& { return w.Axes().solidArrows; }, true},
-        {"dots", [](TPlot2Win& w) -> bool& { return w.Axes().dots; }, true},
-        {"labels", [](TPlot2Win& w) -> bool& { return w.Axes().labels; }, true},
-        {"pi on x", [](TPlot2Win& w) -> bool& { return w.Axes().piX; }, true},
-        {"pi on y", [](TPlot2Win& w) -> bool& { return w.Axes().piY; }, true},
-        {"custom minus", [](TPlot2Win& w) -> bool& { return w.Axes().minusCustom; }, true},
-        {"dotted lines", [](TPlot2Win& w) -> bool& { return w.Axes().dottedLines; }, true},
-        {"scientific", [](TPlot2Win& w) -> bool& { return w.Format().scientific; }, true},
-        {"second option", [](TPlot2Win& w) -> bool& { return w.Format().secondOption; }, true},
-        {"connect points", [](TPlot2Win& w) -> bool& { return w.DrawSettings().connectPoints; }, false},
-        {"sharp angles", [](TPlot2Win& w) -> bool& { return w.DrawSettings().sharpAngles; }, true},
-        {"infinite slope", [](TPlot2Win& w) -> bool& { return w.DrawSettings().infiniteSlope; }, true},
-        {"search implicit", [](TPlot2Win& w) -> bool& { return w.DrawSettings().researchImplicit; }, true},
-        {"symbolic derivatives", [](TPlot2Win& w) -> bool& { return w.DrawSettings().symbolicDerivatives; }, false},
-        {"black graphs", [](TPlot2Win& w) -> bool& { return w.DrawSettings().blackGraphs; }, true},
+        FIELD(Axes().axesShown, true), FIELD(Axes().ticks, false), FIELD(Axes().arrows, true),
+        FIELD(Axes().solidArrows, true), FIELD(Axes().dots, true), FIELD(Axes().labels, true),
+        FIELD(Axes().piX, true), FIELD(Axes().piY, true), FIELD(Axes().minusCustom, true),
+        FIELD(Axes().dottedLines, true), FIELD(Format().scientific, true),
+        FIELD(Format().secondOption, true), FIELD(DrawSettings().connectPoints, false),
+        FIELD(DrawSettings().sharpAngles, true), FIELD(DrawSettings().infiniteSlope, true),
+        FIELD(DrawSettings().researchImplicit, true),
+        FIELD(DrawSettings().symbolicDerivatives, false), FIELD(DrawSettings().blackGraphs, true),
+        FIELD(Animator().Settings().linked[0], true), FIELD(Animator().Settings().linked[1], true),
+        FIELD(Animator().Settings().linked[23], true),
     };
     return rows;
 }
 
 const std::vector<SettingRow<long double>>& RealRows() {
-    using L = long double;
-    static const std::vector<SettingRow<L>> rows = {
-        {"x tick", [](TPlot2Win& w) -> L& { return w.Axes().tickX; }, 0.25L},
-        {"y tick", [](TPlot2Win& w) -> L& { return w.Axes().tickY; }, 2.5L},
-        {"x origin", [](TPlot2Win& w) -> L& { return w.Axes().originX; }, -1.75L},
-        {"y origin", [](TPlot2Win& w) -> L& { return w.Axes().originY; }, 0.125L},
-        {"zoom factor", [](TPlot2Win& w) -> L& { return w.GetView().zoomFactor; }, 1.5L},
-        {"move step", [](TPlot2Win& w) -> L& { return w.GetView().step; }, 0.2L},
-        {"null-vector tolerance", [](TPlot2Win& w) -> L& { return w.DrawSettings().nullVectorTolerance; }, 0.03L},
-        {"loop tolerance", [](TPlot2Win& w) -> L& { return w.DrawSettings().loopTolerance; }, 0.9L},
-        {"minimum travel", [](TPlot2Win& w) -> L& { return w.DrawSettings().minimumTravel; }, 7},
-        {"trajectory step", [](TPlot2Win& w) -> L& { return w.DrawSettings().trajectoryStep; }, 2.5L},
+    static const std::vector<SettingRow<long double>> rows = {
+        FIELD(Axes().tickX, 0.25L), FIELD(Axes().tickY, 2.5L), FIELD(Axes().originX, -1.75L),
+        FIELD(Axes().originY, 0.125L), FIELD(GetView().zoomFactor, 1.5L),
+        FIELD(GetView().step, 0.2L), FIELD(DrawSettings().nullVectorTolerance, 0.03L),
+        FIELD(DrawSettings().loopTolerance, 0.9L), FIELD(DrawSettings().minimumTravel, 7),
+        FIELD(DrawSettings().trajectoryStep, 2.5L), FIELD(Context().letterValues[1].re, 2.5L),
     };
     return rows;
 }
 
+#undef FIELD
+
 TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
+    const auto setAll = [](TPlot2Win& w, const auto& rows) {
+        for (const auto& row : rows)
+            row.field(w) = row.value;
+    };
+    const auto expectAll = [](TPlot2Win& w, const auto& rows) {
+        for (const auto& row : rows)
+            EXPECT_EQ(row.field(w), row.value) << row.path;
+    };
     const std::string path = PathOf("ajustes.kv2");
-    {
-        auto& w = window;
-        for (const auto& row : IntRows())
-            row.field(*w) = row.value;
-        for (const auto& row : FlagRows())
-            row.field(*w) = row.value;
-        for (const auto& row : RealRows())
-            row.field(*w) = row.value;
-        w->SetSquareView(1.5L, -2.25L, 7.5L);
-        w->Axes().axisNames = {"tempo", "posição", "z"};
-        w->Fonts()[3].pointSize = 17;
-        ASSERT_EQ(w->SaveDocument(path), 0);
-    }
+    setAll(*window, IntRows());
+    setAll(*window, FlagRows());
+    setAll(*window, RealRows());
+    window->SetSquareView(1.5L, -2.25L, 7.5L);
+    window->Axes().axisNames = {"tempo", "posição", "z"};
+    window->Fonts()[3].pointSize = 17;
+    ASSERT_EQ(window->SaveDocument(path), 0);
     auto r = Open(path);
     EXPECT_EQ(r->FileName(), path);
-    for (const auto& row : IntRows()) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.field(*r), row.value);
-    }
-    for (const auto& row : FlagRows()) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.field(*r), row.value);
-    }
-    for (const auto& row : RealRows()) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.field(*r), row.value);
-    }
+    expectAll(*r, IntRows());
+    expectAll(*r, FlagRows());
+    expectAll(*r, RealRows());
     EXPECT_EQ(r->GetView().cx, 1.5L);
     EXPECT_EQ(r->GetView().cy, -2.25L);
     EXPECT_EQ(r->GetView().rx, 7.5L);
@@ -177,16 +150,13 @@ TEST_F(DocumentWindow, EverySettingComesBackOneToOne) {
 
 TEST_F(DocumentWindow, EveryTextIsStoredInWindows1252) {
     const std::string path = PathOf("acentos.kv2");
-    {
-        auto& w = window;
-        AddCurve(*w, "x");
-        w->Examples().SetName(0, "função");
-        w->Examples()[0].texts[4] = "ciclóide à direita";
-        w->Examples()[0].trajectories.emplace_back().SetI16(tro::kKind, 1001);
-        w->Examples()[0].trajectories[0].formulas[2] = "inclinação";
-        w->Axes().axisNames = {"tempo", "posição", "z"};
-        ASSERT_EQ(w->SaveDocument(path), 0);
-    }
+    AddCurve(*window, "x");
+    window->Examples().SetName(0, "função");
+    window->Examples()[0].texts[4] = "ciclóide à direita";
+    window->Examples()[0].trajectories.emplace_back().SetI16(tro::kKind, 1001);
+    window->Examples()[0].trajectories[0].formulas[2] = "inclinação";
+    window->Axes().axisNames = {"tempo", "posição", "z"};
+    ASSERT_EQ(window->SaveDocument(path), 0);
     const Bytes b = Read(path);
     const auto holds = [&b](const std::string& text) {
         const Bytes wanted(text.begin(), text.end());
@@ -232,7 +202,7 @@ TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
             w->OnCommand(cmd::kNotebook);
             ASSERT_NE(w->Notebook(), nullptr);
             EXPECT_FALSE(w->Notebook()->Hidden());
-            static_cast<platform::MemoryWindow*>(w->Notebook()->GetWindow())->Edit()->Type(row.typed);
+            TypeNotes(*w, row.typed);
             ASSERT_EQ(w->SaveDocument(path), 0);
         }
         const Bytes b = Read(path);
@@ -247,25 +217,10 @@ TEST_F(DocumentWindow, NotebookTravelsWithTheDocument) {
     }
 }
 
-// Notes are part of the document: closing with changed notes asks, and "Novo" empties them.
-TEST_F(DocumentWindow, ChangedNotesAskBeforeClosingAndNewEmptiesThem) {
-    auto w = Open("", true);
-    static_cast<platform::MemoryWindow*>(w->Notebook()->GetWindow())->Edit()->Type("nota");
-    platform.AnswerMessage(platform::AnswerCancel);
-    EXPECT_FALSE(w->OnClose());
-    EXPECT_EQ(platform.Messages().size(), 1u);
-    platform.AnswerMessage(platform::AnswerNo);
-    w->OnCommand(cmd::kNew);
-    EXPECT_EQ(w->Notebook()->GetText(), "");
-}
-
 TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
     const std::string good = PathOf("bom.kv2");
-    {
-        auto& w = window;
-        AddCurve(*w, "x^2");
-        ASSERT_EQ(w->SaveDocument(good), 0);
-    }
+    AddCurve(*window, "x^2");
+    ASSERT_EQ(window->SaveDocument(good), 0);
     Bytes spaceTag = Read(good);
     spaceTag[0] = 961 & 0xff;
     spaceTag[1] = 961 >> 8;
@@ -294,6 +249,10 @@ TEST_F(DocumentWindow, RefusedFileLeavesTheWindowAsItWas) {
         EXPECT_TRUE(w->Modified());
     }
     EXPECT_EQ(w->OpenDocument(PathOf("nenhum.kv2")), kCannotOpenFile);
+    // A start document that cannot be read leaves the window empty.
+    auto started = Open(PathOf("nao-existe.kv2"));
+    EXPECT_EQ(started->Examples().LastExample(), -1);
+    EXPECT_FALSE(started->Modified());
     EXPECT_TRUE(platform.Messages().empty()); // the caller shows the message
 }
 
@@ -335,13 +294,6 @@ TEST_F(DocumentWindow, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(w->Examples().LastExample(), 0);
 }
 
-TEST_F(DocumentWindow, StartDocumentThatCannotBeReadLeavesTheWindowEmptyAndSilent) {
-    auto w = Open(PathOf("nao-existe.kv2"));
-    EXPECT_EQ(w->Examples().LastExample(), -1);
-    EXPECT_TRUE(platform.Messages().empty());
-    EXPECT_FALSE(w->Modified());
-}
-
 TEST_F(DocumentWindow, CloseAsksOnlyWhenSomethingWouldBeLost) {
     struct Row {
         const char* name;
@@ -349,17 +301,21 @@ TEST_F(DocumentWindow, CloseAsksOnlyWhenSomethingWouldBeLost) {
         bool modified;
         std::vector<platform::MessageAnswer> answers; // empty: no question expected
         bool closes;
+        const char* notes = nullptr; // typed into the notebook, part of the document
     };
     const Row rows[] = {
         {"empty untitled window", false, true, {}, true},
         {"unchanged example", true, false, {}, true},
         {"changed, cancel", true, true, {platform::AnswerCancel}, false},
         {"changed, no", true, true, {platform::AnswerNo}, true},
+        {"changed notes, cancel", false, false, {platform::AnswerCancel}, false, "nota"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         platform.ClearLogs();
-        auto w = MakeWindow();
+        auto w = row.notes ? Open("", true) : MakeWindow();
+        if (row.notes)
+            TypeNotes(*w, row.notes);
         if (row.withExample)
             AddCurve(*w, "x");
         w->SetModified(row.modified);
@@ -387,13 +343,15 @@ TEST_F(DocumentWindow, SaveOfAnUntitledWindowAsksForAPathFirst) {
     EXPECT_EQ(w->FileName(), path);
 }
 
+// "Novo" empties the window, its notes too.
 TEST_F(DocumentWindow, NewEmptiesTheWindowAndNamesItSemnome) {
-    const std::string path = PathOf("cheio.kv2");
-    auto& w = window;
+    auto w = Open("", true);
     AddCurve(*w, "x");
-    ASSERT_EQ(w->SaveDocument(path), 0);
+    TypeNotes(*w, "nota");
+    ASSERT_EQ(w->SaveDocument(PathOf("cheio.kv2")), 0);
     w->OnCommand(cmd::kNew);
     EXPECT_EQ(w->Examples().LastExample(), -1);
+    EXPECT_EQ(w->Notebook()->GetText(), "");
     EXPECT_EQ(w->FileName(), "semnome.kv2");
     EXPECT_TRUE(platform.Messages().empty()); // nothing was changed since the save
 }

@@ -3,6 +3,7 @@
 // redraw of only the examples that use a letter (pixels as a full drawing gives them),
 // keys during a live animation and a slide show, and the linked window.
 #include "plane/LetterAnimation.h"
+#include "PictureTestSupport.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "expr/LetterParameters.h"
 #include "graph/TZalWing.h"
@@ -137,27 +138,20 @@ TEST(LetterArithmetic, SlidesPlayInOrderAndTurnOrWrap) {
 
 // --- In a window ----------------------------------------------------------------------
 
-class LetterSliders : public ::testing::Test {
+class LetterSliders : public planetest::PlaneWindowTest {
 protected:
+    // A parabola and, over it, a wave whose height is A, on its slider from -3 to 3.
     void SetUp() override {
-        platform.SetConfigDirectory(folder_.WithSlash());
-        window = planetest::MakePlaneWindow(platform);
+        planetest::PlaneWindowTest::SetUp();
         window->SetSquareView(0, 0, 6);
-        Add("x^2/8-3", 3);
-        Add("asin(x)", 12);
-        window->Examples()[1].SetFlag(exo::kShowEquation, true);
+        Add(kExplicit, {{1, "x^2/8-3"}});
+        window->Examples()[Add(kExplicit, {{1, "asin(x)"}})].SetFlag(exo::kShowEquation, true);
+        window->RecomputeLettersInUse();
         ASSERT_TRUE(SetLetterRange(window->Context(), 1, -3, 3));
         window->Context().SetLetter(1, 2);
         window->RedrawExamples();
         Memory().RunPendingRepaint();
     }
-    void Add(const char* formula, std::int16_t colour) {
-        const int i = window->Examples().Append(kExplicit, colour);
-        window->Examples()[i].texts[1] = formula;
-        ASSERT_EQ(window->CompileExample(i), 0);
-        window->RecomputeLettersInUse();
-    }
-    platform::MemoryWindow& Memory() { return *platform.Windows().front(); }
     platform::MemoryDialog& Open(int slot = 1) {
         window->OnCommand(cmd::kSymbolSlider + slot);
         return *platform.FindDialog(slot == kSymbolSlot ? "TPARAM" : "SPARAM");
@@ -171,18 +165,7 @@ protected:
         Memory().RunPendingRepaint();
         return Pixels();
     }
-    std::vector<platform::Rgb> Pixels() {
-        std::vector<platform::Rgb> out;
-        const platform::Size s = Memory().Front().GetSize();
-        for (int y = 0; y < s.height; ++y)
-            for (int x = 0; x < s.width; ++x)
-                out.push_back(*Memory().Front().GetPixel({x, y}));
-        return out;
-    }
-
-    testing::ScratchFolder folder_;
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
+    std::vector<platform::Rgb> Pixels() { return planetest::PixelsOf(Memory().Front()); }
 };
 
 // The Part's edge cases and the bad inputs: each row starts from -3..3 with A = 2.
@@ -349,10 +332,10 @@ TEST_F(LetterSliders, SlideShowsPlayAndStopHalfway) {
 TEST_F(LetterSliders, SavesTheAnimationAsAGif) {
     platform::MemoryDialog& d = Open();
     ASSERT_TRUE(d.Type(D::kSlides, "4"));
-    platform.AnswerFileDialog(folder_.File("onda.gif"));
+    platform.AnswerFileDialog(folder.File("onda.gif"));
     ASSERT_TRUE(d.Press(D::kSaveAnimation));
     int error = 0;
-    GifFileType* gif = DGifOpenFileName(folder_.File("onda.gif").c_str(), &error);
+    GifFileType* gif = DGifOpenFileName(folder.File("onda.gif").c_str(), &error);
     ASSERT_NE(gif, nullptr);
     ASSERT_EQ(DGifSlurp(gif), GIF_OK);
     EXPECT_EQ(gif->ImageCount, 4);
@@ -360,7 +343,7 @@ TEST_F(LetterSliders, SavesTheAnimationAsAGif) {
     DGifCloseFile(gif, &error);
     EXPECT_TRUE(Near(Value(), 2, 1e-18L));
     EXPECT_TRUE(platform.Messages().empty());
-    platform.AnswerFileDialog(folder_.File("no/where.gif"));
+    platform.AnswerFileDialog(folder.File("no/where.gif"));
     ASSERT_TRUE(d.Press(D::kSaveAnimation));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, res::Message(12));
@@ -383,23 +366,6 @@ TEST_F(LetterSliders, TheLinkedWindowFollows) {
     other.reset();
     EXPECT_EQ(window->Animator().LinkedWindow(), nullptr) << "a closed window is no longer linked";
     ASSERT_TRUE(d.Scroll(D::kParamBar, 80));
-}
-
-// Steps, page steps and the letters animated together travel with the document.
-TEST_F(LetterSliders, SettingsTravelWithTheDocument) {
-    AnimationSettings& a = window->Animator().Settings();
-    a.shortSteps = 400;
-    a.mediumSteps = 25;
-    a.linked[0] = a.linked[1] = a.linked[23] = true;
-    const std::string path = folder_.File("barras.kv2");
-    ASSERT_EQ(window->SaveDocument(path), 0);
-    auto read = planetest::MakePlaneWindow(platform);
-    ASSERT_EQ(read->OpenDocument(path), 0);
-    const AnimationSettings& b = read->Animator().Settings();
-    EXPECT_EQ(b.shortSteps, 400);
-    EXPECT_EQ(b.mediumSteps, 25);
-    EXPECT_EQ(b.linked, a.linked);
-    EXPECT_TRUE(Near(read->Context().GetLetter(1), 2, 1e-18L));
 }
 
 } // namespace
