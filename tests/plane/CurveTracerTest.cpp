@@ -6,6 +6,7 @@
 #include "plane/ExampleCompiler.h"
 #include "platform/memory/RasterSurface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
@@ -34,15 +35,6 @@ int DrawnRuns(const std::vector<tracetest::PollRecord>& log, Inside inside) {
             ++runs;
     }
     return runs;
-}
-
-// The pixel column of a sample's x never moves more than the spacing allows inside a line:
-// a longer line would join points on both sides of a gap.
-void ExpectShortLines(const TraceScene& scene, int maxColumns) {
-    for (const Primitive& line : scene.Segments()) {
-        SCOPED_TRACE(Describe(line));
-        EXPECT_LE(std::abs(line.points[1].x - line.points[0].x), maxColumns);
-    }
 }
 
 // ---- Which letter receives the parameter ----
@@ -109,30 +101,7 @@ TEST(CurveTracer, SampleCountFollowsDensityWidthAndLockedInterval) {
     }
 }
 
-TEST(CurveTracer, LastSampleIsExactlyTheMaximum) {
-    struct Row {
-        long double minimum, maximum;
-    };
-    const Row rows[] = {{-5, 5}, {-4.3L, 4.7L}, {-1.1L, 3.3L}, {0.1L, 0.7L}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(static_cast<double>(row.minimum)) + " .. " +
-                     std::to_string(static_cast<double>(row.maximum)));
-        TraceScene scene;
-        ExampleRecord& example = scene.Add(kExplicit, {{1, "x/10"}});
-        example.SetFlag(exo::kLockInterval, true);
-        example.SetReal(exo::kMinimum, row.minimum);
-        example.SetReal(exo::kMaximum, row.maximum);
-        scene.Curve(example);
-        const std::int64_t n = CurveSampleCount(scene.view, example, row.minimum, row.maximum);
-        ASSERT_EQ(scene.log.size(), static_cast<std::size_t>(n + 1)); // one poll per sample
-        EXPECT_EQ(scene.log.front().x, row.minimum + 1e-18L);
-        EXPECT_EQ(scene.log.back().x, row.maximum);
-        const long double h = (row.maximum - row.minimum) / n;
-        EXPECT_NEAR(static_cast<double>(scene.log[static_cast<std::size_t>(n - 1)].x),
-                    static_cast<double>(row.maximum - h), 1e-12);
-    }
-}
-
+// One poll per sample; the last sample is exactly the maximum.
 TEST(CurveTracer, LockedIntervalIsClippedToTheWindow) {
     struct Row {
         const char* what;
@@ -148,6 +117,9 @@ TEST(CurveTracer, LockedIntervalIsClippedToTheWindow) {
         {"overlapping the right edge", 3, 20, false, 41, 3, 5}, // 201 x 1 / 5 = 40.2
         {"covering the window", -20, 20, false, 202, -5, 5},
         {"ignored intervals: whole interval", 5.5L, 20, true, 292, 5.5L, 20}, // 201 x 7.25 / 5
+        {"inside", -4.3L, 4.7L, false, 182, -4.3L, 4.7L},                      // 201 x 4.5 / 5
+        {"inside, narrow", -1.1L, 3.3L, false, 89, -1.1L, 3.3L},               // 201 x 2.2 / 5
+        {"inside, narrower", 0.1L, 0.7L, false, 13, 0.1L, 0.7L},               // 201 x 0.3 / 5
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -166,6 +138,9 @@ TEST(CurveTracer, LockedIntervalIsClippedToTheWindow) {
         ASSERT_EQ(scene.log.size(), row.samples);
         EXPECT_EQ(scene.log.front().x, row.first + 1e-18L);
         EXPECT_EQ(scene.log.back().x, row.last);
+        const long double h = (row.last - row.first) / static_cast<long double>(row.samples - 1);
+        EXPECT_NEAR(static_cast<double>(scene.log[row.samples - 2].x),
+                    static_cast<double>(row.last - h), 1e-12);
     }
 }
 
@@ -173,40 +148,19 @@ TEST(CurveTracer, LockedIntervalIsClippedToTheWindow) {
 
 TEST(CurveTracer, SqrtStartsCleanlyAtTheFirstDefinedSample) {
     for (bool exportMode : {false, true}) {
-        SCOPED_TRACE(exportMode ? "export polylines" : "screen lines");
+        SCOPED_TRACE(exportMode ? "export" : "screen");
         TraceScene scene;
         scene.settings.exportMode = exportMode;
         ExampleRecord& example = scene.Add(kExplicit, {{1, "sqrt(x)"}});
         scene.Curve(example);
-        long double first = -1;
-        for (const auto& sample : scene.log) {
-            if (sample.x >= 0) {
-                first = sample.x;
-                break;
-            }
-        }
-        ASSERT_GE(first, 0);
-        const Point start = scene.PixelOf(first, std::sqrt(first));
-        for (const Primitive& p : scene.surface.Primitives()) {
-            if (p.kind != Primitive::Line && p.kind != Primitive::Polyline)
-                continue;
-            for (const Point& point : p.points) {
-                SCOPED_TRACE(Where(point));
-                EXPECT_GE(point.x, start.x);
-            }
-        }
-        if (exportMode) {
-            const auto polylines = scene.Polylines();
-            ASSERT_EQ(polylines.size(), 1u);
-            EXPECT_EQ(polylines[0].points.front(), start);
-            EXPECT_EQ(polylines[0].points.back(), scene.PixelOf(5, std::sqrt(5.0L)));
-            EXPECT_TRUE(scene.Lines().empty());
-        } else {
-            const auto pieces = scene.Pieces();
-            ASSERT_EQ(pieces.size(), 1u);
-            EXPECT_EQ(pieces[0].front().points[0], start);
-            EXPECT_EQ(pieces[0].back().points[1], scene.PixelOf(5, std::sqrt(5.0L)));
-        }
+        const auto first = std::find_if(scene.log.begin(), scene.log.end(),
+                                        [](const tracetest::PollRecord& s) { return s.x >= 0; });
+        ASSERT_NE(first, scene.log.end());
+        const auto polylines = scene.Polylines();
+        ASSERT_EQ(polylines.size(), 1u);
+        EXPECT_EQ(polylines[0].points.front(), scene.PixelOf(first->x, std::sqrt(first->x)));
+        EXPECT_EQ(polylines[0].points.back(), scene.PixelOf(5, std::sqrt(5.0L)));
+        EXPECT_TRUE(scene.Lines().empty());
     }
 }
 
@@ -231,15 +185,10 @@ TEST(CurveTracer, CurveLeavingTheWindowIsBrokenAtItsEdges) {
                 return std::fabs(row.reference(s.x)) <= 5;
             });
             ASSERT_GE(runs, 2);
-            if (exportMode) {
-                EXPECT_EQ(scene.Polylines().size(), static_cast<std::size_t>(runs));
-                for (const Primitive& polyline : scene.Polylines())
-                    for (std::size_t i = 1; i < polyline.points.size(); ++i)
-                        EXPECT_LE(std::abs(polyline.points[i].x - polyline.points[i - 1].x), 2);
-            } else {
-                EXPECT_EQ(scene.Pieces().size(), static_cast<std::size_t>(runs));
-                ExpectShortLines(scene, 2);
-            }
+            EXPECT_EQ(scene.Polylines().size(), static_cast<std::size_t>(runs));
+            // A line longer than the spacing allows would join points on both sides of a gap.
+            for (const Primitive& line : scene.Segments())
+                EXPECT_LE(std::abs(line.points[1].x - line.points[0].x), 2) << Describe(line);
             for (const Primitive& p : scene.surface.Primitives())
                 for (const Point& point : p.points) {
                     SCOPED_TRACE(Where(point));
@@ -565,6 +514,8 @@ TEST(CurveTracer, FamilyOfTwentyStepsDrawsTwentyOneCurves) {
 
 // ---- Point map ----
 
+// A sample whose image does not evaluate is undefined: sqrt(x) maps only x >= 0, from the
+// first sample there, x = -5 + 101 x 10/201, to x = 5.
 TEST(CurveTracer, PointMapMovesEverySample) {
     struct Row {
         const char* what;
@@ -576,6 +527,7 @@ TEST(CurveTracer, PointMapMovesEverySample) {
     const Row rows[] = {
         {"halve x, lift y", false, "x/2", "y+1", {50, 80}, {150, 80}},
         {"complex: times i", true, "i*z", "", {100, 200}, {100, 0}},
+        {"a map that fails", false, "sqrt(x)", "y", {103, 100}, {145, 100}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -593,20 +545,6 @@ TEST(CurveTracer, PointMapMovesEverySample) {
         EXPECT_EQ(pieces[0].front().points[0], row.from);
         EXPECT_EQ(pieces[0].back().points[1], row.to);
     }
-}
-
-TEST(CurveTracer, PointMapThatFailsCountsAsUndefined) {
-    TraceScene scene;
-    ExampleRecord& map = scene.Add(kParametric, {{0, "sqrt(x)"}, {1, "y"}});
-    map.SetShown(false);
-    scene.settings.pointMapExample = 0;
-    ExampleRecord& curve = scene.Add(kExplicit, {{1, "0"}});
-    scene.Curve(curve);
-    const auto pieces = scene.Pieces();
-    ASSERT_EQ(pieces.size(), 1u);
-    for (const Primitive& line : pieces[0])
-        EXPECT_GE(line.points[0].x, 100) << Describe(line);
-    EXPECT_EQ(pieces[0].back().points[1], scene.PixelOf(std::sqrt(5.0L), 0));
 }
 
 // ---- Keyboard ----
