@@ -59,19 +59,10 @@ TEST_F(EquationWindow, EveryCommandOpensItsTemplateWithADefaultThatPasses) {
         }
         ++expected;
     }
-}
-
-TEST_F(EquationWindow, PolarSegmentAndPointCommandsChooseTheirForms) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewSegmentRT);
-    ScriptOk();
-    window->OnCommand(cmd::kNewPointRT);
-    ScriptOk();
-    window->OnCommand(cmd::kNewPointXY);
-    ASSERT_EQ(Examples().LastExample(), 2);
-    EXPECT_TRUE(Examples()[0].Flag(exo::kFlag60));
-    EXPECT_EQ(Examples()[1].I16(exo::kRadio), 0);
-    EXPECT_EQ(Examples()[2].I16(exo::kRadio), 1);
+    // The polar segment and point commands choose their forms.
+    EXPECT_TRUE(Examples()[6].Flag(exo::kFlag60));
+    EXPECT_EQ(Examples()[9].I16(exo::kRadio), 1);
+    EXPECT_EQ(Examples()[10].I16(exo::kRadio), 0);
 }
 
 struct RefusalRow {
@@ -265,36 +256,22 @@ TEST_F(EquationWindow, ChangeMaskOfAnEdit) {
     }
 }
 
-TEST_F(EquationWindow, NewFormulaIsCompiledAfterOk) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewExplicit);
-    ScriptOk({{212, "xx"}});
-    window->EditExample(0, false);
-    long double out = 0;
-    ASSERT_NE(Examples()[0].Tree(1), nullptr);
-    ASSERT_TRUE(EvaluateAt(window->Context(), Examples()[0].Tree(1), 'X' - 64, 3, out));
-    EXPECT_EQ(out, 9);
-    EXPECT_EQ(Examples()[0].texts[4], "y = xx");
-}
-
+// "periódica" switches the locked interval off, also a lock checked after it.
 TEST_F(EquationWindow, PeriodicSwitchesOffTheLockedInterval) {
-    ScriptOk({{221, "0"}, {223, "2pi"}}, {271, 272});
-    window->OnCommand(cmd::kNewExplicit);
-    ASSERT_EQ(Examples().LastExample(), 0);
-    const ExampleRecord& e = Examples()[0];
-    EXPECT_FALSE(e.LockedInterval());
-    EXPECT_TRUE(e.Flag(exo::kFlag57));
-    EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodStart)), 0, 1e-18);
-    EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodLength)), 2 * 3.14159265358979323846, 1e-15);
-    // The tree that repeats the period is the compile step's (CompileStep.PeriodicWrap...).
-}
-
-TEST_F(EquationWindow, PeriodicWinsOverALockCheckedAfterIt) {
-    ScriptOk({}, {272, 271});
-    window->OnCommand(cmd::kNewExplicit);
-    ASSERT_EQ(Examples().LastExample(), 0);
-    EXPECT_TRUE(Examples()[0].Flag(exo::kFlag57));
-    EXPECT_FALSE(Examples()[0].LockedInterval());
+    const std::vector<int> orders[] = {{271, 272}, {272, 271}};
+    for (const std::vector<int>& presses : orders) {
+        SCOPED_TRACE(presses.front());
+        Examples().Clear();
+        ScriptOk({{221, "0"}, {223, "2pi"}}, presses);
+        window->OnCommand(cmd::kNewExplicit);
+        ASSERT_EQ(Examples().LastExample(), 0);
+        const ExampleRecord& e = Examples()[0];
+        EXPECT_FALSE(e.LockedInterval());
+        EXPECT_TRUE(e.Flag(exo::kFlag57));
+        EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodStart)), 0, 1e-18);
+        EXPECT_NEAR(static_cast<double>(e.Real(exo::kPeriodLength)), 2 * 3.14159265358979323846,
+                    1e-15);
+    }
 }
 
 TEST_F(EquationWindow, UnlockedExamplesFollowEveryViewChange) {
@@ -380,19 +357,6 @@ TEST_F(EquationWindow, InequalitiesInThePlaceOfTheEqualsSign) {
         EXPECT_EQ(e.texts[4], row.typed);
         EXPECT_EQ(e.texts[2], row.difference);
     }
-}
-
-TEST_F(EquationWindow, CancelReleasesTheNewSlot) {
-    ScriptOk();
-    window->OnCommand(cmd::kNewExplicit);
-    ScriptCancel();
-    window->OnCommand(cmd::kNewPolar);
-    EXPECT_EQ(Examples().LastExample(), 0);
-    EXPECT_EQ(Examples()[0].Kind(), kExplicit);
-    // Cancelling an edit of an existing example keeps it.
-    ScriptCancel();
-    EXPECT_EQ(window->EditExample(0, false), -1);
-    EXPECT_EQ(Examples().LastExample(), 0);
 }
 
 TEST_F(EquationWindow, FullTableRefusesWithCodeFour) {
