@@ -43,7 +43,9 @@ protected:
 };
 
 TEST_F(Inventory, FirstExampleOpensItAndLaterOnesFillIt) {
-    EXPECT_EQ(Dialog(), nullptr);
+    ScriptCancel();
+    window->OnCommand(cmd::kNewExplicit);
+    EXPECT_EQ(Dialog(), nullptr) << "a cancelled first example opens nothing";
     Add(cmd::kNewExplicit);
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_TRUE(Dialog()->IsVisible());
@@ -54,12 +56,6 @@ TEST_F(Inventory, FirstExampleOpensItAndLaterOnesFillIt) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)", "r = 3cos(2t)"}));
     window->OnCommand(cmd::kInventory);
     EXPECT_TRUE(Dialog()->IsVisible());
-}
-
-TEST_F(Inventory, CancelledFirstExampleOpensNothing) {
-    ScriptCancel();
-    window->OnCommand(cmd::kNewExplicit);
-    EXPECT_EQ(Dialog(), nullptr);
 }
 
 TEST_F(Inventory, HiddenAndNamedLines) {
@@ -80,36 +76,22 @@ TEST_F(Inventory, HiddenAndNamedLines) {
     ASSERT_TRUE(Press(0, TInventDlg::kShowGraph));
     EXPECT_TRUE(Examples()[0].Shown());
     EXPECT_EQ(Lines()[0], "y = xsin(x)");
-}
-
-TEST_F(Inventory, SelectingShowsTheNameInTheField) {
-    Add(cmd::kNewExplicit);
-    Add(cmd::kNewPolar);
-    Examples().SetName(0, "onda");
-    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 0));
-    EXPECT_EQ(Dialog()->GetText(TInventDlg::kField), "onda");
+    // Selecting a line shows its name in the field.
     ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 1));
+    EXPECT_EQ(Dialog()->GetText(TInventDlg::kField), "uma reta muito compr");
+    ASSERT_TRUE(Dialog()->Select(TInventDlg::kList, 0));
     EXPECT_EQ(Dialog()->GetText(TInventDlg::kField), "");
 }
 
-TEST_F(Inventory, DeleteTakesTheDerivativeAlong) {
+// The derivative of a polar example is parametric; deleting its source takes it along.
+TEST_F(Inventory, DerivativeOfAPolarExampleIsParametricAndGoesWithIt) {
     Add(cmd::kNewExplicit);
     Add(cmd::kNewPolar);
-    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
+    ASSERT_TRUE(Press(1, TInventDlg::kDerive));
     ASSERT_EQ(Examples().LastExample(), 2);
-    EXPECT_EQ(Examples()[2].Derivation(), TPlot1Win::kDerivativeCode);
-    EXPECT_EQ(Examples()[2].I16(exo::kSource1), 0);
-    ASSERT_TRUE(Press(0, TInventDlg::kDelete));
-    ASSERT_EQ(Examples().LastExample(), 0);
-    EXPECT_EQ(Examples()[0].Kind(), kPolar);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"r = 3cos(2t)"}));
-}
-
-TEST_F(Inventory, DerivativeOfAPolarExampleIsParametric) {
-    Add(cmd::kNewPolar);
-    ASSERT_TRUE(Press(0, TInventDlg::kDerive));
-    ASSERT_EQ(Examples().LastExample(), 1);
-    const ExampleRecord& d = Examples()[1];
+    const ExampleRecord& d = Examples()[2];
+    EXPECT_EQ(d.Derivation(), TPlot1Win::kDerivativeCode);
+    EXPECT_EQ(d.I16(exo::kSource1), 1);
     EXPECT_EQ(d.Kind(), kParametric);
     for (long double t : {-1.0L, 0.25L, 2.0L}) {
         SCOPED_TRACE(static_cast<double>(t));
@@ -121,6 +103,9 @@ TEST_F(Inventory, DerivativeOfAPolarExampleIsParametric) {
         EXPECT_NEAR(static_cast<double>(y),
                     static_cast<double>(-6 * std::sin(2 * t) * std::sin(t) + 3 * std::cos(2 * t) * std::cos(t)), 1e-14);
     }
+    ASSERT_TRUE(Press(1, TInventDlg::kDelete));
+    ASSERT_EQ(Examples().LastExample(), 0);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)"}));
 }
 
 TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
@@ -138,17 +123,6 @@ TEST_F(Inventory, DerivativeFollowsItsSourceAndIsRebuiltAfterLoading) {
     ASSERT_NE(Examples()[1].Tree(1), nullptr);
     ASSERT_TRUE(EvaluateAt(window->Context(), Examples()[1].Tree(1), 'X' - 64, -1, out));
     EXPECT_EQ(out, 3);
-}
-
-TEST_F(Inventory, FollowsNewAndOpenedDocuments) {
-    Add(cmd::kNewExplicit);
-    Add(cmd::kNewPolar);
-    const std::string path = folder.File("inventario.kv2");
-    ASSERT_EQ(window->SaveDocument(path), 0);
-    window->NewDocument();
-    EXPECT_TRUE(Lines().empty()) << "Novo empties the open inventory";
-    ASSERT_EQ(window->OpenDocument(path), 0);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"y = xsin(x)", "r = 3cos(2t)"}));
 }
 
 TEST_F(Inventory, WhichButtonsAreEnabled) {
@@ -178,7 +152,7 @@ TEST_F(Inventory, WhichButtonsAreEnabled) {
 }
 
 // The cobweb of x(n+1) = f(x(n)) against the iteration done by hand; it follows edits of f
-// and comes back from its document.
+// and comes back from its document, into the inventory.
 TEST_F(Inventory, WebDrawsTheIterationOfItsSource) {
     using platform::Point;
     const auto strokes = [&](platform::PenStyle style) {
@@ -219,9 +193,10 @@ TEST_F(Inventory, WebDrawsTheIterationOfItsSource) {
     const std::string path = folder.File("teia.kv2");
     ASSERT_EQ(window->SaveDocument(path), 0);
     window->NewDocument();
+    EXPECT_TRUE(Lines().empty()) << "Novo empties the open inventory";
     ASSERT_EQ(window->OpenDocument(path), 0);
     EXPECT_EQ(strokes(platform::PenStyle::Solid), cycle);
-    EXPECT_EQ(Lines()[1], "web de y = 2-x (x0 = 0, 3 passos)");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"y = 2-x", "web de y = 2-x (x0 = 0, 3 passos)"}));
 }
 
 TEST_F(Inventory, DuplicateEditsACopyAndCancelGivesTheSlotBack) {
@@ -321,7 +296,6 @@ TEST_F(Inventory, ImplicitFamilySearchesAgain) {
 
 TEST_F(Inventory, RefusedFamilyChangesNothing) {
     const std::string outOfLimits = res::Message(code::OutOfLimits), inconsistent = res::Message(code::Inconsistent);
-    const std::string notPositive = res::Message(14), noEquals = res::Message(code::MissingEquals);
     struct Row {
         const char* input;
         const char* message;
