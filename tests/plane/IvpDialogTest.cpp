@@ -122,14 +122,22 @@ TEST_F(IvpDialog, SlopeProblemHasTheTypedValues) {
     ASSERT_EQ(example.trajectories.size(), 3u);
     EXPECT_EQ(example.trajectories[2].Real(tro::kStepSize), -0.025L);
     EXPECT_EQ(example.trajectories[2].Real(tro::kStartX), kQuarterPi);
-}
 
-// A long drawing counts the steps of its solution in the title, then puts the title back.
-TEST_F(IvpDialog, LongSolutionsCountTheirStepsInTheTitle) {
-    Add(kSlopeField, {{2, "0"}});
-    platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDx, "IVP11");
-    ASSERT_NE(dialog, nullptr);
-    TypeAll(*dialog, {{D::kStartX, "0"}, {D::kStartY, "0"}, {D::kStepSize, "10^-5"}, {D::kSteps, "10^4"}});
+    // "apagar último" removes the newest problem; with none left it says there is nothing.
+    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
+    ASSERT_EQ(example.trajectories.size(), 2u);
+    EXPECT_EQ(example.trajectories[1].Real(tro::kStepSize), 0.025L);
+    EXPECT_EQ(dialog->GetText(D::kExampleText), "dy/dx = x-y (2)");
+    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
+    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages().back().text, res::Message(9));
+
+    // A long drawing counts the steps of its solution in the title, then puts the title back.
+    EXPECT_TRUE(dialog->Press(D::kBothWays)); // off again
+    TypeAll(*dialog, {{D::kStepSize, "10^-5"}, {D::kSteps, "10^4"}});
     const std::string title = Memory().GetTitle();
     EXPECT_TRUE(dialog->Press(D::kAdd));
     EXPECT_GE(platform.RunPendingRepaints(), 1);
@@ -158,8 +166,6 @@ TEST_F(IvpDialog, SystemProblemHasTheTypedValues) {
     EXPECT_EQ(record.I16(tro::kLetter), 1);
     EXPECT_EQ(record.Real(tro::kLetterValue), 3.0L);
     EXPECT_EQ(record.Byte(tro::kOpenEnd), 1);
-    EXPECT_EQ(record.I16(tro::kDirectionX), 0);
-    EXPECT_EQ(record.I16(tro::kDirectionY), 1);
     EXPECT_EQ(record.I16(tro::kDirectionZ), -1);
     EXPECT_EQ(record.I16(tro::kColour), 12);
     EXPECT_EQ(record.I16(tro::kWidth), 1);
@@ -276,28 +282,6 @@ TEST_F(IvpDialog, BadFieldsAreRefusedWithTheirCodes) {
         EXPECT_EQ(example.trajectories.size(), 1u);
         example.trajectories.clear();
     }
-}
-
-// "apagar último" removes the newest problem; with none left it says there is nothing.
-TEST_F(IvpDialog, DeleteLast) {
-    const int index = Add(kSlopeField, {{2, "x-y"}});
-    platform::MemoryDialog* dialog = Open(cmd::kTrajectoryDyDx, "IVP11");
-    ASSERT_NE(dialog, nullptr);
-    for (const char* y0 : {"1", "2"}) {
-        EXPECT_TRUE(dialog->Type(D::kStartY, y0));
-        EXPECT_TRUE(dialog->Press(D::kAdd));
-    }
-    const ExampleRecord& example = window->Examples()[index];
-    ASSERT_EQ(example.trajectories.size(), 2u);
-    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
-    ASSERT_EQ(example.trajectories.size(), 1u);
-    EXPECT_EQ(example.trajectories[0].Real(tro::kStartY), 1.0L);
-    EXPECT_EQ(dialog->GetText(D::kExampleText), "dy/dx = x-y (1)");
-    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
-    EXPECT_TRUE(platform.Messages().empty());
-    EXPECT_TRUE(dialog->Press(D::kDeleteLast));
-    ASSERT_EQ(platform.Messages().size(), 1u);
-    EXPECT_EQ(platform.Messages().back().text, res::Message(9));
 }
 
 // Time windows of a plane parent: x' = 1, y' = -2 from the origin for t in 0..2 is x = t
