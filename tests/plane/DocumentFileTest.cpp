@@ -200,27 +200,8 @@ TEST(DocumentFile, ComplexModeLetterTablesTake540BytesEach) {
     EXPECT_EQ(read.letters.value[5].im, -2.0L);
 }
 
-TEST(DocumentFile, WrongTagAndUnknownVersionsAreRefusedWithCode11) {
-    const Bytes good = WriteDocument(RichState(false));
-    struct Row {
-        const char* what;
-        std::size_t at;
-        std::int32_t value;
-    } rows[] = {
-        {"space tag 961", 0, 961}, {"version 0", 4, 0}, {"version 5", 4, 5}, {"version -1", 4, -1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        Bytes b = good;
-        PutI32(b, row.at, row.value);
-        DocumentState read;
-        EXPECT_EQ(ReadDocument(b, 841, read), kCannotOpenFile);
-    }
-    DocumentState read;
-    EXPECT_EQ(ReadDocument(good, 961, read), kCannotOpenFile) << "a space window refuses a plane file";
-}
-
-TEST(DocumentFile, ImpossibleCountsAndLengthsAreRefused) {
+// A wrong tag or version, impossible counts and lengths: refused with code 11.
+TEST(DocumentFile, DamagedHeadersCountsAndLengthsAreRefused) {
     const Bytes good = WriteDocument(RichState(false));
     // Two examples with one formula each ("xsin(x)" 10 bytes, "3cos(2t)" 11), six empty
     // strings and a name each, then the third record.
@@ -231,27 +212,31 @@ TEST(DocumentFile, ImpossibleCountsAndLengthsAreRefused) {
     struct Row {
         const char* what;
         std::size_t at;
-        std::int16_t value;
+        std::int32_t value;
+        bool word; // 16 bits, else 32
     } rows[] = {
-        {"last example 401", kWordsAt + 2 * docw::kLastExample, 401},
-        {"last example -2", kWordsAt + 2 * docw::kLastExample, -2},
-        {"negative trajectory count", trajectoriesAt, -1},
-        {"trajectory count beyond the file", trajectoriesAt, 30000},
-        {"string length 0", firstTextAt, 0},
-        {"negative string length", firstTextAt, -5},
-        {"string beyond the file", firstTextAt, 32000},
+        {"space tag 961", 0, 961, false}, {"version 0", 4, 0, false}, {"version 5", 4, 5, false},
+        {"version -1", 4, -1, false},     {"negative font count", 15 * 4, -1, false},
+        {"last example 401", kWordsAt + 2 * docw::kLastExample, 401, true},
+        {"last example -2", kWordsAt + 2 * docw::kLastExample, -2, true},
+        {"negative trajectory count", trajectoriesAt, -1, true},
+        {"trajectory count beyond the file", trajectoriesAt, 30000, true},
+        {"string length 0", firstTextAt, 0, true},
+        {"negative string length", firstTextAt, -5, true},
+        {"string beyond the file", firstTextAt, 32000, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Bytes b = good;
-        PutI16(b, row.at, row.value);
+        if (row.word)
+            PutI16(b, row.at, static_cast<std::int16_t>(row.value));
+        else
+            PutI32(b, row.at, row.value);
         DocumentState read;
         EXPECT_EQ(ReadDocument(b, 841, read), kCannotOpenFile);
     }
-    Bytes fonts = good;
-    PutI32(fonts, 15 * 4, -1);
     DocumentState read;
-    EXPECT_EQ(ReadDocument(fonts, 841, read), kCannotOpenFile) << "negative font count";
+    EXPECT_EQ(ReadDocument(good, 961, read), kCannotOpenFile) << "a space window refuses a plane file";
 }
 
 // Whatever the notebook holds, the writer stays within what the reader takes: a longer
