@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,45 +17,49 @@ namespace {
 using platform::MemoryWindow;
 constexpr int kLetterA = 'A' - 64;
 
-struct Row {
-    const char* what;
-    int key;
-    long double letterA; // after the command: the value the opened document holds
+class DrawingCommand : public planetest::PlaneWindowTest {
+protected:
+    // A new window drawing `formula`, painted once; its front window.
+    MemoryWindow* Start(const char* formula) {
+        window = MakeWindow();
+        window->Examples()[window->Examples().Append(kExplicit, 3)].texts[1] = formula;
+        EXPECT_EQ(window->RecompileAll(), 0);
+        platform.Windows().back()->RunPendingRepaint();
+        return platform.Windows().back();
+    }
+    // Paints the picture again with `peek` at every poll of the keyboard.
+    void PaintWith(MemoryWindow* front, std::function<void(MemoryWindow&)> peek) {
+        front->onPeek = std::move(peek);
+        window->InvalidatePicture();
+        window->Redraw(1);
+        ASSERT_TRUE(front->RunPendingRepaint());
+        front->onPeek = nullptr;
+    }
 };
 
-using DrawingCommand = planetest::PlaneWindowTest;
-
 TEST_F(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
-    const Row rows[] = {
+    const struct {
+        const char* what;
+        int key;
+        long double letterA; // after the command: the value the opened document holds
+    } rows[] = {
         {"Ctrl+A opens the document holding A = 5", 'A', 5},
         {"Ctrl+N empties the window: no letter is set", 'N', 0},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        window = MakeWindow();
-        MemoryWindow* front = platform.Windows().back();
-        {
-            ExampleRecord& e = window->Examples()[window->Examples().Append(kExplicit, 3)];
-            e.texts[1] = "a*sin(x)";
-        }
-        ASSERT_EQ(window->RecompileAll(), 0);
+        MemoryWindow* front = Start("a*sin(x)");
         const std::string stored = folder.WithSlash() + "b.kv2";
         window->Context().letterValues[kLetterA] = {5, 0};
         ASSERT_EQ(window->SaveDocument(stored), 0);
         window->Context().letterValues[kLetterA] = {3, 0};
         ASSERT_EQ(window->SaveDocument(folder.WithSlash() + "a.kv2"), 0);
-        front->RunPendingRepaint();
-
         platform.AnswerFileDialog(stored);
         int probes = 0;
-        front->onPeek = [&](MemoryWindow& w) {
+        PaintWith(front, [&](MemoryWindow& w) {
             if (w.Painting() && ++probes == 3)
                 w.QueueKey(row.key, res::ModCtrl);
-        };
-        window->InvalidatePicture();
-        window->Redraw(1);
-        ASSERT_TRUE(front->RunPendingRepaint());
-        front->onPeek = nullptr;
+        });
         ASSERT_GE(probes, 3) << "the curve polls the keyboard while it is traced";
         EXPECT_EQ(window->Context().letterValues[kLetterA].re, row.letterA);
     }
@@ -65,24 +70,16 @@ TEST_F(DrawingCommand, RunsAfterTheDrawingWithTheNewDocumentsLetters) {
 TEST_F(DrawingCommand, TitleShowsHowToStopWhileACurveIsTraced) {
     for (int key : {0, int('S')}) {
         SCOPED_TRACE(key ? "stopped with S" : "drawn to the end");
-        window = MakeWindow();
-        MemoryWindow* front = platform.Windows().back();
-        window->Examples()[window->Examples().Append(kExplicit, 3)].texts[1] = "sin(x)";
-        ASSERT_EQ(window->RecompileAll(), 0);
-        front->RunPendingRepaint();
+        MemoryWindow* front = Start("sin(x)");
         const std::string title = front->GetTitle();
         std::vector<std::string> seen;
-        front->onPeek = [&](MemoryWindow& w) {
+        PaintWith(front, [&](MemoryWindow& w) {
             if (w.Painting() && seen.size() < 3) {
                 seen.push_back(w.GetTitle());
                 if (key && seen.size() == 2)
                     w.QueueKey(key);
             }
-        };
-        window->InvalidatePicture();
-        window->Redraw(1);
-        ASSERT_TRUE(front->RunPendingRepaint());
-        front->onPeek = nullptr;
+        });
         ASSERT_FALSE(seen.empty());
         for (const std::string& during : seen)
             EXPECT_EQ(during, "pressione S para sair");

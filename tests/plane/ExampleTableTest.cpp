@@ -76,14 +76,6 @@ TEST(ExampleRecord, StoreZeroesPointerFieldsAndKeepsEveryOtherByte) {
     }
 }
 
-TEST(ExampleRecord, RealsAreTenBytesLittleEndianExtended) {
-    ExampleRecord record;
-    record.SetReal(exo::kMinimum, 1.0L);
-    const ExampleRecord::Bytes bytes = record.Store();
-    const std::uint8_t one[10] = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F};
-    EXPECT_EQ(std::memcmp(bytes.data() + exo::kMinimum, one, 10), 0);
-}
-
 TEST(TrajectoryRecord, NewRecordEndsAtOneAndStoresNoAddress) {
     TrajectoryRecord record;
     EXPECT_EQ(record.Real(tro::kEndT), 1.0L);

@@ -12,16 +12,11 @@ namespace korvane::planetest {
 namespace {
 
 using platform::MouseAction;
-using platform::MouseEvent;
 
 class GraphItems : public PlaneWindowTest {
 protected:
     void Click(MouseAction action, int button, platform::Point at) {
-        MouseEvent m;
-        m.action = action;
-        m.button = button;
-        m.position = at;
-        Memory().Mouse(m);
+        Memory().Mouse({.action = action, .button = button, .position = at});
     }
     void LeftDrag(platform::Point from, platform::Point to) {
         Click(MouseAction::Down, platform::ButtonLeft, from);

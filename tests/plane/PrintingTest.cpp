@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace korvane {
 namespace {
@@ -50,10 +51,9 @@ TEST(PlacePicture, SizeAndPlaceFollowTheSettings) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.rule);
         const PagePlacement p = PlacePicture(row.settings, row.rx, row.screen, page);
-        EXPECT_EQ(p.offsetX, row.expected.offsetX);
-        EXPECT_EQ(p.offsetY, row.expected.offsetY);
-        EXPECT_EQ(p.width, row.expected.width);
-        EXPECT_EQ(p.height, row.expected.height);
+        const PagePlacement& e = row.expected;
+        EXPECT_EQ(std::tie(p.offsetX, p.offsetY, p.width, p.height),
+                  std::tie(e.offsetX, e.offsetY, e.width, e.height));
     }
 }
 

@@ -35,7 +35,8 @@ protected:
         w->OpenStartDocument();
         return w;
     }
-    // "Sen&ha ..." with the dialog filled and ended by `button` (1 adicionar, 3 remover, 2 Escape).
+    // "Sen&ha ..." with the dialog filled and ended by `button` (1 adicionar, 3 remover, 2
+    // Escape); 0 presses Enter, which must be refused, and then Escape.
     void SetPassword(TPlot2Win& w, const SetPw& typed, int button = 1) {
         platform.ScriptModal([typed, button](platform::MemoryDialog& d) {
             d.Type(211, typed.password);
@@ -43,7 +44,14 @@ protected:
             for (int id : typed.presses)
                 d.Press(id);
             d.Type(213, typed.author);
-            if (button == 2)
+            if (button == 0) {
+                d.Enter();
+                EXPECT_FALSE(d.Ended());
+                if (typed.password != typed.confirm && !typed.confirm.empty()) {
+                    EXPECT_EQ(d.GetText(211) + d.GetText(212), "");
+                }
+            }
+            if (button == 2 || button == 0)
                 d.Escape();
             else
                 d.Press(button);
@@ -83,20 +91,7 @@ TEST_F(Protection, SetPwRefusesWhatItCannotProtect) {
         SCOPED_TRACE(row.what);
         platform.ClearLogs();
         auto w = Window();
-        SetPw typed = row.typed;
-        platform.ScriptModal([typed](platform::MemoryDialog& d) {
-            d.Type(211, typed.password);
-            d.Type(212, typed.confirm);
-            for (int id : typed.presses)
-                d.Press(id);
-            d.Enter();
-            EXPECT_FALSE(d.Ended());
-            if (typed.password != typed.confirm && !typed.confirm.empty()) {
-                EXPECT_EQ(d.GetText(211) + d.GetText(212), "");
-            }
-            d.Escape();
-        });
-        w->OnCommand(cmd::kPassword);
+        SetPassword(*w, row.typed, 0);
         EXPECT_EQ(Messages(), std::vector<std::string>{res::Message(row.code)});
         EXPECT_FALSE(w->Protection().Protected());
     }

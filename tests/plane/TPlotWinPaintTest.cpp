@@ -52,15 +52,18 @@ public:
         window->Redraw(1);
         ASSERT_TRUE(front->RunPendingRepaint());
     }
-    // A parametric base x = t^3, y = 0 and a cycloid on it from t = 0, where the tangent vanishes.
-    void AddStoppedCycloid(long double from) {
-        ExampleRecord& base = Add(kParametric, 3);
-        base.texts[0] = "t^3";
-        base.texts[1] = "0";
-        base.SetReal(exo::kMinimum, -1);
-        base.SetReal(exo::kMaximum, 1);
+    // A cycloid from t = `from` on a parametric base x = t^3, y = 0, whose tangent
+    // vanishes at t = 0, or on the x axis.
+    void AddCycloid(long double from, bool onBase = true) {
+        if (onBase) {
+            ExampleRecord& base = Add(kParametric, 3);
+            base.texts[0] = "t^3";
+            base.texts[1] = "0";
+            base.SetReal(exo::kMinimum, -1);
+            base.SetReal(exo::kMaximum, 1);
+        }
         ExampleRecord& cycloid = Add(kCycloid, 4);
-        cycloid.SetI16(exo::kSource1, 0);
+        cycloid.SetI16(exo::kSource1, onBase ? 0 : -1);
         cycloid.SetReal(exo::kCycloidRadius, 0.2L);
         cycloid.SetReal(exo::kCycloidArm, 0.2L);
         cycloid.SetReal(exo::kMinimum, from);
@@ -75,7 +78,7 @@ public:
 // The timer can come while a later paint polls the keyboard: the box waits for its end.
 // A picture drawn elsewhere (an export) leaves nothing for the next paint to report.
 TEST_F(PlaneWindowPaint, CycloidNullVectorIsShownAfterThePaint) {
-    AddStoppedCycloid(0);
+    AddCycloid(0);
     Paint();
     EXPECT_TRUE(platform.Messages().empty()) << "no box during the paint";
     ASSERT_TRUE(MessageTimerRuns());
@@ -103,25 +106,10 @@ TEST_F(PlaneWindowPaint, CycloidNullVectorIsShownAfterThePaint) {
 }
 
 TEST_F(PlaneWindowPaint, NoMessageWhenTheCycloidDraws) {
-    const struct {
-        const char* what;
-        std::function<void(PlaneWindowPaint&)> fill;
-    } rows[] = {
-        {"cycloid clear of the null vector", [](PlaneWindowPaint& t) { t.AddStoppedCycloid(0.25L); }},
-        {"classic cycloid on the x axis",
-         [](PlaneWindowPaint& t) {
-             ExampleRecord& e = t.Add(kCycloid, 5);
-             e.SetI16(exo::kSource1, -1);
-             e.SetReal(exo::kCycloidRadius, 1);
-             e.SetReal(exo::kCycloidArm, 1);
-             e.SetReal(exo::kMinimum, 0);
-             e.SetReal(exo::kMaximum, 12);
-         }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const bool onBase : {true, false}) { // clear of the null vector; on the x axis
+        SCOPED_TRACE(onBase);
         window->Examples().Clear();
-        row.fill(*this);
+        AddCycloid(onBase ? 0.25L : 0, onBase);
         Paint();
         EXPECT_FALSE(MessageTimerRuns());
         EXPECT_TRUE(platform.Messages().empty());
