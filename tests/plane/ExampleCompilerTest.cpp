@@ -55,8 +55,8 @@ struct SlotRow {
     int flag = 0; // a switch set before compiling
 };
 
-const std::vector<SlotRow>& Rows() {
-    static const std::vector<SlotRow> rows = {
+TEST_F(CompileStep, EachKindFillsItsSlots) {
+    const SlotRow rows[] = {
         {"explicit f", kExplicit, {"", "xsin(x)"}, 1, kX, [](long double x, long double) { return x * std::sin(x); }},
         {"explicit slot 4", kExplicit, {"", "xsin(x)"}, 4, kX, [](long double, long double) { return 1.0L; }},
         {"explicit f'", kExplicit, {"", "xsin(x)"}, 5, kX,
@@ -113,12 +113,8 @@ const std::vector<SlotRow>& Rows() {
          [](long double t, long double) { return std::cos(2 * t) - 2 * (1 + t) * std::sin(2 * t); },
          exo::kFlag60},
     };
-    return rows;
-}
-
-TEST_F(CompileStep, EachKindFillsItsSlots) {
     constexpr long double kAt[] = {-2.25L, -0.5L, 0.3L, 1.7L};
-    for (const SlotRow& row : Rows()) {
+    for (const SlotRow& row : rows) {
         SCOPED_TRACE(row.what);
         ExampleRecord e = Make(row.kind, row.texts);
         if (row.flag != 0)

@@ -68,23 +68,42 @@ TEST(IndefiniteIntegral, PointsLieOnTheClosedForm) {
     }
 }
 
+// The step is half a pixel over the density: export polylines keep every step, also those
+// that stay on one pixel, two passes of 5 / h. Without "conectar pontos" pixels instead;
+// both in the example's colour.
 TEST(IndefiniteIntegral, StepIsHalfAPixelOverTheDensity) {
     struct Row {
         int density;
-        std::size_t lines; // two passes of 5 / h steps, h = (0.05 / 2) / density
+        bool connect, exportMode;
+        std::size_t lines; // h = (0.05 / 2) / density
     };
-    // Export polylines keep every step, also those that stay on one pixel.
-    const Row rows[] = {{1, 400}, {4, 1600}, {10, 4000}};
+    const Row rows[] = {{1, true, true, 400}, {4, true, true, 1600}, {10, true, true, 4000},
+                        {1, false, false, 0}};
     for (const Row& row : rows) {
-        SCOPED_TRACE("density " + std::to_string(row.density));
+        SCOPED_TRACE(::testing::Message() << row.density << " " << row.exportMode);
         TraceScene scene;
-        scene.settings.exportMode = true;
+        scene.settings.connectPoints = row.connect;
+        scene.settings.exportMode = row.exportMode;
         ExampleRecord& example = AddIntegral(scene, "1", 0);
         example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
+        example.SetI16(exo::kColour, 11);
         scene.Integral(example);
+        EXPECT_TRUE(scene.Lines().empty());
+        if (!row.exportMode) {
+            const auto pixels = scene.Pixels();
+            EXPECT_GE(pixels.size(), 400u);
+            for (const Primitive& pixel : pixels)
+                EXPECT_EQ(pixel.colour, tracetest::ColourOfIndex(11));
+            continue;
+        }
+        const auto polylines = scene.Polylines();
+        ASSERT_EQ(polylines.size(), 2u);
         std::size_t lines = 0;
-        for (const Primitive& polyline : scene.Polylines())
+        for (const Primitive& polyline : polylines) {
+            EXPECT_EQ(polyline.points.front(), (Point{100, 100}));
+            EXPECT_EQ(polyline.pen.colour, tracetest::ColourOfIndex(11));
             lines += polyline.points.size() - 1;
+        }
         EXPECT_GE(lines, row.lines - 2);
         EXPECT_LE(lines, row.lines);
     }
@@ -127,37 +146,6 @@ TEST(IndefiniteIntegral, PenLiftsOutsideTheIntervalAndTheWindow) {
         EXPECT_EQ(scene.Pieces().size(), row.pieces);
         for (const Primitive& line : scene.Segments())
             EXPECT_LE(std::abs(line.points[1].x - line.points[0].x), 1) << Describe(line);
-    }
-}
-
-TEST(IndefiniteIntegral, ConnectPointsOffAndExportMode) {
-    struct Row {
-        const char* what;
-        bool connect;
-        bool exportMode;
-    };
-    const Row rows[] = {{"pixels", false, false}, {"polylines", true, true}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        TraceScene scene;
-        scene.settings.connectPoints = row.connect;
-        scene.settings.exportMode = row.exportMode;
-        ExampleRecord& example = AddIntegral(scene, "1", 0);
-        example.SetI16(exo::kColour, 11);
-        scene.Integral(example);
-        EXPECT_TRUE(scene.Lines().empty());
-        if (row.exportMode) {
-            const auto polylines = scene.Polylines();
-            ASSERT_EQ(polylines.size(), 2u);
-            EXPECT_EQ(polylines[0].points.front(), (Point{100, 100}));
-            EXPECT_EQ(polylines[1].points.front(), (Point{100, 100}));
-            EXPECT_EQ(polylines[0].pen.colour, tracetest::ColourOfIndex(11));
-        } else {
-            const auto pixels = scene.Pixels();
-            EXPECT_GE(pixels.size(), 400u);
-            for (const Primitive& pixel : pixels)
-                EXPECT_EQ(pixel.colour, tracetest::ColourOfIndex(11));
-        }
     }
 }
 

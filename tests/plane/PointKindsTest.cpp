@@ -96,34 +96,31 @@ TEST(PointKind, OnlyInsideTheWindow) {
     }
 }
 
+// Dotted segments to the axes, clipped where an axis is outside the window ([5, 15]
+// squared); the mark comes last, over its anchors.
 TEST(PointKind, AnchorsAreDottedProjectionsOntoTheAxes) {
-    GeometryScene scene;
-    ExampleRecord& e = AddPoint(scene, "2", "-3");
-    e.SetFlag(exo::kFlag59, true);
-    e.SetI16(exo::kColour, 4);
-    scene.Draw(e);
-    const auto lines = scene.Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].points, (std::vector<platform::Point>{{140, 160}, {140, 100}}));
-    EXPECT_EQ(lines[1].points, (std::vector<platform::Point>{{140, 160}, {100, 160}}));
-    for (const Primitive& line : lines) {
-        EXPECT_EQ(line.pen.style, platform::PenStyle::Dotted);
-        EXPECT_EQ(line.pen.colour, ColourOfIndex(4));
+    using P = std::vector<platform::Point>;
+    for (const bool inSight : {true, false}) {
+        SCOPED_TRACE(inSight);
+        GeometryScene scene;
+        if (!inSight)
+            scene.view.SetView(10, 10, 5, 5, true);
+        ExampleRecord& e = AddPoint(scene, inSight ? "2" : "10", inSight ? "-3" : "10");
+        e.SetFlag(exo::kFlag59, true);
+        e.SetI16(exo::kColour, 4);
+        scene.Draw(e);
+        const auto lines = scene.Lines();
+        ASSERT_EQ(lines.size(), 2u);
+        const P toX = inSight ? P{{140, 160}, {140, 100}} : P{{100, 100}, {100, 199}};
+        const P toY = inSight ? P{{140, 160}, {100, 160}} : P{{100, 100}, {1, 100}};
+        EXPECT_EQ(lines[0].points, toX);
+        EXPECT_EQ(lines[1].points, toY);
+        for (const Primitive& line : lines) {
+            EXPECT_EQ(line.pen.style, platform::PenStyle::Dotted);
+            EXPECT_EQ(line.pen.colour, ColourOfIndex(4));
+        }
+        EXPECT_EQ(scene.surface.Primitives().back().kind, Primitive::Ellipse);
     }
-    // The mark comes last, over its anchors.
-    EXPECT_EQ(scene.surface.Primitives().back().kind, Primitive::Ellipse);
-}
-
-TEST(PointKind, AnchorToAnAxisOutsideTheWindowIsClipped) {
-    GeometryScene scene;
-    scene.view.SetView(10, 10, 5, 5, true); // [5, 15] x [5, 15]: no axis in sight
-    ExampleRecord& e = AddPoint(scene, "10", "10");
-    e.SetFlag(exo::kFlag59, true);
-    scene.Draw(e);
-    const auto lines = scene.Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].points[1], (platform::Point{100, 199}));
-    EXPECT_EQ(lines[1].points[1], (platform::Point{1, 100}));
 }
 
 // The point map moves the point first, and gives X its value back; where the map is

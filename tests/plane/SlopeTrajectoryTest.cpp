@@ -7,6 +7,7 @@
 #include "tests/support/Tolerance.h"
 
 #include <cmath>
+#include <functional>
 
 namespace korvane {
 namespace {
@@ -61,130 +62,109 @@ TEST(SlopeTrajectory, HalvingTheStepShowsEachMethodsOrder) {
     }
 }
 
-// With "limite da tela" off the solution goes on above the window and stops only when x
-// leaves; with it on it stops where y leaves. Segments are drawn only inside.
-TEST(SlopeTrajectory, ScreenLimitDecidesWhetherLeavingInYEnds) {
-    for (bool limit : {false, true}) {
-        SCOPED_TRACE(limit ? "limite da tela" : "sem limite");
+// How a solution ends and where, drawing segments only inside the window in the record's
+// pen; the record's number of steps becomes the number made.
+// - With "limite da tela" off the solution goes on above the window and stops only when x
+//   leaves; with it on it stops where y leaves (y = x - 1 + e^-x passes 0.5 at 1.1983, mpmath).
+// - A negative step runs to the left: from (0, 0) the solution leaves at x = -5.
+// - dy/dx = 1/x from x0 < 0: with "Inclinação infinita" the solution stops before 0, on
+//   y = ln|x| - ln 2.005 (Euler's sum of h/x falls well short of it near 0); without it
+//   the step across 0 is taken.
+// - An undefined slope ends the solution quietly; what was drawn stays.
+// - S ends it after the step at which it was read; with "olhar" every step shows the
+//   picture and pauses for the window's delay.
+// - A start outside in x makes no step; a step too small to move x ends at once.
+TEST(SlopeTrajectory, HowASolutionEnds) {
+    using E = SlopeEnd;
+    using Fn = std::function<long double(long double)>;
+    const Fn closedForm = [](long double x) { return x - 1 + std::exp(-x); };
+    const Fn logarithm = [](long double x) { return std::log(-x) - std::log(2.005L); };
+    struct Row {
+        const char* name;
+        const char* f = "x-y";
+        long double x0 = 0, h = 0.01L;
+        int method = kEulerMethod;
+        bool small = false; // the window [-1, 3] x [-1, 0.5]
+        bool screenLimit = true, infiniteSlope = false, stop = false, watch = false;
+        E end;
+        int steps = -1;                          // -1: not counted
+        long double above = -1e9L, below = 1e9L; // x ends strictly between
+        Fn y = nullptr;                          // y at the end, of x
+        long double tolerance = 0;
+        int lines = -1; // -1: not counted; -2: one per step; -3: fewer than the steps
+    };
+    const int rk = kRungeKuttaMethod;
+    const Row rows[] = {
+        {.name = "sem limite", .method = rk, .small = true, .screenLimit = false,
+         .end = E::LeftWindow, .above = 3, .below = 3.011L, .y = closedForm, .tolerance = 1e-9L,
+         .lines = -3},
+        {.name = "limite da tela", .method = rk, .small = true, .end = E::LeftWindow,
+         .above = 1.1985L, .below = 1.4L, .y = closedForm, .tolerance = 1e-9L, .lines = -3},
+        {.name = "negative step", .f = "0.1", .h = -0.25L, .end = E::LeftWindow, .steps = 21,
+         .above = -5.25L - 1e-15L, .below = -5.25L + 1e-15L,
+         .y = [](long double x) { return 0.1L * x; }, .tolerance = 1e-15L, .lines = 20},
+        {.name = "infinite, Euler", .f = "1/x", .x0 = -2.005L, .screenLimit = false,
+         .infiniteSlope = true, .end = E::InfiniteSlope, .above = -0.011L, .below = 0,
+         .y = logarithm, .tolerance = 0.15L},
+        {.name = "infinite, mod Euler", .f = "1/x", .x0 = -2.005L, .method = kModifiedEulerMethod,
+         .screenLimit = false, .infiniteSlope = true, .end = E::InfiniteSlope, .above = -0.011L,
+         .below = 0, .y = logarithm, .tolerance = 0.05L},
+        {.name = "infinite, Runge-Kutta", .f = "1/x", .x0 = -2.005L, .method = rk,
+         .screenLimit = false, .infiniteSlope = true, .end = E::InfiniteSlope, .above = -0.011L,
+         .below = 0, .y = logarithm, .tolerance = 0.05L},
+        {.name = "infinite slope off", .f = "1/x", .x0 = -2.005L, .screenLimit = false,
+         .end = E::LeftWindow, .above = 0},
+        {.name = "undefined", .f = "sqrt(x)", .x0 = 1, .h = -0.1L, .end = E::Undefined,
+         .above = -0.05L, .below = 0.15L, .lines = -2},
+        {.name = "S", .stop = true, .end = E::Stopped, .steps = 3},
+        {.name = "S, olhar", .stop = true, .watch = true, .end = E::Stopped, .steps = 3},
+        {.name = "outside", .x0 = 7, .end = E::LeftWindow, .steps = 0, .lines = 0},
+        {.name = "vanishing step", .x0 = 1, .h = 0, .end = E::NoProgress, .steps = 0, .lines = 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         PlaneScene scene;
-        scene.SetCorners(-1, 3, -1, 0.5L);
-        ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
-        example.SetFlag(exo::kScreenLimit, limit);
-        TrajectoryRecord record = Problem(0, 0, 0.01L, kRungeKuttaMethod);
+        if (row.small)
+            scene.SetCorners(-1, 3, -1, 0.5L);
+        scene.settings.infiniteSlope = row.infiniteSlope;
+        scene.settings.watchDelay = 7;
+        if (row.stop)
+            scene.keys = {0, 0, kStopKey};
+        ExampleRecord& example = scene.Add(kSlopeField, {{2, row.f}});
+        example.SetFlag(exo::kScreenLimit, row.screenLimit);
+        example.SetFlag(exo::kFlag57, row.watch);
+        TrajectoryRecord record = Problem(row.x0, 0, row.h, row.method);
         PlaneDrawContext context = scene.Context();
         const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-        // y = x - 1 + e^-x passes 0.5 near x = 1.3.
-        if (limit) {
-            EXPECT_GT(result.y, 0.5L);
-            EXPECT_LT(result.x, 1.4L);
-        } else {
-            EXPECT_GT(result.x, 3.0L);
-            EXPECT_LT(result.x, 3.0L + 0.011L);
-            EXPECT_TRUE(Near(result.y, result.x - 1 + std::exp(-result.x), 1e-9L));
+        EXPECT_EQ(result.end, row.end);
+        if (row.steps >= 0) {
+            EXPECT_EQ(result.steps, row.steps);
         }
-        EXPECT_EQ(result.end, SlopeEnd::LeftWindow);
-        // The record's number of steps is now the number made.
+        EXPECT_GT(result.x, row.above);
+        EXPECT_LT(result.x, row.below);
+        if (row.y) {
+            EXPECT_TRUE(Near(result.y, row.y(result.x), row.tolerance)) << double(result.y);
+        }
         EXPECT_EQ(record.Real(tro::kEndT), result.steps);
+        EXPECT_EQ(result.key, row.stop ? kStopKey : 0);
+        EXPECT_EQ(scene.pauseCosines, row.watch ? 700L * result.steps : 0);
+        EXPECT_EQ(scene.shown, row.watch ? result.steps : 0);
         const auto lines = scene.surface.OfKind(Primitive::Line);
-        ASSERT_FALSE(lines.empty());
-        const int topPixel = scene.view.ToPixelYInt(0.5L);
+        const std::size_t steps = static_cast<std::size_t>(result.steps);
+        if (row.lines >= 0) {
+            EXPECT_EQ(lines.size(), static_cast<std::size_t>(row.lines));
+        } else if (row.lines == -2) {
+            EXPECT_EQ(lines.size(), steps);
+        } else if (row.lines == -3) {
+            EXPECT_FALSE(lines.empty());
+            EXPECT_LT(lines.size(), steps);
+        }
+        const int top = scene.view.ToPixelYInt(scene.view.ymax);
         for (const Primitive& line : lines) {
             SCOPED_TRACE(platform::Describe(line));
-            EXPECT_GE(line.points[1].y, topPixel);
+            EXPECT_GE(line.points[1].y, top);
             EXPECT_EQ(line.pen.colour, testing::ColourOfIndex(7));
             EXPECT_EQ(line.pen.width, 2);
-        }
-        EXPECT_LT(lines.size(), static_cast<std::size_t>(result.steps));
-    }
-}
-
-// A negative step runs to the left: from (0, 0) the solution leaves at x = -5.
-TEST(SlopeTrajectory, NegativeStepRunsToTheLeft) {
-    PlaneScene scene;
-    ExampleRecord& example = scene.Add(kSlopeField, {{2, "0.1"}});
-    TrajectoryRecord record = Problem(0, 0, -0.25L, kEulerMethod);
-    PlaneDrawContext context = scene.Context();
-    const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-    EXPECT_EQ(result.steps, 21);
-    EXPECT_TRUE(Near(result.x, -5.25L, 1e-15L));
-    EXPECT_TRUE(Near(result.y, -0.525L, 1e-15L));
-    EXPECT_EQ(scene.surface.OfKind(Primitive::Line).size(), 20u);
-}
-
-// dy/dx = 1/x from x0 < 0: with "Inclinação infinita" the solution stops before 0;
-// without it the step across 0 is taken.
-TEST(SlopeTrajectory, InfiniteSlopeStopsBeforeTheAsymptote) {
-    // Near the asymptote Euler's sum of h/x falls well short of the logarithm.
-    struct Row {
-        bool infiniteSlope;
-        int method;
-        long double tolerance;
-    } rows[] = {{true, kEulerMethod, 0.15L}, {true, kModifiedEulerMethod, 0.05L}, {true, kRungeKuttaMethod, 0.05L},
-                {false, kEulerMethod, 0}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.method << " " << row.infiniteSlope);
-        PlaneScene scene;
-        scene.settings.infiniteSlope = row.infiniteSlope;
-        ExampleRecord& example = scene.Add(kSlopeField, {{2, "1/x"}});
-        example.SetFlag(exo::kScreenLimit, false);
-        TrajectoryRecord record = Problem(-2.005L, 0, 0.01L, row.method);
-        PlaneDrawContext context = scene.Context();
-        const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-        if (row.infiniteSlope) {
-            EXPECT_EQ(result.end, SlopeEnd::InfiniteSlope);
-            EXPECT_LT(result.x, 0.0L);
-            EXPECT_GT(result.x, -0.011L);
-            // y = ln|x| - ln 2.005 along the way.
-            EXPECT_TRUE(Near(result.y, std::log(-result.x) - std::log(2.005L), row.tolerance));
-        } else {
-            EXPECT_NE(result.end, SlopeEnd::InfiniteSlope);
-            EXPECT_GT(result.x, 0.0L);
-        }
-    }
-}
-
-// An undefined slope ends the solution quietly; what was drawn stays.
-TEST(SlopeTrajectory, UndefinedSlopeEndsTheSolution) {
-    PlaneScene scene;
-    ExampleRecord& example = scene.Add(kSlopeField, {{2, "sqrt(x)"}});
-    TrajectoryRecord record = Problem(1, 0, -0.1L, kEulerMethod);
-    PlaneDrawContext context = scene.Context();
-    const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-    EXPECT_EQ(result.end, SlopeEnd::Undefined);
-    EXPECT_GE(result.x, -0.05L);
-    EXPECT_LT(result.x, 0.15L);
-    EXPECT_EQ(scene.surface.OfKind(Primitive::Line).size(), static_cast<std::size_t>(result.steps));
-}
-
-// S ends the solution after the step at which it was read; a start outside in x draws
-// nothing and makes no step; a step too small to move x ends at once. With "olhar" every
-// step shows the picture and pauses for the window's delay.
-TEST(SlopeTrajectory, StopKeyOutsideStartAndVanishingStep) {
-    for (bool watch : {false, true}) {
-        PlaneScene scene;
-        scene.keys = {0, 0, kStopKey};
-        scene.settings.watchDelay = 7;
-        ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
-        example.SetFlag(exo::kFlag57, watch);
-        TrajectoryRecord record = Problem(0, 0, 0.01L, kEulerMethod);
-        PlaneDrawContext context = scene.Context();
-        const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-        EXPECT_EQ(result.end, SlopeEnd::Stopped);
-        EXPECT_EQ(result.key, kStopKey);
-        EXPECT_EQ(result.steps, 3);
-        EXPECT_EQ(scene.pauseCosines, watch ? 3 * 700 : 0);
-        EXPECT_EQ(scene.shown, watch ? 3 : 0);
-    }
-    for (const bool outside : {true, false}) {
-        PlaneScene scene;
-        ExampleRecord& example = scene.Add(kSlopeField, {{2, "x-y"}});
-        TrajectoryRecord record = Problem(outside ? 7 : 1, 0, outside ? 0.01L : 0, kEulerMethod);
-        PlaneDrawContext context = scene.Context();
-        const SlopeTrajectoryResult result = TraceSlopeTrajectory(context, example, record);
-        EXPECT_EQ(result.steps, 0);
-        EXPECT_TRUE(scene.surface.OfKind(Primitive::Line).empty());
-        if (!outside) {
-            EXPECT_EQ(result.end, SlopeEnd::NoProgress);
         }
     }
 }
@@ -248,25 +228,21 @@ TEST(SlopeTrajectory, MarksFollowTheField) {
     EXPECT_EQ(arrows[0].points[0].y, 275);
     EXPECT_NEAR(arrows[0].points[1].x - 250, 7.5, 0.6);
     EXPECT_EQ(arrows[0].points[1].y, 275);
-}
 
-// Marks are as long in world units whatever their direction: with a pixel twice as tall
-// (in world units) as it is wide, a slope of 1 spans twice as many pixels across as up.
-TEST(SlopeTrajectory, MarkLengthIsInWorldUnits) {
-    PlaneScene scene;
-    scene.view.independent = true;
-    scene.SetCorners(-5, 5, -2.5L, 2.5L); // unitX 0.02, unitY 0.01
-    ExampleRecord& example = scene.Add(kSlopeField, {{2, "1"}});
-    example.SetI16(exo::kRadio, 1);
-    PlaneDrawContext context = scene.Context();
-    DrawSlopeField(context, example);
-    const auto lines = scene.surface.OfKind(Primitive::Line);
-    ASSERT_FALSE(lines.empty());
-    // 7.5 pixels of x, 0.15 world units, along (1, 1): 0.106 each way.
-    const double across = lines[0].points[1].x - lines[0].points[0].x;
-    const double up = lines[0].points[0].y - lines[0].points[1].y;
-    EXPECT_NEAR(across, 0.15 / std::sqrt(2.0) / 0.02, 1.0);
-    EXPECT_NEAR(up, 0.15 / std::sqrt(2.0) / 0.01, 1.0);
+    // Marks are as long in world units whatever their direction: with a pixel twice as
+    // tall (in world units) as it is wide, a slope of 1 spans twice as many pixels across
+    // as up: 7.5 pixels of x, 0.15 world units, along (1, 1), 0.106 each way.
+    PlaneScene tall;
+    tall.view.independent = true;
+    tall.SetCorners(-5, 5, -2.5L, 2.5L); // unitX 0.02, unitY 0.01
+    ExampleRecord& one = tall.Add(kSlopeField, {{2, "1"}});
+    one.SetI16(exo::kRadio, 1);
+    PlaneDrawContext tallContext = tall.Context();
+    DrawSlopeField(tallContext, one);
+    const auto marks = tall.surface.OfKind(Primitive::Line);
+    ASSERT_FALSE(marks.empty());
+    EXPECT_NEAR(marks[0].points[1].x - marks[0].points[0].x, 0.15 / std::sqrt(2.0) / 0.02, 1.0);
+    EXPECT_NEAR(marks[0].points[0].y - marks[0].points[1].y, 0.15 / std::sqrt(2.0) / 0.01, 1.0);
 }
 
 // The example draws every problem, and then its field.
