@@ -141,6 +141,11 @@ TEST_F(PlanePrinting, SimultaneousPrintingPrintsEachFileAndPutsTheDocumentBack) 
     EXPECT_EQ(Memory().GetPlacement(), placement);
 }
 
+// 12.7 cm wide, 2.54 cm per unit, margins of 1.
+void TypeAll(MemoryDialog& d) {
+    d.Type(211, "12.7"), d.Type(212, "2.54"), d.Type(213, "1"), d.Type(214, "1");
+}
+
 TEST_F(PlanePrinting, TheFormatDialogRefusesWhatCannotBePrinted) {
     const struct {
         const char* rule;
@@ -150,18 +155,8 @@ TEST_F(PlanePrinting, TheFormatDialogRefusesWhatCannotBePrinted) {
     } rows[] = {
         {"a width below a quarter inch", [](auto& d) { d.Type(211, "0.6"), d.Type(212, "1"); }, false, 0, 0},
         {"a unit of nothing", [](auto& d) { d.Type(211, "10"), d.Type(212, "0"); }, false, 0, 0},
-        {"the unit in use keeps the width negated",
-         [](auto& d) {
-             d.Type(211, "12.7"), d.Type(212, "2.54"), d.Type(213, "1"), d.Type(214, "1");
-             d.Press(252);
-         },
-         true, 1, -5},
-        {"the width in use keeps the unit negated",
-         [](auto& d) {
-             d.Type(211, "12.7"), d.Type(212, "2.54"), d.Type(213, "1"), d.Type(214, "1");
-             d.Press(251);
-         },
-         true, -1, 5},
+        {"unit in use: width negated", [](auto& d) { TypeAll(d), d.Press(252); }, true, 1, -5},
+        {"width in use: unit negated", [](auto& d) { TypeAll(d), d.Press(251); }, true, -1, 5},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.rule);
