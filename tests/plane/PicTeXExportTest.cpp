@@ -16,23 +16,14 @@ namespace {
 
 using platform::MemoryDialog;
 
-class PicTeXExport : public ::testing::Test {
-public:
+class PicTeXExport : public planetest::PlaneWindowTest {
+protected:
     void SetUp() override {
-        platform.SetConfigDirectory(scratch.WithSlash());
-        window = planetest::MakePlaneWindow(platform);
-        static_cast<platform::MemoryWindow*>(window->GetWindow())->Resize({400, 300});
+        planetest::PlaneWindowTest::SetUp();
+        Memory().Resize({400, 300});
         window->Recompute();
     }
-    void AddCurve(const char* formula) {
-        const int i = window->Examples().Append(kExplicit, 3);
-        ExampleRecord& e = window->Examples()[i];
-        e.texts[1] = formula;
-        e.texts[4] = DescribeExample(e);
-        window->FollowView(e);
-        ASSERT_EQ(window->CompileExample(i), 0);
-        window->ExamplesChanged();
-    }
+    void AddCurve(const char* formula) { Add(kExplicit, {{1, formula}}); }
     std::string Written() {
         std::vector<std::uint8_t> bytes;
         ReadWholeFile(path, bytes);
@@ -45,7 +36,7 @@ public:
         platform.ScriptModal(std::move(script));
         if (then)
             platform.ScriptModal(std::move(then));
-        static_cast<platform::MemoryWindow*>(window->GetWindow())->SendCommand(cmd::kPicTeX);
+        Memory().SendCommand(cmd::kPicTeX);
     }
     std::optional<std::string> LastMessage() const {
         if (platform.Messages().empty())
@@ -53,20 +44,16 @@ public:
         return platform.Messages().back().text;
     }
 
-    planetest::ScratchFolder scratch;
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
-    std::string path = scratch.File("grafico.tex");
+    std::string path = folder.File("grafico.tex");
 };
 
 TEST_F(PicTeXExport, WritesTheWholePictureAndSaysSo) {
-    auto* w = static_cast<platform::MemoryWindow*>(window->GetWindow());
-    EXPECT_FALSE(w->MenuItem(cmd::kPicTeX)->enabled) << "nothing to write yet";
+    EXPECT_FALSE(Memory().MenuItem(cmd::kPicTeX)->enabled) << "nothing to write yet";
     AddCurve("x");
-    EXPECT_TRUE(w->MenuItem(cmd::kPicTeX)->enabled);
-    window->SetFileName(scratch.File("aula.kv2"));
+    EXPECT_TRUE(Memory().MenuItem(cmd::kPicTeX)->enabled);
+    window->SetFileName(folder.File("aula.kv2"));
     Export([](MemoryDialog& d) { d.Enter(); });
-    EXPECT_EQ(platform.FileDialogs().back().request.initialPath, scratch.File("semnome.tex")) << "beside the document";
+    EXPECT_EQ(platform.FileDialogs().back().request.initialPath, folder.File("semnome.tex")) << "beside the document";
     const std::string text = Written();
     EXPECT_EQ(text.rfind("\\font\\fiverm = cmr5\r\n\\input pictex\r\n\\setbox1=\\vbox{\r\n\\beginpicture\r\n"
                          "\\setcoordinatesystem units <0.80000cm,0.80000cm>\r\n",
@@ -105,60 +92,59 @@ TEST_F(PicTeXExport, RefusalsAndCancelsWriteNothing) {
     const auto nothing = [this] { EXPECT_FALSE(std::filesystem::exists(path)); };
     const struct {
         const char* rule;
-        std::function<void(PicTeXExport&)> act;
-        std::function<void(PicTeXExport&)> check;
+        std::function<void()> act;
+        std::function<void()> check;
     } rows[] = {
         {"a cancelled save dialog",
-         [](auto& t) {
-             t.platform.AnswerFileDialog(std::nullopt);
-             static_cast<platform::MemoryWindow*>(t.window->GetWindow())->SendCommand(cmd::kPicTeX);
+         [this] {
+             platform.AnswerFileDialog(std::nullopt);
+             Memory().SendCommand(cmd::kPicTeX);
          },
-         [&](auto& t) {
+         [&] {
              nothing();
-             EXPECT_TRUE(t.platform.ModalRuns().empty());
+             EXPECT_TRUE(platform.ModalRuns().empty());
          }},
-        {"a cancelled setup dialog", [](auto& t) { t.Export([](MemoryDialog& d) { d.Escape(); }); },
-         [&](auto&) { nothing(); }},
+        {"a cancelled setup dialog", [this] { Export([](MemoryDialog& d) { d.Escape(); }); }, nothing},
         {"box 256 stays open with 17 in a standalone mode, then passes in mode 2",
-         [](auto& t) {
-             t.Export([](MemoryDialog& d) { d.Type(212, "256"), d.Enter(); },
-                      [](MemoryDialog& d) {
-                          EXPECT_FALSE(d.Ended());
-                          d.Press(253);
-                          d.Enter();
-                      });
+         [this] {
+             Export([](MemoryDialog& d) { d.Type(212, "256"), d.Enter(); },
+                    [](MemoryDialog& d) {
+                        EXPECT_FALSE(d.Ended());
+                        d.Press(253);
+                        d.Enter();
+                    });
          },
-         [](auto& t) {
-             EXPECT_EQ(t.platform.Messages().front().text, StringOf(417));
-             EXPECT_EQ(t.Written().rfind("\\beginpicture\r\n", 0), 0u);
+         [this] {
+             EXPECT_EQ(platform.Messages().front().text, StringOf(417));
+             EXPECT_EQ(Written().rfind("\\beginpicture\r\n", 0), 0u);
          }},
         {"a width below 0.1 stays open with 17",
-         [](auto& t) {
-             t.Export([](MemoryDialog& d) { d.Type(211, "0.05"), d.Enter(); }, [](MemoryDialog& d) { d.Escape(); });
+         [this] {
+             Export([](MemoryDialog& d) { d.Type(211, "0.05"), d.Enter(); }, [](MemoryDialog& d) { d.Escape(); });
          },
-         [&](auto& t) {
+         [&] {
              nothing();
-             EXPECT_EQ(t.LastMessage(), StringOf(417));
+             EXPECT_EQ(LastMessage(), StringOf(417));
          }},
         {"a folder that cannot be written gives 12",
-         [](auto& t) {
-             t.path = t.scratch.File("nowhere/grafico.tex");
-             t.Export([](MemoryDialog& d) { d.Enter(); });
+         [this] {
+             path = folder.File("nowhere/grafico.tex");
+             Export([](MemoryDialog& d) { d.Enter(); });
          },
-         [](auto& t) {
-             EXPECT_FALSE(std::filesystem::exists(t.scratch.File("nowhere")));
-             EXPECT_EQ(t.LastMessage(), StringOf(412));
+         [this] {
+             EXPECT_FALSE(std::filesystem::exists(folder.File("nowhere")));
+             EXPECT_EQ(LastMessage(), StringOf(412));
          }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.rule);
         EXPECT_EQ(platform.UnusedScripts(), 0u);
         platform.ClearLogs();
-        path = scratch.File("grafico.tex");
+        path = folder.File("grafico.tex");
         std::filesystem::remove(path);
         AddCurve("x");
-        row.act(*this);
-        row.check(*this);
+        row.act();
+        row.check();
     }
 }
 

@@ -57,23 +57,15 @@ TEST(PlacePicture, SizeAndPlaceFollowTheSettings) {
     }
 }
 
-class PlanePrinting : public ::testing::Test {
-public:
+class PlanePrinting : public planetest::PlaneWindowTest {
+protected:
     void SetUp() override {
-        platform.SetConfigDirectory(scratch.WithSlash());
+        planetest::PlaneWindowTest::SetUp();
         platform.SetPrinter({300, 300, {50, 40}, {2400, 3300}});
-        window = planetest::MakePlaneWindow(platform);
         Memory().Resize({400, 300});
         window->Recompute();
-        const int i = window->Examples().Append(kExplicit, 4); // red
-        ExampleRecord& e = window->Examples()[i];
-        e.texts[1] = "x";
-        e.texts[4] = DescribeExample(e);
-        window->FollowView(e);
-        EXPECT_EQ(window->CompileExample(i), 0);
-        window->ExamplesChanged();
+        window->Examples()[Add(kExplicit, {{1, "x"}})].SetI16(exo::kColour, 4); // red
     }
-    platform::MemoryWindow& Memory() { return *static_cast<platform::MemoryWindow*>(window->GetWindow()); }
     const platform::MemoryPrinter& Printer() { return *platform.LastPrinter(); }
     // The page's primitives drawn in `colour`.
     int DrawnIn(platform::Rgb colour) {
@@ -82,10 +74,6 @@ public:
             n += p.pen.colour == colour && (p.kind == platform::Primitive::Polyline || p.kind == platform::Primitive::Line);
         return n;
     }
-
-    planetest::ScratchFolder scratch;
-    platform::MemoryPlatform platform;
-    std::unique_ptr<TPlot2Win> window;
 };
 
 TEST_F(PlanePrinting, APageIsTheWindowsPictureAndTheScreenComesBack) {
@@ -118,9 +106,9 @@ TEST_F(PlanePrinting, APageIsTheWindowsPictureAndTheScreenComesBack) {
 }
 
 TEST_F(PlanePrinting, SimultaneousPrintingPrintsEachFileAndPutsTheDocumentBack) {
-    ASSERT_EQ(window->SaveDocument(scratch.File("a.kv2")), 0);
+    ASSERT_EQ(window->SaveDocument(folder.File("a.kv2")), 0);
     window->Examples().Append(kExplicit, 5);
-    ASSERT_EQ(window->SaveDocument(scratch.File("b.kv2")), 0);
+    ASSERT_EQ(window->SaveDocument(folder.File("b.kv2")), 0);
     const platform::Placement placement = Memory().GetPlacement();
     platform.AnswerInput("13");
     Memory().SendCommand(cmd::kPrintMany);
@@ -129,8 +117,8 @@ TEST_F(PlanePrinting, SimultaneousPrintingPrintsEachFileAndPutsTheDocumentBack) 
 
     window->Examples().Append(kExplicit, 6); // unsaved: the question comes first
     platform.AnswerInput("2");
-    platform.AnswerFileDialog(scratch.File("b.kv2"));
-    platform.AnswerFileDialog(scratch.File("a.kv2"));
+    platform.AnswerFileDialog(folder.File("b.kv2"));
+    platform.AnswerFileDialog(folder.File("a.kv2"));
     platform.AnswerMessage(platform::AnswerNo);
     Memory().SendCommand(cmd::kPrintMany);
     ASSERT_NE(platform.LastPrinter(), nullptr);

@@ -166,21 +166,26 @@ TEST(RecursiveSequence, WindowToleranceIsInPixels) {
 }
 
 // The picture: a mark per term inside the window, joins only with "conectar pontos",
-// clipped to the window; the open end becomes the terms drawn minus one; S stops.
+// clipped to the window, in picture export one polyline for the joins of a stretch
+// inside; the open end becomes the terms drawn minus one; S stops.
 TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
     struct Row {
         const char* name;
         bool connect;
         int markSize;
         std::size_t ellipses, pixels, lines;
+        bool exportMode = false;
+        std::size_t polylinePoints = 0;
     } rows[] = {
         {"marks", false, 2, 4, 0, 0},
         {"connected", true, 2, 4, 0, 4},
         {"dots", false, 0, 0, 4, 0},
+        {"export", true, 2, 4, 0, 0, true, 5},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         PlaneScene scene;
+        scene.settings.exportMode = row.exportMode;
         // From (0.5, 0): 1, 2, 4, then 8, 16 and 32 outside; the join to 8 is clipped.
         ExampleRecord& example = scene.Add(kRecursive, {{0, "2*x"}, {1, "0"}});
         example.SetFlag(exo::kFlag60, row.connect);
@@ -199,6 +204,11 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
             EXPECT_EQ(line.pen.colour, testing::ColourOfIndex(6));
             EXPECT_LE(line.points[1].x, 500);
         }
+        const auto polylines = scene.surface.OfKind(Primitive::Polyline);
+        ASSERT_EQ(polylines.size(), row.polylinePoints > 0 ? 1u : 0u);
+        if (row.polylinePoints > 0) {
+            EXPECT_EQ(polylines[0].points.size(), row.polylinePoints); // 0.5 .. 4, clipped to 5
+        }
         EXPECT_EQ(example.trajectories[0].Real(tro::kEndT), 5.0L);
         EXPECT_EQ(example.trajectories[0].Byte(tro::kOpenEnd), 0);
         EXPECT_EQ(scene.polls, 7);
@@ -211,22 +221,6 @@ TEST(RecursiveSequence, DrawingMarksJoinsAndOpenEnd) {
     PlaneDrawContext context = scene.Context();
     EXPECT_EQ(DrawRecursive(context, example), kStopKey);
     EXPECT_EQ(scene.surface.OfKind(Primitive::Ellipse).size(), 2u);
-}
-
-// In picture export the joins of one stretch inside the window are one polyline.
-TEST(RecursiveSequence, ExportJoinsArePolylines) {
-    PlaneScene scene;
-    scene.settings.exportMode = true;
-    ExampleRecord& example = scene.Add(kRecursive, {{0, "x+1"}, {1, "y"}});
-    example.SetFlag(exo::kFlag60, true);
-    example.trajectories.push_back(Start(-4.5L, 0, 20));
-    PlaneDrawContext context = scene.Context();
-    DrawRecursive(context, example);
-    const auto polylines = scene.surface.OfKind(Primitive::Polyline);
-    ASSERT_EQ(polylines.size(), 1u);
-    // -4.5 .. 4.5 and the clipped join to 5.
-    EXPECT_EQ(polylines[0].points.size(), 11u);
-    EXPECT_TRUE(scene.surface.OfKind(Primitive::Line).empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // tangent tells the user once the paint is over, never with a box inside it; drawings
 // that show their progress ("olhar", families one member at a time) put the picture
 // drawn so far on the screen while the paint is still running.
+#include "GeometryTestSupport.h"
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "graph/TFileMsgWin.h"
 #include "plane/Cycloid.h"
@@ -10,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -116,58 +115,41 @@ TEST_F(PlaneWindowPaint, NoMessageWhenTheCycloidDraws) {
     }
 }
 
+// An implicit curve with and without "olhar"; a family one member at a time (negative
+// steps) and all at once. The curve appears on the screen before the paint ends in the
+// first of each.
 TEST_F(PlaneWindowPaint, ProgressReachesTheScreenDuringThePaint) {
     constexpr std::int16_t kColour = 12;
-    const auto implicit = [](bool watch) {
-        return [watch](PlaneWindowPaint& t) {
-            ExampleRecord& e = t.Add(kImplicit, kColour);
-            e.texts[4] = "xx+yy=4";
-            e.texts[2] = "xx+yy-(4)";
-            e.SetFlag(exo::kFlag56, true);
-            e.SetFlag(exo::kFlag57, watch);
-        };
-    };
-    // Negative steps draw the members one at a time.
-    const auto family = [](std::int16_t steps) {
-        return [steps](PlaneWindowPaint& t) {
-            ExampleRecord& e = t.Add(kExplicit, kColour);
-            e.texts[1] = "x/2+a";
-            e.SetFlag(exo::kIsFamily, true);
-            e.SetI16(exo::kFamilyLetter, 1);
-            e.SetI16(exo::kFamilySteps, steps);
-            e.SetReal(exo::kFamilyFirst, -1);
-            e.SetReal(exo::kFamilyLast, 1);
-            e.SetI16(exo::kPause, 0);
-        };
-    };
-    const struct {
-        const char* what;
-        std::function<void(PlaneWindowPaint&)> fill;
-        bool shown; // the curve appears on the screen before the paint ends
-    } rows[] = {
-        {"implicit with olhar", implicit(true), true},
-        {"implicit without olhar", implicit(false), false},
-        {"family one member at a time", family(-3), true},
-        {"family all at once", family(3), false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        window->Examples().Clear();
-        row.fill(*this);
-        ASSERT_EQ(window->RecompileAll(), 0);
-        const platform::Rgb curve = window->PenRgb(kColour);
-        int mostSeen = 0;
-        front->onPeek = [&](MemoryWindow& w) {
-            if (w.Painting())
-                mostSeen = std::max(mostSeen, w.Front().CountPixels(curve));
-        };
-        front->Front().Fill(platform::kWhite); // nothing of the last row on the screen
-        const int presents = front->PresentCount();
-        Paint();
-        front->onPeek = nullptr;
-        EXPECT_EQ(mostSeen > 0, row.shown) << mostSeen << " curve pixels seen on the screen";
-        EXPECT_EQ(front->PresentCount() > presents, row.shown);
-        EXPECT_GT(front->Front().CountPixels(curve), 0) << "the finished picture";
+    for (const bool implicit : {true, false}) {
+        for (const bool shown : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << implicit << " " << shown);
+            window->Examples().Clear();
+            ExampleRecord& e = Add(implicit ? kImplicit : kExplicit, kColour);
+            if (implicit) {
+                e.texts[4] = "xx+yy=4";
+                e.texts[2] = "xx+yy-(4)";
+                e.SetFlag(exo::kFlag56, true);
+                e.SetFlag(exo::kFlag57, shown);
+            } else {
+                e.texts[1] = "x/2+a";
+                geometrytest::GeometryScene::MakeFamily(e, shown ? -3 : 3, -1, 1);
+                e.SetI16(exo::kPause, 0);
+            }
+            ASSERT_EQ(window->RecompileAll(), 0);
+            const platform::Rgb curve = window->PenRgb(kColour);
+            int mostSeen = 0;
+            front->onPeek = [&](MemoryWindow& w) {
+                if (w.Painting())
+                    mostSeen = std::max(mostSeen, w.Front().CountPixels(curve));
+            };
+            front->Front().Fill(platform::kWhite); // nothing of the last case on the screen
+            const int presents = front->PresentCount();
+            Paint();
+            front->onPeek = nullptr;
+            EXPECT_EQ(mostSeen > 0, shown) << mostSeen << " curve pixels seen on the screen";
+            EXPECT_EQ(front->PresentCount() > presents, shown);
+            EXPECT_GT(front->Front().CountPixels(curve), 0) << "the finished picture";
+        }
     }
 }
 
