@@ -104,7 +104,8 @@ TEST_F(PicTeXExport, RefusalsAndCancelsWriteNothing) {
              nothing();
              EXPECT_TRUE(platform.ModalRuns().empty());
          }},
-        {"a cancelled setup dialog", [this] { Export([](MemoryDialog& d) { d.Escape(); }); }, nothing},
+        {"a cancelled setup dialog", [this] { Export([](MemoryDialog& d) { d.Escape(); }); },
+         nothing},
         {"box 256 stays open with 17 in a standalone mode, then passes in mode 2",
          [this] {
              Export([](MemoryDialog& d) { d.Type(212, "256"), d.Enter(); },

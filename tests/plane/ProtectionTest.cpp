@@ -16,22 +16,19 @@
 namespace korvane {
 namespace {
 
-using planetest::ScratchFolder;
-
 struct SetPw {
     std::string password, confirm;
     std::vector<int> presses; // boxes to toggle (271 starts checked)
     std::string author = "";
 };
 
-class Protection : public ::testing::Test {
+class Protection : public planetest::PlaneWindowTest {
 protected:
     std::unique_ptr<TPlot2Win> Window(const std::string& start = "") {
         WindowOptions options;
-        options.readSettings = false;
         options.hasNotebook = true;
         options.startFile = start;
-        auto w = std::make_unique<TPlot2Win>(platform, options, nullptr);
+        auto w = planetest::MakePlaneWindow(platform, options);
         w->OpenStartDocument();
         return w;
     }
@@ -71,9 +68,6 @@ protected:
         return texts;
     }
     std::string Path() const { return folder.File("protegido.kv2"); }
-
-    ScratchFolder folder;
-    platform::MemoryPlatform platform;
 };
 
 TEST_F(Protection, SetPwRefusesWhatItCannotProtect) {
