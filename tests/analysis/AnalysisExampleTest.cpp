@@ -12,11 +12,10 @@
 
 #include <cstdlib>
 
-namespace korvane {
+namespace korvane::analysistest {
 namespace {
 
 namespace fs = std::filesystem;
-using analysistest::AnalysisWindow;
 
 constexpr const char* kFile = "analise.kv2";
 
@@ -57,4 +56,4 @@ TEST_F(AnalysisExample, ToolsLeaveTheirNotesInTheDocument) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::analysistest

@@ -10,12 +10,8 @@
 #include <map>
 #include <sstream>
 
-namespace korvane {
+namespace korvane::analysistest {
 namespace {
-
-using analysistest::AnalysisWindow;
-using analysistest::Formulas;
-using analysistest::Near;
 
 struct ReferenceRow {
     std::int16_t kind;
@@ -81,4 +77,4 @@ TEST_F(Measures, AgreeWithQuadratureForEachKind) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::analysistest

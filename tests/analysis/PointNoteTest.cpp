@@ -5,7 +5,6 @@
 #include "plane/PointNote.h"
 #include "platform/Real80.h"
 
-
 namespace korvane {
 namespace {
 

@@ -13,11 +13,9 @@
 
 #include <algorithm>
 
-namespace korvane {
+namespace korvane::analysistest {
 namespace {
 
-using analysistest::AnalysisWindow;
-using analysistest::Near;
 using D = TRiemDlg;
 
 class RiemannDialog : public AnalysisWindow {
@@ -226,4 +224,4 @@ TEST_F(RiemannDialog, IndefiniteIntegralFollowsItsSource) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::analysistest

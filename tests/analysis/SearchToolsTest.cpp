@@ -11,14 +11,8 @@
 
 #include <cmath>
 
-namespace korvane {
+namespace korvane::analysistest {
 namespace {
-
-using analysistest::AnalysisWindow;
-using analysistest::Formulas;
-using analysistest::kPi;
-using analysistest::kSqrt2;
-using analysistest::Near;
 
 struct Curve {
     std::int16_t kind;
@@ -159,4 +153,4 @@ TEST_F(SearchTools, IntersectionNeedsTwoExamples) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::analysistest

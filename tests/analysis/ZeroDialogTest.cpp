@@ -11,13 +11,8 @@
 #include "platform/memory/RecordingSurface.h"
 #include "resources/Resources.h"
 
-namespace korvane {
+namespace korvane::analysistest {
 namespace {
-
-using analysistest::AnalysisWindow;
-using analysistest::Formulas;
-using analysistest::kSqrt2;
-using analysistest::Near;
 
 class ZeroDialog : public AnalysisWindow {
 protected:
@@ -66,7 +61,7 @@ TEST_F(ZeroDialog, ResultOfOnePressPerCurve) {
         {kExplicit, {{1, "0"}}, false, 0, 516},
         {kExplicit, {{1, "sqrt(x-10)"}}, false, 0, 402},
         {kExplicit, {{1, "x^3-2x-5"}}, true, 2.09455148154232659148238654057930296L}, // mpmath
-        {kExplicit, {{1, "tan(x)"}}, true, -analysistest::kPi}, // the pole at -3pi/2 is refused
+        {kExplicit, {{1, "tan(x)"}}, true, -kPi}, // the pole at -3pi/2 is refused
         {kSegment, {{0, "-1"}, {1, "-1"}, {2, "3"}, {3, "1"}}, true, 1},
         {kSegment, {{0, "-1"}, {1, "1"}, {2, "3"}, {3, "2"}}, false, 0}, // above the axis
         {kLine, {{0, "2"}, {1, "1"}, {2, "3"}}, true, 1.5L},
@@ -147,4 +142,4 @@ TEST_F(ZeroDialog, NeedsAnExplicitExampleAndMarksTheAxis) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::analysistest

@@ -4,11 +4,10 @@
 #include "platform/memory/RecordingSurface.h"
 #include "space/SceneBox.h"
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
 
 using platform::Primitive;
-using spacetest::Compiled;
 
 // A record compiled and sampled, in a view fitted to its box.
 struct SlowScene {
@@ -95,4 +94,4 @@ TEST(DrawSlowSurfaces, DrawsCurvesHidesTheFarSideAndStops) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

@@ -9,14 +9,12 @@
 #include "space/TSurfaceDlg.h"
 
 #include <algorithm>
-
 #include <cmath>
 #include <numbers>
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
 
-using spacetest::SpaceWindowTest;
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
 platform::MemoryWindow& Memory(TPlot3Win& w) { return *dynamic_cast<platform::MemoryWindow*>(w.GetWindow()); }
@@ -49,20 +47,19 @@ TEST_F(SpaceWindowTest, StepAndSlideCountFromInputBoxesKeptInSettings) {
     struct Row {
         int command;
         const char* answer;
-        long double step;
         int slides;
         bool refused;
     } rows[] = {
-        {cmd::kRotationStep, "12", 12 * kPi / 180, 30, false}, {cmd::kRotationStep, "x+", 12 * kPi / 180, 30, true},
-        {cmd::kSlideCount, "4", 12 * kPi / 180, 4, false},     {cmd::kSlideCount, "201", 12 * kPi / 180, 4, true},
-        {cmd::kSlideCount, "1", 12 * kPi / 180, 4, true},
+        {cmd::kRotationStep, "12", 30, false}, {cmd::kRotationStep, "x+", 30, true},
+        {cmd::kSlideCount, "4", 4, false},     {cmd::kSlideCount, "201", 4, true},
+        {cmd::kSlideCount, "1", 4, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.answer);
         const std::size_t before = platform.Messages().size();
         platform.AnswerInput(r.answer);
         window->OnCommand(r.command);
-        EXPECT_NEAR((double)window->Space().rotationStep, (double)r.step, 1e-15);
+        EXPECT_NEAR((double)window->Space().rotationStep, (double)(12 * kPi / 180), 1e-15);
         EXPECT_EQ(window->SlideCount(), r.slides);
         EXPECT_EQ(platform.Messages().size() - before, r.refused ? 1u : 0u);
     }
@@ -105,8 +102,7 @@ TEST_F(SpaceWindowTest, SlideShowRestoresTheObserver) {
     struct Row {
         const char* rule;
         int stopAtProbe; // S queued at this probe; L at every earlier playback probe (after 4 slides)
-        int presents;
-        int pause;
+        int presents, pause;
     } rows[] = {{"stopped while preparing", 2, 0, 150}, {"played three frames", 7, 3, 160}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.rule);
@@ -213,4 +209,4 @@ TEST_F(SpaceWindowTest, DrawingStopsAtTheFirstFailingRecord) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

@@ -27,11 +27,9 @@
 #include <regex>
 #include <numbers>
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
 
-using spacetest::Compiled;
-using spacetest::SpaceWindowTest;
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
 // Every tube point lies at distance r(t) from the curve point, square to the tangent;
@@ -252,7 +250,7 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
     struct Refusal {
         const char* rule;
         int command;
-        spacetest::Typing typing;
+        Typing typing;
         std::vector<int> presses;
     } refusals[] = {
         {"an arrow beyond the curve", cmd::kNewCurve, {{225, "7"}}, {TSpaceObjectDlg::kArrow}},
@@ -326,8 +324,7 @@ TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
     EXPECT_GT(onTheSphere(), 4 * 300);
     const std::size_t found = window->LevelsDialog()->Curves().size();
     struct Row {
-        const char* rule;
-        const char* current;
+        const char *rule, *current;
     } again[] = {{"a level above the sphere", "2.05"}, {"a level found before", "0.5"}};
     for (const Row& row : again) {
         SCOPED_TRACE(row.rule);
@@ -492,7 +489,7 @@ TEST_F(SpaceWindowTest, SystemTrajectoriesAndTheirTimeWindows) {
     for (int k = 0; k < 4; ++k)
         windows[k] = window->OpenTimeWindow(k);
     struct Row {
-        spacetest::Typing typing;
+        Typing typing;
         std::size_t trajectories;
     } rows[] = {{{{216, "0"}}, 0}, {{{215, "0"}}, 0}, {{{216, "1/"}}, 0},
                 {{{211, "0"}, {212, "0"}, {213, "0"}, {214, "0"}, {215, "2"}, {216, "0.01"}}, 1}};
@@ -609,4 +606,4 @@ TEST_F(SpaceWindowTest, TheSmallWindowsWriteTheirPictures) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

@@ -11,10 +11,8 @@
 
 #include <functional>
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
-
-using spacetest::SpaceWindowTest;
 
 // A cancelled dialog adds nothing; F1 and "ok" make the default explicit surface: sampled,
 // boxed, fitted and painted.
@@ -103,7 +101,7 @@ TEST(SurfaceDialog, RefusesCountsAndRangesOutOfBounds) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.rule);
-        spacetest::Compiled c;
+        Compiled c;
         ExampleRecord e;
         c.Make(e, kSurfaceExplicit);
         EquationEnvironment env;
@@ -126,4 +124,4 @@ TEST(SurfaceDialog, RefusesCountsAndRangesOutOfBounds) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

@@ -13,10 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
-
-using spacetest::SpaceWindowTest;
 
 struct Dot {
     int x, y, size;
@@ -25,7 +23,7 @@ struct Dot {
 // A 40 x 12 picture of a surface in the box (-2, -1, zlow) .. (2, 1, zhigh): h = 2 dot
 // size, n = 41 / h columns, 4 strips.
 std::vector<Dot> Dots(const std::string& formula, long double zlow, long double zhigh, int density, int dotSize) {
-    spacetest::Compiled c;
+    Compiled c;
     ExampleRecord e;
     c.Make(e, kSurfaceExplicit, {formula});
     SetRecordBox(e, {-2, -1, zlow}, {2, 1, zhigh});
@@ -43,8 +41,7 @@ std::vector<Dot> Dots(const std::string& formula, long double zlow, long double 
 // dot lies a strip on, less the relief D (z(x + S/2) - focus z), D = 4 * 0.75 / (zext 4).
 TEST(Stereogram, ChainsFollowTheDepthRule) {
     struct Row {
-        const char* rule;
-        const char* formula;
+        const char *rule, *formula;
         long double zlow, zhigh;
     } rows[] = {
         {"a flat surface at the focus height: constant spacing S", "0.5", 0, 1},
@@ -166,4 +163,4 @@ TEST_F(SpaceWindowTest, StereogramWindowFromItsDialog) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

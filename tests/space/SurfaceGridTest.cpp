@@ -6,10 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace korvane {
+namespace korvane::spacetest {
 namespace {
 
-using spacetest::Compiled;
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
 void ExpectPoint(const SpacePoint& actual, const SpacePoint& expected) {
@@ -138,4 +137,4 @@ TEST(ComputeSceneBox, UnionOfShownRecordsFlatAxesWidenedNoneUndefined) {
 }
 
 } // namespace
-} // namespace korvane
+} // namespace korvane::spacetest

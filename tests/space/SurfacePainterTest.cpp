@@ -86,12 +86,14 @@ TEST(SurfacePainter, TwoSurfacesAreInterleavedByDepth) {
     EXPECT_EQ(pens, expected);
 }
 
-// The spectrum gives the lowest quadrilateral 20 % of the colour and the highest all of it.
+// The spectrum gives the lowest quadrilateral 20 % of the colour and the highest all of it;
+// a line width from a file is drawn within the dialog's range.
 TEST(SurfacePainter, SpectrumRunsFromTwentyToOneHundredPercent) {
     for (long double z : {-3.0L, 5.0L}) {
         Strip s({0, 1}, 12, z);
         s.record.SetFlag(spo::kSpectrum, true);
         s.record.SetFlag(spo::kGridEdges, false);
+        s.record.SetI16(exo::kWidth, 32767); // from a damaged file: drawn 30 wide, not seconds long
         platform::RecordingSurface out(platform::Size{100, 100});
         ASSERT_EQ(PaintSeen({&s}, {5, 20, 30}, {0.5L, 0.5L, z}, 100, 2, out, {-3, 5, false}), 0);
         const auto polygons = out.OfKind(Primitive::Polygon);
@@ -100,6 +102,7 @@ TEST(SurfacePainter, SpectrumRunsFromTwentyToOneHundredPercent) {
         const platform::Rgb expected = z == 5 ? full : platform::Rgb{std::uint8_t(full.r / 5), std::uint8_t(full.g / 5), std::uint8_t(full.b / 5)};
         EXPECT_EQ(polygons[0].brush.colour, expected) << "z " << (double)z;
         EXPECT_EQ(polygons[0].pen.colour, expected);
+        EXPECT_EQ(polygons[0].pen.width, 30);
     }
 }
 
@@ -140,18 +143,6 @@ TEST(SurfacePainter, DegenerateScenesDrawNothing) {
     EXPECT_EQ(PaintSeen({&s}, {1, 1, 1}, {1, 1, 1}, 50, 1, out), 0);
     EXPECT_EQ(PaintSeen({&none}, {60, 80, 60}, {1, 1, 1}, 50, 1, out), 0);
     EXPECT_TRUE(out.Primitives().empty());
-}
-
-// A damaged file's line width is drawn within the dialog's range, not as a pen of
-// thousands of pixels that takes seconds per quadrilateral.
-TEST(SurfacePainter, LineWidthFromAFileIsClamped) {
-    Strip s({0, 1}, 4);
-    s.record.SetI16(exo::kWidth, 32767);
-    platform::RecordingSurface out(platform::Size{100, 100});
-    ASSERT_EQ(PaintSeen({&s}, {5, 20, 30}, {0.5L, 0.5L, 0}, 100, 2, out), 0);
-    const auto polygons = out.OfKind(Primitive::Polygon);
-    ASSERT_EQ(polygons.size(), 1u);
-    EXPECT_EQ(polygons[0].pen.width, 30);
 }
 
 // Pixels: a surface seen from above fills the middle of a raster with its colour.
