@@ -383,14 +383,27 @@ TEST_F(GraphWindowTest, ClosingWritesAndTheNextWindowReadsTheSameLook) {
         w.Memory().Close();
     }
     ASSERT_TRUE(std::filesystem::exists(folder.File("kv2.ini")));
+    {
+        GraphTestWindow w(platform, options);
+        ASSERT_TRUE(w.SettingsWereRead());
+        EXPECT_TRUE(w.Axes().piX);
+        EXPECT_EQ(w.SlotColour(kSlotAxes), 6);
+        EXPECT_EQ(w.CurveColours()[0], 24);
+        EXPECT_EQ(w.LastDocument(), "/tmp/ação.kv2");
+        EXPECT_EQ(w.StoredPlacement(), (platform::Placement{10, 20, 500, 400, true}));
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+    // A window told to use the defaults reads nothing; its close writes the defaults.
+    WindowOptions defaults;
+    defaults.readSettings = false;
+    {
+        GraphTestWindow w(platform, defaults);
+        EXPECT_FALSE(w.SettingsWereRead());
+        EXPECT_FALSE(w.Axes().piX);
+    }
     GraphTestWindow w(platform, options);
-    ASSERT_TRUE(w.SettingsWereRead());
-    EXPECT_TRUE(w.Axes().piX);
-    EXPECT_EQ(w.SlotColour(kSlotAxes), 6);
-    EXPECT_EQ(w.CurveColours()[0], 24);
-    EXPECT_EQ(w.LastDocument(), "/tmp/ação.kv2");
-    EXPECT_EQ(w.StoredPlacement(), (platform::Placement{10, 20, 500, 400, true}));
-    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_TRUE(w.SettingsWereRead());
+    EXPECT_FALSE(w.Axes().piX);
 }
 
 // A window closed on a second screen reopens there while the screen is there, and on the
@@ -417,24 +430,6 @@ TEST_F(GraphWindowTest, PlaneFileOverSpaceFileIsBad) {
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, Message(kBadSettingsFile));
     EXPECT_EQ(space.Axes().tickLen, 10);
-}
-
-TEST_F(GraphWindowTest, UseDefaultsSkipsReading) {
-    {
-        GraphTestWindow w(platform, options);
-        w.Axes().SetTickLen(20);
-    }
-    WindowOptions defaults;
-    defaults.readSettings = false;
-    {
-        GraphTestWindow w(platform, defaults);
-        EXPECT_FALSE(w.SettingsWereRead());
-        EXPECT_EQ(w.Axes().tickLen, 10);
-    }
-    // The close overwrote the file with the defaults in use.
-    GraphTestWindow w(platform, options);
-    EXPECT_TRUE(w.SettingsWereRead());
-    EXPECT_EQ(w.Axes().tickLen, 10);
 }
 
 // Commands that ask one number in an input box, showing the value in use: a refused
