@@ -28,7 +28,8 @@ TEST(StringTable, EveryEntryFoundByLookup) {
     }
 }
 
-// Texts quoted by the parts of the program that use them (window titles are ShellTest's).
+// Texts quoted by the parts of the program that use them (window titles and status texts
+// are pinned by ShellTest and GraphWindowTest).
 TEST(StringTable, QuotedTexts) {
     struct Row {
         int id;
@@ -51,8 +52,6 @@ TEST(StringTable, QuotedTexts) {
         {430, "não confere"},
         {508, "parenteses descasados"},
         {544, "a ... z somente"},
-        {601, "pressione S para sair"},
-        {607, "slide # "},
         {610, "barra de espaço para avançar, Q para sair"},
         {999, "PLOTICON"},
     };
