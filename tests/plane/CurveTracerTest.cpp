@@ -59,19 +59,6 @@ TEST(CurveTracer, PlotVariableByKindAndLetter) {
     }
 }
 
-TEST(CurveTracer, ParametricCurveUsesTheLetterOfByte32) {
-    TraceScene scene;
-    ExampleRecord& example = scene.Add(kParametric, {{0, "u"}, {1, "-u"}});
-    example.SetI16(exo::kParameterLetter, 'U' - 64);
-    example.SetReal(exo::kMinimum, -2);
-    example.SetReal(exo::kMaximum, 2);
-    scene.Curve(example);
-    const auto pieces = scene.Pieces();
-    ASSERT_EQ(pieces.size(), 1u);
-    EXPECT_EQ(pieces.front().front().points[0], scene.PixelOf(-2, 2));
-    EXPECT_EQ(pieces.front().back().points[1], scene.PixelOf(2, -2));
-}
-
 // ---- Sample count and range ----
 
 TEST(CurveTracer, SampleCountFollowsDensityWidthAndLockedInterval) {
@@ -309,22 +296,22 @@ TEST(CurveTracer, ParametricArrowPointsAlongTheCurve) {
 }
 
 TEST(CurveTracer, CurveAndArrowOfTheCompileStepUseTheLetterOfByte32) {
-    // The unit circle in u, compiled as the window compiles it: its arrow at u = 0 sits at
-    // (1, 0) and points up, as the curve goes.
+    // The unit circle in u from pi/2, compiled as the window compiles it: it starts at (0, 1),
+    // its arrow at u = 2 pi sits at (1, 0) and points up, as the curve goes.
     TraceScene scene;
     ExampleRecord& example = scene.Add(kParametric, {});
     example.texts[0] = "cos(u)";
     example.texts[1] = "sin(u)";
     example.SetI16(exo::kParameterLetter, 'U' - 64);
     ASSERT_EQ(CompileExample(scene.compiler, example, true), 0);
-    example.SetReal(exo::kMinimum, 0);
-    example.SetReal(exo::kMaximum, 2 * kPi);
+    example.SetReal(exo::kMinimum, kPi / 2);
+    example.SetReal(exo::kMaximum, kPi / 2 + 2 * kPi);
     example.SetFlag(exo::kFlag58, true);
     example.SetI16(exo::kArrowSize, 6);
-    example.SetReal(exo::kArrowPosition, 0);
+    example.SetReal(exo::kArrowPosition, 2 * kPi);
     scene.Curve(example);
     ASSERT_FALSE(scene.Pieces().empty());
-    EXPECT_EQ(scene.Pieces().front().front().points[0], scene.PixelOf(1, 0));
+    EXPECT_EQ(scene.Pieces().front().front().points[0], scene.PixelOf(0, 1));
     const auto polygons = scene.surface.OfKind(Primitive::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
     const auto& head = polygons[0].points;
