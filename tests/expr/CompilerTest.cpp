@@ -23,7 +23,7 @@ void ExpectCodes(const std::vector<CodeRow>& rows, bool complexMode = false) {
     for (const CodeRow& row : rows) {
         SCOPED_TRACE(::testing::Message() << '"' << row.text.substr(0, 60)
                                           << (row.text.size() > 60 ? "...\"" : "\""));
-        EXPECT_EQ(testing::CompileCode(row.text, complexMode), row.code);
+        EXPECT_EQ(testing::Formulas(complexMode).compiler.CompileFormula(row.text), row.code);
     }
 }
 
@@ -54,21 +54,13 @@ TEST(Compiler, EachStepGivesItsCode) {
 }
 
 // The text is held in a 5000-byte buffer, and chi's rewrite in 420 characters; x*x*...
-// nearly doubles a run of letters.
-TEST(Compiler, LimitsOfTheBuffers) {
+// nearly doubles a run of letters. Deep nesting fails cleanly or compiles; it never
+// exhausts the stack.
+TEST(Compiler, LimitsOfTheBuffersAndDeepNesting) {
     std::string terms = "x";
     while (terms.size() < 4990)
         terms += "+x";
-    std::string arg(130, '1');
-    ExpectCodes({
-        {terms, code::Ok}, {terms + "+x+x+x+x+x+x", code::OutOfLimits},
-        {std::string(2600, 'x'), code::OutOfLimits}, {"chi(" + arg + "," + arg + ",x)", code::Ok},
-        {"chi(" + arg + "," + arg + "," + arg + ")", code::OutOfLimits},
-    });
-}
-
-// Deep nesting fails cleanly or compiles; it never exhausts the stack.
-TEST(Compiler, DeepNesting) {
+    const std::string arg(130, '1');
     const std::string open(2000, '(');
     const std::string close(2000, ')');
     std::string minus;
@@ -78,6 +70,9 @@ TEST(Compiler, DeepNesting) {
     for (int i = 0; i < 2400; ++i)
         chain += "^x";
     ExpectCodes({
+        {terms, code::Ok}, {terms + "+x+x+x+x+x+x", code::OutOfLimits},
+        {std::string(2600, 'x'), code::OutOfLimits}, {"chi(" + arg + "," + arg + ",x)", code::Ok},
+        {"chi(" + arg + "," + arg + "," + arg + ")", code::OutOfLimits},
         {open + "x" + close, code::Ok}, {open + "x" + close + ")", code::UnmatchedParentheses},
         {minus + "x" + std::string(1500, ')'), code::Ok},
         {std::string(4000, '-') + "x", code::OutOfLimits},
@@ -192,21 +187,18 @@ TEST(Compiler, EquationExpression) {
     }
 }
 
+// A dialog field is compiled in real mode for the duration: re(a) is R*E*(A) there, R = 0.
 TEST(Compiler, EvaluateConstantText) {
-    testing::Formulas f(true); // compiled in real mode for the duration
+    testing::Formulas f(true);
     f.ctx.letterValues['A' - '@'] = {3, 0};
     struct Row {
         const char* text;
         int code;
         long double value;
     } rows[] = {
-        {"pi/4", 0, 0.785398163397448309615660845820L},
-        {"2e", 0, 5.43656365691809047072057494271L},
-        {"a+1", 0, 4},
-        {"re(a)", 0, 0}, // R*E*(A) in real mode, R = 0
-        {"ln(0)", code::NotUnderstood, 0},
-        {"", code::NothingToDo, 0},
-        {"(1", code::UnmatchedParentheses, 0},
+        {"pi/4", 0, 0.785398163397448309615660845820L}, {"2e", 0, 5.43656365691809047072057494271L},
+        {"a+1", 0, 4}, {"re(a)", 0, 0}, {"ln(0)", code::NotUnderstood, 0},
+        {"", code::NothingToDo, 0}, {"(1", code::UnmatchedParentheses, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);

@@ -2,13 +2,9 @@
 // complex mode, and the exact cases of the language description.
 #include "expr/Derivative.h"
 
-#include "expr/EvalContext.h"
-#include "expr/Evaluator.h"
-#include "expr/FormulaCompiler.h"
+#include "FormulaTestSupport.h"
 #include "expr/Opcodes.h"
-#include "expr/RandomGenerator.h"
 #include "expr/TreeOps.h"
-#include "tests/support/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +23,14 @@ constexpr long double kStep = 1e-5L;
 
 using testing::Near;
 
-class Harness {
-public:
-    explicit Harness(bool complexMode) : random_(12345), compiler_(ctx) {
-        ctx.random = &random_;
-        compiler_.SetComplexMode(complexMode);
-    }
+// A window's context and compiler with the derivative's helpers.
+struct Harness : testing::Formulas {
+    using Formulas::Formulas;
 
     ExprTree Compile(const std::string& text) {
-        const int code = compiler_.CompileFormula(text);
+        const int code = compiler.CompileFormula(text);
         EXPECT_EQ(code, 0) << text;
-        return compiler_.TakeResult();
+        return compiler.TakeResult();
     }
     ExprTree Derive(const ExprTree& tree, char letter) {
         ExprTree d;
@@ -50,12 +43,6 @@ public:
     bool AtZ(const ExprTree& tree, ComplexValue z, ComplexValue& out) {
         return EvaluateAtComplex(ctx, tree.root, kSlotZ, z, out);
     }
-
-    EvalContext ctx;
-
-private:
-    RandomGenerator random_;
-    FormulaCompiler compiler_;
 };
 
 struct RealRow {
@@ -96,16 +83,13 @@ void CheckRealRows(const std::vector<RealRow>& rows, bool second = false) {
 }
 
 // Arithmetic, powers and the compiled forms of squares and integer powers.
-TEST(DerivativeReal, ArithmeticAndPowers) {
+TEST(DerivativeReal, ArithmeticPowersExponentialsAndLogarithms) {
     CheckRealRows({{"x^3", -3, 3}, {"x^2-2x+1", -3, 3}, {"x/(1+x^2)", -3, 3},
                    {"(x-1)(x-2)(x+1)/(x+3)", -2, 3}, {"x^a", 0.2, 3}, {"x^x", 0.2, 3},
                    {"2^x", -2, 2}, {"x^(-2)", 0.3, 3}, {"1/x^3", -3, -0.3}, {"pow(3,x)", -2, 2},
                    {"pow(-2,x)", 0.3, 2}, {"root(3,x)", 0.2, 5}, {"root(3,x)", -5, -0.2},
                    {"root(2,x^2+1)", -2, 2}, {"sqrt(x)", 0.1, 5}, {"sqr(1+x^2)", -2, 2},
                    {"-x^2+3", -2, 2}});
-}
-
-TEST(DerivativeReal, ExponentialsAndLogarithms) {
     CheckRealRows({{"exp(x/2)", -3, 3}, {"ln(x)", 0.1, 5}, {"ln(1+x^2)", -3, 3}, {"log(x)", 0.1, 5},
                    {"log(2,x)", 0.1, 5}, {"lg(3,x^2+1)", -2, 2}, {"cis(x)", -3, 3},
                    {"cis(2x+1)", -3, 3}});
@@ -122,14 +106,11 @@ TEST(DerivativeReal, TrigonometricAndHyperbolic) {
                    {"argcoth(x)", -5, -1.1}});
 }
 
-TEST(DerivativeReal, SpecialFunctions) {
+TEST(DerivativeReal, SpecialAndPiecewiseFunctions) {
     CheckRealRows({{"erf(x)", -2.5, 2.5}, {"erf(x^2)", -1.5, 1.5}, {"gauss(x)", -3, 3},
                    {"gamma(x)", 0.3, 4}, {"gamma(x)", -0.9, -0.1}, {"x!", 0.2, 3},
                    {"fact(2x)", 0.2, 2}, {"binom(x,3)", -2, 4}, {"binom(2x,2)", -2, 4}});
-}
-
-// Steps and pieces, at points away from their jumps.
-TEST(DerivativeReal, PiecewiseFunctions) {
+    // Steps and pieces, at points away from their jumps.
     CheckRealRows({{"abs(x)", 0.1, 3}, {"abs(x)", -3, -0.1}, {"abs(x-x^3)", 1.1, 2},
                    {"abs(x,2x+1)", -3, 3}, {"abs(x,1,x^2)", -2, 2}, {"arg(x,1+x^2)", -3, 3},
                    {"arg(-1,x)", -3, 3}, {"frac(x)", 0.1, 0.9}, {"int(x)+x", 1.1, 1.9},
@@ -144,14 +125,11 @@ TEST(DerivativeReal, PiecewiseFunctions) {
                    {"joinu(u^3|1,sin(u))", -1, 0.9, 'U'}});
 }
 
-TEST(DerivativeReal, SumsProductsAndIterates) {
+TEST(DerivativeReal, SumsProductsIteratesAndParameters) {
     CheckRealRows({{"sum(x^n/n,n,1,5)", -2, 2}, {"sum(sin(nx),n,1,4)", -2, 2},
                    {"prod(x+n,n,1,4)", 0.1, 2}, {"prod(1+x/n,n,1,6)", 0.1, 2},
                    {"iter(3,x^2/2)", 0.5, 1.5}, {"iter(4,sin(x))", -2, 2}, {"iter(1,x^3)", -2, 2}});
-}
-
-// By a parameter letter instead of X.
-TEST(DerivativeReal, ByAParameter) {
+    // By a parameter letter instead of X.
     CheckRealRows({{"a*x^2+sin(a*x)", -2, 2, 'A'}, {"x^a", 0.5, 3, 'A'},
                    {"exp(-a*x)/(1+a^2)", -2, 2, 'A'}, {"max(a,x)", 0.6, 2, 'A'},
                    {"sum(a^n,n,1,4)", -2, 2, 'A'}, {"iter(3,x^2+a)", -1, 1, 'A'},
@@ -322,42 +300,37 @@ TEST(DerivativeExact, DescribedCases) {
     }
 }
 
-// Trees that other parts of the program build: periodic extension 200 (start, period,
-// function), 10 (left where that is defined, else right) and a negation node.
+// Trees that other parts of the program build: periodic extension 200 (start, function,
+// period), 10 (left where that is defined, else right) and a negation node.
+using testing::Built;
+
+ExprNode* Square(Built& b) { return b.Node(op::Times, b.Node('X'), b.Node('X')); }
+
 TEST(DerivativeExact, BuiltTrees) {
     const struct {
         const char* name;
-        ExprTree (*make)(Harness& h);
+        ExprNode* (*make)(Built& b);
         std::vector<std::pair<long double, long double>> slopes; // at x
     } rows[] = {
-        {"periodic x^2 from -1 with period 2",
-         [](Harness& h) {
-             ExprTree tree = h.Compile("x^2");
-             ExprNode* node = tree.NewNode(op::Periodic, tree.NewConstant({-1, 0}), tree.root);
-             node->third = tree.NewConstant({2, 0});
-             tree.root = node;
-             return tree;
-         },
+        {"periodic x*x from -1 with period 2",
+         [](Built& b) { return b.Node(op::Periodic, b.Const(-1), Square(b), b.Const(2)); },
          {{0.5L, 1}, {2.5L, 1}, {-0.5L, -1}, {3.2L, -1.6L}}},
-        {"sqrt(x) else x^2",
-         [](Harness& h) {
-             ExprTree tree = h.Compile("sqrt(x)");
-             const ExprTree other = h.Compile("x^2");
-             tree.root = tree.NewNode(op::Fallback, tree.root, CopyTree(other.root, tree));
-             return tree;
+        {"sqrt(x) else x*x",
+         [](Built& b) {
+             return b.Node(op::Fallback, b.Node(op::Sqrt, nullptr, b.Node('X')), Square(b));
          },
          {{4, 0.25L}, {-3, -6}}},
-        {"-(x^3)",
-         [](Harness& h) {
-             ExprTree tree = h.Compile("x^3");
-             tree.root = tree.NewNode(op::UnaryMinus, nullptr, tree.root);
-             return tree;
+        {"-(x*x*x)",
+         [](Built& b) {
+             return b.Node(op::UnaryMinus, nullptr, b.Node(op::Times, b.Node('X'), Square(b)));
          },
          {{2, -12}}},
     };
     for (const auto& row : rows) {
         Harness h(false);
-        const ExprTree d = h.Derive(row.make(h), 'X');
+        Built built;
+        built.tree.root = row.make(built);
+        const ExprTree d = h.Derive(built.tree, 'X');
         for (const auto& [x, expected] : row.slopes) {
             SCOPED_TRACE(::testing::Message() << row.name << " at " << double(x));
             long double v = 0;

@@ -19,7 +19,9 @@ using testing::ExpectValues;
 using testing::Letter;
 
 // The guards of Multiply and Divide (their rows are in ArithmeticTest) reach every formula;
-// sums keep their size, and an undefined operand makes the whole undefined.
+// sums keep their size, and an undefined operand makes the whole undefined. A product
+// multiplies step by step (huge times normal is plain, huge times huge overflows); sum
+// bounds must be integers within the integer tolerance and range.
 TEST(Evaluator, UndefinedConventionAndGuards) {
     ExpectValues({
         {"1/0", {}, false}, {"a*b", {{'A', {1e18L, 0}}, {'B', {1e18L, 0}}}, false},
@@ -28,15 +30,19 @@ TEST(Evaluator, UndefinedConventionAndGuards) {
         {"ln(x)+1", {{'X', {-1, 0}}}, false}, {"1+ln(x)", {{'X', {-1, 0}}}, false},
         {"x^2", {{'X', {-3, 0}}}, true, 9}, {"x^a", {{'X', {-3, 0}}, {'A', {2, 0}}}, true, 9},
         {"x^a", {{'X', {-3, 0}}, {'A', {2.5L, 0}}}, false},
+        {"prod(2,k,1,70)", {}, true, 1180591620717411303424.0L},
+        {"prod(a,k,1,2)", {{'A', {1e18L, 0}}}, false},
+        {"sum(1,k,1,a)", {{'A', {3.0000000001L, 0}}}, true, 3},
+        {"sum(1,k,1,a)", {{'A', {3.001L, 0}}}, false}, {"sum(1,k,1,a)", {{'A', {3e9L, 0}}}, false},
     });
 }
 
 // The optimiser folds 0 * anything to 0, so the tiny-times-huge rule is seen unoptimised.
 TEST(Evaluator, TinyTimesHugeGoesThroughLogarithms) {
-    const testing::Outcome plain = testing::Evaluate("10^-20*10^20", {}, false, false);
+    const testing::Outcome plain = testing::Formulas(false, false).Run("10^-20*10^20");
     EXPECT_TRUE(plain.defined);
     EXPECT_TRUE(testing::Close(plain.value, {1, 0}, 1e-15L)) << testing::Show(plain.value);
-    const testing::Outcome folded = testing::Evaluate("10^-20*10^20");
+    const testing::Outcome folded = testing::Formulas().Run("10^-20*10^20");
     EXPECT_TRUE(folded.defined);
     EXPECT_TRUE(testing::Close(folded.value, {0, 0}, 1e-15L)) << testing::Show(folded.value);
 }
@@ -86,50 +92,23 @@ TEST(Evaluator, JoinSetsNearBreakCloseToItsBreakpoint) {
     }
 }
 
-// iter(n, f) applies f n times from x and puts x back; sum and prod leave their index
-// at the upper bound and clear nearBreak.
-TEST(Evaluator, IterationSumAndProduct) {
+// iter(n, f) applies f n times from x and puts x back, also after an undefined step; sum
+// and prod leave their index at the upper bound and clear nearBreak.
+TEST(Evaluator, IterationPutsXBackAndSumsLeaveTheirIndex) {
     testing::Formulas formulas;
-    formulas.ctx.letterValues['X' - '@'] = {2, 0};
-    testing::Outcome out = formulas.Run("iter(3,x^2)");
-    EXPECT_TRUE(out.defined);
-    EXPECT_EQ(out.value.re, 256);
+    EXPECT_EQ(formulas.Run("iter(3,x^2)", {{'X', {2, 0}}}).value.re, 256);
     EXPECT_EQ(formulas.ctx.letterValues['X' - '@'].re, 2);
-
-    out = formulas.Run("iter(2,ln(x))", {{'X', {0.5L, 0}}});
-    EXPECT_FALSE(out.defined);
+    EXPECT_FALSE(formulas.Run("iter(2,ln(x))", {{'X', {0.5L, 0}}}).defined);
     EXPECT_EQ(formulas.ctx.letterValues['X' - '@'].re, 0.5L);
-
     formulas.ctx.nearBreak = true;
-    out = formulas.Run("sum(n,n,1,10)");
-    EXPECT_EQ(out.value.re, 55);
+    EXPECT_EQ(formulas.Run("sum(n,n,1,10)").value.re, 55);
     EXPECT_EQ(formulas.ctx.letterValues['N' - '@'].re, 10);
     EXPECT_FALSE(formulas.ctx.nearBreak);
-
-    out = formulas.Run("prod(2,k,1,70)");
-    EXPECT_TRUE(out.defined) << "huge times normal is a plain product";
-    out = formulas.Run("prod(a,k,1,2)", {{'A', {1e18L, 0}}});
-    EXPECT_FALSE(out.defined) << "huge times huge overflows";
-    out = formulas.Run("sum(1,k,1,a)", {{'A', {3.0000000001L, 0}}});
-    EXPECT_TRUE(out.defined);
-    EXPECT_EQ(out.value.re, 3);
-    out = formulas.Run("sum(1,k,1,a)", {{'A', {3.001L, 0}}});
-    EXPECT_FALSE(out.defined);
-    out = formulas.Run("sum(1,k,1,a)", {{'A', {3e9L, 0}}});
-    EXPECT_FALSE(out.defined);
 }
 
 // Trees that other parts build from nodes: fallback, registers, selections, squares,
 // negation, abs of several arguments, the iterate derivative and periodic extension.
-struct Built {
-    ExprTree tree;
-    ExprNode* Const(long double re, long double im = 0) { return tree.NewConstant({re, im}); }
-    ExprNode* Node(short op, ExprNode* l = nullptr, ExprNode* r = nullptr, ExprNode* t = nullptr) {
-        ExprNode* n = tree.NewNode(op, l, r);
-        n->third = t;
-        return n;
-    }
-};
+using testing::Built;
 
 TEST(Evaluator, StructuralOpcodes) {
     Built b;

@@ -58,16 +58,16 @@ struct Formulas {
     }
 };
 
-inline Outcome Evaluate(const std::string& text, std::initializer_list<Letter> letters = {},
-                        bool complexMode = false, bool optimize = true) {
-    Formulas formulas(complexMode, optimize);
-    return formulas.Run(text, letters);
-}
-
-inline int CompileCode(const std::string& text, bool complexMode = false) {
-    Formulas formulas(complexMode);
-    return formulas.compiler.CompileFormula(text);
-}
+// Trees built from nodes, as the derivative and other parts of the program build them.
+struct Built {
+    ExprTree tree;
+    ExprNode* Const(long double re, long double im = 0) { return tree.NewConstant({re, im}); }
+    ExprNode* Node(short op, ExprNode* l = nullptr, ExprNode* r = nullptr, ExprNode* t = nullptr) {
+        ExprNode* n = tree.NewNode(op, l, r);
+        n->third = t;
+        return n;
+    }
+};
 
 struct ValueRow {
     std::string text;

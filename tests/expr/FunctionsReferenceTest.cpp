@@ -1,9 +1,11 @@
 // Every built-in function against values computed independently with mpmath at 40
-// digits (tests/reference/make_function_reference.py, output in tests/data).
+// digits, and the random generator against its recurrence
+// (tests/reference/make_function_reference.py, output in tests/data).
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -137,6 +139,17 @@ TEST(FunctionsReference, RandomGeneratorFollowsTheRecurrence) {
             EXPECT_TRUE(testing::Close({got, 0}, {want, 0}, 1e-17L)) << got << " vs " << want;
         }
     }
+}
+
+// Seeded from the clock, the state holds the time in its low word only.
+TEST(FunctionsReference, RandomGeneratorSeedsFromTheTimeInItsLowWord) {
+    RandomGenerator generator(~std::uint64_t{0});
+    const auto before = static_cast<std::uint64_t>(static_cast<std::uint32_t>(std::time(nullptr)));
+    generator.SeedFromTime();
+    const auto after = static_cast<std::uint64_t>(static_cast<std::uint32_t>(std::time(nullptr)));
+    EXPECT_LE(generator.State() >> 32, 0u);
+    EXPECT_GE(generator.State(), before);
+    EXPECT_LE(generator.State(), after);
 }
 
 } // namespace

@@ -113,61 +113,47 @@ TEST(RealProgram, SameAsTheTreeEverywhere) {
 }
 
 // Shapes the parser does not write but the derivative does: 10, 193 and 194, registers.
-struct Shape {
+using testing::Built;
+
+ExprNode* X(Built& b) { return b.Node('X'); }
+ExprNode* Reciprocal(Built& b) { return b.Node(op::Divide, b.Const(1), X(b)); }
+
+const struct {
     const char* name;
-    ExprNode* (*make)(ExprTree& t);
-};
-
-ExprNode* Letter(ExprTree& t, char c) { return t.NewNode(static_cast<short>(c)); }
-ExprNode* Number(ExprTree& t, long double v) { return t.NewConstant({v, 0.0L}); }
-ExprNode* Reciprocal(ExprTree& t, ExprNode* n) { return t.NewNode(op::Divide, Number(t, 1), n); }
-
-const Shape kShapes[] = {
-    {"fallback", [](ExprTree& t) {
-         return t.NewNode(op::Fallback, Reciprocal(t, Letter(t, 'X')), Letter(t, 'X'));
+    ExprNode* (*make)(Built& b);
+} kShapes[] = {
+    {"fallback", [](Built& b) { return b.Node(op::Fallback, Reciprocal(b), X(b)); }},
+    {"fallback, right undefined",
+     [](Built& b) { return b.Node(op::Fallback, X(b), b.Node(op::Sqrt, nullptr, X(b))); }},
+    {"select max",
+     [](Built& b) {
+         return b.Node(op::SelectMax, X(b), b.Const(2), b.Node(op::Minus, X(b), b.Const(1)));
      }},
-    {"fallback, right undefined", [](ExprTree& t) {
-         return t.NewNode(op::Fallback, Letter(t, 'X'),
-                          t.NewNode(op::Sqrt, nullptr, Letter(t, 'X')));
-     }},
-    {"select max", [](ExprTree& t) {
-         ExprNode* n = t.NewNode(op::SelectMax, Letter(t, 'X'), Number(t, 2));
-         n->third = t.NewNode(op::Minus, Letter(t, 'X'), Number(t, 1));
-         return n;
-     }},
-    {"select min, an undefined branch", [](ExprTree& t) {
-         ExprNode* n = t.NewNode(op::SelectMin, Reciprocal(t, Letter(t, 'X')), Number(t, 2));
-         n->third = Letter(t, 'X');
-         return n;
-     }},
+    {"select min, an undefined branch",
+     [](Built& b) { return b.Node(op::SelectMin, Reciprocal(b), b.Const(2), X(b)); }},
     {"select without a condition",
-     [](ExprTree& t) { return t.NewNode(op::SelectMax, Letter(t, 'X'), Number(t, 2)); }},
-    {"join without a left branch", [](ExprTree& t) {
-         ExprNode* n = t.NewNode(op::JoinX, nullptr, Letter(t, 'X'));
-         n->third = Number(t, 1);
-         return n;
-     }},
-    {"register", [](ExprTree& t) {
-         return t.NewNode(op::Times, t.NewNode(op::Register0 + 2), Letter(t, 'X'));
-     }},
-    {"unary minus and square", [](ExprTree& t) {
-         return t.NewNode(op::UnaryMinus, nullptr,
-                          t.NewNode(op::Square, nullptr, Reciprocal(t, Letter(t, 'X'))));
+     [](Built& b) { return b.Node(op::SelectMax, X(b), b.Const(2)); }},
+    {"join without a left branch",
+     [](Built& b) { return b.Node(op::JoinX, nullptr, X(b), b.Const(1)); }},
+    {"register", [](Built& b) { return b.Node(op::Times, b.Node(op::Register0 + 2), X(b)); }},
+    {"unary minus and square",
+     [](Built& b) {
+         return b.Node(op::UnaryMinus, nullptr, b.Node(op::Square, nullptr, Reciprocal(b)));
      }},
 };
 
 TEST(RealProgram, ShapesOfTheDerivative) {
-    for (const Shape& shape : kShapes) {
+    for (const auto& shape : kShapes) {
         SCOPED_TRACE(shape.name);
         testing::Formulas tree;
         testing::Formulas program;
         tree.ctx.registers[2] = program.ctx.registers[2] = {-3.5L, 0.0L};
-        ExprTree a;
-        ExprTree b;
-        a.root = shape.make(a);
-        b.root = shape.make(b);
-        EXPECT_TRUE(RealProgram(b.root).Compiled());
-        ExpectSameAsTree(a.root, b.root, tree, program);
+        Built a;
+        Built b;
+        a.tree.root = shape.make(a);
+        b.tree.root = shape.make(b);
+        EXPECT_TRUE(RealProgram(b.tree.root).Compiled());
+        ExpectSameAsTree(a.tree.root, b.tree.root, tree, program);
     }
 }
 

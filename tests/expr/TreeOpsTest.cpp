@@ -52,22 +52,20 @@ TEST(TreeOps, RenameSubstituteAndSetConstant) {
     EXPECT_EQ(At(f, tree, 'T', 0), 8); // ((0+1)^2+1)^2 + 4
 }
 
-TEST(TreeOps, RenamingASumIndexMovesTheLoop) {
+// Renaming the index of a sum moves the loop; switching X to T takes joins and indices along.
+TEST(TreeOps, RenameAndSwitchMoveSumIndices) {
     testing::Formulas f;
     ExprTree tree = Compile(f, "sum(n*x,n,1,3)");
     RenameVariable(tree.root, 'N', 'K');
     f.ctx.letterValues['N' - '@'] = {100, 0};
     EXPECT_EQ(At(f, tree, 'X', 1), 6);
     EXPECT_EQ(f.ctx.letterValues['K' - '@'].re, 3);
-}
 
-TEST(TreeOps, SwitchXToT) {
-    testing::Formulas f;
-    ExprTree tree = Compile(f, "joinx(x|0,2x)+sum(x,x,1,2)");
-    SwitchXToT(tree.root);
+    ExprTree switched = Compile(f, "joinx(x|0,2x)+sum(x,x,1,2)");
+    SwitchXToT(switched.root);
     f.ctx.letterValues['X' - '@'] = {-50, 0};
-    EXPECT_EQ(At(f, tree, 'T', -1), 2);  // -1 + 3
-    EXPECT_EQ(At(f, tree, 'T', 1), 5);   // 2t + 3
+    EXPECT_EQ(At(f, switched, 'T', -1), 2); // -1 + 3
+    EXPECT_EQ(At(f, switched, 'T', 1), 5);  // 2t + 3
 }
 
 TEST(TreeOps, DepthAndWork) {

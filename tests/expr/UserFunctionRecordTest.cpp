@@ -11,20 +11,14 @@ namespace korvane {
 namespace {
 
 TEST(UserFunctionRecord, FieldsSitAtTheirOffsets) {
-    const UserFunction f = UserFunction::Make("GAUSSX", "X^2+Y", kFunctionOfXY);
     std::uint8_t bytes[kUserFunctionRecordSize];
     std::memset(bytes, 0xAA, sizeof bytes);
-    StoreUserFunction(f, bytes);
-
-    std::uint8_t expected[77] = {};
-    std::memcpy(expected + 0, "X^2+Y", 5);
-    std::memcpy(expected + 61, "GAUSSX", 6);
+    StoreUserFunction(UserFunction::Make("GAUSSX", "X^2+Y", kFunctionOfXY), bytes);
+    std::vector<std::uint8_t> expected(77, 0);
+    std::memcpy(&expected[0], "X^2+Y", 5);
+    std::memcpy(&expected[61], "GAUSSX", 6);
     expected[71] = 2;
-    expected[72] = 0;
-    for (std::size_t i = 0; i < 77; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(bytes[i], expected[i]);
-    }
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 77), expected);
 }
 
 TEST(UserFunctionRecord, TextsAreCutToTheirFields) {
