@@ -51,7 +51,11 @@ using testing::TopLevelTitled;
 bool IsDark(const QColor& c) { return c.red() < 64 && c.green() < 64 && c.blue() < 64; }
 
 int CountRgb(const QImage& image, platform::Rgb rgb) {
-    return testing::CountColour(image, QColor(rgb.r, rgb.g, rgb.b));
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == QColor(rgb.r, rgb.g, rgb.b);
+    return count;
 }
 
 WindowOptions PlaneOptions() {

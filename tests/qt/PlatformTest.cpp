@@ -348,8 +348,8 @@ TEST(QtPlatform, SingleInstanceHandOver) {
     EXPECT_EQ(next.ClaimInstance("x", nullptr), InstanceRole::First);
 }
 
-// Message boxes answer with the button pressed, their buttons in Portuguese; an input box
-// gives the typed text or nothing.
+// Message boxes answer with the button pressed, their buttons in Portuguese, as are Qt's own
+// once its translation is installed; an input box gives the typed text or nothing.
 TEST(QtPlatform, MessageAndInputBoxesAnswer) {
     QtPlatform platform;
     QStringList seen;
@@ -378,6 +378,11 @@ TEST(QtPlatform, MessageAndInputBoxesAnswer) {
     EXPECT_EQ(platform.InputBox("símbolo pi", "usa valores ASCII", "112", nullptr, 10), "960");
     EscapeNextModal();
     EXPECT_EQ(platform.InputBox("x", "y", "z"), std::nullopt);
+    ASSERT_TRUE(InstallQtTranslation(*QCoreApplication::instance()));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString("Cancelar"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), QString("Não"));
 }
 
 TEST(QtPlatform, ClipboardTextAndImage) {
@@ -422,15 +427,6 @@ TEST(QtPlatform, ClipboardTextAndImage) {
     EXPECT_EQ(*clipboard.GetImage()->GetPixel({7, 7}), (Rgb{200, 10, 20}));
 }
 
-TEST(QtTranslation, StandardButtonsOfAMessageBoxArePortuguese) {
-    QtPlatform platform; // makes the application
-    ASSERT_TRUE(InstallQtTranslation(*QCoreApplication::instance()));
-    QMessageBox box;
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString("Cancelar"));
-    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), QString("Não"));
-}
-
 TEST(QtSurface, KeepsTheSurfaceContract) {
     EnsureApplication();
     korvane::testing::CheckSurfaceContract(
@@ -441,8 +437,9 @@ TEST(QtSurface, KeepsTheSurfaceContract) {
 }
 
 // Text lies inside the box that TextExtent and the alignment give, in the text colour,
-// and an opaque background fills that box.
-TEST(QtSurface, TextInItsBox) {
+// and an opaque background fills that box; a symbol font draws byte 112 as pi, as the same
+// font draws the Unicode pi.
+TEST(QtSurface, TextInItsBoxAndSymbolPi) {
     EnsureApplication();
     QtSurface s({160, 60}, kWhite);
     s.SetFont({"Sans", 16});
@@ -463,17 +460,12 @@ TEST(QtSurface, TextInItsBox) {
     EXPECT_EQ(outside, 0);
     EXPECT_GT(CountOf(s, kRed), 10);
     EXPECT_GT(CountOf(s, kBlue), 10);
-}
-
-// A symbol font draws byte 112 as pi, as the same font draws the Unicode pi.
-TEST(QtSurface, SymbolFontDrawsPi) {
-    EnsureApplication();
     const auto drawn = [](bool symbol, const char* text) {
-        auto s = std::make_unique<QtSurface>(Size{40, 30});
-        s->SetBackgroundMode(BackgroundMode::Transparent);
-        s->SetFont({.face = "Sans", .height = 20, .symbol = symbol});
-        s->TextOut({5, 2}, text);
-        return s;
+        auto surface = std::make_unique<QtSurface>(Size{40, 30});
+        surface->SetBackgroundMode(BackgroundMode::Transparent);
+        surface->SetFont({.face = "Sans", .height = 20, .symbol = symbol});
+        surface->TextOut({5, 2}, text);
+        return surface;
     };
     EXPECT_TRUE(SamePixels(*drawn(true, "p"), *drawn(false, "π")));
     EXPECT_FALSE(SamePixels(*drawn(true, "p"), *drawn(false, "p")));
@@ -522,8 +514,7 @@ TEST(QtTextWindow, KeysCharactersAndTheLengthLimit) {
     EnsureApplication();
     platform::QtPlatform platform;
     TTextWin win(platform, TextWinSetup{"caderno [aula.kv2]"}, nullptr);
-    auto* qt = static_cast<platform::QtWindow*>(win.GetWindow());
-    QWidget* edit = qt->Widget()->Client();
+    QWidget* edit = static_cast<platform::QtWindow*>(win.GetWindow())->Widget()->Client();
     win.ShowWindow();
     win.SetText("x\xF0\x9F\x98\x80y ab\nNotas da aula: y = x-1 e y = 2x-3.");
     platform::TextEdit& e = win.Edit();

@@ -43,15 +43,6 @@ inline void PostKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers = Qt::
     QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
 }
 
-// The pixels of exactly this colour.
-inline int CountColour(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
-}
-
 // The visible top-level window with this title, or null.
 inline QWidget* TopLevelTitled(const QString& title) {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -308,7 +308,10 @@ TEST_F(Mapper, EveryKindDrawsItsImage) {
     }
 }
 
-TEST_F(Mapper, CancelledMapLeavesNoRecord) {
+// A cancelled map, or one that does not compile, leaves no record. Refused grid values
+// show their code and keep the dialog open, the grid staying as it was; values that a
+// damaged file puts out of range are clamped when read.
+TEST_F(Mapper, MapAndGridRefusals) {
     const int before = domain->Examples().LastExample();
     platform.ScriptModal([](platform::MemoryDialog& d) { d.Escape(); });
     EXPECT_EQ(domain->NewMap(), -1);
@@ -321,10 +324,7 @@ TEST_F(Mapper, CancelledMapLeavesNoRecord) {
     });
     EXPECT_EQ(domain->NewMap(), -1);
     EXPECT_EQ(domain->Examples().LastExample(), before);
-}
 
-// Refused values show their code and keep the dialog open; the grid stays as it was.
-TEST_F(Mapper, GridDialogRefusals) {
     const struct Row {
         const char* rule;
         int field;
@@ -355,6 +355,13 @@ TEST_F(Mapper, GridDialogRefusals) {
         }
         EXPECT_EQ(domain->Grid().lines[0].divisions, 8);
     }
+    ExampleTable& table = domain->Examples();
+    table[0].SetI16(exo::kFamilySteps, 30000);
+    table[1].SetReal(exo::kFamilyFirst, 5);
+    table[1].SetReal(exo::kFamilyLast, -5);
+    const MapGrid grid = domain->Grid();
+    EXPECT_EQ(grid.lines[0].divisions, kMaxGridDivisions);
+    EXPECT_EQ(ValidateGrid(grid), 0);
 }
 
 // A stroke across x = 0 under (1/x, y) breaks where the map is undefined.
@@ -411,19 +418,18 @@ TEST_F(Mapper, DomainLettersAndRevolution) {
     Add(kExplicit, {"", "0.75"});
     domain->Context().SetLetter(1, 1);
     AddMap("x", "ay");
-    auto& rangeWindow = *static_cast<platform::MemoryWindow*>(range->GetWindow());
     const auto curvePixelsNear = [&](long double y) {
         const View& v = range->GetView();
         const int row = v.ToPixelYInt(y);
-        return rangeWindow.Front().CountPixels(range->PenRgb(9), {0, row - 2, 500, row + 3});
+        return RangeWindow().Front().CountPixels(range->PenRgb(9), {0, row - 2, 500, row + 3});
     };
-    rangeWindow.RunPendingRepaint();
+    RangeWindow().RunPendingRepaint();
     EXPECT_GT(curvePixelsNear(0.75L), 50);
     ASSERT_TRUE(DomainWindow().ChooseMenu(601));
     ASSERT_NE(domain->Animator().ExistingSliderDialog(1), nullptr);
     domain->Context().SetLetter(1, -1);
     domain->Animator().LetterChanged(1);
-    ASSERT_TRUE(rangeWindow.RunPendingRepaint());
+    ASSERT_TRUE(RangeWindow().RunPendingRepaint());
     EXPECT_EQ(curvePixelsNear(0.75L), 0);
     EXPECT_GT(curvePixelsNear(-0.75L), 50);
 
@@ -520,17 +526,6 @@ TEST_F(Mapper, DomainSolvesAndProtectsAsAPlaneWindow) {
         EXPECT_EQ(domain->Authorize(1), std::string(typed) == "abc") << typed;
     }
     EXPECT_TRUE(DomainWindow().ChooseMenu(cmd::kNotebook));
-}
-
-// Grid values that a damaged file puts out of range are clamped when read.
-TEST_F(Mapper, DamagedGridValuesAreClamped) {
-    ExampleTable& table = domain->Examples();
-    table[0].SetI16(exo::kFamilySteps, 30000);
-    table[1].SetReal(exo::kFamilyFirst, 5);
-    table[1].SetReal(exo::kFamilyLast, -5);
-    const MapGrid grid = domain->Grid();
-    EXPECT_EQ(grid.lines[0].divisions, kMaxGridDivisions);
-    EXPECT_EQ(ValidateGrid(grid), 0);
 }
 
 // The mapper documents of examples/: run with KORVANE_WRITE_EXAMPLES=<folder> to write them
