@@ -69,7 +69,8 @@ protected:
 };
 
 // --eval prints the value and ends with 0, or "indefinido" and 1, or the compile error
-// and 2; --let, --complex, --define and --derive each change what is evaluated.
+// and 2; --let, --complex, --define and --derive each change what is evaluated. Bad usage
+// ends with 2 and prints nothing on the standard output.
 TEST_F(CommandLineTest, EvalOptionsAndExitCodes) {
     const std::string unmatched = Error(108), duplicate = Error(122);
     const std::vector<Row> rows = {
@@ -92,13 +93,7 @@ TEST_F(CommandLineTest, EvalOptionsAndExitCodes) {
         {__LINE__, {"--eval", "sqrt(x)", "--derive", "x", "--let", "x=0"}, 1, "indefinido\n"},
         {__LINE__, {"--eval", "z^2", "--complex", "--derive", "x", "--let", "z=1,2"}, 0, "2 4\n"},
         {__LINE__, {"--eval", "f(x)", "--define", "F(x)=x^2", "--derive", "x", "--let", "x=3"}, 0, "6\n"},
-    };
-    CheckRows(rows);
-}
-
-// Bad usage ends with 2 and prints nothing on the standard output.
-TEST_F(CommandLineTest, UsageErrors) {
-    const std::vector<Row> rows = {
+        // Bad usage.
         {__LINE__, {"--eval"}, 2, ""},
         {__LINE__, {"--eval", "x", "--let"}, 2, ""},
         {__LINE__, {"--eval", "x", "--let", "xy=2"}, 2, ""},

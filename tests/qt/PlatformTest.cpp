@@ -138,8 +138,9 @@ struct Shown {
 
 } // namespace
 
-// A key S waiting in the queue stops a drawing at its next probe, with or without Shift.
-TEST(QtPlatform, QueuedSStopsALongDrawing) {
+// A key S waiting in the queue stops a drawing at its next probe, with or without Shift;
+// so does a key of the accelerator table, whose command runs after the drawing.
+TEST(QtPlatform, QueuedSOrAcceleratorStopsALongDrawing) {
     for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
         SCOPED_TRACE(modifiers == Qt::NoModifier ? "s" : "S");
         Shown w;
@@ -149,10 +150,6 @@ TEST(QtPlatform, QueuedSStopsALongDrawing) {
         EXPECT_LT(w.handler.steps, 100);
         EXPECT_EQ(w.handler.Count("key 83"), 0) << "the S was taken by PeekKey";
     }
-}
-
-// A key of the accelerator table stops the drawing; its command runs after the drawing.
-TEST(QtPlatform, AcceleratorStopsTheDrawingAndRunsItsCommandAfterIt) {
     Shown w;
     w.handler.maxSteps = 5000;
     ASSERT_TRUE(w.Repaint([&] { PostKey(w.Client(), Qt::Key_F3); }));
@@ -161,8 +158,9 @@ TEST(QtPlatform, AcceleratorStopsTheDrawingAndRunsItsCommandAfterIt) {
     EXPECT_EQ(w.handler.events, (std::vector<std::string>{"paint", "painted", "command 103"}));
 }
 
-// Other keys reach the drawing as their codes and do not stop it.
-TEST(QtPlatform, OtherKeysAreHandedToTheDrawing) {
+// Other keys reach the drawing as their codes and do not stop it. Outside drawings,
+// accelerators become commands and other keys OnKey; menu items take and lose their marks.
+TEST(QtPlatform, KeysInAndOutsideDrawingsAndMenuMarks) {
     Shown w;
     w.handler.maxSteps = 50;
     std::vector<int> seen;
@@ -176,12 +174,7 @@ TEST(QtPlatform, OtherKeysAreHandedToTheDrawing) {
     }));
     EXPECT_EQ(w.handler.steps, 50);
     EXPECT_EQ(seen, (std::vector<int>{'P', res::KeySpace}));
-}
-
-// Outside drawings, accelerators become commands and other keys OnKey; menu items take
-// and lose their marks.
-TEST(QtPlatform, KeysOutsideDrawingsAndMenuMarks) {
-    Shown w;
+    w.handler.events.clear();
     PostKey(w.Client(), Qt::Key_F3);
     PostKey(w.Client(), Qt::Key_X, Qt::NoModifier, "x");
     ASSERT_TRUE(ProcessEventsUntil([&] { return w.handler.events.size() >= 2; }));

@@ -364,10 +364,7 @@ TEST(GuessJudge, Rows) {
         RandomGenerator random(99);
         EXPECT_EQ(Judge(row.target, row.guess, random).correct, row.correct);
     }
-}
-
-// A guess off by more than 0.001 at one of the 25 points only is wrong.
-TEST(GuessJudge, OnePointOffIsWrong) {
+    // A guess off by more than 0.001 at one of the 25 points only is wrong.
     const View view = ClientView();
     for (const char* bump : {"0.0011", "0.0009"}) {
         RandomGenerator random(4242), copy = random;

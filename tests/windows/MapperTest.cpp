@@ -397,21 +397,6 @@ TEST_F(Mapper, FreehandBreaksWhereTheMapFails) {
     EXPECT_TRUE(range->Freehand().empty());
 }
 
-// A zero marked on y = x - 1 sits at the image of (1, 0), (2, 1) under (2x - y, x + y).
-TEST_F(Mapper, MarksGoThroughTheMap) {
-    const int curve = Add(kExplicit, {"", "x-1"});
-    const PointNote zero{.type = note::kZero, .values = {1}, .label = ""};
-    ASSERT_TRUE(AddPointNote(domain->Examples()[curve], zero));
-    AddMap();
-    platform::RecordingSurface surface({500, 500});
-    domain->DrawMapped(surface, range->GetView(), *range);
-    const auto marks = surface.OfKind(platform::Primitive::Kind::Ellipse);
-    ASSERT_EQ(marks.size(), 1u);
-    const View& v = range->GetView();
-    EXPECT_EQ((marks[0].rect.left + marks[0].rect.right - 1) / 2, v.ToPixelXInt(2));
-    EXPECT_EQ((marks[0].rect.top + marks[0].rect.bottom - 1) / 2, v.ToPixelYInt(1));
-}
-
 // The domain's sliders move the range too when the letter is in the map, and its
 // "Revolução em 3-dim" sends the domain's curve.
 TEST_F(Mapper, DomainLettersAndRevolution) {
@@ -465,10 +450,21 @@ TEST_F(Mapper, DocumentsRoundTripByteForByte) {
     }
 }
 
-// The table lists every node with its image; the right button of mode 128 shows the
-// Jacobian in "data", det = 3 wherever it is clicked under the default plane map.
-TEST_F(Mapper, TableAndJacobianWindows) {
+// Under the default plane map (2x - y, x + y) a zero marked on y = x - 1 sits at (2, 1), the
+// image of (1, 0); the table lists every node with its image; the right button of mode 128
+// shows the Jacobian in "data", det = 3 wherever it is clicked.
+TEST_F(Mapper, MarksTableAndJacobianWindows) {
+    const int curve = Add(kExplicit, {"", "x-1"});
+    const PointNote zero{.type = note::kZero, .values = {1}, .label = ""};
+    ASSERT_TRUE(AddPointNote(domain->Examples()[curve], zero));
     AddMap();
+    platform::RecordingSurface surface({500, 500});
+    domain->DrawMapped(surface, range->GetView(), *range);
+    const auto marks = surface.OfKind(platform::Primitive::Kind::Ellipse);
+    ASSERT_EQ(marks.size(), 1u);
+    const View& v = range->GetView();
+    EXPECT_EQ((marks[0].rect.left + marks[0].rect.right - 1) / 2, v.ToPixelXInt(2));
+    EXPECT_EQ((marks[0].rect.top + marks[0].rect.bottom - 1) / 2, v.ToPixelYInt(1));
     ASSERT_TRUE(DomainWindow().ChooseMenu(cmd::kMapTable));
     ASSERT_NE(domain->TableWindow(), nullptr);
     const std::string table = domain->TableWindow()->GetText();
