@@ -420,20 +420,17 @@ TEST(QtPlatform, ClipboardTextAndImage) {
     EXPECT_EQ(*clipboard.GetImage()->GetPixel({7, 7}), (Rgb{200, 10, 20}));
 }
 
-TEST(QtSurface, KeepsTheSurfaceContract) {
+// The surface contract, and FillRect leaves the right and bottom edges too. Text lies
+// inside the box that TextExtent and the alignment give, in the text colour, and an opaque
+// background fills that box; a symbol font draws byte 112 as pi, as the same font draws
+// the Unicode pi.
+TEST(QtSurface, ContractTextAndSymbolPi) {
     EnsureApplication();
     korvane::testing::CheckSurfaceContract(
         [](Size size, Rgb fill) -> std::unique_ptr<Surface> { return std::make_unique<QtSurface>(size, fill); });
-    QtSurface filled({20, 20}, kWhite); // FillRect leaves the right and bottom edges too
+    QtSurface filled({20, 20}, kWhite);
     filled.FillRect({2, 3, 6, 7}, kRed);
     EXPECT_EQ(CountOf(filled, kRed), 4 * 4);
-}
-
-// Text lies inside the box that TextExtent and the alignment give, in the text colour,
-// and an opaque background fills that box; a symbol font draws byte 112 as pi, as the same
-// font draws the Unicode pi.
-TEST(QtSurface, TextInItsBoxAndSymbolPi) {
-    EnsureApplication();
     QtSurface s({160, 60}, kWhite);
     s.SetFont({"Sans", 16});
     s.SetTextColour(kRed);
@@ -503,7 +500,10 @@ TEST(QtKeys, CodesOfQtKeys) {
     EXPECT_EQ(ModifiersFromQt(Qt::ShiftModifier | Qt::ControlModifier), res::ModShift | res::ModCtrl);
 }
 
-TEST(QtTextWindow, KeysCharactersAndTheLengthLimit) {
+// The edit control counts characters, takes typed keys, keeps the window's accelerators and
+// its length limit. Help pages and tables line up in columns; passwords are typed unseen,
+// author texts seen.
+TEST(QtTextWindow, KeysHelpAndPasswords) {
     EnsureApplication();
     platform::QtPlatform platform;
     TTextWin win(platform, TextWinSetup{"caderno [aula.kv2]"}, nullptr);
@@ -534,12 +534,6 @@ TEST(QtTextWindow, KeysCharactersAndTheLengthLimit) {
     win.GetWindow()->Close();
     EXPECT_FALSE(win.GetWindow()->IsClosed()); // closing only hides
     EXPECT_TRUE(win.Hidden());
-}
-
-// Help pages and tables line up in columns; passwords are typed unseen, author texts seen.
-TEST(QtTextWindow, FixedPitchHelpAndHiddenPasswords) {
-    EnsureApplication();
-    platform::QtPlatform platform;
     HelpWindows help(platform, nullptr, "2-dim");
     ASSERT_EQ(help.Show("PLOT2HELP"), 0);
     auto* qt = static_cast<platform::QtWindow*>(help.Window(HelpWindows::Own)->GetWindow());
