@@ -85,15 +85,6 @@ TEST_P(FrameExit, AsksEveryChangedWindowInTurn) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, FrameExit, ::testing::ValuesIn(kExitRows));
 
-TEST_F(ShellTest, ExitAsksNothingOfUnchangedWindows) {
-    StartFrame();
-    FrameWindow().SendCommand(kCommandPlane);
-    FrameWindow().SendCommand(kCommandSpace);
-    ASSERT_TRUE(FrameWindow().ChooseMenu(kCommandExit));
-    EXPECT_TRUE(platform.Messages().empty());
-    EXPECT_TRUE(FrameWindow().IsClosed());
-}
-
 // The frame destroys its windows at exit without closing each: the plane window's
 // settings file still holds the mouse mode it had (B[0]).
 TEST_F(ShellTest, ExitStoresThePlaneWindowsMouseMode) {
