@@ -24,19 +24,15 @@ struct Roll {
     bool left = true;
 };
 
-void SetRoll(ExampleRecord& e, const Roll& roll) {
+ExampleRecord& AddCycloid(GeometryScene& scene, const Roll& roll,
+                          std::initializer_list<std::pair<int, const char*>> base = {}) {
+    ExampleRecord& e = scene.Add(kCycloid, base);
     e.SetReal(exo::kCycloidRadius, roll.radius);
     e.SetReal(exo::kCycloidArm, roll.arm);
     e.SetReal(exo::kCycloidStart, roll.start);
     e.SetReal(exo::kMinimum, roll.minimum);
     e.SetReal(exo::kMaximum, roll.maximum);
     e.SetI16(exo::kRadio, roll.left ? 0 : 1);
-}
-
-ExampleRecord& AddCycloid(GeometryScene& scene, const Roll& roll,
-                          std::initializer_list<std::pair<int, const char*>> base = {}) {
-    ExampleRecord& e = scene.Add(kCycloid, base);
-    SetRoll(e, roll);
     return e;
 }
 

@@ -110,11 +110,12 @@ TEST(SystemTrajectory, VanishingAndUndefinedFields) {
 // edge; without it it goes on (clipped) to the end parameter, or to the safety end for
 // steps outside. With the restriction flag r = 1 - x <= 0 ends it. A field reversing
 // across 0 ends it with "Ângulos Abruptos"; without, the averaged step stands still
-// until the parameter is used up. The step is the trajectory step in pixels times UnitX
-// over the density; an end below the start runs backwards. The record's letter (an index
-// or a letter code) holds its value during the run and gets the window's value back
-// after it. The record's pen: its colour on every pixel, its width; attribute 5 draws
-// nothing.
+// until the parameter is used up. S from the poll after a step ends the run at once;
+// watch mode shows the picture after every step. The step is the trajectory step in
+// pixels times UnitX over the density; an end below the start runs backwards. The
+// record's letter (an index or a letter code) holds its value during the run and gets
+// the window's value back after it. The record's pen: its colour on every pixel, its
+// width; attribute 5 draws nothing.
 TEST(SystemTrajectory, EndsAndSteps) {
     struct Row {
         const char* name;
@@ -130,6 +131,8 @@ TEST(SystemTrajectory, EndsAndSteps) {
         int steps = -1; // -1: not counted
         int minPixels = 0, maxPixels = 1 << 20;
         bool oneRow = false; // draws one row of pixels from the centre to the right edge
+        int stopAtPoll = 0;  // S from this poll on
+        bool watch = false;  // the picture shown after every step
     };
     using E = TrajectoryEnd;
     const Row rows[] = {
@@ -154,6 +157,8 @@ TEST(SystemTrajectory, EndsAndSteps) {
         {.name = "pen 12, width 3", .end = 5, .colour = 12, .width = 3, .x = 5, .minPixels = 700,
          .maxPixels = 800},
         {.name = "attribute 5", .end = 5, .attribute = 5, .x = 5, .maxPixels = 0},
+        {.name = "S after the tenth step, watched", .end = 2, .expected = E::Stopped,
+         .x = 10 * kPixel, .stopAtPoll = 10, .watch = true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -161,6 +166,7 @@ TEST(SystemTrajectory, EndsAndSteps) {
         picture.settings.sharpAngles = row.sharp;
         picture.settings.trajectoryStep = row.step;
         picture.eval.SetLetter(1, 7);
+        picture.stopAtPoll = row.stopAtPoll;
         ExampleRecord& example = picture.AddSystem(row.f, "0", true);
         example.SetFlag(exo::kScreenLimit, row.screenLimit);
         example.SetI16(exo::kDensity, static_cast<std::int16_t>(row.density));
@@ -174,7 +180,10 @@ TEST(SystemTrajectory, EndsAndSteps) {
         record.SetI16(tro::kPenAttribute, static_cast<std::int16_t>(row.attribute));
         SystemTrajectoryOptions options;
         options.maxStepsOutside = row.maxOutside;
+        options.watch = row.watch;
         const SystemTrajectoryResult r = Trace(picture, example, record, options);
+        EXPECT_EQ(r.key, row.stopAtPoll > 0 ? kStopKey : 0);
+        EXPECT_EQ(picture.shown, row.watch ? r.steps - 1 : 0);
         EXPECT_EQ(picture.eval.GetLetter(1), 7.0L);
         EXPECT_EQ(picture.raster.CountPixels(ColourOfIndex(row.colour)), picture.Drawn());
         EXPECT_GE(picture.Drawn(), row.minPixels);
@@ -242,22 +251,6 @@ TEST(SystemTrajectory, ExportModeDrawsOnePolylinePerVisibleRun) {
                     EXPECT_LE(q.y, 500);
                 }
     }
-}
-
-// S from the poll after a step ends the run at once; watch mode shows the picture after
-// every step.
-TEST(SystemTrajectory, KeyStopAndWatch) {
-    PlaneScene picture;
-    picture.stopAtPoll = 10;
-    ExampleRecord& example = picture.AddSystem("-y", "x", true);
-    TrajectoryRecord record = Problem(1, 0, 0, 1e18L);
-    SystemTrajectoryOptions options;
-    options.watch = true;
-    const SystemTrajectoryResult r = Trace(picture, example, record, options);
-    EXPECT_EQ(r.end, TrajectoryEnd::Stopped);
-    EXPECT_EQ(r.key, kStopKey);
-    EXPECT_EQ(r.steps, 10);
-    EXPECT_EQ(picture.shown, 9);
 }
 
 // The example gives up on a path that runs off to infinity while its parameter creeps to
