@@ -58,13 +58,6 @@ int CountRgb(const QImage& image, platform::Rgb rgb) {
     return count;
 }
 
-WindowOptions PlaneOptions() {
-    WindowOptions options;
-    options.title = "2-dim";
-    options.readSettings = false;
-    return options;
-}
-
 // A plane window on the Qt platform that reads no settings; closed, and its folder
 // removed, at the end of the test.
 struct QtPlaneWindow {
@@ -72,7 +65,7 @@ struct QtPlaneWindow {
 
     testing::ConfigFolder folder;
     platform::QtPlatform platform;
-    TPlot2Win window{platform, PlaneOptions(), nullptr};
+    TPlot2Win window{platform, {.title = "2-dim", .readSettings = false, .startFile = ""}, nullptr};
 };
 
 // The window's client area made `width` x `height` and drawn; null when it did not happen.
@@ -256,9 +249,8 @@ TEST(GuessWindow, RoundWithAWrongGuess) {
     const testing::ConfigFolder folder;
     platform::QtPlatform platform;
     RandomGenerator random(20261207);
-    WindowOptions options;
-    options.title = "adivinhe minha equação";
-    options.readSettings = false;
+    const WindowOptions options{
+        .title = "adivinhe minha equação", .readSettings = false, .startFile = ""};
     TPlotGWin game(platform, options, nullptr, random);
     QWidget* client = DrawnAt(game, 560, 420);
     ASSERT_NE(client, nullptr);
@@ -287,9 +279,7 @@ TEST(StereogramWindow, PictureOfTheExampleSurface) {
     const testing::ConfigFolder folder;
     platform::QtPlatform platform;
     RandomGenerator::Program().Seed(20261208);
-    WindowOptions options;
-    options.readSettings = false;
-    TPlot3Win space(platform, options, nullptr);
+    TPlot3Win space(platform, {.title = "", .readSettings = false, .startFile = ""}, nullptr);
     ASSERT_EQ(space.OpenDocument(std::string(KORVANE_SOURCE_DIR) + "/examples/estereograma.kv3"), 0);
     space.DrawStereogramWindow();
     TRDSWin* rds = space.StereogramWindow();
@@ -335,10 +325,7 @@ protected:
     }
     QWidget* FrameWidget() { return static_cast<platform::QtWindow&>(frame_->GetWindow()).Widget(); }
 
-private:
     testing::ConfigFolder folder_;
-
-protected:
     RandomGenerator random_{7};
     platform::QtPlatform platform_;
     EmptyWindowFactory factory_{platform_};
