@@ -23,14 +23,14 @@ void EmptyWindowFactory::InstallPlaneTools(TPlotAWin& window) {
         if (TPlotRWin* space = spaceTarget ? spaceTarget() : nullptr)
             space->AddRevolution(e);
     };
-    PlaneAnimator& animator = window.Animator();
+    LetterAnimator& animator = window.Animator();
     planes_.emplace_back(&animator, animator.AliveToken());
     animator.peers = [this] { return OpenPlanes(); };
 }
 
-std::vector<PlaneAnimator*> EmptyWindowFactory::OpenPlanes() {
+std::vector<LetterAnimator*> EmptyWindowFactory::OpenPlanes() {
     std::erase_if(planes_, [](const auto& p) { return p.second.expired(); });
-    std::vector<PlaneAnimator*> open;
+    std::vector<LetterAnimator*> open;
     for (const auto& p : planes_)
         if (!p.first->Window().GetWindow() || !p.first->Window().GetWindow()->IsClosed())
             open.push_back(p.first);

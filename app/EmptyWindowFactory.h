@@ -12,7 +12,7 @@ namespace korvane {
 namespace platform {
 class Platform;
 }
-class PlaneAnimator;
+class LetterAnimator;
 class TPlotAWin;
 
 class EmptyWindowFactory : public GraphWindowFactory {
@@ -32,9 +32,9 @@ private:
     // The tools, sliders and "Revolução em 3-dim" of a plane window or a mapper's domain.
     void InstallPlaneTools(TPlotAWin& window);
     // The plane windows still open, for "Janela ligada".
-    std::vector<PlaneAnimator*> OpenPlanes();
+    std::vector<LetterAnimator*> OpenPlanes();
 
-    std::vector<std::pair<PlaneAnimator*, std::weak_ptr<int>>> planes_;
+    std::vector<std::pair<LetterAnimator*, std::weak_ptr<int>>> planes_;
 
     platform::Platform& platform_;
     RandomGenerator& random_;

@@ -139,7 +139,7 @@ void FitView(TPlot11Win& window, const ExportRequest& request) { PrepareView(win
 
 int WriteAnimation(TPlot2Win& window, const ExportRequest& request) {
     FitView(window, request);
-    PlaneAnimator& animator = window.Animator();
+    LetterAnimator& animator = window.Animator();
     const int code = animator.WriteAnimation(request.out, request.letter, request.frames,
                                              {request.width, request.height}, animator.Settings().slidePause);
     return code == 0 ? 0 : kExitWrite;

@@ -18,7 +18,7 @@
 #include "expr/LetterParameters.h"
 #include "expr/RealProgram.h"
 #include "plane/CurveTracer.h"
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 #include "plane/TPlot2Win.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "platform/memory/MemoryWindow.h"

@@ -24,7 +24,7 @@ constexpr int kLinkedWordHigh = 25;
 } // namespace
 
 TPlotAWin::TPlotAWin(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
-    : TPlot11Win(platform, options, owner), animator_(std::make_unique<PlaneAnimator>(*this)) {
+    : TPlot11Win(platform, options, owner), animator_(std::make_unique<LetterAnimator>(*this)) {
     animator_->lettersAnimated = [this] { LettersAnimated(); };
 }
 

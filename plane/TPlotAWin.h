@@ -4,7 +4,7 @@
 // letters' sliders and animations ("A&nim") and "Revolução em 3-dim". The plane window and
 // the mapper's windows share this level.
 #include "plane/PlaneAnalysis.h"
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 #include "plane/TIvpDlg.h"
 #include "plane/TPlot11Win.h"
 #include "plane/TSequenceDlg.h"
@@ -35,7 +35,7 @@ public:
     void OnDestroy() override;
 
     // The sliders and animations of the letters.
-    PlaneAnimator& Animator() { return *animator_; }
+    LetterAnimator& Animator() { return *animator_; }
     // A letter was set from outside its slider (a tool's "salvar x como"): the examples
     // that use it are drawn again and its slider follows.
     virtual void LetterSet(int slot);
@@ -84,7 +84,7 @@ private:
     TIvpDlg* lastIvpDialog_ = nullptr; // the one a click in the trajectory mode goes to
     std::unique_ptr<PlaneAnalysis> analysis_;
     int mouseExample_ = -1; // the example mode 125 marks, or none
-    std::unique_ptr<PlaneAnimator> animator_;
+    std::unique_ptr<LetterAnimator> animator_;
 };
 
 } // namespace korvane

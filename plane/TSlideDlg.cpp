@@ -2,7 +2,7 @@
 
 #include "expr/ConstantText.h"
 #include "expr/LetterParameters.h"
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 #include "plane/TPlotWin.h"
 #include "platform/Dialog.h"
 
@@ -19,7 +19,7 @@ std::string LetterName(int slot) {
     return std::string(1, static_cast<char>('@' + slot));
 }
 
-TSlideDlg::TSlideDlg(PlaneAnimator& animator, int slot) : animator_(animator), slot_(slot) {}
+TSlideDlg::TSlideDlg(LetterAnimator& animator, int slot) : animator_(animator), slot_(slot) {}
 
 TSlideDlg::~TSlideDlg() = default;
 

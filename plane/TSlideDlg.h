@@ -15,7 +15,7 @@ class Window;
 
 namespace korvane {
 
-class PlaneAnimator;
+class LetterAnimator;
 
 class TSlideDlg : public platform::DialogHandler {
 public:
@@ -36,7 +36,7 @@ public:
     };
     static constexpr int kDefaultSlides = 23;
 
-    TSlideDlg(PlaneAnimator& animator, int slot);
+    TSlideDlg(LetterAnimator& animator, int slot);
     ~TSlideDlg() override;
     TSlideDlg(const TSlideDlg&) = delete;
     TSlideDlg& operator=(const TSlideDlg&) = delete;
@@ -67,7 +67,7 @@ private:
     // The letter takes the value: field, bar, picture and linked window follow.
     void Take(long double v);
 
-    PlaneAnimator& animator_;
+    LetterAnimator& animator_;
     int slot_;
     std::unique_ptr<platform::Dialog> dialog_;
 };

@@ -33,8 +33,8 @@ TRDSWin::TRDSWin(platform::Platform& platform, const WindowOptions& options, pla
     CreateLayers(1);
     RefreshMenuChecks();
     EnableOutputCommands();
-    animator_ = std::make_unique<PlaneAnimator>(*this);
-    animator_->ownPicture = PlaneAnimator::OwnPicture{[this] { return LettersOfRecords(); },
+    animator_ = std::make_unique<LetterAnimator>(*this);
+    animator_->ownPicture = LetterAnimator::OwnPicture{[this] { return LettersOfRecords(); },
                                                      [this](platform::Surface& s) { DrawBase(s); }};
     window_->Show();
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "graph/PlaneSlotMap.h"
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 #include "plane/TPlot11Win.h"
 #include "space/Stereogram.h"
 
@@ -44,7 +44,7 @@ public:
     int RowsDrawn() const { return rowsDrawn_; }
     bool Stopped() const { return stopped_; }
 
-    PlaneAnimator& Animator() { return *animator_; }
+    LetterAnimator& Animator() { return *animator_; }
 
     void DrawBase(platform::Surface& surface) override;
     void OnPaint(platform::Surface& front) override;
@@ -73,7 +73,7 @@ private:
     std::uint64_t seed_ = 0;
     int rowsDrawn_ = 0;
     bool stopped_ = false;
-    std::unique_ptr<PlaneAnimator> animator_;
+    std::unique_ptr<LetterAnimator> animator_;
     // The letters as last taken from or given to the space window.
     ComplexValue sharedValues_[kLetterCount]{}, sharedLow_[kLetterCount]{}, sharedHigh_[kLetterCount]{};
 };

@@ -7,7 +7,7 @@
 #include "tests/support/PlaneWindowTestSupport.h"
 #include "expr/LetterParameters.h"
 #include "graph/TZalWing.h"
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TSlideDlg.h"
 #include "platform/memory/MemoryDialog.h"

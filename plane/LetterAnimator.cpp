@@ -1,4 +1,4 @@
-#include "plane/PlaneAnimator.h"
+#include "plane/LetterAnimator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,9 +123,9 @@ public:
 
 } // namespace
 
-PlaneAnimator::PlaneAnimator(TPlotWin& window) : window_(window) {}
+LetterAnimator::LetterAnimator(TPlotWin& window) : window_(window) {}
 
-PlaneAnimator::~PlaneAnimator() {
+LetterAnimator::~LetterAnimator() {
     // No timer may reach a window that is going away.
     if (platform::Window* w = window_.GetWindow()) {
         w->StopTimer(kAnimationFrameTimer);
@@ -134,7 +134,7 @@ PlaneAnimator::~PlaneAnimator() {
     }
 }
 
-bool PlaneAnimator::OnCommand(int id) {
+bool LetterAnimator::OnCommand(int id) {
     if (id >= cmd::kSymbolSlider && id <= cmd::kSymbolSlider + kAnimatedLetters - 1) {
         Stop();
         SliderDialog(id - cmd::kSymbolSlider).Show(window_.GetWindow());
@@ -158,20 +158,20 @@ bool PlaneAnimator::OnCommand(int id) {
     }
 }
 
-TSlideDlg& PlaneAnimator::SliderDialog(int slot) {
+TSlideDlg& LetterAnimator::SliderDialog(int slot) {
     auto& dialog = sliders_[static_cast<std::size_t>(slot)];
     if (!dialog)
         dialog = std::make_unique<TSlideDlg>(*this, slot);
     return *dialog;
 }
 
-TSlideDlg* PlaneAnimator::ExistingSliderDialog(int slot) const {
+TSlideDlg* LetterAnimator::ExistingSliderDialog(int slot) const {
     if (slot < 0 || slot >= kAnimatedLetters)
         return nullptr;
     return sliders_[static_cast<std::size_t>(slot)].get();
 }
 
-void PlaneAnimator::RefreshSliders() {
+void LetterAnimator::RefreshSliders() {
     for (auto& dialog : sliders_)
         if (dialog)
             dialog->Refresh();
@@ -179,7 +179,7 @@ void PlaneAnimator::RefreshSliders() {
 
 // --- Redrawing what a letter changes ------------------------------------------------
 
-std::uint32_t PlaneAnimator::DependentMask() const {
+std::uint32_t LetterAnimator::DependentMask() const {
     if (ownPicture)
         return ownPicture->letters ? ownPicture->letters() : 0;
     const auto& inUse = window_.LettersInUse();
@@ -190,7 +190,7 @@ std::uint32_t PlaneAnimator::DependentMask() const {
     return mask;
 }
 
-void PlaneAnimator::ForgetDependentPieces(std::uint32_t mask) {
+void LetterAnimator::ForgetDependentPieces(std::uint32_t mask) {
     ExampleTable& examples = window_.Examples();
     for (int i = 0; i <= examples.LastExample(); ++i) {
         ExampleRecord& e = examples[i];
@@ -207,12 +207,12 @@ void PlaneAnimator::ForgetDependentPieces(std::uint32_t mask) {
     }
 }
 
-void PlaneAnimator::LetterChanged(int slot) {
+void LetterAnimator::LetterChanged(int slot) {
     if (TSlideDlg* dialog = ExistingSliderDialog(slot); dialog && !live_)
         dialog->Refresh();
     RedrawLetters(Bit(slot));
     // The linked window takes the value too; it does not send it back.
-    PlaneAnimator* other = LinkedWindow();
+    LetterAnimator* other = LinkedWindow();
     if (other && !relaying_ && !other->relaying_) {
         relaying_ = true;
         other->window_.Context().SetLetter(slot, window_.Context().GetLetter(slot));
@@ -222,7 +222,7 @@ void PlaneAnimator::LetterChanged(int slot) {
     }
 }
 
-void PlaneAnimator::RedrawLetters(std::uint32_t mask) {
+void LetterAnimator::RedrawLetters(std::uint32_t mask) {
     if (lettersAnimated)
         lettersAnimated();
     if ((DependentMask() & mask) == 0)
@@ -246,7 +246,7 @@ void PlaneAnimator::RedrawLetters(std::uint32_t mask) {
     window_.RequestRepaint();
 }
 
-std::vector<bool> PlaneAnimator::DependentExamples() const {
+std::vector<bool> LetterAnimator::DependentExamples() const {
     std::vector<bool> dependent;
     const ExampleTable& examples = window_.Examples();
     for (int i = 0; i <= examples.LastExample(); ++i) {
@@ -260,7 +260,7 @@ std::vector<bool> PlaneAnimator::DependentExamples() const {
     return dependent;
 }
 
-bool PlaneAnimator::PaintFrame(platform::Surface& front) {
+bool LetterAnimator::PaintFrame(platform::Surface& front) {
     PictureLayers& layers = window_.Layers();
     const platform::Surface* still = layers.Layer(2);
     const platform::Size size = window_.ClientSize();
@@ -284,7 +284,7 @@ bool PlaneAnimator::PaintFrame(platform::Surface& front) {
     return true;
 }
 
-bool PlaneAnimator::DrawBase(platform::Surface& surface) {
+bool LetterAnimator::DrawBase(platform::Surface& surface) {
     PictureLayers& layers = window_.Layers();
     if (!partialPending_ || layers.BaseGeneration() != staticGeneration_) {
         // Something else changed the picture: every example is drawn, layer 2 is stale.
@@ -318,7 +318,7 @@ bool PlaneAnimator::DrawBase(platform::Surface& surface) {
 
 // --- Live animation -------------------------------------------------------------------
 
-void PlaneAnimator::StartLive(int slot, AnimationMode mode) {
+void LetterAnimator::StartLive(int slot, AnimationMode mode) {
     Stop();
     platform::Window* w = window_.GetWindow();
     if (!w)
@@ -342,7 +342,7 @@ void PlaneAnimator::StartLive(int slot, AnimationMode mode) {
     w->StartTimer(kAnimationFrameTimer, kFrameInterval);
 }
 
-std::vector<int> PlaneAnimator::AnimatedSlots(int slot) const {
+std::vector<int> LetterAnimator::AnimatedSlots(int slot) const {
     std::vector<int> slots{slot};
     if (settings_.linked[static_cast<std::size_t>(slot)])
         for (int other = 0; other < kAnimatedLetters; ++other)
@@ -351,7 +351,7 @@ std::vector<int> PlaneAnimator::AnimatedSlots(int slot) const {
     return slots;
 }
 
-void PlaneAnimator::Frame() {
+void LetterAnimator::Frame() {
     // The last frame is not on the screen yet: no frame is queued behind it.
     if (!live_ || framePending_)
         return;
@@ -361,7 +361,7 @@ void PlaneAnimator::Frame() {
         mask |= Bit(slot);
     window_.SetModified();
     RedrawLetters(mask);
-    PlaneAnimator* other = LinkedWindow();
+    LetterAnimator* other = LinkedWindow();
     if (other && !other->Animating()) {
         for (int slot : live_->Slots())
             other->window_.Context().SetLetter(slot, window_.Context().GetLetter(slot));
@@ -369,7 +369,7 @@ void PlaneAnimator::Frame() {
     }
 }
 
-bool PlaneAnimator::OnKey(const platform::KeyEvent& key) {
+bool LetterAnimator::OnKey(const platform::KeyEvent& key) {
     if (live_) {
         switch (key.key) {
         case 'S':
@@ -414,7 +414,7 @@ bool PlaneAnimator::OnKey(const platform::KeyEvent& key) {
     return false;
 }
 
-bool PlaneAnimator::OnTimer(int id) {
+bool LetterAnimator::OnTimer(int id) {
     switch (id) {
     case kAnimationFrameTimer:
         Frame();
@@ -438,7 +438,7 @@ bool PlaneAnimator::OnTimer(int id) {
     }
 }
 
-void PlaneAnimator::FinishAnimation() {
+void LetterAnimator::FinishAnimation() {
     platform::Window* w = window_.GetWindow();
     if (w) {
         w->StopTimer(kAnimationFrameTimer);
@@ -469,21 +469,21 @@ void PlaneAnimator::FinishAnimation() {
     animatedSlot_ = -1;
 }
 
-void PlaneAnimator::Stop() {
+void LetterAnimator::Stop() {
     if (Animating())
         FinishAnimation();
 }
 
 // --- Slide show -----------------------------------------------------------------------
 
-void PlaneAnimator::ReleaseSlides() {
+void LetterAnimator::ReleaseSlides() {
     slides_.clear();
     slideValues_.clear();
     slideSlots_.clear();
     playback_.reset();
 }
 
-int PlaneAnimator::StartSlideShow(int slot, AnimationMode mode, int count) {
+int LetterAnimator::StartSlideShow(int slot, AnimationMode mode, int count) {
     Stop();
     platform::Window* w = window_.GetWindow();
     if (!w)
@@ -525,7 +525,7 @@ int PlaneAnimator::StartSlideShow(int slot, AnimationMode mode, int count) {
     return 0;
 }
 
-bool PlaneAnimator::DrawSlides(int n) {
+bool LetterAnimator::DrawSlides(int n) {
     EvalContext& c = window_.Context();
     // Each letter animated together runs over its own bounds in the same n steps.
     std::vector<long double> low, step, before;
@@ -561,7 +561,7 @@ bool PlaneAnimator::DrawSlides(int n) {
     return true;
 }
 
-void PlaneAnimator::DrawWhole(platform::Surface& picture) {
+void LetterAnimator::DrawWhole(platform::Surface& picture) {
     window_.ClearToBackground(picture);
     picture.SetBackgroundColour(window_.BackgroundRgb());
     if (ownPicture) {
@@ -574,7 +574,7 @@ void PlaneAnimator::DrawWhole(platform::Surface& picture) {
     window_.DrawOverlay(picture);
 }
 
-bool PlaneAnimator::PaintSlide(platform::Surface& front) {
+bool LetterAnimator::PaintSlide(platform::Surface& front) {
     if (!playback_)
         return false;
     const std::size_t i = static_cast<std::size_t>(playback_->Current());
@@ -589,7 +589,7 @@ bool PlaneAnimator::PaintSlide(platform::Surface& front) {
 
 // --- Animations as files -------------------------------------------------------------
 
-int PlaneAnimator::WriteAnimation(const std::string& path, int slot, int frames, platform::Size size, int delay) {
+int LetterAnimator::WriteAnimation(const std::string& path, int slot, int frames, platform::Size size, int delay) {
     constexpr int kCannotSave = 12; // "não é possível salvar arquivo"
     std::unique_ptr<platform::Surface> picture = window_.GetPlatform().CreateSurface(size);
     platform::GifWriter gif;
@@ -615,7 +615,7 @@ int PlaneAnimator::WriteAnimation(const std::string& path, int slot, int frames,
     return gif.Close() && ok ? 0 : kCannotSave;
 }
 
-void PlaneAnimator::SaveAnimationAs(int slot, int frames) {
+void LetterAnimator::SaveAnimationAs(int slot, int frames) {
     Stop();
     platform::FileDialogSpec request;
     request.title = "Salvar animação";
@@ -634,7 +634,7 @@ void PlaneAnimator::SaveAnimationAs(int slot, int frames) {
 
 // --- The dialogs of the menu ----------------------------------------------------------
 
-void PlaneAnimator::AskSteps() {
+void LetterAnimator::AskSteps() {
     StepsDialog dialog(settings_, window_.Compiler(),
                        [this](int code) { window_.ShowMessage(code); });
     window_.GetPlatform().RunModal("CALIB", dialog, window_.GetWindow());
@@ -644,7 +644,7 @@ void PlaneAnimator::AskSteps() {
     }
 }
 
-void PlaneAnimator::AskLinkedLetters() {
+void LetterAnimator::AskLinkedLetters() {
     std::array<bool, kAnimatedLetters> linked = settings_.linked;
     LinkedLettersDialog dialog(linked);
     if (window_.GetPlatform().RunModal("LINKBARS", dialog, window_.GetWindow()) !=
@@ -655,11 +655,11 @@ void PlaneAnimator::AskLinkedLetters() {
     settings_.linked = linked;
 }
 
-void PlaneAnimator::AskLinkedWindow() {
-    std::vector<PlaneAnimator*> others;
+void LetterAnimator::AskLinkedWindow() {
+    std::vector<LetterAnimator*> others;
     std::vector<std::string> titles;
     if (peers)
-        for (PlaneAnimator* p : peers())
+        for (LetterAnimator* p : peers())
             if (p && p != this) {
                 others.push_back(p);
                 titles.push_back(p->window_.BaseTitle());
@@ -675,14 +675,14 @@ void PlaneAnimator::AskLinkedWindow() {
                    : nullptr);
 }
 
-void PlaneAnimator::LinkWindow(PlaneAnimator* other) {
+void LetterAnimator::LinkWindow(LetterAnimator* other) {
     if (other == this)
         other = nullptr;
     linked_ = other;
     linkedAlive_ = other ? std::weak_ptr<int>(other->alive_) : std::weak_ptr<int>();
 }
 
-PlaneAnimator* PlaneAnimator::LinkedWindow() const {
+LetterAnimator* LetterAnimator::LinkedWindow() const {
     return linkedAlive_.expired() ? nullptr : linked_;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The letter parameters of a plane window in motion: the "Anim" menu, one slider dialog
+// The letter parameters of a graph window in motion: the "Anim" menu, one slider dialog
 // per letter, live animation and slide shows driven by window timers, the letters animated
 // together, the linked window, and the redraw of only the examples that use the letters
 // that change (over a picture of the others kept in layer 2).
@@ -34,12 +34,12 @@ struct AnimationSettings {
     std::array<bool, kAnimatedLetters> linked{};
 };
 
-class PlaneAnimator {
+class LetterAnimator {
 public:
-    explicit PlaneAnimator(TPlotWin& window);
-    ~PlaneAnimator();
-    PlaneAnimator(const PlaneAnimator&) = delete;
-    PlaneAnimator& operator=(const PlaneAnimator&) = delete;
+    explicit LetterAnimator(TPlotWin& window);
+    ~LetterAnimator();
+    LetterAnimator(const LetterAnimator&) = delete;
+    LetterAnimator& operator=(const LetterAnimator&) = delete;
 
     TPlotWin& Window() { return window_; }
     AnimationSettings& Settings() { return settings_; }
@@ -92,11 +92,11 @@ public:
 
     // "Janela ligada": the window whose letters these sliders drive too. `peers` gives the
     // open plane windows (the program sets it; without it there is nothing to choose).
-    void LinkWindow(PlaneAnimator* other);
-    PlaneAnimator* LinkedWindow() const;
+    void LinkWindow(LetterAnimator* other);
+    LetterAnimator* LinkedWindow() const;
     // Expires with this animator, so that a list of windows never points at a closed one.
     std::weak_ptr<int> AliveToken() const { return alive_; }
-    std::function<std::vector<PlaneAnimator*>()> peers;
+    std::function<std::vector<LetterAnimator*>()> peers;
 
     // The window's own work when letters were animated (a window that shows its examples
     // elsewhere too redraws that).
@@ -155,7 +155,7 @@ private:
     std::optional<platform::Rect> lastFrame_;
 
     // The linked window, and whether it still exists.
-    PlaneAnimator* linked_ = nullptr;
+    LetterAnimator* linked_ = nullptr;
     std::weak_ptr<int> linkedAlive_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     bool relaying_ = false;
