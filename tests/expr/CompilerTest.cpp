@@ -82,22 +82,14 @@ TEST(Compiler, LimitsOfTheBuffersAndDeepNesting) {
     });
 }
 
-// Real mode does not know RE, IM and CONJ, nor ARG with one argument: their letters
-// are variables there.
-TEST(Compiler, ComplexOnlyNames) {
-    ExpectCodes({{"re(x)", code::Ok}, {"arg(z)", code::Ok}}, true);
-    testing::Formulas real;
-    const testing::Outcome re = real.Run("re(x)", {{'R', {2, 0}}, {'E', {3, 0}}, {'X', {5, 0}}});
-    EXPECT_EQ(re.code, 0);
-    EXPECT_EQ(re.value.re, 30.0L); // R*E*(X)
-}
-
 using testing::ExpectValues;
 using testing::Letter;
 
 // Names are whole runs of letters; a run that is not a name is a product of letters,
 // and the rest of the run is tried again. 2E3 is 2*e*3: there is no exponent notation.
+// Real mode does not know RE, IM and CONJ, nor ARG with one argument: re(x) is R*E*(X).
 TEST(Compiler, NamesAndImplicitMultiplication) {
+    ExpectCodes({{"re(x)", code::Ok}, {"arg(z)", code::Ok}}, true);
     const std::vector<Letter> x3 = {{'X', {3, 0}}};
     const std::vector<Letter> pix = {{'P', {2, 0}}, {'I', {5, 0}}, {'X', {3, 0}}};
     ExpectValues({
@@ -117,7 +109,7 @@ TEST(Compiler, NamesAndImplicitMultiplication) {
         {"@+1", {{'@', {4, 0}}}, true, 5}, {"pinf", {}, true, 1e18L}, {"ninf", {}, true, -1e18L},
         {"phi", {}, true, 1.61803398874989484820458683437L}, {"2.5.3", {}, true, 2.5L},
         {".5", {}, true, 0.5L}, {"5.", {}, true, 5}, {"0.1", {}, true, 0.1L},
-        {"x\xfd", x3, true, 9},
+        {"x\xfd", x3, true, 9}, {"re(x)", {{'R', {2, 0}}, {'E', {3, 0}}, {'X', {5, 0}}}, true, 30},
     });
 }
 
@@ -188,10 +180,11 @@ TEST(Compiler, EquationExpression) {
 }
 
 // A dialog field is compiled in real mode for the duration: re(a) is R*E*(A) there, R = 0.
-TEST(Compiler, EvaluateConstantText) {
+// An integer field rounds half down and keeps to its range.
+TEST(Compiler, EvaluateConstantAndIntegerTexts) {
     testing::Formulas f(true);
     f.ctx.letterValues['A' - '@'] = {3, 0};
-    struct Row {
+    const struct {
         const char* text;
         int code;
         long double value;
@@ -200,7 +193,7 @@ TEST(Compiler, EvaluateConstantText) {
         {"a+1", 0, 4}, {"re(a)", 0, 0}, {"ln(0)", code::NotUnderstood, 0},
         {"", code::NothingToDo, 0}, {"(1", code::UnmatchedParentheses, 0},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         long double value = -1;
         EXPECT_EQ(EvaluateConstantText(f.compiler, row.text, value), row.code);
@@ -209,19 +202,13 @@ TEST(Compiler, EvaluateConstantText) {
         }
         EXPECT_TRUE(f.ctx.complexMode);
     }
-}
-
-TEST(Compiler, EvaluateIntegerText) {
-    testing::Formulas f;
-    struct Row {
+    const struct {
         const char* text;
         int code;
         long n;
-    } rows[] = {
-        {"-2.51", 0, -3}, {"10", 0, 10},
-        {"11", code::OutOfLimits, 0}, {"-11", code::OutOfLimits, 0}, {"1/0", code::NotUnderstood, 0},
-    };
-    for (const Row& row : rows) {
+    } integers[] = {{"-2.51", 0, -3}, {"10", 0, 10}, {"11", code::OutOfLimits, 0},
+                    {"-11", code::OutOfLimits, 0}, {"1/0", code::NotUnderstood, 0}};
+    for (const auto& row : integers) {
         SCOPED_TRACE(row.text);
         long n = 99;
         EXPECT_EQ(EvaluateIntegerText(f.compiler, row.text, -10, 10, n), row.code);

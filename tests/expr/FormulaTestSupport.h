@@ -69,6 +69,11 @@ struct Built {
     }
 };
 
+// The nodes reachable from `n`.
+inline std::size_t Reachable(const ExprNode* n) {
+    return n ? 1 + Reachable(n->left) + Reachable(n->third) + Reachable(n->right) : 0;
+}
+
 struct ValueRow {
     std::string text;
     std::vector<Letter> letters;

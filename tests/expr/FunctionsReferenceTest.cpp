@@ -38,7 +38,6 @@ const std::map<std::string, int>& OpcodeByName() {
 }
 
 struct ReferenceRow {
-    int line = 0;
     std::string text;
     std::string name;
     bool complexMode = false;
@@ -65,14 +64,12 @@ std::vector<std::string> ReadLines(const char* tag) {
 
 std::vector<ReferenceRow> ReadFunctionRows() {
     std::vector<ReferenceRow> rows;
-    int number = 0;
     for (const std::string& line : ReadLines("f")) {
         std::istringstream in(line);
         ReferenceRow row;
         std::string tag;
         std::string mode;
         in >> tag >> row.name >> mode;
-        row.line = ++number;
         row.text = line;
         row.complexMode = mode == "c";
         row.left = {ReadReal(in), ReadReal(in)};

@@ -1,6 +1,6 @@
 // The optimiser: integer exponents become POW, quotients by trigonometric functions
 // become products, constants fold, letters never do; optimised and unoptimised trees
-// give the same values.
+// give the same values. Then the tree helpers that other parts build with.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,10 +26,6 @@ struct ShapeRow {
     std::size_t reachableNodes;
 };
 
-std::size_t Reachable(const ExprNode* n) {
-    return n ? 1 + Reachable(n->left) + Reachable(n->third) + Reachable(n->right) : 0;
-}
-
 // sin(2) folds and A stays; x^1 stays a POW, as the exponent pass comes before the folds;
 // -x is (-1)*x, and -1 is not 1; a formula that is never defined is left as compiled.
 TEST(Optimizer, FoldsAndRewrites) {
@@ -48,7 +44,7 @@ TEST(Optimizer, FoldsAndRewrites) {
         ExprTree tree = Compile(formulas, row.text);
         ASSERT_NE(tree.root, nullptr);
         EXPECT_EQ(tree.root->op, row.rootOp);
-        EXPECT_EQ(Reachable(tree.root), row.reachableNodes);
+        EXPECT_EQ(testing::Reachable(tree.root), row.reachableNodes);
     }
 }
 
@@ -149,6 +145,65 @@ TEST(Optimizer, OptimisedAndUnoptimisedAgree) {
             }
         }
     }
+}
+
+long double At(testing::Formulas& f, ExprTree& tree, char letter, long double value) {
+    long double out = 0;
+    EXPECT_TRUE(EvaluateAt(f.ctx, tree.root, letter - '@', value, out));
+    return out;
+}
+
+TEST(TreeOps, CopyDepthAndWork) {
+    testing::Formulas f;
+    ExprTree tree = Compile(f, "x^3+a*x");
+    f.ctx.letterValues['A' - '@'] = {2, 0};
+    ExprTree copy = CopyTree(tree);
+    EXPECT_EQ(At(f, copy, 'X', 2), 12);
+    FreeTree(tree);
+    EXPECT_TRUE(tree.Empty());
+    EXPECT_EQ(At(f, copy, 'X', 3), 33);
+    EXPECT_EQ(copy.NodeCount(), 7u);
+
+    ExprTree loop = Compile(f, "iter(10,x+1)");
+    EXPECT_EQ(TreeDepth(loop.root), 3);
+    EXPECT_EQ(EstimateWork(loop.root), 50);
+    EXPECT_EQ(TreeDepth(nullptr), 0);
+}
+
+TEST(TreeOps, RenameSubstituteAndSetConstant) {
+    testing::Formulas f;
+    ExprTree tree = Compile(f, "x^2+a");
+    f.ctx.letterValues['A' - '@'] = {1, 0};
+    RenameVariable(tree.root, 'X', 'T');
+    EXPECT_EQ(At(f, tree, 'T', 3), 10);
+
+    ExprTree sub = Compile(f, "t+1");
+    SubstituteVariable(tree, 'T', sub.root); // (t+1)^2 + a
+    EXPECT_EQ(At(f, tree, 'T', 2), 10);
+
+    // The subtree belongs to the tree and holds the letter itself: (t+1)^2 for t.
+    SubstituteVariable(tree, 'T', tree.root->left);
+    EXPECT_EQ(At(f, tree, 'T', 0), 5); // ((0+1)^2+1)^2 + 1
+
+    SetVariableToConstant(tree.root, 'A', {4, 0});
+    f.ctx.letterValues['A' - '@'] = {100, 0};
+    EXPECT_EQ(At(f, tree, 'T', 0), 8); // ((0+1)^2+1)^2 + 4
+}
+
+// Renaming the index of a sum moves the loop; switching X to T takes joins and indices along.
+TEST(TreeOps, RenameAndSwitchMoveSumIndices) {
+    testing::Formulas f;
+    ExprTree tree = Compile(f, "sum(n*x,n,1,3)");
+    RenameVariable(tree.root, 'N', 'K');
+    f.ctx.letterValues['N' - '@'] = {100, 0};
+    EXPECT_EQ(At(f, tree, 'X', 1), 6);
+    EXPECT_EQ(f.ctx.letterValues['K' - '@'].re, 3);
+
+    ExprTree switched = Compile(f, "joinx(x|0,2x)+sum(x,x,1,2)");
+    SwitchXToT(switched.root);
+    f.ctx.letterValues['X' - '@'] = {-50, 0};
+    EXPECT_EQ(At(f, switched, 'T', -1), 2); // -1 + 3
+    EXPECT_EQ(At(f, switched, 'T', 1), 5);  // 2t + 3
 }
 
 } // namespace

@@ -76,11 +76,9 @@ TEST(UserFunctionDefine, StoresUpperCaseAndWarns) {
         std::uint16_t kind;
         std::vector<int> warnings;
     };
-    const Row rows[] = {
-        {"x^2", 1, {}},  {"2", 1, {140}},        {"x*y", 2, {}},    {"x", 2, {141}},
-        {"y", 2, {140}}, {"a+b", 2, {140, 141}}, {"exp(2)", 1, {}}, // the X of EXP counts, as a
-                                                                    // text search finds it
-    };
+    // The X of EXP counts, as a text search finds it.
+    const Row rows[] = {{"x^2", 1, {}}, {"2", 1, {140}}, {"x*y", 2, {}}, {"x", 2, {141}},
+                        {"y", 2, {140}}, {"a+b", 2, {140, 141}}, {"exp(2)", 1, {}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.definition);
         UserFunctionLibrary lib = WithF();

@@ -43,10 +43,7 @@ void ExpectRows(const UserFunctionLibrary& lib, const std::vector<Row>& rows) {
 
 // The blanks of a definition are removed before it is spliced in.
 const std::vector<Definition> kBasic = {
-    {"F", "X + 1", kFunctionOfX},
-    {"G", "X^2+Y^2", kFunctionOfXY},
-    {"H", "EXP(X)", kFunctionOfX},
-};
+    {"F", "X + 1", kFunctionOfX}, {"G", "X^2+Y^2", kFunctionOfXY}, {"H", "EXP(X)", kFunctionOfX}};
 
 TEST(UserFunctionExpansion, CallsByRule) {
     ExpectRows(Library(kBasic), {

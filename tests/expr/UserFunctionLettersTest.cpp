@@ -51,13 +51,9 @@ TEST(LetterParameters, RangeNeedsLowBelowHigh) {
         bool accepted;
     };
     const Row rows[] = {
-        {Slot('B'), -1.0L, 1.0L, true},
-        {Slot('B'), 1.0L, 1.0L, false},
-        {Slot('B'), 2.0L, 1.0L, false},
-        {0, -5.0L, 5.0L, true},
-        {27, 0.0L, 1.0L, false},
-        {-1, 0.0L, 1.0L, false},
-        {Slot('B'), std::nanl(""), 1.0L, false},
+        {Slot('B'), -1.0L, 1.0L, true}, {Slot('B'), 1.0L, 1.0L, false},
+        {Slot('B'), 2.0L, 1.0L, false}, {0, -5.0L, 5.0L, true},  {27, 0.0L, 1.0L, false},
+        {-1, 0.0L, 1.0L, false},        {Slot('B'), std::nanl(""), 1.0L, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message()

@@ -19,13 +19,11 @@ TEST(UserFunctionRecord, FieldsSitAtTheirOffsets) {
     std::memcpy(&expected[61], "GAUSSX", 6);
     expected[71] = 2;
     EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 77), expected);
-}
 
-TEST(UserFunctionRecord, TextsAreCutToTheirFields) {
-    const std::string longDefinition(70, 'X');
-    const UserFunction f = UserFunction::Make("ABCDEFGHIJKL", longDefinition, kFunctionOfX);
-    EXPECT_EQ(f.Name(), "ABCDEFGHI");
-    EXPECT_EQ(f.Definition(), std::string(60, 'X'));
+    // Longer texts are cut to their fields.
+    const UserFunction cut = UserFunction::Make("ABCDEFGHIJKL", std::string(70, 'X'), kFunctionOfX);
+    EXPECT_EQ(cut.Name(), "ABCDEFGHI");
+    EXPECT_EQ(cut.Definition(), std::string(60, 'X'));
 }
 
 TEST(UserFunctionRecord, LoadReadsKindsOutsideOneTwoAsOne) {

@@ -283,23 +283,20 @@ def main():
     random_rows()
 
 
+def lcg(seed, count):
+    """The first outputs of the program's generator from `seed`."""
+    state = seed
+    for _ in range(count):
+        state = (state * ((346 << 32) + 20021) + 1) & ((1 << 64) - 1)
+        yield (state >> 32) & 0x7FFFFFFF
+
+
 def random_rows():
-    mask = (1 << 64) - 1
-    mult = (346 << 32) + 20021
     for seed in (0, 1, 1733500000, 0xFFFFFFFF, 0x123456789ABCDEF0):
-        state = seed
-        out = []
-        for _ in range(12):
-            state = (state * mult + 1) & mask
-            out.append((state >> 32) & 0x7FFFFFFF)
+        out = list(lcg(seed, 12))
         print('lcg %d %d %s' % (seed, len(out), ' '.join(str(v) for v in out)))
     for seed, a, b in ((42, -5, 5), (7, 0, 1), (1733500000, -1, 1)):
-        state = seed
-        vals = []
-        for _ in range(3):
-            state = (state * mult + 1) & mask
-            r = (state >> 32) & 0x7FFFFFFF
-            vals.append(mp.mpf(a) + (r % 1000000) * mp.mpf(b - a) * mp.mpf('1e-6'))
+        vals = [mp.mpf(a) + (r % 1000000) * mp.mpf(b - a) * mp.mpf('1e-6') for r in lcg(seed, 3)]
         print('uniform %d %d %d %s' % (seed, a, b, ' '.join(fmt(v) for v in vals)))
 
 
