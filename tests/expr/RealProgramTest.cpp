@@ -170,21 +170,20 @@ TEST(RealProgram, ImaginaryPartsGoToTheTree) {
 
 TEST(RealProgram, FollowsLettersAndHandsComplexModeToTheTree) {
     testing::Formulas f;
-    ASSERT_EQ(f.compiler.CompileFormula("ax+1"), 0);
+    ASSERT_EQ(f.compiler.CompileFormula("sqrt(ax)+1"), 0);
     ExprTree tree = f.compiler.TakeResult();
     RealProgram program(tree.root);
     ASSERT_TRUE(program.Compiled());
     long double out = 0;
     f.ctx.letterValues['A' - '@'] = {2.0L, 0.0L};
-    EXPECT_TRUE(program.EvaluateAt(f.ctx, kSlotX, 3.0L, out));
-    EXPECT_EQ(out, 7.0L);
+    EXPECT_TRUE(program.EvaluateAt(f.ctx, kSlotX, 8.0L, out));
+    EXPECT_EQ(out, 5.0L);
     f.ctx.letterValues['A' - '@'] = {-1.0L, 0.0L};
-    EXPECT_TRUE(program.EvaluateAt(f.ctx, kSlotX, 3.0L, out));
-    EXPECT_EQ(out, -2.0L);
-    EXPECT_EQ(f.ctx.letterValues[kSlotX].re, 3.0L);
+    EXPECT_FALSE(program.EvaluateAt(f.ctx, kSlotX, 4.0L, out)) << "sqrt(-4) is undefined in real mode";
+    EXPECT_EQ(f.ctx.letterValues[kSlotX].re, 4.0L);
     f.ctx.SetComplexMode(true);
-    EXPECT_TRUE(program.EvaluateAt(f.ctx, kSlotX, 4.0L, out));
-    EXPECT_EQ(out, -3.0L);
+    EXPECT_TRUE(program.EvaluateAt(f.ctx, kSlotX, 4.0L, out)) << "2i + 1";
+    EXPECT_EQ(out, 1.0L);
     EXPECT_FALSE(program.EvaluateAt(f.ctx, kLetterCount, 4.0L, out));
 }
 
