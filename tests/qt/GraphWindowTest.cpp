@@ -4,8 +4,8 @@
 // dragged with the mouse moves its curve on the screen (pictures for a look with
 // KORVANE_SCREENSHOT_DIR). A round of the game with a wrong guess shows the target, the
 // guess in red and the asymptote in blue; the stereogram of the example surface is random
-// dots over the two guide discs (with KORVANE_WRITE_EXAMPLES, examples/adivinhar.png and
-// examples/estereograma.png).
+// dots over the two guide discs; the level-curve and time windows of space documents (with
+// KORVANE_WRITE_EXAMPLES, examples/adivinhar.png, estereograma.png, niveis.png, tempo.png).
 // The core's headers come before Qt's, whose "slots" is a macro.
 #include "app/EmptyWindowFactory.h"
 #include "app/TPlotFrame.h"
@@ -14,6 +14,8 @@
 #include "graph/ColourTable.h"
 #include "plane/PlaneCommands.h"
 #include "plane/TPlot2Win.h"
+#include "plane/TTimeWin.h"
+#include "space/TLevelWin.h"
 #include "space/TPlot3Win.h"
 #include "windows/TPlotGWin.h"
 
@@ -37,9 +39,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <set>
 
 namespace korvane {
@@ -275,6 +279,17 @@ TEST(GuessWindow, RoundWithAWrongGuess) {
     game.GetWindow()->Close();
 }
 
+// The picture of a window that draws itself, kept in examples/ with KORVANE_WRITE_EXAMPLES.
+QImage ExamplePicture(TPlot1Win& w, const char* name) {
+    QWidget* client = static_cast<platform::QtWindow*>(w.GetWindow())->Widget()->Client();
+    EXPECT_TRUE(ProcessEventsUntil([&] { return w.PictureValid() && client->width() > 0; }));
+    QApplication::processEvents();
+    const QImage shot = client->grab().toImage();
+    if (const char* out = std::getenv("KORVANE_WRITE_EXAMPLES"))
+        shot.save(QString::fromUtf8(out) + "/" + name);
+    return shot;
+}
+
 TEST(StereogramWindow, PictureOfTheExampleSurface) {
     const testing::ConfigFolder folder;
     platform::QtPlatform platform;
@@ -284,12 +299,7 @@ TEST(StereogramWindow, PictureOfTheExampleSurface) {
     space.DrawStereogramWindow();
     TRDSWin* rds = space.StereogramWindow();
     ASSERT_NE(rds, nullptr);
-    QWidget* client = static_cast<platform::QtWindow*>(rds->GetWindow())->Widget()->Client();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return rds->PictureValid() && client->width() > 0; }));
-    QApplication::processEvents();
-    const QImage shot = client->grab().toImage();
-    if (const char* out = std::getenv("KORVANE_WRITE_EXAMPLES"))
-        shot.save(QString::fromUtf8(out) + "/estereograma.png");
+    const QImage shot = ExamplePicture(*rds, "estereograma.png");
     const int dots = CountRgb(shot, ColourRGB(space.Examples()[0].Colour()));
     EXPECT_GT(dots, shot.width() * shot.height() / 20) << "about a tenth of the picture in dots";
     EXPECT_FALSE(rds->Stopped());
@@ -302,6 +312,60 @@ TEST(StereogramWindow, PictureOfTheExampleSurface) {
     EXPECT_TRUE(place.adjusted(-3, -3, 3, 3).contains(inked)) << "within the picture's place";
     EXPECT_GT(inked.right(), place.right() - place.width() / 20) << "to its right edge";
     EXPECT_GT(inked.bottom(), place.bottom() - place.height() / 20) << "the guide dots at its foot";
+}
+
+// z = sin(2x)cos(y) cut at nine heights: the zero level (green) is the lines x = kπ/2 and
+// y = π/2 + kπ, the levels below in blue, above in red. The Lorenz system from (1, 1, 1)
+// against time starts at t = 0: nothing is drawn left of that column.
+TEST(SpaceSmallWindows, LevelCurvesAndTimeWindowPictures) {
+    const testing::ConfigFolder folder;
+    platform::QtPlatform platform;
+    RandomGenerator::Program().Seed(20261208); // the level search starts at random points
+    const std::string examples = std::string(KORVANE_SOURCE_DIR) + "/examples/";
+    const auto inked = [](const QImage& shot, int x, int y, int colour) {
+        const platform::Rgb ink = ColourRGB(colour);
+        return shot.pixelColor(x, y) == QColor(ink.r, ink.g, ink.b);
+    };
+    TPlot3Win surface(platform, {.title = "", .readSettings = false, .startFile = ""}, nullptr);
+    ASSERT_EQ(surface.OpenDocument(examples + "superficie.kv3"), 0);
+    ASSERT_TRUE(surface.ShowLevels());
+    TLevelWin* levels = surface.LevelWindow();
+    ASSERT_NE(levels, nullptr);
+    std::vector<TrajectoryRecord> pieces;
+    for (int k = -4; k <= 4; ++k) {
+        const int colour = k < 0 ? 6 : k > 0 ? 4 : 5;
+        const std::vector<TrajectoryRecord> found = levels->TraceLevel(2, k / 5.0L, colour);
+        EXPECT_FALSE(found.empty()) << "level " << k / 5.0;
+        pieces.insert(pieces.end(), found.begin(), found.end());
+    }
+    levels->ShowPieces(pieces);
+    const QImage cut = ExamplePicture(*levels, "niveis.png");
+    const View& v = levels->GetView();
+    const double half = std::numbers::pi / 2, near = 2 * (v.unitX + v.unitY);
+    int zero = 0;
+    for (int y = 0; y < cut.height(); ++y)
+        for (int x = 0; x < cut.width(); ++x)
+            if (inked(cut, x, y, 5)) {
+                ++zero;
+                const double offX = std::remainder(double(v.ToWorldX(x)), half);
+                const double offY = std::remainder(double(v.ToWorldY(y)) - half, 2 * half);
+                EXPECT_LT(std::min(std::fabs(offX), std::fabs(offY)), near) << x << " " << y;
+            }
+    EXPECT_GT(zero, cut.width()) << "the zero level crosses the slice";
+
+    TPlot3Win lorenz(platform, {.title = "", .readSettings = false, .startFile = ""}, nullptr);
+    ASSERT_EQ(lorenz.OpenDocument(examples + "lorenz.kv3"), 0);
+    TTimeWin* time = lorenz.OpenTimeWindow(3);
+    ASSERT_NE(time, nullptr);
+    const QImage curves = ExamplePicture(*time, "tempo.png");
+    const int start = time->GetView().ToPixelXInt(0);
+    int before = 0, after = 0;
+    for (int y = 0; y < curves.height(); ++y)
+        for (int x = 0; x < curves.width(); ++x)
+            if (inked(curves, x, y, lorenz.Examples()[0].Colour()))
+                ++(x < start - 1 ? before : after);
+    EXPECT_EQ(before, 0);
+    EXPECT_GT(after, curves.width());
 }
 
 
