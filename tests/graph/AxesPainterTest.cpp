@@ -78,6 +78,22 @@ TEST(AxesPainter, LabelFrequencyAndTheOrigin) {
     }
 }
 
+// Labels hide what is under them only when the window asks and the output allows it.
+TEST(AxesPainter, OpaqueLabelsWhenAskedAndAllowed) {
+    for (const bool asked : {false, true})
+        for (const bool forbidden : {false, true}) {
+            AxisSettings s = LabelledAxes();
+            s.textBackground = asked ? TextOpaque : TextTransparent;
+            AxesStyle style;
+            style.transparentTexts = forbidden;
+            RecordingSurface surface({400, 300});
+            AxesPainter(surface, Window400x300(), s, style).Draw();
+            for (const Primitive& p : surface.OfKind(Primitive::TextOut))
+                EXPECT_EQ(p.backgroundMode, asked && !forbidden ? platform::BackgroundMode::Opaque
+                                                                : platform::BackgroundMode::Transparent);
+        }
+}
+
 TEST(AxesPainter, AxisLinesFollowTheMapping) {
     const View v = Window400x300();
     AxisSettings s;
