@@ -288,6 +288,9 @@ TEST_F(SpaceWindowTest, SpaceObjectsInTheWindow) {
 // again add nothing; "descartar mudanças" leaves the record's list as it was.
 TEST_F(SpaceWindowTest, LevelCurvesOfTheSphere) {
     using L = TLevelsDlg;
+    const std::size_t messages = platform.Messages().size();
+    window->OnCommand(cmd::kLevelCurves);
+    EXPECT_EQ(platform.Messages().size(), messages + 1) << "no surface to cut";
     New(cmd::kNewSurfaceImplicit);
     window->OnCommand(cmd::kLevelCurves);
     platform::MemoryDialog* d = platform.FindDialog("LEVELS");
