@@ -1,5 +1,6 @@
 #include "space/TPlot3Win.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graph/PlaneSlotMap.h"
@@ -13,6 +14,17 @@
 #include "space/SurfaceRecord.h"
 
 namespace korvane {
+
+namespace {
+
+// The letters with their slider ranges: the stereogram's sliders run over the space window's.
+void CopyLettersAndRanges(const EvalContext& from, EvalContext& to) {
+    std::copy(std::begin(from.letterValues), std::end(from.letterValues), to.letterValues);
+    std::copy(std::begin(from.letterLow), std::end(from.letterLow), to.letterLow);
+    std::copy(std::begin(from.letterHigh), std::end(from.letterHigh), to.letterHigh);
+}
+
+} // namespace
 
 TPlot3Win::TPlot3Win(platform::Platform& platform, const WindowOptions& options, platform::Window* owner)
     : TPlotRWin(platform, options, owner) {
@@ -244,16 +256,9 @@ void TPlot3Win::DrawStereogramWindow() {
                     out.push_back(e);
             return out;
         };
-        rdsWindow_->copyLetters = [this](EvalContext& into) {
-            // The bounds too: the stereogram's sliders run over the space window's ranges.
-            std::copy(std::begin(context_.letterValues), std::end(context_.letterValues), into.letterValues);
-            std::copy(std::begin(context_.letterLow), std::end(context_.letterLow), into.letterLow);
-            std::copy(std::begin(context_.letterHigh), std::end(context_.letterHigh), into.letterHigh);
-        };
+        rdsWindow_->copyLetters = [this](EvalContext& into) { CopyLettersAndRanges(context_, into); };
         rdsWindow_->shareLetters = [this](const EvalContext& from) {
-            std::copy(std::begin(from.letterValues), std::end(from.letterValues), context_.letterValues);
-            std::copy(std::begin(from.letterLow), std::end(from.letterLow), context_.letterLow);
-            std::copy(std::begin(from.letterHigh), std::end(from.letterHigh), context_.letterHigh);
+            CopyLettersAndRanges(from, context_);
             SetModified();
             RebuildScene();
             InvalidatePicture();
